@@ -1,0 +1,16 @@
+#pragma once
+
+// The byte pipe the controller protocol and the line test talk through. None of the three
+// operations waits for the line; failures are ESerException family exceptions.
+class TSerDataPort {
+public:
+    virtual ~TSerDataPort() = default;
+
+    virtual bool isOpen() const = 0;
+    // Throws away everything received so far.
+    virtual void DiscardInput() = 0;
+    // Queues count bytes for sending; the block may be reused at once.
+    virtual void WriteBlock(const void* block, unsigned short count) = 0;
+    // Takes exactly count received bytes, or fails at once when fewer have arrived.
+    virtual void ReadBlock(void* block, unsigned short count) = 0;
+};

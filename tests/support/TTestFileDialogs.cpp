@@ -1,0 +1,16 @@
+#include "TTestFileDialogs.h"
+
+TTestFileDialogs::TTestFileDialogs() { TFileDialogs::setInstance(this); }
+
+TTestFileDialogs::~TTestFileDialogs() { TFileDialogs::setInstance(nullptr); }
+
+QString TTestFileDialogs::getOpenFileName(const QString& title, const QString& filter, const QString&) {
+    asked.append({false, title, filter});
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+QString TTestFileDialogs::getSaveFileName(const QString& title, const QString& filter, const QString&,
+                                          const QString&) {
+    asked.append({true, title, filter});
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
