@@ -91,7 +91,7 @@ void TAboutForm::FormCreate() {
     OwnerLabel = new QLabel(this);
     OwnerLabel->setObjectName(QStringLiteral("OwnerLabel"));
     auto* postal = new QLabel(QStringLiteral("Tarviku 1, 10111 Tallinn, Estonia"), this);
-    auto* phone = new QLabel(QStringLiteral("Phone / fax: +372 600 0000"), this);
+    auto* phone = new QLabel(QStringLiteral("Phone / fax: +372 000 0000"), this);
 
     Label1 = new TLinkLabel(QStringLiteral("support@velm.example"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
