@@ -302,14 +302,15 @@ bool TSerBaseDispatcher::WaitForWorker(TSerDispatcherThread* worker, int timeout
         return true;
     const bool gui = OnGuiThread();
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!worker->HasEnded()) {
+    for (;;) {
+        if (gui)
+            QCoreApplication::processEvents();
+        if (worker->HasEnded())
+            return true;
         if (timeoutMs >= 0 && std::chrono::steady_clock::now() >= deadline)
             return false;
         workerEnded.Wait(gui ? 5 : 20);
-        if (gui)
-            QCoreApplication::processEvents();
     }
-    return true;
 }
 
 void TSerBaseDispatcher::StopWorkers() {
