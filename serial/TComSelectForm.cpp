@@ -13,16 +13,15 @@
 
 namespace {
 // Room under the list for the selected port's device, above the buttons.
-constexpr int PathHeight = 64;
+constexpr int PathHeight = 84;
 
 QString PathText(const TSerPortEntry& entry, const QFontMetrics& metrics, int width) {
     if (entry.path.isEmpty())
         return QString();
     QStringList lines;
-    QString first = entry.path;
+    lines << metrics.elidedText(entry.path, Qt::ElideMiddle, width);
     if (!entry.description.isEmpty())
-        first += QStringLiteral(" - ") + entry.description;
-    lines << metrics.elidedText(first, Qt::ElideRight, width);
+        lines << metrics.elidedText(entry.description, Qt::ElideRight, width);
     if (!entry.byIdPath.isEmpty())
         lines << metrics.elidedText(entry.byIdPath, Qt::ElideMiddle, width);
     if (!entry.accessible)
