@@ -262,7 +262,12 @@ void tst_TComSelectForm::shouldShowTheFixedTextsAndTabOrder() {
     QCOMPARE(form.AbortBtn->text(), QString("Cancel"));
     QVERIFY(form.OkBtn->isDefault());
     QVERIFY(!form.PortsComboBox->isEditable());
-    QCOMPARE(form.width(), 220);
+    QVERIFY(form.width() >= 220);
+    for (QLabel* label : {form.Label1, form.Label2}) {
+        QVERIFY2(label->width() >= label->sizeHint().width(), "text clipped");
+        QVERIFY(label->geometry().right() < form.Bevel1->geometry().right());
+    }
+    QCOMPARE(form.AbortBtn->geometry().right(), form.Bevel1->geometry().right());
     QCOMPARE(NextTabStop(form.OkBtn), form.AbortBtn);
     QCOMPARE(NextTabStop(form.AbortBtn), form.PortsComboBox);
     QCOMPARE(NextTabStop(form.PortsComboBox), form.OkBtn);
