@@ -85,6 +85,7 @@ void TSerCustomComPort::DoOpen() {
     state = psOpen;
     const int handshake = dispatcher->WriteHandshake(Handshake());
     if (handshake < 0) {
+        state = psClosing; // the shutdown handles window messages; handlers must find it closing
         dispatcher->Shutdown();
         dispatcher.reset();
         state = psClosed;
