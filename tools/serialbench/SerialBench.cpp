@@ -31,7 +31,9 @@ void Latency(TSerComPort& port, TPtyPeer& peer, int samples) {
         const char byte = static_cast<char>(i);
         const Clock::time_point start = Clock::now();
         peer.write(QByteArray(1, byte));
+        // Polls gently: a busy loop would take a core from the workers it waits for.
         while (layer.InBufferUsed() == 0) {
+            std::this_thread::sleep_for(std::chrono::microseconds(20));
             if (MicrosSince(start) > 1e6) {
                 std::printf("byte %d did not arrive within 1 s\n", i);
                 return;
