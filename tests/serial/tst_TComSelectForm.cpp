@@ -1,6 +1,8 @@
 #include "EConvertError.h"
 #include "TComSelectForm.h"
+#include "TPtyPeer.h"
 #include "TQtPortChooser.h"
+#include "TSerComPort.h"
 #include "TSerPortMap.h"
 
 #include <QApplication>
@@ -60,6 +62,7 @@ private slots:
     void shouldShowTheSelectedDeviceWithItsStableNameAndAdapter();
     void shouldExplainTheRemedyForAPortTheUserMayNotOpen();
     void shouldListPortsInAscendingOrderAndSelectTheFirst();
+    void shouldListAPortThatIsOpenAlready();
     void shouldFailToConvertWhenTheListIsEmpty();
     void shouldCloseWithOkAbortOrCancel_data();
     void shouldCloseWithOkAbortOrCancel();
@@ -174,6 +177,19 @@ void tst_TComSelectForm::shouldListPortsInAscendingOrderAndSelectTheFirst() {
     QCOMPARE(form.ChosenPortNumber(), 1);
     form.PortsComboBox->setCurrentIndex(4);
     QCOMPARE(form.ChosenPortNumber(), 5);
+}
+
+void tst_TComSelectForm::shouldListAPortThatIsOpenAlready() {
+    TPtyPeer peer;
+    peer.mapTo(3);
+    TSerComPort port;
+    port.SetComNumber(3);
+    port.SetOpen(true);
+    TComSelectForm form;
+    QVERIFY(Entries(form).contains("COM3"));
+    form.PortsComboBox->setCurrentText("COM3");
+    QCOMPARE(form.ChosenPortNumber(), 3);
+    QVERIFY(port.Open());
 }
 
 void tst_TComSelectForm::shouldFailToConvertWhenTheListIsEmpty() {
