@@ -282,13 +282,13 @@ void TDbfTable::Close() {
 }
 
 void TDbfTable::closeNow(bool withEvents) {
-    if (state == dsEdit || state == dsInsert) {
+    if (dbe().Loaded()) {
         select();
-        dbe().dbe_Unlock(0);
+        if (state == dsEdit || state == dsInsert)
+            dbe().dbe_Unlock(0);
+        if (dbe().dbe_Alias(workArea)[0] != '\0')
+            dbe().dbe_Close();
     }
-    select();
-    if (dbe().dbe_Alias(workArea)[0] != '\0')
-        dbe().dbe_Close();
     workArea = 0;
     openTables().removeOne(this);
     fields.clear();
