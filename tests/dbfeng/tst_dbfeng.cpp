@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 struct Key {
@@ -378,6 +380,14 @@ private slots:
         QCOMPARE(fileBytes(path), source);
         // A target that cannot be written leaves nothing behind.
         QVERIFY(!dbe_CopyFile(QFile::encodeName(dir.filePath("missing/copy.dbf")).constData()));
+
+        // A target the user may not write is left alone (root may write anything).
+        if (geteuid() != 0) {
+            QFile::setPermissions(target, QFileDevice::ReadOwner);
+            QVERIFY(!dbe_CopyFile(QFile::encodeName(target).constData()));
+            QCOMPARE(fileBytes(target), copy);
+            QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
 
         const int c = use(target, "COPY");
         QVERIFY(c > 0);
