@@ -469,6 +469,19 @@ private slots:
         QCOMPARE(fileBytes(path), before);
     }
 
+    void shouldWriteNothingOnCloseIntoAFileReplacedMeanwhile() {
+        fillSample();
+        dbe_Go(2);
+        QVERIFY(dbe_PutRecord(keyImage("1", "0", "CHANGED", "M", "T", "").constData()));
+        // Someone overwrites the file in place while it is open.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("replaced");
+        f.close();
+        dbe_Close();
+        QCOMPARE(fileBytes(path), QByteArray("replaced"));
+    }
+
     void shouldReportLayout() {
         fillSample();
         QCOMPARE(dbe_FieldCount(), 6);
