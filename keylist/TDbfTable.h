@@ -95,6 +95,9 @@ public:
     void Refresh();
     // keyFields separated by ";"; keyValues one value or a QVariantList in the same order.
     bool Locate(const QString& keyFields, const QVariant& keyValues, TLocateOptions options);
+    // Every record the view shows that Locate's condition matches, by physical number, ascending;
+    // the current record stays (a pending edit is stored first). For duplicate checks.
+    QVector<int> LocateAll(const QString& keyFields, const QVariant& keyValues, TLocateOptions options);
 
     int Index(const QString& indexFile, const QString& keyExpression, int option, bool descending,
               const QString& condition = QString());
@@ -168,6 +171,10 @@ private:
     void closeNow(bool withEvents);
     void loadRows();
     QVariant rowValue(const Row& row, int field);
+    bool locateKeys(const QString& keyFields, const QVariant& keyValues, QVector<TDbfField*>* keyFieldList,
+                    QVariantList* vals) const;
+    QString locateCondition(const QVector<TDbfField*>& keyFieldList, const QVariantList& vals,
+                            TLocateOptions options, bool* expressible) const;
 
     // Notifications, held back while controls are disabled.
     void scrolled();

@@ -315,6 +315,16 @@ private slots:
         QVERIFY(slave->Locate("RECID", 20, {}));
         QCOMPARE(slave->RecNo(), 29);
         QCOMPARE(slave->RowCount(), 128); // the view's own query is back
+
+        // Every holder of a code, for the duplicate check, without moving.
+        slave->SetRecNo(12);
+        slave->Edit();
+        slave->FieldByName("KEYCODE")->SetAsString("0A0B0C0D0E0F");
+        slave->SetRecNo(15); // stores the edit
+        QCOMPARE(slave->LocateAll("KEYCODE", "0A0B0C0D0E0F", {}), (QVector<int>{12, 20}));
+        QCOMPARE(slave->RecNo(), 15);
+        QCOMPARE(master->LocateAll("KEYCODE", "0A0B0C0D0E0F", {}), QVector<int>());
+        QCOMPARE(slave->RowCount(), 128);
     }
 
     void shouldStoreAnEditOnNextAndDropAnUnchangedOne() {
