@@ -667,8 +667,12 @@ QString locateValueText(TDbfField* f, const QVariant& v) {
         return f->Convert(v).toBool() ? QStringLiteral("T") : QStringLiteral("F");
     case TDbfFieldKind::Float:
     case TDbfFieldKind::SmallInt:
-    case TDbfFieldKind::Integer:
-        return QString::number(qRound64(f->Convert(v).toDouble()));
+    case TDbfFieldKind::Integer: {
+        const double d = f->Convert(v).toDouble();
+        if (!(d > -1e15 && d < 1e15))
+            throw EDbfError(QStringLiteral("Translate error. Value out of bounds"));
+        return QString::number(qRound64(d));
+    }
     default:
         return v.toString();
     }
