@@ -29,8 +29,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TLocateOptions)
 //                      table open on the same file); rows showing it must be read again
 //   DataSetChanged     the set or order of records shown changed (open, close, filter, order,
 //                      refresh, insert): everything must be read again
-// While controls are disabled (DisableControls) nothing but the open/close/edit events is sent;
-// EnableControls sends one DataSetChanged and AfterScroll.
+// While controls are disabled (DisableControls) AfterScroll, FieldChanged, RecordChanged and
+// DataSetChanged are held back; EnableControls then sends one DataSetChanged and AfterScroll.
 class TDbfTable : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString TableName READ TableName WRITE SetTableName)
@@ -116,8 +116,8 @@ public:
     TDbfField* FieldByName(const QString& name) const; // raises when there is none
 
     // --- the records the view shows, in its order, for models and reports; read without moving
-    // the current record or sending events. The current record in edit or insert state is seen
-    // with its pending values.
+    // the current record or sending events. The current record in edit state is seen with its
+    // pending values; a record being inserted is not a row until it is posted.
     double Position() const { return position; } // the current record's place in the order, for scroll bars
     int RowCount();
     int RowRecNo(int row);
