@@ -108,6 +108,16 @@ private slots:
         const QByteArray after = fileBytes(path).mid(recordAt(2), recordSize);
         QCOMPARE(after,
                  QByteArray(" ") + "         1" + "    0" + "0123456789AB" + "M" + "T" + QByteArray(25, ' '));
+        // Notes are Windows-1252, unassigned bytes included, byte for byte.
+        const QString note = QString(QChar(0x81)) + QString::fromUtf8("€ä") + QChar(0x9D);
+        master->Edit();
+        master->FieldByName("KEYMEMO")->SetAsString(note);
+        master->Post();
+        QCOMPARE(fileBytes(path).mid(recordAt(2) + 30, 5), QByteArray("\x81\x80\xE4\x9D "));
+        master->Close();
+        master->Open();
+        master->SetRecNo(2);
+        QCOMPARE(master->FieldByName("KEYMEMO")->AsString(), note);
     }
 
     void shouldRefuseNumbersWiderThanTheirField() {
