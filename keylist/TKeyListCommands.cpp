@@ -31,7 +31,9 @@ void TKeyListCommands::MarkChanged() {
     host.EnableSave(true);
 }
 
-void TKeyListCommands::setCaption() { host.SetCaption(CaptionPrefix + QFileInfo(title).fileName()); }
+void TKeyListCommands::setCaption() {
+    host.SetCaption(CaptionPrefix + QFileInfo(title).fileName());
+}
 
 bool TKeyListCommands::SaveChangesFirst() {
     if (!modified)
@@ -98,8 +100,9 @@ void TKeyListCommands::Open() {
 }
 
 bool TKeyListCommands::askTarget(QString* target) {
-    const QString chosen = FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
-                                                         QFileInfo(path).absolutePath(), QStringLiteral("dbf"));
+    const QString chosen =
+        FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
+                                      QFileInfo(path).absolutePath(), QStringLiteral("dbf"));
     saveAsPending = false;
     if (chosen.isEmpty())
         return false;

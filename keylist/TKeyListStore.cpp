@@ -38,14 +38,18 @@ struct TFieldLayout {
     const char* type;
     int width;
 };
-const TFieldLayout Layout[] = {{"RECID", "N", 10},   {"KEYID", "N", 5},     {"KEYCODE", "C", 12},
-                               {"KEYTYPE", "C", 1},  {"KEYSTATUS", "L", 1}, {"KEYMEMO", "C", 25}};
+const TFieldLayout Layout[] = {{"RECID", "N", 10},  {"KEYID", "N", 5},     {"KEYCODE", "C", 12},
+                               {"KEYTYPE", "C", 1}, {"KEYSTATUS", "L", 1}, {"KEYMEMO", "C", 25}};
 constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
 constexpr int WorkCopyDriver = 1; // the NTX driver
 
-std::runtime_error failure(const QString& text) { return std::runtime_error(text.toStdString()); }
+std::runtime_error failure(const QString& text) {
+    return std::runtime_error(text.toStdString());
+}
 
-QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 void syncPath(const QString& path, int flags) {
     const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
@@ -81,7 +85,9 @@ TKeyListStore::TKeyListStore(TDbfTable& master, TDbfTable& slave, TKeyListHost& 
 
 TKeyListStore::~TKeyListStore() = default;
 
-QString TKeyListStore::WorkCopyPath() const { return QDir(workDir).filePath(WorkCopyName); }
+QString TKeyListStore::WorkCopyPath() const {
+    return QDir(workDir).filePath(WorkCopyName);
+}
 
 QStringList TKeyListStore::IndexFileNames(bool forMaster) {
     QStringList names;
@@ -96,7 +102,9 @@ QStringList TKeyListStore::WorkFileNames() {
     return QStringList{WorkCopyName, StagedName, PreviousName} + IndexFileNames(true) + IndexFileNames(false);
 }
 
-bool TKeyListStore::IsOpen() const { return master.Active() && slave.Active(); }
+bool TKeyListStore::IsOpen() const {
+    return master.Active() && slave.Active();
+}
 
 void TKeyListStore::CloseViews() {
     master.Close();
@@ -140,7 +148,8 @@ TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
     bool ok = false;
     try {
         for (const TFieldLayout& field : Layout)
-            master.CreateField(QString::fromLatin1(field.name), QString::fromLatin1(field.type), field.width, 0);
+            master.CreateField(QString::fromLatin1(field.name), QString::fromLatin1(field.type), field.width,
+                               0);
         ok = master.CreateExec();
         if (ok)
             createRecords();
@@ -193,7 +202,8 @@ TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
 
 void TKeyListStore::CheckKeyList(const QString& path) {
     const auto refuse = [&path](const QString& why) {
-        return failure(QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(path), why));
+        return failure(
+            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(path), why));
     };
     const QFileInfo info(path);
     if (!info.isFile())
@@ -245,7 +255,8 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
             QFile::rename(previous, WorkCopyPath());
         if (hadList)
             OpenKeyList(WorkCopyPath());
-        throw failure(QStringLiteral("Can not make the working copy of %1").arg(QDir::toNativeSeparators(path)));
+        throw failure(
+            QStringLiteral("Can not make the working copy of %1").arg(QDir::toNativeSeparators(path)));
     }
     try {
         const THeader header = OpenKeyList(WorkCopyPath());
@@ -310,8 +321,8 @@ void TKeyListStore::copyAtomically(const QString& target) {
     if (info.exists())
         QFile::setPermissions(staged, QFile::permissions(target));
     syncPath(staged, O_RDONLY);
-    if (::rename(QFile::encodeName(staged).constData(), QFile::encodeName(info.absoluteFilePath()).constData()) !=
-        0)
+    if (::rename(QFile::encodeName(staged).constData(),
+                 QFile::encodeName(info.absoluteFilePath()).constData()) != 0)
         throw refuse(systemReason(errno));
     syncPath(info.absolutePath(), O_RDONLY | O_DIRECTORY);
 }

@@ -27,11 +27,11 @@ public:
     static constexpr int KeyCodeLength = 12;
     static constexpr int MemoLength = 25;
 
-    static const QString WorkCopyName;  // "tmp01.dbf"
-    static const QString EmptyCode;     // "<EMPTY>"
-    static const QString Unknown;       // "<unknown>"
-    static const QString MasterFilter;  // "KeyType ='M'"
-    static const QString SlaveFilter;   // "KeyType ='S'"
+    static const QString WorkCopyName;     // "tmp01.dbf"
+    static const QString EmptyCode;        // "<EMPTY>"
+    static const QString Unknown;          // "<unknown>"
+    static const QString MasterFilter;     // "KeyType ='M'"
+    static const QString SlaveFilter;      // "KeyType ='S'"
     static const QStringList ColumnFields; // RECID, KEYCODE, KEYSTATUS, KEYMEMO
 
     TKeyListStore(TDbfTable& master, TDbfTable& slave, TKeyListHost& host);
