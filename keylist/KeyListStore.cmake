@@ -2,7 +2,6 @@
 target_sources(vtrk_keylist PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TWin1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TWin1252Validator.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TWorkDir.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TKeyListStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TKeyListCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TKeyTableModel.cpp

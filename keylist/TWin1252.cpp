@@ -30,11 +30,11 @@ int byteOf(QChar c) {
 
 } // namespace
 
-QString TWin1252::toUnicode(const QByteArray& bytes) {
+QString TWin1252::toUnicode(const char* bytes, int size) {
     QString text;
-    text.reserve(bytes.size());
-    for (char b : bytes)
-        text.append(charOf(static_cast<unsigned char>(b)));
+    text.reserve(size);
+    for (int i = 0; i < size; ++i)
+        text.append(charOf(static_cast<unsigned char>(bytes[i])));
     return text;
 }
 
@@ -52,20 +52,3 @@ bool TWin1252::canEncode(QChar c) {
     return byteOf(c) >= 0;
 }
 
-bool TWin1252::canEncode(const QString& text) {
-    for (QChar c : text) {
-        if (!canEncode(c))
-            return false;
-    }
-    return true;
-}
-
-QString TWin1252::encodable(const QString& text) {
-    QString kept;
-    kept.reserve(text.size());
-    for (QChar c : text) {
-        if (canEncode(c))
-            kept.append(c);
-    }
-    return kept;
-}
