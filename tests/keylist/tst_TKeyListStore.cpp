@@ -441,12 +441,19 @@ private slots:
         QVERIFY(f.commands.KeyListModified());
     }
 
-    void shouldReportCannotCreateWhenTheDirectoryIsMissing() {
+    void shouldReportCannotCreateWithoutTheWorkingDirectory_data() {
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("missing") << "gone";
+        QTest::newRow("none") << "";
+    }
+    void shouldReportCannotCreateWithoutTheWorkingDirectory() {
+        QFETCH(QString, dir);
         TKeyListFixture f;
-        f.store.SetWorkDir(f.work.filePath("gone"));
+        f.store.SetWorkDir(dir.isEmpty() ? QString() : f.work.filePath(dir));
         QCOMPARE(f.store.CreateKeyList(), TKeyListStore::TCreateResult::CannotCreate);
         QVERIFY(!f.master.Active());
         QVERIFY(!f.host.progressShown);
+        QVERIFY(!QFile::exists(TKeyListStore::WorkCopyName));
     }
 };
 
