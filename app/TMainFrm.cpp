@@ -1,12 +1,23 @@
 #include "TMainFrm.h"
 
 #include "TAboutForm.h"
+#include "TDBEditFrm.h"
+#include "TDbfEnv.h"
+#include "TDbfTable.h"
 #include "TErrorReport.h"
+#include "TFindKeyFrm.h"
+#include "TKeyGrid.h"
+#include "TKeyListCommands.h"
+#include "TKeyListStore.h"
 #include "TMessageBoxes.h"
+#include "TProgressFrm.h"
 #include "TTypedTextValidator.h"
 #include "TWorkDir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
@@ -66,7 +77,10 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent), Scale(TScreenScale::f
     FormCreate();
 }
 
-TMainFrm::~TMainFrm() = default;
+TMainFrm::~TMainFrm() {
+    delete KeyListCommands;
+    delete KeyListStore;
+}
 
 QString TMainFrm::portStatusText(bool open, int comNumber) {
     if (open)
@@ -89,6 +103,7 @@ void TMainFrm::FormCreate() {
     CreateToolBar();
     CreatePages();
     CreateStatusBar();
+    CreateKeyList();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -411,6 +426,7 @@ void TMainFrm::CreateStatusBar() {
 void TMainFrm::ConnectHandlers() {
     connectHandler(DExitAct, &QAction::triggered, this, [this] { DExitActExecute(); });
     connectHandler(MenuAbout, &QAction::triggered, this, [this] { MenuAboutClick(); });
+    ConnectKeyListHandlers();
 }
 
 void TMainFrm::ApplyLayoutSize() {
@@ -475,8 +491,8 @@ void TMainFrm::FormShow() {
     }
     FrameSequence = 0;
     PageControl->setCurrentIndex(0);
-    KeyListModified = false;
-    KeyListPath.clear();
+    KeyListStore->SetWorkDir(WorkDir);
+    KeyListCommands->Reset();
     for (QAction* action : {DSaveBDAct, MenuSaveAs, DCheckAct, DPutInfoAct})
         action->setEnabled(false);
     EnableKeyTransferActions(false);
@@ -508,12 +524,11 @@ bool TMainFrm::FormClose() {
 }
 
 bool TMainFrm::SaveKeyListForExit() {
-    // The key-list part runs DSaveBDAct here and answers its outcome; nothing is saved before.
-    return false;
+    return KeyListCommands->Save();
 }
 
 void TMainFrm::CloseKeyViews() {
-    // MKeysTable and SKeysTable are closed here once the key-list part adds them.
+    KeyListStore->CloseViews();
 }
 
 void TMainFrm::CloseControllerPort() {
@@ -526,6 +541,10 @@ void TMainFrm::DeleteWorkingCopy() {
     const QString path = WorkDir + QLatin1Char('/') + WorkingCopyName;
     if (QFile::exists(path) && !QFile::remove(path))
         throw std::runtime_error(QStringLiteral("Cannot delete %1").arg(path).toStdString());
+    // The index files are private to this run as well.
+    QDir dir(WorkDir);
+    for (const QString& name : TKeyListStore::WorkFileNames())
+        dir.remove(name);
 }
 
 void TMainFrm::DExitActExecute() {
@@ -557,6 +576,8 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CtrInfoEdit && event->type() == QEvent::MouseButtonRelease)
+        TErrorReport::run([this] { CtrInfoEditClick(); });
     // An action without a hint shows no tool tip; Qt would show its caption instead.
     if (event->type() == QEvent::ToolTip) {
         auto* button = qobject_cast<QToolButton*>(watched);
