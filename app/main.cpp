@@ -1,4 +1,5 @@
 #include "TAppForms.h"
+#include "TDbfEngine.h"
 #include "TErrorReport.h"
 #include "TMainFrm.h"
 #include "TSingleInstance.h"
@@ -29,7 +30,8 @@ int main(int argc, char* argv[]) {
     splash.reset();
 
     int result = 1;
-    if (forms.MainFrm) {
+    // A missing table engine has been reported while the main window was made; nothing can work.
+    if (forms.MainFrm && !DbfEngine().TerminateRequested()) {
         TMainFrm* mainFrm = forms.MainFrm;
         connectHandler(&instance, &TSingleInstance::raiseRequested, mainFrm,
                        [mainFrm] { mainFrm->RestoreAndRaise(); });
