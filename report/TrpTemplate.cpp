@@ -23,7 +23,9 @@ public:
     Parser(const QStringList& sources) : sources(sources) {}
 
     TrpTemplate Run(const QString& text) {
-        const QStringList lines = text.split(QLatin1Char('\n'));
+        QStringList lines = text.split(QLatin1Char('\n'));
+        if (lines.size() > 1 && lines.last().isEmpty())
+            lines.removeLast();
         bool started = false;
         for (int i = 0; i < lines.size(); ++i) {
             lineNo = i + 1;
@@ -142,15 +144,15 @@ private:
         const QString written = name.source.isEmpty() ? name.name : name.source + QLatin1Char('.') + name.name;
         if (!name.source.isEmpty()) {
             if (!band)
-                fail(QStringLiteral("field {{%1}} outside a band").arg(written));
+                throw ERpTemplateError(QStringLiteral("field {{%1}} outside a band").arg(written));
             if (inEmpty)
-                fail(QStringLiteral("field {{%1}} in the @empty part of a band").arg(written));
+                throw ERpTemplateError(QStringLiteral("field {{%1}} in the @empty part of a band").arg(written));
             if (name.source.compare(band->source, Qt::CaseInsensitive) != 0)
-                fail(QStringLiteral("field {{%1}} inside the band of %2").arg(written, band->source));
+                throw ERpTemplateError(QStringLiteral("field {{%1}} inside the band of %2").arg(written, band->source));
             return;
         }
         if (section == Section::Body && isPageField(name.name))
-            fail(QStringLiteral("{{%1}} belongs in @header or @footer").arg(written));
+            throw ERpTemplateError(QStringLiteral("{{%1}} belongs in @header or @footer").arg(written));
     }
 
     void Content(const QString& line) {
