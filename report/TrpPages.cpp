@@ -23,6 +23,9 @@ QFont reportFont() {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(10);
+    // Any letter spacing turns ligatures off: "fi" stays two letters that readers, search and
+    // copying from the PDF find again.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
     return font;
 }
 

@@ -76,7 +76,7 @@ int TrpReport::PageCount() const { return pages ? pages->PageCount() : 0; }
 
 QString TrpReport::PreviewCaption() const { return QStringLiteral("Preview - ") + Title; }
 
-void TrpReport::ReportFault(const QString& path, const QString& fault) {
+void TrpReport::ReportFault(const QString path, const QString& fault) {
     ClearReport();
     MessageBoxes().error(
         QStringLiteral("The report template \"%1\" cannot be used:\r%2.").arg(QDir::toNativeSeparators(path), fault),

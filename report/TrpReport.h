@@ -82,7 +82,7 @@ public:
     static void SetPreviewHook(PreviewHook hook);
 
 private:
-    void ReportFault(const QString& path, const QString& fault);
+    void ReportFault(QString path, const QString& fault); // by value: it clears what path may refer to
     void Build();
     QString Resolve(const QString& name);
     QString ExpandFixed(const QString& html);
