@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QPageLayout>
+#include <QRectF>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class QBuffer;
 class QPagedPaintDevice;
@@ -27,7 +30,8 @@ public:
 
     double MarginMm() const { return marginMm; }
     // A page layout of the given size with this report's margins.
-    QPageLayout PageLayout(const QPageSize& size, QPageLayout::Orientation orientation = QPageLayout::Portrait) const;
+    QPageLayout PageLayout(const QPageSize& size,
+                           QPageLayout::Orientation orientation = QPageLayout::Portrait) const;
 
     // Lays the pages out for the device's paintable area; the counts and drawing below follow the
     // last layout.
@@ -43,6 +47,8 @@ public:
     // The first page after afterPage (wrapping around, afterPage itself last) whose body holds text;
     // -1 when no page does.
     int FindPage(const QString& text, int afterPage) const;
+    // Where the first match of text on page lies, as a fraction of the paper's height from its top.
+    qreal MatchPosition(const QString& text, int page) const;
     // Text of the body on one page, for searching and checks.
     QString PageText(int index) const;
 
@@ -53,7 +59,11 @@ public:
 private:
     std::unique_ptr<QTextDocument> NewDocument(const QString& html) const;
     std::unique_ptr<QTextDocument> FooterFor(int index) const;
+    qreal BodyY(int position) const;
+    void FindOverflows();
     int PageOf(int position) const;
+    // Where text occurs in the body, in body coordinates, one rectangle per line it touches.
+    QList<QRectF> MatchRects(const QString& text) const;
 
     QString headerHtml;
     QString footerHtml;
@@ -65,11 +75,15 @@ private:
     std::unique_ptr<QPdfWriter> metrics;
     std::unique_ptr<QTextDocument> body;
     std::unique_ptr<QTextDocument> header;
+    qreal scale = 1; // device pixels per layout unit
     qreal width = 0;
     qreal headerHeight = 0;
     qreal footerHeight = 0;
     qreal gap = 0;
     qreal bodyHeight = 0;
     int pageCount = 0;
+    std::vector<qreal> overflow; // per page start: how far the line of the page before reaches in
+    qreal paperTop = 0;          // the paintable area's top on the paper
+    qreal paperHeight = 0;
     QString marked;
 };

@@ -12,16 +12,14 @@ const QRegularExpression& placeholderPattern() {
     return pattern;
 }
 
-template <typename OnText, typename OnName>
-void walk(const QString& text, OnText onText, OnName onName) {
+template <typename OnText, typename OnName> void walk(const QString& text, OnText onText, OnName onName) {
     qsizetype pos = 0;
     while (pos < text.size()) {
         const qsizetype open = text.indexOf(QLatin1String("{{"), pos);
         if (open < 0)
             break;
-        const QRegularExpressionMatch m =
-            placeholderPattern().match(text, open, QRegularExpression::NormalMatch,
-                                       QRegularExpression::AnchorAtOffsetMatchOption);
+        const QRegularExpressionMatch m = placeholderPattern().match(
+            text, open, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
         if (!m.hasMatch()) {
             const QString start = text.mid(open, 24).section(QLatin1Char('\n'), 0, 0);
             throw ERpTemplateError(QStringLiteral("malformed placeholder \"%1\"").arg(start));
@@ -43,7 +41,8 @@ void walk(const QString& text, OnText onText, OnName onName) {
 } // namespace
 
 void TrpPlaceholders::Scan(const QString& text, const std::function<void(const Name&)>& visit) {
-    walk(text, [](QStringView) {}, visit);
+    walk(
+        text, [](QStringView) {}, visit);
 }
 
 QString TrpPlaceholders::Expand(const QString& text, const std::function<QString(const Name&)>& resolve) {

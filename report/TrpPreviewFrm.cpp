@@ -8,9 +8,12 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
@@ -26,15 +29,14 @@ TrpPreviewFrm::TrpPreviewFrm(const TrpReport& report, std::shared_ptr<TrpPages> 
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
     printer.setDocName(report.Title);
-    printer.setPageMargins(QMarginsF(pages->MarginMm(), pages->MarginMm(), pages->MarginMm(),
-                                     pages->MarginMm()),
-                           QPageLayout::Millimeter);
+    printer.setPageMargins(
+        QMarginsF(pages->MarginMm(), pages->MarginMm(), pages->MarginMm(), pages->MarginMm()),
+        QPageLayout::Millimeter);
 
     preview = new QPrintPreviewWidget(&printer, this);
     preview->setObjectName(QStringLiteral("PreviewWidget"));
-    connect(preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* target) {
-        pages->Print(*target);
-    });
+    connect(preview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* target) { pages->Print(*target); });
     connect(preview, &QPrintPreviewWidget::previewChanged, this, [this] { UpdatePageControls(); });
 
     BuildToolBar(report);
@@ -102,8 +104,8 @@ void TrpPreviewFrm::BuildToolBar(const TrpReport& report) {
         toolBar->addSeparator();
         AddAction(QStringLiteral("ZoomInAct"), QStringLiteral("Zoom in"), QKeySequence(QKeySequence::ZoomIn),
                   [this] { preview->zoomIn(); });
-        AddAction(QStringLiteral("ZoomOutAct"), QStringLiteral("Zoom out"), QKeySequence(QKeySequence::ZoomOut),
-                  [this] { preview->zoomOut(); });
+        AddAction(QStringLiteral("ZoomOutAct"), QStringLiteral("Zoom out"),
+                  QKeySequence(QKeySequence::ZoomOut), [this] { preview->zoomOut(); });
         AddAction(QStringLiteral("FitWidthAct"), QStringLiteral("Page width"), QKeySequence(),
                   [this] { preview->fitToWidth(); });
         AddAction(QStringLiteral("FitPageAct"), QStringLiteral("Whole page"), QKeySequence(),
@@ -122,8 +124,8 @@ void TrpPreviewFrm::BuildToolBar(const TrpReport& report) {
         toolBar->addSeparator();
         AddAction(QStringLiteral("FindAct"), QStringLiteral("&Find..."), QKeySequence(QKeySequence::Find),
                   [this] { Find(); });
-        AddAction(QStringLiteral("FindNextAct"), QStringLiteral("Find next"), QKeySequence(QKeySequence::FindNext),
-                  [this] { FindNext(); });
+        AddAction(QStringLiteral("FindNextAct"), QStringLiteral("Find next"),
+                  QKeySequence(QKeySequence::FindNext), [this] { FindNext(); });
     }
     toolBar->addSeparator();
     if (buttons & TrpReport::pbHelp)
@@ -133,9 +135,13 @@ void TrpPreviewFrm::BuildToolBar(const TrpReport& report) {
         AddAction(QStringLiteral("CloseAct"), QStringLiteral("Close"), QKeySequence(), [this] { reject(); });
 }
 
-int TrpPreviewFrm::CurrentPage() const { return preview->currentPage(); }
+int TrpPreviewFrm::CurrentPage() const {
+    return preview->currentPage();
+}
 
-int TrpPreviewFrm::PageCount() const { return preview->pageCount(); }
+int TrpPreviewFrm::PageCount() const {
+    return preview->pageCount();
+}
 
 void TrpPreviewFrm::GoToPage(int page) {
     const int count = PageCount();
@@ -184,18 +190,36 @@ void TrpPreviewFrm::FindFrom(int afterPage) {
     if (found < 0) {
         pages->SetMarkedText(QString());
         preview->updatePreview();
-        MessageBoxes().information(QStringLiteral("\"%1\" was not found.").arg(lastFind), QStringLiteral("Find"));
+        MessageBoxes().information(QStringLiteral("\"%1\" was not found.").arg(lastFind),
+                                   QStringLiteral("Find"));
         return;
     }
     pages->SetMarkedText(lastFind);
     preview->updatePreview();
     GoToPage(found + 1);
+    ShowOnPage(pages->MatchPosition(lastFind, found));
+}
+
+// Scrolls from the top of the current page down towards a point on it, so that a mark low on the
+// page comes into sight when the page is taller than the window; the page keeps filling the
+// window, so it stays the current one.
+void TrpPreviewFrm::ShowOnPage(qreal fraction) {
+    auto* view = preview->findChild<QGraphicsView*>();
+    const int count = PageCount();
+    if (!view || count == 0 || !view->scene())
+        return;
+    const qreal pageHeight = view->scene()->sceneRect().height() / count * view->transform().m22();
+    const int viewHeight = view->viewport()->height();
+    QScrollBar* bar = view->verticalScrollBar();
+    const int top = bar->value();
+    const int wanted = top + int(fraction * pageHeight) - viewHeight / 3;
+    bar->setValue(std::clamp(wanted, top, top + std::max(0, int(pageHeight) - viewHeight - 20)));
 }
 
 void TrpPreviewFrm::ExportPdf() {
-    const QString path = FileDialogs().getSaveFileName(QStringLiteral("Export to PDF"),
-                                                       QStringLiteral("PDF files (*.pdf)"), QDir::homePath(),
-                                                       QStringLiteral("pdf"));
+    const QString path =
+        FileDialogs().getSaveFileName(QStringLiteral("Export to PDF"), QStringLiteral("PDF files (*.pdf)"),
+                                      QDir::homePath(), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const QString marked = pages->MarkedText();
@@ -206,16 +230,17 @@ void TrpPreviewFrm::ExportPdf() {
     // The export laid the pages out for its own file; the preview lays them out again for the printer.
     preview->updatePreview();
     if (!written)
-        MessageBoxes().error(
-            QStringLiteral("The PDF file \"%1\" could not be written:\r%2").arg(QDir::toNativeSeparators(path), error));
+        MessageBoxes().error(QStringLiteral("The PDF file \"%1\" could not be written:\r%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
 }
 
 void TrpPreviewFrm::ShowHelp() {
     MessageBoxes().information(
-        QStringLiteral("Page Up and Page Down turn the pages, Ctrl+Home and Ctrl+End go to the first and the "
-                       "last page.\rCtrl+Plus and Ctrl+Minus zoom; \"Page width\" and \"Whole page\" fit the page "
-                       "into the window.\rCtrl+F finds a text and marks it, F3 finds it on the next page.\r"
-                       "\"Print...\" prints on a printer you choose, \"Export PDF...\" writes the pages to a PDF "
-                       "file."),
+        QStringLiteral(
+            "Page Up and Page Down turn the pages, Ctrl+Home and Ctrl+End go to the first and the "
+            "last page.\rCtrl+Plus and Ctrl+Minus zoom; \"Page width\" and \"Whole page\" fit the page "
+            "into the window.\rCtrl+F finds a text and marks it, F3 finds it on the next page.\r"
+            "\"Print...\" prints on a printer you choose, \"Export PDF...\" writes the pages to a PDF "
+            "file."),
         windowTitle());
 }

@@ -42,6 +42,7 @@ private:
     void BuildToolBar(const TrpReport& report);
     void UpdatePageControls();
     void FindFrom(int afterPage);
+    void ShowOnPage(qreal fraction);
 
     std::shared_ptr<TrpPages> pages;
     const bool askBeforePrinting;

@@ -18,8 +18,8 @@ public:
     }
     QString findText(const QString& last, QWidget* parent) override {
         bool ok = false;
-        const QString text =
-            QInputDialog::getText(parent, QStringLiteral("Find"), QStringLiteral("Text to find:"), QLineEdit::Normal, last, &ok);
+        const QString text = QInputDialog::getText(
+            parent, QStringLiteral("Find"), QStringLiteral("Text to find:"), QLineEdit::Normal, last, &ok);
         return ok ? text : QString();
     }
 };
@@ -35,4 +35,6 @@ TrpPrintDialogs& TrpPrintDialogs::instance() {
     return installed ? *installed : real;
 }
 
-void TrpPrintDialogs::setInstance(TrpPrintDialogs* dialogs) { installed = dialogs; }
+void TrpPrintDialogs::setInstance(TrpPrintDialogs* dialogs) {
+    installed = dialogs;
+}

@@ -22,4 +22,6 @@ public:
     static void setInstance(TrpPrintDialogs* dialogs);
 };
 
-inline TrpPrintDialogs& PrintDialogs() { return TrpPrintDialogs::instance(); }
+inline TrpPrintDialogs& PrintDialogs() {
+    return TrpPrintDialogs::instance();
+}

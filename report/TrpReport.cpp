@@ -48,9 +48,13 @@ TrpReport::TrpReport(QObject* parent) : QObject(parent) {}
 
 TrpReport::~TrpReport() = default;
 
-void TrpReport::SetPreviewHook(PreviewHook hook) { previewHook() = std::move(hook); }
+void TrpReport::SetPreviewHook(PreviewHook hook) {
+    previewHook() = std::move(hook);
+}
 
-void TrpReport::AddDataSet(TrpDBDataSet* dataSet) { dataSets.push_back(dataSet); }
+void TrpReport::AddDataSet(TrpDBDataSet* dataSet) {
+    dataSets.push_back(dataSet);
+}
 
 TrpDBDataSet* TrpReport::FindDataSet(const QString& name) const {
     for (TrpDBDataSet* dataSet : dataSets)
@@ -72,15 +76,19 @@ void TrpReport::ClearReport() {
     pages.reset();
 }
 
-int TrpReport::PageCount() const { return pages ? pages->PageCount() : 0; }
+int TrpReport::PageCount() const {
+    return pages ? pages->PageCount() : 0;
+}
 
-QString TrpReport::PreviewCaption() const { return QStringLiteral("Preview - ") + Title; }
+QString TrpReport::PreviewCaption() const {
+    return QStringLiteral("Preview - ") + Title;
+}
 
 void TrpReport::ReportFault(const QString path, const QString& fault) {
     ClearReport();
-    MessageBoxes().error(
-        QStringLiteral("The report template \"%1\" cannot be used:\r%2.").arg(QDir::toNativeSeparators(path), fault),
-        Title);
+    MessageBoxes().error(QStringLiteral("The report template \"%1\" cannot be used:\r%2.")
+                             .arg(QDir::toNativeSeparators(path), fault),
+                         Title);
 }
 
 bool TrpReport::LoadTemplate(const QString& path) {
@@ -201,8 +209,7 @@ QString TrpReport::ExpandBand(const TrpTemplate::Item& band, bool* hadRows) {
             if (n.source.isEmpty())
                 return Resolve(n.name);
             if (!row.HasField(n.name))
-                throw ERpTemplateError(
-                    QStringLiteral("%1 has no field \"%2\"").arg(dataSet->Name(), n.name));
+                throw ERpTemplateError(QStringLiteral("%1 has no field \"%2\"").arg(dataSet->Name(), n.name));
             return asHtml(row.FieldText(n.name));
         });
     });

@@ -37,7 +37,8 @@ public:
     ~TrpReport() override;
 
     QString Title;
-    TrpPreviewButtons PreviewButtons = TrpPreviewButtons(pbZoom | pbPrint | pbFind | pbHelp | pbExit | pbPageSetup);
+    TrpPreviewButtons PreviewButtons =
+        TrpPreviewButtons(pbZoom | pbPrint | pbFind | pbHelp | pbExit | pbPageSetup);
     TrpInitialZoom InitialZoom = pzDefault;
     bool ModalPreview = true;
     // Building takes a moment at most, so no progress window is shown; kept for the callers' settings.

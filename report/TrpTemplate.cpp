@@ -37,7 +37,8 @@ public:
                 if (trimmed.isEmpty())
                     continue;
                 if (directiveWord(trimmed) != QLatin1String("report"))
-                    throw ERpTemplateError(QStringLiteral("not a report template (it must begin with @report)"));
+                    throw ERpTemplateError(
+                        QStringLiteral("not a report template (it must begin with @report)"));
                 started = true;
                 continue;
             }
@@ -73,7 +74,8 @@ private:
         const QStringList args = trimmed.mid(1).split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(1);
         if (word == QLatin1String("--"))
             return;
-        if (word == QLatin1String("header") || word == QLatin1String("footer") || word == QLatin1String("body")) {
+        if (word == QLatin1String("header") || word == QLatin1String("footer") ||
+            word == QLatin1String("body")) {
             if (band)
                 fail(QStringLiteral("@%1 inside the band of %2").arg(word, band->source));
             section = word == QLatin1String("header")   ? Section::Header
@@ -113,7 +115,8 @@ private:
             if (key != QLatin1String("margin"))
                 fail(QStringLiteral("unknown page setting \"%1\"").arg(arg));
             if (!ok || value < 0 || value > 50)
-                fail(QStringLiteral("page margin \"%1\" is not a number of millimetres from 0 to 50").arg(arg));
+                fail(QStringLiteral("page margin \"%1\" is not a number of millimetres from 0 to 50")
+                         .arg(arg));
             result.marginMm = value;
         }
     }
@@ -141,14 +144,17 @@ private:
     }
 
     void CheckName(const TrpPlaceholders::Name& name) {
-        const QString written = name.source.isEmpty() ? name.name : name.source + QLatin1Char('.') + name.name;
+        const QString written =
+            name.source.isEmpty() ? name.name : name.source + QLatin1Char('.') + name.name;
         if (!name.source.isEmpty()) {
             if (!band)
                 throw ERpTemplateError(QStringLiteral("field {{%1}} outside a band").arg(written));
             if (inEmpty)
-                throw ERpTemplateError(QStringLiteral("field {{%1}} in the @empty part of a band").arg(written));
+                throw ERpTemplateError(
+                    QStringLiteral("field {{%1}} in the @empty part of a band").arg(written));
             if (name.source.compare(band->source, Qt::CaseInsensitive) != 0)
-                throw ERpTemplateError(QStringLiteral("field {{%1}} inside the band of %2").arg(written, band->source));
+                throw ERpTemplateError(
+                    QStringLiteral("field {{%1}} inside the band of %2").arg(written, band->source));
             return;
         }
         if (section == Section::Body && isPageField(name.name))
@@ -157,7 +163,7 @@ private:
 
     void Content(const QString& line) {
         Check(line);
-        QString& target = band ? (inEmpty ? band->emptyHtml : band->html)
+        QString& target = band                         ? (inEmpty ? band->emptyHtml : band->html)
                           : section == Section::Header ? result.headerHtml
                           : section == Section::Footer ? result.footerHtml
                                                        : Fixed();

@@ -12,9 +12,9 @@ class TrpTemplate {
 public:
     struct Item {
         bool isBand = false;
-        QString html;       // fixed text, or a band's text for one row
-        QString source;     // bands: the data-band source's name as written
-        QString emptyHtml;  // bands: shown instead when the source has no row
+        QString html;      // fixed text, or a band's text for one row
+        QString source;    // bands: the data-band source's name as written
+        QString emptyHtml; // bands: shown instead when the source has no row
     };
 
     QString headerHtml;

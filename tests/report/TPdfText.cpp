@@ -9,7 +9,8 @@ namespace {
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
         return QString();
     }
@@ -17,7 +18,8 @@ QString run(const QString& program, const QStringList& arguments) {
 }
 
 QString info(const QString& path, const QString& key) {
-    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(key), QRegularExpression::MultilineOption);
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(key),
+                                  QRegularExpression::MultilineOption);
     return line.match(run(QStringLiteral("pdfinfo"), {path})).captured(1).trimmed();
 }
 
@@ -31,7 +33,9 @@ QString TPdfText::text(const QString& path, int first, int last) {
     return run(QStringLiteral("pdftotext"), arguments);
 }
 
-int TPdfText::pageCount(const QString& path) { return info(path, QStringLiteral("Pages")).toInt(); }
+int TPdfText::pageCount(const QString& path) {
+    return info(path, QStringLiteral("Pages")).toInt();
+}
 
 QString TPdfText::pageSize(const QString& path) {
     return info(path, QStringLiteral("Page size")).section(QLatin1String(" pts"), 0, 0);

@@ -32,7 +32,7 @@ public:
     QString FieldText(const QString& name) const override { return rows.at(position).value(name.toUpper()); }
 
     QList<Row> rows;
-    QStringList fields{QStringLiteral("RECID"), QStringLiteral("KEYID"), QStringLiteral("KEYCODE"),
+    QStringList fields{QStringLiteral("RECID"),   QStringLiteral("KEYID"),     QStringLiteral("KEYCODE"),
                        QStringLiteral("KEYTYPE"), QStringLiteral("KEYSTATUS"), QStringLiteral("KEYMEMO")};
     bool active;
     int position = 0;

@@ -153,12 +153,14 @@ void tst_TrpReport::shouldReportAMalformedTemplateOnceAndDoNothingElse_data() {
     QTest::addColumn<QString>("fault");
     QTest::newRow("unknown band source") << QByteArray("@report\n@band rpDBDataSet3\n@end\n")
                                          << "line 2: unknown band source \"rpDBDataSet3\"";
-    QTest::newRow("band not closed") << QByteArray("@report\n<table>\n@band rpDBDataSet1\n<tr></tr>\n</table>\n")
+    QTest::newRow("band not closed") << QByteArray(
+                                            "@report\n<table>\n@band rpDBDataSet1\n<tr></tr>\n</table>\n")
                                      << "line 3: the band of rpDBDataSet1 is not closed by @end";
-    QTest::newRow("band closed twice") << QByteArray("@report\n@band rpDBDataSet1\n@end\n@end\n")
-                                       << "line 4: @end closes no band";
+    QTest::newRow("band closed twice")
+        << QByteArray("@report\n@band rpDBDataSet1\n@end\n@end\n") << "line 4: @end closes no band";
     QTest::newRow("not UTF-8") << QByteArray("@report\n<p>\xff\xfe</p>\n") << "the file is not UTF-8 text";
-    QTest::newRow("unreadable: a directory") << QByteArray() << "the file cannot be read: it is not a regular file";
+    QTest::newRow("unreadable: a directory")
+        << QByteArray() << "the file cannot be read: it is not a regular file";
 }
 
 void tst_TrpReport::shouldReportAMalformedTemplateOnceAndDoNothingElse() {
@@ -179,8 +181,8 @@ void tst_TrpReport::shouldReportAMalformedTemplateOnceAndDoNothingElse() {
     QCOMPARE(boxes->shown.size(), 1);
     QCOMPARE(boxes->shown[0].kind, TTestMessageBoxes::Kind::Error);
     QCOMPARE(boxes->shown[0].caption, QStringLiteral("VELM Tarvikon"));
-    QCOMPARE(boxes->shown[0].text,
-             QStringLiteral("The report template \"%1\" cannot be used:\r%2.").arg(QDir::toNativeSeparators(path), fault));
+    QCOMPARE(boxes->shown[0].text, QStringLiteral("The report template \"%1\" cannot be used:\r%2.")
+                                       .arg(QDir::toNativeSeparators(path), fault));
     QVERIFY(!report->HasTemplate());
     QCOMPARE(previews, 0);
     QVERIFY(log.isEmpty());
@@ -240,7 +242,8 @@ void tst_TrpReport::shouldPrintValuesAsPlainText() {
     QVERIFY2(text.contains(QLatin1String("<EMPTY> & <b>bold</b> {{B}}")), qPrintable(text));
     QVERIFY(text.contains(QLatin1String("foot <EMPTY> & <b>bold</b> {{B}}")));
     QVERIFY(text.contains(QLatin1String("<EMPTY>:a<i>b</i>")));
-    QVERIFY2(QRegularExpression(QStringLiteral("first\\s*\\n\\s*second")).match(text).hasMatch(), qPrintable(text));
+    QVERIFY2(QRegularExpression(QStringLiteral("first\\s*\\n\\s*second")).match(text).hasMatch(),
+             qPrintable(text));
 }
 
 void tst_TrpReport::shouldFireTheEventsAroundEveryBuildAndPreviewAfterTheSecond() {
@@ -264,8 +267,8 @@ void tst_TrpReport::shouldWalkEachBandFromFirstToLastRowInTheSourcesOrder() {
     QVERIFY(masterRows.Eof());
 
     const QString text = TPdfText::text(exportPdf());
-    QVERIFY2(ascending(positions(text, {"masters:", "M 3 CCCCCCCCCCCC", "M 1 AAAAAAAAAAAA", "M 2 BBBBBBBBBBBB",
-                                        "no slaves"})),
+    QVERIFY2(ascending(positions(text, {"masters:", "M 3 CCCCCCCCCCCC", "M 1 AAAAAAAAAAAA",
+                                        "M 2 BBBBBBBBBBBB", "no slaves"})),
              qPrintable(text));
     QVERIFY(!text.contains(QLatin1String("no masters")));
 }
@@ -311,8 +314,8 @@ void tst_TrpReport::shouldEndTheDocumentWhenTheBeginEventFails() {
 
 void tst_TrpReport::shouldReportAFieldTheSourceLacksOnceAndShowNothing() {
     report->ClearReport();
-    const QString path =
-        write(QStringLiteral("t.rpt"), "@report\n@band rpDBDataSet1\n<p>{{rpDBDataSet1.KEYCOLOR}}</p>\n@end\n");
+    const QString path = write(QStringLiteral("t.rpt"),
+                               "@report\n@band rpDBDataSet1\n<p>{{rpDBDataSet1.KEYCOLOR}}</p>\n@end\n");
     QVERIFY(report->LoadTemplate(path));
     QVERIFY(!report->BuildPages());
     report->ShowPreview();
@@ -359,7 +362,8 @@ void tst_TrpReport::shouldHaveNoPageForEmptyBandsUnlessPrintIfEmpty() {
     report->PrintIfEmpty = false;
     report->ClearReport();
     QVERIFY(report->LoadTemplate(
-        write(QStringLiteral("t.rpt"), "@report\n<p>head</p>\n@band rpDBDataSet1\n<p>{{rpDBDataSet1.KEYCODE}}</p>\n@end\n")));
+        write(QStringLiteral("t.rpt"),
+              "@report\n<p>head</p>\n@band rpDBDataSet1\n<p>{{rpDBDataSet1.KEYCODE}}</p>\n@end\n")));
     QVERIFY(!report->BuildPages());
     report->ShowPreview();
     QCOMPARE(report->PageCount(), 0);
@@ -375,7 +379,7 @@ void tst_TrpReport::shouldFindThePageHoldingAText() {
     masterRows.rows.clear();
     for (int i = 1; i <= 150; ++i)
         masterRows.rows << key(i, i == 120 ? QStringLiteral("FEEDBEEF0120") : QStringLiteral("000000000000"),
-                                i == 3 ? QStringLiteral("Boiler room") : QString());
+                               i == 3 ? QStringLiteral("Boiler room") : QString());
     build("@report\n@band rpDBDataSet1\n<p>{{rpDBDataSet1.KEYCODE}} {{rpDBDataSet1.KEYMEMO}}</p>\n@end\n");
     auto pages = report->Pages();
     QVERIFY(pages->PageCount() >= 3);

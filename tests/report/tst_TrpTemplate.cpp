@@ -32,15 +32,16 @@ private slots:
 };
 
 void tst_TrpTemplate::shouldSplitHeaderFooterBodyAndBands() {
-    const TrpTemplate t = TrpTemplate::Parse(QStringLiteral("\n@report test\n"
-                                                            "@page margin=20\n"
-                                                            "@header\n<p>{{TITLE}}</p>\n"
-                                                            "@footer\n<p>{{PAGE}}/{{PAGES}}</p>\n"
-                                                            "@body\n<h1>{{SN}}</h1>\n"
-                                                            "@band RPDBDATASET2\n<p>{{rpdbdataset2.KEYCODE}}</p>\n"
-                                                            "@empty\n<p>none</p>\n@end\n"
-                                                            "<p>after</p>\n"),
-                                             Sources);
+    const TrpTemplate t =
+        TrpTemplate::Parse(QStringLiteral("\n@report test\n"
+                                          "@page margin=20\n"
+                                          "@header\n<p>{{TITLE}}</p>\n"
+                                          "@footer\n<p>{{PAGE}}/{{PAGES}}</p>\n"
+                                          "@body\n<h1>{{SN}}</h1>\n"
+                                          "@band RPDBDATASET2\n<p>{{rpdbdataset2.KEYCODE}}</p>\n"
+                                          "@empty\n<p>none</p>\n@end\n"
+                                          "<p>after</p>\n"),
+                           Sources);
     QCOMPARE(t.marginMm, 20.0);
     QCOMPARE(t.headerHtml, QStringLiteral("<p>{{TITLE}}</p>\n"));
     QCOMPARE(t.footerHtml, QStringLiteral("<p>{{PAGE}}/{{PAGES}}</p>\n"));
@@ -65,40 +66,52 @@ void tst_TrpTemplate::shouldRefuseMalformedTemplates_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("fault");
     QTest::newRow("empty file") << QString() << "not a report template (it must begin with @report)";
-    QTest::newRow("plain html") << "<p>hello</p>\n@report" << "not a report template (it must begin with @report)";
+    QTest::newRow("plain html") << "<p>hello</p>\n@report"
+                                << "not a report template (it must begin with @report)";
     QTest::newRow("unknown band source") << "@report\n<p>x</p>\n@band rpDBDataSet9\n@end"
                                          << "line 3: unknown band source \"rpDBDataSet9\"";
     QTest::newRow("band never closed") << "@report\n@band rpDBDataSet1\n<tr></tr>\n"
                                        << "line 2: the band of rpDBDataSet1 is not closed by @end";
-    QTest::newRow("end without band") << "@report\n<p>x</p>\n@end" << "line 3: @end closes no band";
+    QTest::newRow("end without band") << "@report\n<p>x</p>\n@end"
+                                      << "line 3: @end closes no band";
     QTest::newRow("band inside band") << "@report\n@band rpDBDataSet1\n@band rpDBDataSet2\n@end\n@end"
                                       << "line 3: a band inside the band of rpDBDataSet1";
     QTest::newRow("band in header") << "@report\n@header\n@band rpDBDataSet1\n@end"
                                     << "line 3: a band outside @body";
     QTest::newRow("section inside band") << "@report\n@band rpDBDataSet1\n@footer\n@end"
                                          << "line 3: @footer inside the band of rpDBDataSet1";
-    QTest::newRow("band without source") << "@report\n@band\n@end" << "line 2: @band needs one data-band source name";
-    QTest::newRow("empty outside band") << "@report\n@empty" << "line 2: @empty outside a band";
+    QTest::newRow("band without source") << "@report\n@band\n@end"
+                                         << "line 2: @band needs one data-band source name";
+    QTest::newRow("empty outside band") << "@report\n@empty"
+                                        << "line 2: @empty outside a band";
     QTest::newRow("second empty") << "@report\n@band rpDBDataSet1\n@empty\n@empty\n@end"
                                   << "line 4: second @empty in the band of rpDBDataSet1";
-    QTest::newRow("unknown directive") << "@report\n@bnad rpDBDataSet1" << "line 2: unknown directive \"@bnad\"";
-    QTest::newRow("second report") << "@report\n@report" << "line 2: second @report";
+    QTest::newRow("unknown directive") << "@report\n@bnad rpDBDataSet1"
+                                       << "line 2: unknown directive \"@bnad\"";
+    QTest::newRow("second report") << "@report\n@report"
+                                   << "line 2: second @report";
     QTest::newRow("field outside band") << "@report\n<p>{{rpDBDataSet1.KEYCODE}}</p>"
                                         << "line 2: field {{rpDBDataSet1.KEYCODE}} outside a band";
-    QTest::newRow("field of other band") << "@report\n@band rpDBDataSet1\n{{rpDBDataSet2.KEYCODE}}\n@end"
-                                         << "line 3: field {{rpDBDataSet2.KEYCODE}} inside the band of rpDBDataSet1";
-    QTest::newRow("field in empty part") << "@report\n@band rpDBDataSet1\n@empty\n{{rpDBDataSet1.KEYCODE}}\n@end"
-                                         << "line 4: field {{rpDBDataSet1.KEYCODE}} in the @empty part of a band";
-    QTest::newRow("page number in body") << "@report\n<p>{{page}}</p>" << "line 2: {{page}} belongs in @header or @footer";
+    QTest::newRow("field of other band")
+        << "@report\n@band rpDBDataSet1\n{{rpDBDataSet2.KEYCODE}}\n@end"
+        << "line 3: field {{rpDBDataSet2.KEYCODE}} inside the band of rpDBDataSet1";
+    QTest::newRow("field in empty part")
+        << "@report\n@band rpDBDataSet1\n@empty\n{{rpDBDataSet1.KEYCODE}}\n@end"
+        << "line 4: field {{rpDBDataSet1.KEYCODE}} in the @empty part of a band";
+    QTest::newRow("page number in body") << "@report\n<p>{{page}}</p>"
+                                         << "line 2: {{page}} belongs in @header or @footer";
     QTest::newRow("unclosed placeholder") << "@report\n@header\n<p>{{SN</p>"
                                           << "line 3: malformed placeholder \"{{SN</p>\"";
     QTest::newRow("placeholder with blank in name") << "@report\n{{SERIAL NUMBER}}"
                                                     << "line 2: malformed placeholder \"{{SERIAL NUMBER}}\"";
-    QTest::newRow("margin not a number") << "@report\n@page margin=wide"
-                                         << "line 2: page margin \"margin=wide\" is not a number of millimetres from 0 to 50";
-    QTest::newRow("margin too large") << "@report\n@page margin=80"
-                                      << "line 2: page margin \"margin=80\" is not a number of millimetres from 0 to 50";
-    QTest::newRow("unknown page setting") << "@report\n@page paper=A3" << "line 2: unknown page setting \"paper=A3\"";
+    QTest::newRow("margin not a number")
+        << "@report\n@page margin=wide"
+        << "line 2: page margin \"margin=wide\" is not a number of millimetres from 0 to 50";
+    QTest::newRow("margin too large")
+        << "@report\n@page margin=80"
+        << "line 2: page margin \"margin=80\" is not a number of millimetres from 0 to 50";
+    QTest::newRow("unknown page setting") << "@report\n@page paper=A3"
+                                          << "line 2: unknown page setting \"paper=A3\"";
 }
 
 void tst_TrpTemplate::shouldRefuseMalformedTemplates() {
@@ -125,26 +138,32 @@ void tst_TrpTemplate::shouldRefuseUnreadableFiles() {
             qFatal("cannot write the test file");
         return file.fileName();
     };
-    QCOMPARE(faultOfFile(write(QStringLiteral("latin1.rpt"), "@report\n<p>Gr\xfc\xdf" "e</p>\n")),
+    QCOMPARE(faultOfFile(write(QStringLiteral("latin1.rpt"), "@report\n<p>Gr\xfc\xdf"
+                                                             "e</p>\n")),
              QStringLiteral("the file is not UTF-8 text"));
     QCOMPARE(faultOfFile(write(QStringLiteral("binary.rpt"), QByteArray("@report\n\0\0\0", 11))),
              QStringLiteral("the file is not UTF-8 text"));
-    QCOMPARE(faultOfFile(write(QStringLiteral("huge.rpt"), "@report\n" + QByteArray(TrpTemplate::MaxFileSize, 'x'))),
+    QCOMPARE(faultOfFile(
+                 write(QStringLiteral("huge.rpt"), "@report\n" + QByteArray(TrpTemplate::MaxFileSize, 'x'))),
              QStringLiteral("the file is larger than %1 bytes").arg(TrpTemplate::MaxFileSize));
-    QCOMPARE(faultOfFile(write(QStringLiteral("good.rpt"), "@report\n<p>Gr\xc3\xbc\xc3\x9f" "e</p>\n")), QString());
+    QCOMPARE(faultOfFile(write(QStringLiteral("good.rpt"), "@report\n<p>Gr\xc3\xbc\xc3\x9f"
+                                                           "e</p>\n")),
+             QString());
 }
 
 void tst_TrpTemplate::shouldFindEveryPlaceholderInOrder() {
     QStringList seen;
-    TrpPlaceholders::Scan(QStringLiteral("{{a}} x {{ src.F1 }}{{_b2}} {x} }} {"), [&seen](const TrpPlaceholders::Name& n) {
-        seen << n.source + QLatin1Char('|') + n.name;
-    });
+    TrpPlaceholders::Scan(
+        QStringLiteral("{{a}} x {{ src.F1 }}{{_b2}} {x} }} {"),
+        [&seen](const TrpPlaceholders::Name& n) { seen << n.source + QLatin1Char('|') + n.name; });
     QCOMPARE(seen, QStringList({"|a", "src|F1", "|_b2"}));
-    QVERIFY_THROWS_EXCEPTION(ERpTemplateError, TrpPlaceholders::Scan(QStringLiteral("ok {{a}} {{ }}"), [](auto&) {}));
+    QVERIFY_THROWS_EXCEPTION(ERpTemplateError,
+                             TrpPlaceholders::Scan(QStringLiteral("ok {{a}} {{ }}"), [](auto&) {}));
 
-    const QString expanded = TrpPlaceholders::Expand(QStringLiteral("<{{A}}|{{s.B}}>"), [](const TrpPlaceholders::Name& n) {
-        return n.source.isEmpty() ? QStringLiteral("{{A}}") : QStringLiteral("b");
-    });
+    const QString expanded =
+        TrpPlaceholders::Expand(QStringLiteral("<{{A}}|{{s.B}}>"), [](const TrpPlaceholders::Name& n) {
+            return n.source.isEmpty() ? QStringLiteral("{{A}}") : QStringLiteral("b");
+        });
     // What a value holds is never read as a placeholder again.
     QCOMPARE(expanded, QStringLiteral("<{{A}}|b>"));
 }
