@@ -1,0 +1,156 @@
+#include "TKeyListCommands.h"
+
+#include "TFileDialogs.h"
+#include "TKeyListHost.h"
+#include "TKeyListStore.h"
+#include "TMessageBoxes.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <stdexcept>
+
+const QString TKeyListCommands::CaptionPrefix = QStringLiteral("VELM Tarvikon   Key file: ");
+const QString TKeyListCommands::SavePrompt =
+    QStringLiteral("Current key list has been changed. Do you want to save changes?");
+
+namespace {
+const QString StatusPrefix = QStringLiteral("Key list: ");
+} // namespace
+
+TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host) : store(store), host(host) {}
+
+bool TKeyListCommands::KeyListModified() const {
+    return host.KeyListModified;
+}
+QString TKeyListCommands::KeyListPath() const {
+    return host.KeyListPath;
+}
+QString TKeyListCommands::KeyListTitle() const {
+    return host.KeyListTitle;
+}
+bool TKeyListCommands::SaveAsPending() const {
+    return host.SaveAsPending;
+}
+
+void TKeyListCommands::Reset() {
+    host.KeyListModified = false;
+    host.KeyListPath.clear();
+    host.SaveAsPending = false;
+}
+
+void TKeyListCommands::MarkChanged() {
+    host.KeyListModified = true;
+    host.EnableSave(true);
+}
+
+void TKeyListCommands::setCaption() {
+    host.SetCaption(CaptionPrefix + QFileInfo(host.KeyListTitle).fileName());
+}
+
+bool TKeyListCommands::SaveChangesFirst() {
+    if (!host.KeyListModified)
+        return true;
+    switch (MessageBoxes().confirmYesNoCancel(SavePrompt)) {
+    case TMessageBoxes::Answer::Yes:
+        // Going on after a failed or cancelled save would throw the changes away.
+        return Save();
+    case TMessageBoxes::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TKeyListCommands::New() {
+    if (!SaveChangesFirst())
+        return;
+    store.CloseViews();
+    const TKeyListStore::TCreateResult result = store.CreateKeyList();
+    if (result == TKeyListStore::TCreateResult::CannotCreate) {
+        MessageBoxes().error(QStringLiteral(
+            "Can not create file here. Check you access rights or contact your system administrator."));
+        return;
+    }
+    host.KeyListTitle = QStringLiteral("New key list");
+    setCaption();
+    host.CloseProgress();
+    if (result == TKeyListStore::TCreateResult::Failed) {
+        MessageBoxes().error(QStringLiteral("Error creating new key list."));
+        return;
+    }
+    MessageBoxes().information(QStringLiteral("New key list created succesefully."));
+    const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
+    host.SetControllerFields(header.serial, header.info);
+    host.KeyListModified = false;
+    host.EnableSave(true);
+    host.KeyListPath.clear();
+    host.SetStatusText(StatusPrefix + QStringLiteral("new key list"));
+}
+
+void TKeyListCommands::Open() {
+    if (!SaveChangesFirst())
+        return;
+    const QString chosen = FileDialogs().getOpenFileName(QStringLiteral("Create new key list"),
+                                                         QStringLiteral("Database files (*.dbf)"), QString());
+    if (chosen.isEmpty())
+        return;
+    const QString full = QFileInfo(chosen).absoluteFilePath();
+    TKeyListStore::THeader header;
+    try {
+        header = store.OpenUserFile(full);
+    } catch (const std::exception& e) {
+        MessageBoxes().error(QString::fromUtf8(e.what()));
+        return;
+    }
+    host.SetControllerFields(header.serial, header.info);
+    host.SetStatusText(StatusPrefix + QDir::toNativeSeparators(full));
+    host.KeyListPath = full;
+    host.KeyListModified = false;
+    host.EnableSave(true);
+    host.KeyListTitle = QFileInfo(full).fileName();
+    setCaption();
+}
+
+bool TKeyListCommands::askTarget(QString* target) {
+    const QString chosen = FileDialogs().getSaveFileName(
+        QString(), QStringLiteral("DBF tables (*.dbf)"),
+        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath(),
+        QStringLiteral("dbf"));
+    host.SaveAsPending = false;
+    if (chosen.isEmpty())
+        return false;
+    *target = QFileInfo(chosen).absoluteFilePath();
+    return true;
+}
+
+bool TKeyListCommands::Save() {
+    if (!store.IsOpen()) {
+        host.SaveAsPending = false;
+        return true;
+    }
+    QString target = host.KeyListPath;
+    const bool named = host.SaveAsPending || host.KeyListPath.isEmpty();
+    if (named && !askTarget(&target))
+        return false;
+    try {
+        store.Save(target, {host.ControllerSerial(), host.ControllerInfo()});
+    } catch (const std::exception& e) {
+        MessageBoxes().error(QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (named) {
+        host.KeyListPath = target;
+        host.KeyListTitle = QDir::toNativeSeparators(target);
+        setCaption();
+        host.SetStatusText(StatusPrefix + host.KeyListTitle);
+    }
+    host.KeyListModified = false;
+    host.EnableSave(true);
+    return true;
+}
+
+bool TKeyListCommands::SaveAs() {
+    host.SaveAsPending = true;
+    return Save();
+}
