@@ -2,7 +2,9 @@
 
 #include "TrpRowSource.h"
 
-TrpDBDataSet::TrpDBDataSet(const QString& name) : name(name) {}
+TrpDBDataSet::TrpDBDataSet(const QString& name, QObject* parent) : QObject(parent) {
+    setObjectName(name);
+}
 
 void TrpDBDataSet::ForEachRow(const std::function<void(const TrpRowSource&)>& visit) const {
     if (!source)

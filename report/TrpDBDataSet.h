@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -8,11 +9,12 @@ class TrpRowSource;
 
 // A data-band source: the name a template's bands refer to, bound to the rows it prints.
 // With OpenDataSource false the report reads the rows as they are and never opens or closes them.
-class TrpDBDataSet {
+class TrpDBDataSet : public QObject {
+    Q_OBJECT
 public:
-    explicit TrpDBDataSet(const QString& name);
+    explicit TrpDBDataSet(const QString& name, QObject* parent = nullptr);
 
-    const QString& Name() const { return name; }
+    QString Name() const { return objectName(); }
 
     TrpRowSource* DataSource() const { return source; }
     void SetDataSource(TrpRowSource* rows) { source = rows; }
@@ -24,6 +26,5 @@ public:
     void ForEachRow(const std::function<void(const TrpRowSource&)>& visit) const;
 
 private:
-    QString name;
     TrpRowSource* source = nullptr;
 };

@@ -2,13 +2,16 @@
 
 #include "TrpRowSource.h"
 
+#include <QObject>
+
 class TDbfTable;
 
 // The rows of a TDbfTable as a data band reads them: its cursor walks the view from the first to
 // the last record in the view's present filter and order. Fields show their display text.
-class TrpDbfTableRows : public TrpRowSource {
+class TrpDbfTableRows : public QObject, public TrpRowSource {
+    Q_OBJECT
 public:
-    explicit TrpDbfTableRows(TDbfTable& table) : table(table) {}
+    explicit TrpDbfTableRows(TDbfTable& table, QObject* parent = nullptr) : QObject(parent), table(table) {}
 
     TDbfTable& Table() const { return table; }
 
