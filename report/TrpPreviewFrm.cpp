@@ -52,7 +52,7 @@ TrpPreviewFrm::TrpPreviewFrm(const TrpReport& report, std::shared_ptr<TrpPages> 
         preview->fitToWidth();
 
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(screen.width() * 9 / 10, 1000), screen.height() * 9 / 10);
+    resize(std::min(screen.width() * 9 / 10, 1200), screen.height() * 9 / 10);
 }
 
 TrpPreviewFrm::~TrpPreviewFrm() {
