@@ -9,19 +9,24 @@ TrpDBDataSet::TrpDBDataSet(const QString& name, QObject* parent) : QObject(paren
 void TrpDBDataSet::ForEachRow(const std::function<void(const TrpRowSource&)>& visit) const {
     if (!source)
         return;
-    const bool openedHere = !source->IsActive() && OpenDataSource;
-    if (openedHere)
-        source->Open();
-    if (!source->IsActive())
+    const auto walk = [&] {
+        for (source->First(); !source->Eof(); source->Next())
+            visit(*source);
+    };
+    if (source->IsActive())
+        return walk();
+    if (!OpenDataSource)
         return;
-    struct CloseAfter {
-        TrpRowSource* rows;
-        bool close;
-        ~CloseAfter() {
-            if (close)
-                rows->Close();
+    source->Open();
+    try {
+        walk();
+    } catch (...) {
+        // The walk's own failure is the one to report.
+        try {
+            source->Close();
+        } catch (...) {
         }
-    } closeAfter{source, openedHere};
-    for (source->First(); !source->Eof(); source->Next())
-        visit(*source);
+        throw;
+    }
+    source->Close();
 }

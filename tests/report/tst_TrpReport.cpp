@@ -313,6 +313,9 @@ void tst_TrpReport::shouldEndTheDocumentWhenTheBeginEventFails() {
 }
 
 void tst_TrpReport::shouldReportAFieldTheSourceLacksOnceAndShowNothing() {
+    // A source opened for the walk is closed again when the walk fails.
+    masterRows.active = false;
+    dataSet1->OpenDataSource = true;
     report->ClearReport();
     const QString path = write(QStringLiteral("t.rpt"),
                                "@report\n@band rpDBDataSet1\n<p>{{rpDBDataSet1.KEYCOLOR}}</p>\n@end\n");
@@ -324,6 +327,9 @@ void tst_TrpReport::shouldReportAFieldTheSourceLacksOnceAndShowNothing() {
                                                          "rpDBDataSet1 has no field \"KEYCOLOR\".")
                                               .arg(QDir::toNativeSeparators(path))}));
     QCOMPARE(previews, 0);
+    QCOMPARE(masterRows.opened, 1);
+    QCOMPARE(masterRows.closed, 1);
+    QVERIFY(!masterRows.active);
 }
 
 void tst_TrpReport::shouldNumberEveryPageOnA4AndLetter_data() {
