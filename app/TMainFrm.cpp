@@ -38,6 +38,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -240,6 +241,9 @@ void TMainFrm::CreateToolBar() {
     CntrStatusLbl->setFixedSize(Scale.px(StatusLabelWidth), Scale.px(StatusLabelHeight));
     CntrStatusLbl->setAlignment(Qt::AlignCenter);
     CntrStatusLbl->setAutoFillBackground(true);
+    // Inside a toolbar a label would take the button colours.
+    CntrStatusLbl->setForegroundRole(QPalette::WindowText);
+    CntrStatusLbl->setBackgroundRole(QPalette::Window);
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(Scale.px(StatusLabelFontPixels));
     CntrStatusLbl->setFont(labelFont);
@@ -288,7 +292,7 @@ QWidget* TMainFrm::CreateInfoPage() {
     auto panel = [this](const QString& name, const Field* fields, int count) {
         auto* frame = new QFrame;
         frame->setObjectName(name);
-        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         auto* grid = new QGridLayout(frame);
         for (int i = 0; i < count; ++i) {
             *fields[i].edit = CreateInfoField(QString::fromLatin1(fields[i].name));
@@ -397,6 +401,14 @@ void TMainFrm::CreatePages() {
     PageControl->addTab(MKeysSheet, QStringLiteral("&Master Keys"));
     PageControl->addTab(SKeysSheet, QStringLiteral("&Slave Keys"));
     setCentralWidget(PageControl);
+
+    // Both information panels start their fields at the same place, measured in the window's font.
+    const QList<QLabel*> captions = InfoSheet->findChildren<QLabel*>();
+    int captionWidth = 0;
+    for (QLabel* label : captions)
+        captionWidth = std::max(captionWidth, label->sizeHint().width());
+    for (QLabel* label : captions)
+        label->setMinimumWidth(captionWidth);
 }
 
 void TMainFrm::CreateStatusBar() {
@@ -405,6 +417,7 @@ void TMainFrm::CreateStatusBar() {
     StatusPanel = new QLabel(statusBar());
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setFixedWidth(Scale.px(StatusPanelWidth));
+    StatusPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     statusBar()->addWidget(StatusPanel);
 }
 

@@ -24,7 +24,7 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     QHeaderView* titles = grid.horizontalHeader();
     titles->setSectionsClickable(true);
     titles->setHighlightSections(false);
-    titles->setSortIndicatorShown(false);
+    titles->setSortIndicatorShown(true);
     titles->setDefaultAlignment(Qt::AlignCenter);
     titles->setMinimumSectionSize(MinColumnWidth);
     QHeaderView* indicator = grid.verticalHeader();
@@ -37,12 +37,36 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     grid.viewport()->installEventFilter(this);
 
     connect(titles, &QHeaderView::sectionClicked, this, &TKeyGrid::TitleClicked);
+    // The header flips its indicator on a click by itself; the model's markers decide.
+    connect(titles, &QHeaderView::sortIndicatorChanged, this, &TKeyGrid::ShowMarkers, Qt::QueuedConnection);
+    connect(model, &TKeyTableModel::MarkersChanged, this, &TKeyGrid::ShowMarkers);
     connect(model, &TKeyTableModel::CurrentRowChanged, this, &TKeyGrid::followView);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followView(model->CurrentRow()); });
     connect(grid.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { followGrid(current.row()); });
     connect(&view, &TDbfTable::AfterOpen, model, &TKeyTableModel::ResetMarkers);
     ScaleColumns();
+    ShowMarkers();
+}
+
+void TKeyGrid::ShowMarkers() {
+    QHeaderView* titles = grid.horizontalHeader();
+    int section = -1;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    for (int column = 0; column < TKeyListStore::ColumnCount; ++column) {
+        if (model->Marker(column) != TKeyTableModel::TMarker::None) {
+            section = column;
+            // Down stands for the ascending order; the header draws an ascending indicator
+            // as the arrow pointing down.
+            order = model->Marker(column) == TKeyTableModel::TMarker::Down ? Qt::AscendingOrder
+                                                                           : Qt::DescendingOrder;
+        }
+    }
+    if (titles->sortIndicatorSection() == section && titles->sortIndicatorOrder() == order)
+        return;
+    const QSignalBlocker blocker(titles);
+    titles->setSortIndicator(section, order);
+    titles->viewport()->update();
 }
 
 void TKeyGrid::TitleBtnClick(int column) {
