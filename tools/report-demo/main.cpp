@@ -47,21 +47,26 @@ int main(int argc, char* argv[]) {
         TTestMessageBoxes quiet; // "New key list created" would wait for a click
         frm.DNewBDAct->trigger();
     }
-    const QList<std::pair<QLineEdit*, QString>> fields{
-        {frm.PrgVersionEdit, "TARVK001"}, {frm.CtrSerialEdit, "00-0417-2291"}, {frm.CtrInfoEdit, "Riverside 12, main entrance"},
-        {frm.MaxMKeyEdit, "8"},           {frm.MaxSKeyEdit, "128"},            {frm.KeyTypeEdit, "DS-1990A"},
-        {frm.MemoryEdit, "2"},            {frm.LockTimeEdit, "5"},             {frm.DoorSignalEdit, "30"},
-        {frm.DoorTypeEdit, "Reed contact"}};
+    const QList<std::pair<QLineEdit*, QString>> fields{{frm.PrgVersionEdit, "TARVK001"},
+                                                       {frm.CtrSerialEdit, "00-0417-2291"},
+                                                       {frm.CtrInfoEdit, "Riverside 12, main entrance"},
+                                                       {frm.MaxMKeyEdit, "8"},
+                                                       {frm.MaxSKeyEdit, "128"},
+                                                       {frm.KeyTypeEdit, "DS-1990A"},
+                                                       {frm.MemoryEdit, "2"},
+                                                       {frm.LockTimeEdit, "5"},
+                                                       {frm.DoorSignalEdit, "30"},
+                                                       {frm.DoorTypeEdit, "Reed contact"}};
     for (const auto& [edit, text] : fields)
         edit->setText(text);
     setKey(frm.MKeysTable, 0, "01A2B3C40D00", "Caretaker");
     setKey(frm.MKeysTable, 3, "01F00D5EED03", "Building owner");
-    const QStringList tenants{"Flat 1 Virtanen", "Flat 2 Kask",  "Flat 3 Tamm",     "Flat 4 Saar",
-                              "Flat 5 Lepp",     "Flat 6 Mets",  "Flat 7 Rebane",  "Cleaning service",
-                              "Postman",         "Flat 8 Kuusk", "Fire brigade",    "Flat 9 Ilves"};
+    const QStringList tenants{"Flat 1 Virtanen", "Flat 2 Kask",  "Flat 3 Tamm",   "Flat 4 Saar",
+                              "Flat 5 Lepp",     "Flat 6 Mets",  "Flat 7 Rebane", "Cleaning service",
+                              "Postman",         "Flat 8 Kuusk", "Fire brigade",  "Flat 9 Ilves"};
     for (int i = 0; i < tenants.size(); ++i)
-        setKey(frm.SKeysTable, i * 3 + 1, QStringLiteral("0%1C0FFEE%2").arg(i % 10).arg(i * 3 + 1, 3, 10, QLatin1Char('0')),
-               tenants[i]);
+        setKey(frm.SKeysTable, i * 3 + 1,
+               QStringLiteral("0%1C0FFEE%2").arg(i % 10).arg(i * 3 + 1, 3, 10, QLatin1Char('0')), tenants[i]);
 
     QTimer::singleShot(500, &app, [&] {
         auto* preview = qobject_cast<TrpPreviewFrm*>(QApplication::activeModalWidget());
