@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <stdexcept>
+
 namespace {
 
 struct Key {
@@ -61,6 +63,7 @@ private slots:
     void shouldShowNothingWhenTheTemplateIsMissing();
     void shouldReportAMalformedTemplateAndTouchNoView();
     void shouldBeReadableOnA4AndLetter();
+    void shouldEndTheCommandWithTheErrorReportWhenAViewFails();
 
 private:
     void newListWithKeys();
@@ -413,6 +416,24 @@ void tst_TMainFrmReport::shouldBeReadableOnA4AndLetter() {
     });
     print();
     QCOMPARE(shown.size(), 1);
+}
+
+void tst_TMainFrmReport::shouldEndTheCommandWithTheErrorReportWhenAViewFails() {
+    newListWithKeys();
+    const auto begin = frm->KeyReport->OnBeginDoc;
+    frm->KeyReport->OnBeginDoc = [begin] {
+        begin();
+        throw std::runtime_error("Invalid Query Expression");
+    };
+    print();
+    QVERIFY(shown.isEmpty());
+    QCOMPARE(boxes->shown.size(), 1);
+    QCOMPARE(boxes->shown[0].kind, TTestMessageBoxes::Kind::Error);
+    QCOMPARE(boxes->shown[0].text, QStringLiteral("Invalid Query Expression."));
+    // The end event still put the views back on all their slots.
+    QCOMPARE(frm->MKeysTable->Filter(), QStringLiteral("(KeyType ='M')"));
+    QCOMPARE(frm->MKeysTable->RowCount(), 8);
+    QCOMPARE(frm->SKeysTable->RowCount(), 128);
 }
 
 QTEST_MAIN(tst_TMainFrmReport)
