@@ -34,7 +34,10 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     indicator->setDefaultAlignment(Qt::AlignCenter);
     indicator->setSectionsClickable(false);
     indicator->show();
-    grid.viewport()->installEventFilter(this);
+    // Kept: the grid cannot be asked for it while it is being destroyed, when the viewport
+    // still sends events.
+    viewport = grid.viewport();
+    viewport->installEventFilter(this);
 
     connect(titles, &QHeaderView::sectionClicked, this, &TKeyGrid::TitleClicked);
     // The header flips its indicator on a click by itself; the model's markers decide.
@@ -80,7 +83,7 @@ void TKeyGrid::ScaleColumns() {
     int total = 0;
     for (int width : ColumnWidths)
         total += width;
-    const int available = grid.viewport()->width();
+    const int available = viewport->width();
     if (available <= 0)
         return;
     int used = 0;
@@ -93,7 +96,7 @@ void TKeyGrid::ScaleColumns() {
 }
 
 bool TKeyGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid.viewport() && event->type() == QEvent::Resize)
+    if (watched == viewport && event->type() == QEvent::Resize)
         ScaleColumns();
     return QObject::eventFilter(watched, event);
 }

@@ -43,5 +43,6 @@ private:
     TDbfTable& view;
     TKeyListStore& store;
     TKeyTableModel* model;
+    QWidget* viewport;
     bool following = false;
 };
