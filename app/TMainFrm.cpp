@@ -104,6 +104,7 @@ void TMainFrm::FormCreate() {
     CreatePages();
     CreateStatusBar();
     CreateKeyList();
+    CreateReport();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -427,6 +428,7 @@ void TMainFrm::ConnectHandlers() {
     connectHandler(DExitAct, &QAction::triggered, this, [this] { DExitActExecute(); });
     connectHandler(MenuAbout, &QAction::triggered, this, [this] { MenuAboutClick(); });
     ConnectKeyListHandlers();
+    ConnectReportHandlers();
 }
 
 void TMainFrm::ApplyLayoutSize() {

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
+#include <QVariant>
 
 class QAction;
 class QLabel;
@@ -25,6 +26,9 @@ class TKeyGrid;
 class TKeyListCommands;
 class TKeyListStore;
 class TProgressFrm;
+class TrpDBDataSet;
+class TrpDbfTableRows;
+class TrpReport;
 
 // The main window. It holds the program's actions and the handlers the key-list, controller,
 // printing and serial parts connect to them; those handlers stay a few lines each and call code
@@ -85,6 +89,16 @@ public:
     TKeyGrid* MKeysGridLink;
     TKeyGrid* SKeysGridLink;
 
+    // The key-list report, its two data-band sources and what they read: the views as they stand
+    // (TMainFrmReport.cpp).
+    TrpReport* KeyReport;
+    TrpDBDataSet* rpDBDataSet1;
+    TrpDBDataSet* rpDBDataSet2;
+    TrpDbfTableRows* MDataSource;
+    TrpDbfTableRows* SDataSource;
+    // Where the report templates lie: the executable's directory.
+    QString ReportTemplateDir;
+
     // The main window's page: 0 controller information, 1 master keys, 2 slave keys.
     int ActivePage() const;
 
@@ -120,6 +134,12 @@ public:
     void MFindKeyBtnClick();
     void MKeysGridTitleBtnClick(int column);
     void SKeysGridTitleBtnClick(int column);
+
+    // Printing handlers.
+    void DPrintBDActExecute();
+    void KeyReportBeginDoc();
+    void KeyReportEndDoc();
+    void KeyReportGetValue(const QString& name, QVariant& value);
 
     // Actions.
     QAction* DNewBDAct;
@@ -214,6 +234,8 @@ private:
     void ConnectHandlers();
     void CreateKeyList();
     void ConnectKeyListHandlers();
+    void CreateReport();
+    void ConnectReportHandlers();
     void UpdateNavigation(TDbfTable* view);
     void ApplyLayoutSize();
     void CentreOnDesktop();

@@ -1,0 +1,106 @@
+// The main window's printing handlers: the key-list report, its templates, the filters that hold
+// while its pages are built, and the variables it asks for. Kept apart from TMainFrm.cpp.
+#include "TMainFrm.h"
+
+#include "TDbfTable.h"
+#include "TErrorReport.h"
+#include "TKeyListCommands.h"
+#include "TrpDBDataSet.h"
+#include "TrpDbfTableRows.h"
+#include "TrpReport.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+#include <utility>
+
+namespace {
+
+const QString MasterPrintFilter = QStringLiteral("(KeyType ='M') and (KEYCODE <> '<EMPTY>')");
+const QString SlavePrintFilter = QStringLiteral("(KeyType ='S') and (KEYCODE <> '<EMPTY>')");
+const QString MasterFilter = QStringLiteral("(KeyType ='M')");
+const QString SlaveFilter = QStringLiteral("(KeyType ='S')");
+
+void setFilter(TDbfTable* view, const QString& filter) {
+    view->SetFilter(filter);
+    view->SetFiltered(true);
+    view->Refresh();
+}
+
+} // namespace
+
+void TMainFrm::CreateReport() {
+    KeyReport = new TrpReport(this);
+    KeyReport->setObjectName(QStringLiteral("KeyReport"));
+    KeyReport->Title = QStringLiteral("VELM Tarvikon");
+    KeyReport->PreviewButtons = TrpReport::pbZoom | TrpReport::pbPrint | TrpReport::pbFind |
+                                TrpReport::pbHelp | TrpReport::pbExit | TrpReport::pbPageSetup;
+    KeyReport->InitialZoom = TrpReport::pzDefault;
+    KeyReport->RebuildPrinter = false;
+    KeyReport->StoreInDFM = false;
+    MDataSource = new TrpDbfTableRows(*MKeysTable, this);
+    SDataSource = new TrpDbfTableRows(*SKeysTable, this);
+    rpDBDataSet1 = new TrpDBDataSet(QStringLiteral("rpDBDataSet1"), this);
+    rpDBDataSet2 = new TrpDBDataSet(QStringLiteral("rpDBDataSet2"), this);
+    KeyReport->AddDataSet(rpDBDataSet1);
+    KeyReport->AddDataSet(rpDBDataSet2);
+    ReportTemplateDir = QCoreApplication::applicationDirPath();
+}
+
+void TMainFrm::ConnectReportHandlers() {
+    connectHandler(DPrintBDAct, &QAction::triggered, this, [this] { DPrintBDActExecute(); });
+    // Direct calls rather than signals: a view failing while its filter changes must end the
+    // print command, which then reports it.
+    KeyReport->OnBeginDoc = [this] { KeyReportBeginDoc(); };
+    KeyReport->OnEndDoc = [this] { KeyReportEndDoc(); };
+    KeyReport->OnGetValue = [this](const QString& name, QVariant& value) { KeyReportGetValue(name, value); };
+}
+
+void TMainFrm::DPrintBDActExecute() {
+    KeyReport->ClearReport();
+    const bool listOpen = MKeysTable->Active() && SKeysTable->Active();
+    KeyReport->LoadTemplate(ReportTemplateDir + (listOpen ? QStringLiteral("/CtrlInfoKeys.rpt")
+                                                          : QStringLiteral("/CtrlInfo.rpt")));
+    KeyReport->BuildPages();
+    KeyReport->ShowPreview();
+}
+
+void TMainFrm::KeyReportBeginDoc() {
+    if (!MKeysTable->Active() || !SKeysTable->Active())
+        return;
+    rpDBDataSet1->SetDataSource(MDataSource);
+    setFilter(MKeysTable, MasterPrintFilter);
+    rpDBDataSet2->SetDataSource(SDataSource);
+    setFilter(SKeysTable, SlavePrintFilter);
+}
+
+void TMainFrm::KeyReportEndDoc() {
+    if (!MKeysTable->Active() || !SKeysTable->Active())
+        return;
+    setFilter(MKeysTable, MasterFilter);
+    setFilter(SKeysTable, SlaveFilter);
+}
+
+void TMainFrm::KeyReportGetValue(const QString& name, QVariant& value) {
+    const std::pair<const char*, QString> answers[] = {
+        {"PRGV", PrgVersionEdit->text()},
+        {"SN", CtrSerialEdit->text()},
+        {"INFO", CtrInfoEdit->text()},
+        {"MAXMK", MaxMKeyEdit->text()},
+        {"MAXSK", MaxSKeyEdit->text()},
+        {"TYPE", KeyTypeEdit->text()},
+        {"MEMORY", MemoryEdit->text()},
+        {"DOOR1", LockTimeEdit->text()},
+        {"DOOR2", DoorSignalEdit->text()},
+        {"DOOR3", DoorTypeEdit->text()},
+        {"FILENAME", KeyListCommands->KeyListTitle()},
+    };
+    const QString upper = name.toUpper();
+    for (const auto& [variable, text] : answers) {
+        if (upper == QLatin1String(variable)) {
+            value = text;
+            return;
+        }
+    }
+}
