@@ -384,36 +384,29 @@ void TDbfTable::Last() {
 }
 
 void TDbfTable::Next() {
-    checkActive();
-    checkBrowseMode();
-    if (currentRecNo == 0)
-        return;
-    resync();
-    const int before = dbe().dbe_RecNo();
-    dbe().dbe_Skip(1);
-    if (dbe().dbe_Eof() || dbe().dbe_RecNo() == before) {
-        dbe().dbe_GoBottom();
-        resync(); // stays on the last record
-        eof = true;
-        return;
-    }
-    takeRecord();
-    eof = bof = false;
-    scrolled();
+    step(true);
 }
 
 void TDbfTable::Prior() {
+    step(false);
+}
+
+void TDbfTable::step(bool forwards) {
     checkActive();
     checkBrowseMode();
     if (currentRecNo == 0)
         return;
     resync();
     const int before = dbe().dbe_RecNo();
-    dbe().dbe_Skip(-1);
-    if (dbe().dbe_Bof() || dbe().dbe_RecNo() == before) {
-        dbe().dbe_GoTop();
-        resync();
-        bof = true;
+    dbe().dbe_Skip(forwards ? 1 : -1);
+    const bool pastEnd = (forwards ? dbe().dbe_Eof() : dbe().dbe_Bof()) != 0;
+    if (pastEnd || dbe().dbe_RecNo() == before) {
+        if (forwards)
+            dbe().dbe_GoBottom();
+        else
+            dbe().dbe_GoTop();
+        resync(); // stays on the record it was on
+        (forwards ? eof : bof) = true;
         return;
     }
     takeRecord();

@@ -161,6 +161,8 @@ private:
     void select() const;
     bool readCurrent(); // the engine's current record into the buffer; false when there is none
     void takeRecord();
+    // One record on; at either end the current record stays and the end is marked.
+    void step(bool forwards);
     void setEmpty();
     void resync(); // the engine's cursor back onto the current record
     void setState(TDataSetState value);
