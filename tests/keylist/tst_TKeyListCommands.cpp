@@ -7,21 +7,37 @@
 #include <QFile>
 #include <QTest>
 
+#include <stdexcept>
+
 using Answer = TMessageBoxes::Answer;
 using Kind = TMessageBoxes::Kind;
 
 namespace {
 const QString Prefix = QStringLiteral("VELM Tarvikon   Key file: ");
-}
+
+// The commands with the message boxes and file dialogs the test answers.
+struct TCommandsFixture : TKeyListFixture {
+    TTestMessageBoxes boxes;
+    TTestFileDialogs dialogs;
+
+    // Saves the open list with Save As under name in the files folder; returns its path.
+    QString saveAs(const char* name) {
+        const QString path = filePath(QString::fromLatin1(name));
+        dialogs.queueAnswer(path);
+        if (!commands.SaveAs())
+            throw std::runtime_error("SaveAs failed");
+        return path;
+    }
+};
+} // namespace
 
 class tst_TKeyListCommands : public QObject {
     Q_OBJECT
 private slots:
     void shouldStartANewUnchangedUnnamedList() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
+        TCommandsFixture f;
         f.commands.New();
-        QCOMPARE(boxes.texts(), QStringList({"New key list created succesefully."}));
+        QCOMPARE(f.boxes.texts(), QStringList({"New key list created succesefully."}));
         QCOMPARE(f.host.caption, Prefix + "New key list");
         QCOMPARE(f.host.status, QStringLiteral("Key list: new key list"));
         QCOMPARE(f.commands.KeyListTitle(), QStringLiteral("New key list"));
@@ -34,19 +50,17 @@ private slots:
     }
 
     void shouldShowTheOpenedFileInCaptionAndStatusBar() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.newList();
         const QString door1 = f.filePath("door1.dbf");
         f.store.Save(door1, {"SN-1", "Door one"});
         f.host.info = f.host.serial = QString();
         f.host.KeyListModified = false;
-        dialogs.queueAnswer(door1);
+        f.dialogs.queueAnswer(door1);
         f.commands.Open();
-        QCOMPARE(dialogs.asked.size(), 1);
-        QCOMPARE(dialogs.asked[0].title, QStringLiteral("Create new key list"));
-        QVERIFY(!dialogs.asked[0].save);
+        QCOMPARE(f.dialogs.asked.size(), 1);
+        QCOMPARE(f.dialogs.asked[0].title, QStringLiteral("Create new key list"));
+        QVERIFY(!f.dialogs.asked[0].save);
         QCOMPARE(f.host.caption, Prefix + "door1.dbf");
         QCOMPARE(f.host.status, "Key list: " + door1);
         QCOMPARE(f.commands.KeyListPath(), door1);
@@ -54,21 +68,17 @@ private slots:
         QCOMPARE(f.host.serial, QStringLiteral("SN-1"));
         QCOMPARE(f.host.info, QStringLiteral("Door one"));
         QVERIFY(!f.commands.KeyListModified());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(f.boxes.shown.isEmpty());
     }
 
     void shouldSaveAsUnderTheChosenPath() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.commands.New();
-        const QString door2 = f.filePath("door2.dbf");
-        dialogs.queueAnswer(door2);
-        QVERIFY(f.commands.SaveAs());
-        QCOMPARE(dialogs.asked.size(), 1);
-        QVERIFY(dialogs.asked[0].save);
-        QVERIFY(dialogs.asked[0].title.isEmpty());
-        QCOMPARE(dialogs.asked[0].filter, QStringLiteral("DBF tables (*.dbf)"));
+        const QString door2 = f.saveAs("door2.dbf");
+        QCOMPARE(f.dialogs.asked.size(), 1);
+        QVERIFY(f.dialogs.asked[0].save);
+        QVERIFY(f.dialogs.asked[0].title.isEmpty());
+        QCOMPARE(f.dialogs.asked[0].filter, QStringLiteral("DBF tables (*.dbf)"));
         QCOMPARE(f.host.caption, Prefix + "door2.dbf");
         QCOMPARE(f.host.status, "Key list: " + door2);
         QCOMPARE(f.commands.KeyListTitle(), door2);
@@ -78,52 +88,44 @@ private slots:
     }
 
     void shouldWriteNothingWhenSaveAsIsCancelled() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.commands.New();
-        const QString first = f.filePath("first.dbf");
-        dialogs.queueAnswer(first);
-        QVERIFY(f.commands.SaveAs());
+        const QString first = f.saveAs("first.dbf");
         f.host.info = QStringLiteral("Changed");
         f.commands.MarkChanged();
-        dialogs.queueAnswer(QString());
+        f.dialogs.queueAnswer(QString());
         QVERIFY(!f.commands.SaveAs());
         QVERIFY(f.commands.KeyListModified());
         QCOMPARE(QDir(f.files.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"first.dbf"}));
         QCOMPARE(f.commands.KeyListPath(), first);
         QVERIFY(f.commands.Save());
-        QCOMPARE(dialogs.asked.size(), 2);
+        QCOMPARE(f.dialogs.asked.size(), 2);
         QVERIFY(!f.commands.KeyListModified());
         QVERIFY(TDbfBytes(first).record(1).contains("Changed"));
     }
 
     void shouldAskForANameWhenSavingANewList() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.commands.New();
         f.commands.MarkChanged();
-        dialogs.queueAnswer(QString());
+        f.dialogs.queueAnswer(QString());
         QVERIFY(!f.commands.Save());
-        QCOMPARE(dialogs.asked.size(), 1);
+        QCOMPARE(f.dialogs.asked.size(), 1);
         QVERIFY(f.commands.KeyListModified());
         QVERIFY(QDir(f.files.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
         const QString named = f.filePath("named.dbf");
-        dialogs.queueAnswer(named);
+        f.dialogs.queueAnswer(named);
         QVERIFY(f.commands.Save());
         QVERIFY(!f.commands.KeyListModified());
         QCOMPARE(f.commands.KeyListPath(), named);
     }
 
     void shouldDoNothingWhenSavingWithoutAList() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.commands.MarkChanged();
         QVERIFY(f.commands.Save());
-        QVERIFY(dialogs.asked.isEmpty());
-        QVERIFY(boxes.shown.isEmpty());
+        QVERIFY(f.dialogs.asked.isEmpty());
+        QVERIFY(f.boxes.shown.isEmpty());
     }
 
     void shouldKeepTheListChangedWhenTheSaveFails_data() {
@@ -137,13 +139,9 @@ private slots:
     void shouldKeepTheListChangedWhenTheSaveFails() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.commands.New();
-        const QString first = f.filePath("first.dbf");
-        dialogs.queueAnswer(first);
-        QVERIFY(f.commands.SaveAs());
+        const QString first = f.saveAs("first.dbf");
         QString target = f.filePath("readonly.dbf");
         if (kind == "readonly") {
             QFile::copy(first, target);
@@ -154,12 +152,12 @@ private slots:
         const QByteArray before = TDbfBytes(kind == "readonly" ? target : first).data;
         f.host.info = QStringLiteral("Changed");
         f.commands.MarkChanged();
-        boxes.clear();
-        dialogs.queueAnswer(target);
+        f.boxes.clear();
+        f.dialogs.queueAnswer(target);
         QVERIFY(!f.commands.SaveAs());
-        QCOMPARE(boxes.count(Kind::Error), 1);
-        QVERIFY2(boxes.shown[0].text.contains(target) && boxes.shown[0].text.contains(reason),
-                 qPrintable(boxes.shown[0].text));
+        QCOMPARE(f.boxes.count(Kind::Error), 1);
+        QVERIFY2(f.boxes.shown[0].text.contains(target) && f.boxes.shown[0].text.contains(reason),
+                 qPrintable(f.boxes.shown[0].text));
         QVERIFY(f.commands.KeyListModified());
         QCOMPARE(f.commands.KeyListPath(), first);
         QCOMPARE(f.host.caption, Prefix + "first.dbf");
@@ -185,27 +183,23 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, replaced);
         QFETCH(bool, saved);
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.newList();
         const QString other = f.filePath("other.dbf");
         f.store.Save(other, {"OTHER", "Other list"});
-        const QString mine = f.filePath("mine.dbf");
-        dialogs.queueAnswer(mine);
-        QVERIFY(f.commands.SaveAs());
+        const QString mine = f.saveAs("mine.dbf");
         TKeyListFixture::goRow(f.master, 1);
         TKeyListFixture::setKey(f.master, QStringLiteral("123412341234"), true, QStringLiteral("new key"));
         QVERIFY(f.commands.KeyListModified());
-        boxes.clear();
-        boxes.queueAnswer(Answer(answer));
+        f.boxes.clear();
+        f.boxes.queueAnswer(Answer(answer));
         if (viaOpen) {
-            dialogs.queueAnswer(other);
+            f.dialogs.queueAnswer(other);
             f.commands.Open();
         } else {
             f.commands.New();
         }
-        QCOMPARE(boxes.count(TKeyListCommands::SavePrompt), 1);
+        QCOMPARE(f.boxes.count(TKeyListCommands::SavePrompt), 1);
         QCOMPARE(TDbfBytes(mine).data.contains("123412341234"), saved);
         QCOMPARE(f.commands.KeyListModified(), !replaced);
         QCOMPARE(f.master.RowCount(), 8);
@@ -215,22 +209,19 @@ private slots:
     }
 
     void shouldNotAskForAnUnchangedList() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
+        TCommandsFixture f;
         f.commands.New();
-        boxes.clear();
+        f.boxes.clear();
         f.commands.New();
-        QCOMPARE(boxes.count(TKeyListCommands::SavePrompt), 0);
+        QCOMPARE(f.boxes.count(TKeyListCommands::SavePrompt), 0);
     }
 
     void shouldStayOnTheOpenListWhenTheChosenFileIsNoKeyList() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
-        TTestFileDialogs dialogs;
+        TCommandsFixture f;
         f.newList();
         const QString good = f.filePath("good.dbf");
         f.store.Save(good, {"SN-9", "Good list"});
-        dialogs.queueAnswer(good);
+        f.dialogs.queueAnswer(good);
         f.commands.Open();
         f.host.info = QStringLiteral("typed");
         f.commands.MarkChanged();
@@ -239,11 +230,11 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("just some notes\n");
         file.close();
-        dialogs.queueAnswer(bad);
-        boxes.queueAnswer(Answer::No);
+        f.dialogs.queueAnswer(bad);
+        f.boxes.queueAnswer(Answer::No);
         f.commands.Open();
-        QCOMPARE(boxes.count(Kind::Error), 1);
-        QVERIFY(boxes.shown.last().text.contains(bad));
+        QCOMPARE(f.boxes.count(Kind::Error), 1);
+        QVERIFY(f.boxes.shown.last().text.contains(bad));
         QCOMPARE(f.host.caption, Prefix + "good.dbf");
         QCOMPARE(f.host.status, "Key list: " + good);
         QCOMPARE(f.commands.KeyListPath(), good);
@@ -253,12 +244,11 @@ private slots:
     }
 
     void shouldReportThatNoListCanBeCreatedAndKeepTheState() {
-        TKeyListFixture f;
-        TTestMessageBoxes boxes;
+        TCommandsFixture f;
         f.host.caption = QStringLiteral("before");
         f.store.SetWorkDir(f.work.filePath("gone"));
         f.commands.New();
-        QCOMPARE(boxes.texts(),
+        QCOMPARE(f.boxes.texts(),
                  QStringList({"Can not create file here. Check you access rights or contact your "
                               "system administrator."}));
         QCOMPARE(f.host.caption, QStringLiteral("before"));
