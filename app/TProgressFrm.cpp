@@ -52,12 +52,7 @@ void TProgressFrm::FormCreate() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);
 
-    QFont font = this->font();
-    if (font.pixelSize() > 0)
-        font.setPixelSize(Scale.px(font.pixelSize()));
-    else
-        font.setPointSizeF(font.pointSizeF() * Scale.factor());
-    setFont(font);
+    setFont(Scale.font(font()));
     setFixedSize(Scale.px(ClientWidth), Scale.px(ClientHeight));
 }
 

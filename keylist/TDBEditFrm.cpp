@@ -5,7 +5,7 @@
 #include "TKeyCodeValidator.h"
 #include "TKeyListStore.h"
 #include "TMessageBoxes.h"
-#include "TWin1252Validator.h"
+#include "TTypedTextValidator.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 const QString TDBEditFrm::LengthError = QStringLiteral("Lenght of key code must be 12 symbols");
 const QString TDBEditFrm::DuplicateError = QStringLiteral("Key with defined code already excist!");
@@ -41,11 +40,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text) {
 } // namespace
 
 TDBEditFrm::TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), store(store),
-      activePage(std::move(activePage)) {
+    : TKeyDialog(parent), store(store), activePage(std::move(activePage)),
+      Scale(TScreenScale::forWidget(this)) {
     setObjectName(QStringLiteral("DBEditFrm"));
-    setModal(true);
-    buildLayout();
+    FormCreate();
     connect(OkBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { OkBtnClick(); }); });
     connect(FirstBtn, &QPushButton::clicked, this,
             [this] { TErrorReport::run([this] { FirstBtnClick(); }); });
@@ -65,6 +63,11 @@ TDBEditFrm::TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QW
     KeyCodeEdit->installEventFilter(this);
 }
 
+void TDBEditFrm::FormCreate() {
+    setFont(Scale.font(font()));
+    buildLayout();
+}
+
 void TDBEditFrm::buildLayout() {
     RecNoEdit = new QLineEdit(this);
     RecNoEdit->setObjectName(QStringLiteral("RecNoEdit"));
@@ -78,7 +81,7 @@ void TDBEditFrm::buildLayout() {
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
     KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
-    KeyInfoEdit->setValidator(new TWin1252Validator(KeyInfoEdit));
+    KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyTypeEdit = new QLineEdit(this);
     KeyTypeEdit->setObjectName(QStringLiteral("KeyTypeEdit"));
     KeyTypeEdit->setFocusPolicy(Qt::NoFocus);
@@ -89,8 +92,8 @@ void TDBEditFrm::buildLayout() {
     LastBtn = button(this, "LastBtn", QStringLiteral(">|"));
     OkBtn = button(this, "OkBtn", QStringLiteral("OK"));
     for (QPushButton* b : {FirstBtn, PriorBtn, NextBtn, LastBtn})
-        b->setFixedWidth(36);
-    OkBtn->setFixedWidth(90);
+        b->setFixedWidth(Scale.px(36));
+    OkBtn->setFixedWidth(Scale.px(90));
 
     auto* fields = new QGridLayout;
     fields->addWidget(new QLabel(QStringLiteral("Record #:"), this), 0, 0);
@@ -102,11 +105,11 @@ void TDBEditFrm::buildLayout() {
     fields->addWidget(ActiveCB, 1, 3);
     fields->addWidget(new QLabel(QStringLiteral("Key Info:"), this), 2, 0);
     fields->addWidget(KeyInfoEdit, 2, 1, 1, 3);
-    fields->setColumnMinimumWidth(1, 130);
-    fields->setColumnMinimumWidth(3, 130);
+    fields->setColumnMinimumWidth(1, Scale.px(130));
+    fields->setColumnMinimumWidth(3, Scale.px(130));
 
     auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(2);
+    buttons->setSpacing(Scale.px(2));
     for (QPushButton* b : {FirstBtn, PriorBtn, NextBtn, LastBtn})
         buttons->addWidget(b);
     buttons->addStretch();
@@ -114,7 +117,7 @@ void TDBEditFrm::buildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
-    layout->addSpacing(8);
+    layout->addSpacing(Scale.px(8));
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -126,17 +129,6 @@ void TDBEditFrm::buildLayout() {
     setTabOrder(PriorBtn, NextBtn);
     setTabOrder(NextBtn, LastBtn);
     setTabOrder(LastBtn, OkBtn);
-}
-
-int TDBEditFrm::ShowModal() {
-    FormShow();
-    adjustSize();
-    if (QScreen* screen = this->screen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    return exec();
 }
 
 void TDBEditFrm::FormShow() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "TKeyDialog.h"
+#include "TScreenScale.h"
 
 #include <functional>
 
@@ -13,7 +14,7 @@ class TKeyListStore;
 // The key info dialog: shows and edits the current key of the active page's view through
 // controls bound to its fields, with the key code rules (hexadecimal, 12 characters when active,
 // unique over both views) and navigation through the view.
-class TDBEditFrm : public QDialog {
+class TDBEditFrm : public TKeyDialog {
     Q_OBJECT
 public:
     static const QString LengthError; // "Lenght of key code must be 12 symbols"
@@ -22,10 +23,10 @@ public:
     // activePage gives the main window's page: 1 master keys, 2 slave keys.
     TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
 
-    // Binds to the active page's view, puts its current key into edit state, then runs modally.
-    int ShowModal();
-
-    void FormShow();
+    // Lays the dialog out at the screen's scale.
+    void FormCreate();
+    // Binds to the active page's view and puts its current key into edit state.
+    void FormShow() override;
     void OkBtnClick();
     void FirstBtnClick();
     void PriorBtnClick();
@@ -57,6 +58,7 @@ private:
 
     TKeyListStore& store;
     std::function<int()> activePage;
+    TScreenScale Scale;
     TDbfTable* view = nullptr;
     bool loading = false;
     bool writing = false;

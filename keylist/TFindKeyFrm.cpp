@@ -2,14 +2,13 @@
 
 #include "TErrorReport.h"
 #include "TKeyListStore.h"
-#include "TWin1252Validator.h"
+#include "TTypedTextValidator.h"
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 const QString TFindKeyFrm::NotFound = QStringLiteral("Key with defined parametrs not found.");
 
@@ -18,11 +17,9 @@ enum TKeyTypeItem { MasterItem, SlaveItem, AnyItem };
 }
 
 TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), store(store),
-      activePage(std::move(activePage)) {
+    : TKeyDialog(parent), store(store), activePage(std::move(activePage)) {
     setObjectName(QStringLiteral("FindKeyFrm"));
     setWindowTitle(QStringLiteral("Find Key Dialog"));
-    setModal(true);
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
     KeyCodeEdit->setMaxLength(TKeyListStore::KeyCodeLength);
@@ -33,7 +30,7 @@ TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, 
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
     KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
-    KeyInfoEdit->setValidator(new TWin1252Validator(KeyInfoEdit));
+    KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyInfoEdit->setMinimumWidth(200);
     FindBtn = new QPushButton(QStringLiteral("Find Key"), this);
     FindBtn->setObjectName(QStringLiteral("FindBtn"));
@@ -62,17 +59,6 @@ TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, 
 
     connect(FindBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { FindBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-int TFindKeyFrm::ShowModal() {
-    FormShow();
-    adjustSize();
-    if (QScreen* screen = this->screen()) {
-        QRect frame = rect();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    return exec();
 }
 
 void TFindKeyFrm::FormShow() {

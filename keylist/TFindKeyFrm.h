@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "TKeyDialog.h"
 
 #include <functional>
 
@@ -11,7 +11,7 @@ class TKeyListStore;
 
 // The find dialog: a key is found by its whole code and whole note, in any letter case, among
 // the master keys, the slave keys or both.
-class TFindKeyFrm : public QDialog {
+class TFindKeyFrm : public TKeyDialog {
     Q_OBJECT
 public:
     // The dialog's result when nothing was found.
@@ -20,8 +20,7 @@ public:
 
     TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
 
-    int ShowModal();
-    void FormShow();
+    void FormShow() override;
     void FindBtnClick();
 
 private:

@@ -1,11 +1,14 @@
 #include "TDBEditFrm.h"
 #include "TFakeKeyListHost.h"
+#include "TScreenScale.h"
 #include "TTestMessageBoxes.h"
 #include "TTypeText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 using Kind = TMessageBoxes::Kind;
@@ -43,6 +46,17 @@ struct TDialogFixture : TKeyListFixture {
 class tst_TDBEditFrm : public QObject {
     Q_OBJECT
 private slots:
+    void shouldScaleItselfToTheScreenAtCreation() {
+        TDialogFixture f;
+        const double factor = TScreenScale::factorFor(f.dialog.screen()->logicalDotsPerInch());
+        for (const char* name : {"FirstBtn", "PriorBtn", "NextBtn", "LastBtn"}) {
+            QCOMPARE(f.button(name)->minimumWidth(), qRound(36 * factor));
+            QCOMPARE(f.button(name)->maximumWidth(), qRound(36 * factor));
+        }
+        QCOMPARE(f.button("OkBtn")->maximumWidth(), qRound(90 * factor));
+        QCOMPARE(f.dialog.font().pointSizeF(), QApplication::font().pointSizeF() * factor);
+    }
+
     void shouldShowThePageKeyInEditStateAndMarkTheListChanged_data() {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("caption");

@@ -1,5 +1,5 @@
+#include "TTypedTextValidator.h"
 #include "TWin1252.h"
-#include "TWin1252Validator.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -63,7 +63,7 @@ private slots:
         }
         QCOMPARE(all, holds);
         QLineEdit edit;
-        edit.setValidator(new TWin1252Validator(&edit));
+        edit.setValidator(new TTypedTextValidator(&edit));
         edit.setFocus();
         typeText(&edit, text);
         QCOMPARE(edit.text(), kept);

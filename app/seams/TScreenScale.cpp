@@ -1,5 +1,6 @@
 #include "TScreenScale.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -21,4 +22,13 @@ TScreenScale TScreenScale::forWidget(const QWidget* widget) {
 
 int TScreenScale::px(int laidOut) const {
     return int(std::lround(laidOut * Factor));
+}
+
+QFont TScreenScale::font(const QFont& laidOut) const {
+    QFont scaled = laidOut;
+    if (laidOut.pixelSize() > 0)
+        scaled.setPixelSize(px(laidOut.pixelSize()));
+    else
+        scaled.setPointSizeF(laidOut.pointSizeF() * Factor);
+    return scaled;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QFont;
 class QWidget;
 
 // The windows were laid out for 120 pixels per inch and scale themselves by 120 / the screen's
@@ -21,6 +22,8 @@ public:
     double factor() const { return Factor; }
     // A laid-out length in pixels, scaled and rounded.
     int px(int laidOut) const;
+    // A laid-out font scaled in the unit it was given in, pixels or points.
+    QFont font(const QFont& laidOut) const;
 
 private:
     double Factor;
