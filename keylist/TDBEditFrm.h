@@ -23,8 +23,6 @@ public:
     // activePage gives the main window's page: 1 master keys, 2 slave keys.
     TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
 
-    // Lays the dialog out at the screen's scale.
-    void FormCreate();
     // Binds to the active page's view and puts its current key into edit state.
     void FormShow() override;
     void OkBtnClick();
@@ -47,6 +45,8 @@ public slots:
     void reject() override;
 
 private:
+    // Lays the dialog out at the screen's scale; once, from the constructor.
+    void FormCreate();
     void buildLayout();
     void bind(TDbfTable* table);
     void loadControls();

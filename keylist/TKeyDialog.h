@@ -5,6 +5,7 @@
 // What the key dialogs share: fixed size without title-bar buttons, modal, filled by FormShow
 // and then shown centred on the desktop.
 class TKeyDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit TKeyDialog(QWidget* parent = nullptr);
 
