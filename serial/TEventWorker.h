@@ -1,0 +1,12 @@
+#pragma once
+
+#include "TSerDispatcherThread.h"
+
+// Waits for device events and hands each to the dispatch worker.
+class TEventWorker : public TSerDispatcherThread {
+public:
+    using TSerDispatcherThread::TSerDispatcherThread;
+
+protected:
+    void Execute() override;
+};

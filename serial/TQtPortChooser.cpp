@@ -1,0 +1,10 @@
+#include "TQtPortChooser.h"
+
+#include "TComSelectForm.h"
+
+int TQtPortChooser::ChoosePort() {
+    TComSelectForm form;
+    if (form.exec() != TComSelectForm::mrOk)
+        return 0;
+    return form.ChosenPortNumber();
+}

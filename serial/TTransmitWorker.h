@@ -1,0 +1,12 @@
+#pragma once
+
+#include "TSerDispatcherThread.h"
+
+// Writes the transmit ring to the device in the background.
+class TTransmitWorker : public TSerDispatcherThread {
+public:
+    using TSerDispatcherThread::TSerDispatcherThread;
+
+protected:
+    void Execute() override;
+};
