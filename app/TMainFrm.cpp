@@ -1,0 +1,554 @@
+#include "TMainFrm.h"
+
+#include "TAboutForm.h"
+#include "TErrorReport.h"
+#include "TMessageBoxes.h"
+#include "TTypedTextValidator.h"
+#include "TWorkDir.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <stdexcept>
+
+namespace {
+
+// Laid-out sizes, before screen scaling.
+constexpr int ClientWidth = 392;
+constexpr int ClientHeight = 424;
+// The size limits were set for the whole window with its frame (4 pixels a side, a 19 pixel
+// caption) and its menu (19 pixels); Qt limits the window without its frame, menu bar included.
+constexpr int MinWidth = 400 - 8;
+constexpr int MaxWidth = 640 - 8;
+constexpr int MinClientHeight = 470 - 27 - 19;
+constexpr int MaxClientHeight = 725 - 27 - 19;
+constexpr int FontPixels = 11;
+constexpr int StatusLabelWidth = 127;
+constexpr int StatusLabelHeight = 25;
+constexpr int StatusLabelFontPixels = 9;
+constexpr int StatusPanelWidth = 250;
+constexpr int InfoTextMaxTyped = 25;
+
+const QString Unknown = QStringLiteral("<unknown>");
+const QString WorkingCopyName = QStringLiteral("tmp01.dbf");
+
+QString displayText(QString text) {
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
+const QColor TMainFrm::PortOpenColor = QColor(0x00, 0x00, 0xFF);
+const QColor TMainFrm::PortClosedColor = QColor(0xFF, 0x00, 0x00);
+
+TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent), Scale(TScreenScale::forWidget(this)) {
+    setObjectName(QStringLiteral("MainFrm"));
+    FormCreate();
+}
+
+TMainFrm::~TMainFrm() = default;
+
+QString TMainFrm::portStatusText(bool open, int comNumber) {
+    if (open)
+        return QStringLiteral("Controller port:\rCOM") + QString::number(comNumber);
+    return QStringLiteral("Controller port:\rNOT SELECTED");
+}
+
+QColor TMainFrm::portStatusColor(bool open) {
+    return open ? PortOpenColor : PortClosedColor;
+}
+
+void TMainFrm::FormCreate() {
+    setWindowTitle(QStringLiteral("VELM Tarvikon"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(Scale.px(FontPixels));
+    setFont(font);
+
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreatePages();
+    CreateStatusBar();
+    ConnectHandlers();
+    ApplyLayoutSize();
+    CentreOnDesktop();
+}
+
+QAction* TMainFrm::NewAction(const QString& name, const QString& caption, const QString& hint, bool enabled) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setStatusTip(hint);
+    if (!hint.isEmpty())
+        action->setToolTip(hint);
+    action->setEnabled(enabled);
+    return action;
+}
+
+void TMainFrm::CreateActions() {
+    QStyle* st = style();
+    DNewBDAct = NewAction(QStringLiteral("DNewBDAct"), QStringLiteral("Create &new key list"),
+                          QStringLiteral("Create new empty list of keys"), true);
+    DNewBDAct->setIcon(st->standardIcon(QStyle::SP_FileIcon));
+    DOpenBDAct = NewAction(QStringLiteral("DOpenBDAct"), QStringLiteral("&Open key list..."),
+                           QStringLiteral("Open Dallas keys list"), true);
+    DOpenBDAct->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
+    DSaveBDAct = NewAction(QStringLiteral("DSaveBDAct"), QStringLiteral("&Save key list..."),
+                           QStringLiteral("Save Dallas keys list into file"), true);
+    DSaveBDAct->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
+    DPrintBDAct = NewAction(QStringLiteral("DPrintBDAct"), QStringLiteral("&Print key list..."),
+                            QStringLiteral("Print Dallas key list"), true);
+    DPrintBDAct->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
+                                          st->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    DExitAct = NewAction(QStringLiteral("DExitAct"), QStringLiteral("E&xit"),
+                         QStringLiteral("Quit the programm"), true);
+    DExitAct->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
+    DCheckAct = NewAction(QStringLiteral("DCheckAct"), QStringLiteral("&Line Test"),
+                          QStringLiteral("Check connection line to controller"), false);
+    DCheckAct->setIcon(st->standardIcon(QStyle::SP_DriveNetIcon));
+    DGetInfoAct = NewAction(QStringLiteral("DGetInfoAct"), QStringLiteral("Read controller information"),
+                            QStringLiteral("Read controller info"), false);
+    DPutInfoAct = NewAction(QStringLiteral("DPutInfoAct"), QStringLiteral("Write controller information"),
+                            QStringLiteral("Write controller information"), false);
+    DGetMKeysAct = NewAction(QStringLiteral("DGetMKeysAct"), QStringLiteral("Read master keys"),
+                             QStringLiteral("Read master keys list"), false);
+    DPutMKeysAct = NewAction(QStringLiteral("DPutMKeysAct"), QStringLiteral("Write master keys"),
+                             QStringLiteral("Write master keys list"), false);
+    DGetSKeysAct = NewAction(QStringLiteral("DGetSKeysAct"), QStringLiteral("Read slave keys"),
+                             QStringLiteral("Read slave keys list"), false);
+    DPutSKeysAct = NewAction(QStringLiteral("DPutSKeysAct"), QStringLiteral("Write slave keys"),
+                             QStringLiteral("Write slave keys"), false);
+    DGetAllAct =
+        NewAction(QStringLiteral("DGetAllAct"), QStringLiteral("Read all controller data"), QString(), false);
+    DGetAllAct->setIcon(st->standardIcon(QStyle::SP_ArrowDown));
+    DPutAllAct = NewAction(QStringLiteral("DPutAllAct"), QStringLiteral("Write all data to controller"),
+                           QStringLiteral("Overwrite controller keys list and information block"), false);
+    DPutAllAct->setIcon(st->standardIcon(QStyle::SP_ArrowUp));
+
+    MenuSaveAs = NewAction(QStringLiteral("MenuSaveAs"), QStringLiteral("Save key list as..."),
+                           QStringLiteral("Save key list as..."), false);
+    MenuSelectPort =
+        NewAction(QStringLiteral("MenuSelectPort"), QStringLiteral("Select COM port"), QString(), true);
+    MenuAbout = NewAction(QStringLiteral("MenuAbout"), QStringLiteral("About..."), QString(), true);
+}
+
+void TMainFrm::CreateMenus() {
+    MenuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    MenuFile->setObjectName(QStringLiteral("MenuFile"));
+    MenuFile->addActions({DNewBDAct, DOpenBDAct, DSaveBDAct, MenuSaveAs});
+    MenuFile->addSeparator();
+    MenuFile->addAction(DPrintBDAct);
+    MenuFile->addSeparator();
+    MenuFile->addAction(DExitAct);
+
+    MenuDallas = menuBar()->addMenu(QStringLiteral("&Dallas"));
+    MenuDallas->setObjectName(QStringLiteral("MenuDallas"));
+    MenuDallas->addActions({MenuSelectPort, DCheckAct});
+    MenuReadData = MenuDallas->addMenu(QStringLiteral("&Read Controller Data"));
+    MenuReadData->setObjectName(QStringLiteral("MenuReadData"));
+    MenuReadData->menuAction()->setStatusTip(QStringLiteral("Read Controller Data"));
+    MenuReadData->menuAction()->setToolTip(QStringLiteral("Read Controller Data"));
+    MenuWriteData = MenuDallas->addMenu(QStringLiteral("&Write Controller Data"));
+    MenuWriteData->setObjectName(QStringLiteral("MenuWriteData"));
+    MenuWriteData->menuAction()->setStatusTip(QStringLiteral("Write Controller Data"));
+    MenuWriteData->menuAction()->setToolTip(QStringLiteral("Write Controller Data"));
+
+    // The submenus and the two toolbar drop-downs show the same actions.
+    ReadDropMenu = new QMenu(this);
+    ReadDropMenu->setObjectName(QStringLiteral("ReadDropMenu"));
+    WriteDropMenu = new QMenu(this);
+    WriteDropMenu->setObjectName(QStringLiteral("WriteDropMenu"));
+    for (QMenu* menu : {MenuReadData, ReadDropMenu}) {
+        menu->addActions({DGetMKeysAct, DGetSKeysAct, DGetInfoAct});
+        menu->addSeparator();
+        menu->addAction(DGetAllAct);
+    }
+    for (QMenu* menu : {MenuWriteData, WriteDropMenu}) {
+        menu->addActions({DPutMKeysAct, DPutSKeysAct, DPutInfoAct});
+        menu->addSeparator();
+        menu->addAction(DPutAllAct);
+    }
+
+    MenuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    MenuHelp->addAction(MenuAbout);
+}
+
+void TMainFrm::CreateToolBar() {
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ToolBar1->addActions({DNewBDAct, DOpenBDAct, DSaveBDAct});
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(DCheckAct);
+
+    auto dropDownButton = [this](const QString& name, QAction* action, QMenu* menu) {
+        auto* button = new QToolButton(ToolBar1);
+        button->setObjectName(name);
+        button->setDefaultAction(action);
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+        button->setAutoRaise(true);
+        button->installEventFilter(this);
+        ToolBar1->addWidget(button);
+        return button;
+    };
+    ReadAllBtn = dropDownButton(QStringLiteral("ReadAllBtn"), DGetAllAct, ReadDropMenu);
+    WriteAllBtn = dropDownButton(QStringLiteral("WriteAllBtn"), DPutAllAct, WriteDropMenu);
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(DPrintBDAct);
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(DExitAct);
+    ToolBar1->addSeparator();
+
+    CntrStatusLbl = new QLabel(ToolBar1);
+    CntrStatusLbl->setObjectName(QStringLiteral("CntrStatusLbl"));
+    CntrStatusLbl->setFixedSize(Scale.px(StatusLabelWidth), Scale.px(StatusLabelHeight));
+    CntrStatusLbl->setAlignment(Qt::AlignCenter);
+    CntrStatusLbl->setAutoFillBackground(true);
+    QFont labelFont(QStringLiteral("Arial"));
+    labelFont.setPixelSize(Scale.px(StatusLabelFontPixels));
+    CntrStatusLbl->setFont(labelFont);
+    QPalette palette = CntrStatusLbl->palette();
+    palette.setColor(QPalette::Window, QColor(240, 251, 255));
+    CntrStatusLbl->setPalette(palette);
+    ToolBar1->addWidget(CntrStatusLbl);
+    ShowPortStatus(false, 0);
+}
+
+QLineEdit* TMainFrm::CreateInfoField(const QString& name) {
+    auto* edit = new QLineEdit(Unknown);
+    edit->setObjectName(name);
+    SetFieldReadOnly(edit, true);
+    return edit;
+}
+
+void TMainFrm::SetFieldReadOnly(QLineEdit* edit, bool readOnly) {
+    edit->setReadOnly(readOnly);
+    const QPalette standard = edit->style()->standardPalette();
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, standard.color(readOnly ? QPalette::Button : QPalette::Base));
+    edit->setPalette(palette);
+}
+
+QWidget* TMainFrm::CreateInfoPage() {
+    struct Field {
+        const char* caption;
+        const char* name;
+        QLineEdit** edit;
+    };
+    const Field identity[] = {
+        {"Programm Version:", "PrgVersionEdit", &PrgVersionEdit},
+        {"Controller S/N:", "CtrSerialEdit", &CtrSerialEdit},
+        {"Controller Info:", "CtrInfoEdit", &CtrInfoEdit},
+        {"Max Master Key count:", "MaxMKeyEdit", &MaxMKeyEdit},
+        {"Max Slave Key count:", "MaxSKeyEdit", &MaxSKeyEdit},
+        {"Electronical keys type:", "KeyTypeEdit", &KeyTypeEdit},
+    };
+    const Field settings[] = {
+        {"Amount of memory (kB):", "MemoryEdit", &MemoryEdit},
+        {"Door lock holding time (s):", "LockTimeEdit", &LockTimeEdit},
+        {"Open door signalization time (s):", "DoorSignalEdit", &DoorSignalEdit},
+        {"Type of door opening gauge:", "DoorTypeEdit", &DoorTypeEdit},
+    };
+    auto panel = [this](const QString& name, const Field* fields, int count) {
+        auto* frame = new QFrame;
+        frame->setObjectName(name);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        auto* grid = new QGridLayout(frame);
+        for (int i = 0; i < count; ++i) {
+            *fields[i].edit = CreateInfoField(QString::fromLatin1(fields[i].name));
+            auto* label = new QLabel(QString::fromLatin1(fields[i].caption));
+            label->setBuddy(*fields[i].edit);
+            grid->addWidget(label, i, 0);
+            grid->addWidget(*fields[i].edit, i, 1);
+        }
+        grid->setColumnStretch(1, 1);
+        return frame;
+    };
+
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(panel(QStringLiteral("InfoPanel1"), identity, int(std::size(identity))));
+    layout->addWidget(panel(QStringLiteral("InfoPanel2"), settings, int(std::size(settings))));
+    layout->addStretch(1);
+    CtrInfoEdit->setValidator(new TTypedTextValidator(CtrInfoEdit, InfoTextMaxTyped));
+    return page;
+}
+
+QWidget* TMainFrm::CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTableView*& grid,
+                                  QAction* buttons[7]) {
+    QStyle* st = style();
+    struct Button {
+        const char* name;
+        const char* hint;
+        QStyle::StandardPixmap icon;
+    };
+    const bool master = prefix == QLatin1String("M");
+    const Button specs[7] = {
+        {"FirstBtn", "First Record", QStyle::SP_MediaSkipBackward},
+        {"PriorBtn", "Privios Record", QStyle::SP_MediaSeekBackward},
+        {"NextBtn", "Next Record", QStyle::SP_MediaSeekForward},
+        {"LastBtn", "Last Record", QStyle::SP_MediaSkipForward},
+        {"EditKeyBtn", "Edit Key Info", QStyle::SP_FileDialogDetailedView},
+        {"DelKeyBtn", master ? "Deactivate Key" : "Deacivate Key", QStyle::SP_DialogDiscardButton},
+        {"FindKeyBtn", "Find Key", QStyle::SP_FileDialogContentsView},
+    };
+
+    auto* page = new QWidget;
+    toolBar = new QToolBar(page);
+    toolBar->setObjectName(master ? QStringLiteral("ToolBar2") : QStringLiteral("ToolBar3"));
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    for (int i = 0; i < 7; ++i) {
+        const QString hint = QString::fromLatin1(specs[i].hint);
+        buttons[i] = NewAction(prefix + QString::fromLatin1(specs[i].name), hint, hint, true);
+        buttons[i]->setIcon(st->standardIcon(specs[i].icon));
+        if (i == 4 || i == 6)
+            toolBar->addSeparator();
+        toolBar->addAction(buttons[i]);
+    }
+    // The page's view is not open yet.
+    toolBar->setEnabled(false);
+
+    grid = new QTableView(page);
+    grid->setObjectName(master ? QStringLiteral("MKeysGrid") : QStringLiteral("SKeysGrid"));
+    auto* model = new QStandardItemModel(0, 4, grid);
+    model->setHorizontalHeaderLabels(
+        {QStringLiteral("#"), QStringLiteral("Key code"), QStringLiteral("Active"), QStringLiteral("Memo")});
+    grid->setModel(model);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setColumnWidth(0, Scale.px(32));
+    grid->setColumnWidth(1, Scale.px(110));
+    grid->setColumnWidth(2, Scale.px(48));
+    (master ? MKeysEmptyModel : SKeysEmptyModel) = model;
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(grid);
+    return page;
+}
+
+void TMainFrm::CreatePages() {
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    InfoSheet = CreateInfoPage();
+    InfoSheet->setObjectName(QStringLiteral("InfoSheet"));
+    QAction* masterButtons[7];
+    MKeysSheet = CreateKeysPage(QStringLiteral("M"), ToolBar2, MKeysGrid, masterButtons);
+    MKeysSheet->setObjectName(QStringLiteral("MKeysSheet"));
+    MFirstBtn = masterButtons[0];
+    MPriorBtn = masterButtons[1];
+    MNextBtn = masterButtons[2];
+    MLastBtn = masterButtons[3];
+    MEditKeyBtn = masterButtons[4];
+    MDelKeyBtn = masterButtons[5];
+    MFindKeyBtn = masterButtons[6];
+    QAction* slaveButtons[7];
+    SKeysSheet = CreateKeysPage(QStringLiteral("S"), ToolBar3, SKeysGrid, slaveButtons);
+    SKeysSheet->setObjectName(QStringLiteral("SKeysSheet"));
+    SFirstBtn = slaveButtons[0];
+    SPriorBtn = slaveButtons[1];
+    SNextBtn = slaveButtons[2];
+    SLastBtn = slaveButtons[3];
+    SEditKeyBtn = slaveButtons[4];
+    SDelKeyBtn = slaveButtons[5];
+    SFindKeyBtn = slaveButtons[6];
+    PageControl->addTab(InfoSheet, QStringLiteral("Controller &Info"));
+    PageControl->addTab(MKeysSheet, QStringLiteral("&Master Keys"));
+    PageControl->addTab(SKeysSheet, QStringLiteral("&Slave Keys"));
+    setCentralWidget(PageControl);
+}
+
+void TMainFrm::CreateStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->setSizeGripEnabled(false);
+    StatusPanel = new QLabel(statusBar());
+    StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
+    StatusPanel->setFixedWidth(Scale.px(StatusPanelWidth));
+    statusBar()->addWidget(StatusPanel);
+}
+
+void TMainFrm::ConnectHandlers() {
+    connectHandler(DExitAct, &QAction::triggered, this, [this] { DExitActExecute(); });
+    connectHandler(MenuAbout, &QAction::triggered, this, [this] { MenuAboutClick(); });
+}
+
+void TMainFrm::ApplyLayoutSize() {
+    const int menuHeight = menuBar()->sizeHint().height();
+    setMinimumSize(Scale.px(MinWidth), Scale.px(MinClientHeight) + menuHeight);
+    setMaximumSize(Scale.px(MaxWidth), Scale.px(MaxClientHeight) + menuHeight);
+    resize(Scale.px(ClientWidth), Scale.px(ClientHeight) + menuHeight);
+}
+
+void TMainFrm::CentreOnDesktop() {
+    QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+QList<QAction*> TMainFrm::KeyTransferActions() const {
+    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct, DGetAllAct, DPutAllAct};
+}
+
+void TMainFrm::ShowPortStatus(bool open, int comNumber) {
+    CntrStatusLbl->setText(displayText(portStatusText(open, comNumber)));
+    QPalette palette = CntrStatusLbl->palette();
+    palette.setColor(QPalette::WindowText, portStatusColor(open));
+    CntrStatusLbl->setPalette(palette);
+}
+
+void TMainFrm::DallasPortPortOpen() {
+    DCheckAct->setEnabled(true);
+    DGetInfoAct->setEnabled(true);
+}
+
+void TMainFrm::DallasPortPortClose() {
+    DCheckAct->setEnabled(false);
+    DGetInfoAct->setEnabled(false);
+    DPutInfoAct->setEnabled(false);
+    EnableKeyTransferActions(false);
+}
+
+void TMainFrm::EnableKeyTransferActions(bool enabled) {
+    for (QAction* action : KeyTransferActions())
+        action->setEnabled(enabled);
+}
+
+void TMainFrm::RestoreAndRaise() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TMainFrm::FormShow() {
+    QString workDirFailure;
+    try {
+        WorkDir = TWorkDir::prepare();
+    } catch (const std::exception& e) {
+        // The window still comes up; the key-list commands refuse to work without the directory.
+        WorkDir.clear();
+        workDirFailure = QString::fromUtf8(e.what());
+    }
+    FrameSequence = 0;
+    PageControl->setCurrentIndex(0);
+    KeyListModified = false;
+    KeyListPath.clear();
+    for (QAction* action : {DSaveBDAct, MenuSaveAs, DCheckAct, DPutInfoAct})
+        action->setEnabled(false);
+    EnableKeyTransferActions(false);
+    DGetInfoAct->setEnabled(false);
+    if (!workDirFailure.isEmpty())
+        TErrorReport::show(workDirFailure);
+}
+
+bool TMainFrm::FormClose() {
+    if (KeyListModified) {
+        switch (MessageBoxes().confirmYesNoCancel(
+            QStringLiteral("Current key list has been changed. Do you want to save changes before exit?"))) {
+        case TMessageBoxes::Answer::Yes:
+            // A save that failed or was cancelled keeps the window, and with it the changes.
+            if (!SaveKeyListForExit())
+                return false;
+            break;
+        case TMessageBoxes::Answer::No:
+            break;
+        default:
+            return false;
+        }
+    }
+    // Each step runs even when one before it failed, so that the port is not left open.
+    TErrorReport::run([this] { CloseKeyViews(); });
+    TErrorReport::run([this] { CloseControllerPort(); });
+    TErrorReport::run([this] { DeleteWorkingCopy(); });
+    return true;
+}
+
+bool TMainFrm::SaveKeyListForExit() {
+    // The key-list part runs DSaveBDAct here and answers its outcome; nothing is saved before.
+    return false;
+}
+
+void TMainFrm::CloseKeyViews() {
+    // MKeysTable and SKeysTable are closed here once the key-list part adds them.
+}
+
+void TMainFrm::CloseControllerPort() {
+    // DallasPort is closed here (Open := false) once the serial part adds it.
+}
+
+void TMainFrm::DeleteWorkingCopy() {
+    if (WorkDir.isEmpty())
+        return;
+    const QString path = WorkDir + QLatin1Char('/') + WorkingCopyName;
+    if (QFile::exists(path) && !QFile::remove(path))
+        throw std::runtime_error(QStringLiteral("Cannot delete %1").arg(path).toStdString());
+}
+
+void TMainFrm::DExitActExecute() {
+    close();
+}
+
+void TMainFrm::MenuAboutClick() {
+    if (!AboutForm)
+        return;
+    AboutForm->show();
+    AboutForm->raise();
+    AboutForm->activateWindow();
+}
+
+void TMainFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Un-minimising is spontaneous; only the program showing the window counts.
+    if (!event->spontaneous())
+        TErrorReport::run([this] { FormShow(); });
+}
+
+void TMainFrm::closeEvent(QCloseEvent* event) {
+    bool closes = true;
+    TErrorReport::run([this, &closes] { closes = FormClose(); });
+    if (closes)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    // An action without a hint shows no tool tip; Qt would show its caption instead.
+    if (event->type() == QEvent::ToolTip) {
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && button->defaultAction() && button->defaultAction()->statusTip().isEmpty())
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

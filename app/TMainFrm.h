@@ -1,0 +1,177 @@
+#pragma once
+
+#include "TScreenScale.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QStandardItemModel;
+class QTabWidget;
+class QTableView;
+class QToolBar;
+class QToolButton;
+class TAboutForm;
+class TProgressFrm;
+
+// The main window. It holds the program's actions and the handlers the key-list, controller,
+// printing and serial parts connect to them; those handlers stay a few lines each and call code
+// that lives outside the window.
+class TMainFrm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMainFrm(QWidget* parent = nullptr);
+    ~TMainFrm() override;
+
+    // Captions and colours of the port status label.
+    static QString portStatusText(bool open, int comNumber);
+    static QColor portStatusColor(bool open);
+    static const QColor PortOpenColor;
+    static const QColor PortClosedColor;
+
+    // Runs when the window is shown: working directory, sequence counter, first tab, change flag,
+    // key-list path, and the controller and save actions disabled.
+    void FormShow();
+    // Runs when the window is asked to close; false keeps it open (the user cancelled the save
+    // prompt, or the save that the user asked for did not happen).
+    bool FormClose();
+
+    // The port status label after an attempt to open the controller port.
+    void ShowPortStatus(bool open, int comNumber);
+    // DallasPort's OnPortOpen and OnPortClose.
+    void DallasPortPortOpen();
+    void DallasPortPortClose();
+    // The version gate: an accepted firmware version enables the six key-transfer actions, a
+    // refused one disables them.
+    void EnableKeyTransferActions(bool enabled);
+
+    // A second start of the program asked for this window.
+    void RestoreAndRaise();
+
+    // Grey and read-only, or window-coloured and editable: the controller-information fields.
+    static void SetFieldReadOnly(QLineEdit* edit, bool readOnly);
+
+    // Application-wide values.
+    QString WorkDir;
+    bool KeyListModified = false;
+    QString KeyListPath;
+    quint8 FrameSequence = 0;
+
+    // Dialogs created at start-up (TAppForms), not owned here.
+    TProgressFrm* ProgressFrm = nullptr;
+    TAboutForm* AboutForm = nullptr;
+
+    // Actions.
+    QAction* DNewBDAct;
+    QAction* DOpenBDAct;
+    QAction* DSaveBDAct;
+    QAction* DPrintBDAct;
+    QAction* DExitAct;
+    QAction* DCheckAct;
+    QAction* DGetInfoAct;
+    QAction* DPutInfoAct;
+    QAction* DGetMKeysAct;
+    QAction* DPutMKeysAct;
+    QAction* DGetSKeysAct;
+    QAction* DPutSKeysAct;
+    QAction* DGetAllAct;
+    QAction* DPutAllAct;
+    // Plain menu items.
+    QAction* MenuSaveAs;
+    QAction* MenuSelectPort;
+    QAction* MenuAbout;
+
+    QMenu* MenuFile;
+    QMenu* MenuDallas;
+    QMenu* MenuReadData;
+    QMenu* MenuWriteData;
+    QMenu* MenuHelp;
+    QMenu* ReadDropMenu;
+    QMenu* WriteDropMenu;
+
+    QToolBar* ToolBar1;
+    QToolButton* ReadAllBtn;
+    QToolButton* WriteAllBtn;
+    QLabel* CntrStatusLbl;
+    QLabel* StatusPanel;
+
+    QTabWidget* PageControl;
+    QWidget* InfoSheet;
+    QWidget* MKeysSheet;
+    QWidget* SKeysSheet;
+
+    // The "Controller Info" tab.
+    QLineEdit* PrgVersionEdit;
+    QLineEdit* CtrSerialEdit;
+    QLineEdit* CtrInfoEdit;
+    QLineEdit* MaxMKeyEdit;
+    QLineEdit* MaxSKeyEdit;
+    QLineEdit* KeyTypeEdit;
+    QLineEdit* MemoryEdit;
+    QLineEdit* LockTimeEdit;
+    QLineEdit* DoorSignalEdit;
+    QLineEdit* DoorTypeEdit;
+
+    // The key pages: toolbars (disabled until their view is open) and grids.
+    QToolBar* ToolBar2;
+    QAction* MFirstBtn;
+    QAction* MPriorBtn;
+    QAction* MNextBtn;
+    QAction* MLastBtn;
+    QAction* MEditKeyBtn;
+    QAction* MDelKeyBtn;
+    QAction* MFindKeyBtn;
+    QTableView* MKeysGrid;
+    QToolBar* ToolBar3;
+    QAction* SFirstBtn;
+    QAction* SPriorBtn;
+    QAction* SNextBtn;
+    QAction* SLastBtn;
+    QAction* SEditKeyBtn;
+    QAction* SDelKeyBtn;
+    QAction* SFindKeyBtn;
+    QTableView* SKeysGrid;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs "Save key list..." for the close prompt and answers whether the key list was saved.
+    virtual bool SaveKeyListForExit();
+
+private:
+    void FormCreate();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePages();
+    QWidget* CreateInfoPage();
+    QWidget* CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTableView*& grid,
+                            QAction* buttons[7]);
+    QLineEdit* CreateInfoField(const QString& name);
+    void CreateStatusBar();
+    void ConnectHandlers();
+    void ApplyLayoutSize();
+    void CentreOnDesktop();
+
+    QAction* NewAction(const QString& name, const QString& caption, const QString& hint, bool enabled);
+    QList<QAction*> KeyTransferActions() const;
+
+    // The closing steps after the save prompt.
+    void CloseKeyViews();
+    void CloseControllerPort();
+    void DeleteWorkingCopy();
+
+    void DExitActExecute();
+    void MenuAboutClick();
+
+    TScreenScale Scale;
+    QStandardItemModel* MKeysEmptyModel;
+    QStandardItemModel* SKeysEmptyModel;
+};

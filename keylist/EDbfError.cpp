@@ -1,0 +1,3 @@
+#include "EDbfError.h"
+
+EDbfError::EDbfError(const QString& message) : std::runtime_error(message.toStdString()) {}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class TKeyListStore;
+
+// The find dialog: a key is found by its whole code and whole note, in any letter case, among
+// the master keys, the slave keys or both.
+class TFindKeyFrm : public QDialog {
+    Q_OBJECT
+public:
+    // The dialog's result when nothing was found.
+    static constexpr int ResultNo = 7;
+    static const QString NotFound; // "Key with defined parametrs not found."
+
+    TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
+
+    int ShowModal();
+    void FormShow();
+    void FindBtnClick();
+
+private:
+    TKeyListStore& store;
+    std::function<int()> activePage;
+    QLineEdit* KeyCodeEdit;
+    QComboBox* KeyTypeCombo;
+    QLineEdit* KeyInfoEdit;
+    QPushButton* FindBtn;
+    QPushButton* CancelBtn;
+};

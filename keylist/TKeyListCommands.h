@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+class TKeyListHost;
+class TKeyListStore;
+
+// The file commands New, Open, Save and Save As with the change flag, the file name and title of
+// the open key list and the save prompt that guards against losing changes.
+class TKeyListCommands {
+public:
+    static const QString CaptionPrefix; // "VELM Tarvikon   Key file: "
+    static const QString SavePrompt;
+
+    TKeyListCommands(TKeyListStore& store, TKeyListHost& host);
+
+    bool KeyListModified() const { return modified; }
+    QString KeyListPath() const { return path; }
+    QString KeyListTitle() const { return title; }
+    bool SaveAsPending() const { return saveAsPending; }
+
+    // The main window was shown: no change, no file name.
+    void Reset();
+    // Every edit of a view and every change of the information text.
+    void MarkChanged();
+
+    void New();
+    void Open();
+    // True when the key list was written, or when no key list is open and there is nothing to
+    // write; false when the user cancelled the name or the write failed (the list stays changed).
+    bool Save();
+    bool SaveAs();
+    // The save prompt before New and Open; false when the user cancelled or the save did not happen.
+    bool SaveChangesFirst();
+
+private:
+    bool askTarget(QString* target);
+    void setCaption();
+
+    TKeyListStore& store;
+    TKeyListHost& host;
+    bool modified = false;
+    QString path;
+    QString title;
+    bool saveAsPending = false;
+};

@@ -1,0 +1,365 @@
+#include "TKeyListStore.h"
+
+#include "EDbfError.h"
+#include "TDbfTable.h"
+#include "TKeyListHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <stdexcept>
+#include <unistd.h>
+
+const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
+const QString TKeyListStore::EmptyCode = QStringLiteral("<EMPTY>");
+const QString TKeyListStore::Unknown = QStringLiteral("<unknown>");
+const QString TKeyListStore::MasterFilter = QStringLiteral("KeyType ='M'");
+const QString TKeyListStore::SlaveFilter = QStringLiteral("KeyType ='S'");
+const QStringList TKeyListStore::ColumnFields = {QStringLiteral("RECID"), QStringLiteral("KEYCODE"),
+                                                 QStringLiteral("KEYSTATUS"), QStringLiteral("KEYMEMO")};
+
+namespace {
+
+// Where Open keeps the user's file until the views let go of the working copy, and where the
+// working copy waits until the new one has opened.
+const QString StagedName = QStringLiteral("tmp02.dbf");
+const QString PreviousName = QStringLiteral("tmp00.dbf");
+
+// Index file stems in grid column order; "1" ascending, "2" descending.
+const char* const IndexStems[TKeyListStore::ColumnCount] = {"RecId", "Code", "Act", "Memo"};
+
+struct TFieldLayout {
+    const char* name;
+    const char* type;
+    int width;
+};
+const TFieldLayout Layout[] = {{"RECID", "N", 10},  {"KEYID", "N", 5},     {"KEYCODE", "C", 12},
+                               {"KEYTYPE", "C", 1}, {"KEYSTATUS", "L", 1}, {"KEYMEMO", "C", 25}};
+constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
+constexpr int WorkCopyDriver = 1; // the NTX driver
+
+std::runtime_error failure(const QString& text) {
+    return std::runtime_error(text.toStdString());
+}
+
+QString systemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+void syncPath(const QString& path, int flags) {
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Closes the progress window however the routine ends.
+class TProgressScope {
+public:
+    TProgressScope(TKeyListHost& host, const QString& text) : host(host) { host.StartProgress(text); }
+    ~TProgressScope() { host.CloseProgress(); }
+    TKeyListHost& host;
+};
+
+} // namespace
+
+TKeyListStore::TKeyListStore(TDbfTable& master, TDbfTable& slave, TKeyListHost& host)
+    : master(master), slave(slave), host(host) {
+    for (TDbfTable* view : {&master, &slave}) {
+        view->SetTableType(ttDBNDX);
+        view->SetOEMTranslate(false);
+        view->SetFiltered(false);
+    }
+    master.SetFilter(QStringLiteral("KeyType = 'M'"));
+    slave.SetFilter(QStringLiteral("KeyType = 'S'"));
+    for (TDbfTable* view : {&master, &slave}) {
+        QObject::connect(view, &TDbfTable::BeforeClose, view, [this, view] { ViewBeforeClose(*view); });
+    }
+}
+
+TKeyListStore::~TKeyListStore() = default;
+
+QString TKeyListStore::WorkCopyPath() const {
+    return QDir(workDir).filePath(WorkCopyName);
+}
+
+QStringList TKeyListStore::IndexFileNames(bool forMaster) {
+    QStringList names;
+    for (const char* stem : IndexStems) {
+        for (const char* order : {"1", "2"})
+            names << QString::fromLatin1("%1%2%3.ntx").arg(forMaster ? "M" : "S", stem, order);
+    }
+    return names;
+}
+
+QStringList TKeyListStore::WorkFileNames() {
+    return QStringList{WorkCopyName, StagedName, PreviousName} + IndexFileNames(true) + IndexFileNames(false);
+}
+
+bool TKeyListStore::IsOpen() const {
+    return master.Active() && slave.Active();
+}
+
+void TKeyListStore::CloseViews() {
+    master.Close();
+    slave.Close();
+}
+
+void TKeyListStore::ViewAfterOpen(TDbfTable& view) {
+    const QStringList names = IndexFileNames(isMaster(view));
+    TSortOrders& orders = isMaster(view) ? masterOrders : slaveOrders;
+    QDir dir(workDir);
+    for (const QString& name : names)
+        dir.remove(name);
+    for (int column = 0; column < ColumnCount; ++column) {
+        for (int descending = 0; descending < 2; ++descending) {
+            orders[column][descending] = view.Index(dir.filePath(names[column * 2 + descending]),
+                                                    ColumnFields[column], 0, descending != 0);
+        }
+    }
+    view.SetOrder(orders[0][0]);
+}
+
+void TKeyListStore::ViewBeforeClose(TDbfTable& view) {
+    // Closing goes on whatever happens here; the index files are rebuilt at the next open.
+    try {
+        view.CloseIndexes();
+    } catch (const std::exception&) {
+    }
+}
+
+void TKeyListStore::openView(TDbfTable& view, const QString& path) {
+    view.SetTableName(path);
+    view.Open();
+    ViewAfterOpen(view);
+}
+
+TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
+    if (!master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields))
+        return TCreateResult::CannotCreate;
+    host.SetBusyCursor(true);
+    host.StartProgress(QStringLiteral("Creating new key list..."));
+    bool ok = false;
+    try {
+        for (const TFieldLayout& field : Layout)
+            master.CreateField(QString::fromLatin1(field.name), QString::fromLatin1(field.type), field.width,
+                               0);
+        ok = master.CreateExec();
+        if (ok)
+            createRecords();
+    } catch (const std::exception&) {
+        ok = false;
+    }
+    host.SetBusyCursor(false);
+    return ok ? TCreateResult::Created : TCreateResult::Failed;
+}
+
+void TKeyListStore::createRecords() {
+    openView(master, WorkCopyPath());
+    master.InsertRecord({QVariant(), QVariant(), Unknown, QString(), false, Unknown});
+    for (int slot = 0; slot < MasterSlots; ++slot) {
+        master.InsertRecord({slot + 1, slot, EmptyCode, QStringLiteral("M"), false, QString()});
+        host.StepProgress(1);
+    }
+    for (int slot = 0; slot < SlaveSlots; ++slot) {
+        master.InsertRecord({slot + 1, slot, EmptyCode, QStringLiteral("S"), false, QString()});
+        host.StepProgress(1);
+    }
+    master.Close();
+}
+
+TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
+    TProgressScope progress(host, QStringLiteral("Opening Key list..."));
+    try {
+        master.Close();
+        slave.Close();
+        host.StepProgress(10);
+        master.SetFiltered(false);
+        openView(master, path);
+        master.First();
+        THeader header{master.FieldByName(QStringLiteral("KEYCODE"))->AsString(),
+                       master.FieldByName(QStringLiteral("KEYMEMO"))->AsString()};
+        master.SetFilter(MasterFilter);
+        master.SetFiltered(true);
+        host.StepProgress(40);
+        openView(slave, path);
+        host.StepProgress(30);
+        slave.SetFilter(SlaveFilter);
+        slave.SetFiltered(true);
+        host.StepProgress(20);
+        return header;
+    } catch (...) {
+        CloseViews();
+        throw;
+    }
+}
+
+void TKeyListStore::CheckKeyList(const QString& path) {
+    const auto refuse = [&path](const QString& why) {
+        return failure(
+            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(path), why));
+    };
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw refuse(QStringLiteral("it does not exist or is not a file"));
+    TDbfTable table;
+    table.SetTableType(ttDBNDX);
+    table.SetReadOnly(true);
+    table.SetTableName(info.absoluteFilePath());
+    try {
+        table.Open();
+    } catch (const std::exception& e) {
+        throw refuse(QStringLiteral("it is not a dBASE table (%1)").arg(QString::fromUtf8(e.what())));
+    }
+    for (const TFieldLayout& expected : Layout) {
+        const TDbfField* field = table.FindField(QString::fromLatin1(expected.name));
+        if (!field)
+            throw refuse(QStringLiteral("the field %1 is missing").arg(QString::fromLatin1(expected.name)));
+        if (field->TypeLetter() != expected.type[0] || field->Size() != expected.width)
+            throw refuse(QStringLiteral("the field %1 is not of type %2 and width %3")
+                             .arg(QString::fromLatin1(expected.name), QString::fromLatin1(expected.type))
+                             .arg(expected.width));
+    }
+    if (table.RecCount() < 1)
+        throw refuse(QStringLiteral("it has no header record"));
+    table.First();
+    if (!table.FieldByName(QStringLiteral("KEYTYPE"))->AsString().trimmed().isEmpty())
+        throw refuse(QStringLiteral("its first record is a key, not the header record"));
+    table.Close();
+}
+
+TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
+    CheckKeyList(path);
+    QDir dir(workDir);
+    const QString staged = dir.filePath(StagedName);
+    const QString previous = dir.filePath(PreviousName);
+    QFile::remove(staged);
+    QFile source(path);
+    if (!source.copy(staged)) {
+        QFile::remove(staged);
+        throw failure(QStringLiteral("Can not read the key list %1: %2")
+                          .arg(QDir::toNativeSeparators(path), source.errorString()));
+    }
+    const bool hadList = IsOpen();
+    CloseViews();
+    QFile::remove(previous);
+    const bool hadCopy = QFile::rename(WorkCopyPath(), previous);
+    if (!QFile::rename(staged, WorkCopyPath())) {
+        if (hadCopy)
+            QFile::rename(previous, WorkCopyPath());
+        if (hadList)
+            OpenKeyList(WorkCopyPath());
+        throw failure(
+            QStringLiteral("Can not make the working copy of %1").arg(QDir::toNativeSeparators(path)));
+    }
+    try {
+        const THeader header = OpenKeyList(WorkCopyPath());
+        QFile::remove(previous);
+        return header;
+    } catch (const std::exception& e) {
+        QFile::remove(WorkCopyPath());
+        if (hadCopy)
+            QFile::rename(previous, WorkCopyPath());
+        if (hadList)
+            OpenKeyList(WorkCopyPath());
+        throw failure(QStringLiteral("Can not open the key list %1: %2")
+                          .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    }
+}
+
+void TKeyListStore::Save(const QString& target, const THeader& header) {
+    if (!IsOpen())
+        throw failure(QStringLiteral("No key list is open"));
+    const int masterRecNo = master.RecNo();
+    const int slaveRecNo = slave.RecNo();
+    const auto restore = [&] {
+        master.SetFiltered(true);
+        master.SetRecNo(masterRecNo);
+        slave.SetRecNo(slaveRecNo);
+    };
+    try {
+        master.SetFiltered(false);
+        master.SetRecNo(1);
+        master.Edit();
+        master.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(header.serial);
+        master.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(header.info);
+        master.Post();
+        copyAtomically(target);
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+void TKeyListStore::copyAtomically(const QString& target) {
+    const QFileInfo info(target);
+    const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
+    const auto refuse = [&shown](const QString& why) {
+        return failure(QStringLiteral("Can not save the key list to %1: %2").arg(shown, why));
+    };
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        throw refuse(systemReason(info.isFile() ? EACCES : EISDIR));
+    // Written beside the target and renamed over it: the user's file is either the old one or
+    // the whole new one, never half of it.
+    QTemporaryFile temporary(QDir(info.absolutePath()).filePath(QStringLiteral(".vtrk-save-XXXXXX.dbf")));
+    if (!temporary.open())
+        throw refuse(temporary.errorString());
+    const QString staged = temporary.fileName();
+    temporary.close();
+    const int result = master.CopyFile(staged);
+    const qint64 size = QFileInfo(staged).size();
+    if (result <= 0 || size <= 0)
+        throw refuse(master.LastError().isEmpty() ? QStringLiteral("the table could not be written")
+                                                  : master.LastError());
+    if (info.exists())
+        QFile::setPermissions(staged, QFile::permissions(target));
+    syncPath(staged, O_RDONLY);
+    if (::rename(QFile::encodeName(staged).constData(),
+                 QFile::encodeName(info.absoluteFilePath()).constData()) != 0)
+        throw refuse(systemReason(errno));
+    syncPath(info.absolutePath(), O_RDONLY | O_DIRECTORY);
+}
+
+const TKeyListStore::TSortOrders& TKeyListStore::SortOrders(const TDbfTable& view) const {
+    return isMaster(view) ? masterOrders : slaveOrders;
+}
+
+void TKeyListStore::SortBy(TDbfTable& view, int column, bool descending) {
+    const int recNo = view.RecNo();
+    view.SetOrder(SortOrders(view).at(column)[descending ? 1 : 0]);
+    view.SetRecNo(recNo);
+}
+
+void TKeyListStore::Deactivate(TDbfTable& view) {
+    view.Edit();
+    view.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(EmptyCode);
+    view.FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(false);
+    view.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QString());
+    view.Post();
+}
+
+bool TKeyListStore::FindKey(TDbfTable& view, const QString& code, const QString& info) {
+    return view.Locate(QStringLiteral("KEYCODE;KEYMEMO"), QVariantList{code, info},
+                       TLocateOptions(loCaseInsensitive) | loPartialKey);
+}
+
+TDbfTable* TKeyListStore::DuplicateHolder(const QString& code, int recNo) const {
+    for (TDbfTable* view : {&master, &slave}) {
+        if (!view->Active())
+            continue;
+        const int field = view->FieldByName(QStringLiteral("KEYCODE"))->Index();
+        const int rows = view->RowCount();
+        for (int row = 0; row < rows; ++row) {
+            if (view->RowRecNo(row) != recNo && view->RowText(row, field) == code)
+                return view;
+        }
+    }
+    return nullptr;
+}

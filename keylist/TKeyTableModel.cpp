@@ -1,0 +1,141 @@
+#include "TKeyTableModel.h"
+
+#include "TDbfTable.h"
+#include "TKeyListStore.h"
+
+#include <QFont>
+
+namespace {
+const char* const Titles[] = {"#", "Key code", "Active", "Memo"};
+// Browse and edit, as the record indicator shows them.
+const QString CurrentMark = QStringLiteral("\u25B6");
+const QString EditMark = QStringLiteral("I");
+const QString DownMark = QStringLiteral(" \u25BC");
+const QString UpMark = QStringLiteral(" \u25B2");
+} // namespace
+
+TKeyTableModel::TKeyTableModel(TDbfTable& view, QObject* parent) : QAbstractTableModel(parent), view(view) {
+    connect(&view, &TDbfTable::DataSetChanged, this, &TKeyTableModel::reset);
+    connect(&view, &TDbfTable::AfterOpen, this, &TKeyTableModel::reset);
+    connect(&view, &TDbfTable::AfterClose, this, &TKeyTableModel::reset);
+    connect(&view, &TDbfTable::RecordChanged, this, &TKeyTableModel::recordChanged);
+    connect(&view, &TDbfTable::FieldChanged, this, [this] { recordChanged(this->view.RecNo()); });
+    connect(&view, &TDbfTable::AfterScroll, this, &TKeyTableModel::currentChanged);
+    connect(&view, &TDbfTable::StateChanged, this, &TKeyTableModel::currentChanged);
+    reset();
+}
+
+void TKeyTableModel::reset() {
+    beginResetModel();
+    rows = view.Active() ? view.RowCount() : 0;
+    for (int column = 0; column < 4; ++column) {
+        const TDbfField* field =
+            view.Active() ? view.FindField(TKeyListStore::ColumnFields[column]) : nullptr;
+        fields[column] = field ? field->Index() : -1;
+    }
+    endResetModel();
+    lastCurrent = -1;
+    currentChanged();
+}
+
+int TKeyTableModel::fieldOf(int column) const {
+    return column >= 0 && column < 4 ? fields[column] : -1;
+}
+
+void TKeyTableModel::recordChanged(int recNo) {
+    if (!view.Active())
+        return;
+    if (view.RowCount() != rows) {
+        reset();
+        return;
+    }
+    for (int row = 0; row < rows; ++row) {
+        if (view.RowRecNo(row) == recNo)
+            emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    }
+}
+
+void TKeyTableModel::currentChanged() {
+    const int current = CurrentRow();
+    if (current != lastCurrent) {
+        const int previous = lastCurrent;
+        lastCurrent = current;
+        if (previous >= 0 && previous < rows)
+            emit headerDataChanged(Qt::Vertical, previous, previous);
+        emit CurrentRowChanged(current);
+    }
+    if (current >= 0)
+        emit headerDataChanged(Qt::Vertical, current, current);
+}
+
+int TKeyTableModel::CurrentRow() const {
+    return view.Active() && rows > 0 ? view.CurrentRow() : -1;
+}
+
+int TKeyTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows;
+}
+
+int TKeyTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TKeyListStore::ColumnCount;
+}
+
+QVariant TKeyTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows || role != Qt::DisplayRole)
+        return QVariant();
+    const int field = fieldOf(index.column());
+    if (field < 0)
+        return QVariant();
+    return view.RowText(index.row(), field);
+}
+
+QVariant TKeyTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole)
+            return section == CurrentRow() ? (view.State() == dsBrowse ? CurrentMark : EditMark) : QString();
+        return QVariant();
+    }
+    if (section < 0 || section >= TKeyListStore::ColumnCount)
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole: {
+        const TMarker marker = markers[section];
+        return Title(section) + (marker == TMarker::Down ? DownMark
+                                 : marker == TMarker::Up ? UpMark
+                                                         : QString());
+    }
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    case Qt::FontRole: {
+        QFont font;
+        font.setBold(true);
+        return font;
+    }
+    default:
+        return QVariant();
+    }
+}
+
+Qt::ItemFlags TKeyTableModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+QString TKeyTableModel::Title(int column) {
+    return QString::fromLatin1(Titles[column]);
+}
+
+void TKeyTableModel::SetMarker(int column, TMarker marker) {
+    for (int c = 0; c < 4; ++c)
+        markers[c] = c == column ? marker : TMarker::None;
+    emit headerDataChanged(Qt::Horizontal, 0, 3);
+}
+
+bool TKeyTableModel::NextMarker(int column) {
+    const bool descending = markers.at(column) == TMarker::Down;
+    SetMarker(column, descending ? TMarker::Up : TMarker::Down);
+    return descending;
+}
+
+void TKeyTableModel::ResetMarkers() {
+    SetMarker(0, TMarker::Down);
+}

@@ -1,0 +1,421 @@
+#include "EDbfError.h"
+#include "TDbfBytes.h"
+#include "TFakeKeyListHost.h"
+#include "TWin1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+QString errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return QString();
+}
+
+QStringList column(TDbfTable& view, const char* field) {
+    QStringList texts;
+    const int index = view.FieldByName(QString::fromLatin1(field))->Index();
+    for (int row = 0; row < view.RowCount(); ++row)
+        texts << view.RowText(row, index);
+    return texts;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+} // namespace
+
+class tst_TKeyListStore : public QObject {
+    Q_OBJECT
+private slots:
+    void shouldCreateANewListWithItsHeaderRecordAndEveryKeySlot() {
+        TKeyListFixture f;
+        f.newList();
+        QCOMPARE(f.host.progressTotal, 100);
+        QCOMPARE(f.host.serial, QStringLiteral("<unknown>"));
+        QCOMPARE(f.host.info, QStringLiteral("<unknown>"));
+        QCOMPARE(f.master.RecCount(), 137);
+        QCOMPARE(f.master.RowCount(), 8);
+        QCOMPARE(f.slave.RowCount(), 128);
+        QStringList numbers;
+        for (int n = 1; n <= 128; ++n)
+            numbers << QString::number(n);
+        QCOMPARE(column(f.master, "RECID"), numbers.mid(0, 8));
+        QCOMPARE(column(f.slave, "RECID"), numbers);
+        for (TDbfTable* view : {&f.master, &f.slave}) {
+            QCOMPARE(column(*view, "KEYCODE"), QStringList(view->RowCount(), QStringLiteral("<EMPTY>")));
+            QCOMPARE(column(*view, "KEYMEMO"), QStringList(view->RowCount(), QString()));
+            QStringList states = column(*view, "KEYSTATUS");
+            states.removeDuplicates();
+            QCOMPARE(states.size(), 1);
+            QVERIFY(!view->FieldByName(QStringLiteral("KEYSTATUS"))->AsBoolean());
+        }
+
+        const TDbfBytes file(f.store.WorkCopyPath());
+        QVERIFY(file.ok);
+        QCOMPARE(file.recordCount(), 137);
+        QCOMPARE(file.recordLength(), 55);
+        QCOMPARE(file.fieldNames(),
+                 QStringList({"RECID", "KEYID", "KEYCODE", "KEYTYPE", "KEYSTATUS", "KEYMEMO"}));
+        QCOMPARE(file.fieldTypes(), QByteArray("NNCCLC"));
+        QCOMPARE(file.record(1), QByteArray(" " + QByteArray(15, ' ') + "<unknown>   " + " " + "F" +
+                                            "<unknown>" + QByteArray(16, ' ')));
+        QCOMPARE(file.record(2), QByteArray(" " + QByteArray(9, ' ') + "1" + QByteArray(4, ' ') + "0" +
+                                            "<EMPTY>     " + "M" + "F" + QByteArray(25, ' ')));
+        QCOMPARE(file.record(137), QByteArray(" " + QByteArray(7, ' ') + "128" + QByteArray(2, ' ') + "127" +
+                                              "<EMPTY>     " + "S" + "F" + QByteArray(25, ' ')));
+    }
+
+    void shouldNeverShowOrReachTheHeaderRecord() {
+        TKeyListFixture f;
+        f.newList();
+        for (TDbfTable* view : {&f.master, &f.slave}) {
+            view->First();
+            while (!view->Eof()) {
+                QVERIFY(view->RecNo() != 1);
+                view->Next();
+            }
+            view->Last();
+            while (!view->Bof()) {
+                QVERIFY(view->RecNo() != 1);
+                view->Prior();
+            }
+        }
+    }
+
+    void shouldRebuildTheSixteenIndexFilesAtEveryOpen() {
+        TKeyListFixture f;
+        f.newList();
+        QDir work(f.work.path());
+        const QStringList names = TKeyListStore::IndexFileNames(true) + TKeyListStore::IndexFileNames(false);
+        QCOMPARE(names.size(), 16);
+        for (const QString& name : names) {
+            QVERIFY2(work.exists(name), qPrintable(name));
+            writeFile(work.filePath(name), "left over from another run");
+        }
+        f.store.OpenKeyList(f.store.WorkCopyPath());
+        for (const QString& name : names) {
+            QFile file(work.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QVERIFY2(file.readAll() != "left over from another run", qPrintable(name));
+        }
+        QCOMPARE(column(f.slave, "RECID").mid(0, 3), QStringList({"1", "2", "3"}));
+        QVERIFY(!QDir(QCoreApplication::applicationDirPath()).exists(QStringLiteral("MRecId1.ntx")));
+    }
+
+    void shouldTakeTheHeaderFirstEvenWhenKeysHaveRecordNumberZero() {
+        TKeyListFixture f;
+        f.newList();
+        for (TDbfTable* view : {&f.master, &f.slave}) {
+            view->First();
+            view->Edit();
+            view->FieldByName(QStringLiteral("RECID"))->SetAsInteger(0);
+            view->Post();
+        }
+        const QString path = f.filePath("zero.dbf");
+        f.store.Save(path, {QStringLiteral("SN-77"), QStringLiteral("Front door")});
+        const TKeyListStore::THeader header = f.store.OpenUserFile(path);
+        QCOMPARE(header.serial, QStringLiteral("SN-77"));
+        QCOMPARE(header.info, QStringLiteral("Front door"));
+        QCOMPARE(f.master.RowCount(), 8);
+        QCOMPARE(column(f.master, "RECID").first(), QStringLiteral("0"));
+    }
+
+    void shouldGiveBackEveryByteAfterEditSaveAndOpen() {
+        TKeyListFixture f;
+        f.newList();
+        QByteArray high;
+        for (int b = 0x80; b < 0x80 + 25; ++b)
+            high.append(char(b));
+        TKeyListFixture::goRow(f.master, 2);
+        TKeyListFixture::setKey(f.master, QStringLiteral("0123456789AB"), true, TWin1252::toUnicode(high));
+        TKeyListFixture::goRow(f.slave, 127);
+        high.clear();
+        for (int b = 0xE0; b < 0xE0 + 25; ++b)
+            high.append(char(b));
+        TKeyListFixture::setKey(f.slave, QStringLiteral("FEDCBA987654"), false, TWin1252::toUnicode(high));
+        const QString first = f.filePath("first.dbf");
+        const QString second = f.filePath("second.dbf");
+        f.store.Save(first, {QStringLiteral("S/N 1"), QStringLiteral("Info text")});
+        f.store.OpenUserFile(first);
+        f.store.Save(second, {QStringLiteral("S/N 1"), QStringLiteral("Info text")});
+        const TDbfBytes a(first), b(second);
+        QVERIFY(a.ok && b.ok);
+        QCOMPARE(a.recordCount(), 137);
+        QCOMPARE(b.records(), a.records());
+        QCOMPARE(a.record(4).mid(1 + 10 + 5, 12), QByteArray("0123456789AB"));
+        QCOMPARE(a.record(4).mid(55 - 25),
+                 QByteArray::fromHex("808182838485868788898a8b8c8d8e8f90919293949596979"
+                                     "8"));
+        QCOMPARE(a.record(137).mid(55 - 25), high);
+    }
+
+    void shouldCutAnInformationTextLongerThanItsField() {
+        TKeyListFixture f;
+        f.newList();
+        const QString path = f.filePath("long.dbf");
+        f.store.Save(path, {QStringLiteral("1234"), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ012345")});
+        QCOMPARE(f.store.OpenUserFile(path).info, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+    }
+
+    void shouldSaveWhateverTheSortOrderAndKeepTheCurrentRows() {
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.master, 5);
+        TKeyListFixture::setKey(f.master, QStringLiteral("00000000000A"), true, QStringLiteral("x"));
+        f.store.SortBy(f.master, 1, true);
+        f.store.SortBy(f.slave, 0, true);
+        TKeyListFixture::goRow(f.slave, 10);
+        const int masterRecNo = f.master.RecNo(), slaveRecNo = f.slave.RecNo();
+        const QByteArray before = TDbfBytes(f.store.WorkCopyPath()).records().mid(55);
+        const QString path = f.filePath("sorted.dbf");
+        f.store.Save(path, {QStringLiteral("SN"), QStringLiteral("Info")});
+        QCOMPARE(f.master.RecNo(), masterRecNo);
+        QCOMPARE(f.slave.RecNo(), slaveRecNo);
+        QVERIFY(f.master.Filtered());
+        QCOMPARE(f.master.RowCount(), 8);
+        const TDbfBytes saved(path);
+        QCOMPARE(saved.records().mid(55), before);
+        QVERIFY(saved.record(1).startsWith(QByteArray(16, ' ') + "SN          "));
+    }
+
+    void shouldRefuseASaveItCannotWriteAndLeaveTheTargetAlone() {
+        TKeyListFixture f;
+        f.newList();
+        const QString target = f.filePath("locked.dbf");
+        writeFile(target, "previous contents");
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner));
+        QString error = errorOf([&] { f.store.Save(target, {"SN", "Info"}); });
+        if (geteuid() != 0) {
+            QVERIFY2(error.contains(target) && error.contains(QStringLiteral("Permission denied")),
+                     qPrintable(error));
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), QByteArray("previous contents"));
+        }
+        const QString missing = f.filePath("no/such/dir/list.dbf");
+        error = errorOf([&] { f.store.Save(missing, {"SN", "Info"}); });
+        QVERIFY2(error.contains(missing), qPrintable(error));
+        QCOMPARE(QDir(f.files.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"locked.dbf"}));
+        QCOMPARE(f.master.RowCount(), 8);
+        QVERIFY(f.master.Filtered());
+    }
+
+    void shouldRefuseAFileThatIsNotAKeyList_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text file") << "text"
+                                   << "not a dBASE table";
+        QTest::newRow("truncated table") << "truncated"
+                                         << "not a dBASE table";
+        QTest::newRow("missing field") << "fields"
+                                       << "KEYMEMO is missing";
+        QTest::newRow("wrong field type") << "type"
+                                          << "KEYSTATUS is not of type L";
+        QTest::newRow("no records") << "empty"
+                                    << "no header record";
+        QTest::newRow("key first") << "noheader"
+                                   << "not the header record";
+        QTest::newRow("missing file") << "missing"
+                                      << "does not exist";
+    }
+    void shouldRefuseAFileThatIsNotAKeyList() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.slave, 3);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("111111111111"), true, QStringLiteral("kept"));
+        const QString good = f.filePath("good.dbf");
+        f.store.Save(good, {"SN-1", "Kept info"});
+        const QString bad = f.filePath("bad.dbf");
+        if (kind == "text") {
+            writeFile(bad, "RECID;KEYID;KEYCODE\n1;0;ABC\n");
+        } else if (kind == "truncated") {
+            QFile file(good);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            writeFile(bad, file.read(400));
+        } else if (kind == "fields" || kind == "type" || kind == "empty") {
+            TDbfTable table;
+            QVERIFY(table.CreateNew(bad, 1, 6));
+            table.CreateField("RECID", "N", 10, 0);
+            table.CreateField("KEYID", "N", 5, 0);
+            table.CreateField("KEYCODE", "C", 12, 0);
+            table.CreateField("KEYTYPE", "C", 1, 0);
+            table.CreateField("KEYSTATUS", kind == "type" ? "C" : "L", 1, 0);
+            table.CreateField(kind == "fields" ? "NOTE" : "KEYMEMO", "C", 25, 0);
+            QVERIFY(table.CreateExec());
+            if (kind != "empty") {
+                table.SetTableName(bad);
+                table.Open();
+                table.InsertRecord({QVariant(), QVariant(), "x", QString(), QVariant(), "y"});
+                table.Close();
+            }
+        } else if (kind == "noheader") {
+            QFile::copy(good, bad);
+            TDbfTable table;
+            table.SetTableName(bad);
+            table.Open();
+            table.First();
+            table.Edit();
+            table.FieldByName("KEYTYPE")->SetAsString("M");
+            table.Post();
+            table.Close();
+        }
+        const QString opened = kind == "missing" ? f.filePath("missing.dbf") : bad;
+        const QByteArray workBefore = TDbfBytes(f.store.WorkCopyPath()).data;
+        const int slaveRecNo = f.slave.RecNo();
+        const QString error = errorOf([&] { f.store.OpenUserFile(opened); });
+        QVERIFY2(error.contains(opened) && error.contains(reason), qPrintable(error));
+        QVERIFY(f.store.IsOpen());
+        QCOMPARE(f.slave.RecNo(), slaveRecNo);
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYMEMO"), QStringLiteral("kept"));
+        QCOMPARE(TDbfBytes(f.store.WorkCopyPath()).data, workBefore);
+        QCOMPARE(f.master.RowCount(), 8);
+        QCOMPARE(f.slave.RowCount(), 128);
+    }
+
+    void shouldKeepTheCurrentKeyWhenTheOrderChanges_data() {
+        QTest::addColumn<int>("columnIndex");
+        QTest::addColumn<bool>("descending");
+        for (int c = 0; c < 4; ++c) {
+            QTest::addRow("column %d ascending", c) << c << false;
+            QTest::addRow("column %d descending", c) << c << true;
+        }
+    }
+    void shouldKeepTheCurrentKeyWhenTheOrderChanges() {
+        QFETCH(int, columnIndex);
+        QFETCH(bool, descending);
+        TKeyListFixture f;
+        f.newList();
+        const QStringList codes = {"3AAAAAAAAAAA", "1AAAAAAAAAAA", "2AAAAAAAAAAA"};
+        for (int row = 0; row < 3; ++row) {
+            TKeyListFixture::goRow(f.slave, row);
+            TKeyListFixture::setKey(f.slave, codes[row], row != 1, QStringLiteral("memo %1").arg(2 - row));
+        }
+        TKeyListFixture::goRow(f.slave, 2);
+        const int recNo = f.slave.RecNo();
+        f.store.SortBy(f.slave, columnIndex, descending);
+        QCOMPARE(f.slave.RecNo(), recNo);
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYCODE"), QStringLiteral("2AAAAAAAAAAA"));
+        QCOMPARE(f.slave.RowCount(), 128);
+        QStringList keys = column(f.slave, TKeyListStore::ColumnFields[columnIndex].toLatin1().constData());
+        if (columnIndex == 0) {
+            QStringList numbers;
+            for (const QString& k : keys)
+                numbers << k.rightJustified(3, '0');
+            keys = numbers;
+        }
+        QStringList sorted = keys;
+        std::sort(sorted.begin(), sorted.end());
+        if (descending)
+            std::reverse(sorted.begin(), sorted.end());
+        QCOMPARE(keys, sorted);
+    }
+
+    void shouldFindADuplicateCodeInEitherViewWhateverTheOrder() {
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.master, 6);
+        TKeyListFixture::setKey(f.master, QStringLiteral("0123456789AB"), true, QString());
+        const int holder = f.master.RecNo();
+        TKeyListFixture::goRow(f.slave, 100);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("BBBBBBBBBBBB"), true, QString());
+        const int slaveHolder = f.slave.RecNo();
+        for (int column = 0; column < 4; ++column) {
+            f.store.SortBy(f.master, column, column % 2);
+            f.store.SortBy(f.slave, column, !(column % 2));
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789AB"), 5), &f.master);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789AB"), slaveHolder), &f.master);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("BBBBBBBBBBBB"), holder), &f.slave);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789AB"), holder), nullptr);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789ab"), 5), nullptr);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789A"), 5), nullptr);
+        }
+    }
+
+    void shouldFindOnlyWholeCodeAndWholeNoteInAnyCase_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("memo");
+        QTest::addColumn<bool>("inMaster");
+        QTest::addColumn<bool>("inSlave");
+        QTest::newRow("both whole") << "0A0A0A0A0A0A"
+                                    << "Back door" << true << false;
+        QTest::newRow("other case") << "0a0a0a0a0a0a"
+                                    << "BACK DOOR" << true << false;
+        QTest::newRow("code prefix") << "0A0A0A"
+                                     << "Back door" << false << false;
+        QTest::newRow("note prefix") << "0A0A0A0A0A0A"
+                                     << "Back" << false << false;
+        QTest::newRow("note left out") << "0A0A0A0A0A0A"
+                                       << "" << false << false;
+        QTest::newRow("blank note") << "CCCCCCCCCCCC"
+                                    << "" << false << true;
+        QTest::newRow("both empty") << ""
+                                    << "" << false << false;
+        QTest::newRow("empty slot") << "<empty>"
+                                    << "" << true << true;
+    }
+    void shouldFindOnlyWholeCodeAndWholeNoteInAnyCase() {
+        QFETCH(QString, code);
+        QFETCH(QString, memo);
+        QFETCH(bool, inMaster);
+        QFETCH(bool, inSlave);
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.master, 4);
+        TKeyListFixture::setKey(f.master, QStringLiteral("0A0A0A0A0A0A"), true, QStringLiteral("Back door"));
+        TKeyListFixture::goRow(f.slave, 50);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("CCCCCCCCCCCC"), true, QString());
+        f.master.First();
+        f.slave.First();
+        for (TDbfTable* view : {&f.master, &f.slave}) {
+            const int before = view->RecNo();
+            const bool found = TKeyListStore::FindKey(*view, code, memo);
+            QCOMPARE(found, view == &f.master ? inMaster : inSlave);
+            if (found) {
+                QCOMPARE(TKeyListFixture::text(*view, "KEYCODE").toUpper(), code.toUpper());
+                QCOMPARE(TKeyListFixture::text(*view, "KEYMEMO").toUpper(), memo.toUpper());
+            } else {
+                QCOMPARE(view->RecNo(), before);
+            }
+        }
+    }
+
+    void shouldEmptyADeactivatedKey() {
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.slave, 9);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("ABABABABABAB"), true, QStringLiteral("Guest"));
+        f.commands.Reset();
+        TKeyListStore::Deactivate(f.slave);
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYCODE"), QStringLiteral("<EMPTY>"));
+        QVERIFY(!f.slave.FieldByName("KEYSTATUS")->AsBoolean());
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYMEMO"), QString());
+        QCOMPARE(f.slave.State(), dsBrowse);
+        QVERIFY(f.commands.KeyListModified());
+    }
+
+    void shouldReportCannotCreateWhenTheDirectoryIsMissing() {
+        TKeyListFixture f;
+        f.store.SetWorkDir(f.work.filePath("gone"));
+        QCOMPARE(f.store.CreateKeyList(), TKeyListStore::TCreateResult::CannotCreate);
+        QVERIFY(!f.master.Active());
+        QVERIFY(!f.host.progressShown);
+    }
+};
+
+QTEST_MAIN(tst_TKeyListStore)
+#include "tst_TKeyListStore.moc"
