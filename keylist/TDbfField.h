@@ -63,6 +63,9 @@ public:
     // "Translate error. Value out of bounds".
     void Encode(const QVariant& value, QByteArray& image) const;
     QVariant Convert(const QVariant& value) const; // to this field's value type; raises when it cannot
+    // AsString and DisplayText of any value of this field (rows that are not current).
+    QString StringOf(const QVariant& value) const;
+    QString TextOf(const QVariant& value) const;
 
 private:
     TDbfTable* table;

@@ -115,6 +115,7 @@ public:
     // --- the records the view shows, in its order, for models and reports; read without moving
     // the current record or sending events. The current record in edit or insert state is seen
     // with its pending values.
+    double Position() const { return position; } // the current record's place in the order, for scroll bars
     int RowCount();
     int RowRecNo(int row);
     QVariant RowValue(int row, int field);
@@ -152,25 +153,27 @@ private:
     [[noreturn]] void raise(const QString& message);
     void checkActive();
     void checkBrowseMode(); // ends a pending edit: post when modified, else cancel
+    void checkWritable();
     void applyFilter(const QString& expression);
-    void readCurrent(); // reads the engine's current record into the buffer
-    void readAt(int recNo);
-    void readFirst();
-    void readLast();
-    void moveBy(int count);
+    void select() const;
+    bool readCurrent(); // the engine's current record into the buffer; false when there is none
+    void takeRecord();
+    void setEmpty();
+    void resync(); // the engine's cursor back onto the current record
     void setState(TDataSetState value);
-    void clearBuffer();
+    void loadValues();
     QByteArray buildImage() const;
     void readLayout();
-    void select() const;
-    QString fullFileName(QString* directory, QString* fileName) const;
-    QString uniqueAlias(const QString& fileName) const;
-    void fileChanged(int recNo);
-    void setsChanged();
-    void scrolled();
-    void invalidateRows();
-    void loadRows();
+    QString uniqueAlias(const QString& path) const;
     void closeNow(bool withEvents);
+    void loadRows();
+    QVariant rowValue(const Row& row, int field);
+
+    // Notifications, held back while controls are disabled.
+    void scrolled();
+    void setsChanged();
+    void recordChanged(int recNo);
+    void fileChanged(int recNo, bool added); // to every table open on the same file
 
     QString tableName;
     TDbfTableType tableType = ttDBFOX;
@@ -183,14 +186,17 @@ private:
     int workArea = 0;
     QString alias;
     QString fullName;
+    QString canonicalName;
     TDataSetState state = dsInactive;
     std::vector<std::unique_ptr<TDbfField>> fields;
     int recordSize = 0;
     QByteArray image;            // the current record as read
-    QVector<QVariant> values;    // decoded values of the current record
+    QVector<QVariant> values;    // values of the current record, pending ones included
     QVector<bool> fieldModified; // fields set since the record was read
     bool modified = false;
     int currentRecNo = 0;
+    int editRecNo = 0; // the record of an edit, or the one to go back to from an insert
+    double position = 0;
     bool eof = true;
     bool bof = true;
     int viewCount = 0;
@@ -198,6 +204,7 @@ private:
     QString indexCondition;
     QString lastError;
     int disableCount = 0;
+    bool pendingNotify = false;
     bool rowsValid = false;
     std::vector<Row> rows;
 };

@@ -11,6 +11,7 @@
 class TWin1252 {
 public:
     static QString toUnicode(const QByteArray& bytes);
+    static QString toUnicode(const char* bytes, int size) { return toUnicode(QByteArray(bytes, size)); }
     // Characters the code page cannot hold become '?'; callers that must not lose text check
     // canEncode first.
     static QByteArray fromUnicode(const QString& text);
