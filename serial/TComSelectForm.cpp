@@ -11,18 +11,19 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 // Room under the list for the selected port's device, above the buttons.
-constexpr int PathHeight = 64;
+constexpr int PathHeight = 84;
 
 QString PathText(const TSerPortEntry& entry, const QFontMetrics& metrics, int width) {
     if (entry.path.isEmpty())
         return QString();
     QStringList lines;
-    QString first = entry.path;
+    lines << metrics.elidedText(entry.path, Qt::ElideMiddle, width);
     if (!entry.description.isEmpty())
-        first += QStringLiteral(" - ") + entry.description;
-    lines << metrics.elidedText(first, Qt::ElideRight, width);
+        lines << metrics.elidedText(entry.description, Qt::ElideRight, width);
     if (!entry.byIdPath.isEmpty())
         lines << metrics.elidedText(entry.byIdPath, Qt::ElideMiddle, width);
     if (!entry.accessible)
@@ -81,10 +82,27 @@ TComSelectForm::TComSelectForm(QWidget* parent) : QDialog(parent) {
     connect(AbortBtn, &QPushButton::clicked, this, [this] { done(mrAbort); });
     connect(PortsComboBox, &QComboBox::currentIndexChanged, this, [this] { ShowSelectedPath(); });
 
+    WidenToTexts();
     FillPorts();
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     OkBtn->setFocus();
+}
+
+// The layout is drawn for MS Sans Serif; where another font stands in and needs more room,
+// the dialog grows to the right instead of clipping its texts.
+void TComSelectForm::WidenToTexts() {
+    const int needed = std::max(Label1->sizeHint().width(), Label2->sizeHint().width()) + 2 * 10;
+    const int extra = std::max(0, needed - Bevel1->width());
+    Label1->resize(std::max(Label1->width(), Label1->sizeHint().width()), Label1->height());
+    Label2->resize(std::max(Label2->width(), Label2->sizeHint().width()), Label2->height());
+    if (extra == 0)
+        return;
+    for (QWidget* widget : {static_cast<QWidget*>(Bevel1), static_cast<QWidget*>(PortsComboBox),
+                            static_cast<QWidget*>(PathLabel)})
+        widget->resize(widget->width() + extra, widget->height());
+    AbortBtn->move(AbortBtn->x() + extra, AbortBtn->y());
+    setFixedSize(width() + extra, height());
 }
 
 bool TComSelectForm::ProbePort(int number) {

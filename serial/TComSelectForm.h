@@ -35,6 +35,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void WidenToTexts();
     void FillPorts();
     void ShowSelectedPath();
 };

@@ -4,7 +4,7 @@
 
 namespace {
 // While the receive ring is full the device is not watched, or its pending bytes would wake
-// this worker without pause; the dispatch worker's own wakes take them once there is room.
+// this worker without pause; a read that makes room ends the wait early.
 constexpr int FullRingPauseMs = 50;
 } // namespace
 
@@ -12,8 +12,11 @@ void TEventWorker::Execute() {
     layer.started.Raise();
     while (!layer.killFlag.load()) {
         const bool dead = layer.LineDead();
-        const bool full = !dead && layer.InBufferUsed() == TSerBaseDispatcher::InBufferSize;
-        const int events = layer.WaitDeviceEvent(!dead && !full, full ? FullRingPauseMs : -1);
+        if (!dead && layer.InBufferUsed() == TSerBaseDispatcher::InBufferSize) {
+            layer.roomMade.Wait(FullRingPauseMs);
+            continue;
+        }
+        const int events = layer.WaitDeviceEvent(!dead, -1);
         if ((events & deCancelled) || layer.killFlag.load())
             return;
         if (events == 0)

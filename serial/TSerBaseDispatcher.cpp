@@ -170,8 +170,11 @@ bool TSerBaseDispatcher::WorkersRunning() {
 int TSerBaseDispatcher::DiscardInput() {
     Lock in(inLock);
     const int result = PurgeDevice(psReceive);
+    const bool wasFull = inFull;
     inRead = inWrite;
     inFull = false;
+    if (wasFull)
+        MadeRoom();
     return result;
 }
 
@@ -205,8 +208,18 @@ int TSerBaseDispatcher::ReadBlock(void* destination, int count) {
     std::memcpy(to, inBuffer.data() + inRead, first);
     std::memcpy(to + first, inBuffer.data(), count - first);
     inRead = (inRead + count) % InBufferSize;
-    inFull = false;
+    if (inFull) {
+        inFull = false;
+        MadeRoom();
+    }
     return count;
+}
+
+// Bytes held back in the driver by a full ring are fetched at once, and the event worker
+// watches the device again.
+void TSerBaseDispatcher::MadeRoom() {
+    roomMade.Raise();
+    deviceEvent.Raise();
 }
 
 // --- device operations shared by every platform ----------------------------------------------
@@ -323,6 +336,7 @@ void TSerBaseDispatcher::StopWorkers() {
 
     CancelDeviceWait();
     dispatchDone.Raise();
+    roomMade.Raise();
     started.Reset();
     WaitForWorker(eventWorker.get(), -1);
 

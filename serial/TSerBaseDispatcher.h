@@ -90,6 +90,7 @@ private:
     int OutHeldLocked() const;
     void DriveModemLines(bool dtr, bool rts, bool dtrHandshake, bool rtsHandshake);
     void MoveReceivedBytes();
+    void MadeRoom();
     int ReadInto(int position, int max);
     void SendQueued();
     bool TakeRun(int& start, int& length);
@@ -107,6 +108,7 @@ private:
     TSerSignal outputQueued{hub, false};
     TSerSignal abandonOutput{hub, false};
     TSerSignal workerEnded{hub, false};
+    TSerSignal roomMade{hub, false}; // a read made room in a full receive ring
 
     std::vector<char> inBuffer;
     int inWrite = 0;

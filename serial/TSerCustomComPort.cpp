@@ -83,8 +83,9 @@ void TSerCustomComPort::DoOpen() {
     dispatcher = std::move(layer);
     openPath = path;
     state = psOpen;
-    const int handshake = dispatcher->WriteHandshake(Handshake());
+    const int handshake = TSerErrors::MapOpenResult(dispatcher->WriteHandshake(Handshake()));
     if (handshake < 0) {
+        state = psClosing; // the shutdown handles window messages; handlers must find it closing
         dispatcher->Shutdown();
         dispatcher.reset();
         state = psClosed;

@@ -10,13 +10,17 @@
 #include "EConvertError.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 constexpr int Wait = 5000;
@@ -57,6 +61,7 @@ private slots:
     void shouldRefuseADeviceThatAnotherPortHolds();
     void shouldRefuseAPortWithoutDevice_data();
     void shouldRefuseAPortWithoutDevice();
+    void shouldReportADeviceTheUserMayNotOpenWithTheSystemsText();
     void shouldFailDataOperationsOnAClosedPort_data();
     void shouldFailDataOperationsOnAClosedPort();
     void shouldOpenForADataOperationWithAutoOpen();
@@ -190,6 +195,21 @@ void tst_TSerComPort::shouldRefuseAPortWithoutDevice() {
     QVERIFY(!port.Open());
     QCOMPARE(port.ComNumber(), 11);
     QCOMPARE(opened.count(), 0);
+}
+
+void tst_TSerComPort::shouldReportADeviceTheUserMayNotOpenWithTheSystemsText() {
+    if (::geteuid() == 0)
+        QSKIP("root may open every device");
+    TPtyPeer peer;
+    QVERIFY(QFile::setPermissions(peer.devicePath(), QFileDevice::Permissions()));
+    peer.mapTo(7);
+    TSerComPort port;
+    Configure(port, 7);
+    int code = 0;
+    QCOMPARE(FailureOf<EInOutError>([&] { port.SetOpen(true); }, &code),
+             QString::fromLocal8Bit(strerror(EACCES)));
+    QCOMPARE(code, EACCES);
+    QVERIFY(!port.Open());
 }
 
 void tst_TSerComPort::shouldFailDataOperationsOnAClosedPort_data() {

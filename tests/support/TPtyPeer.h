@@ -7,7 +7,8 @@
 // a port opens and whose master side the test (or a simulated controller) reads and writes.
 // Raw mode, no echo. mapTo(n) makes "COM n" open this line for the peer's lifetime.
 //
-// One thread at a time may use a peer; a simulator may run it on a thread of its own.
+// One thread at a time may use a peer; a simulator may run it on a thread of its own. Map the
+// number before other threads start: the environment is not safe to change beside them.
 class TPtyPeer {
 public:
     TPtyPeer();
@@ -25,6 +26,7 @@ public:
     // Writes every byte, waiting for room as needed; false when the line is gone.
     bool write(const QByteArray& bytes);
     // Reads until count bytes have come or timeoutMs has passed; returns what came.
+    // A timeout of 0 takes only what is there already.
     QByteArray read(int count, int timeoutMs);
     // Reads whatever arrives until the line has been quiet for quietMs.
     QByteArray readAll(int quietMs);
