@@ -1,6 +1,8 @@
 #include "TAppForms.h"
 
 #include "TAboutForm.h"
+#include "TDBEditFrm.h"
+#include "TFindKeyFrm.h"
 #include "TMainFrm.h"
 #include "TProgressFrm.h"
 #include "TShowNoteForm.h"
@@ -14,7 +16,11 @@ void TAppForms::create() {
     MainFrm = Main.get();
     CreationOrder.append(MainFrm->objectName());
 
-    // The key info dialog TDBEditFrm comes here.
+    TMainFrm* main = MainFrm;
+    DBEditFrm = new TDBEditFrm(
+        *MainFrm->KeyListStore, [main] { return main->ActivePage(); }, MainFrm);
+    MainFrm->DBEditFrm = DBEditFrm;
+    CreationOrder.append(DBEditFrm->objectName());
 
     ProgressFrm = new TProgressFrm(MainFrm);
     MainFrm->ProgressFrm = ProgressFrm;
@@ -30,5 +36,8 @@ void TAppForms::create() {
     MainFrm->AboutForm = AboutForm;
     CreationOrder.append(AboutForm->objectName());
 
-    // The find-key dialog TFindKeyFrm comes here.
+    FindKeyFrm = new TFindKeyFrm(
+        *MainFrm->KeyListStore, [main] { return main->ActivePage(); }, MainFrm);
+    MainFrm->FindKeyFrm = FindKeyFrm;
+    CreationOrder.append(FindKeyFrm->objectName());
 }

@@ -5,6 +5,8 @@
 #include <memory>
 
 class TAboutForm;
+class TDBEditFrm;
+class TFindKeyFrm;
 class TMainFrm;
 class TProgressFrm;
 class TShowNoteForm;
@@ -24,6 +26,8 @@ public:
     TProgressFrm* ProgressFrm = nullptr;
     TShowNoteForm* ShowNoteForm = nullptr;
     TAboutForm* AboutForm = nullptr;
+    TDBEditFrm* DBEditFrm = nullptr;
+    TFindKeyFrm* FindKeyFrm = nullptr;
 
     // The object names of the windows in the order they were created.
     QStringList CreationOrder;

@@ -1,12 +1,23 @@
 #include "TMainFrm.h"
 
 #include "TAboutForm.h"
+#include "TDBEditFrm.h"
+#include "TDbfEnv.h"
+#include "TDbfTable.h"
 #include "TErrorReport.h"
+#include "TFindKeyFrm.h"
+#include "TKeyGrid.h"
+#include "TKeyListCommands.h"
+#include "TKeyListStore.h"
 #include "TMessageBoxes.h"
+#include "TProgressFrm.h"
 #include "TTypedTextValidator.h"
 #include "TWorkDir.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMouseEvent>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
@@ -27,6 +38,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -88,6 +100,7 @@ void TMainFrm::FormCreate() {
     CreateToolBar();
     CreatePages();
     CreateStatusBar();
+    CreateKeyList();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -227,6 +240,9 @@ void TMainFrm::CreateToolBar() {
     CntrStatusLbl->setFixedSize(Scale.px(StatusLabelWidth), Scale.px(StatusLabelHeight));
     CntrStatusLbl->setAlignment(Qt::AlignCenter);
     CntrStatusLbl->setAutoFillBackground(true);
+    // Inside a toolbar a label would take the button colours.
+    CntrStatusLbl->setForegroundRole(QPalette::WindowText);
+    CntrStatusLbl->setBackgroundRole(QPalette::Window);
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPixelSize(Scale.px(StatusLabelFontPixels));
     CntrStatusLbl->setFont(labelFont);
@@ -275,7 +291,7 @@ QWidget* TMainFrm::CreateInfoPage() {
     auto panel = [this](const QString& name, const Field* fields, int count) {
         auto* frame = new QFrame;
         frame->setObjectName(name);
-        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         auto* grid = new QGridLayout(frame);
         for (int i = 0; i < count; ++i) {
             *fields[i].edit = CreateInfoField(QString::fromLatin1(fields[i].name));
@@ -384,6 +400,14 @@ void TMainFrm::CreatePages() {
     PageControl->addTab(MKeysSheet, QStringLiteral("&Master Keys"));
     PageControl->addTab(SKeysSheet, QStringLiteral("&Slave Keys"));
     setCentralWidget(PageControl);
+
+    // Both information panels start their fields at the same place, measured in the window's font.
+    const QList<QLabel*> captions = InfoSheet->findChildren<QLabel*>();
+    int captionWidth = 0;
+    for (QLabel* label : captions)
+        captionWidth = std::max(captionWidth, label->sizeHint().width());
+    for (QLabel* label : captions)
+        label->setMinimumWidth(captionWidth);
 }
 
 void TMainFrm::CreateStatusBar() {
@@ -392,12 +416,14 @@ void TMainFrm::CreateStatusBar() {
     StatusPanel = new QLabel(statusBar());
     StatusPanel->setObjectName(QStringLiteral("StatusPanel"));
     StatusPanel->setFixedWidth(Scale.px(StatusPanelWidth));
+    StatusPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     statusBar()->addWidget(StatusPanel);
 }
 
 void TMainFrm::ConnectHandlers() {
     connectHandler(DExitAct, &QAction::triggered, this, [this] { DExitActExecute(); });
     connectHandler(MenuAbout, &QAction::triggered, this, [this] { MenuAboutClick(); });
+    ConnectKeyListHandlers();
 }
 
 void TMainFrm::ApplyLayoutSize() {
@@ -462,8 +488,8 @@ void TMainFrm::FormShow() {
     }
     FrameSequence = 0;
     PageControl->setCurrentIndex(0);
-    KeyListModified = false;
-    KeyListPath.clear();
+    KeyListStore->SetWorkDir(WorkDir);
+    KeyListCommands->Reset();
     for (QAction* action : {DSaveBDAct, MenuSaveAs, DCheckAct, DPutInfoAct})
         action->setEnabled(false);
     EnableKeyTransferActions(false);
@@ -495,12 +521,11 @@ bool TMainFrm::FormClose() {
 }
 
 bool TMainFrm::SaveKeyListForExit() {
-    // The key-list part runs DSaveBDAct here and answers its outcome; nothing is saved before.
-    return false;
+    return KeyListCommands->Save();
 }
 
 void TMainFrm::CloseKeyViews() {
-    // MKeysTable and SKeysTable are closed here once the key-list part adds them.
+    KeyListStore->CloseViews();
 }
 
 void TMainFrm::CloseControllerPort() {
@@ -513,6 +538,10 @@ void TMainFrm::DeleteWorkingCopy() {
     const QString path = WorkDir + QLatin1Char('/') + WorkingCopyName;
     if (QFile::exists(path) && !QFile::remove(path))
         throw std::runtime_error(QStringLiteral("Cannot delete %1").arg(path).toStdString());
+    // The index files are private to this run as well.
+    QDir dir(WorkDir);
+    for (const QString& name : TKeyListStore::WorkFileNames())
+        dir.remove(name);
 }
 
 void TMainFrm::DExitActExecute() {
@@ -544,6 +573,8 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == CtrInfoEdit && event->type() == QEvent::MouseButtonRelease)
+        TErrorReport::run([this] { CtrInfoEditClick(); });
     // An action without a hint shows no tool tip; Qt would show its caption instead.
     if (event->type() == QEvent::ToolTip) {
         auto* button = qobject_cast<QToolButton*>(watched);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TKeyListHost.h"
 #include "TScreenScale.h"
 
 #include <QColor>
@@ -16,12 +17,21 @@ class QTableView;
 class QToolBar;
 class QToolButton;
 class TAboutForm;
+class TDBEditFrm;
+class TDbfEnv;
+class TDbfTable;
+class TFindKeyFrm;
+class TKeyGrid;
+class TKeyListCommands;
+class TKeyListStore;
 class TProgressFrm;
 
 // The main window. It holds the program's actions and the handlers the key-list, controller,
 // printing and serial parts connect to them; those handlers stay a few lines each and call code
 // that lives outside the window.
-class TMainFrm : public QMainWindow {
+// The key-list state (KeyListModified, KeyListPath, KeyListTitle, SaveAsPending) comes from
+// TKeyListHost, through which the key-list commands reach the window.
+class TMainFrm : public QMainWindow, public TKeyListHost {
     Q_OBJECT
 
 public:
@@ -58,13 +68,58 @@ public:
 
     // Application-wide values.
     QString WorkDir;
-    bool KeyListModified = false;
-    QString KeyListPath;
     quint8 FrameSequence = 0;
 
     // Dialogs created at start-up (TAppForms), not owned here.
     TProgressFrm* ProgressFrm = nullptr;
     TAboutForm* AboutForm = nullptr;
+    TDBEditFrm* DBEditFrm = nullptr;
+    TFindKeyFrm* FindKeyFrm = nullptr;
+
+    // The engine settings, the two views of the working copy and the key-list store over them.
+    TDbfEnv* DbfEnv1;
+    TDbfTable* MKeysTable;
+    TDbfTable* SKeysTable;
+    TKeyListStore* KeyListStore;
+    TKeyListCommands* KeyListCommands;
+    TKeyGrid* MKeysGridLink;
+    TKeyGrid* SKeysGridLink;
+
+    // The main window's page: 0 controller information, 1 master keys, 2 slave keys.
+    int ActivePage() const;
+
+    // TKeyListHost.
+    QString ControllerSerial() const override;
+    QString ControllerInfo() const override;
+    void SetControllerFields(const QString& serial, const QString& info) override;
+    void SetCaption(const QString& caption) override;
+    void SetStatusText(const QString& text) override;
+    void EnableSave(bool enabled) override;
+    void StartProgress(const QString& text) override;
+    void StepProgress(int step) override;
+    void CloseProgress() override;
+    void SetBusyCursor(bool busy) override;
+
+    // Key-list handlers.
+    void DNewBDActExecute();
+    void DOpenBDActExecute();
+    void DSaveBDActExecute();
+    void MenuSaveAsClick();
+    void MKeysTableAfterEdit();
+    void MKeysTableAfterOpen();
+    void SKeysTableAfterOpen();
+    void MKeysTableAfterClose();
+    void SKeysTableAfterClose();
+    void CtrInfoEditChange();
+    void CtrInfoEditClick();
+    void MEditKeyBtnClick();
+    void MKeysGridDblClick();
+    void SKeysGridDblClick();
+    void MDelKeyBtnClick();
+    void SDelKeyBtnClick();
+    void MFindKeyBtnClick();
+    void MKeysGridTitleBtnClick(int column);
+    void SKeysGridTitleBtnClick(int column);
 
     // Actions.
     QAction* DNewBDAct;
@@ -157,6 +212,9 @@ private:
     QLineEdit* CreateInfoField(const QString& name);
     void CreateStatusBar();
     void ConnectHandlers();
+    void CreateKeyList();
+    void ConnectKeyListHandlers();
+    void UpdateNavigation(TDbfTable* view);
     void ApplyLayoutSize();
     void CentreOnDesktop();
 

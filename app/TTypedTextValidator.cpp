@@ -14,7 +14,7 @@ const char16_t Upper1252[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 
 } // namespace
 
 TTypedTextValidator::TTypedTextValidator(QLineEdit* edit, int maxTyped)
-    : QValidator(edit), MaxTyped(maxTyped) {
+    : QValidator(edit), Edit(edit), MaxTyped(maxTyped) {
     LastLength = int(edit->text().size());
     connect(edit, &QLineEdit::textChanged, this,
             [this](const QString& text) { LastLength = int(text.size()); });
@@ -31,6 +31,9 @@ bool TTypedTextValidator::isWindows1252(QChar c) {
 }
 
 QValidator::State TTypedTextValidator::validate(QString& input, int&) const {
+    // setText clears the modified state before it validates: the program's texts pass as they are.
+    if (!Edit->isModified())
+        return Acceptable;
     for (QChar c : input)
         if (!isWindows1252(c))
             return Invalid;

@@ -19,6 +19,7 @@ public:
     static bool isWindows1252(QChar c);
 
 private:
+    QLineEdit* Edit;
     int MaxTyped;
     int LastLength = 0;
 };

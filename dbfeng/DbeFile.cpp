@@ -104,8 +104,12 @@ void DbeFile::stampDate() {
 
 bool DbeFile::flushToDisk(bool durable, std::string* error) {
     DBFUpdateHeader(handle); // writes the pending record and the record count, then flushes
-    if (durable && !DbeHooks::sync(handle->fp))
-        return fail(error, filePath + ": " + std::strerror(errno));
+    unsynced = true;
+    if (durable) {
+        if (!DbeHooks::sync(handle->fp))
+            return fail(error, filePath + ": " + std::strerror(errno));
+        unsynced = false;
+    }
     if (std::ferror(reinterpret_cast<FILE*>(handle->fp)))
         return fail(error, filePath + ": write failed");
     return true;
@@ -151,7 +155,7 @@ int DbeFile::appendBlank(bool durable, std::string* error) {
 }
 
 bool DbeFile::sync() {
-    if (isReadOnly)
+    if (isReadOnly || !unsynced)
         return true;
     return flushToDisk(true, nullptr);
 }

@@ -58,6 +58,7 @@ private:
     ino_t ino = 0;
     bool isReadOnly = false;
     bool dated = false;
+    bool unsynced = false; // written since the last sync
     DBFHandle handle = nullptr;
     DbeLayout fields;
     int recLength = 0;

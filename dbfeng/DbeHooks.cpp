@@ -91,7 +91,7 @@ bool sync(SAFile file) {
     FILE* f = asFile(file);
     if (std::fflush(f) != 0)
         return false;
-    return fsync(fileno(f)) == 0;
+    return fdatasync(fileno(f)) == 0;
 }
 
 std::string takeError() {

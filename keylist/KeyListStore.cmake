@@ -1,8 +1,6 @@
 # The key-list file, its commands, the grids' model and the key dialogs, on top of the table layer.
 target_sources(vtrk_keylist PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/TWin1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TWin1252Validator.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TWorkDir.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TKeyListStore.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TKeyListCommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TKeyTableModel.cpp

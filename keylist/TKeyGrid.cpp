@@ -33,10 +33,10 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     indicator->setMinimumWidth(16);
     indicator->setDefaultAlignment(Qt::AlignCenter);
     indicator->setSectionsClickable(false);
+    indicator->show();
     grid.viewport()->installEventFilter(this);
 
-    connect(titles, &QHeaderView::sectionClicked, this,
-            [this](int column) { TErrorReport::run([this, column] { TitleBtnClick(column); }); });
+    connect(titles, &QHeaderView::sectionClicked, this, &TKeyGrid::TitleClicked);
     connect(model, &TKeyTableModel::CurrentRowChanged, this, &TKeyGrid::followView);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followView(model->CurrentRow()); });
     connect(grid.selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -26,6 +26,10 @@ public:
     void TitleBtnClick(int column);
     void ScaleColumns();
 
+signals:
+    // A column title was clicked; the owner runs its title-click handler.
+    void TitleClicked(int column);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

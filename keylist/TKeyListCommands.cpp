@@ -20,23 +20,36 @@ const QString StatusPrefix = QStringLiteral("Key list: ");
 
 TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host) : store(store), host(host) {}
 
+bool TKeyListCommands::KeyListModified() const {
+    return host.KeyListModified;
+}
+QString TKeyListCommands::KeyListPath() const {
+    return host.KeyListPath;
+}
+QString TKeyListCommands::KeyListTitle() const {
+    return host.KeyListTitle;
+}
+bool TKeyListCommands::SaveAsPending() const {
+    return host.SaveAsPending;
+}
+
 void TKeyListCommands::Reset() {
-    modified = false;
-    path.clear();
-    saveAsPending = false;
+    host.KeyListModified = false;
+    host.KeyListPath.clear();
+    host.SaveAsPending = false;
 }
 
 void TKeyListCommands::MarkChanged() {
-    modified = true;
+    host.KeyListModified = true;
     host.EnableSave(true);
 }
 
 void TKeyListCommands::setCaption() {
-    host.SetCaption(CaptionPrefix + QFileInfo(title).fileName());
+    host.SetCaption(CaptionPrefix + QFileInfo(host.KeyListTitle).fileName());
 }
 
 bool TKeyListCommands::SaveChangesFirst() {
-    if (!modified)
+    if (!host.KeyListModified)
         return true;
     switch (MessageBoxes().confirmYesNoCancel(SavePrompt)) {
     case TMessageBoxes::Answer::Yes:
@@ -59,7 +72,7 @@ void TKeyListCommands::New() {
             "Can not create file here. Check you access rights or contact your system administrator."));
         return;
     }
-    title = QStringLiteral("New key list");
+    host.KeyListTitle = QStringLiteral("New key list");
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
@@ -69,9 +82,9 @@ void TKeyListCommands::New() {
     MessageBoxes().information(QStringLiteral("New key list created succesefully."));
     const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
     host.SetControllerFields(header.serial, header.info);
-    modified = false;
+    host.KeyListModified = false;
     host.EnableSave(true);
-    path.clear();
+    host.KeyListPath.clear();
     host.SetStatusText(StatusPrefix + QStringLiteral("new key list"));
 }
 
@@ -92,18 +105,19 @@ void TKeyListCommands::Open() {
     }
     host.SetControllerFields(header.serial, header.info);
     host.SetStatusText(StatusPrefix + QDir::toNativeSeparators(full));
-    path = full;
-    modified = false;
+    host.KeyListPath = full;
+    host.KeyListModified = false;
     host.EnableSave(true);
-    title = QFileInfo(full).fileName();
+    host.KeyListTitle = QFileInfo(full).fileName();
     setCaption();
 }
 
 bool TKeyListCommands::askTarget(QString* target) {
-    const QString chosen =
-        FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
-                                      QFileInfo(path).absolutePath(), QStringLiteral("dbf"));
-    saveAsPending = false;
+    const QString chosen = FileDialogs().getSaveFileName(
+        QString(), QStringLiteral("DBF tables (*.dbf)"),
+        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath(),
+        QStringLiteral("dbf"));
+    host.SaveAsPending = false;
     if (chosen.isEmpty())
         return false;
     *target = QFileInfo(chosen).absoluteFilePath();
@@ -112,11 +126,11 @@ bool TKeyListCommands::askTarget(QString* target) {
 
 bool TKeyListCommands::Save() {
     if (!store.IsOpen()) {
-        saveAsPending = false;
+        host.SaveAsPending = false;
         return true;
     }
-    QString target = path;
-    const bool named = saveAsPending || path.isEmpty();
+    QString target = host.KeyListPath;
+    const bool named = host.SaveAsPending || host.KeyListPath.isEmpty();
     if (named && !askTarget(&target))
         return false;
     try {
@@ -126,17 +140,17 @@ bool TKeyListCommands::Save() {
         return false;
     }
     if (named) {
-        path = target;
-        title = QDir::toNativeSeparators(target);
+        host.KeyListPath = target;
+        host.KeyListTitle = QDir::toNativeSeparators(target);
         setCaption();
-        host.SetStatusText(StatusPrefix + title);
+        host.SetStatusText(StatusPrefix + host.KeyListTitle);
     }
-    modified = false;
+    host.KeyListModified = false;
     host.EnableSave(true);
     return true;
 }
 
 bool TKeyListCommands::SaveAs() {
-    saveAsPending = true;
+    host.SaveAsPending = true;
     return Save();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "TKeyListHost.h"
+
 #include <QString>
 
-class TKeyListHost;
 class TKeyListStore;
 
 // The file commands New, Open, Save and Save As with the change flag, the file name and title of
@@ -14,10 +15,10 @@ public:
 
     TKeyListCommands(TKeyListStore& store, TKeyListHost& host);
 
-    bool KeyListModified() const { return modified; }
-    QString KeyListPath() const { return path; }
-    QString KeyListTitle() const { return title; }
-    bool SaveAsPending() const { return saveAsPending; }
+    bool KeyListModified() const;
+    QString KeyListPath() const;
+    QString KeyListTitle() const;
+    bool SaveAsPending() const;
 
     // The main window was shown: no change, no file name.
     void Reset();
@@ -39,8 +40,4 @@ private:
 
     TKeyListStore& store;
     TKeyListHost& host;
-    bool modified = false;
-    QString path;
-    QString title;
-    bool saveAsPending = false;
 };

@@ -304,7 +304,10 @@ void TKeyListStore::copyAtomically(const QString& target) {
     const auto refuse = [&shown](const QString& why) {
         return failure(QStringLiteral("Can not save the key list to %1: %2").arg(shown, why));
     };
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
+    // A file marked read-only is refused even where the system would let the rename through
+    // (the directory writable, or the user root): the mark is the user's protection.
+    const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
+    if (info.exists() && (!info.isFile() || readOnly))
         throw refuse(systemReason(info.isFile() ? EACCES : EISDIR));
     // Written beside the target and renamed over it: the user's file is either the old one or
     // the whole new one, never half of it.

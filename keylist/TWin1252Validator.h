@@ -9,5 +9,4 @@ class TWin1252Validator : public QValidator {
 public:
     explicit TWin1252Validator(QObject* parent = nullptr);
     State validate(QString& input, int& pos) const override;
-    void fixup(QString& input) const override;
 };

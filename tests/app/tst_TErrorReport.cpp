@@ -18,13 +18,20 @@ private slots:
 void tst_TErrorReport::shouldAddFullStopOnlyAfterCharactersSortingAfterIt_data() {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "Device not open" << "Device not open.";
-    QTest::newRow("full stop") << "Done." << "Done.";
-    QTest::newRow("digit sorts after") << "Code 5" << "Code 5.";
-    QTest::newRow("blank sorts before") << "Trailing " << "Trailing ";
-    QTest::newRow("comma sorts before") << "a," << "a,";
-    QTest::newRow("slash sorts after") << "a/" << "a/.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "Device not open"
+                            << "Device not open.";
+    QTest::newRow("full stop") << "Done."
+                               << "Done.";
+    QTest::newRow("digit sorts after") << "Code 5"
+                                       << "Code 5.";
+    QTest::newRow("blank sorts before") << "Trailing "
+                                        << "Trailing ";
+    QTest::newRow("comma sorts before") << "a,"
+                                        << "a,";
+    QTest::newRow("slash sorts after") << "a/"
+                                       << "a/.";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void tst_TErrorReport::shouldAddFullStopOnlyAfterCharactersSortingAfterIt() {

@@ -76,6 +76,7 @@ struct TKeyListFixture {
         host.CloseProgress();
         const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
         host.SetControllerFields(header.serial, header.info);
+        host.KeyListModified = false;
     }
 
     QString filePath(const QString& name) const { return files.filePath(name); }

@@ -15,7 +15,8 @@ private slots:
             all.append(static_cast<char>(b));
         const QString text = TWin1252::toUnicode(all);
         QCOMPARE(text.size(), 256);
-        QVERIFY(TWin1252::canEncode(text));
+        for (QChar c : text)
+            QVERIFY(TWin1252::canEncode(c));
         QCOMPARE(TWin1252::fromUnicode(text), all);
     }
 
@@ -53,13 +54,19 @@ private slots:
     void shouldRefuseCharactersOutsideTheCodePage() {
         QFETCH(QString, text);
         QFETCH(bool, holds);
-        QCOMPARE(TWin1252::canEncode(text), holds);
+        QString kept;
+        bool all = true;
+        for (QChar c : text) {
+            all = all && TWin1252::canEncode(c);
+            if (TWin1252::canEncode(c))
+                kept.append(c);
+        }
+        QCOMPARE(all, holds);
         QLineEdit edit;
         edit.setValidator(new TWin1252Validator(&edit));
         edit.setFocus();
         typeText(&edit, text);
-        QCOMPARE(edit.text(), holds ? text : TWin1252::encodable(text));
-        QVERIFY(TWin1252::canEncode(edit.text()));
+        QCOMPARE(edit.text(), kept);
     }
 
     void shouldWriteAQuestionMarkForWhatCannotBeHeld() {

@@ -1,0 +1,528 @@
+#include "TErrorReport.h"
+#include "TMainFrm.h"
+#include "TTestMessageBoxes.h"
+
+#include <QAction>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+#include <QtTest>
+
+#include <stdexcept>
+
+#include <unistd.h>
+
+namespace {
+
+// A main window whose save command answers from the test.
+class TSavingMainFrm : public TMainFrm {
+public:
+    int saves = 0;
+    bool saveSucceeds = true;
+
+protected:
+    bool SaveKeyListForExit() override {
+        ++saves;
+        if (saveSucceeds)
+            KeyListModified = false;
+        return saveSucceeds;
+    }
+};
+
+QStringList captionsOf(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        captions.append(action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+QStringList enabledActions(const TMainFrm& frm) {
+    QStringList names;
+    for (const QAction* action : frm.findChildren<QAction*>())
+        if (action->isEnabled() && action->objectName().startsWith(QLatin1Char('D')))
+            names.append(action->objectName());
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class tst_TMainFrm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void shouldCarryTheActionTable_data();
+    void shouldCarryTheActionTable();
+    void shouldHaveMenusInOrder();
+    void shouldShowActionsInMenusAndToolbar();
+    void shouldShowHintsOnlyWhereActionsHaveThem();
+    void shouldEnableOnlyFileActionsAfterShowing();
+    void shouldResetValuesWhenShown();
+    void shouldReportUnusableWorkDirAndStillFinishShowing();
+    void shouldFollowControllerActionStates();
+    void shouldShowPortStatus_data();
+    void shouldShowPortStatus();
+    void shouldShowControllerInfoFields();
+    void shouldLimitTypedInfoTextOnly();
+    void shouldShowEmptyKeyGridsAndDisabledPageToolbars();
+    void shouldScaleToTheScreen();
+    void shouldAskBeforeClosingWithChanges_data();
+    void shouldAskBeforeClosingWithChanges();
+    void shouldCloseWithoutAskingWhenUnchanged();
+    void shouldRestoreAndRaiseMinimisedWindow();
+    void shouldReportExceptionOfActionHandler();
+
+private:
+    QTemporaryDir* Temp = nullptr;
+};
+
+void tst_TMainFrm::init() {
+    Temp = new QTemporaryDir;
+    qputenv("TEMP", QFile::encodeName(Temp->path()));
+}
+
+void tst_TMainFrm::cleanup() {
+    qunsetenv("TEMP");
+    delete Temp;
+    Temp = nullptr;
+}
+
+void tst_TMainFrm::shouldCarryTheActionTable_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("new") << "DNewBDAct"
+                         << "Create &new key list"
+                         << "Create new empty list of keys" << true;
+    QTest::newRow("open") << "DOpenBDAct"
+                          << "&Open key list..."
+                          << "Open Dallas keys list" << true;
+    QTest::newRow("save") << "DSaveBDAct"
+                          << "&Save key list..."
+                          << "Save Dallas keys list into file" << true;
+    QTest::newRow("print") << "DPrintBDAct"
+                           << "&Print key list..."
+                           << "Print Dallas key list" << true;
+    QTest::newRow("exit") << "DExitAct"
+                          << "E&xit"
+                          << "Quit the programm" << true;
+    QTest::newRow("line test") << "DCheckAct"
+                               << "&Line Test"
+                               << "Check connection line to controller" << false;
+    QTest::newRow("read info") << "DGetInfoAct"
+                               << "Read controller information"
+                               << "Read controller info" << false;
+    QTest::newRow("write info") << "DPutInfoAct"
+                                << "Write controller information"
+                                << "Write controller information" << false;
+    QTest::newRow("read master") << "DGetMKeysAct"
+                                 << "Read master keys"
+                                 << "Read master keys list" << false;
+    QTest::newRow("write master") << "DPutMKeysAct"
+                                  << "Write master keys"
+                                  << "Write master keys list" << false;
+    QTest::newRow("read slave") << "DGetSKeysAct"
+                                << "Read slave keys"
+                                << "Read slave keys list" << false;
+    QTest::newRow("write slave") << "DPutSKeysAct"
+                                 << "Write slave keys"
+                                 << "Write slave keys" << false;
+    QTest::newRow("read all") << "DGetAllAct"
+                              << "Read all controller data"
+                              << "" << false;
+    QTest::newRow("write all") << "DPutAllAct"
+                               << "Write all data to controller"
+                               << "Overwrite controller keys list and information block" << false;
+    QTest::newRow("save as") << "MenuSaveAs"
+                             << "Save key list as..."
+                             << "Save key list as..." << false;
+}
+
+void tst_TMainFrm::shouldCarryTheActionTable() {
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QString, hint);
+    QFETCH(bool, enabled);
+    TMainFrm frm;
+    auto* action = frm.findChild<QAction*>(name);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->statusTip(), hint);
+    if (!hint.isEmpty())
+        QCOMPARE(action->toolTip(), hint);
+    QCOMPARE(action->isEnabled(), enabled);
+}
+
+void tst_TMainFrm::shouldHaveMenusInOrder() {
+    TMainFrm frm;
+    QStringList top;
+    for (const QAction* action : frm.menuBar()->actions())
+        top.append(action->text());
+    QCOMPARE(top, (QStringList{"&File", "&Dallas", "&Help"}));
+    QCOMPARE(captionsOf(frm.MenuFile),
+             (QStringList{"Create &new key list", "&Open key list...", "&Save key list...",
+                          "Save key list as...", "-", "&Print key list...", "-", "E&xit"}));
+    QCOMPARE(captionsOf(frm.MenuDallas), (QStringList{"Select COM port", "&Line Test",
+                                                      "&Read Controller Data", "&Write Controller Data"}));
+    const QStringList read{"Read master keys", "Read slave keys", "Read controller information", "-",
+                           "Read all controller data"};
+    const QStringList write{"Write master keys", "Write slave keys", "Write controller information", "-",
+                            "Write all data to controller"};
+    QCOMPARE(captionsOf(frm.MenuReadData), read);
+    QCOMPARE(captionsOf(frm.ReadDropMenu), read);
+    QCOMPARE(captionsOf(frm.MenuWriteData), write);
+    QCOMPARE(captionsOf(frm.WriteDropMenu), write);
+    QCOMPARE(frm.MenuReadData->menuAction()->statusTip(), QStringLiteral("Read Controller Data"));
+    QCOMPARE(frm.MenuWriteData->menuAction()->statusTip(), QStringLiteral("Write Controller Data"));
+    QCOMPARE(captionsOf(frm.MenuHelp), QStringList{"About..."});
+}
+
+void tst_TMainFrm::shouldShowActionsInMenusAndToolbar() {
+    TMainFrm frm;
+    QList<QAction*> tools = frm.ToolBar1->actions();
+    QCOMPARE(tools.value(0), frm.DNewBDAct);
+    QCOMPARE(tools.value(1), frm.DOpenBDAct);
+    QCOMPARE(tools.value(2), frm.DSaveBDAct);
+    QVERIFY(tools.value(3)->isSeparator());
+    QCOMPARE(tools.value(4), frm.DCheckAct);
+    QCOMPARE(frm.ToolBar1->widgetForAction(tools.value(5)), frm.ReadAllBtn);
+    QCOMPARE(frm.ToolBar1->widgetForAction(tools.value(6)), frm.WriteAllBtn);
+    QCOMPARE(tools.value(8), frm.DPrintBDAct);
+    QCOMPARE(tools.value(10), frm.DExitAct);
+    QCOMPARE(frm.ToolBar1->widgetForAction(tools.value(12)), frm.CntrStatusLbl);
+    QCOMPARE(frm.ReadAllBtn->menu(), frm.ReadDropMenu);
+    QCOMPARE(frm.WriteAllBtn->menu(), frm.WriteDropMenu);
+
+    // Buttons and menu entries are the actions themselves, so they follow their state.
+    frm.DGetAllAct->setEnabled(true);
+    QVERIFY(frm.ReadAllBtn->isEnabled());
+    QVERIFY(frm.MenuReadData->actions().contains(frm.DGetAllAct));
+    frm.DGetAllAct->setEnabled(false);
+    QVERIFY(!frm.ReadAllBtn->isEnabled());
+}
+
+void tst_TMainFrm::shouldShowHintsOnlyWhereActionsHaveThem() {
+    TMainFrm frm;
+    frm.show();
+    frm.DGetAllAct->setEnabled(true);
+    frm.DPutAllAct->setEnabled(true);
+    auto hover = [](QWidget* button) {
+        QToolTip::hideText();
+        if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000))
+            return QStringLiteral("tool tip stays");
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(button, &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(hover(frm.WriteAllBtn), QStringLiteral("Overwrite controller keys list and information block"));
+    QCOMPARE(hover(frm.ReadAllBtn), QString());
+    QCOMPARE(hover(frm.ToolBar1->widgetForAction(frm.DNewBDAct)),
+             QStringLiteral("Create new empty list of keys"));
+    QToolTip::hideText();
+}
+
+void tst_TMainFrm::shouldEnableOnlyFileActionsAfterShowing() {
+    TMainFrm frm;
+    frm.DallasPortPortOpen();
+    frm.EnableKeyTransferActions(true);
+    frm.show();
+    QCOMPARE(enabledActions(frm), (QStringList{"DExitAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+    QVERIFY(!frm.MenuSaveAs->isEnabled());
+    QVERIFY(frm.MenuSelectPort->isEnabled());
+    QVERIFY(frm.MenuAbout->isEnabled());
+}
+
+void tst_TMainFrm::shouldResetValuesWhenShown() {
+    TMainFrm frm;
+    frm.FrameSequence = 77;
+    frm.KeyListModified = true;
+    frm.KeyListPath = QStringLiteral("/keys/door1.dbf");
+    frm.PageControl->setCurrentIndex(2);
+    frm.show();
+    QCOMPARE(frm.FrameSequence, quint8(0));
+    QVERIFY(!frm.KeyListModified);
+    QVERIFY(frm.KeyListPath.isEmpty());
+    QCOMPARE(frm.PageControl->currentIndex(), 0);
+    QCOMPARE(frm.PageControl->tabText(0), QStringLiteral("Controller &Info"));
+    QVERIFY(frm.WorkDir.startsWith(Temp->path() + QLatin1Char('/')));
+    QVERIFY(QFileInfo(frm.WorkDir).isDir());
+}
+
+void tst_TMainFrm::shouldReportUnusableWorkDirAndStillFinishShowing() {
+    TTestMessageBoxes boxes;
+    QFile blocker(Temp->filePath(QStringLiteral("velm-tarvikon-%1").arg(geteuid())));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    TMainFrm frm;
+    frm.FrameSequence = 5;
+    frm.DallasPortPortOpen();
+    frm.show();
+    QVERIFY(frm.WorkDir.isEmpty());
+    QCOMPARE(frm.FrameSequence, quint8(0));
+    QVERIFY(!frm.DCheckAct->isEnabled());
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(int(boxes.shown[0].kind), int(TMessageBoxes::Kind::Error));
+    QVERIFY(boxes.shown[0].text.contains(QStringLiteral("it is not a directory")));
+}
+
+void tst_TMainFrm::shouldFollowControllerActionStates() {
+    TMainFrm frm;
+    frm.show();
+    frm.DallasPortPortOpen();
+    QCOMPARE(enabledActions(frm),
+             (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+
+    frm.EnableKeyTransferActions(true);
+    const QStringList transfer{"DGetAllAct", "DGetMKeysAct", "DGetSKeysAct",
+                               "DPutAllAct", "DPutMKeysAct", "DPutSKeysAct"};
+    for (const QString& name : transfer)
+        QVERIFY2(frm.findChild<QAction*>(name)->isEnabled(), qPrintable(name));
+    QVERIFY(!frm.DPutInfoAct->isEnabled());
+
+    frm.EnableKeyTransferActions(false);
+    for (const QString& name : transfer)
+        QVERIFY2(!frm.findChild<QAction*>(name)->isEnabled(), qPrintable(name));
+    QVERIFY(frm.DCheckAct->isEnabled());
+    QVERIFY(frm.DGetInfoAct->isEnabled());
+
+    // Reselecting a port passes through close and open: only the line test and the reading of
+    // the information stay, until the version is read again.
+    frm.EnableKeyTransferActions(true);
+    frm.DallasPortPortClose();
+    frm.DallasPortPortOpen();
+    QCOMPARE(enabledActions(frm),
+             (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+
+    frm.DallasPortPortClose();
+    QCOMPARE(enabledActions(frm), (QStringList{"DExitAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+}
+
+void tst_TMainFrm::shouldShowPortStatus_data() {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("COM1") << true << 1 << "Controller port:\nCOM1" << QColor(0, 0, 255);
+    QTest::newRow("COM50") << true << 50 << "Controller port:\nCOM50" << QColor(0, 0, 255);
+    QTest::newRow("closed") << false << 0 << "Controller port:\nNOT SELECTED" << QColor(255, 0, 0);
+    QTest::newRow("closed ignores number")
+        << false << 7 << "Controller port:\nNOT SELECTED" << QColor(255, 0, 0);
+}
+
+void tst_TMainFrm::shouldShowPortStatus() {
+    QFETCH(bool, open);
+    QFETCH(int, number);
+    QFETCH(QString, text);
+    QFETCH(QColor, color);
+    TMainFrm frm;
+    frm.ShowPortStatus(!open, number + 1);
+    frm.ShowPortStatus(open, number);
+    QCOMPARE(frm.CntrStatusLbl->text(), text);
+    QCOMPARE(frm.CntrStatusLbl->palette().color(frm.CntrStatusLbl->foregroundRole()), color);
+    QCOMPARE(TMainFrm::portStatusText(open, number),
+             QString(text).replace(QLatin1Char('\n'), QLatin1Char('\r')));
+}
+
+void tst_TMainFrm::shouldShowControllerInfoFields() {
+    TMainFrm frm;
+    QCOMPARE(frm.CntrStatusLbl->text(), QStringLiteral("Controller port:\nNOT SELECTED"));
+    QCOMPARE(frm.CntrStatusLbl->palette().color(frm.CntrStatusLbl->backgroundRole()), QColor(240, 251, 255));
+    QCOMPARE(frm.CntrStatusLbl->alignment(), Qt::AlignCenter);
+
+    const QStringList captions{"Programm Version:",
+                               "Controller S/N:",
+                               "Controller Info:",
+                               "Max Master Key count:",
+                               "Max Slave Key count:",
+                               "Electronical keys type:",
+                               "Amount of memory (kB):",
+                               "Door lock holding time (s):",
+                               "Open door signalization time (s):",
+                               "Type of door opening gauge:"};
+    const QList<QLineEdit*> fields{frm.PrgVersionEdit, frm.CtrSerialEdit, frm.CtrInfoEdit, frm.MaxMKeyEdit,
+                                   frm.MaxSKeyEdit,    frm.KeyTypeEdit,   frm.MemoryEdit,  frm.LockTimeEdit,
+                                   frm.DoorSignalEdit, frm.DoorTypeEdit};
+    QStringList shownCaptions;
+    for (QLabel* label : frm.InfoSheet->findChildren<QLabel*>())
+        if (fields.contains(qobject_cast<QLineEdit*>(label->buddy())))
+            shownCaptions.append(label->text());
+    QCOMPARE(shownCaptions, captions);
+    for (QLineEdit* field : fields) {
+        QCOMPARE(field->text(), QStringLiteral("<unknown>"));
+        QVERIFY(field->isReadOnly());
+        QCOMPARE(field->palette().color(QPalette::Base),
+                 field->style()->standardPalette().color(QPalette::Button));
+    }
+    TMainFrm::SetFieldReadOnly(frm.CtrInfoEdit, false);
+    QVERIFY(!frm.CtrInfoEdit->isReadOnly());
+    QCOMPARE(frm.CtrInfoEdit->palette().color(QPalette::Base),
+             frm.CtrInfoEdit->style()->standardPalette().color(QPalette::Base));
+}
+
+void tst_TMainFrm::shouldLimitTypedInfoTextOnly() {
+    TMainFrm frm;
+    TMainFrm::SetFieldReadOnly(frm.CtrInfoEdit, false);
+    frm.CtrInfoEdit->clear();
+    QTest::keyClicks(frm.CtrInfoEdit, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"));
+    QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+
+    // A read may place 32 characters; the user can shorten them but not add to them.
+    const QString read32 = QStringLiteral("0123456789abcdefghijklmnopqrstuv");
+    frm.CtrInfoEdit->setText(read32);
+    QCOMPARE(frm.CtrInfoEdit->text(), read32);
+    frm.CtrInfoEdit->end(false);
+    QTest::keyClick(frm.CtrInfoEdit, Qt::Key_W);
+    QCOMPARE(frm.CtrInfoEdit->text(), read32);
+    QTest::keyClick(frm.CtrInfoEdit, Qt::Key_Backspace);
+    QCOMPARE(frm.CtrInfoEdit->text(), read32.left(31));
+
+    frm.CtrInfoEdit->setText(QStringLiteral("Door"));
+    frm.CtrInfoEdit->end(false);
+    for (QChar c : QString::fromUtf8(" \u00e4\u20ac\u0101\u4e2d!")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(frm.CtrInfoEdit, &press);
+    }
+    QCOMPARE(frm.CtrInfoEdit->text(), QString::fromUtf8("Door \u00e4\u20ac!"));
+}
+
+void tst_TMainFrm::shouldShowEmptyKeyGridsAndDisabledPageToolbars() {
+    TMainFrm frm;
+    QCOMPARE(frm.PageControl->count(), 3);
+    QCOMPARE(frm.PageControl->tabText(1), QStringLiteral("&Master Keys"));
+    QCOMPARE(frm.PageControl->tabText(2), QStringLiteral("&Slave Keys"));
+    const QStringList titles{"#", "Key code", "Active", "Memo"};
+    for (QTableView* grid : {frm.MKeysGrid, frm.SKeysGrid}) {
+        QCOMPARE(grid->model()->rowCount(), 0);
+        QStringList shown;
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            shown.append(grid->model()->headerData(c, Qt::Horizontal).toString());
+        QCOMPARE(shown, titles);
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    }
+    QCOMPARE(frm.MKeysGrid->objectName(), QStringLiteral("MKeysGrid"));
+    QCOMPARE(frm.SKeysGrid->objectName(), QStringLiteral("SKeysGrid"));
+
+    const QStringList masterHints{"First Record",  "Privios Record", "Next Record", "Last Record", "-",
+                                  "Edit Key Info", "Deactivate Key", "-",           "Find Key"};
+    QStringList slaveHints = masterHints;
+    slaveHints[6] = QStringLiteral("Deacivate Key");
+    for (auto [bar, hints] : {std::pair{frm.ToolBar2, masterHints}, std::pair{frm.ToolBar3, slaveHints}}) {
+        QVERIFY(!bar->isEnabled());
+        QStringList shown;
+        for (QAction* action : bar->actions())
+            shown.append(action->isSeparator() ? QStringLiteral("-") : action->toolTip());
+        QCOMPARE(shown, hints);
+    }
+    QCOMPARE(frm.MEditKeyBtn->objectName(), QStringLiteral("MEditKeyBtn"));
+    QCOMPARE(frm.SDelKeyBtn->objectName(), QStringLiteral("SDelKeyBtn"));
+    QCOMPARE(frm.SFindKeyBtn->objectName(), QStringLiteral("SFindKeyBtn"));
+    QCOMPARE(frm.StatusPanel->width(), frm.StatusPanel->minimumWidth());
+}
+
+void tst_TMainFrm::shouldScaleToTheScreen() {
+    QCOMPARE(TScreenScale::factorFor(96), 1.25);
+    QCOMPARE(TScreenScale::factorFor(120), 1.0);
+    QCOMPARE(TScreenScale::factorFor(144), 120.0 / 144.0);
+    QCOMPARE(TScreenScale::factorFor(0), 1.0);
+
+    TMainFrm frm;
+    const double factor = TScreenScale::factorFor(frm.screen()->logicalDotsPerInch());
+    QCOMPARE(frm.width(), qRound(392 * factor));
+    QCOMPARE(frm.height() - frm.menuBar()->sizeHint().height(), qRound(424 * factor));
+    QCOMPARE(frm.font().pixelSize(), qRound(11 * factor));
+    QCOMPARE(frm.CntrStatusLbl->size(), QSize(qRound(127 * factor), qRound(25 * factor)));
+    QCOMPARE(frm.StatusPanel->width(), qRound(250 * factor));
+    QCOMPARE(frm.windowTitle(), QStringLiteral("VELM Tarvikon"));
+}
+
+void tst_TMainFrm::shouldAskBeforeClosingWithChanges_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saveSucceeds");
+    QTest::addColumn<int>("saves");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("yes, saved") << int(TMessageBoxes::Answer::Yes) << true << 1 << true;
+    QTest::newRow("yes, save failed") << int(TMessageBoxes::Answer::Yes) << false << 1 << false;
+    QTest::newRow("no") << int(TMessageBoxes::Answer::No) << true << 0 << true;
+    QTest::newRow("cancel") << int(TMessageBoxes::Answer::Cancel) << true << 0 << false;
+}
+
+void tst_TMainFrm::shouldAskBeforeClosingWithChanges() {
+    QFETCH(int, answer);
+    QFETCH(bool, saveSucceeds);
+    QFETCH(int, saves);
+    QFETCH(bool, closed);
+    TTestMessageBoxes boxes;
+    TSavingMainFrm frm;
+    frm.saveSucceeds = saveSucceeds;
+    frm.show();
+    QFile workingCopy(frm.WorkDir + QStringLiteral("/tmp01.dbf"));
+    QVERIFY(workingCopy.open(QIODevice::WriteOnly));
+    workingCopy.close();
+    frm.KeyListModified = true;
+    boxes.queueAnswer(TMessageBoxes::Answer(answer));
+
+    QCOMPARE(frm.close(), closed);
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(int(boxes.shown[0].kind), int(TMessageBoxes::Kind::Confirmation));
+    QCOMPARE(boxes.shown[0].text,
+             QStringLiteral("Current key list has been changed. Do you want to save changes before exit?"));
+    QCOMPARE(frm.saves, saves);
+    QCOMPARE(frm.isVisible(), !closed);
+    QCOMPARE(workingCopy.exists(), !closed);
+}
+
+void tst_TMainFrm::shouldCloseWithoutAskingWhenUnchanged() {
+    TTestMessageBoxes boxes;
+    TSavingMainFrm frm;
+    frm.show();
+    QFile workingCopy(frm.WorkDir + QStringLiteral("/tmp01.dbf"));
+    QVERIFY(workingCopy.open(QIODevice::WriteOnly));
+    workingCopy.close();
+    const QString status = frm.CntrStatusLbl->text();
+    frm.DExitAct->trigger();
+    QVERIFY(!frm.isVisible());
+    QVERIFY(boxes.shown.isEmpty());
+    QCOMPARE(frm.saves, 0);
+    QVERIFY(!workingCopy.exists());
+    QCOMPARE(frm.CntrStatusLbl->text(), status);
+}
+
+void tst_TMainFrm::shouldRestoreAndRaiseMinimisedWindow() {
+    TMainFrm frm;
+    frm.show();
+    frm.setWindowState(Qt::WindowMinimized);
+    QVERIFY(frm.isMinimized());
+    frm.RestoreAndRaise();
+    QVERIFY(!frm.isMinimized());
+    QVERIFY(frm.isVisible());
+}
+
+void tst_TMainFrm::shouldReportExceptionOfActionHandler() {
+    TTestMessageBoxes boxes;
+    TMainFrm frm;
+    connectHandler(frm.DNewBDAct, &QAction::triggered, &frm,
+                   [] { throw std::runtime_error("Device not open"); });
+    frm.DNewBDAct->trigger();
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown[0].caption, QStringLiteral("VELM Tarvikon"));
+    QCOMPARE(boxes.shown[0].text, QStringLiteral("Device not open."));
+    QVERIFY(frm.DNewBDAct->isEnabled());
+}
+
+QTEST_MAIN(tst_TMainFrm)
+#include "tst_TMainFrm.moc"

@@ -1,0 +1,513 @@
+// The engine through its C interface, as the table layer calls it.
+#include "dbfeng.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Key {
+    QByteArray recId; // as the field text, right-aligned by the caller or blank
+    QByteArray keyCode;
+    QByteArray keyType;
+    bool status;
+    QByteArray memo;
+};
+
+QByteArray pad(const QByteArray& text, int width, bool right = false) {
+    QByteArray t = text.left(width);
+    const QByteArray fill(width - t.size(), ' ');
+    return right ? fill + t : t + fill;
+}
+
+// The record image of the key-list layout (deletion flag, RECID N10, KEYID N5, KEYCODE C12,
+// KEYTYPE C1, KEYSTATUS L1, KEYMEMO C25).
+QByteArray keyImage(const QByteArray& recId, const QByteArray& keyId, const QByteArray& code,
+                    const QByteArray& type, const QByteArray& status, const QByteArray& memo) {
+    return " " + pad(recId, 10, true) + pad(keyId, 5, true) + pad(code, 12) + pad(type, 1) + pad(status, 1) +
+           pad(memo, 25);
+}
+
+void closeAll() {
+    for (int wa = 1; wa <= 250; ++wa) {
+        if (*dbe_Alias(wa)) {
+            dbe_Select(wa);
+            dbe_Close();
+        }
+    }
+}
+
+bool createKeyTable(const QString& path, const char* alias = "NEWT") {
+    const int wa = dbe_CreateNew(QFile::encodeName(path).constData(), alias, 1, 6);
+    if (wa <= 0)
+        return false;
+    dbe_CreateField("RECID", "N", 10, 0);
+    dbe_CreateField("KEYID", "N", 5, 0);
+    dbe_CreateField("KEYCODE", "C", 12, 0);
+    dbe_CreateField("KEYTYPE", "C", 1, 0);
+    dbe_CreateField("KEYSTATUS", "L", 1, 0);
+    dbe_CreateField("KEYMEMO", "C", 25, 0);
+    const int ok = dbe_CreateExec();
+    dbe_Close();
+    return ok != 0;
+}
+
+int use(const QString& path, const char* alias) {
+    return dbe_Use(QFile::encodeName(path).constData(), alias, 0, 3);
+}
+
+void append(const QByteArray& image) {
+    QVERIFY(dbe_AppendBlank());
+    QVERIFY(dbe_PutRecord(image.constData()));
+}
+
+QByteArray current() {
+    QByteArray buffer(dbe_RecSize() + 1, '\0');
+    dbe_GetRecord(buffer.data());
+    buffer.truncate(dbe_RecSize());
+    return buffer;
+}
+
+// Record numbers met walking the selected work area from top to bottom.
+QList<int> walk() {
+    QList<int> seen;
+    dbe_GoTop();
+    while (!dbe_Eof() && seen.size() < 10000) {
+        seen << dbe_RecNo();
+        dbe_Skip(1);
+    }
+    return seen;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+} // namespace
+
+class tst_dbfeng : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString path;
+
+    // A table of seven key records with chosen values.
+    void fillSample() {
+        QVERIFY(createKeyTable(path));
+        QVERIFY(use(path, "SAMPLE") > 0);
+        append(keyImage("", "", "<unknown>", "", "F", "<unknown>"));  // 1: header record
+        append(keyImage("1", "0", "ABC", "M", "T", "Hello"));         // 2
+        append(keyImage("2", "1", "ABCDEF", "M", "F", ""));           // 3
+        append(keyImage("0", "0", "<EMPTY>", "S", "F", ""));          // 4
+        append(keyImage("3", "2", "abc", "S", "T", "hello world"));   // 5
+        append(keyImage("2", "1", "0123456789AB", "S", "F", "Memo")); // 6
+        append(keyImage("10", "9", "<EMPTY>", "M", "F", ""));         // 7
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir.isValid());
+        path = dir.filePath(QStringLiteral("keys.dbf"));
+        QFile::remove(path);
+        dbe_SetExact(1);
+        dbe_SetDeleted(0);
+        dbe_SetSoftSeek(0);
+    }
+
+    void cleanup() { closeAll(); }
+
+    void shouldWriteByteExactDbaseFile() {
+        QVERIFY(createKeyTable(path));
+        QCOMPARE(QFileInfo(path).size(), qint64(32 + 6 * 32 + 1 + 1)); // header and end-of-file mark
+        QVERIFY(use(path, "T1") > 0);
+        append(keyImage("127", "126", "<EMPTY>", "S", "T", ""));
+        append(keyImage("", "", "<unknown>", "", "F", "<unknown>"));
+        dbe_Close();
+
+        const QByteArray b = fileBytes(path);
+        QCOMPARE(b.size(), 225 + 2 * 55 + 1);
+        QCOMPARE(quint8(b[0]), quint8(0x03));                     // dBASE III without memo
+        QVERIFY(quint8(b[2]) >= 1 && quint8(b[2]) <= 12);         // month of the last update
+        QVERIFY(quint8(b[3]) >= 1 && quint8(b[3]) <= 31);         // day
+        QCOMPARE(b.mid(4, 4), QByteArray("\x02\x00\x00\x00", 4)); // record count
+        QCOMPARE(b.mid(8, 2), QByteArray("\xE1\x00", 2));         // header length 225
+        QCOMPARE(b.mid(10, 2), QByteArray("\x37\x00", 2));        // record length 55
+        const char* names[] = {"RECID", "KEYID", "KEYCODE", "KEYTYPE", "KEYSTATUS", "KEYMEMO"};
+        const char types[] = {'N', 'N', 'C', 'C', 'L', 'C'};
+        const int widths[] = {10, 5, 12, 1, 1, 25};
+        for (int i = 0; i < 6; ++i) {
+            const QByteArray d = b.mid(32 + 32 * i, 32);
+            QCOMPARE(d.left(11), pad(names[i], 11).replace(' ', '\0'));
+            QCOMPARE(d[11], types[i]);
+            QCOMPARE(int(quint8(d[16])), widths[i]);
+            QCOMPARE(int(quint8(d[17])), 0);
+        }
+        QCOMPARE(quint8(b[224]), quint8(0x0D));
+        QCOMPARE(b.mid(225, 55), QByteArray(" "
+                                            "       127"
+                                            "  126"
+                                            "<EMPTY>     "
+                                            "S"
+                                            "T") +
+                                     QByteArray(25, ' '));
+        QCOMPARE(b.mid(280, 55).mid(1, 15), QByteArray(15, ' '));
+        QCOMPARE(b.mid(280, 55).at(29), 'F');
+        QCOMPARE(quint8(b.at(b.size() - 1)), quint8(0x1A));
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("keys.cpg"))));
+    }
+
+    void shouldHaveRecordInFileWhenPutRecordReturns() {
+        fillSample();
+        dbe_Go(2);
+        QVERIFY(dbe_Rlock(2));
+        QVERIFY(dbe_PutRecord(keyImage("1", "0", "A1B2C3D4E5F6", "M", "T", "Written").constData()));
+        // Nothing closed or committed: the bytes are on disk already.
+        const QByteArray b = fileBytes(path);
+        QCOMPARE(b.mid(225 + 55, 55), keyImage("1", "0", "A1B2C3D4E5F6", "M", "T", "Written"));
+        QCOMPARE(b.mid(4, 1), QByteArray("\x07"));
+    }
+
+    void shouldEvaluateExpressions_data() {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<QList<int>>("records");
+
+        const QList<int> none;
+        QTest::newRow("single quotes") << "KeyType ='M'" << 3 << true << QList<int>{2, 3, 7};
+        QTest::newRow("double quotes, lower-case name")
+            << "keytype = \"S\"" << 3 << true << QList<int>{4, 5, 6};
+        QTest::newRow("exact: prefix does not match") << "KEYCODE = 'ABC'" << 3 << true << QList<int>{2};
+        QTest::newRow("exact: trailing blanks match") << "KEYCODE = 'ABC   '" << 3 << true << QList<int>{2};
+        QTest::newRow("not exact: prefix matches") << "KEYCODE = 'ABC'" << 3 << false << QList<int>{2, 3};
+        QTest::newRow("exact: longer value") << "KEYCODE = 'ABCDEFG'" << 3 << true << none;
+        QTest::newRow("case matters") << "KEYCODE = 'abc'" << 3 << true << QList<int>{5};
+        QTest::newRow("UPPER") << "UPPER(KEYCODE) = 'ABC'" << 3 << true << QList<int>{2, 5};
+        QTest::newRow("report filter")
+            << "(KeyType ='M') and (KEYCODE <> '<EMPTY>')" << 3 << true << QList<int>{2, 3};
+        QTest::newRow(".and.") << "KEYTYPE='S' .and. KEYSTATUS" << 3 << true << QList<int>{5};
+        QTest::newRow(".or. and .not.")
+            << ".not. KEYSTATUS .or. RECID=3" << 3 << true << QList<int>{1, 3, 4, 5, 6, 7};
+        QTest::newRow("logical literal .T.") << "KEYSTATUS = .T." << 3 << true << QList<int>{2, 5};
+        QTest::newRow("logical literal .F.") << "keystatus = .f." << 3 << true << QList<int>{1, 3, 4, 6, 7};
+        QTest::newRow("blank number is 0") << "RECID = 0" << 3 << true << QList<int>{1, 4};
+        QTest::newRow("number comparison") << "RECID >= 2 and RECID < 10" << 3 << true << QList<int>{3, 5, 6};
+        QTest::newRow("TRIM and concatenation")
+            << "TRIM(KEYCODE) + '!' = 'ABC!'" << 3 << true << QList<int>{2};
+        QTest::newRow("Locate condition, padded")
+            << "UPPER(KEYCODE)=\"ABC         \" .AND. UPPER(KEYMEMO)=\"HELLO\"" << 3 << true << QList<int>{2};
+        QTest::newRow("contains") << "'world' $ KEYMEMO" << 3 << true << QList<int>{5};
+        QTest::newRow("character value") << "KEYCODE" << 1 << true << none;
+        QTest::newRow("numeric value") << "RECID + 1" << 2 << true << none;
+        QTest::newRow("unknown field") << "NOSUCH = 1" << 0 << true << none;
+        QTest::newRow("type mismatch") << "KEYCODE = 1" << 0 << true << none;
+        QTest::newRow("unclosed quote") << "KEYCODE = 'ABC" << 0 << true << none;
+        QTest::newRow("unbalanced parentheses") << "((KEYTYPE='M')" << 0 << true << none;
+        QTest::newRow("dangling and") << "KEYTYPE='M' .and." << 0 << true << none;
+        QTest::newRow("empty") << "" << 0 << true << none;
+        QTest::newRow("unknown function") << "FOO(KEYCODE) = 'A'" << 0 << true << none;
+        QTest::newRow("bad dotted word") << "KEYSTATUS = .X." << 0 << true << none;
+    }
+
+    void shouldEvaluateExpressions() {
+        QFETCH(QString, expression);
+        QFETCH(int, type);
+        QFETCH(bool, exact);
+        QFETCH(QList<int>, records);
+        fillSample();
+        dbe_SetExact(exact ? 1 : 0);
+        const QByteArray e = expression.toLatin1();
+        QCOMPARE(dbe_EvalTest(e.constData()), type);
+        if (type != 3)
+            return;
+        QCOMPARE(dbe_QueryTest(e.constData()) > 0, true);
+        QCOMPARE(dbe_Query(e.constData()) != 0, !records.isEmpty());
+        QCOMPARE(dbe_QueryRecCount(), records.size());
+        QCOMPARE(walk(), records);
+        QCOMPARE(QByteArray(dbe_DBFilter()), e);
+        QVERIFY(dbe_Query(""));
+        QCOMPARE(walk().size(), 7);
+    }
+
+    void shouldOrderIndexesAsTheKeyListNeeds_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<QList<int>>("order");
+        // Record 1 has a blank RECID (as 0) and record 4 RECID 0: the header record stays first.
+        QTest::newRow("RECID ascending") << "RECID" << false << QList<int>{1, 4, 2, 3, 6, 5, 7};
+        QTest::newRow("RECID descending") << "RECID" << true << QList<int>{7, 5, 3, 6, 2, 1, 4};
+        QTest::newRow("KEYCODE ascending") << "KEYCODE" << false << QList<int>{6, 4, 7, 1, 2, 3, 5};
+        QTest::newRow("KEYSTATUS ascending") << "KEYSTATUS" << false << QList<int>{1, 3, 4, 6, 7, 2, 5};
+        QTest::newRow("KEYSTATUS descending") << "KEYSTATUS" << true << QList<int>{2, 5, 1, 3, 4, 6, 7};
+        QTest::newRow("UPPER(KEYCODE)") << "UPPER(KEYCODE)" << false << QList<int>{6, 4, 7, 1, 2, 5, 3};
+    }
+
+    void shouldOrderIndexesAsTheKeyListNeeds() {
+        QFETCH(QString, key);
+        QFETCH(bool, descending);
+        QFETCH(QList<int>, order);
+        fillSample();
+        const QString file = dir.filePath(QStringLiteral("order.ntx"));
+        const int n = dbe_Index(QFile::encodeName(file).constData(), key.toLatin1().constData(), 0,
+                                descending ? -1 : 0, nullptr);
+        QCOMPARE(n, 1);
+        QVERIFY(QFile::exists(file));
+        QCOMPARE(walk(), order);
+        QCOMPARE(dbe_IndexOrd(), 1);
+        QCOMPARE(QByteArray(dbe_TagName(1)), QByteArray("ORDER"));
+        QCOMPARE(dbe_SetOrder(0), 1);
+        QCOMPARE(walk(), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    }
+
+    void shouldKeepIndexUpToDateAndApplyQueryOnTop() {
+        fillSample();
+        QVERIFY(dbe_Index(QFile::encodeName(dir.filePath("r.ntx")).constData(), "RECID", 0, 0, nullptr) == 1);
+        QVERIFY(dbe_Query("KeyType ='M'"));
+        QCOMPARE(walk(), (QList<int>{2, 3, 7}));
+        dbe_Go(7);
+        QVERIFY(dbe_PutRecord(keyImage("0", "0", "<EMPTY>", "M", "F", "").constData()));
+        QCOMPARE(walk(), (QList<int>{7, 2, 3}));
+        QCOMPARE(dbe_SysProp(DBE_PROP_ORDER_COUNT, nullptr), 1);
+        // Skipping backwards stops at the first record shown, with the beginning-of-file mark.
+        dbe_GoTop();
+        dbe_Skip(-1);
+        QVERIFY(dbe_Bof());
+        QCOMPARE(dbe_RecNo(), 7);
+        dbe_GoBottom();
+        dbe_Skip(1);
+        QVERIFY(dbe_Eof());
+        QCOMPARE(dbe_RecNo(), 8);
+        dbe_Skip(-1);
+        QCOMPARE(dbe_RecNo(), 3);
+    }
+
+    void shouldSeekWholeKeysAmongShownRecords() {
+        fillSample();
+        QVERIFY(dbe_Index(QFile::encodeName(dir.filePath("c.ntx")).constData(), "KEYCODE", 0, 0, nullptr) ==
+                1);
+        QCOMPARE(QByteArray(dbe_IndexKeyField()), QByteArray("KEYCODE"));
+        dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_SET, "1");
+        QVERIFY(dbe_Seek("ABC"));
+        QVERIFY(dbe_Found());
+        QCOMPARE(dbe_RecNo(), 2);
+        QVERIFY(!dbe_Seek("AB"));
+        QVERIFY(!dbe_Found());
+        QVERIFY(dbe_Eof());
+        QVERIFY(dbe_Seek("ABCDEF"));
+        QCOMPARE(dbe_RecNo(), 3);
+        // Exact comparison on: a prefix is not enough even when the seek would allow one.
+        dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_SET, "0");
+        QVERIFY(!dbe_Seek("0123"));
+        dbe_SetExact(0);
+        QVERIFY(dbe_Seek("0123"));
+        QCOMPARE(dbe_RecNo(), 6);
+        dbe_SetExact(1);
+        // A record outside the query is not found.
+        dbe_Query("KeyType ='S'");
+        QVERIFY(!dbe_Seek("ABC"));
+        QVERIFY(dbe_Seek("<EMPTY>"));
+        QCOMPARE(dbe_RecNo(), 4);
+        QCOMPARE(dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_GET, nullptr), 0);
+        // Numbers seek by value.
+        dbe_Query("");
+        QVERIFY(dbe_Index(QFile::encodeName(dir.filePath("r.ntx")).constData(), "RECID", 0, 0, nullptr) == 2);
+        QVERIFY(dbe_Seek("10"));
+        QCOMPARE(dbe_RecNo(), 7);
+        QVERIFY(dbe_Seek("0"));
+        QCOMPARE(dbe_RecNo(), 1);
+    }
+
+    void shouldShareOneFileBetweenTwoWorkAreas() {
+        fillSample();
+        const int a = dbe_WorkArea("SAMPLE");
+        QVERIFY(a > 0);
+        const int b = use(path, "SAMPLE1");
+        QVERIFY(b > 0 && b != a);
+        QVERIFY(use(path, "SAMPLE") == 0); // alias in use
+        dbe_Select(b);
+        QVERIFY(dbe_Query("KeyType ='S'"));
+        dbe_Select(a);
+        dbe_Go(5);
+        QVERIFY(dbe_Rlock(5));
+        QVERIFY(dbe_PutRecord(keyImage("3", "2", "FFFFFFFFFFFF", "S", "T", "changed").constData()));
+        dbe_Select(b);
+        dbe_Go(5);
+        QVERIFY(current().contains("FFFFFFFFFFFF"));
+        // The lock of one work area holds off the other.
+        QVERIFY(!dbe_Rlock(5));
+        QVERIFY(!dbe_PutRecord(keyImage("3", "2", "000000000000", "S", "T", "").constData()));
+        dbe_Select(a);
+        dbe_Unlock(0);
+        dbe_Select(b);
+        QVERIFY(dbe_Rlock(5));
+        dbe_Unlock(0);
+        // An appended record is counted in both.
+        dbe_Select(a);
+        append(keyImage("11", "10", "<EMPTY>", "S", "F", ""));
+        dbe_Select(b);
+        QCOMPARE(dbe_RecCount(), 8);
+        QCOMPARE(walk(), (QList<int>{4, 5, 6, 8}));
+        dbe_Close();
+        dbe_Select(a);
+        QCOMPARE(dbe_RecCount(), 8);
+    }
+
+    void shouldCopyInPhysicalOrderAndReplaceTargetWhole() {
+        fillSample();
+        dbe_Index(QFile::encodeName(dir.filePath("d.ntx")).constData(), "RECID", 0, -1, nullptr);
+        dbe_Query("KeyType ='M'");
+        const QString target = dir.filePath(QStringLiteral("copy.dbf"));
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old contents that must go");
+        old.close();
+        QVERIFY(dbe_CopyFile(QFile::encodeName(target).constData()));
+        const QByteArray source = fileBytes(path);
+        const QByteArray copy = fileBytes(target);
+        QCOMPARE(copy.size(), source.size());
+        QCOMPARE(copy.mid(4), source.mid(4)); // all records, in physical order
+        QCOMPARE(QDir(dir.path()).entryList(QStringList{"copy.dbf.*"}, QDir::Files), QStringList());
+
+        // Copying over a table that is open is refused and leaves it alone.
+        QVERIFY(!dbe_CopyFile(QFile::encodeName(path).constData()));
+        QCOMPARE(fileBytes(path), source);
+        // A target that cannot be written leaves nothing behind.
+        QVERIFY(!dbe_CopyFile(QFile::encodeName(dir.filePath("missing/copy.dbf")).constData()));
+
+        const int c = use(target, "COPY");
+        QVERIFY(c > 0);
+        QCOMPARE(dbe_RecCount(), 7);
+    }
+
+    void shouldRefuseBadFilesAndChangeNothing_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QByteArray good;
+        {
+            QTemporaryDir d;
+            const QString p = d.filePath("g.dbf");
+            createKeyTable(p, "G");
+            use(p, "G");
+            append(keyImage("1", "0", "ABC", "M", "T", "x"));
+            append(keyImage("2", "1", "DEF", "M", "F", "y"));
+            dbe_Close();
+            good = fileBytes(p);
+        }
+        auto patched = [&good](int offset, const QByteArray& bytes) {
+            QByteArray b = good;
+            b.replace(offset, bytes.size(), bytes);
+            return b;
+        };
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("text file")
+            << QByteArray("This is not a table at all, just some text.\n").repeated(20);
+        QTest::newRow("header only, cut") << good.left(100);
+        QTest::newRow("truncated records") << good.left(good.size() - 30);
+        QTest::newRow("huge record count") << patched(4, QByteArray("\xFF\xFF\xFF\x7F", 4));
+        QTest::newRow("negative record count") << patched(4, QByteArray("\xFF\xFF\xFF\xFF", 4));
+        QTest::newRow("header length past the file") << patched(8, QByteArray("\xFF\xFF", 2));
+        QTest::newRow("header length too short") << patched(8, QByteArray("\x20\x00", 2));
+        QTest::newRow("record length disagrees") << patched(10, QByteArray("\x38\x00", 2));
+        QTest::newRow("field wider than record") << patched(32 + 5 * 32 + 16, QByteArray("\xFF", 1));
+        QTest::newRow("field of width 0") << patched(32 + 16, QByteArray("\x00", 1));
+        QTest::newRow("no terminator") << patched(224, QByteArray("\x20", 1));
+        QTest::newRow("unknown version") << patched(0, QByteArray("\x02", 1));
+        QTest::newRow("unknown field type") << patched(32 + 11, QByteArray("X", 1));
+    }
+
+    void shouldRefuseBadFilesAndChangeNothing() {
+        QFETCH(QByteArray, contents);
+        const QString bad = dir.filePath(QStringLiteral("bad.dbf"));
+        QFile f(bad);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contents);
+        f.close();
+        QCOMPARE(dbe_Use(QFile::encodeName(bad).constData(), "BAD", 0, 3), 0);
+        QVERIFY(QByteArray(dbe_ErrorText()).size() > 0);
+        QCOMPARE(fileBytes(bad), contents);
+        QCOMPARE(dbe_WorkArea("BAD"), 0);
+    }
+
+    void shouldValidateNewTables() {
+        const QString p = dir.filePath(QStringLiteral("new.dbf"));
+        QVERIFY(dbe_CreateNew(QFile::encodeName(p).constData(), "NEW", 1, 2) > 0);
+        QVERIFY(dbe_CreateField("GOOD", "C", 10, 0));
+        QVERIFY(!dbe_CreateField("1BAD", "C", 10, 0));
+        QVERIFY(!dbe_CreateExec());
+        dbe_Close();
+        QVERIFY(!QFile::exists(p));
+
+        QVERIFY(dbe_CreateNew(QFile::encodeName(p).constData(), "NEW", 1, 2) > 0);
+        QVERIFY(!dbe_CreateField("WIDE", "C", 300, 0));
+        dbe_Close();
+        QVERIFY(dbe_CreateNew(QFile::encodeName(p).constData(), "NEW", 1, 1) > 0);
+        QVERIFY(!dbe_CreateField("T", "Q", 3, 0));
+        dbe_Close();
+        QVERIFY(dbe_CreateNew(QFile::encodeName(dir.filePath("nodir/x.dbf")).constData(), "X", 1, 1) == 0);
+
+        // A table may not be rebuilt under a work area that has it open.
+        fillSample();
+        const QByteArray before = fileBytes(path);
+        QVERIFY(dbe_CreateNew(QFile::encodeName(path).constData(), "AGAIN", 1, 1) > 0);
+        QVERIFY(dbe_CreateField("A", "C", 1, 0));
+        QVERIFY(!dbe_CreateExec());
+        dbe_Close();
+        QCOMPARE(fileBytes(path), before);
+    }
+
+    void shouldReportLayout() {
+        fillSample();
+        QCOMPARE(dbe_FieldCount(), 6);
+        QCOMPARE(dbe_RecSize(), 55);
+        QCOMPARE(QByteArray(dbe_FieldName(3)), QByteArray("KEYCODE"));
+        QCOMPARE(QByteArray(dbe_FieldType("keystatus")), QByteArray("L"));
+        QCOMPARE(dbe_FieldOffset("KEYCODE"), 16);
+        QCOMPARE(dbe_FieldWidth("KEYMEMO"), 25);
+        QCOMPARE(QByteArray(dbe_FieldType("NOSUCH")), QByteArray());
+        QCOMPARE(QByteArray(dbe_FieldName(7)), QByteArray());
+    }
+
+    void shouldReadFilesOfOtherWriters() {
+        // A file as other dBASE writers make it: a version byte with memo flag off, a
+        // language-driver byte, lower-case field names, no end-of-file mark.
+        QByteArray b(32, '\0');
+        b[0] = 0x03;
+        b[1] = 124;
+        b[2] = 1;
+        b[3] = 1;
+        b[4] = 2;
+        b[8] = char(32 + 2 * 32 + 1);
+        b[10] = char(1 + 8 + 4);
+        b[29] = 0x57;
+        auto field = [](const char* name, char type, int width, int decimals) {
+            QByteArray d(32, '\0');
+            d.replace(0, int(strlen(name)), name);
+            d[11] = type;
+            d[16] = char(width);
+            d[17] = char(decimals);
+            return d;
+        };
+        b += field("name", 'C', 8, 0);
+        b += field("value", 'N', 4, 1);
+        b += '\x0D';
+        b += " Alpha    1.5";
+        b += " Beta    -2.0";
+        const QString p = dir.filePath(QStringLiteral("other.dbf"));
+        QFile f(p);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(b);
+        f.close();
+        QVERIFY(use(p, "OTHER") > 0);
+        QCOMPARE(dbe_RecCount(), 2);
+        QCOMPARE(dbe_EvalTest("NAME = 'Beta' .and. VALUE < 0"), 3);
+        QVERIFY(dbe_Query("NAME = 'Beta' .and. VALUE < 0"));
+        QCOMPARE(walk(), QList<int>{2});
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_dbfeng)
+#include "tst_dbfeng.moc"
