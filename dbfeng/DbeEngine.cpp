@@ -300,6 +300,11 @@ bool DbeEngine::copyTable(DbeWorkArea& a, const std::string& target) {
         setError(target + ": the table is open");
         return false;
     }
+    // Renaming over a file the user may not write would defeat its protection.
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
+        setError(target + ": " + std::strerror(errno));
+        return false;
+    }
     std::vector<DbeWorkArea::FieldSpec> fields;
     for (const DbeField& f : a.file->layout())
         fields.push_back({f.name, f.type, f.width, f.decimals});

@@ -104,6 +104,9 @@ void DbeFile::stampDate() {
 
 bool DbeFile::flushToDisk(bool durable, std::string* error) {
     DBFUpdateHeader(handle); // writes the pending record and the record count, then flushes
+    // Everything is in the file now: closing must write nothing more, not even a header into a
+    // file that someone replaced in the meantime.
+    handle->bUpdated = 0;
     unsynced = true;
     if (durable) {
         if (!DbeHooks::sync(handle->fp))

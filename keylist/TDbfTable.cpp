@@ -282,13 +282,13 @@ void TDbfTable::Close() {
 }
 
 void TDbfTable::closeNow(bool withEvents) {
-    if (state == dsEdit || state == dsInsert) {
+    if (dbe().Loaded()) {
         select();
-        dbe().dbe_Unlock(0);
+        if (state == dsEdit || state == dsInsert)
+            dbe().dbe_Unlock(0);
+        if (dbe().dbe_Alias(workArea)[0] != '\0')
+            dbe().dbe_Close();
     }
-    select();
-    if (dbe().dbe_Alias(workArea)[0] != '\0')
-        dbe().dbe_Close();
     workArea = 0;
     openTables().removeOne(this);
     fields.clear();
@@ -504,7 +504,12 @@ void TDbfTable::Post() {
     checkActive();
     if (state != dsEdit && state != dsInsert)
         return;
-    const QByteArray record = buildImage(); // a value that does not fit stops here, before the file
+    QByteArray record;
+    try {
+        record = buildImage(); // a value that does not fit stops here, before the file
+    } catch (const EDbfError& e) {
+        raise(e.Message());
+    }
     select();
     const bool inserting = state == dsInsert;
     if (inserting) {
@@ -558,7 +563,11 @@ void TDbfTable::InsertRecord(const QVariantList& newValues) {
     QByteArray record(recordSize, ' ');
     for (size_t i = 0; i < fields.size(); ++i) {
         const QVariant v = int(i) < newValues.size() ? newValues[int(i)] : QVariant();
-        fields[i]->Encode(fields[i]->Convert(v), record);
+        try {
+            fields[i]->Encode(fields[i]->Convert(v), record);
+        } catch (const EDbfError& e) {
+            raise(e.Message());
+        }
     }
     select();
     if (!dbe().dbe_AppendBlank() || !dbe().dbe_PutRecord(record.constData()))

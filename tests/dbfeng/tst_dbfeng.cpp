@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace {
 
 struct Key {
@@ -379,6 +381,14 @@ private slots:
         // A target that cannot be written leaves nothing behind.
         QVERIFY(!dbe_CopyFile(QFile::encodeName(dir.filePath("missing/copy.dbf")).constData()));
 
+        // A target the user may not write is left alone (root may write anything).
+        if (geteuid() != 0) {
+            QFile::setPermissions(target, QFileDevice::ReadOwner);
+            QVERIFY(!dbe_CopyFile(QFile::encodeName(target).constData()));
+            QCOMPARE(fileBytes(target), copy);
+            QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+
         const int c = use(target, "COPY");
         QVERIFY(c > 0);
         QCOMPARE(dbe_RecCount(), 7);
@@ -457,6 +467,19 @@ private slots:
         QVERIFY(!dbe_CreateExec());
         dbe_Close();
         QCOMPARE(fileBytes(path), before);
+    }
+
+    void shouldWriteNothingOnCloseIntoAFileReplacedMeanwhile() {
+        fillSample();
+        dbe_Go(2);
+        QVERIFY(dbe_PutRecord(keyImage("1", "0", "CHANGED", "M", "T", "").constData()));
+        // Someone overwrites the file in place while it is open.
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("replaced");
+        f.close();
+        dbe_Close();
+        QCOMPARE(fileBytes(path), QByteArray("replaced"));
     }
 
     void shouldReportLayout() {

@@ -118,6 +118,7 @@ private slots:
         master->Edit();
         master->FieldByName("KEYID")->SetAsInteger(123456);
         EXPECT_DBF_ERROR(master->Post(), "Translate error. Value out of bounds");
+        QCOMPARE(master->LastError(), QString("Translate error. Value out of bounds"));
         QCOMPARE(master->State(), dsEdit);
         master->Cancel();
         EXPECT_DBF_ERROR(master->InsertRecord({12345678901.0, 1, "X", "M", true, ""}),
