@@ -1,6 +1,10 @@
 #include "TMainFrm.h"
 
 #include "TAboutForm.h"
+#include "TControllerCommands.h"
+#include "TControllerPort.h"
+#include "TDbfKeyView.h"
+#include "TSerComPort.h"
 #include "TDBEditFrm.h"
 #include "TDbfEnv.h"
 #include "TDbfTable.h"
@@ -101,6 +105,7 @@ void TMainFrm::FormCreate() {
     CreatePages();
     CreateStatusBar();
     CreateKeyList();
+    CreateController();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -424,6 +429,7 @@ void TMainFrm::ConnectHandlers() {
     connectHandler(DExitAct, &QAction::triggered, this, [this] { DExitActExecute(); });
     connectHandler(MenuAbout, &QAction::triggered, this, [this] { MenuAboutClick(); });
     ConnectKeyListHandlers();
+    ConnectControllerHandlers();
 }
 
 void TMainFrm::ApplyLayoutSize() {
@@ -529,7 +535,7 @@ void TMainFrm::CloseKeyViews() {
 }
 
 void TMainFrm::CloseControllerPort() {
-    // DallasPort is closed here (Open := false) once the serial part adds it.
+    DallasPort->SetOpen(false);
 }
 
 void TMainFrm::DeleteWorkingCopy() {
@@ -564,6 +570,10 @@ void TMainFrm::showEvent(QShowEvent* event) {
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
+    if (TransferRunning()) {
+        event->ignore();
+        return;
+    }
     bool closes = true;
     TErrorReport::run([this, &closes] { closes = FormClose(); });
     if (closes)
