@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,8 +27,10 @@ void TLineTestFrm::FormCreate() {
     setObjectName(QStringLiteral("LineTestFrm"));
     setWindowTitle(QStringLiteral("Line Test"));
     setModal(true);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
+    // "MS Sans Serif" 8 point, 11 pixels high. Substitutes for it are often wider; the labels
+    // shrink their own font where the text would not fit before the counters.
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
     setFixedSize(235, 124);
@@ -41,6 +44,11 @@ void TLineTestFrm::FormCreate() {
         auto* l = new QLabel(text, Panel1);
         l->setObjectName(name);
         l->setGeometry(geometry);
+        QFont small = l->font();
+        while (small.pixelSize() > 8 && QFontMetrics(small).horizontalAdvance(text) > geometry.width()) {
+            small.setPixelSize(small.pixelSize() - 1);
+            l->setFont(small);
+        }
         return l;
     };
     auto counter = [this](const QString& name, const QRect& geometry) {
@@ -58,10 +66,10 @@ void TLineTestFrm::FormCreate() {
         light->move(at);
         return light;
     };
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Correct transmitions:"), {16, 16, 95, 13});
+    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Correct transmitions:"), {16, 14, 112, 17});
     Edit1 = counter(QStringLiteral("Edit1"), {128, 12, 65, 21});
     Light1 = lamp(QStringLiteral("Light1"), TSerLampGlyphs::GreenLamp(), {208, 16});
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Uncorrect transmitions:"), {16, 48, 108, 13});
+    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Uncorrect transmitions:"), {16, 46, 112, 17});
     Edit2 = counter(QStringLiteral("Edit2"), {128, 44, 65, 21});
     Light2 = lamp(QStringLiteral("Light2"), TSerLampGlyphs::RedLamp(), {208, 48});
 
