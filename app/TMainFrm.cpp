@@ -81,7 +81,10 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent), Scale(TScreenScale::f
     FormCreate();
 }
 
-TMainFrm::~TMainFrm() = default;
+TMainFrm::~TMainFrm() {
+    delete KeyListCommands;
+    delete KeyListStore;
+}
 
 QString TMainFrm::portStatusText(bool open, int comNumber) {
     if (open)

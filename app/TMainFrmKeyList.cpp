@@ -184,10 +184,16 @@ void TMainFrm::SKeysTableAfterClose() {
 void TMainFrm::UpdateNavigation(TDbfTable* view) {
     const bool master = view == MKeysTable;
     const bool browsing = view->Active() && view->State() == dsBrowse;
-    (master ? MFirstBtn : SFirstBtn)->setEnabled(browsing && !view->Bof());
-    (master ? MPriorBtn : SPriorBtn)->setEnabled(browsing && !view->Bof());
-    (master ? MNextBtn : SNextBtn)->setEnabled(browsing && !view->Eof());
-    (master ? MLastBtn : SLastBtn)->setEnabled(browsing && !view->Eof());
+    // By the row the grid shows as current: the view's own BOF and EOF marks are only set by a
+    // move that ran into an end.
+    const int row = browsing ? view->CurrentRow() : -1;
+    const int rows = browsing ? view->RowCount() : 0;
+    const bool back = browsing && row > 0;
+    const bool forward = browsing && row >= 0 && row < rows - 1;
+    (master ? MFirstBtn : SFirstBtn)->setEnabled(back);
+    (master ? MPriorBtn : SPriorBtn)->setEnabled(back);
+    (master ? MNextBtn : SNextBtn)->setEnabled(forward);
+    (master ? MLastBtn : SLastBtn)->setEnabled(forward);
 }
 
 void TMainFrm::MEditKeyBtnClick() {

@@ -65,7 +65,10 @@ int dbe_SetStringType(int type) {
 int dbe_SysProp(int item, const char* buffer) {
     return guarded(-1, [&] {
         const bool set = buffer && *buffer;
-        const int value = set ? int(DbeText::parseNumber(buffer)) : 0;
+        double number = set ? DbeText::parseNumber(buffer) : 0;
+        if (!(number > -1e9 && number < 1e9))
+            number = 0;
+        const int value = int(number);
         switch (item) {
         case DBE_PROP_SEEK_WHOLE_KEY_GET:
             return flag(E().seekWholeKey);

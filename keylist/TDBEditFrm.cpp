@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 const QString TDBEditFrm::LengthError = QStringLiteral("Lenght of key code must be 12 symbols");
 const QString TDBEditFrm::DuplicateError = QStringLiteral("Key with defined code already excist!");
@@ -129,6 +130,12 @@ void TDBEditFrm::buildLayout() {
 
 int TDBEditFrm::ShowModal() {
     FormShow();
+    adjustSize();
+    if (QScreen* screen = this->screen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     return exec();
 }
 

@@ -256,9 +256,10 @@ void TDbfField::Encode(const QVariant& value, QByteArray& image) const {
         break;
     case TDbfFieldKind::Integer:
         if (width == 4) {
-            const qint64 i = value.isNull() ? 0 : qint64(std::llround(value.toDouble()));
-            if (i > std::numeric_limits<qint32>::max() || i < std::numeric_limits<qint32>::min())
+            const double d = value.isNull() ? 0 : value.toDouble();
+            if (!(d >= -2147483648.0 && d <= 2147483647.0))
                 outOfBounds();
+            const qint64 i = qint64(std::llround(d));
             const quint32 bits = quint32(qint32(i));
             for (int b = 0; b < 4; ++b)
                 slot[b] = char((bits >> (8 * b)) & 0xFF);

@@ -9,6 +9,8 @@
 #include <QFileInfo>
 #include <QList>
 
+#include <algorithm>
+
 namespace {
 
 const char* const closedTable = "Cannot perform this operation on a closed table";
@@ -658,6 +660,122 @@ void TDbfTable::Refresh() {
 
 // --- searching
 
+namespace {
+QString locateValueText(TDbfField* f, const QVariant& v) {
+    switch (f->Kind()) {
+    case TDbfFieldKind::Boolean:
+        return f->Convert(v).toBool() ? QStringLiteral("T") : QStringLiteral("F");
+    case TDbfFieldKind::Float:
+    case TDbfFieldKind::SmallInt:
+    case TDbfFieldKind::Integer: {
+        const double d = f->Convert(v).toDouble();
+        if (!(d > -1e15 && d < 1e15))
+            throw EDbfError(QStringLiteral("Translate error. Value out of bounds"));
+        return QString::number(qRound64(d));
+    }
+    default:
+        return v.toString();
+    }
+}
+} // namespace
+
+QString TDbfTable::locateCondition(const QVector<TDbfField*>& keyFieldList, const QVariantList& vals,
+                                   TLocateOptions options, bool* expressible) const {
+    const bool caseless = options.testFlag(loCaseInsensitive);
+    const bool partial = options.testFlag(loPartialKey);
+    *expressible = true;
+    QStringList terms;
+    for (int i = 0; i < keyFieldList.size() && *expressible; ++i) {
+        TDbfField* f = keyFieldList[i];
+        const QString name = f->FieldName();
+        switch (f->Kind()) {
+        case TDbfFieldKind::Boolean:
+            terms << name +
+                         (f->Convert(vals[i]).toBool() ? QStringLiteral("= .T.") : QStringLiteral("= .F."));
+            break;
+        case TDbfFieldKind::Float:
+        case TDbfFieldKind::SmallInt:
+        case TDbfFieldKind::Integer: {
+            QString number;
+            try {
+                number = locateValueText(f, vals[i]);
+            } catch (const EDbfError&) {
+                *expressible = false;
+                break;
+            }
+            terms << name + QStringLiteral("=") + number;
+            break;
+        }
+        default: {
+            QString value = vals[i].toString();
+            if (!partial && value.size() < f->Size())
+                value += QString(f->Size() - value.size(), QLatin1Char(' '));
+            // Double quotes as usual; single quotes for a value that holds a double quote.
+            QChar quote = QLatin1Char('"');
+            if (value.contains(quote))
+                quote = QLatin1Char('\'');
+            if (value.contains(quote)) {
+                *expressible = false; // no literal can hold both quotes
+                break;
+            }
+            const QString left = caseless ? QStringLiteral("UPPER(") + name + QStringLiteral(")") : name;
+            terms << left + QStringLiteral("=") + quote + value + quote;
+        }
+        }
+    }
+    QString condition = terms.join(QStringLiteral(" .and. "));
+    if (caseless)
+        condition = condition.toUpper();
+    return condition;
+}
+
+bool TDbfTable::locateKeys(const QString& keyFields, const QVariant& keyValues,
+                           QVector<TDbfField*>* keyFieldList, QVariantList* vals) const {
+    QStringList names = keyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (keyValues.typeId() == QMetaType::QVariantList || keyValues.typeId() == QMetaType::QStringList)
+        *vals = keyValues.toList();
+    else
+        *vals = QVariantList{keyValues};
+    if (names.isEmpty() || vals->size() < names.size())
+        return false;
+    for (const QString& n : names)
+        *keyFieldList << FieldByName(n.trimmed());
+    return true;
+}
+
+QVector<int> TDbfTable::LocateAll(const QString& keyFields, const QVariant& keyValues,
+                                  TLocateOptions options) {
+    QVector<int> found;
+    if (!Active())
+        return found;
+    checkBrowseMode();
+    QVector<TDbfField*> keyFieldList;
+    QVariantList vals;
+    if (!locateKeys(keyFields, keyValues, &keyFieldList, &vals))
+        return found;
+    bool expressible = true;
+    QString condition = locateCondition(keyFieldList, vals, options, &expressible);
+    if (!expressible)
+        return found;
+    select();
+    const QByteArray q = QByteArray(dbe().dbe_DBFilter());
+    if (!q.isEmpty())
+        condition = QStringLiteral("(") + condition + QStringLiteral(") .and. (") + TWin1252::toUnicode(q) +
+                    QStringLiteral(")");
+    if (dbe().dbe_Query(bytes(condition).constData())) {
+        for (dbe().dbe_GoTop(); !dbe().dbe_Eof(); dbe().dbe_Skip(1)) {
+            const int recNo = dbe().dbe_RecNo();
+            if (!found.isEmpty() && found.contains(recNo))
+                break;
+            found << recNo;
+        }
+    }
+    dbe().dbe_Query(q.constData());
+    dbe().dbe_Go(currentRecNo);
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
 bool TDbfTable::Locate(const QString& keyFields, const QVariant& keyValues, TLocateOptions options) {
     if (!Active())
         return false;
@@ -667,41 +785,18 @@ bool TDbfTable::Locate(const QString& keyFields, const QVariant& keyValues, TLoc
     const int order = dbe().dbe_IndexOrd();
     const int orders = dbe().dbe_SysProp(DBE_PROP_ORDER_COUNT, nullptr);
 
-    QStringList names = keyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    for (QString& n : names)
-        n = n.trimmed();
-    QVariantList vals;
-    if (keyValues.typeId() == QMetaType::QVariantList || keyValues.typeId() == QMetaType::QStringList)
-        vals = keyValues.toList();
-    else
-        vals << keyValues;
-    if (names.isEmpty() || vals.size() < names.size())
-        return false;
     QVector<TDbfField*> keyFieldList;
-    for (const QString& n : names)
-        keyFieldList << FieldByName(n);
-
+    QVariantList vals;
+    if (!locateKeys(keyFields, keyValues, &keyFieldList, &vals))
+        return false;
     const bool caseless = options.testFlag(loCaseInsensitive);
     const bool partial = options.testFlag(loPartialKey);
     bool found = false;
     int foundRecNo = 0;
 
-    auto valueText = [](TDbfField* f, const QVariant& v) -> QString {
-        switch (f->Kind()) {
-        case TDbfFieldKind::Boolean:
-            return f->Convert(v).toBool() ? QStringLiteral("T") : QStringLiteral("F");
-        case TDbfFieldKind::Float:
-        case TDbfFieldKind::SmallInt:
-        case TDbfFieldKind::Integer:
-            return QString::number(qRound64(f->Convert(v).toDouble()));
-        default:
-            return v.toString();
-        }
-    };
-
     // Through an open index on the one field, when there is one.
-    if (names.size() == 1 && orders > 0) {
-        const QByteArray wanted = names[0].toUpper().toLatin1();
+    if (keyFieldList.size() == 1 && orders > 0) {
+        const QByteArray wanted = keyFieldList[0]->FieldName().toUpper().toLatin1();
         int chosen = 0;
         QList<int> candidates;
         if (order > 0)
@@ -723,7 +818,7 @@ bool TDbfTable::Locate(const QString& keyFields, const QVariant& keyValues, TLoc
             bool ok = true;
             QString value;
             try {
-                value = valueText(keyFieldList[0], vals[0]);
+                value = locateValueText(keyFieldList[0], vals[0]);
             } catch (const EDbfError&) {
                 ok = false;
             }
@@ -745,50 +840,9 @@ bool TDbfTable::Locate(const QString& keyFields, const QVariant& keyValues, TLoc
 
     // Through a condition over the records the view shows.
     if (!found) {
-        QStringList terms;
         bool expressible = true;
-        for (int i = 0; i < names.size() && expressible; ++i) {
-            TDbfField* f = keyFieldList[i];
-            const QString name = f->FieldName();
-            switch (f->Kind()) {
-            case TDbfFieldKind::Boolean:
-                terms << name + (f->Convert(vals[i]).toBool() ? QStringLiteral("= .T.")
-                                                              : QStringLiteral("= .F."));
-                break;
-            case TDbfFieldKind::Float:
-            case TDbfFieldKind::SmallInt:
-            case TDbfFieldKind::Integer: {
-                QString number;
-                try {
-                    number = valueText(f, vals[i]);
-                } catch (const EDbfError&) {
-                    expressible = false;
-                    break;
-                }
-                terms << name + QStringLiteral("=") + number;
-                break;
-            }
-            default: {
-                QString value = vals[i].toString();
-                if (!partial && value.size() < f->Size())
-                    value += QString(f->Size() - value.size(), QLatin1Char(' '));
-                // Double quotes as usual; single quotes for a value that holds a double quote.
-                QChar quote = QLatin1Char('"');
-                if (value.contains(quote))
-                    quote = QLatin1Char('\'');
-                if (value.contains(quote)) {
-                    expressible = false; // no literal can hold both quotes
-                    break;
-                }
-                const QString left = caseless ? QStringLiteral("UPPER(") + name + QStringLiteral(")") : name;
-                terms << left + QStringLiteral("=") + quote + value + quote;
-            }
-            }
-        }
+        QString condition = locateCondition(keyFieldList, vals, options, &expressible);
         if (expressible) {
-            QString condition = terms.join(QStringLiteral(" .and. "));
-            if (caseless)
-                condition = condition.toUpper();
             select();
             const QByteArray q = QByteArray(dbe().dbe_DBFilter());
             if (!q.isEmpty())

@@ -29,8 +29,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TLocateOptions)
 //                      table open on the same file); rows showing it must be read again
 //   DataSetChanged     the set or order of records shown changed (open, close, filter, order,
 //                      refresh, insert): everything must be read again
-// While controls are disabled (DisableControls) nothing but the open/close/edit events is sent;
-// EnableControls sends one DataSetChanged and AfterScroll.
+// While controls are disabled (DisableControls) AfterScroll, FieldChanged, RecordChanged and
+// DataSetChanged are held back; EnableControls then sends one DataSetChanged and AfterScroll.
 class TDbfTable : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString TableName READ TableName WRITE SetTableName)
@@ -95,6 +95,9 @@ public:
     void Refresh();
     // keyFields separated by ";"; keyValues one value or a QVariantList in the same order.
     bool Locate(const QString& keyFields, const QVariant& keyValues, TLocateOptions options);
+    // Every record the view shows that Locate's condition matches, by physical number, ascending;
+    // the current record stays (a pending edit is stored first). For duplicate checks.
+    QVector<int> LocateAll(const QString& keyFields, const QVariant& keyValues, TLocateOptions options);
 
     int Index(const QString& indexFile, const QString& keyExpression, int option, bool descending,
               const QString& condition = QString());
@@ -113,8 +116,8 @@ public:
     TDbfField* FieldByName(const QString& name) const; // raises when there is none
 
     // --- the records the view shows, in its order, for models and reports; read without moving
-    // the current record or sending events. The current record in edit or insert state is seen
-    // with its pending values.
+    // the current record or sending events. The current record in edit state is seen with its
+    // pending values; a record being inserted is not a row until it is posted.
     double Position() const { return position; } // the current record's place in the order, for scroll bars
     int RowCount();
     int RowRecNo(int row);
@@ -168,6 +171,10 @@ private:
     void closeNow(bool withEvents);
     void loadRows();
     QVariant rowValue(const Row& row, int field);
+    bool locateKeys(const QString& keyFields, const QVariant& keyValues, QVector<TDbfField*>* keyFieldList,
+                    QVariantList* vals) const;
+    QString locateCondition(const QVector<TDbfField*>& keyFieldList, const QVariantList& vals,
+                            TLocateOptions options, bool* expressible) const;
 
     // Notifications, held back while controls are disabled.
     void scrolled();

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 const QString TFindKeyFrm::NotFound = QStringLiteral("Key with defined parametrs not found.");
 
@@ -65,6 +66,12 @@ TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, 
 
 int TFindKeyFrm::ShowModal() {
     FormShow();
+    adjustSize();
+    if (QScreen* screen = this->screen()) {
+        QRect frame = rect();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
     return exec();
 }
 

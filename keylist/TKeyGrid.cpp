@@ -24,7 +24,7 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     QHeaderView* titles = grid.horizontalHeader();
     titles->setSectionsClickable(true);
     titles->setHighlightSections(false);
-    titles->setSortIndicatorShown(false);
+    titles->setSortIndicatorShown(true);
     titles->setDefaultAlignment(Qt::AlignCenter);
     titles->setMinimumSectionSize(MinColumnWidth);
     QHeaderView* indicator = grid.verticalHeader();
@@ -34,15 +34,42 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     indicator->setDefaultAlignment(Qt::AlignCenter);
     indicator->setSectionsClickable(false);
     indicator->show();
-    grid.viewport()->installEventFilter(this);
+    // Kept: the grid cannot be asked for it while it is being destroyed, when the viewport
+    // still sends events.
+    viewport = grid.viewport();
+    viewport->installEventFilter(this);
 
     connect(titles, &QHeaderView::sectionClicked, this, &TKeyGrid::TitleClicked);
+    // The header flips its indicator on a click by itself; the model's markers decide.
+    connect(titles, &QHeaderView::sortIndicatorChanged, this, &TKeyGrid::ShowMarkers, Qt::QueuedConnection);
+    connect(model, &TKeyTableModel::MarkersChanged, this, &TKeyGrid::ShowMarkers);
     connect(model, &TKeyTableModel::CurrentRowChanged, this, &TKeyGrid::followView);
     connect(model, &QAbstractItemModel::modelReset, this, [this] { followView(model->CurrentRow()); });
     connect(grid.selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { followGrid(current.row()); });
     connect(&view, &TDbfTable::AfterOpen, model, &TKeyTableModel::ResetMarkers);
     ScaleColumns();
+    ShowMarkers();
+}
+
+void TKeyGrid::ShowMarkers() {
+    QHeaderView* titles = grid.horizontalHeader();
+    int section = -1;
+    Qt::SortOrder order = Qt::AscendingOrder;
+    for (int column = 0; column < TKeyListStore::ColumnCount; ++column) {
+        if (model->Marker(column) != TKeyTableModel::TMarker::None) {
+            section = column;
+            // Down stands for the ascending order; the header draws an ascending indicator
+            // as the arrow pointing down.
+            order = model->Marker(column) == TKeyTableModel::TMarker::Down ? Qt::AscendingOrder
+                                                                           : Qt::DescendingOrder;
+        }
+    }
+    if (titles->sortIndicatorSection() == section && titles->sortIndicatorOrder() == order)
+        return;
+    const QSignalBlocker blocker(titles);
+    titles->setSortIndicator(section, order);
+    titles->viewport()->update();
 }
 
 void TKeyGrid::TitleBtnClick(int column) {
@@ -56,7 +83,7 @@ void TKeyGrid::ScaleColumns() {
     int total = 0;
     for (int width : ColumnWidths)
         total += width;
-    const int available = grid.viewport()->width();
+    const int available = viewport->width();
     if (available <= 0)
         return;
     int used = 0;
@@ -69,7 +96,7 @@ void TKeyGrid::ScaleColumns() {
 }
 
 bool TKeyGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid.viewport() && event->type() == QEvent::Resize)
+    if (watched == viewport && event->type() == QEvent::Resize)
         ScaleColumns();
     return QObject::eventFilter(watched, event);
 }

@@ -25,6 +25,8 @@ public:
     // The title click: next marker, the column's order, the same key current.
     void TitleBtnClick(int column);
     void ScaleColumns();
+    // The header shows the model's one marker.
+    void ShowMarkers();
 
 signals:
     // A column title was clicked; the owner runs its title-click handler.
@@ -41,5 +43,6 @@ private:
     TDbfTable& view;
     TKeyListStore& store;
     TKeyTableModel* model;
+    QWidget* viewport;
     bool following = false;
 };

@@ -91,8 +91,9 @@ void TKeyListCommands::New() {
 void TKeyListCommands::Open() {
     if (!SaveChangesFirst())
         return;
-    const QString chosen = FileDialogs().getOpenFileName(QStringLiteral("Create new key list"),
-                                                         QStringLiteral("Database files (*.dbf)"), QString());
+    const QString chosen = FileDialogs().getOpenFileName(
+        QStringLiteral("Create new key list"), QStringLiteral("Database files (*.dbf)"),
+        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath());
     if (chosen.isEmpty())
         return;
     const QString full = QFileInfo(chosen).absoluteFilePath();

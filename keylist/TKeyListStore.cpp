@@ -141,7 +141,8 @@ void TKeyListStore::openView(TDbfTable& view, const QString& path) {
 }
 
 TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
-    if (!master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields))
+    // Without the private directory the working copy would land wherever the program was started.
+    if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields))
         return TCreateResult::CannotCreate;
     host.SetBusyCursor(true);
     host.StartProgress(QStringLiteral("Creating new key list..."));
@@ -236,6 +237,9 @@ void TKeyListStore::CheckKeyList(const QString& path) {
 
 TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
     CheckKeyList(path);
+    if (workDir.isEmpty())
+        throw failure(QStringLiteral("Can not open the key list %1: there is no working directory")
+                          .arg(QDir::toNativeSeparators(path)));
     QDir dir(workDir);
     const QString staged = dir.filePath(StagedName);
     const QString previous = dir.filePath(PreviousName);

@@ -10,8 +10,6 @@ const char* const Titles[] = {"#", "Key code", "Active", "Memo"};
 // Browse and edit, as the record indicator shows them.
 const QString CurrentMark = QStringLiteral("\u25B6");
 const QString EditMark = QStringLiteral("I");
-const QString DownMark = QStringLiteral(" \u25BC");
-const QString UpMark = QStringLiteral(" \u25B2");
 } // namespace
 
 TKeyTableModel::TKeyTableModel(TDbfTable& view, QObject* parent) : QAbstractTableModel(parent), view(view) {
@@ -98,12 +96,8 @@ QVariant TKeyTableModel::headerData(int section, Qt::Orientation orientation, in
     if (section < 0 || section >= TKeyListStore::ColumnCount)
         return QVariant();
     switch (role) {
-    case Qt::DisplayRole: {
-        const TMarker marker = markers[section];
-        return Title(section) + (marker == TMarker::Down ? DownMark
-                                 : marker == TMarker::Up ? UpMark
-                                                         : QString());
-    }
+    case Qt::DisplayRole:
+        return Title(section);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::FontRole: {
@@ -127,7 +121,7 @@ QString TKeyTableModel::Title(int column) {
 void TKeyTableModel::SetMarker(int column, TMarker marker) {
     for (int c = 0; c < 4; ++c)
         markers[c] = c == column ? marker : TMarker::None;
-    emit headerDataChanged(Qt::Horizontal, 0, 3);
+    emit MarkersChanged();
 }
 
 bool TKeyTableModel::NextMarker(int column) {

@@ -37,6 +37,7 @@ public:
 
 signals:
     void CurrentRowChanged(int row);
+    void MarkersChanged();
 
 private:
     void reset();

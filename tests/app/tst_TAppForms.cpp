@@ -27,7 +27,8 @@ void tst_TAppForms::shouldCreateWindowsOnceInOrder() {
     qputenv("TEMP", QFile::encodeName(temp.path()));
     TAppForms forms;
     forms.create();
-    QCOMPARE(forms.CreationOrder, (QStringList{"MainFrm", "ProgressFrm", "ShowNoteForm", "AboutForm"}));
+    QCOMPARE(forms.CreationOrder,
+             (QStringList{"MainFrm", "DBEditFrm", "ProgressFrm", "ShowNoteForm", "AboutForm", "FindKeyFrm"}));
     QCOMPARE(forms.MainFrm->ProgressFrm, forms.ProgressFrm);
     QCOMPARE(forms.MainFrm->AboutForm, forms.AboutForm);
     for (QWidget* window :

@@ -108,6 +108,16 @@ private slots:
         const QByteArray after = fileBytes(path).mid(recordAt(2), recordSize);
         QCOMPARE(after,
                  QByteArray(" ") + "         1" + "    0" + "0123456789AB" + "M" + "T" + QByteArray(25, ' '));
+        // Notes are Windows-1252, unassigned bytes included, byte for byte.
+        const QString note = QString(QChar(0x81)) + QString::fromUtf8("€ä") + QChar(0x9D);
+        master->Edit();
+        master->FieldByName("KEYMEMO")->SetAsString(note);
+        master->Post();
+        QCOMPARE(fileBytes(path).mid(recordAt(2) + 30, 5), QByteArray("\x81\x80\xE4\x9D "));
+        master->Close();
+        master->Open();
+        master->SetRecNo(2);
+        QCOMPARE(master->FieldByName("KEYMEMO")->AsString(), note);
     }
 
     void shouldRefuseNumbersWiderThanTheirField() {
@@ -315,6 +325,16 @@ private slots:
         QVERIFY(slave->Locate("RECID", 20, {}));
         QCOMPARE(slave->RecNo(), 29);
         QCOMPARE(slave->RowCount(), 128); // the view's own query is back
+
+        // Every holder of a code, for the duplicate check, without moving.
+        slave->SetRecNo(12);
+        slave->Edit();
+        slave->FieldByName("KEYCODE")->SetAsString("0A0B0C0D0E0F");
+        slave->SetRecNo(15); // stores the edit
+        QCOMPARE(slave->LocateAll("KEYCODE", "0A0B0C0D0E0F", {}), (QVector<int>{12, 20}));
+        QCOMPARE(slave->RecNo(), 15);
+        QCOMPARE(master->LocateAll("KEYCODE", "0A0B0C0D0E0F", {}), QVector<int>());
+        QCOMPARE(slave->RowCount(), 128);
     }
 
     void shouldStoreAnEditOnNextAndDropAnUnchangedOne() {

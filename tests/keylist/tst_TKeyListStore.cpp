@@ -363,6 +363,8 @@ private slots:
         TKeyListFixture::goRow(f.slave, 100);
         TKeyListFixture::setKey(f.slave, QStringLiteral("BBBBBBBBBBBB"), true, QString());
         const int slaveHolder = f.slave.RecNo();
+        TKeyListFixture::goRow(f.slave, 101);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("ABC"), false, QString());
         for (int column = 0; column < 4; ++column) {
             f.store.SortBy(f.master, column, column % 2);
             f.store.SortBy(f.slave, column, !(column % 2));
@@ -372,6 +374,8 @@ private slots:
             QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789AB"), holder), nullptr);
             QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789ab"), 5), nullptr);
             QCOMPARE(f.store.DuplicateHolder(QStringLiteral("0123456789A"), 5), nullptr);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("ABC"), holder), &f.slave);
+            QCOMPARE(f.store.DuplicateHolder(QStringLiteral("AB"), holder), nullptr);
         }
     }
 
@@ -437,12 +441,19 @@ private slots:
         QVERIFY(f.commands.KeyListModified());
     }
 
-    void shouldReportCannotCreateWhenTheDirectoryIsMissing() {
+    void shouldReportCannotCreateWithoutTheWorkingDirectory_data() {
+        QTest::addColumn<QString>("dir");
+        QTest::newRow("missing") << "gone";
+        QTest::newRow("none") << "";
+    }
+    void shouldReportCannotCreateWithoutTheWorkingDirectory() {
+        QFETCH(QString, dir);
         TKeyListFixture f;
-        f.store.SetWorkDir(f.work.filePath("gone"));
+        f.store.SetWorkDir(dir.isEmpty() ? QString() : f.work.filePath(dir));
         QCOMPARE(f.store.CreateKeyList(), TKeyListStore::TCreateResult::CannotCreate);
         QVERIFY(!f.master.Active());
         QVERIFY(!f.host.progressShown);
+        QVERIFY(!QFile::exists(TKeyListStore::WorkCopyName));
     }
 };
 

@@ -1,0 +1,188 @@
+#include "TAppForms.h"
+#include "TDBEditFrm.h"
+#include "TDbfTable.h"
+#include "TFindKeyFrm.h"
+#include "TKeyListStore.h"
+#include "TMainFrm.h"
+#include "TTestFileDialogs.h"
+#include "TTestMessageBoxes.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+using Answer = TMessageBoxes::Answer;
+using Kind = TMessageBoxes::Kind;
+
+// The program's windows over a private temporary directory, with scripted boxes and file dialogs.
+// With VTRK_SCREENSHOTS naming a directory, the tests leave pictures of what they showed there.
+struct TWindowFixture {
+    QTemporaryDir temp;
+    TTestMessageBoxes boxes;
+    TTestFileDialogs dialogs;
+    TAppForms forms;
+    TMainFrm* frm = nullptr;
+
+    TWindowFixture() {
+        qputenv("TEMP", QFile::encodeName(temp.path()));
+        forms.create();
+        frm = forms.MainFrm;
+        frm->show();
+    }
+    ~TWindowFixture() {
+        frm->KeyListModified = false;
+        frm->close();
+    }
+    void newList() {
+        frm->DNewBDAct->trigger();
+        boxes.clear();
+    }
+    static void shoot(QWidget* widget, const QString& name) {
+        const QString dir = qEnvironmentVariable("VTRK_SCREENSHOTS");
+        if (!dir.isEmpty())
+            widget->grab().save(QDir(dir).filePath(name));
+    }
+    // Runs action once the next modal dialog has started.
+    static void whenModal(std::function<void()> action) { QTimer::singleShot(50, action); }
+};
+
+class tst_TMainFrmKeyList : public QObject {
+    Q_OBJECT
+private slots:
+    void shouldShowANewListInTheWindow() {
+        TWindowFixture f;
+        QVERIFY(f.frm->CtrInfoEdit->isReadOnly());
+        QVERIFY(!f.frm->ToolBar2->isEnabled());
+        f.frm->DNewBDAct->trigger();
+        QCOMPARE(f.boxes.texts(), QStringList({"New key list created succesefully."}));
+        QCOMPARE(f.frm->windowTitle(), QStringLiteral("VELM Tarvikon   Key file: New key list"));
+        QCOMPARE(f.frm->StatusPanel->text(), QStringLiteral("Key list: new key list"));
+        QVERIFY(f.frm->ToolBar2->isEnabled());
+        QVERIFY(f.frm->ToolBar3->isEnabled());
+        QVERIFY(!f.frm->CtrInfoEdit->isReadOnly());
+        QCOMPARE(f.frm->CtrInfoEdit->text(), QStringLiteral("<unknown>"));
+        QCOMPARE(f.frm->MKeysGrid->model()->rowCount(), 8);
+        QCOMPARE(f.frm->SKeysGrid->model()->rowCount(), 128);
+        QVERIFY(f.frm->DSaveBDAct->isEnabled());
+        QVERIFY(f.frm->MenuSaveAs->isEnabled());
+        QVERIFY(!f.frm->KeyListModified);
+        QVERIFY(QDir(f.frm->WorkDir).exists(QStringLiteral("SMemo2.ntx")));
+
+        QVERIFY(!f.frm->MFirstBtn->isEnabled());
+        QVERIFY(f.frm->MNextBtn->isEnabled());
+        f.frm->MLastBtn->trigger();
+        QVERIFY(!f.frm->MNextBtn->isEnabled());
+        QVERIFY(f.frm->MPriorBtn->isEnabled());
+        QCOMPARE(f.frm->MKeysGrid->currentIndex().row(), 7);
+
+        f.frm->PageControl->setCurrentIndex(1);
+        TWindowFixture::shoot(f.frm, QStringLiteral("master-keys.png"));
+        f.frm->PageControl->setCurrentIndex(2);
+        TWindowFixture::shoot(f.frm, QStringLiteral("slave-keys.png"));
+    }
+
+    void shouldTrackChangesOfTheInformationField() {
+        TWindowFixture f;
+        QTest::mouseClick(f.frm->CtrInfoEdit, Qt::LeftButton);
+        QCOMPARE(f.boxes.texts(),
+                 QStringList({"To change controller information you must first create or open key list"}));
+        f.newList();
+        QTest::mouseClick(f.frm->CtrInfoEdit, Qt::LeftButton);
+        QVERIFY(f.boxes.shown.isEmpty());
+        f.frm->CtrInfoEdit->setText(QStringLiteral("Back door"));
+        QVERIFY(f.frm->KeyListModified);
+    }
+
+    void shouldKeepTheWindowWhenTheChosenSaveDidNotHappen() {
+        TWindowFixture f;
+        f.newList();
+        f.frm->CtrInfoEdit->setText(QStringLiteral("Changed"));
+        f.boxes.queueAnswer(Answer::Yes);
+        f.dialogs.queueAnswer(QString());
+        QVERIFY(!f.frm->close());
+        QVERIFY(f.frm->isVisible());
+        QVERIFY(f.frm->KeyListModified);
+        const QString saved = QDir(f.temp.path()).filePath(QStringLiteral("saved.dbf"));
+        f.boxes.queueAnswer(Answer::Yes);
+        f.dialogs.queueAnswer(saved);
+        const QString workDir = f.frm->WorkDir;
+        QVERIFY(f.frm->close());
+        QVERIFY(QFile::exists(saved));
+        QVERIFY(!QFile::exists(QDir(workDir).filePath(QStringLiteral("tmp01.dbf"))));
+        QVERIFY(!QFile::exists(QDir(workDir).filePath(QStringLiteral("MRecId1.ntx"))));
+        QVERIFY(!f.frm->MKeysTable->Active());
+    }
+
+    void shouldDeactivateAKeyOnlyAfterConfirmation_data() {
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("OK") << true;
+        QTest::newRow("Cancel") << false;
+    }
+    void shouldDeactivateAKeyOnlyAfterConfirmation() {
+        QFETCH(bool, confirmed);
+        TWindowFixture f;
+        f.newList();
+        TDbfTable* view = f.frm->SKeysTable;
+        view->Next();
+        view->Edit();
+        view->FieldByName(QStringLiteral("KEYCODE"))->SetAsString(QStringLiteral("0123456789AB"));
+        view->Post();
+        f.boxes.queueAnswer(confirmed ? Answer::Ok : Answer::Cancel);
+        f.frm->SDelKeyBtn->trigger();
+        QCOMPARE(f.boxes.texts(), QStringList({"Clear key information?"}));
+        QCOMPARE(view->FieldByName(QStringLiteral("KEYCODE"))->AsString(),
+                 confirmed ? QStringLiteral("<EMPTY>") : QStringLiteral("0123456789AB"));
+    }
+
+    void shouldTellWhenNoKeyWasFound() {
+        TWindowFixture f;
+        f.newList();
+        f.frm->PageControl->setCurrentIndex(2);
+        TWindowFixture::whenModal([&f] {
+            auto* code = f.forms.FindKeyFrm->findChild<QLineEdit*>(QStringLiteral("KeyCodeEdit"));
+            code->setText(QStringLiteral("FFFFFFFFFFFF"));
+            TWindowFixture::shoot(f.forms.FindKeyFrm, QStringLiteral("find-key.png"));
+            f.forms.FindKeyFrm->findChild<QPushButton*>(QStringLiteral("FindBtn"))->click();
+        });
+        f.frm->SFindKeyBtn->trigger();
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QCOMPARE(f.boxes.shown[0].kind, Kind::Plain);
+        QCOMPARE(f.boxes.shown[0].caption, QStringLiteral("VELM Tarvikon"));
+        QCOMPARE(f.boxes.shown[0].text, QStringLiteral("Key with defined parametrs not found."));
+        QCOMPARE(f.frm->PageControl->currentIndex(), 2);
+    }
+
+    void shouldEditTheDoubleClickedKey() {
+        TWindowFixture f;
+        f.newList();
+        f.frm->PageControl->setCurrentIndex(1);
+        f.frm->MKeysTable->Next();
+        TWindowFixture::whenModal([&f] {
+            TDBEditFrm* dialog = f.forms.DBEditFrm;
+            auto* code = dialog->findChild<QLineEdit*>(QStringLiteral("KeyCodeEdit"));
+            code->setText(QStringLiteral("00112233AABB"));
+            emit code->textEdited(code->text());
+            auto* info = dialog->findChild<QLineEdit*>(QStringLiteral("KeyInfoEdit"));
+            info->setText(QStringLiteral("Janitor"));
+            emit info->textEdited(info->text());
+            TWindowFixture::shoot(dialog, QStringLiteral("key-info.png"));
+            dialog->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        });
+        emit f.frm->MKeysGrid->doubleClicked(f.frm->MKeysGrid->currentIndex());
+        QCOMPARE(f.frm->MKeysTable->State(), dsBrowse);
+        QCOMPARE(f.frm->MKeysGrid->model()->index(1, 1).data().toString(), QStringLiteral("00112233AABB"));
+        QCOMPARE(f.frm->MKeysGrid->model()->index(1, 3).data().toString(), QStringLiteral("Janitor"));
+        QVERIFY(f.frm->KeyListModified);
+    }
+};
+
+QTEST_MAIN(tst_TMainFrmKeyList)
+#include "tst_TMainFrmKeyList.moc"
