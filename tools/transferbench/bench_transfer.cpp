@@ -103,8 +103,10 @@ int main(int argc, char* argv[]) {
     commands.Transfer().WriteMasterKeys(host.master);
     commands.Transfer().WriteSlaveKeys(host.slave);
     const double write = timer.nsecsElapsed() / 1e9;
-    std::printf("full read : %.3f s, floor %.1f s, %+.2f %%\n", read, floorRead, 100 * (read / floorRead - 1));
-    std::printf("full write: %.3f s, floor %.1f s, %+.2f %%\n", write, floorWrite, 100 * (write / floorWrite - 1));
+    std::printf("full read : %.3f s, floor %.1f s, %+.2f %%\n", read, floorRead,
+                100 * (read / floorRead - 1));
+    std::printf("full write: %.3f s, floor %.1f s, %+.2f %%\n", write, floorWrite,
+                100 * (write / floorWrite - 1));
     port.SetOpen(false);
     TPortChooser::setInstance(nullptr);
     line.Stop();
