@@ -300,8 +300,9 @@ bool TControllerSim::Save(const std::string& path, std::string& error) const {
     {
         std::ofstream out(temporary, std::ios::trunc);
         out << "# VELM Tarvikon controller simulator memory\n";
-        out << "version " << hex(reinterpret_cast<const std::uint8_t*>(version.data()), version.size())
-            << "\n";
+        std::string code = version;
+        code.resize(8, ' '); // as the version reply carries it
+        out << "version " << hex(reinterpret_cast<const std::uint8_t*>(code.data()), 8) << "\n";
         out << "serial " << hex(serial.data(), serial.size()) << "\n";
         out << "info " << hex(info.data(), info.size()) << "\n";
         for (int i = 0; i < MasterSlots; ++i)
