@@ -3,8 +3,10 @@
 #include "TAboutForm.h"
 #include "TDBEditFrm.h"
 #include "TFindKeyFrm.h"
+#include "TLineTestFrm.h"
 #include "TMainFrm.h"
 #include "TProgressFrm.h"
+#include "TSerComPort.h"
 #include "TShowNoteForm.h"
 
 TAppForms::TAppForms() = default;
@@ -26,7 +28,9 @@ void TAppForms::create() {
     MainFrm->ProgressFrm = ProgressFrm;
     CreationOrder.append(ProgressFrm->objectName());
 
-    // The line-test dialog TLineTestFrm comes here.
+    LineTestFrm = new TLineTestFrm(*MainFrm->DallasPort, *MainFrm, MainFrm);
+    MainFrm->LineTestFrm = LineTestFrm;
+    CreationOrder.append(LineTestFrm->objectName());
 
     // Made once like every window, though each note is shown in a viewer of its own.
     ShowNoteForm = new TShowNoteForm(MainFrm);

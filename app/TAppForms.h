@@ -5,6 +5,7 @@
 #include <memory>
 
 class TAboutForm;
+class TLineTestFrm;
 class TDBEditFrm;
 class TFindKeyFrm;
 class TMainFrm;
@@ -24,6 +25,7 @@ public:
 
     TMainFrm* MainFrm = nullptr;
     TProgressFrm* ProgressFrm = nullptr;
+    TLineTestFrm* LineTestFrm = nullptr;
     TShowNoteForm* ShowNoteForm = nullptr;
     TAboutForm* AboutForm = nullptr;
     TDBEditFrm* DBEditFrm = nullptr;

@@ -1,6 +1,10 @@
 #include "TMainFrm.h"
 
 #include "TAboutForm.h"
+#include "TControllerCommands.h"
+#include "TControllerPort.h"
+#include "TDbfKeyView.h"
+#include "TSerComPort.h"
 #include "TDBEditFrm.h"
 #include "TDbfEnv.h"
 #include "TDbfTable.h"
@@ -105,6 +109,7 @@ void TMainFrm::FormCreate() {
     CreateStatusBar();
     CreateKeyList();
     CreateReport();
+    CreateController();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -429,6 +434,7 @@ void TMainFrm::ConnectHandlers() {
     connectHandler(MenuAbout, &QAction::triggered, this, [this] { MenuAboutClick(); });
     ConnectKeyListHandlers();
     ConnectReportHandlers();
+    ConnectControllerHandlers();
 }
 
 void TMainFrm::ApplyLayoutSize() {
@@ -534,7 +540,7 @@ void TMainFrm::CloseKeyViews() {
 }
 
 void TMainFrm::CloseControllerPort() {
-    // DallasPort is closed here (Open := false) once the serial part adds it.
+    DallasPort->SetOpen(false);
 }
 
 void TMainFrm::DeleteWorkingCopy() {
@@ -569,6 +575,10 @@ void TMainFrm::showEvent(QShowEvent* event) {
 }
 
 void TMainFrm::closeEvent(QCloseEvent* event) {
+    if (TransferRunning()) {
+        event->ignore();
+        return;
+    }
     bool closes = true;
     TErrorReport::run([this, &closes] { closes = FormClose(); });
     if (closes)

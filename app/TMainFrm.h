@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TControllerHost.h"
 #include "TKeyListHost.h"
 #include "TScreenScale.h"
 
@@ -7,6 +8,8 @@
 #include <QMainWindow>
 #include <QString>
 #include <QVariant>
+
+#include <memory>
 
 class QAction;
 class QLabel;
@@ -18,6 +21,11 @@ class QTableView;
 class QToolBar;
 class QToolButton;
 class TAboutForm;
+class TControllerCommands;
+class TControllerPort;
+class TDbfKeyView;
+class TLineTestFrm;
+class TSerComPort;
 class TDBEditFrm;
 class TDbfEnv;
 class TDbfTable;
@@ -35,7 +43,7 @@ class TrpReport;
 // that lives outside the window.
 // The key-list state (KeyListModified, KeyListPath, KeyListTitle, SaveAsPending) comes from
 // TKeyListHost, through which the key-list commands reach the window.
-class TMainFrm : public QMainWindow, public TKeyListHost {
+class TMainFrm : public QMainWindow, public TKeyListHost, public TControllerHost {
     Q_OBJECT
 
 public:
@@ -113,6 +121,30 @@ public:
     void StepProgress(int step) override;
     void CloseProgress() override;
     void SetBusyCursor(bool busy) override;
+
+    // The controller port, the controller commands over it and the line test (TAppForms).
+    TSerComPort* DallasPort;
+    std::unique_ptr<TControllerPort> ControllerPort;
+    std::unique_ptr<TDbfKeyView> MKeysView;
+    std::unique_ptr<TDbfKeyView> SKeysView;
+    std::unique_ptr<TControllerCommands> Controller;
+    TLineTestFrm* LineTestFrm = nullptr;
+
+    // TControllerHost (StartProgress, StepProgress and CloseProgress are shared with TKeyListHost).
+    void OpenControllerPort() override;
+    void PumpMessages() override;
+    QString InfoText(InfoField field) const override;
+    void SetInfoText(InfoField field, const QString& text) override;
+    void SetKeyTransferEnabled(bool enabled) override;
+    TKeyView& MasterView() override;
+    TKeyView& SlaveView() override;
+
+    // Controller handlers.
+    void MenuSelectPortClick();
+    void DCheckActExecute();
+    // True while a key transfer runs: the commands that would change the port, the views or the
+    // key list are refused until it ends.
+    bool TransferRunning() const;
 
     // Key-list handlers.
     void DNewBDActExecute();
@@ -236,6 +268,11 @@ private:
     void ConnectKeyListHandlers();
     void CreateReport();
     void ConnectReportHandlers();
+    void CreateController();
+    void ConnectControllerHandlers();
+    // Runs a controller command with the window's commands held off while it runs.
+    template <typename Command>
+    void RunControllerCommand(Command command);
     void UpdateNavigation(TDbfTable* view);
     void ApplyLayoutSize();
     void CentreOnDesktop();

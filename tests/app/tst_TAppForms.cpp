@@ -1,5 +1,6 @@
 #include "TAboutForm.h"
 #include "TAppForms.h"
+#include "TLineTestFrm.h"
 #include "TMainFrm.h"
 #include "TProgressFrm.h"
 #include "TShowNoteForm.h"
@@ -28,11 +29,12 @@ void tst_TAppForms::shouldCreateWindowsOnceInOrder() {
     TAppForms forms;
     forms.create();
     QCOMPARE(forms.CreationOrder,
-             (QStringList{"MainFrm", "DBEditFrm", "ProgressFrm", "ShowNoteForm", "AboutForm", "FindKeyFrm"}));
+             (QStringList{"MainFrm", "DBEditFrm", "ProgressFrm", "LineTestFrm", "ShowNoteForm", "AboutForm",
+                          "FindKeyFrm"}));
     QCOMPARE(forms.MainFrm->ProgressFrm, forms.ProgressFrm);
     QCOMPARE(forms.MainFrm->AboutForm, forms.AboutForm);
     for (QWidget* window :
-         std::initializer_list<QWidget*>{forms.ProgressFrm, forms.ShowNoteForm, forms.AboutForm}) {
+         std::initializer_list<QWidget*>{forms.ProgressFrm, forms.LineTestFrm, forms.ShowNoteForm, forms.AboutForm}) {
         QVERIFY(!window->isVisible());
         QCOMPARE(window->parent(), forms.MainFrm);
         QVERIFY(window->isWindow());

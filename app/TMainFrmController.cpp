@@ -1,0 +1,126 @@
+// The main window's share of the controller link: the port, the information and key-transfer
+// actions, the line test. Each handler hands its work to the controller classes.
+#include "TMainFrm.h"
+
+#include "TControllerCommands.h"
+#include "TControllerPort.h"
+#include "TDbfKeyView.h"
+#include "TErrorReport.h"
+#include "TLineTestFrm.h"
+#include "TSerComPort.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTableView>
+#include <QToolBar>
+
+void TMainFrm::CreateController() {
+    DallasPort = new TSerComPort(this);
+    DallasPort->setObjectName(QStringLiteral("DallasPort"));
+    DallasPort->SetBaud(TControllerPort::Baud);
+    DallasPort->SetAutoOpen(false);
+    ControllerPort = std::make_unique<TControllerPort>(
+        *DallasPort, [this](bool open, int comNumber) { ShowPortStatus(open, comNumber); });
+    MKeysView = std::make_unique<TDbfKeyView>(*MKeysTable);
+    SKeysView = std::make_unique<TDbfKeyView>(*SKeysTable);
+    Controller = std::make_unique<TControllerCommands>(*DallasPort, FrameSequence, *this);
+}
+
+void TMainFrm::ConnectControllerHandlers() {
+    connectHandler(DallasPort, &TSerComPort::OnPortOpen, this, [this] { DallasPortPortOpen(); });
+    connectHandler(DallasPort, &TSerComPort::OnPortClose, this, [this] { DallasPortPortClose(); });
+    connectHandler(MenuSelectPort, &QAction::triggered, this, [this] { MenuSelectPortClick(); });
+    connectHandler(DCheckAct, &QAction::triggered, this, [this] { DCheckActExecute(); });
+    const std::pair<QAction*, void (TControllerCommands::*)()> commands[] = {
+        {DGetInfoAct, &TControllerCommands::DGetInfoActExecute},
+        {DPutInfoAct, &TControllerCommands::DPutInfoActExecute},
+        {DGetMKeysAct, &TControllerCommands::DGetMKeysActExecute},
+        {DGetSKeysAct, &TControllerCommands::DGetSKeysActExecute},
+        {DGetAllAct, &TControllerCommands::DGetAllActExecute},
+        {DPutMKeysAct, &TControllerCommands::DPutMKeysActExecute},
+        {DPutSKeysAct, &TControllerCommands::DPutSKeysActExecute},
+        {DPutAllAct, &TControllerCommands::DPutAllActExecute}};
+    for (const auto& [action, command] : commands) {
+        auto run = command;
+        connectHandler(action, &QAction::triggered, this,
+                       [this, run] { RunControllerCommand([this, run] { (Controller.get()->*run)(); }); });
+    }
+}
+
+bool TMainFrm::TransferRunning() const {
+    return Controller && Controller->Busy();
+}
+
+template <typename Command> void TMainFrm::RunControllerCommand(Command command) {
+    if (TransferRunning())
+        return;
+    // Between key slots window messages are handled, so the window repaints; what could change
+    // the port, the views or the key list meanwhile is out of reach until the command ends.
+    QList<QWidget*> held = {menuBar(), ToolBar1, ToolBar2, ToolBar3, MKeysGrid, SKeysGrid, CtrInfoEdit};
+    for (QWidget* widget : held)
+        widget->setEnabled(false);
+    struct Release {
+        QList<QWidget*>& held;
+        ~Release() {
+            for (QWidget* widget : held)
+                widget->setEnabled(true);
+        }
+    } release{held};
+    command();
+}
+
+void TMainFrm::MenuSelectPortClick() {
+    if (!TransferRunning())
+        OpenControllerPort();
+}
+
+void TMainFrm::DCheckActExecute() {
+    if (TransferRunning() || !LineTestFrm)
+        return;
+    LineTestFrm->exec();
+}
+
+void TMainFrm::OpenControllerPort() {
+    ControllerPort->OpenControllerPort();
+}
+
+void TMainFrm::PumpMessages() {
+    QApplication::processEvents();
+}
+
+QString TMainFrm::InfoText(InfoField field) const {
+    switch (field) {
+    case InfoField::PrgVersion:
+        return PrgVersionEdit->text();
+    case InfoField::CtrSerial:
+        return CtrSerialEdit->text();
+    case InfoField::CtrInfo:
+        return CtrInfoEdit->text();
+    case InfoField::MaxMKey:
+        return MaxMKeyEdit->text();
+    case InfoField::MaxSKey:
+        return MaxSKeyEdit->text();
+    case InfoField::KeyType:
+        return KeyTypeEdit->text();
+    }
+    return QString();
+}
+
+void TMainFrm::SetInfoText(InfoField field, const QString& text) {
+    QLineEdit* edits[] = {PrgVersionEdit, CtrSerialEdit, CtrInfoEdit, MaxMKeyEdit, MaxSKeyEdit, KeyTypeEdit};
+    edits[static_cast<int>(field)]->setText(text);
+}
+
+void TMainFrm::SetKeyTransferEnabled(bool enabled) {
+    EnableKeyTransferActions(enabled);
+}
+
+TKeyView& TMainFrm::MasterView() {
+    return *MKeysView;
+}
+
+TKeyView& TMainFrm::SlaveView() {
+    return *SKeysView;
+}

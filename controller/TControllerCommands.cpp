@@ -1,0 +1,187 @@
+#include "TControllerCommands.h"
+
+#include "TControllerHost.h"
+#include "TKeyView.h"
+#include "TMessageBoxes.h"
+
+const QString TControllerCommands::AcceptedVersionText = QStringLiteral("VELM Tarvikon v.1.0");
+const QString TControllerCommands::MaxMasterKeysText = QStringLiteral("8");
+const QString TControllerCommands::MaxSlaveKeysText = QStringLiteral("128");
+const QString TControllerCommands::KeyTypeText = QStringLiteral("Dallas Touch Memory DS-1990A");
+
+namespace {
+const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
+const QString ReadingSlave = QStringLiteral("Reading slave keys list from controller...");
+const QString WritingMaster = QStringLiteral("Writing master keys list to controller...");
+const QString WritingSlave = QStringLiteral("Writing slave keys list to controller...");
+const QString MasterEmpty =
+    QStringLiteral("Cannot write master keys list into the controller because it is empty.");
+const QString SlaveEmpty =
+    QStringLiteral("Cannot write slave keys list into the controller because it is empty.");
+
+bool hasRecords(TKeyView& view) {
+    return view.IsOpen() && view.RecCount() > 0;
+}
+} // namespace
+
+// Marks a command as running for its whole length, also when it ends by an exception.
+class TControllerCommands::RunningGuard {
+public:
+    explicit RunningGuard(bool& flag) : flag(flag), outer(flag) { flag = true; }
+    ~RunningGuard() { flag = outer; }
+
+private:
+    bool& flag;
+    bool outer;
+};
+
+TControllerCommands::TControllerCommands(TSerDataPort& port, unsigned char& frameSequence,
+                                         TControllerHost& host)
+    : host(host), exchange(port, frameSequence), info(exchange, host), transfer(exchange, host, host) {}
+
+template <typename Routine> void TControllerCommands::WithProgress(const QString& text, Routine routine) {
+    struct Closer {
+        TControllerHost& host;
+        ~Closer() { host.CloseProgress(); }
+    } closer{host};
+    host.StartProgress(text);
+    routine();
+}
+
+void TControllerCommands::DGetInfoActExecute() {
+    RunningGuard guard(running);
+    QString version;
+    info.ReadProgramVersion(version);
+    if (!TControllerInfo::IsSupportedVersion(version)) {
+        host.SetInfoText(TControllerHost::InfoField::PrgVersion, TControllerInfo::UnknownText);
+        MessageBoxes().warning(TControllerInfo::UnknownVersionWarning(version));
+        host.SetKeyTransferEnabled(false);
+        return;
+    }
+    host.SetInfoText(TControllerHost::InfoField::PrgVersion, AcceptedVersionText);
+    host.SetInfoText(TControllerHost::InfoField::MaxMKey, MaxMasterKeysText);
+    host.SetInfoText(TControllerHost::InfoField::MaxSKey, MaxSlaveKeysText);
+    host.SetInfoText(TControllerHost::InfoField::KeyType, KeyTypeText);
+    host.SetKeyTransferEnabled(true);
+    QString serial;
+    info.ReadControllerSerial(serial);
+    host.SetInfoText(TControllerHost::InfoField::CtrSerial, serial);
+    QString infoText;
+    info.ReadControllerInfo(infoText);
+    host.SetInfoText(TControllerHost::InfoField::CtrInfo, infoText);
+}
+
+void TControllerCommands::ConfirmInfoWrite() {
+    const QString text = host.InfoText(TControllerHost::InfoField::CtrInfo);
+    if (MessageBoxes().confirmOkCancel(
+            QStringLiteral("Are you sure you want to change controller information to:\r") + text))
+        info.WriteControllerInfo(text);
+}
+
+void TControllerCommands::DPutInfoActExecute() {
+    RunningGuard guard(running);
+    ConfirmInfoWrite();
+}
+
+void TControllerCommands::DGetMKeysActExecute() {
+    RunningGuard guard(running);
+    TKeyView& view = host.MasterView();
+    if (!view.IsOpen()) {
+        MessageBoxes().error(QStringLiteral(
+            "To read Master keys from controller you must first create new or open key list."));
+        return;
+    }
+    if (view.RecCount() == 0)
+        return;
+    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
+            "You are about to read Master keys from controller. Current Master keys list\rwill be "
+            "overwrited. Are you sure you want to continue?")))
+        return;
+    WithProgress(ReadingMaster, [&] { transfer.ReadMasterKeys(view); });
+}
+
+void TControllerCommands::DGetSKeysActExecute() {
+    RunningGuard guard(running);
+    TKeyView& view = host.SlaveView();
+    if (!view.IsOpen()) {
+        MessageBoxes().error(
+            QStringLiteral("To read Slave keys from controlle you must first create new or open key list."));
+        return;
+    }
+    if (view.RecCount() == 0)
+        return;
+    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
+            "You are about to read Slave keys from controller. Current Slave keys list\rwill be "
+            "overwrited. Are you sure you want to continue?")))
+        return;
+    WithProgress(ReadingSlave, [&] { transfer.ReadSlaveKeys(view); });
+}
+
+void TControllerCommands::DGetAllActExecute() {
+    RunningGuard guard(running);
+    TKeyView& master = host.MasterView();
+    TKeyView& slave = host.SlaveView();
+    if (!master.IsOpen() || !slave.IsOpen()) {
+        MessageBoxes().error(
+            QStringLiteral("To read keys from controller you must first create new or open key list."));
+        return;
+    }
+    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
+            "You are about to read all information from controller.Current information and keys "
+            "list\rwill be overwrited. Are you sure you want to continue?")))
+        return;
+    DGetInfoActExecute();
+    WithProgress(ReadingMaster, [&] { transfer.ReadMasterKeys(master); });
+    WithProgress(ReadingSlave, [&] { transfer.ReadSlaveKeys(slave); });
+}
+
+void TControllerCommands::DPutMKeysActExecute() {
+    RunningGuard guard(running);
+    TKeyView& view = host.MasterView();
+    if (!hasRecords(view)) {
+        MessageBoxes().error(
+            QStringLiteral("Cannot load master keys list into the controller because it is empty."));
+        return;
+    }
+    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
+            "You are about to overwrite controller`s master keys list.\rAre you sure you want to continue?")))
+        return;
+    WithProgress(WritingMaster, [&] { transfer.WriteMasterKeys(view); });
+}
+
+void TControllerCommands::DPutSKeysActExecute() {
+    RunningGuard guard(running);
+    TKeyView& view = host.SlaveView();
+    if (!hasRecords(view)) {
+        MessageBoxes().error(SlaveEmpty);
+        return;
+    }
+    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
+            "You are about to overwrite controller`s slave keys list.\rAre you sure you want to continue?")))
+        return;
+    WithProgress(WritingSlave, [&] { transfer.WriteSlaveKeys(view); });
+}
+
+void TControllerCommands::DPutAllActExecute() {
+    RunningGuard guard(running);
+    TKeyView& master = host.MasterView();
+    TKeyView& slave = host.SlaveView();
+    if (MessageBoxes().confirmOkCancel(QStringLiteral(
+            "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?"))) {
+        const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, master);
+        const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, slave);
+        if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
+            MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+            return;
+        }
+        if (hasRecords(master))
+            WithProgress(WritingMaster, [&] { transfer.WriteMasterKeys(master); });
+        else
+            MessageBoxes().error(MasterEmpty);
+        if (hasRecords(slave))
+            WithProgress(WritingSlave, [&] { transfer.WriteSlaveKeys(slave); });
+        else
+            MessageBoxes().error(SlaveEmpty);
+    }
+    ConfirmInfoWrite();
+}

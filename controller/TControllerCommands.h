@@ -1,0 +1,50 @@
+#pragma once
+
+#include "TControllerExchange.h"
+#include "TControllerInfo.h"
+#include "TKeyTransfer.h"
+
+#include <QString>
+
+class TControllerHost;
+class TSerDataPort;
+
+// The main window's controller commands: the version gate, the information write and the six
+// key-transfer actions, with their checks, confirmations and progress.
+class TControllerCommands {
+public:
+    TControllerCommands(TSerDataPort& port, unsigned char& frameSequence, TControllerHost& host);
+
+    void DGetInfoActExecute();
+    void DPutInfoActExecute();
+    void DGetMKeysActExecute();
+    void DGetSKeysActExecute();
+    void DGetAllActExecute();
+    void DPutMKeysActExecute();
+    void DPutSKeysActExecute();
+    void DPutAllActExecute();
+
+    // True while a command runs: window messages are handled between key slots then, and the
+    // commands that would change the port, the views or the key list must wait for its end.
+    bool Busy() const { return running; }
+
+    TControllerExchange& Exchange() { return exchange; }
+    TControllerInfo& Info() { return info; }
+    TKeyTransfer& Transfer() { return transfer; }
+
+    static const QString AcceptedVersionText;
+    static const QString MaxMasterKeysText;
+    static const QString MaxSlaveKeysText;
+    static const QString KeyTypeText;
+
+private:
+    class RunningGuard;
+    template <typename Routine> void WithProgress(const QString& text, Routine routine);
+    void ConfirmInfoWrite();
+
+    TControllerHost& host;
+    TControllerExchange exchange;
+    TControllerInfo info;
+    TKeyTransfer transfer;
+    bool running = false;
+};

@@ -1,0 +1,93 @@
+#include "TControllerInfo.h"
+
+#include "TControllerExchange.h"
+#include "TControllerPortOpener.h"
+#include "TMessageBoxes.h"
+#include "TSerDataPort.h"
+#include "TWireText.h"
+
+#include <algorithm>
+#include <cstring>
+
+const QString TControllerInfo::SupportedVersion = QStringLiteral("TARVK001");
+const QString TControllerInfo::UnknownText = QStringLiteral("<unknown>");
+const QString TControllerInfo::WriteFailText = QStringLiteral("Information writing fail.");
+const QString TControllerInfo::WrittenText = QStringLiteral("Information has been written succesufuly.");
+
+TControllerInfo::TControllerInfo(TControllerExchange& exchange, TControllerPortOpener& opener)
+    : exchange(exchange), opener(opener) {}
+
+QString TControllerInfo::UnknownVersionWarning(const QString& version) {
+    return QStringLiteral("Controller internal programm version is unknown.\r(Supported version code: \"") +
+           SupportedVersion + QStringLiteral("\" Controller version code: \"") + version +
+           QStringLiteral("\")\rReading or writing data can harm information in controller.");
+}
+
+QString TControllerInfo::BytesToText(const unsigned char* bytes, int count) {
+    QString text;
+    for (int i = 0; i < count; ++i) {
+        if (bytes[i] != 0x00 && bytes[i] != 0xFF)
+            text.append(TWireText::charOf(bytes[i]));
+    }
+    return text;
+}
+
+void TControllerInfo::InfoTextToBytes(const QString& text, unsigned char* info32) {
+    std::memset(info32, 0xFF, Frame::InfoBytes);
+    const QByteArray bytes = TWireText::toBytes(text.left(Frame::InfoBytes));
+    std::memcpy(info32, bytes.constData(), bytes.size());
+    if (bytes.size() < Frame::InfoBytes)
+        info32[bytes.size()] = 0x00;
+}
+
+bool TControllerInfo::ReadProgramVersion(QString& text) {
+    if (!exchange.port().isOpen())
+        opener.OpenControllerPort();
+    TFrame request, reply;
+    const int size = BuildVersionRequest(request, exchange.sequence());
+    if (exchange.Query(request, size, reply, {Frame::VersionReplySize, false, false}) !=
+        TControllerExchange::Outcome::Done)
+        return false;
+    text = TWireText::fromBytes(reply.data() + Frame::VersionOffset, Frame::VersionBytes);
+    exchange.advanceSequence();
+    return true;
+}
+
+bool TControllerInfo::ReadControllerSerial(QString& text) {
+    if (!exchange.port().isOpen())
+        opener.OpenControllerPort();
+    TFrame request, reply;
+    const int size = BuildSerialRequest(request, exchange.sequence());
+    if (exchange.Query(request, size, reply, {Frame::SerialReplySize, true, true}) !=
+        TControllerExchange::Outcome::Done)
+        return false;
+    const QString serial = BytesToText(reply.data() + Frame::OfsData, Frame::SerialBytes);
+    text = serial.isEmpty() ? UnknownText : serial;
+    exchange.advanceSequence();
+    return true;
+}
+
+bool TControllerInfo::ReadControllerInfo(QString& text) {
+    TFrame request, reply;
+    const int size = BuildInfoReadRequest(request, exchange.sequence());
+    if (exchange.Query(request, size, reply, {Frame::InfoReplySize, true, true}) !=
+        TControllerExchange::Outcome::Done)
+        return false;
+    const QString info = BytesToText(reply.data() + Frame::OfsData, Frame::InfoBytes);
+    text = info.isEmpty() ? UnknownText : info;
+    exchange.advanceSequence();
+    return true;
+}
+
+bool TControllerInfo::WriteControllerInfo(const QString& text) {
+    unsigned char info[Frame::InfoBytes];
+    InfoTextToBytes(text, info);
+    TFrame request, reply;
+    const int size = BuildInfoWriteRequest(request, exchange.sequence(), info);
+    const auto outcome = exchange.Command(request, size, reply, [] { MessageBoxes().error(WriteFailText); });
+    if (outcome != TControllerExchange::Outcome::Done)
+        return false;
+    MessageBoxes().information(WrittenText);
+    exchange.advanceSequence();
+    return true;
+}

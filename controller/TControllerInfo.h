@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class TControllerExchange;
+class TControllerPortOpener;
+
+// The controller's identity: firmware version, serial number and information block.
+class TControllerInfo {
+public:
+    static const QString SupportedVersion;
+    static const QString UnknownText;
+    static const QString WriteFailText;
+    static const QString WrittenText;
+
+    TControllerInfo(TControllerExchange& exchange, TControllerPortOpener& opener);
+
+    // Each leaves its out text as it was and returns false when the exchange fails.
+    bool ReadProgramVersion(QString& text);
+    bool ReadControllerSerial(QString& text);
+    bool ReadControllerInfo(QString& text);
+    bool WriteControllerInfo(const QString& text);
+
+    static bool IsSupportedVersion(const QString& version) { return version == SupportedVersion; }
+    static QString UnknownVersionWarning(const QString& version);
+
+    // Wire bytes to text: every byte but 0x00 and 0xFF, wherever it stands.
+    static QString BytesToText(const unsigned char* bytes, int count);
+    // The 32 information bytes: the text, one 0x00 when shorter than 32, then 0xFF.
+    static void InfoTextToBytes(const QString& text, unsigned char* info32);
+
+private:
+    TControllerExchange& exchange;
+    TControllerPortOpener& opener;
+};

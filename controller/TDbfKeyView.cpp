@@ -1,0 +1,78 @@
+#include "TDbfKeyView.h"
+
+#include "TDbfField.h"
+#include "TDbfTable.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace {
+const QString RecIdField = QStringLiteral("RECID");
+const QString KeyIdField = QStringLiteral("KEYID");
+const QString KeyTypeField = QStringLiteral("KEYTYPE");
+const QString KeyStatusField = QStringLiteral("KEYSTATUS");
+const QString KeyCodeField = QStringLiteral("KEYCODE");
+const QString KeyMemoField = QStringLiteral("KEYMEMO");
+} // namespace
+
+bool TDbfKeyView::IsOpen() const {
+    return table.Active();
+}
+
+int TDbfKeyView::RecCount() const {
+    return table.RecCount();
+}
+
+QList<int> TDbfKeyView::SlotRecords() {
+    // Rows are read without moving the view; a pending edit ends first so its values count.
+    if (table.State() == dsEdit || table.State() == dsInsert)
+        table.Post();
+    const int recIdIndex = table.FieldByName(RecIdField)->Index();
+    std::vector<std::pair<int, int>> rows; // RECID, record number
+    const int count = table.RowCount();
+    rows.reserve(count);
+    for (int row = 0; row < count; ++row)
+        rows.emplace_back(table.RowValue(row, recIdIndex).toInt(), table.RowRecNo(row));
+    std::sort(rows.begin(), rows.end());
+    QList<int> records;
+    for (const auto& row : rows)
+        records.append(row.second);
+    return records;
+}
+
+TKeySlot TDbfKeyView::Load(int recNo) {
+    table.SetRecNo(recNo);
+    TKeySlot key;
+    key.recId = table.FieldByName(RecIdField)->AsInteger();
+    key.keyId = table.FieldByName(KeyIdField)->AsInteger();
+    key.keyType = table.FieldByName(KeyTypeField)->AsString();
+    key.active = table.FieldByName(KeyStatusField)->AsBoolean();
+    key.keyCode = table.FieldByName(KeyCodeField)->AsString();
+    key.memo = table.FieldByName(KeyMemoField)->AsString();
+    return key;
+}
+
+void TDbfKeyView::Store(int recNo, const TKeySlot& key) {
+    table.SetRecNo(recNo);
+    table.Edit();
+    table.FieldByName(RecIdField)->SetAsInteger(key.recId);
+    table.FieldByName(KeyIdField)->SetAsInteger(key.keyId);
+    table.FieldByName(KeyTypeField)->SetAsString(key.keyType);
+    table.FieldByName(KeyStatusField)->SetAsBoolean(key.active);
+    table.FieldByName(KeyCodeField)->SetAsString(key.keyCode);
+    table.FieldByName(KeyMemoField)->SetAsString(key.memo);
+    table.Post();
+}
+
+int TDbfKeyView::CurrentRecNo() const {
+    return table.RecNo();
+}
+
+void TDbfKeyView::GoToRecNo(int recNo) {
+    table.SetRecNo(recNo);
+}
+
+void TDbfKeyView::First() {
+    table.First();
+}

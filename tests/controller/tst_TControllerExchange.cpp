@@ -1,0 +1,276 @@
+#include "ESerException.h"
+#include "TControllerExchange.h"
+#include "TControllerInfo.h"
+#include "TControllerPortOpener.h"
+#include "TControllerSim.h"
+#include "TScriptedPort.h"
+#include "TSleep.h"
+#include "TTestMessageBoxes.h"
+
+#include <QtTest>
+
+namespace {
+int sleeps = 0;
+void countSleep(int ms) {
+    QCOMPARE(ms, 100);
+    ++sleeps;
+}
+
+struct CountingOpener : TControllerPortOpener {
+    int opens = 0;
+    void OpenControllerPort() override { ++opens; }
+};
+
+using Fault = TControllerSim::Fault;
+using Form = TControllerSim::Form;
+} // namespace
+
+class tst_TControllerExchange : public QObject {
+    Q_OBJECT
+
+    TControllerSim sim;
+    TScriptedPort port;
+    unsigned char sequence = 0;
+    CountingOpener opener;
+
+private slots:
+    void init();
+    void cleanup() { TSleep::setHandler(nullptr); }
+
+    void shouldMakeOneAttemptAndShowOneBoxWhenNothingAnswers();
+    void shouldRetryFiveTimesSilentlyOnAWrongAcknowledge();
+    void shouldShowOneBoxPerAttemptForABadReply_data();
+    void shouldShowOneBoxPerAttemptForABadReply();
+    void shouldKeepTheSequenceByteAcrossRetriesAndAdvanceOnSuccess();
+    void shouldSendZBackOnlyAfterAnAcceptedReply();
+    void shouldWrapTheSequenceAfter256SuccessfulExchanges();
+    void shouldStopWithOneBoxWhenThePortRefusesTheWrite();
+    void shouldDiscardInputBeforeEachAttemptExceptForTheVersion();
+    void shouldAcceptAVersionReplyWithAnyCommandByte();
+    void shouldRecoverTheVersionQueryAfterNoiseBeforeTheAcknowledge();
+    void shouldEndWithDeviceNotOpenWhenAClosedPortIsDiscarded();
+    void shouldMeetAWriteErrorWhenTheVersionQueryFindsThePortClosed();
+    void shouldRunCommandAttemptsUntilAcknowledged();
+};
+
+void tst_TControllerExchange::init() {
+    sim = TControllerSim();
+    port = TScriptedPort();
+    port.playController(sim);
+    sequence = 0;
+    opener.opens = 0;
+    sleeps = 0;
+    TSleep::setHandler(countSleep);
+}
+
+void tst_TControllerExchange::shouldMakeOneAttemptAndShowOneBoxWhenNothingAnswers() {
+    TTestMessageBoxes boxes;
+    sim.SetFault(0xC4, Form::Read, Fault::NoAnswer);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString serial = QStringLiteral("before");
+    QVERIFY(!info.ReadControllerSerial(serial));
+    QCOMPARE(serial, QStringLiteral("before"));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error reading data from COM port.")});
+    QCOMPARE(boxes.shown.first().kind, TMessageBoxes::Kind::Error);
+    QCOMPARE(port.requests().size(), 1);
+    QCOMPARE(sequence, 0);
+}
+
+void tst_TControllerExchange::shouldRetryFiveTimesSilentlyOnAWrongAcknowledge() {
+    TTestMessageBoxes boxes;
+    sim.SetFault(0xC2, Form::Read, Fault::WrongAck);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString text;
+    QVERIFY(!info.ReadControllerInfo(text));
+    QVERIFY(text.isEmpty());
+    QCOMPARE(boxes.shown.size(), 0);
+    QCOMPARE(port.requests().size(), 5);
+    QCOMPARE(sleeps, 5);
+    QCOMPARE(sequence, 0);
+}
+
+void tst_TControllerExchange::shouldShowOneBoxPerAttemptForABadReply_data() {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("boxes");
+    QTest::addColumn<int>("attempts");
+    QTest::addColumn<bool>("read");
+    QTest::newRow("bad checksum every time") << int(Fault::BadChecksum) << -1 << 5 << 5 << false;
+    QTest::newRow("wrong command every time") << int(Fault::WrongCommand) << -1 << 5 << 5 << false;
+    QTest::newRow("bad checksum twice") << int(Fault::BadChecksum) << 2 << 2 << 3 << true;
+    QTest::newRow("wrong acknowledge four times") << int(Fault::WrongAck) << 4 << 0 << 5 << true;
+    QTest::newRow("short reply") << int(Fault::ShortReply) << 1 << 1 << 1 << false;
+    QTest::newRow("late reply") << int(Fault::LateReply) << 1 << 1 << 1 << false;
+}
+
+void tst_TControllerExchange::shouldShowOneBoxPerAttemptForABadReply() {
+    QFETCH(int, fault);
+    QFETCH(int, count);
+    QFETCH(int, boxes);
+    QFETCH(int, attempts);
+    QFETCH(bool, read);
+    TTestMessageBoxes shown;
+    sim.SetFault(0xC4, Form::Read, Fault(fault), count);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString serial;
+    QCOMPARE(info.ReadControllerSerial(serial), read);
+    QCOMPARE(shown.shown.size(), boxes);
+    for (const auto& box : shown.shown)
+        QVERIFY(box.text == QLatin1String("Data integritatity check error.") ||
+                box.text == QLatin1String("Error reading data from COM port."));
+    QCOMPARE(port.requests().size(), attempts);
+    QCOMPARE(serial, read ? QStringLiteral("VT000417") : QString());
+}
+
+void tst_TControllerExchange::shouldKeepTheSequenceByteAcrossRetriesAndAdvanceOnSuccess() {
+    TTestMessageBoxes boxes;
+    sequence = 41;
+    sim.SetFault(0xC4, Form::Read, Fault::BadChecksum, 2);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString serial;
+    QVERIFY(info.ReadControllerSerial(serial));
+    const QList<QByteArray> requests = port.requests();
+    QCOMPARE(requests.size(), 3);
+    for (const QByteArray& request : requests)
+        QCOMPARE(quint8(request[2]), 41);
+    QCOMPARE(sequence, 42);
+}
+
+void tst_TControllerExchange::shouldSendZBackOnlyAfterAnAcceptedReply() {
+    TTestMessageBoxes boxes;
+    sim.SetFault(0xC2, Form::Read, Fault::BadChecksum, 1);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString text;
+    QVERIFY(info.ReadControllerInfo(text));
+    QCOMPARE(text, QStringLiteral("Main entrance"));
+    QCOMPARE(port.writes.size(), 3);
+    QCOMPARE(port.writes[0].size(), 6);
+    QCOMPARE(port.writes[1].size(), 6);
+    QCOMPARE(port.writes[2], QByteArray("Z"));
+}
+
+void tst_TControllerExchange::shouldWrapTheSequenceAfter256SuccessfulExchanges() {
+    TTestMessageBoxes boxes;
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    for (int i = 0; i < 256; ++i) {
+        QString text;
+        QVERIFY(info.ReadControllerInfo(text));
+    }
+    QCOMPARE(sequence, 0);
+    const QList<QByteArray> requests = port.requests();
+    QCOMPARE(requests.size(), 256);
+    for (int i = 0; i < 256; ++i)
+        QCOMPARE(quint8(requests[i][2]), i);
+    QCOMPARE(boxes.shown.size(), 0);
+}
+
+void tst_TControllerExchange::shouldStopWithOneBoxWhenThePortRefusesTheWrite() {
+    TTestMessageBoxes boxes;
+    port.failWrites = true;
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString version;
+    QVERIFY(!info.ReadProgramVersion(version));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error writing data from COM port.")});
+    QCOMPARE(sleeps, 0);
+    QVERIFY(!info.WriteControllerInfo(QStringLiteral("x")));
+    QCOMPARE(boxes.count(QStringLiteral("Error writing data from COM port.")), 2);
+    QCOMPARE(sequence, 0);
+}
+
+void tst_TControllerExchange::shouldDiscardInputBeforeEachAttemptExceptForTheVersion() {
+    TTestMessageBoxes boxes;
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString text;
+    QVERIFY(info.ReadProgramVersion(text));
+    QCOMPARE(port.discards, 0);
+    sim.SetFault(0xC4, Form::Read, Fault::WrongAck, 2);
+    QVERIFY(info.ReadControllerSerial(text));
+    QCOMPARE(port.discards, 3);
+    QVERIFY(info.WriteControllerInfo(text));
+    QCOMPARE(port.discards, 4);
+    QCOMPARE(opener.opens, 0);
+}
+
+void tst_TControllerExchange::shouldAcceptAVersionReplyWithAnyCommandByte() {
+    TTestMessageBoxes boxes;
+    sim.SetFault(0x99, Form::Any, Fault::WrongCommand);
+    sim.SetFault(0xC4, Form::Any, Fault::WrongCommand);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString version, serial;
+    QVERIFY(info.ReadProgramVersion(version));
+    QCOMPARE(version, QStringLiteral("TARVK001"));
+    QVERIFY(!info.ReadControllerSerial(serial));
+    QCOMPARE(boxes.count(QStringLiteral("Data integritatity check error.")), 5);
+}
+
+void tst_TControllerExchange::shouldRecoverTheVersionQueryAfterNoiseBeforeTheAcknowledge() {
+    TTestMessageBoxes boxes;
+    sim.SetFault(0x99, Form::Any, Fault::Noise, 1);
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString version;
+    QVERIFY(info.ReadProgramVersion(version));
+    QCOMPARE(version, QStringLiteral("TARVK001"));
+    QCOMPARE(port.requests().size(), 2);
+    QCOMPARE(boxes.shown.size(), 0);
+}
+
+void tst_TControllerExchange::shouldEndWithDeviceNotOpenWhenAClosedPortIsDiscarded() {
+    TTestMessageBoxes boxes;
+    port.open = false;
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString text = QStringLiteral("kept");
+    try {
+        info.ReadControllerSerial(text);
+        QFAIL("a closed port must end the routine");
+    } catch (const ESerException& e) {
+        QCOMPARE(QString::fromUtf8(e.what()), QStringLiteral("Device not open"));
+    }
+    QCOMPARE(opener.opens, 1);
+    QVERIFY_THROWS_EXCEPTION(ESerException, info.ReadControllerInfo(text));
+    QCOMPARE(opener.opens, 1);
+    QCOMPARE(text, QStringLiteral("kept"));
+    QCOMPARE(sequence, 0);
+    QCOMPARE(boxes.shown.size(), 0);
+}
+
+void tst_TControllerExchange::shouldMeetAWriteErrorWhenTheVersionQueryFindsThePortClosed() {
+    TTestMessageBoxes boxes;
+    port.open = false;
+    TControllerExchange exchange(port, sequence);
+    TControllerInfo info(exchange, opener);
+    QString version;
+    QVERIFY(!info.ReadProgramVersion(version));
+    QCOMPARE(opener.opens, 1);
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error writing data from COM port.")});
+}
+
+void tst_TControllerExchange::shouldRunCommandAttemptsUntilAcknowledged() {
+    TTestMessageBoxes boxes;
+    TControllerExchange exchange(port, sequence);
+    TFrame request, reply;
+    const int size = BuildClosingFrame(request);
+    port.answer("N");
+    port.answer("N");
+    port.answer("Z");
+    int refused = 0;
+    QCOMPARE(exchange.Command(request, size, reply, [&] { ++refused; }), TControllerExchange::Outcome::Done);
+    QCOMPARE(refused, 2);
+    QCOMPARE(port.writes.size(), 3);
+    port.answer("");
+    QCOMPARE(exchange.Command(request, size, reply), TControllerExchange::Outcome::PortFailure);
+    QCOMPARE(boxes.count(QStringLiteral("Error reading data from COM port.")), 1);
+}
+
+QTEST_GUILESS_MAIN(tst_TControllerExchange)
+#include "tst_TControllerExchange.moc"

@@ -1,0 +1,342 @@
+// The controller link end to end: the real serial port on a pseudo-terminal, the simulator at the
+// far end, a real key list.
+#include "TControllerCommands.h"
+#include "TControllerHost.h"
+#include "TControllerPort.h"
+#include "TControllerSim.h"
+#include "TDbfKeyView.h"
+#include "TFakeKeyListHost.h"
+#include "TLineTestFrm.h"
+#include "TPtyController.h"
+#include "TSerComPort.h"
+#include "TSerStatusLight.h"
+#include "TSleep.h"
+#include "TTestMessageBoxes.h"
+#include "TTestPortChooser.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+using Field = TControllerHost::InfoField;
+using Fault = TControllerSim::Fault;
+using Form = TControllerSim::Form;
+
+constexpr int ComNumber = 7;
+
+// Where the 100 ms pause is not the point: the simulator answers within a few milliseconds.
+void shortWait(int) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+}
+
+std::function<void()> duringWait;
+void hookedWait(int ms) {
+    shortWait(ms);
+    if (duringWait)
+        duringWait();
+}
+
+// The main window as the controller commands see it, over the real views and port.
+class TPtyHost : public TControllerHost {
+public:
+    TPtyHost(TSerComPort& port, TDbfTable& master, TDbfTable& slave)
+        : opener(port,
+                 [this](bool open, int number) {
+                     status = {open, number};
+                 }),
+          masterView(master), slaveView(slave) {}
+
+    void OpenControllerPort() override { opener.OpenControllerPort(); }
+    void StepProgress(int) override {}
+    void PumpMessages() override { QCoreApplication::processEvents(); }
+    QString InfoText(InfoField field) const override { return fields.value(field); }
+    void SetInfoText(InfoField field, const QString& text) override { fields[field] = text; }
+    void SetKeyTransferEnabled(bool enabled) override { transferEnabled = enabled; }
+    void StartProgress(const QString&) override {}
+    void CloseProgress() override {}
+    TKeyView& MasterView() override { return masterView; }
+    TKeyView& SlaveView() override { return slaveView; }
+
+    TControllerPort opener;
+    QPair<bool, int> status{false, -1};
+    QMap<InfoField, QString> fields;
+    bool transferEnabled = false;
+
+private:
+    TDbfKeyView masterView;
+    TDbfKeyView slaveView;
+};
+
+struct Rig {
+    TControllerSim sim;
+    TPtyController line{sim};
+    TTestPortChooser chooser;
+    TSerComPort port;
+    TKeyListFixture list;
+    TPtyHost host{port, list.master, list.slave};
+    unsigned char sequence = 0;
+    TControllerCommands commands{port, sequence, host};
+
+    Rig() {
+        std::string error;
+        if (!line.Start(error))
+            throw std::runtime_error(error);
+        qputenv("VTRK_COM7", QByteArray::fromStdString(line.DevicePath()));
+        port.SetAutoOpen(false);
+        list.newList();
+    }
+    ~Rig() {
+        port.SetOpen(false);
+        line.Stop();
+        qunsetenv("VTRK_COM7");
+    }
+    void open() {
+        chooser.queueAnswer(ComNumber);
+        host.OpenControllerPort();
+    }
+
+    // Every key record, by RECID, against the simulator's slot of that number.
+    QString mismatch(bool master) {
+        TDbfTable& view = master ? list.master : list.slave;
+        const int slotCount = master ? 8 : 128;
+        TDbfKeyView keys(view);
+        const QList<int> records = keys.SlotRecords();
+        if (records.size() != slotCount)
+            return QStringLiteral("%1 records").arg(records.size());
+        std::lock_guard<std::mutex> hold(line.Lock());
+        for (int slot = 0; slot < slotCount; ++slot) {
+            const TKeySlot key = keys.Load(records[slot]);
+            TFrame reply;
+            reply.fill(0xFF);
+            const auto& record = master ? sim.master[slot] : sim.slave[slot];
+            std::copy(record.begin(), record.end(), reply.begin() + 5);
+            const TKeySlot held = DecodeSlot(reply, slot, master ? QStringLiteral("M") : QStringLiteral("S"));
+            if (key.recId != slot || key.keyId != held.keyId || key.active != held.active ||
+                key.keyCode != held.keyCode || key.memo != held.memo || key.keyType != held.keyType)
+                return QStringLiteral("slot %1: list %2/%3/%4/%5 controller %6/%7/%8/%9")
+                    .arg(slot)
+                    .arg(key.recId)
+                    .arg(key.keyId)
+                    .arg(key.keyCode, key.memo)
+                    .arg(held.recId)
+                    .arg(held.keyId)
+                    .arg(held.keyCode, held.memo);
+        }
+        return QString();
+    }
+
+    void fillController(unsigned seed) {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        QRandomGenerator random(seed);
+        auto fill = [&](auto& table, int slotCount) {
+            for (int i = 0; i < slotCount; ++i) {
+                if (random.bounded(3) == 0) {
+                    table[i] = TControllerSim::EmptySlot(i);
+                    continue;
+                }
+                const QString code = QStringLiteral("%1%2")
+                                         .arg(random.bounded(0x1000000), 6, 16, QLatin1Char('0'))
+                                         .arg(random.bounded(0x1000000), 6, 16, QLatin1Char('0'))
+                                         .toUpper();
+                table[i] = TControllerSim::ActiveSlot(i, code.toStdString(), "Key " + std::to_string(i * 7));
+            }
+        };
+        fill(sim.master, 8);
+        fill(sim.slave, 128);
+    }
+
+    void editList(unsigned seed) {
+        QRandomGenerator random(seed);
+        for (TDbfTable* view : {&list.master, &list.slave}) {
+            view->First();
+            while (!view->Eof()) {
+                const bool active = random.bounded(2) == 0;
+                const QString code = active ? QStringLiteral("%1%2")
+                                                  .arg(random.bounded(0x1000000), 6, 16, QLatin1Char('0'))
+                                                  .arg(random.bounded(0x1000000), 6, 16, QLatin1Char('0'))
+                                                  .toUpper()
+                                            : QStringLiteral("<EMPTY>");
+                TKeyListFixture::setKey(*view, code, active,
+                                        active ? QStringLiteral("Flat %1").arg(random.bounded(1000))
+                                               : QString());
+                view->Next();
+            }
+        }
+    }
+};
+} // namespace
+
+class tst_TControllerOverPty : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { TSleep::setHandler(shortWait); }
+    void cleanup() {
+        duringWait = nullptr;
+        TSleep::setHandler(nullptr);
+    }
+
+    void shouldOpenThePortThroughTheChooserAndShowItsState();
+    void shouldReadAllControllerDataWithRandomFaultsAtTheRealPause();
+    void shouldReadIntoTheRightRecordsInAnySortOrder();
+    void shouldWriteAllDataWithRandomFaults();
+    void shouldShowTheFailureMatrixOverTheLine_data();
+    void shouldShowTheFailureMatrixOverTheLine();
+    void shouldCountTheLineTestAgainstTheSimulator();
+};
+
+void tst_TControllerOverPty::shouldOpenThePortThroughTheChooserAndShowItsState() {
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.host.OpenControllerPort(); // chooser cancelled
+    QVERIFY(!rig.port.Open());
+    QCOMPARE(rig.host.status.first, false);
+    rig.open();
+    QVERIFY(rig.port.Open());
+    QCOMPARE(rig.host.status, qMakePair(true, ComNumber));
+    QCOMPARE(rig.port.Baud(), 9600);
+    // reselecting closes and opens through the chooser again
+    rig.open();
+    QVERIFY(rig.port.Open());
+    QCOMPARE(rig.chooser.shown, 3);
+    QCOMPARE(boxes.shown.size(), 0);
+}
+
+void tst_TControllerOverPty::shouldReadAllControllerDataWithRandomFaultsAtTheRealPause() {
+    TSleep::setHandler(nullptr);
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.fillController(11);
+    {
+        std::lock_guard<std::mutex> hold(rig.line.Lock());
+        rig.sim.SetRandomFaults(0.05, 1234,
+                                {Fault::WrongAck, Fault::BadChecksum, Fault::WrongCommand, Fault::Noise});
+    }
+    rig.chooser.queueAnswer(ComNumber);
+    rig.commands.DGetAllActExecute(); // opens the port through the version query
+    QVERIFY(rig.port.Open());
+    QVERIFY(rig.host.transferEnabled);
+    QCOMPARE(rig.host.fields.value(Field::CtrSerial), QStringLiteral("VT000417"));
+    QCOMPARE(rig.host.fields.value(Field::CtrInfo), QStringLiteral("Main entrance"));
+    QCOMPARE(rig.mismatch(true), QString());
+    QCOMPARE(rig.mismatch(false), QString());
+    std::lock_guard<std::mutex> hold(rig.line.Lock());
+    QVERIFY2(rig.sim.faulted > 0, "the seed must fault some frames");
+    for (const QString& text : boxes.texts())
+        QVERIFY2(text == QLatin1String("Data integritatity check error.") ||
+                     text.startsWith(QLatin1String("You are about to read all")),
+                 qPrintable(text));
+}
+
+void tst_TControllerOverPty::shouldReadIntoTheRightRecordsInAnySortOrder() {
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.fillController(5);
+    rig.editList(6);
+    rig.list.store.SortBy(rig.list.slave, 1, true);   // key code, descending
+    rig.list.store.SortBy(rig.list.master, 3, false); // note
+    rig.open();
+    rig.commands.DGetMKeysActExecute();
+    rig.commands.DGetSKeysActExecute();
+    QCOMPARE(rig.mismatch(true), QString());
+    QCOMPARE(rig.mismatch(false), QString());
+    QCOMPARE(rig.sequence, 136);
+}
+
+void tst_TControllerOverPty::shouldWriteAllDataWithRandomFaults() {
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.editList(21);
+    rig.list.store.SortBy(rig.list.slave, 2, true); // status, descending
+    {
+        std::lock_guard<std::mutex> hold(rig.line.Lock());
+        rig.sim.Clear();
+        rig.sim.SetRandomFaults(0.05, 99,
+                                {Fault::WrongAck, Fault::BadChecksum, Fault::WrongCommand, Fault::Noise});
+    }
+    rig.host.fields[Field::CtrInfo] = QStringLiteral("Side gate");
+    rig.open();
+    rig.commands.DPutAllActExecute();
+    // a new list numbers its records from 1; the controller's slotCount from 0
+    for (TDbfTable* view : {&rig.list.master, &rig.list.slave}) {
+        TDbfKeyView keys(*view);
+        for (int recNo : keys.SlotRecords()) {
+            TKeySlot key = keys.Load(recNo);
+            key.recId -= 1;
+            keys.Store(recNo, key);
+        }
+    }
+    QCOMPARE(rig.mismatch(true), QString());
+    QCOMPARE(rig.mismatch(false), QString());
+    std::lock_guard<std::mutex> hold(rig.line.Lock());
+    QCOMPARE(TControllerInfo::BytesToText(rig.sim.info.data(), 32), QStringLiteral("Side gate"));
+    QVERIFY(rig.sim.faulted > 0);
+    QCOMPARE(rig.sim.closingFrames, 1);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 0);
+}
+
+void tst_TControllerOverPty::shouldShowTheFailureMatrixOverTheLine_data() {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<int>("requests");
+    const QString integrity = QStringLiteral("Data integritatity check error.");
+    QTest::newRow("no answer") << int(Fault::NoAnswer)
+                               << QStringList{QStringLiteral("Error reading data from COM port.")} << 1;
+    QTest::newRow("bad checksum") << int(Fault::BadChecksum) << QStringList(5, integrity) << 5;
+    QTest::newRow("wrong acknowledge") << int(Fault::WrongAck) << QStringList() << 5;
+    QTest::newRow("late reply") << int(Fault::LateReply)
+                                << QStringList{QStringLiteral("Error reading data from COM port.")} << 1;
+}
+
+void tst_TControllerOverPty::shouldShowTheFailureMatrixOverTheLine() {
+    QFETCH(int, fault);
+    QFETCH(QStringList, texts);
+    QFETCH(int, requests);
+    TSleep::setHandler(nullptr);
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.open();
+    {
+        std::lock_guard<std::mutex> hold(rig.line.Lock());
+        rig.sim.SetFault(0xC4, Form::Read, Fault(fault));
+    }
+    QString serial = QStringLiteral("kept");
+    QVERIFY(!rig.commands.Info().ReadControllerSerial(serial));
+    QCOMPARE(serial, QStringLiteral("kept"));
+    QCOMPARE(boxes.texts(), texts);
+    std::lock_guard<std::mutex> hold(rig.line.Lock());
+    QCOMPARE(rig.sim.requests, requests);
+}
+
+void tst_TControllerOverPty::shouldCountTheLineTestAgainstTheSimulator() {
+    TSleep::setHandler(hookedWait);
+    TTestMessageBoxes boxes;
+    Rig rig;
+    {
+        std::lock_guard<std::mutex> hold(rig.line.Lock());
+        rig.sim.SetFault(TControllerSim::LineTest, Form::Any, Fault::NoAnswer, 3);
+    }
+    TLineTestFrm frm(rig.port, rig.host);
+    frm.show();
+    int cycles = 0;
+    duringWait = [&] {
+        if (++cycles == 10)
+            frm.StopBtn->click();
+    };
+    rig.chooser.queueAnswer(ComNumber);
+    frm.StartBtn->click(); // opens the closed port first
+    QVERIFY(rig.port.Open());
+    QCOMPARE(frm.Edit1->text(), QStringLiteral("7"));
+    QCOMPARE(frm.Edit2->text(), QStringLiteral("3"));
+    QVERIFY(frm.Light1->Lit());
+    QVERIFY(frm.Light2->Lit());
+    QCOMPARE(boxes.shown.size(), 0);
+}
+
+QTEST_MAIN(tst_TControllerOverPty)
+#include "tst_TControllerOverPty.moc"

@@ -1,0 +1,469 @@
+#include "TControllerCommands.h"
+#include "TControllerSim.h"
+#include "TFakeControllerHost.h"
+#include "TScriptedPort.h"
+#include "TSleep.h"
+#include "TTestMessageBoxes.h"
+
+#include <QtTest>
+
+namespace {
+using Fault = TControllerSim::Fault;
+using Form = TControllerSim::Form;
+using Table = TKeyTransfer::Table;
+
+void noSleep(int) {}
+
+TKeySlot keyOf(int slot, const QString& type, const QString& code, const QString& memo) {
+    TKeySlot key;
+    key.recId = slot;
+    key.keyId = slot;
+    key.keyType = type;
+    key.active = code != TKeySlot::EmptyCode;
+    key.keyCode = code;
+    key.memo = key.active ? memo : QString();
+    return key;
+}
+
+// The key-list fields the simulator's slot holds.
+TKeySlot simSlot(const TControllerSim& sim, Table table, int slot) {
+    const auto& record = table == Table::Master ? sim.master[slot] : sim.slave[slot];
+    TFrame reply;
+    reply.fill(0xFF);
+    std::copy(record.begin(), record.end(), reply.begin() + 5);
+    return DecodeSlot(reply, slot, table == Table::Master ? QStringLiteral("M") : QStringLiteral("S"));
+}
+
+// What the controller holds of a key: the record's RECID is the key list's own.
+bool sameContent(const TKeySlot& a, const TKeySlot& b) {
+    return a.keyId == b.keyId && a.keyType == b.keyType && a.active == b.active && a.keyCode == b.keyCode &&
+           a.memo == b.memo;
+}
+
+bool sameKey(const TKeySlot& a, const TKeySlot& b) {
+    return a.recId == b.recId && sameContent(a, b);
+}
+
+QList<QByteArray> requestsOf(const TScriptedPort& port, unsigned char command) {
+    QList<QByteArray> list;
+    for (const QByteArray& r : port.requests())
+        if (quint8(r[3]) == command)
+            list.append(r);
+    return list;
+}
+} // namespace
+
+class tst_TKeyTransfer : public QObject {
+    Q_OBJECT
+
+    TControllerSim sim;
+    TScriptedPort port;
+    unsigned char sequence = 0;
+
+    void fillSim();
+
+private slots:
+    void init();
+    void cleanup() { TSleep::setHandler(nullptr); }
+
+    void shouldReadEverySlotIntoItsRecordInAnyViewOrder_data();
+    void shouldReadEverySlotIntoItsRecordInAnyViewOrder();
+    void shouldAdvanceTheProgressBarByTheTablesStep();
+    void shouldPassOverASlotWhoseAttemptsAllFail_data();
+    void shouldPassOverASlotWhoseAttemptsAllFail();
+    void shouldStopTheWholeTransferOnAPortFailure();
+    void shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots_data();
+    void shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots();
+    void shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey_data();
+    void shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey();
+    void shouldRefuseToWriteKeyCodesThatAreNotTwelveHexDigits();
+    void shouldStopAtTheViewsLastRecord();
+    void shouldOpenThePortWhenClosedOnlyOnce();
+
+    void shouldCheckTheViewsBeforeReading();
+    void shouldCheckTheViewsBeforeWriting();
+    void shouldAskForTheInformationWriteEvenAfterCancel();
+    void shouldReadAllWithTheTextsInOrder();
+    void shouldWriteAllButNothingWhenAKeyCodeIsBad();
+    void shouldBeBusyWhileATransferHandlesMessages();
+};
+
+void tst_TKeyTransfer::fillSim() {
+    sim.Clear();
+    for (int i = 0; i < 8; i += 3)
+        sim.master[i] = TControllerSim::ActiveSlot(
+            i, QStringLiteral("0A0B0C0D0E%1").arg(i, 2, 16, QLatin1Char('0')).toStdString(),
+            "Master " + std::to_string(i));
+    for (int i = 0; i < 128; i += 5)
+        sim.slave[i] = TControllerSim::ActiveSlot(
+            i, QStringLiteral("01020304%1").arg(i * 97, 4, 16, QLatin1Char('0')).toUpper().toStdString(),
+            "Slave " + std::to_string(i));
+}
+
+void tst_TKeyTransfer::init() {
+    sim = TControllerSim();
+    fillSim();
+    port = TScriptedPort();
+    port.playController(sim);
+    sequence = 0;
+    TSleep::setHandler(noSleep);
+}
+
+void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder_data() {
+    QTest::addColumn<bool>("sorted");
+    QTest::newRow("slot order") << false;
+    QTest::newRow("sorted by key code, descending") << true;
+}
+
+void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder() {
+    QFETCH(bool, sorted);
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    for (int i = 0; i < 128; ++i)
+        host.slave.slot(i).keyCode = QStringLiteral("%1").arg(i * 31 % 128, 12, 10, QLatin1Char('0'));
+    if (sorted)
+        host.slave.sortByKeyCodeDescending();
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().ReadMasterKeys(host.master));
+    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave));
+    for (int i = 0; i < 8; ++i)
+        QVERIFY2(sameKey(host.master.slot(i), simSlot(sim, Table::Master, i)),
+                 qPrintable(QString::number(i)));
+    for (int i = 0; i < 128; ++i)
+        QVERIFY2(sameKey(host.slave.slot(i), simSlot(sim, Table::Slave, i)), qPrintable(QString::number(i)));
+    QCOMPARE(host.slave.CurrentRecNo(), host.slave.order.first());
+    QCOMPARE(sequence, 136);
+    QCOMPARE(boxes.shown.size(), 0);
+    // "Z" after every reply
+    QCOMPARE(port.writes.count(QByteArray("Z")), 136);
+}
+
+void tst_TKeyTransfer::shouldAdvanceTheProgressBarByTheTablesStep() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TControllerCommands commands(port, sequence, host);
+    commands.Transfer().ReadMasterKeys(host.master);
+    QCOMPARE(host.progressHistory, (QList<int>{12, 24, 36, 48, 60, 72, 84, 96}));
+    QCOMPARE(host.pumps, 16); // before each slot and at each step
+    host.progress = 0;
+    host.progressHistory.clear();
+    commands.Transfer().WriteSlaveKeys(host.slave);
+    QCOMPARE(host.progressHistory.size(), 128);
+    QCOMPARE(host.progressHistory[98], 99);
+    QCOMPARE(host.progressHistory[99], 100);
+    QCOMPARE(host.progressHistory.last(), 100);
+}
+
+void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail_data() {
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("boxes");
+    QTest::newRow("wrong acknowledge") << int(Fault::WrongAck) << 0;
+    QTest::newRow("bad checksum") << int(Fault::BadChecksum) << 5;
+    QTest::newRow("wrong command") << int(Fault::WrongCommand) << 5;
+}
+
+void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail() {
+    QFETCH(int, fault);
+    QFETCH(int, boxes);
+    TTestMessageBoxes shown;
+    TFakeControllerHost host;
+    const TKeySlot old = keyOf(1, QStringLiteral("S"), QStringLiteral("FFFFFFFFFFFF"), QStringLiteral("old"));
+    host.slave.slot(0) = old; // RECID 1 keeps slot order
+    sim.SetFault(0xC1, Form::Read, Fault(fault), 5);
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave));
+    QVERIFY(sameKey(host.slave.slot(0), old));
+    for (int i = 1; i < 128; ++i)
+        QVERIFY(sameKey(host.slave.slot(i), simSlot(sim, Table::Slave, i)));
+    QCOMPARE(shown.shown.size(), boxes);
+    QCOMPARE(sequence, 128);
+    QCOMPARE(host.progressHistory.size(), 128);
+    // the five attempts carried the same sequence byte, the next slot the following one
+    const QList<QByteArray> requests = port.requests();
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(quint8(requests[i][2]), 0);
+    QCOMPARE(quint8(requests[5][2]), 1);
+    QCOMPARE(quint8(requests[5][5]), 1);
+}
+
+void tst_TKeyTransfer::shouldStopTheWholeTransferOnAPortFailure() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    sim.SetFault(0xC1, Form::Read, Fault::None, 3);
+    TControllerCommands commands(port, sequence, host);
+    // the fourth slot goes unanswered
+    port.responder = [inner = port.responder, n = 0](const QByteArray& request) mutable {
+        return ++n == 4 ? QByteArray() : inner(request);
+    };
+    QVERIFY(!commands.Transfer().ReadSlaveKeys(host.slave));
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error reading data from COM port.")});
+    QCOMPARE(port.requests().size(), 4);
+    QCOMPARE(sequence, 3);
+    QCOMPARE(host.progressHistory.size(), 3);
+    QCOMPARE(host.slave.stores, 3);
+}
+
+void tst_TKeyTransfer::shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots_data() {
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("step");
+    QTest::newRow("master") << int(Table::Master) << 8;
+    QTest::newRow("slave") << int(Table::Slave) << 128;
+}
+
+void tst_TKeyTransfer::shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots() {
+    QFETCH(int, table);
+    QFETCH(int, step);
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TFakeKeyView& view = table == int(Table::Master) ? host.master : host.slave;
+    const QString type = table == int(Table::Master) ? QStringLiteral("M") : QStringLiteral("S");
+    for (int i = 0; i < step; i += 2)
+        view.slot(i) = keyOf(i, type, QStringLiteral("00112233%1").arg(i, 4, 16, QLatin1Char('0')).toUpper(),
+                             QStringLiteral("k%1").arg(i));
+    view.current = 5;
+    sim.Clear();
+    // slot 1 fails all five attempts
+    const unsigned char command = table == int(Table::Master) ? 0xC0 : 0xC1;
+    sim.SetFault(command, Form::Write, Fault::None, 1);
+    int n = 0;
+    port.responder = [inner = port.responder, &n](const QByteArray& request) mutable {
+        ++n;
+        return (n >= 2 && n <= 6) ? QByteArray("N") : inner(request);
+    };
+    sequence = 250;
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().WriteKeys(Table(table), view));
+    QCOMPARE(sequence, static_cast<unsigned char>(250 + step));
+    QCOMPARE(boxes.shown.size(), 0);
+    QCOMPARE(view.current, 5);
+    for (int i = 0; i < step; ++i) {
+        if (i == 1)
+            QCOMPARE(simSlot(sim, Table(table), 1).active, false);
+        else
+            QVERIFY2(sameContent(simSlot(sim, Table(table), i), view.slot(i)),
+                     qPrintable(QString::number(i)));
+    }
+    const QList<QByteArray> requests = requestsOf(port, command);
+    QCOMPARE(requests.size(), step + 4);
+    QCOMPARE(quint8(requests.last()[2]), static_cast<unsigned char>(250 + step - 1));
+    for (const QByteArray& r : requests) {
+        QCOMPARE(r.size(), 39);
+        QCOMPARE(quint8(r[38]), FrameChecksum(*reinterpret_cast<const TFrame*>(r.constData()), 38));
+    }
+}
+
+void tst_TKeyTransfer::shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey_data() {
+    QTest::addColumn<int>("table");
+    QTest::addColumn<int>("activeSlot");
+    QTest::addColumn<bool>("closing");
+    QTest::newRow("master, none active") << int(Table::Master) << -1 << false;
+    QTest::newRow("master, slot 3 active") << int(Table::Master) << 3 << true;
+    QTest::newRow("slave, slot 3 active") << int(Table::Slave) << 3 << false;
+}
+
+void tst_TKeyTransfer::shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey() {
+    QFETCH(int, table);
+    QFETCH(int, activeSlot);
+    QFETCH(bool, closing);
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TFakeKeyView& view = table == int(Table::Master) ? host.master : host.slave;
+    if (activeSlot >= 0)
+        view.slot(activeSlot) =
+            keyOf(activeSlot + 1, view.slot(0).keyType, QStringLiteral("0123456789AB"), QString());
+    sequence = 77;
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().WriteKeys(Table(table), view));
+    const QList<QByteArray> requests = port.requests();
+    QCOMPARE(requestsOf(port, 0xC3).size(), closing ? 1 : 0);
+    if (closing)
+        QCOMPARE(requests.last(), QByteArray::fromHex("AA0300C38F"));
+    QCOMPARE(sim.closingFrames, closing ? 1 : 0);
+    QCOMPARE(sequence, static_cast<unsigned char>(77 + (table == int(Table::Master) ? 8 : 128)));
+}
+
+void tst_TKeyTransfer::shouldRefuseToWriteKeyCodesThatAreNotTwelveHexDigits() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    host.master.slot(2) = keyOf(3, QStringLiteral("M"), QStringLiteral("12345"), QString());
+    host.master.slot(6) = keyOf(7, QStringLiteral("M"), QStringLiteral("0123456789AZ"), QString());
+    host.master.slot(4) = keyOf(5, QStringLiteral("M"), QStringLiteral("0123456789AB"), QString());
+    host.master.slot(5).keyCode = QStringLiteral("junk"); // inactive: not sent, not checked
+    port.open = false;
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(!commands.Transfer().WriteMasterKeys(host.master));
+    QCOMPARE(boxes.shown.size(), 1);
+    QCOMPARE(boxes.shown[0].kind, TMessageBoxes::Kind::Error);
+    QVERIFY(boxes.shown[0].text.contains(QStringLiteral("Master keys #3, #7\r")));
+    QCOMPARE(port.writes.size(), 0);
+    QCOMPARE(host.opens, 0);
+    QCOMPARE(sequence, 0);
+}
+
+void tst_TKeyTransfer::shouldStopAtTheViewsLastRecord() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    host.master = TFakeKeyView(QStringLiteral("M"), 5);
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().ReadMasterKeys(host.master));
+    QCOMPARE(port.requests().size(), 5);
+    QCOMPARE(host.master.stores, 5);
+    QVERIFY(commands.Transfer().WriteMasterKeys(host.master));
+    QCOMPARE(port.requests().size(), 10 + 1);
+    QCOMPARE(sequence, 10);
+}
+
+void tst_TKeyTransfer::shouldOpenThePortWhenClosedOnlyOnce() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    port.open = false;
+    host.onOpen = [this] { port.open = true; };
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave));
+    QVERIFY(commands.Transfer().WriteSlaveKeys(host.slave));
+    QCOMPARE(host.opens, 1);
+}
+
+void tst_TKeyTransfer::shouldCheckTheViewsBeforeReading() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TControllerCommands commands(port, sequence, host);
+    host.master.open = false;
+    commands.DGetMKeysActExecute();
+    commands.DGetAllActExecute();
+    QCOMPARE(
+        boxes.texts(),
+        (QStringList{
+            QStringLiteral("To read Master keys from controller you must first create new or open key list."),
+            QStringLiteral("To read keys from controller you must first create new or open key list.")}));
+    boxes.clear();
+    host.slave.open = false;
+    commands.DGetSKeysActExecute();
+    QCOMPARE(boxes.texts(),
+             QStringList{QStringLiteral(
+                 "To read Slave keys from controlle you must first create new or open key list.")});
+    boxes.clear();
+    host.master.open = true;
+    host.master.recCount = 0;
+    commands.DGetMKeysActExecute();
+    QCOMPARE(boxes.shown.size(), 0);
+    host.master.recCount = 137;
+    boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
+    commands.DGetMKeysActExecute();
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral(
+                                "You are about to read Master keys from controller. Current Master keys "
+                                "list\rwill be overwrited. Are you sure you want to continue?")});
+    QCOMPARE(port.writes.size(), 0);
+    commands.DGetMKeysActExecute();
+    QCOMPARE(port.requests().size(), 8);
+    QCOMPARE(host.progressTexts, QStringList{QStringLiteral("Reading master keys list from controller...")});
+    QVERIFY(!host.progressShown);
+}
+
+void tst_TKeyTransfer::shouldCheckTheViewsBeforeWriting() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TControllerCommands commands(port, sequence, host);
+    host.master.recCount = 0;
+    host.slave.open = false;
+    commands.DPutMKeysActExecute();
+    commands.DPutSKeysActExecute();
+    QCOMPARE(boxes.texts(),
+             (QStringList{
+                 QStringLiteral("Cannot load master keys list into the controller because it is empty."),
+                 QStringLiteral("Cannot write slave keys list into the controller because it is empty.")}));
+    boxes.clear();
+    host.master.recCount = 137;
+    commands.DPutMKeysActExecute();
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("You are about to overwrite controller`s master keys "
+                                                       "list.\rAre you sure you want to continue?")});
+    QCOMPARE(host.progressTexts, QStringList{QStringLiteral("Writing master keys list to controller...")});
+    QCOMPARE(requestsOf(port, 0xC0).size(), 8);
+}
+
+void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    host.fields[TControllerHost::InfoField::CtrInfo] = QStringLiteral("Gate");
+    TControllerCommands commands(port, sequence, host);
+    boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
+    boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
+    commands.DPutAllActExecute();
+    QCOMPARE(boxes.texts(),
+             (QStringList{QStringLiteral("You are about to overwrite full controller`s keys "
+                                         "list.\rAre you sure you want to continue?"),
+                          QStringLiteral("Are you sure you want to change controller information "
+                                         "to:\rGate")}));
+    QCOMPARE(port.writes.size(), 0);
+    boxes.clear();
+    host.master.open = false;
+    commands.DPutAllActExecute();
+    QCOMPARE(boxes.texts(),
+             (QStringList{QStringLiteral("You are about to overwrite full controller`s keys "
+                                         "list.\rAre you sure you want to continue?"),
+                          QStringLiteral("Cannot write master keys list into the controller "
+                                         "because it is empty."),
+                          QStringLiteral("Are you sure you want to change controller information "
+                                         "to:\rGate"),
+                          QStringLiteral("Information has been written succesufuly.")}));
+    QCOMPARE(requestsOf(port, 0xC1).size(), 128);
+    QCOMPARE(requestsOf(port, 0xC0).size(), 0);
+    QCOMPARE(TControllerInfo::BytesToText(sim.info.data(), 32), QStringLiteral("Gate"));
+}
+
+void tst_TKeyTransfer::shouldReadAllWithTheTextsInOrder() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TControllerCommands commands(port, sequence, host);
+    commands.DGetAllActExecute();
+    QCOMPARE(boxes.texts(),
+             QStringList{QStringLiteral("You are about to read all information from "
+                                        "controller.Current information and keys list\rwill be "
+                                        "overwrited. Are you sure you want to continue?")});
+    QCOMPARE(host.progressTexts, (QStringList{QStringLiteral("Reading master keys list from controller..."),
+                                              QStringLiteral("Reading slave keys list from controller...")}));
+    QVERIFY(host.transferEnabled);
+    QCOMPARE(sequence, 3 + 136);
+    // a refused version still reads the keys
+    sim.version = "TARVK009";
+    boxes.clear();
+    commands.DGetAllActExecute();
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Warning), 1);
+    QCOMPARE(sequence, static_cast<unsigned char>(3 + 136 + 1 + 136));
+}
+
+void tst_TKeyTransfer::shouldWriteAllButNothingWhenAKeyCodeIsBad() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    host.slave.slot(40) = keyOf(41, QStringLiteral("S"), QStringLiteral("0123"), QString());
+    host.master.slot(0) = keyOf(1, QStringLiteral("M"), QStringLiteral("<EMPTY>"), QString());
+    host.master.slot(0).active = true;
+    TControllerCommands commands(port, sequence, host);
+    commands.DPutAllActExecute();
+    QCOMPARE(boxes.shown.size(), 2);
+    QCOMPARE(boxes.shown[1].text,
+             QStringLiteral("These active keys have a key code that is not 12 hexadecimal "
+                            "digits:\rMaster keys #1\rSlave keys #41\rNothing has been "
+                            "written to the controller."));
+    QCOMPARE(port.writes.size(), 0);
+}
+
+void tst_TKeyTransfer::shouldBeBusyWhileATransferHandlesMessages() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    TControllerCommands commands(port, sequence, host);
+    int busy = 0;
+    host.onPump = [&] { busy += commands.Busy() ? 1 : 0; };
+    QVERIFY(!commands.Busy());
+    commands.DGetSKeysActExecute();
+    QCOMPARE(busy, 128);
+    QVERIFY(!commands.Busy());
+    // also after a transfer that ends by an exception
+    port.open = false;
+    QVERIFY_THROWS_EXCEPTION(std::exception, commands.DPutSKeysActExecute());
+    QVERIFY(!commands.Busy());
+    QVERIFY(!host.progressShown);
+}
+
+QTEST_GUILESS_MAIN(tst_TKeyTransfer)
+#include "tst_TKeyTransfer.moc"

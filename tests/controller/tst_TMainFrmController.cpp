@@ -1,0 +1,178 @@
+// The main window's controller handlers against the simulator on a pseudo-terminal.
+#include "TAppForms.h"
+#include "TControllerSim.h"
+#include "TDbfTable.h"
+#include "TLineTestFrm.h"
+#include "TMainFrm.h"
+#include "TPtyController.h"
+#include "TSerComPort.h"
+#include "TSerStatusLight.h"
+#include "TSleep.h"
+#include "TTestMessageBoxes.h"
+#include "TTestPortChooser.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace {
+std::function<void()> duringWait;
+void shortWait(int) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    if (duringWait)
+        duringWait();
+}
+
+// Pictures for the README when VTRK_SHOT_DIR names a directory.
+void shoot(QWidget* widget, const char* name) {
+    const QString dir = qEnvironmentVariable("VTRK_SHOT_DIR");
+    if (!dir.isEmpty())
+        widget->grab().save(dir + QLatin1Char('/') + QLatin1String(name));
+}
+} // namespace
+
+class tst_TMainFrmController : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir temp;
+    TControllerSim sim;
+    TPtyController line{sim};
+
+private slots:
+    void initTestCase();
+    void init() { TSleep::setHandler(shortWait); }
+    void cleanup();
+    void cleanupTestCase() { line.Stop(); }
+
+    void shouldReadAllControllerDataIntoTheWindow();
+    void shouldRunTheLineTestFromTheMainWindow();
+};
+
+void tst_TMainFrmController::initTestCase() {
+    std::string error;
+    QVERIFY2(line.Start(error), error.c_str());
+    qputenv("VTRK_COM7", QByteArray::fromStdString(line.DevicePath()));
+    qputenv("TEMP", temp.path().toUtf8());
+}
+
+void tst_TMainFrmController::cleanup() {
+    duringWait = nullptr;
+    TSleep::setHandler(nullptr);
+}
+
+void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
+    TTestMessageBoxes boxes;
+    TTestPortChooser chooser;
+    TAppForms forms;
+    forms.create();
+    TMainFrm& frm = *forms.MainFrm;
+    frm.show();
+    frm.DNewBDAct->trigger();
+    QVERIFY(frm.MKeysTable->Active());
+
+    chooser.queueAnswer(7);
+    frm.MenuSelectPort->trigger();
+    QVERIFY(frm.DallasPort->Open());
+    QVERIFY(frm.CntrStatusLbl->text().contains(QStringLiteral("COM7")));
+    QVERIFY(frm.DGetInfoAct->isEnabled());
+    QVERIFY(frm.DCheckAct->isEnabled());
+    QVERIFY(!frm.DGetAllAct->isEnabled());
+
+    frm.DGetInfoAct->trigger();
+    QVERIFY(frm.DGetAllAct->isEnabled());
+    QCOMPARE(frm.PrgVersionEdit->text(), QStringLiteral("VELM Tarvikon v.1.0"));
+    QCOMPARE(frm.CtrSerialEdit->text(), QStringLiteral("VT000417"));
+    QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("Main entrance"));
+    QCOMPARE(frm.KeyTypeEdit->text(), QStringLiteral("Dallas Touch Memory DS-1990A"));
+    shoot(&frm, "main-window-info.png");
+
+    // While the transfer runs the window repaints, and what would change the port, the views or
+    // the key list waits.
+    int checks = 0;
+    bool heldOff = true;
+    duringWait = [&] {
+        if (++checks % 20 != 1)
+            return;
+        heldOff = heldOff && !frm.menuBar()->isEnabled() && !frm.ToolBar1->isEnabled() &&
+                  !frm.SKeysGrid->isEnabled();
+        heldOff = heldOff && !frm.close() && frm.isVisible();
+        const int shown = chooser.shown;
+        frm.MenuSelectPort->trigger();
+        frm.DCheckAct->trigger();
+        heldOff = heldOff && chooser.shown == shown && !forms.LineTestFrm->isVisible();
+    };
+    boxes.clear();
+    frm.DGetAllAct->trigger();
+    duringWait = nullptr;
+    QVERIFY(checks > 136);
+    QVERIFY(heldOff);
+    QVERIFY(frm.menuBar()->isEnabled() && frm.SKeysGrid->isEnabled());
+    QCOMPARE(boxes.texts().size(), 1); // the confirmation
+    QVERIFY(frm.KeyListModified);
+
+    frm.MKeysTable->First();
+    QCOMPARE(frm.MKeysTable->FieldByName(QStringLiteral("KEYCODE"))->AsString(),
+             QStringLiteral("01A2B3C4D5E6"));
+    QCOMPARE(frm.MKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->AsString(), QStringLiteral("Installer"));
+    frm.SKeysTable->First();
+    frm.SKeysTable->Next();
+    frm.SKeysTable->Next();
+    QCOMPARE(frm.SKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->AsString(),
+             QStringLiteral("Post office"));
+    QCOMPARE(frm.FrameSequence, quint8(3 + 3 + 136));
+    frm.PageControl->setCurrentIndex(1);
+    shoot(&frm, "main-window-master-keys.png");
+    frm.PageControl->setCurrentIndex(0);
+
+    boxes.queueAnswer(TMessageBoxes::Answer::No);
+    frm.close();
+    QVERIFY(!frm.DallasPort->Open());
+}
+
+void tst_TMainFrmController::shouldRunTheLineTestFromTheMainWindow() {
+    TTestMessageBoxes boxes;
+    TTestPortChooser chooser;
+    TAppForms forms;
+    forms.create();
+    TMainFrm& frm = *forms.MainFrm;
+    frm.show();
+    chooser.queueAnswer(7);
+    frm.MenuSelectPort->trigger();
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.SetFault(TControllerSim::LineTest, TControllerSim::Form::Any, TControllerSim::Fault::NoAnswer, 4);
+    }
+    TLineTestFrm* test = forms.LineTestFrm;
+    QVERIFY(test);
+    int cycles = 0;
+    duringWait = [&] {
+        if (++cycles == 1)
+            QVERIFY(test->isVisible());
+        if (cycles == 25) {
+            shoot(test, "line-test.png");
+            test->StopBtn->click();
+            test->ExitBtn->click();
+        }
+    };
+    QTimer::singleShot(0, test->StartBtn, [test] { test->StartBtn->click(); });
+    frm.DCheckAct->trigger(); // modal until Exit
+    QCOMPARE(test->Edit1->text(), QStringLiteral("21"));
+    QCOMPARE(test->Edit2->text(), QStringLiteral("4"));
+    QVERIFY(test->Light1->Lit() && test->Light2->Lit());
+    QCOMPARE(boxes.shown.size(), 0);
+    frm.close();
+}
+
+QTEST_MAIN(tst_TMainFrmController)
+#include "tst_TMainFrmController.moc"

@@ -1,0 +1,114 @@
+// Wall time of a full key-table read and write through the real serial port against the
+// simulator on a pseudo-terminal, beside the protocol's floor of one 100 ms wait per attempt.
+#include "TControllerCommands.h"
+#include "TControllerHost.h"
+#include "TControllerPort.h"
+#include "TControllerSim.h"
+#include "TKeyView.h"
+#include "TPortChooser.h"
+#include "TPtyController.h"
+#include "TSerComPort.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace {
+class TMemoryView : public TKeyView {
+public:
+    explicit TMemoryView(int slotCount) {
+        for (int i = 0; i < slotCount; ++i) {
+            TKeySlot key;
+            key.recId = i;
+            key.keyId = i;
+            key.active = i % 2 == 0;
+            key.keyCode = key.active ? QStringLiteral("0102030405%1").arg(i % 100, 2, 10, QLatin1Char('0'))
+                                     : QStringLiteral("<EMPTY>");
+            key.memo = QStringLiteral("Key %1").arg(i);
+            records.append(key);
+        }
+    }
+    bool IsOpen() const override { return true; }
+    int RecCount() const override { return 137; }
+    QList<int> SlotRecords() override {
+        QList<int> list;
+        for (int i = 0; i < records.size(); ++i)
+            list.append(i);
+        return list;
+    }
+    TKeySlot Load(int recNo) override { return records[recNo]; }
+    void Store(int recNo, const TKeySlot& key) override { records[recNo] = key; }
+    int CurrentRecNo() const override { return 0; }
+    void GoToRecNo(int) override {}
+    void First() override {}
+    QList<TKeySlot> records;
+};
+
+class TBenchHost : public TControllerHost {
+public:
+    explicit TBenchHost(TSerComPort& port) : opener(port, nullptr) {}
+    void OpenControllerPort() override { opener.OpenControllerPort(); }
+    void StepProgress(int) override {}
+    void PumpMessages() override { QCoreApplication::processEvents(); }
+    QString InfoText(InfoField) const override { return QString(); }
+    void SetInfoText(InfoField, const QString&) override {}
+    void SetKeyTransferEnabled(bool) override {}
+    void StartProgress(const QString&) override {}
+    void CloseProgress() override {}
+    TKeyView& MasterView() override { return master; }
+    TKeyView& SlaveView() override { return slave; }
+    TControllerPort opener;
+    TMemoryView master{8};
+    TMemoryView slave{128};
+};
+
+class TFixedChooser : public TPortChooser {
+public:
+    int ChoosePort() override { return 7; }
+};
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    TControllerSim sim;
+    TPtyController line(sim);
+    std::string error;
+    if (!line.Start(error)) {
+        std::fprintf(stderr, "bench_transfer: %s\n", error.c_str());
+        return 1;
+    }
+    qputenv("VTRK_COM7", QByteArray::fromStdString(line.DevicePath()));
+    TFixedChooser chooser;
+    TPortChooser::setInstance(&chooser);
+    TSerComPort port;
+    port.SetAutoOpen(false);
+    TBenchHost host(port);
+    unsigned char sequence = 0;
+    TControllerCommands commands(port, sequence, host);
+    host.OpenControllerPort();
+    if (!port.Open()) {
+        std::fprintf(stderr, "bench_transfer: cannot open %s\n", line.DevicePath().c_str());
+        return 1;
+    }
+
+    const double floorRead = 136 * 0.1;
+    const double floorWrite = 136 * 0.1 + 0.1; // and the closing frame's wait
+    QElapsedTimer timer;
+    timer.start();
+    commands.Transfer().ReadMasterKeys(host.master);
+    commands.Transfer().ReadSlaveKeys(host.slave);
+    const double read = timer.nsecsElapsed() / 1e9;
+    timer.restart();
+    commands.Transfer().WriteMasterKeys(host.master);
+    commands.Transfer().WriteSlaveKeys(host.slave);
+    const double write = timer.nsecsElapsed() / 1e9;
+    std::printf("full read : %.3f s, floor %.1f s, %+.2f %%\n", read, floorRead,
+                100 * (read / floorRead - 1));
+    std::printf("full write: %.3f s, floor %.1f s, %+.2f %%\n", write, floorWrite,
+                100 * (write / floorWrite - 1));
+    port.SetOpen(false);
+    TPortChooser::setInstance(nullptr);
+    line.Stop();
+    return 0;
+}
