@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Single-byte text as the controller and the key-list file carry it: Windows-1252, with the five
+// Single-byte text as the controller carries it: the key-list file's code page (TWin1252), with the five
 // unassigned bytes mapped to the matching C1 control code points, so every byte read comes back
 // unchanged when written.
 class TWireText {
