@@ -3,10 +3,9 @@
 #include "TAboutForm.h"
 #include "TControllerCommands.h"
 #include "TControllerPort.h"
-#include "TDbfKeyView.h"
-#include "TSerComPort.h"
 #include "TDBEditFrm.h"
 #include "TDbfEnv.h"
+#include "TDbfKeyView.h"
 #include "TDbfTable.h"
 #include "TErrorReport.h"
 #include "TFindKeyFrm.h"
@@ -15,14 +14,14 @@
 #include "TKeyListStore.h"
 #include "TMessageBoxes.h"
 #include "TProgressFrm.h"
+#include "TSerComPort.h"
 #include "TTypedTextValidator.h"
 #include "TWorkDir.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QMouseEvent>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -31,6 +30,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStandardItemModel>

@@ -271,8 +271,7 @@ private:
     void CreateController();
     void ConnectControllerHandlers();
     // Runs a controller command with the window's commands held off while it runs.
-    template <typename Command>
-    void RunControllerCommand(Command command);
+    template <typename Command> void RunControllerCommand(Command command);
     void UpdateNavigation(TDbfTable* view);
     void ApplyLayoutSize();
     void CentreOnDesktop();

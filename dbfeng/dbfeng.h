@@ -132,23 +132,71 @@ DBE_API int dbe_CreateExec(void);
 DBE_API int dbe_CopyFile(const char* file); /* true when the copy replaced the file */
 
 /* Every exported function, for loaders that resolve them by name. */
-#define DBE_FOR_EACH_FUNCTION(X)                                                                             \
-    X(dbe_SetStringType)                                                                                     \
-    X(dbe_SysProp)                                                                                           \
-    X(dbe_ErrorText) X(dbe_WorkArea) X(dbe_Use) X(dbe_Select) X(dbe_Alias) X(dbe_Close) X(dbe_ErrorLevel)    \
-        X(dbe_SetExact) X(dbe_SetCentury) X(dbe_SetDateFormat) X(dbe_SetDeleted) X(dbe_SetEpoch)             \
-            X(dbe_SetMemoBlockSize) X(dbe_SetSoftSeek) X(dbe_SetTurboRead) X(dbe_SetTranslate)               \
-                X(dbe_FieldCount) X(dbe_RecSize) X(dbe_IsEncrypted) X(dbe_FieldName) X(dbe_FieldType)        \
-                    X(dbe_FieldOffset) X(dbe_FieldWidth) X(dbe_FieldDecimals) X(dbe_IndexCondition)          \
-                        X(dbe_GoTop) X(dbe_GoBottom) X(dbe_Skip) X(dbe_Go) X(dbe_Eof) X(dbe_Bof)             \
-                            X(dbe_RecNo) X(dbe_RecCount) X(dbe_OrderPosGet) X(dbe_GetRecord) X(dbe_Deleted)  \
-                                X(dbe_Rlock) X(dbe_Unlock) X(dbe_AppendBlank) X(dbe_PutRecord) X(dbe_Commit) \
-                                    X(dbe_EvalTest) X(dbe_Query) X(dbe_QueryTest) X(dbe_QueryRecCount)       \
-                                        X(dbe_DBFilter) X(dbe_Index) X(dbe_SetOrder) X(dbe_TagName)          \
-                                            X(dbe_IndexName) X(dbe_IndexOrd) X(dbe_IndexKey)                 \
-                                                X(dbe_IndexKeyField) X(dbe_Seek) X(dbe_Found)                \
-                                                    X(dbe_CloseIndexes) X(dbe_CreateNew) X(dbe_CreateField)  \
-                                                        X(dbe_CreateExec) X(dbe_CopyFile)
+/* clang-format off */
+#define DBE_FOR_EACH_FUNCTION(X) \
+    X(dbe_SetStringType) \
+    X(dbe_SysProp) \
+    X(dbe_ErrorText) \
+    X(dbe_WorkArea) \
+    X(dbe_Use) \
+    X(dbe_Select) \
+    X(dbe_Alias) \
+    X(dbe_Close) \
+    X(dbe_ErrorLevel) \
+    X(dbe_SetExact) \
+    X(dbe_SetCentury) \
+    X(dbe_SetDateFormat) \
+    X(dbe_SetDeleted) \
+    X(dbe_SetEpoch) \
+    X(dbe_SetMemoBlockSize) \
+    X(dbe_SetSoftSeek) \
+    X(dbe_SetTurboRead) \
+    X(dbe_SetTranslate) \
+    X(dbe_FieldCount) \
+    X(dbe_RecSize) \
+    X(dbe_IsEncrypted) \
+    X(dbe_FieldName) \
+    X(dbe_FieldType) \
+    X(dbe_FieldOffset) \
+    X(dbe_FieldWidth) \
+    X(dbe_FieldDecimals) \
+    X(dbe_IndexCondition) \
+    X(dbe_GoTop) \
+    X(dbe_GoBottom) \
+    X(dbe_Skip) \
+    X(dbe_Go) \
+    X(dbe_Eof) \
+    X(dbe_Bof) \
+    X(dbe_RecNo) \
+    X(dbe_RecCount) \
+    X(dbe_OrderPosGet) \
+    X(dbe_GetRecord) \
+    X(dbe_Deleted) \
+    X(dbe_Rlock) \
+    X(dbe_Unlock) \
+    X(dbe_AppendBlank) \
+    X(dbe_PutRecord) \
+    X(dbe_Commit) \
+    X(dbe_EvalTest) \
+    X(dbe_Query) \
+    X(dbe_QueryTest) \
+    X(dbe_QueryRecCount) \
+    X(dbe_DBFilter) \
+    X(dbe_Index) \
+    X(dbe_SetOrder) \
+    X(dbe_TagName) \
+    X(dbe_IndexName) \
+    X(dbe_IndexOrd) \
+    X(dbe_IndexKey) \
+    X(dbe_IndexKeyField) \
+    X(dbe_Seek) \
+    X(dbe_Found) \
+    X(dbe_CloseIndexes) \
+    X(dbe_CreateNew) \
+    X(dbe_CreateField) \
+    X(dbe_CreateExec) \
+    X(dbe_CopyFile)
+/* clang-format on */
 
 #ifdef __cplusplus
 }

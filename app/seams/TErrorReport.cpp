@@ -2,7 +2,9 @@
 
 #include "TMessageBoxes.h"
 
-QString TErrorReport::applicationTitle() { return QStringLiteral("VELM Tarvikon"); }
+QString TErrorReport::applicationTitle() {
+    return QStringLiteral("VELM Tarvikon");
+}
 
 QString TErrorReport::reportText(const QString& message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.'))
@@ -10,4 +12,6 @@ QString TErrorReport::reportText(const QString& message) {
     return message;
 }
 
-void TErrorReport::show(const QString& message) { MessageBoxes().error(reportText(message), applicationTitle()); }
+void TErrorReport::show(const QString& message) {
+    MessageBoxes().error(reportText(message), applicationTitle());
+}

@@ -17,8 +17,7 @@ public:
     static QString reportText(const QString& message);
     static void show(const QString& message);
 
-    template <typename Handler>
-    static void run(Handler&& handler) {
+    template <typename Handler> static void run(Handler&& handler) {
         try {
             std::forward<Handler>(handler)();
         } catch (const std::exception& e) {

@@ -13,4 +13,6 @@ TFileDialogs& TFileDialogs::instance() {
     return installed ? *installed : real;
 }
 
-void TFileDialogs::setInstance(TFileDialogs* dialogs) { installed = dialogs; }
+void TFileDialogs::setInstance(TFileDialogs* dialogs) {
+    installed = dialogs;
+}

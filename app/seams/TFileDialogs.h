@@ -8,7 +8,8 @@ public:
     virtual ~TFileDialogs();
 
     // An empty result means the user cancelled.
-    virtual QString getOpenFileName(const QString& title, const QString& filter, const QString& directory) = 0;
+    virtual QString getOpenFileName(const QString& title, const QString& filter,
+                                    const QString& directory) = 0;
     // defaultSuffix (without the dot) is appended when the typed name has none.
     virtual QString getSaveFileName(const QString& title, const QString& filter, const QString& directory,
                                     const QString& defaultSuffix) = 0;
@@ -18,4 +19,6 @@ public:
     static void setInstance(TFileDialogs* dialogs);
 };
 
-inline TFileDialogs& FileDialogs() { return TFileDialogs::instance(); }
+inline TFileDialogs& FileDialogs() {
+    return TFileDialogs::instance();
+}

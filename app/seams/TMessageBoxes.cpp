@@ -13,7 +13,9 @@ TMessageBoxes& TMessageBoxes::instance() {
     return installed ? *installed : real;
 }
 
-void TMessageBoxes::setInstance(TMessageBoxes* boxes) { installed = boxes; }
+void TMessageBoxes::setInstance(TMessageBoxes* boxes) {
+    installed = boxes;
+}
 
 QString TMessageBoxes::defaultCaption(Kind kind) {
     switch (kind) {

@@ -32,4 +32,6 @@ public:
 };
 
 // Short hand for the installed boxes.
-inline TMessageBoxes& MessageBoxes() { return TMessageBoxes::instance(); }
+inline TMessageBoxes& MessageBoxes() {
+    return TMessageBoxes::instance();
+}

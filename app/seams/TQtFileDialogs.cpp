@@ -3,7 +3,8 @@
 #include <QApplication>
 #include <QFileDialog>
 
-QString TQtFileDialogs::getOpenFileName(const QString& title, const QString& filter, const QString& directory) {
+QString TQtFileDialogs::getOpenFileName(const QString& title, const QString& filter,
+                                        const QString& directory) {
     QFileDialog dialog(QApplication::activeWindow(), title, directory, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -40,8 +40,8 @@ void TQtMessageBoxes::plain(const QString& text, const QString& caption) {
 }
 
 bool TQtMessageBoxes::confirmOkCancel(const QString& text, const QString& caption) {
-    return runBox(QMessageBox::Question, Kind::Confirmation, text, caption, QMessageBox::Ok | QMessageBox::Cancel,
-                  QMessageBox::Ok) == QMessageBox::Ok;
+    return runBox(QMessageBox::Question, Kind::Confirmation, text, caption,
+                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) == QMessageBox::Ok;
 }
 
 TMessageBoxes::Answer TQtMessageBoxes::confirmYesNoCancel(const QString& text, const QString& caption) {

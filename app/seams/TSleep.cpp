@@ -15,4 +15,6 @@ void TSleep::ms(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-void TSleep::setHandler(Handler handler) { installed = handler; }
+void TSleep::setHandler(Handler handler) {
+    installed = handler;
+}

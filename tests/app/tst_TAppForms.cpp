@@ -28,13 +28,12 @@ void tst_TAppForms::shouldCreateWindowsOnceInOrder() {
     qputenv("TEMP", QFile::encodeName(temp.path()));
     TAppForms forms;
     forms.create();
-    QCOMPARE(forms.CreationOrder,
-             (QStringList{"MainFrm", "DBEditFrm", "ProgressFrm", "LineTestFrm", "ShowNoteForm", "AboutForm",
-                          "FindKeyFrm"}));
+    QCOMPARE(forms.CreationOrder, (QStringList{"MainFrm", "DBEditFrm", "ProgressFrm", "LineTestFrm",
+                                               "ShowNoteForm", "AboutForm", "FindKeyFrm"}));
     QCOMPARE(forms.MainFrm->ProgressFrm, forms.ProgressFrm);
     QCOMPARE(forms.MainFrm->AboutForm, forms.AboutForm);
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{forms.ProgressFrm, forms.LineTestFrm, forms.ShowNoteForm, forms.AboutForm}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{forms.ProgressFrm, forms.LineTestFrm,
+                                                           forms.ShowNoteForm, forms.AboutForm}) {
         QVERIFY(!window->isVisible());
         QCOMPARE(window->parent(), forms.MainFrm);
         QVERIFY(window->isWindow());

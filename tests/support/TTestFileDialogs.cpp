@@ -1,8 +1,12 @@
 #include "TTestFileDialogs.h"
 
-TTestFileDialogs::TTestFileDialogs() { TFileDialogs::setInstance(this); }
+TTestFileDialogs::TTestFileDialogs() {
+    TFileDialogs::setInstance(this);
+}
 
-TTestFileDialogs::~TTestFileDialogs() { TFileDialogs::setInstance(nullptr); }
+TTestFileDialogs::~TTestFileDialogs() {
+    TFileDialogs::setInstance(nullptr);
+}
 
 QString TTestFileDialogs::getOpenFileName(const QString& title, const QString& filter, const QString&) {
     asked.append({false, title, filter});

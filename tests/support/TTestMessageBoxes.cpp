@@ -1,8 +1,12 @@
 #include "TTestMessageBoxes.h"
 
-TTestMessageBoxes::TTestMessageBoxes() { TMessageBoxes::setInstance(this); }
+TTestMessageBoxes::TTestMessageBoxes() {
+    TMessageBoxes::setInstance(this);
+}
 
-TTestMessageBoxes::~TTestMessageBoxes() { TMessageBoxes::setInstance(nullptr); }
+TTestMessageBoxes::~TTestMessageBoxes() {
+    TMessageBoxes::setInstance(nullptr);
+}
 
 void TTestMessageBoxes::record(Kind kind, const QString& text, const QString& caption) {
     shown.append({kind, caption.isEmpty() ? defaultCaption(kind) : caption, text});
@@ -12,7 +16,9 @@ TMessageBoxes::Answer TTestMessageBoxes::nextAnswer(Answer fallback) {
     return answers.isEmpty() ? fallback : answers.takeFirst();
 }
 
-void TTestMessageBoxes::error(const QString& text, const QString& caption) { record(Kind::Error, text, caption); }
+void TTestMessageBoxes::error(const QString& text, const QString& caption) {
+    record(Kind::Error, text, caption);
+}
 
 void TTestMessageBoxes::warning(const QString& text, const QString& caption) {
     record(Kind::Warning, text, caption);
@@ -22,7 +28,9 @@ void TTestMessageBoxes::information(const QString& text, const QString& caption)
     record(Kind::Information, text, caption);
 }
 
-void TTestMessageBoxes::plain(const QString& text, const QString& caption) { record(Kind::Plain, text, caption); }
+void TTestMessageBoxes::plain(const QString& text, const QString& caption) {
+    record(Kind::Plain, text, caption);
+}
 
 bool TTestMessageBoxes::confirmOkCancel(const QString& text, const QString& caption) {
     record(Kind::Confirmation, text, caption);
