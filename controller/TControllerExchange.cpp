@@ -42,19 +42,27 @@ bool TControllerExchange::ReplyIsValid(const TFrame& reply, const TFrame& reques
     return FrameChecksum(reply, size - 1) == reply[size - 1];
 }
 
+TControllerExchange::Ack TControllerExchange::SendAndReadAck(const TFrame& request, int requestSize,
+                                                             TFrame& reply) {
+    if (!PortWrite(request.data(), requestSize))
+        return Ack::PortFailure;
+    TSleep::ms(WaitMs);
+    FillFrame(reply);
+    if (!PortRead(reply.data(), 1))
+        return Ack::PortFailure;
+    return reply[0] == Frame::Ack ? Ack::Given : Ack::Refused;
+}
+
 TControllerExchange::Outcome TControllerExchange::Query(TFrame& request, int requestSize, TFrame& reply,
                                                         const QueryShape& shape) {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         // Not guarded: a closed port ends the user's action through the general error report.
         if (shape.discardBefore)
             dataPort.DiscardInput();
-        if (!PortWrite(request.data(), requestSize))
+        const Ack ack = SendAndReadAck(request, requestSize, reply);
+        if (ack == Ack::PortFailure)
             return Outcome::PortFailure;
-        TSleep::ms(WaitMs);
-        FillFrame(reply);
-        if (!PortRead(reply.data(), 1))
-            return Outcome::PortFailure;
-        if (reply[0] != Frame::Ack) {
+        if (ack == Ack::Refused) {
             // A query that does not discard before each attempt would otherwise read the rest of
             // a refused answer as the next acknowledge.
             if (!shape.discardBefore) {
@@ -83,13 +91,10 @@ TControllerExchange::Outcome TControllerExchange::Command(TFrame& request, int r
                                                           const std::function<void()>& refused) {
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         dataPort.DiscardInput();
-        if (!PortWrite(request.data(), requestSize))
+        const Ack ack = SendAndReadAck(request, requestSize, reply);
+        if (ack == Ack::PortFailure)
             return Outcome::PortFailure;
-        TSleep::ms(WaitMs);
-        FillFrame(reply);
-        if (!PortRead(reply.data(), 1))
-            return Outcome::PortFailure;
-        if (reply[0] == Frame::Ack)
+        if (ack == Ack::Given)
             return Outcome::Done;
         if (refused)
             refused();

@@ -53,6 +53,10 @@ public:
     static bool ReplyIsValid(const TFrame& reply, const TFrame& request, const QueryShape& shape);
 
 private:
+    enum class Ack { Given, Refused, PortFailure };
+    // The opening of every attempt: the request out, the pause, the acknowledge byte in.
+    Ack SendAndReadAck(const TFrame& request, int requestSize, TFrame& reply);
+
     TSerDataPort& dataPort;
     unsigned char& frameSequence;
 };
