@@ -302,7 +302,10 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
     restore();
 }
 
-void TKeyListStore::copyAtomically(const QString& target) {
+void TKeyListStore::copyAtomically(const QString& requested) {
+    // Through a link the file it points to is replaced, not the link itself.
+    const QString canonical = QFileInfo(requested).canonicalFilePath();
+    const QString target = canonical.isEmpty() ? requested : canonical;
     const QFileInfo info(target);
     const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
     const auto refuse = [&shown](const QString& why) {

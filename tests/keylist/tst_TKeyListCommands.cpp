@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <stdexcept>
@@ -102,6 +103,20 @@ private slots:
         QCOMPARE(f.dialogs.asked.size(), 2);
         QVERIFY(!f.commands.KeyListModified());
         QVERIFY(TDbfBytes(first).record(1).contains("Changed"));
+    }
+
+    void shouldSaveThroughALinkIntoTheFileItPointsTo() {
+        TCommandsFixture f;
+        f.commands.New();
+        const QString real = f.saveAs("real.dbf");
+        const QString link = f.filePath("link.dbf");
+        QVERIFY(QFile::link(real, link));
+        f.dialogs.queueAnswer(link);
+        f.host.info = QStringLiteral("Through link");
+        f.commands.MarkChanged();
+        QVERIFY(f.commands.SaveAs());
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(TDbfBytes(real).record(1).contains("Through link"));
     }
 
     void shouldAskForANameWhenSavingANewList() {
