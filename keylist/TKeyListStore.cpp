@@ -232,7 +232,24 @@ void TKeyListStore::CheckKeyList(const QString& path) {
     table.First();
     if (!table.FieldByName(QStringLiteral("KEYTYPE"))->AsString().trimmed().isEmpty())
         throw refuse(QStringLiteral("its first record is a key, not the header record"));
+    // One record per controller slot, or a transfer would leave slots out or fill slots nobody chose.
+    const int masters = viewCount(table, MasterFilter);
+    const int slaves = viewCount(table, SlaveFilter);
+    if (masters != MasterSlots || slaves != SlaveSlots)
+        throw refuse(QStringLiteral("it holds %1 master and %2 slave key records instead of %3 and %4")
+                         .arg(masters)
+                         .arg(slaves)
+                         .arg(MasterSlots)
+                         .arg(SlaveSlots));
     table.Close();
+}
+
+int TKeyListStore::viewCount(TDbfTable& table, const QString& filter) {
+    table.SetFilter(filter);
+    table.SetFiltered(true);
+    const int count = table.RowCount();
+    table.SetFiltered(false);
+    return count;
 }
 
 TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {

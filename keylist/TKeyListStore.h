@@ -87,6 +87,7 @@ private:
     void openView(TDbfTable& view, const QString& path);
     void createRecords();
     void copyAtomically(const QString& target);
+    static int viewCount(TDbfTable& table, const QString& filter);
 
     TDbfTable& master;
     TDbfTable& slave;

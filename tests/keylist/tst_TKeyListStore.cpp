@@ -259,6 +259,9 @@ private slots:
                                    << "not the header record";
         QTest::newRow("missing file") << "missing"
                                       << "does not exist";
+        QTest::newRow("slot records miscounted")
+            << "miscounted"
+            << "holds 9 master and 127 slave key records instead of 8 and 128";
     }
     void shouldRefuseAFileThatIsNotAKeyList() {
         QFETCH(QString, kind);
@@ -292,12 +295,14 @@ private slots:
                 table.InsertRecord({QVariant(), QVariant(), "x", QString(), QVariant(), "y"});
                 table.Close();
             }
-        } else if (kind == "noheader") {
+        } else if (kind == "noheader" || kind == "miscounted") {
             QFile::copy(good, bad);
             TDbfTable table;
             table.SetTableName(bad);
             table.Open();
             table.First();
+            if (kind == "miscounted")
+                table.Last();
             table.Edit();
             table.FieldByName("KEYTYPE")->SetAsString("M");
             table.Post();
