@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
@@ -345,8 +346,14 @@ void TKeyListStore::copyAtomically(const QString& requested) {
     if (result <= 0 || size <= 0)
         throw refuse(master.LastError().isEmpty() ? QStringLiteral("the table could not be written")
                                                   : master.LastError());
-    if (info.exists())
+    if (info.exists()) {
         QFile::setPermissions(staged, QFile::permissions(target));
+    } else {
+        // A new file gets the mode the user's umask asks for, not the staging file's owner-only one.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(QFile::encodeName(staged).constData(), 0666 & ~mask);
+    }
     syncPath(staged, O_RDONLY);
     if (::rename(QFile::encodeName(staged).constData(),
                  QFile::encodeName(info.absoluteFilePath()).constData()) != 0)

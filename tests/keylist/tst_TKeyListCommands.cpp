@@ -10,6 +10,8 @@
 
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 using Answer = TMessageBoxes::Answer;
 using Kind = TMessageBoxes::Kind;
 
@@ -86,6 +88,11 @@ private slots:
         QCOMPARE(f.commands.KeyListPath(), door2);
         QVERIFY(!f.commands.SaveAsPending());
         QCOMPARE(TDbfBytes(door2).recordCount(), 137);
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        struct stat saved {};
+        QCOMPARE(::stat(QFile::encodeName(door2).constData(), &saved), 0);
+        QCOMPARE(saved.st_mode & 0777, 0666 & ~mask);
     }
 
     void shouldWriteNothingWhenSaveAsIsCancelled() {
