@@ -1,10 +1,10 @@
-#include "TAboutForm.h"
+#include "app/TAboutForm.h"
 
-#include "TErrorReport.h"
-#include "TLicenseFile.h"
-#include "TLinkLabel.h"
-#include "TMessageBoxes.h"
-#include "TShowNoteForm.h"
+#include "app/TLicenseFile.h"
+#include "app/TLinkLabel.h"
+#include "app/TShowNoteForm.h"
+#include "seams/TErrorReport.h"
+#include "seams/TMessageBoxes.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TVersionInfo.h"
+#include "app/TVersionInfo.h"
 
 #include <QDialog>
 

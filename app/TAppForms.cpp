@@ -1,13 +1,13 @@
-#include "TAppForms.h"
+#include "app/TAppForms.h"
 
-#include "TAboutForm.h"
-#include "TDBEditFrm.h"
-#include "TFindKeyFrm.h"
-#include "TLineTestFrm.h"
-#include "TMainFrm.h"
-#include "TProgressFrm.h"
-#include "TSerComPort.h"
-#include "TShowNoteForm.h"
+#include "app/TAboutForm.h"
+#include "app/TMainFrm.h"
+#include "app/TProgressFrm.h"
+#include "app/TShowNoteForm.h"
+#include "controller/ui/TLineTestFrm.h"
+#include "keylist/ui/TDBEditFrm.h"
+#include "keylist/ui/TFindKeyFrm.h"
+#include "serial/TSerComPort.h"
 
 TAppForms::TAppForms() = default;
 

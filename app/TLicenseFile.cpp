@@ -1,4 +1,4 @@
-#include "TLicenseFile.h"
+#include "app/TLicenseFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "TLinkLabel.h"
+#include "app/TLinkLabel.h"
 
 #include <QMouseEvent>
 

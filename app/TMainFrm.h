@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TControllerHost.h"
-#include "TKeyListHost.h"
-#include "TScreenScale.h"
+#include "controller/TControllerHost.h"
+#include "keylist/TKeyListHost.h"
+#include "seams/ui/TScreenScale.h"
 
 #include <QColor>
 #include <QMainWindow>

@@ -1,13 +1,13 @@
 // The main window's share of the controller link: the port, the information and key-transfer
 // actions, the line test. Each handler hands its work to the controller classes.
-#include "TMainFrm.h"
+#include "app/TMainFrm.h"
 
-#include "TControllerCommands.h"
-#include "TControllerPort.h"
-#include "TDbfKeyView.h"
-#include "TErrorReport.h"
-#include "TLineTestFrm.h"
-#include "TSerComPort.h"
+#include "controller/TControllerCommands.h"
+#include "controller/TControllerPort.h"
+#include "controller/TDbfKeyView.h"
+#include "controller/ui/TLineTestFrm.h"
+#include "seams/TErrorReport.h"
+#include "serial/TSerComPort.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,17 +1,17 @@
 // The main window's key-list handlers: each a few lines that call the key-list store, its
 // commands and dialogs (keylist/). Kept apart from TMainFrm.cpp, which the other parts extend.
-#include "TMainFrm.h"
+#include "app/TMainFrm.h"
 
-#include "TDBEditFrm.h"
-#include "TDbfEnv.h"
-#include "TDbfTable.h"
-#include "TErrorReport.h"
-#include "TFindKeyFrm.h"
-#include "TKeyGrid.h"
-#include "TKeyListCommands.h"
-#include "TKeyListStore.h"
-#include "TMessageBoxes.h"
-#include "TProgressFrm.h"
+#include "app/TProgressFrm.h"
+#include "dbf/TDbfEnv.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListStore.h"
+#include "keylist/ui/TDBEditFrm.h"
+#include "keylist/ui/TFindKeyFrm.h"
+#include "keylist/ui/TKeyGrid.h"
+#include "seams/TErrorReport.h"
+#include "seams/TMessageBoxes.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The main window's printing handlers: the key-list report, its templates, the filters that hold
 // while its pages are built, and the variables it asks for. Kept apart from TMainFrm.cpp.
-#include "TMainFrm.h"
+#include "app/TMainFrm.h"
 
-#include "TDbfTable.h"
-#include "TErrorReport.h"
-#include "TKeyListCommands.h"
-#include "TrpDBDataSet.h"
-#include "TrpDbfTableRows.h"
-#include "TrpReport.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListCommands.h"
+#include "report/TrpDBDataSet.h"
+#include "report/TrpDbfTableRows.h"
+#include "report/TrpReport.h"
+#include "seams/TErrorReport.h"
 
 #include <QAction>
 #include <QCoreApplication>

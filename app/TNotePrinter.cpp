@@ -1,4 +1,4 @@
-#include "TNotePrinter.h"
+#include "app/TNotePrinter.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

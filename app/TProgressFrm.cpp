@@ -1,4 +1,4 @@
-#include "TProgressFrm.h"
+#include "app/TProgressFrm.h"
 
 #include <QApplication>
 #include <QFrame>

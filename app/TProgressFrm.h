@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TScreenScale.h"
+#include "seams/ui/TScreenScale.h"
 
 #include <QWidget>
 

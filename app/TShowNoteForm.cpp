@@ -1,7 +1,7 @@
-#include "TShowNoteForm.h"
+#include "app/TShowNoteForm.h"
 
-#include "TErrorReport.h"
-#include "TNotePrinter.h"
+#include "app/TNotePrinter.h"
+#include "seams/TErrorReport.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
-#include "TSingleInstance.h"
+#include "app/TSingleInstance.h"
 
-#include "TMessageBoxes.h"
+#include "seams/TMessageBoxes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "TSplashForm.h"
+#include "app/TSplashForm.h"
 
 #include <QFrame>
 #include <QLabel>

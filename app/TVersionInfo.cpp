@@ -1,4 +1,4 @@
-#include "TVersionInfo.h"
+#include "app/TVersionInfo.h"
 
 #include <QFile>
 #include <QList>

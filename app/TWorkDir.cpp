@@ -1,4 +1,4 @@
-#include "TWorkDir.h"
+#include "app/TWorkDir.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,9 +1,13 @@
-#include "TAppForms.h"
-#include "TDbfEngine.h"
-#include "TErrorReport.h"
-#include "TMainFrm.h"
-#include "TSingleInstance.h"
-#include "TSplashForm.h"
+#include "app/TAppForms.h"
+#include "app/TMainFrm.h"
+#include "app/TSingleInstance.h"
+#include "app/TSplashForm.h"
+#include "dbf/TDbfEngine.h"
+#include "report/ui/TrpPreviewFrm.h"
+#include "seams/TErrorReport.h"
+#include "seams/TMessageBoxes.h"
+#include "seams/ui/TQtSeams.h"
+#include "serial/ui/TQtPortChooser.h"
 
 #include <QApplication>
 
@@ -12,6 +16,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(TErrorReport::applicationTitle());
+    TQtSeams::install();
+    TQtPortChooser::installAsStandard();
+    TrpPreviewFrm::installAsStandard();
 
     // The lock stays held until this instance ends.
     TSingleInstance instance;
@@ -29,9 +36,14 @@ int main(int argc, char* argv[]) {
     TErrorReport::run([&forms] { forms.create(); });
     splash.reset();
 
+    // The main window's first need loaded the table engine; without it nothing can work.
+    if (DbfEngine().LoadFailed()) {
+        MessageBoxes().error(DbfEngine().LoadError());
+        instance.release();
+        return 1;
+    }
     int result = 1;
-    // A missing table engine has been reported while the main window was made; nothing can work.
-    if (forms.MainFrm && !DbfEngine().TerminateRequested()) {
+    if (forms.MainFrm) {
         TMainFrm* mainFrm = forms.MainFrm;
         connectHandler(&instance, &TSingleInstance::raiseRequested, mainFrm,
                        [mainFrm] { mainFrm->RestoreAndRaise(); });

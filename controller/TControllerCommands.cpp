@@ -1,8 +1,8 @@
-#include "TControllerCommands.h"
+#include "controller/TControllerCommands.h"
 
-#include "TControllerHost.h"
-#include "TKeyView.h"
-#include "TMessageBoxes.h"
+#include "controller/TControllerHost.h"
+#include "controller/TKeyView.h"
+#include "seams/TMessageBoxes.h"
 
 const QString TControllerCommands::AcceptedVersionText = QStringLiteral("VELM Tarvikon v.1.0");
 const QString TControllerCommands::MaxMasterKeysText = QStringLiteral("8");

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TControllerExchange.h"
-#include "TControllerInfo.h"
-#include "TKeyTransfer.h"
+#include "controller/TControllerExchange.h"
+#include "controller/TControllerInfo.h"
+#include "controller/TKeyTransfer.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
-#include "TControllerExchange.h"
+#include "controller/TControllerExchange.h"
 
-#include "ESerException.h"
-#include "TMessageBoxes.h"
-#include "TSerDataPort.h"
-#include "TSleep.h"
+#include "seams/TMessageBoxes.h"
+#include "seams/TSleep.h"
+#include "serial/ESerException.h"
+#include "serial/TSerDataPort.h"
 
 const QString TControllerExchange::WriteErrorText = QStringLiteral("Error writing data from COM port.");
 const QString TControllerExchange::ReadErrorText = QStringLiteral("Error reading data from COM port.");

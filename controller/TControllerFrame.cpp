@@ -1,4 +1,4 @@
-#include "TControllerFrame.h"
+#include "controller/TControllerFrame.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TControllerPortOpener.h"
-#include "TTransferProgress.h"
+#include "controller/TControllerPortOpener.h"
+#include "controller/TTransferProgress.h"
 
 #include <QString>
 

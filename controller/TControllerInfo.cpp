@@ -1,10 +1,10 @@
-#include "TControllerInfo.h"
+#include "controller/TControllerInfo.h"
 
-#include "TControllerExchange.h"
-#include "TControllerPortOpener.h"
-#include "TMessageBoxes.h"
-#include "TSerDataPort.h"
-#include "TWireText.h"
+#include "controller/TControllerExchange.h"
+#include "controller/TControllerPortOpener.h"
+#include "controller/TWireText.h"
+#include "seams/TMessageBoxes.h"
+#include "serial/TSerDataPort.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "TControllerPort.h"
+#include "controller/TControllerPort.h"
 
-#include "TSerCustomComPort.h"
+#include "serial/TSerCustomComPort.h"
 
 #include <exception>
 

@@ -1,7 +1,7 @@
-#include "TDbfKeyView.h"
+#include "controller/TDbfKeyView.h"
 
-#include "TDbfField.h"
-#include "TDbfTable.h"
+#include "dbf/TDbfField.h"
+#include "dbf/TDbfTable.h"
 
 #include <algorithm>
 #include <utility>

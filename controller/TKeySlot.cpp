@@ -1,6 +1,6 @@
-#include "TKeySlot.h"
+#include "controller/TKeySlot.h"
 
-#include "TWireText.h"
+#include "controller/TWireText.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TControllerFrame.h"
+#include "controller/TControllerFrame.h"
 
 #include <QString>
 

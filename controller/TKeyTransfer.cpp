@@ -1,13 +1,13 @@
-#include "TKeyTransfer.h"
+#include "controller/TKeyTransfer.h"
 
-#include "TControllerExchange.h"
-#include "TControllerPortOpener.h"
-#include "TKeySlot.h"
-#include "TKeyView.h"
-#include "TMessageBoxes.h"
-#include "TSerDataPort.h"
-#include "TSleep.h"
-#include "TTransferProgress.h"
+#include "controller/TControllerExchange.h"
+#include "controller/TControllerPortOpener.h"
+#include "controller/TKeySlot.h"
+#include "controller/TKeyView.h"
+#include "controller/TTransferProgress.h"
+#include "seams/TMessageBoxes.h"
+#include "seams/TSleep.h"
+#include "serial/TSerDataPort.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TKeySlot.h"
+#include "controller/TKeySlot.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
-#include "DbeEngine.h"
+#include "dbfeng/DbeEngine.h"
 
-#include "DbeHooks.h"
-#include "DbeText.h"
+#include "dbfeng/DbeHooks.h"
+#include "dbfeng/DbeText.h"
 
 #include <algorithm>
 #include <cerrno>

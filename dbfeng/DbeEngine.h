@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DbeFile.h"
-#include "DbeWorkArea.h"
+#include "dbfeng/DbeFile.h"
+#include "dbfeng/DbeWorkArea.h"
 
 #include <map>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "DbeExpression.h"
+#include "dbfeng/DbeExpression.h"
 
-#include "DbeText.h"
+#include "dbfeng/DbeText.h"
 
 #include <algorithm>
 #include <cmath>

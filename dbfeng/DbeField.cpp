@@ -1,6 +1,6 @@
-#include "DbeField.h"
+#include "dbfeng/DbeField.h"
 
-#include "DbeText.h"
+#include "dbfeng/DbeText.h"
 
 int dbeFindField(const DbeLayout& layout, const std::string& name) {
     for (size_t i = 0; i < layout.size(); ++i)

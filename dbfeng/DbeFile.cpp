@@ -1,7 +1,7 @@
-#include "DbeFile.h"
+#include "dbfeng/DbeFile.h"
 
-#include "DbeHeader.h"
-#include "DbeHooks.h"
+#include "dbfeng/DbeHeader.h"
+#include "dbfeng/DbeHooks.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "DbeHeader.h"
+#include "dbfeng/DbeHeader.h"
 
 #include <cstring>
 

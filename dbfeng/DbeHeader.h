@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DbeField.h"
+#include "dbfeng/DbeField.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "DbeHooks.h"
+#include "dbfeng/DbeHooks.h"
 
-#include "DbeText.h"
+#include "dbfeng/DbeText.h"
 
 #include <cstdio>
 #include <cstring>

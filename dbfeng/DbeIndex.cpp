@@ -1,7 +1,7 @@
-#include "DbeIndex.h"
+#include "dbfeng/DbeIndex.h"
 
-#include "DbeFile.h"
-#include "DbeText.h"
+#include "dbfeng/DbeFile.h"
+#include "dbfeng/DbeText.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DbeExpression.h"
+#include "dbfeng/DbeExpression.h"
 
 #include <memory>
 #include <string>

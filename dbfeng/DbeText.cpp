@@ -1,4 +1,4 @@
-#include "DbeText.h"
+#include "dbfeng/DbeText.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "DbeWorkArea.h"
+#include "dbfeng/DbeWorkArea.h"
 
-#include "DbeFile.h"
+#include "dbfeng/DbeFile.h"
 
 bool DbeWorkArea::visible(int r, bool hideDeleted) const {
     if (r < 1 || r > file->recordCount())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DbeExpression.h"
-#include "DbeIndex.h"
+#include "dbfeng/DbeExpression.h"
+#include "dbfeng/DbeIndex.h"
 
 #include <memory>
 #include <string>

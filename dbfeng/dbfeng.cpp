@@ -1,7 +1,7 @@
-#include "dbfeng.h"
+#include "dbfeng/dbfeng.h"
 
-#include "DbeEngine.h"
-#include "DbeText.h"
+#include "dbfeng/DbeEngine.h"
+#include "dbfeng/DbeText.h"
 
 #include <cstring>
 #include <new>

@@ -1,9 +1,9 @@
-#include "TKeyListCommands.h"
+#include "keylist/TKeyListCommands.h"
 
-#include "TFileDialogs.h"
-#include "TKeyListHost.h"
-#include "TKeyListStore.h"
-#include "TMessageBoxes.h"
+#include "keylist/TKeyListHost.h"
+#include "keylist/TKeyListStore.h"
+#include "seams/TFileDialogs.h"
+#include "seams/TMessageBoxes.h"
 
 #include <QDir>
 #include <QFileInfo>

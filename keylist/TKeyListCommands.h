@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TKeyListHost.h"
+#include "keylist/TKeyListHost.h"
 
 #include <QString>
 

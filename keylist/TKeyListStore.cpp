@@ -1,8 +1,8 @@
-#include "TKeyListStore.h"
+#include "keylist/TKeyListStore.h"
 
-#include "EDbfError.h"
-#include "TDbfTable.h"
-#include "TKeyListHost.h"
+#include "dbf/EDbfError.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListHost.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,7 @@
-#include "TKeyTableModel.h"
+#include "keylist/TKeyTableModel.h"
 
-#include "TDbfTable.h"
-#include "TKeyListStore.h"
-
-#include <QFont>
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListStore.h"
 
 namespace {
 const char* const Titles[] = {"#", "Key code", "Active", "Memo"};
@@ -100,11 +98,6 @@ QVariant TKeyTableModel::headerData(int section, Qt::Orientation orientation, in
         return Title(section);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
-    case Qt::FontRole: {
-        QFont font;
-        font.setBold(true);
-        return font;
-    }
     default:
         return QVariant();
     }

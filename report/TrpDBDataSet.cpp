@@ -1,6 +1,6 @@
-#include "TrpDBDataSet.h"
+#include "report/TrpDBDataSet.h"
 
-#include "TrpRowSource.h"
+#include "report/TrpRowSource.h"
 
 TrpDBDataSet::TrpDBDataSet(const QString& name, QObject* parent) : QObject(parent) {
     setObjectName(name);

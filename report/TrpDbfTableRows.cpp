@@ -1,6 +1,6 @@
-#include "TrpDbfTableRows.h"
+#include "report/TrpDbfTableRows.h"
 
-#include "TDbfTable.h"
+#include "dbf/TDbfTable.h"
 
 bool TrpDbfTableRows::IsActive() const {
     return table.Active();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TrpRowSource.h"
+#include "report/TrpRowSource.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "TrpPages.h"
+#include "report/TrpPages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

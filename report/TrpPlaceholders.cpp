@@ -1,6 +1,6 @@
-#include "TrpPlaceholders.h"
+#include "report/TrpPlaceholders.h"
 
-#include "ERpTemplateError.h"
+#include "report/ERpTemplateError.h"
 
 #include <QRegularExpression>
 

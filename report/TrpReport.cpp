@@ -1,14 +1,12 @@
-#include "TrpReport.h"
+#include "report/TrpReport.h"
 
-#include "ERpTemplateError.h"
-#include "TMessageBoxes.h"
-#include "TrpDBDataSet.h"
-#include "TrpPages.h"
-#include "TrpPlaceholders.h"
-#include "TrpPreviewFrm.h"
-#include "TrpRowSource.h"
+#include "report/ERpTemplateError.h"
+#include "report/TrpDBDataSet.h"
+#include "report/TrpPages.h"
+#include "report/TrpPlaceholders.h"
+#include "report/TrpRowSource.h"
+#include "seams/TMessageBoxes.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
@@ -17,6 +15,11 @@
 #include <QPdfWriter>
 
 namespace {
+
+TrpReport::PreviewHook& standardPreview() {
+    static TrpReport::PreviewHook preview;
+    return preview;
+}
 
 TrpReport::PreviewHook& previewHook() {
     static TrpReport::PreviewHook hook;
@@ -50,6 +53,10 @@ TrpReport::~TrpReport() = default;
 
 void TrpReport::SetPreviewHook(PreviewHook hook) {
     previewHook() = std::move(hook);
+}
+
+void TrpReport::SetStandardPreview(PreviewHook preview) {
+    standardPreview() = std::move(preview);
 }
 
 void TrpReport::AddDataSet(TrpDBDataSet* dataSet) {
@@ -224,17 +231,6 @@ void TrpReport::ShowPreview() {
         return;
     if (previewHook())
         previewHook()(*this);
-    else
-        OpenPreviewWindow();
-}
-
-void TrpReport::OpenPreviewWindow() {
-    auto* window = new TrpPreviewFrm(*this, pages, QApplication::activeWindow());
-    if (ModalPreview) {
-        window->exec();
-        delete window;
-    } else {
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-    }
+    else if (standardPreview())
+        standardPreview()(*this);
 }

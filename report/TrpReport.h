@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "TrpTemplate.h"
+#include "report/TrpTemplate.h"
 
 class TrpDBDataSet;
 class TrpPages;
@@ -78,9 +78,12 @@ public:
     int PageCount() const;
     QString PreviewCaption() const;
 
-    // Where ShowPreview hands its pages; tests install their own. nullptr restores the window.
+    // Where ShowPreview hands its pages; tests install their own. nullptr restores the standard one.
     using PreviewHook = std::function<void(TrpReport& report)>;
     static void SetPreviewHook(PreviewHook hook);
+    // The standard preview: the windowed program installs its preview window here; without one
+    // ShowPreview only builds the pages.
+    static void SetStandardPreview(PreviewHook preview);
 
 private:
     void ReportFault(QString path, const QString& fault); // by value: it clears what path may refer to
@@ -90,7 +93,6 @@ private:
     QString ExpandBand(const TrpTemplate::Item& band, bool* hadRows);
     TrpDBDataSet* FindDataSet(const QString& name) const;
     QStringList DataSetNames() const;
-    void OpenPreviewWindow();
 
     std::vector<TrpDBDataSet*> dataSets;
     std::optional<TrpTemplate> loaded;

@@ -1,7 +1,7 @@
-#include "TrpTemplate.h"
+#include "report/TrpTemplate.h"
 
-#include "ERpTemplateError.h"
-#include "TrpPlaceholders.h"
+#include "report/ERpTemplateError.h"
+#include "report/TrpPlaceholders.h"
 
 #include <QFile>
 #include <QFileInfo>

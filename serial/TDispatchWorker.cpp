@@ -1,6 +1,6 @@
-#include "TDispatchWorker.h"
+#include "serial/TDispatchWorker.h"
 
-#include "TSerBaseDispatcher.h"
+#include "serial/TSerBaseDispatcher.h"
 
 namespace {
 constexpr int WakeIntervalMs = 50;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSerDispatcherThread.h"
+#include "serial/TSerDispatcherThread.h"
 
 // Moves received bytes into the receive ring on each device event, and at least every 50 ms.
 class TDispatchWorker : public TSerDispatcherThread {

@@ -1,6 +1,6 @@
-#include "TEventWorker.h"
+#include "serial/TEventWorker.h"
 
-#include "TSerBaseDispatcher.h"
+#include "serial/TSerBaseDispatcher.h"
 
 namespace {
 // While the receive ring is full the device is not watched, or its pending bytes would wake

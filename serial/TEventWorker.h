@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSerDispatcherThread.h"
+#include "serial/TSerDispatcherThread.h"
 
 // Waits for device events and hands each to the dispatch worker.
 class TEventWorker : public TSerDispatcherThread {

@@ -1,9 +1,10 @@
-#include "TSerBaseDispatcher.h"
+#include "serial/TSerBaseDispatcher.h"
 
-#include "TDispatchWorker.h"
-#include "TEventWorker.h"
-#include "TSerErrors.h"
-#include "TTransmitWorker.h"
+#include "seams/TWaitHook.h"
+#include "serial/TDispatchWorker.h"
+#include "serial/TEventWorker.h"
+#include "serial/TSerErrors.h"
+#include "serial/TTransmitWorker.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -317,7 +318,7 @@ bool TSerBaseDispatcher::WaitForWorker(TSerDispatcherThread* worker, int timeout
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         if (gui)
-            QCoreApplication::processEvents();
+            TWaitHook::pump();
         if (worker->HasEnded())
             return true;
         if (timeoutMs >= 0 && std::chrono::steady_clock::now() >= deadline)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TSerDeviceTypes.h"
-#include "TSerSignal.h"
+#include "serial/TSerDeviceTypes.h"
+#include "serial/TSerSignal.h"
 
 #include <atomic>
 #include <memory>

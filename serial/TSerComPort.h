@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSerCustomComPort.h"
+#include "serial/TSerCustomComPort.h"
 
 // The port component the main window holds (DallasPort). The main window's layout gives it
 // Baud 9600 and AutoOpen false; everything else keeps the class defaults.

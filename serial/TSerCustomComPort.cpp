@@ -1,9 +1,9 @@
-#include "TSerCustomComPort.h"
+#include "serial/TSerCustomComPort.h"
 
-#include "TPortChooser.h"
-#include "TSerBaseDispatcher.h"
-#include "TSerErrors.h"
-#include "TSerPortMap.h"
+#include "seams/TPortChooser.h"
+#include "serial/TSerBaseDispatcher.h"
+#include "serial/TSerErrors.h"
+#include "serial/TSerPortMap.h"
 
 TSerCustomComPort::TSerCustomComPort(QObject* parent) : TSerBaseComponent(parent) {}
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TSerBaseComponent.h"
-#include "TSerDataPort.h"
-#include "TSerDeviceTypes.h"
+#include "serial/TSerBaseComponent.h"
+#include "serial/TSerDataPort.h"
+#include "serial/TSerDeviceTypes.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "TSerDispatcherThread.h"
+#include "serial/TSerDispatcherThread.h"
 
-#include "TSerBaseDispatcher.h"
+#include "serial/TSerBaseDispatcher.h"
 
 TSerDispatcherThread::~TSerDispatcherThread() {
     Join();

@@ -1,6 +1,6 @@
-#include "TSerErrors.h"
+#include "serial/TSerErrors.h"
 
-#include "ESerException.h"
+#include "serial/ESerException.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "TSerPortMap.h"
+#include "serial/TSerPortMap.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "TSerPosixDispatcher.h"
+#include "serial/TSerPosixDispatcher.h"
 
-#include "TSerErrors.h"
+#include "serial/TSerErrors.h"
 
 #include <cerrno>
 #include <fcntl.h>

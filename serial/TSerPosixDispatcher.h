@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSerBaseDispatcher.h"
+#include "serial/TSerBaseDispatcher.h"
 
 #include <termios.h>
 

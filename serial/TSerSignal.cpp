@@ -1,4 +1,4 @@
-#include "TSerSignal.h"
+#include "serial/TSerSignal.h"
 
 #include <chrono>
 

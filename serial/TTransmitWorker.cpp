@@ -1,6 +1,6 @@
-#include "TTransmitWorker.h"
+#include "serial/TTransmitWorker.h"
 
-#include "TSerBaseDispatcher.h"
+#include "serial/TSerBaseDispatcher.h"
 
 void TTransmitWorker::Execute() {
     layer.started.Raise();

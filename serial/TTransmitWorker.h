@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSerDispatcherThread.h"
+#include "serial/TSerDispatcherThread.h"
 
 // Writes the transmit ring to the device in the background.
 class TTransmitWorker : public TSerDispatcherThread {

@@ -1,8 +1,8 @@
 // A later start of the program as the single-instance test runs it:
 //   single_instance_helper second <key> <directory>  expects another instance, prints the boxes
 //   single_instance_helper hold <key> <directory>    becomes the first instance and waits
-#include "TSingleInstance.h"
-#include "TTestMessageBoxes.h"
+#include "app/TSingleInstance.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QCoreApplication>
 

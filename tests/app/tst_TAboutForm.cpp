@@ -1,8 +1,8 @@
-#include "TAboutForm.h"
-#include "TLicenseFile.h"
-#include "TLinkLabel.h"
-#include "TShowNoteForm.h"
-#include "TTestMessageBoxes.h"
+#include "app/TAboutForm.h"
+#include "app/TLicenseFile.h"
+#include "app/TLinkLabel.h"
+#include "app/TShowNoteForm.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QDesktopServices>
 #include <QDir>

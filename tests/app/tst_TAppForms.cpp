@@ -1,10 +1,10 @@
-#include "TAboutForm.h"
-#include "TAppForms.h"
-#include "TLineTestFrm.h"
-#include "TMainFrm.h"
-#include "TProgressFrm.h"
-#include "TShowNoteForm.h"
-#include "TSplashForm.h"
+#include "app/TAboutForm.h"
+#include "app/TAppForms.h"
+#include "app/TMainFrm.h"
+#include "app/TProgressFrm.h"
+#include "app/TShowNoteForm.h"
+#include "app/TSplashForm.h"
+#include "controller/ui/TLineTestFrm.h"
 
 #include <QBuffer>
 #include <QImageReader>

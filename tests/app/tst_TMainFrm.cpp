@@ -1,6 +1,6 @@
-#include "TErrorReport.h"
-#include "TMainFrm.h"
-#include "TTestMessageBoxes.h"
+#include "app/TMainFrm.h"
+#include "seams/TErrorReport.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QAction>
 #include <QFile>

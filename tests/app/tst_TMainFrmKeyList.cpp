@@ -1,11 +1,11 @@
-#include "TAppForms.h"
-#include "TDBEditFrm.h"
-#include "TDbfTable.h"
-#include "TFindKeyFrm.h"
-#include "TKeyListStore.h"
-#include "TMainFrm.h"
-#include "TTestFileDialogs.h"
-#include "TTestMessageBoxes.h"
+#include "app/TAppForms.h"
+#include "app/TMainFrm.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListStore.h"
+#include "keylist/ui/TDBEditFrm.h"
+#include "keylist/ui/TFindKeyFrm.h"
+#include "tests/support/TTestFileDialogs.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "TNotePrinter.h"
-#include "TShowNoteForm.h"
+#include "app/TNotePrinter.h"
+#include "app/TShowNoteForm.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "TProgressFrm.h"
+#include "app/TProgressFrm.h"
 
 #include <QLabel>
 #include <QProgressBar>

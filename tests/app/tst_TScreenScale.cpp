@@ -1,4 +1,4 @@
-#include "TScreenScale.h"
+#include "seams/ui/TScreenScale.h"
 
 #include <QFont>
 #include <QTest>

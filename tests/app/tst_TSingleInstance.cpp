@@ -1,6 +1,6 @@
-#include "TMainFrm.h"
-#include "TSingleInstance.h"
-#include "TTestMessageBoxes.h"
+#include "app/TMainFrm.h"
+#include "app/TSingleInstance.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,6 +1,6 @@
-#include "TAboutForm.h"
-#include "TSplashForm.h"
-#include "TVersionInfo.h"
+#include "app/TAboutForm.h"
+#include "app/TSplashForm.h"
+#include "app/TVersionInfo.h"
 
 #include <QLabel>
 #include <QtTest>

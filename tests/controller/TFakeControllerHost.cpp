@@ -1,4 +1,4 @@
-#include "TFakeControllerHost.h"
+#include "tests/controller/TFakeControllerHost.h"
 
 #include <algorithm>
 

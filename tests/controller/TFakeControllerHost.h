@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TControllerHost.h"
-#include "TFakeKeyView.h"
+#include "controller/TControllerHost.h"
+#include "tests/controller/TFakeKeyView.h"
 
 #include <QList>
 #include <QMap>

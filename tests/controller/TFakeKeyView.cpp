@@ -1,4 +1,4 @@
-#include "TFakeKeyView.h"
+#include "tests/controller/TFakeKeyView.h"
 
 #include <algorithm>
 

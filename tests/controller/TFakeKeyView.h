@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TKeyView.h"
+#include "controller/TKeyView.h"
 
 #include <QList>
 

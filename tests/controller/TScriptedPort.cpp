@@ -1,7 +1,7 @@
-#include "TScriptedPort.h"
+#include "tests/controller/TScriptedPort.h"
 
-#include "ESerException.h"
-#include "TControllerSim.h"
+#include "serial/ESerException.h"
+#include "tools/ctrlsim/TControllerSim.h"
 
 namespace {
 void requireOpen(bool open) {

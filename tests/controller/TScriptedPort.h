@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TSerDataPort.h"
+#include "serial/TSerDataPort.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,11 +1,11 @@
-#include "ESerException.h"
-#include "TControllerExchange.h"
-#include "TControllerInfo.h"
-#include "TControllerPortOpener.h"
-#include "TControllerSim.h"
-#include "TScriptedPort.h"
-#include "TSleep.h"
-#include "TTestMessageBoxes.h"
+#include "controller/TControllerExchange.h"
+#include "controller/TControllerInfo.h"
+#include "controller/TControllerPortOpener.h"
+#include "seams/TSleep.h"
+#include "serial/ESerException.h"
+#include "tests/controller/TScriptedPort.h"
+#include "tests/support/TTestMessageBoxes.h"
+#include "tools/ctrlsim/TControllerSim.h"
 
 #include <QtTest>
 

@@ -1,9 +1,9 @@
-#include "TControllerCommands.h"
-#include "TControllerSim.h"
-#include "TFakeControllerHost.h"
-#include "TScriptedPort.h"
-#include "TSleep.h"
-#include "TTestMessageBoxes.h"
+#include "controller/TControllerCommands.h"
+#include "seams/TSleep.h"
+#include "tests/controller/TFakeControllerHost.h"
+#include "tests/controller/TScriptedPort.h"
+#include "tests/support/TTestMessageBoxes.h"
+#include "tools/ctrlsim/TControllerSim.h"
 
 #include <QtTest>
 

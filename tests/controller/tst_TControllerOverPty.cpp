@@ -1,18 +1,18 @@
 // The controller link end to end: the real serial port on a pseudo-terminal, the simulator at the
 // far end, a real key list.
-#include "TControllerCommands.h"
-#include "TControllerHost.h"
-#include "TControllerPort.h"
-#include "TControllerSim.h"
-#include "TDbfKeyView.h"
-#include "TFakeKeyListHost.h"
-#include "TLineTestFrm.h"
-#include "TPtyController.h"
-#include "TSerComPort.h"
-#include "TSerStatusLight.h"
-#include "TSleep.h"
-#include "TTestMessageBoxes.h"
-#include "TTestPortChooser.h"
+#include "controller/TControllerCommands.h"
+#include "controller/TControllerHost.h"
+#include "controller/TControllerPort.h"
+#include "controller/TDbfKeyView.h"
+#include "controller/ui/TLineTestFrm.h"
+#include "seams/TSleep.h"
+#include "serial/TSerComPort.h"
+#include "serial/ui/TSerStatusLight.h"
+#include "tests/keylist/TFakeKeyListHost.h"
+#include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TTestPortChooser.h"
+#include "tools/ctrlsim/TControllerSim.h"
+#include "tools/ctrlsim/TPtyController.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "TKeySlot.h"
+#include "controller/TKeySlot.h"
 
 #include <QtTest>
 

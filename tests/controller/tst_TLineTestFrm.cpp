@@ -1,9 +1,9 @@
-#include "TControllerPortOpener.h"
-#include "TLineTestFrm.h"
-#include "TScriptedPort.h"
-#include "TSerStatusLight.h"
-#include "TSleep.h"
-#include "TTestMessageBoxes.h"
+#include "controller/TControllerPortOpener.h"
+#include "controller/ui/TLineTestFrm.h"
+#include "seams/TSleep.h"
+#include "serial/ui/TSerStatusLight.h"
+#include "tests/controller/TScriptedPort.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,15 +1,15 @@
 // The main window's controller handlers against the simulator on a pseudo-terminal.
-#include "TAppForms.h"
-#include "TControllerSim.h"
-#include "TDbfTable.h"
-#include "TLineTestFrm.h"
-#include "TMainFrm.h"
-#include "TPtyController.h"
-#include "TSerComPort.h"
-#include "TSerStatusLight.h"
-#include "TSleep.h"
-#include "TTestMessageBoxes.h"
-#include "TTestPortChooser.h"
+#include "app/TAppForms.h"
+#include "app/TMainFrm.h"
+#include "controller/ui/TLineTestFrm.h"
+#include "dbf/TDbfTable.h"
+#include "seams/TSleep.h"
+#include "serial/TSerComPort.h"
+#include "serial/ui/TSerStatusLight.h"
+#include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TTestPortChooser.h"
+#include "tools/ctrlsim/TControllerSim.h"
+#include "tools/ctrlsim/TPtyController.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The expression parser against hostile texts: it refuses or accepts, never crashes or recurses
 // without bound.
-#include "DbeExpression.h"
+#include "dbfeng/DbeExpression.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

@@ -1,5 +1,5 @@
 // The engine through its C interface, as the table layer calls it.
-#include "dbfeng.h"
+#include "dbfeng/dbfeng.h"
 
 #include <QDir>
 #include <QFile>

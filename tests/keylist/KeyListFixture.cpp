@@ -1,4 +1,4 @@
-#include "KeyListFixture.h"
+#include "tests/keylist/KeyListFixture.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TDbfTable.h"
+#include "dbf/TDbfTable.h"
 
 #include <QString>
 

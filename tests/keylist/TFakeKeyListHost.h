@@ -1,10 +1,10 @@
 #pragma once
 
-#include "TDbfEnv.h"
-#include "TDbfTable.h"
-#include "TKeyListCommands.h"
-#include "TKeyListHost.h"
-#include "TKeyListStore.h"
+#include "dbf/TDbfEnv.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListHost.h"
+#include "keylist/TKeyListStore.h"
 
 #include <QObject>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
-#include "TDBEditFrm.h"
-#include "TFakeKeyListHost.h"
-#include "TScreenScale.h"
-#include "TTestMessageBoxes.h"
-#include "TTypeText.h"
+#include "keylist/ui/TDBEditFrm.h"
+#include "seams/ui/TScreenScale.h"
+#include "tests/keylist/TFakeKeyListHost.h"
+#include "tests/keylist/TTypeText.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "TFakeKeyListHost.h"
-#include "TFindKeyFrm.h"
+#include "keylist/ui/TFindKeyFrm.h"
+#include "tests/keylist/TFakeKeyListHost.h"
 
 #include <QComboBox>
 #include <QLineEdit>

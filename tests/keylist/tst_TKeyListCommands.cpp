@@ -1,7 +1,7 @@
-#include "TDbfBytes.h"
-#include "TFakeKeyListHost.h"
-#include "TTestFileDialogs.h"
-#include "TTestMessageBoxes.h"
+#include "tests/keylist/TDbfBytes.h"
+#include "tests/keylist/TFakeKeyListHost.h"
+#include "tests/support/TTestFileDialogs.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QDir>
 #include <QFile>

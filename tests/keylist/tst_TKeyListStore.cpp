@@ -1,7 +1,7 @@
-#include "EDbfError.h"
-#include "TDbfBytes.h"
-#include "TFakeKeyListHost.h"
-#include "TWin1252.h"
+#include "dbf/EDbfError.h"
+#include "dbf/TWin1252.h"
+#include "tests/keylist/TDbfBytes.h"
+#include "tests/keylist/TFakeKeyListHost.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "TTypedTextValidator.h"
-#include "TWin1252.h"
+#include "dbf/TWin1252.h"
+#include "keylist/ui/TTypedTextValidator.h"
 
 #include <QLineEdit>
 #include <QTest>
 
-#include "TTypeText.h"
+#include "tests/keylist/TTypeText.h"
 
 class tst_TWin1252 : public QObject {
     Q_OBJECT

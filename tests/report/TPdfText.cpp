@@ -1,4 +1,4 @@
-#include "TPdfText.h"
+#include "tests/report/TPdfText.h"
 
 #include <QProcess>
 #include <QRegularExpression>

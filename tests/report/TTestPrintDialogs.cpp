@@ -1,4 +1,4 @@
-#include "TTestPrintDialogs.h"
+#include "tests/report/TTestPrintDialogs.h"
 
 #include <QPrinter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TrpPrintDialogs.h"
+#include "report/ui/TrpPrintDialogs.h"
 
 #include <QPageSize>
 #include <QString>

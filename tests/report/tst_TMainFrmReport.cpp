@@ -1,13 +1,13 @@
-#include "TDbfField.h"
-#include "TDbfTable.h"
-#include "TKeyListCommands.h"
-#include "TKeyListStore.h"
-#include "TMainFrm.h"
-#include "TPdfText.h"
-#include "TTestFileDialogs.h"
-#include "TTestMessageBoxes.h"
-#include "TrpPages.h"
-#include "TrpReport.h"
+#include "app/TMainFrm.h"
+#include "dbf/TDbfField.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListStore.h"
+#include "report/TrpPages.h"
+#include "report/TrpReport.h"
+#include "tests/report/TPdfText.h"
+#include "tests/support/TTestFileDialogs.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QAction>
 #include <QCoreApplication>

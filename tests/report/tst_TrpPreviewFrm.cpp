@@ -1,12 +1,12 @@
-#include "TPdfText.h"
-#include "TTestFileDialogs.h"
-#include "TTestMessageBoxes.h"
-#include "TTestPrintDialogs.h"
-#include "TTestRows.h"
-#include "TrpDBDataSet.h"
-#include "TrpPages.h"
-#include "TrpPreviewFrm.h"
-#include "TrpReport.h"
+#include "report/TrpDBDataSet.h"
+#include "report/TrpPages.h"
+#include "report/TrpReport.h"
+#include "report/ui/TrpPreviewFrm.h"
+#include "tests/report/TPdfText.h"
+#include "tests/report/TTestPrintDialogs.h"
+#include "tests/report/TTestRows.h"
+#include "tests/support/TTestFileDialogs.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,6 +68,7 @@ private:
 };
 
 void tst_TrpPreviewFrm::init() {
+    TrpPreviewFrm::installAsStandard();
     dir = std::make_unique<QTemporaryDir>();
     boxes = std::make_unique<TTestMessageBoxes>();
     fileDialogs = std::make_unique<TTestFileDialogs>();

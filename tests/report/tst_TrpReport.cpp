@@ -1,9 +1,9 @@
-#include "TPdfText.h"
-#include "TTestMessageBoxes.h"
-#include "TTestRows.h"
-#include "TrpDBDataSet.h"
-#include "TrpPages.h"
-#include "TrpReport.h"
+#include "report/TrpDBDataSet.h"
+#include "report/TrpPages.h"
+#include "report/TrpReport.h"
+#include "tests/report/TPdfText.h"
+#include "tests/report/TTestRows.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QDate>

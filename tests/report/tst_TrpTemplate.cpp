@@ -1,6 +1,6 @@
-#include "ERpTemplateError.h"
-#include "TrpPlaceholders.h"
-#include "TrpTemplate.h"
+#include "report/ERpTemplateError.h"
+#include "report/TrpPlaceholders.h"
+#include "report/TrpTemplate.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "TFakeDispatcher.h"
+#include "tests/serial/TFakeDispatcher.h"
 
 #include <chrono>
 

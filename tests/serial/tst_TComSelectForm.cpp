@@ -1,9 +1,9 @@
-#include "EConvertError.h"
-#include "TComSelectForm.h"
-#include "TPtyPeer.h"
-#include "TQtPortChooser.h"
-#include "TSerComPort.h"
-#include "TSerPortMap.h"
+#include "serial/EConvertError.h"
+#include "serial/TSerComPort.h"
+#include "serial/TSerPortMap.h"
+#include "serial/ui/TComSelectForm.h"
+#include "serial/ui/TQtPortChooser.h"
+#include "tests/support/TPtyPeer.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "SerialTestHelpers.h"
-#include "TFakeDispatcher.h"
-#include "TPtyPeer.h"
-#include "TSerBaseDispatcher.h"
-#include "TSerErrors.h"
+#include "serial/TSerBaseDispatcher.h"
+#include "serial/TSerErrors.h"
+#include "tests/serial/SerialTestHelpers.h"
+#include "tests/serial/TFakeDispatcher.h"
+#include "tests/support/TPtyPeer.h"
 
 #include <QElapsedTimer>
 #include <QTest>

@@ -1,13 +1,14 @@
-#include "ESerException.h"
-#include "SerialTestHelpers.h"
-#include "TPtyPeer.h"
-#include "TSerBaseDispatcher.h"
-#include "TSerComPort.h"
-#include "TSerErrors.h"
-#include "TSerPortMap.h"
-#include "TTestPortChooser.h"
+#include "serial/ESerException.h"
+#include "serial/TSerBaseDispatcher.h"
+#include "serial/TSerComPort.h"
+#include "serial/TSerErrors.h"
+#include "serial/TSerPortMap.h"
+#include "tests/serial/SerialTestHelpers.h"
+#include "tests/support/TPtyPeer.h"
+#include "tests/support/TTestPortChooser.h"
 
-#include "EConvertError.h"
+#include "seams/TWaitHook.h"
+#include "serial/EConvertError.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -83,6 +84,8 @@ private:
 };
 
 void tst_TSerComPort::initTestCase() {
+    // As in the windowed program: waits on this thread keep handling events.
+    TWaitHook::setHandler([] { QCoreApplication::processEvents(); });
     // No port of this machine may take part: numbers without VTRK_COM map to nothing.
     QVERIFY(emptyRoot.isValid());
     TSerPortMap::SetRoots(emptyRoot.path(), emptyRoot.path());

@@ -1,5 +1,5 @@
-#include "TSerLampGlyphs.h"
-#include "TSerStatusLight.h"
+#include "serial/ui/TSerLampGlyphs.h"
+#include "serial/ui/TSerStatusLight.h"
 
 #include <QSet>
 #include <QTest>

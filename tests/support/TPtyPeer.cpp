@@ -1,4 +1,4 @@
-#include "TPtyPeer.h"
+#include "tests/support/TPtyPeer.h"
 
 #include <cerrno>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "TTestFileDialogs.h"
+#include "tests/support/TTestFileDialogs.h"
 
 TTestFileDialogs::TTestFileDialogs() {
     TFileDialogs::setInstance(this);

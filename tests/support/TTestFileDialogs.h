@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TFileDialogs.h"
+#include "seams/TFileDialogs.h"
 
 #include <QList>
 #include <QStringList>

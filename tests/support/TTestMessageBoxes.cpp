@@ -1,4 +1,4 @@
-#include "TTestMessageBoxes.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 TTestMessageBoxes::TTestMessageBoxes() {
     TMessageBoxes::setInstance(this);

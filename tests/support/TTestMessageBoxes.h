@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TMessageBoxes.h"
+#include "seams/TMessageBoxes.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "TTestPortChooser.h"
+#include "tests/support/TTestPortChooser.h"
 
-#include "EConvertError.h"
+#include "serial/EConvertError.h"
 
 TTestPortChooser::TTestPortChooser() {
     TPortChooser::setInstance(this);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TPortChooser.h"
+#include "seams/TPortChooser.h"
 
 #include <QList>
 

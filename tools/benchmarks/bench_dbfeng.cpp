@@ -1,5 +1,5 @@
 // Engine figures on a large table: build, index, query, walk, seek, copy. Prints times and peak memory.
-#include "dbfeng.h"
+#include "dbfeng/dbfeng.h"
 
 #include <chrono>
 #include <cstdio>

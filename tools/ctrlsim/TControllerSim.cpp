@@ -1,4 +1,4 @@
-#include "TControllerSim.h"
+#include "tools/ctrlsim/TControllerSim.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "TPtyController.h"
+#include "tools/ctrlsim/TPtyController.h"
 
 #include <algorithm>
 #include <cerrno>

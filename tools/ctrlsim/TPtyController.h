@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TControllerSim.h"
+#include "tools/ctrlsim/TControllerSim.h"
 
 #include <atomic>
 #include <functional>

@@ -1,7 +1,7 @@
 // ctrlsim: one door controller on a pseudo-terminal, for trying and testing the program without
 // hardware. Run with --help for the options.
-#include "TControllerSim.h"
-#include "TPtyController.h"
+#include "tools/ctrlsim/TControllerSim.h"
+#include "tools/ctrlsim/TPtyController.h"
 
 #include <csignal>
 #include <cstdio>

@@ -1,6 +1,6 @@
 // Opening and walking a table file that may be anything: it opens or is refused, and nothing
 // reads past a buffer, crashes or hangs.
-#include "dbfeng.h"
+#include "dbfeng/dbfeng.h"
 
 #include <cstdint>
 #include <cstdio>

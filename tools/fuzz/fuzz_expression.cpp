@@ -1,5 +1,5 @@
 // Parsing and evaluating an xBase expression from any bytes, over a key-list record.
-#include "DbeExpression.h"
+#include "dbfeng/DbeExpression.h"
 
 #include <cstdint>
 #include <string>

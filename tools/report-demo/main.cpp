@@ -3,13 +3,13 @@
 // there as an A4 PDF; with a number of seconds it closes the preview after that time.
 //
 //   vtrk-report-demo [pdf-file [seconds]]
-#include "TDbfField.h"
-#include "TDbfTable.h"
-#include "TMainFrm.h"
-#include "TTestMessageBoxes.h"
-#include "TrpPages.h"
-#include "TrpPreviewFrm.h"
-#include "TrpReport.h"
+#include "app/TMainFrm.h"
+#include "dbf/TDbfField.h"
+#include "dbf/TDbfTable.h"
+#include "report/TrpPages.h"
+#include "report/TrpReport.h"
+#include "report/ui/TrpPreviewFrm.h"
+#include "tests/support/TTestMessageBoxes.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,10 +3,10 @@
 //
 //   vtrk_serial_bench [bytes for the latency run, default 1000]
 
-#include "ESerException.h"
-#include "TPtyPeer.h"
-#include "TSerBaseDispatcher.h"
-#include "TSerComPort.h"
+#include "serial/ESerException.h"
+#include "serial/TSerBaseDispatcher.h"
+#include "serial/TSerComPort.h"
+#include "tests/support/TPtyPeer.h"
 
 #include <QCoreApplication>
 

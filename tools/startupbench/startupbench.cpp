@@ -1,10 +1,10 @@
 // startupbench [runs]: starts the program's start-up sequence in fresh processes and reports the
 // median time from process start to the shown main window, and the resident memory of the idle
 // program. Run it on the platform to measure (QT_QPA_PLATFORM=offscreen for a headless figure).
-#include "TAppForms.h"
-#include "TMainFrm.h"
-#include "TSingleInstance.h"
-#include "TSplashForm.h"
+#include "app/TAppForms.h"
+#include "app/TMainFrm.h"
+#include "app/TSingleInstance.h"
+#include "app/TSplashForm.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

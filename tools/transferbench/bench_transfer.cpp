@@ -1,13 +1,13 @@
 // Wall time of a full key-table read and write through the real serial port against the
 // simulator on a pseudo-terminal, beside the protocol's floor of one 100 ms wait per attempt.
-#include "TControllerCommands.h"
-#include "TControllerHost.h"
-#include "TControllerPort.h"
-#include "TControllerSim.h"
-#include "TKeyView.h"
-#include "TPortChooser.h"
-#include "TPtyController.h"
-#include "TSerComPort.h"
+#include "controller/TControllerCommands.h"
+#include "controller/TControllerHost.h"
+#include "controller/TControllerPort.h"
+#include "controller/TKeyView.h"
+#include "seams/TPortChooser.h"
+#include "serial/TSerComPort.h"
+#include "tools/ctrlsim/TControllerSim.h"
+#include "tools/ctrlsim/TPtyController.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,0 +1,3 @@
+#include "dbf/EDbfError.h"
+
+EDbfError::EDbfError(const QString& message) : std::runtime_error(message.toStdString()) {}

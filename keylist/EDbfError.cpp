@@ -1,3 +1,0 @@
-#include "EDbfError.h"
-
-EDbfError::EDbfError(const QString& message) : std::runtime_error(message.toStdString()) {}

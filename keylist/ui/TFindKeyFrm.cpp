@@ -1,0 +1,89 @@
+#include "keylist/ui/TFindKeyFrm.h"
+
+#include "keylist/TKeyListStore.h"
+#include "keylist/ui/TTypedTextValidator.h"
+#include "seams/TErrorReport.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+const QString TFindKeyFrm::NotFound = QStringLiteral("Key with defined parametrs not found.");
+
+namespace {
+enum TKeyTypeItem { MasterItem, SlaveItem, AnyItem };
+}
+
+TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent)
+    : TKeyDialog(parent), store(store), activePage(std::move(activePage)) {
+    setObjectName(QStringLiteral("FindKeyFrm"));
+    setWindowTitle(QStringLiteral("Find Key Dialog"));
+    KeyCodeEdit = new QLineEdit(this);
+    KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
+    KeyCodeEdit->setMaxLength(TKeyListStore::KeyCodeLength);
+    KeyTypeCombo = new QComboBox(this);
+    KeyTypeCombo->setObjectName(QStringLiteral("KeyTypeCombo"));
+    KeyTypeCombo->addItems(
+        {QStringLiteral("Master Key"), QStringLiteral("Slave Key"), QStringLiteral("Any Type")});
+    KeyInfoEdit = new QLineEdit(this);
+    KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
+    KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
+    KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
+    KeyInfoEdit->setMinimumWidth(200);
+    FindBtn = new QPushButton(QStringLiteral("Find Key"), this);
+    FindBtn->setObjectName(QStringLiteral("FindBtn"));
+    FindBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setAutoDefault(false);
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("Key Code:"), KeyCodeEdit);
+    fields->addRow(QStringLiteral("Key Type:"), KeyTypeCombo);
+    fields->addRow(QStringLiteral("Key Info:"), KeyInfoEdit);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(FindBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(KeyCodeEdit, KeyTypeCombo);
+    setTabOrder(KeyTypeCombo, KeyInfoEdit);
+    setTabOrder(KeyInfoEdit, FindBtn);
+    setTabOrder(FindBtn, CancelBtn);
+
+    connect(FindBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { FindBtnClick(); }); });
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFindKeyFrm::FormShow() {
+    KeyCodeEdit->clear();
+    KeyInfoEdit->clear();
+    const int page = activePage();
+    KeyTypeCombo->setCurrentIndex(page == 1 ? MasterItem : page == 2 ? SlaveItem : AnyItem);
+    KeyCodeEdit->setFocus();
+}
+
+void TFindKeyFrm::FindBtnClick() {
+    const QString code = KeyCodeEdit->text();
+    const QString info = KeyInfoEdit->text();
+    bool found = false;
+    switch (KeyTypeCombo->currentIndex()) {
+    case MasterItem:
+        found = TKeyListStore::FindKey(store.MKeysTable(), code, info);
+        break;
+    case SlaveItem:
+        found = TKeyListStore::FindKey(store.SKeysTable(), code, info);
+        break;
+    default:
+        found = TKeyListStore::FindKey(store.MKeysTable(), code, info) ||
+                TKeyListStore::FindKey(store.SKeysTable(), code, info);
+        break;
+    }
+    done(found ? QDialog::Accepted : ResultNo);
+}

@@ -1,0 +1,25 @@
+#include "keylist/ui/TTypedTextValidator.h"
+
+#include "dbf/TWin1252.h"
+
+#include <QLineEdit>
+
+TTypedTextValidator::TTypedTextValidator(QLineEdit* edit, int maxTyped)
+    : QValidator(edit), Edit(edit), MaxTyped(maxTyped) {
+    LastLength = int(edit->text().size());
+    connect(edit, &QLineEdit::textChanged, this,
+            [this](const QString& text) { LastLength = int(text.size()); });
+}
+
+QValidator::State TTypedTextValidator::validate(QString& input, int&) const {
+    // setText clears the modified state before it validates: the program's texts pass as they are.
+    if (!Edit->isModified())
+        return Acceptable;
+    for (QChar c : input)
+        if (!TWin1252::canEncode(c))
+            return Invalid;
+    // A text the program placed may be longer; the user may shorten it but not lengthen it.
+    if (MaxTyped != NoLimit && input.size() > MaxTyped && input.size() > LastLength)
+        return Invalid;
+    return Acceptable;
+}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "TPortChooser.h"
-
-// Shows TComSelectForm modally.
-class TQtPortChooser : public TPortChooser {
-public:
-    int ChoosePort() override;
-};
