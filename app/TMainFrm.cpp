@@ -108,6 +108,7 @@ void TMainFrm::FormCreate() {
     CreatePages();
     CreateStatusBar();
     CreateKeyList();
+    CreateKeysInOut();
     CreateReport();
     CreateController();
     ConnectHandlers();

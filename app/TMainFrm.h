@@ -167,6 +167,15 @@ public:
     void MKeysGridTitleBtnClick(int column);
     void SKeysGridTitleBtnClick(int column);
 
+    // Keys in and out (TMainFrmKeysInOut.cpp): CSV export and import, enrolment from a reader.
+    void MenuExportCsvClick();
+    void MenuImportCsvClick();
+    void MEnrolKeysBtnClick();
+    QAction* MenuExportCsv;
+    QAction* MenuImportCsv;
+    QAction* MEnrolKeysBtn;
+    QAction* SEnrolKeysBtn;
+
     // Printing handlers.
     void DPrintBDActExecute();
     void KeyReportBeginDoc();
@@ -266,6 +275,7 @@ private:
     void ConnectHandlers();
     void CreateKeyList();
     void ConnectKeyListHandlers();
+    void CreateKeysInOut();
     void CreateReport();
     void ConnectReportHandlers();
     void CreateController();

@@ -1,6 +1,7 @@
 #include "keylist/ui/TDBEditFrm.h"
 
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TKeyCodeValidator.h"
 #include "keylist/ui/TTypedTextValidator.h"
@@ -17,6 +18,17 @@
 
 const QString TDBEditFrm::LengthError = QStringLiteral("Lenght of key code must be 12 symbols");
 const QString TDBEditFrm::DuplicateError = QStringLiteral("Key with defined code already excist!");
+const QString TDBEditFrm::KeyCodeHint = QStringLiteral(
+    "The key code is the key's six serial bytes in the order the wire sends them, as 12 hexadecimal "
+    "digits.\nThe can is engraved CRC, the six bytes most significant first, then the family 01: "
+    "the key engraved \"66 000000FBC52B 01\" has the code 2BC5FB000000.\nPaste any written form: "
+    "the 16-digit number family first or as engraved, \"01.XXXXXXXXXXXX\", with or without spaces, "
+    "dots, dashes or colons.");
+
+namespace {
+// Room for a pasted number with separators; the validator leaves at most 12 digits.
+constexpr int PastedLength = 40;
+} // namespace
 
 namespace {
 const QString RecIdField = QStringLiteral("RECID");
@@ -52,8 +64,9 @@ TDBEditFrm::TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QW
     connect(NextBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { NextBtnClick(); }); });
     connect(LastBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { LastBtnClick(); }); });
     connect(KeyCodeEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        TErrorReport::run([this, text] { writeField(KeyCodeField, text); });
+        TErrorReport::run([this, text] { codeEdited(text); });
     });
+    connect(KeyCodeEdit, &QLineEdit::textChanged, this, [this](const QString& text) { showEngraved(text); });
     connect(KeyInfoEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         TErrorReport::run([this, text] { writeField(MemoField, text); });
     });
@@ -74,8 +87,19 @@ void TDBEditFrm::buildLayout() {
     makeGrey(RecNoEdit);
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
-    KeyCodeEdit->setMaxLength(TKeyListStore::KeyCodeLength);
+    KeyCodeEdit->setMaxLength(PastedLength);
     KeyCodeEdit->setValidator(new TKeyCodeValidator(KeyCodeEdit));
+    KeyCodeEdit->setToolTip(KeyCodeHint);
+    EngravedEdit = new QLineEdit(this);
+    EngravedEdit->setObjectName(QStringLiteral("EngravedEdit"));
+    EngravedEdit->setFocusPolicy(Qt::NoFocus);
+    EngravedEdit->setToolTip(KeyCodeHint);
+    makeGrey(EngravedEdit);
+    CodeCheckedLbl = new QLabel(QStringLiteral("\u2713 checked"), this);
+    CodeCheckedLbl->setObjectName(QStringLiteral("CodeCheckedLbl"));
+    CodeCheckedLbl->setToolTip(QStringLiteral("The pasted key number's CRC checked"));
+    CodeCheckedLbl->setStyleSheet(QStringLiteral("color: #1a7f37;"));
+    CodeCheckedLbl->setVisible(false);
     ActiveCB = new QCheckBox(QStringLiteral("Active Key"), this);
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
@@ -103,8 +127,11 @@ void TDBEditFrm::buildLayout() {
     fields->addWidget(new QLabel(QStringLiteral("Key Code:"), this), 1, 0);
     fields->addWidget(KeyCodeEdit, 1, 1);
     fields->addWidget(ActiveCB, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Key Info:"), this), 2, 0);
-    fields->addWidget(KeyInfoEdit, 2, 1, 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Engraved:"), this), 2, 0);
+    fields->addWidget(EngravedEdit, 2, 1);
+    fields->addWidget(CodeCheckedLbl, 2, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Key Info:"), this), 3, 0);
+    fields->addWidget(KeyInfoEdit, 3, 1, 1, 3);
     fields->setColumnMinimumWidth(1, Scale.px(130));
     fields->setColumnMinimumWidth(3, Scale.px(130));
 
@@ -156,6 +183,7 @@ void TDBEditFrm::loadControls() {
     if (!view || writing)
         return;
     loading = true;
+    CodeCheckedLbl->setVisible(false);
     const bool active = view->Active();
     RecNoEdit->setText(active ? view->FieldByName(RecIdField)->DisplayText() : QString());
     KeyCodeEdit->setText(active ? view->FieldByName(KeyCodeField)->AsString() : QString());
@@ -177,6 +205,16 @@ void TDBEditFrm::writeField(const QString& name, const QVariant& value) {
         throw;
     }
     writing = false;
+}
+
+void TDBEditFrm::codeEdited(const QString& text) {
+    const auto* validator = qobject_cast<const TKeyCodeValidator*>(KeyCodeEdit->validator());
+    CodeCheckedLbl->setVisible(validator && validator->LastInputChecked());
+    writeField(KeyCodeField, text);
+}
+
+void TDBEditFrm::showEngraved(const QString& code) {
+    EngravedEdit->setText(TKeyCode::Engraved(code));
 }
 
 bool TDBEditFrm::keyCodeRuleHolds(bool closing) {

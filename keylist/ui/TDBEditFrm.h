@@ -6,6 +6,7 @@
 #include <functional>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TDbfTable;
@@ -19,6 +20,8 @@ class TDBEditFrm : public TKeyDialog {
 public:
     static const QString LengthError; // "Lenght of key code must be 12 symbols"
     static const QString DuplicateError;
+    // The key dialog's hint on the code field: the program's code convention.
+    static const QString KeyCodeHint;
 
     // activePage gives the main window's page: 1 master keys, 2 slave keys.
     TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
@@ -55,6 +58,9 @@ private:
     bool keyCodeAccepted();
     void navigate(void (TDbfTable::*move)());
     void finishEdit();
+    // The engraved form under the code field, and the mark for a pasted code whose CRC checked.
+    void showEngraved(const QString& code);
+    void codeEdited(const QString& text);
 
     TKeyListStore& store;
     std::function<int()> activePage;
@@ -66,6 +72,8 @@ private:
 
     QLineEdit* RecNoEdit;
     QLineEdit* KeyCodeEdit;
+    QLineEdit* EngravedEdit;
+    QLabel* CodeCheckedLbl;
     QCheckBox* ActiveCB;
     QLineEdit* KeyInfoEdit;
     QLineEdit* KeyTypeEdit;

@@ -1,5 +1,9 @@
 #include "keylist/ui/TKeyCodeValidator.h"
 
+#include "keylist/TKeyCode.h"
+
+#include <algorithm>
+
 TKeyCodeValidator::TKeyCodeValidator(QObject* parent) : QValidator(parent) {}
 
 bool TKeyCodeValidator::IsKeyCodeChar(QChar c) {
@@ -8,11 +12,16 @@ bool TKeyCodeValidator::IsKeyCodeChar(QChar c) {
 }
 
 QValidator::State TKeyCodeValidator::validate(QString& input, int& pos) const {
-    Q_UNUSED(pos);
-    for (QChar c : input) {
-        if (!IsKeyCodeChar(c))
-            return Invalid;
+    lastChecked = false;
+    if (input.size() <= TKeyCode::CodeDigits && std::all_of(input.begin(), input.end(), IsKeyCodeChar)) {
+        input = input.toUpper();
+        return Acceptable;
     }
-    input = input.toUpper();
+    const TKeyCode::TReading reading = TKeyCode::Read(input);
+    if (!reading.ok)
+        return Invalid;
+    input = reading.code;
+    pos = int(input.size());
+    lastChecked = reading.crcChecked;
     return Acceptable;
 }

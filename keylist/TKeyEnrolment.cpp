@@ -1,0 +1,62 @@
+#include "keylist/TKeyEnrolment.h"
+
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyCode.h"
+#include "keylist/TKeyListRows.h"
+#include "keylist/TKeyListStore.h"
+
+#include <stdexcept>
+
+TKeyEnrolment::TKeyEnrolment(TKeyListStore& store, TDbfTable& page) : store(store), page(page) {}
+
+TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& note) {
+    TResult result;
+    if (!page.Active())
+        throw std::runtime_error("No key list is open");
+    if (!TKeyCode::IsCode(code)) {
+        result.message = QStringLiteral("The reader gave \"%1\", which is not a key code").arg(code);
+        return result;
+    }
+    for (TDbfTable* view : {&store.MKeysTable(), &store.SKeysTable()}) {
+        if (!view->Active())
+            continue;
+        for (const TKeyRecord& r : TKeyListRows::Read(*view)) {
+            if (r.code == code) {
+                result.message = QStringLiteral("The key %1 is already in the list as %2")
+                                     .arg(code, TKeyListRows::Place(r));
+                result.record = r;
+                return result;
+            }
+        }
+    }
+    const QVector<TKeyRecord> rows = TKeyListRows::Read(page);
+    int start = 0;
+    for (int i = 0; i < rows.size(); ++i)
+        if (rows[i].recNo == page.RecNo())
+            start = i;
+    for (int n = 0; n < rows.size(); ++n) {
+        const TKeyRecord& slot = rows[(start + n) % rows.size()];
+        if (slot.HasKey())
+            continue;
+        TKeyRecord after = slot;
+        after.code = code;
+        after.active = true;
+        after.note = note;
+        TKeyListRows::Write(page, after);
+        done << slot;
+        result.ok = true;
+        result.record = after;
+        result.message = QStringLiteral("%1 enrolled as %2").arg(code, TKeyListRows::Place(after));
+        return result;
+    }
+    result.message = QStringLiteral("There is no empty slot left for the key %1").arg(code);
+    return result;
+}
+
+TKeyRecord TKeyEnrolment::Undo() {
+    if (done.isEmpty())
+        throw std::runtime_error("There is no enrolment to undo");
+    const TKeyRecord before = done.takeLast();
+    TKeyListRows::Write(page, before);
+    return before;
+}

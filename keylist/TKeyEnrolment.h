@@ -1,0 +1,34 @@
+#pragma once
+
+#include "keylist/TKeyRecord.h"
+
+#include <QString>
+#include <QVector>
+
+class TKeyListStore;
+class TDbfTable;
+
+// Puts keys read from a 1-Wire reader into one page of the open key list: each new code fills
+// the page's current slot when it is empty, else the next empty slot after it (then from the
+// first), as an active key with the given note. A code the list already holds is refused with
+// the place that holds it. Every enrolment can be undone, the last one first.
+class TKeyEnrolment {
+public:
+    struct TResult {
+        bool ok = false;
+        QString message;   // what happened, for the window's list or the refusal
+        TKeyRecord record; // the slot as it is now
+    };
+
+    TKeyEnrolment(TKeyListStore& store, TDbfTable& page);
+
+    TResult Enrol(const QString& code, const QString& note);
+    bool CanUndo() const { return !done.isEmpty(); }
+    // Gives the last enrolled slot back what it held before; returns that slot.
+    TKeyRecord Undo();
+
+private:
+    TKeyListStore& store;
+    TDbfTable& page;
+    QVector<TKeyRecord> done; // each enrolled slot as it was before
+};

@@ -1,0 +1,192 @@
+#include "keylist/ui/TEnrolKeysFrm.h"
+
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyCode.h"
+#include "keylist/TKeyListRows.h"
+#include "keylist/TKeyListStore.h"
+#include "keylist/ui/TTypedTextValidator.h"
+#include "onewire/TOneWirePoller.h"
+#include "onewire/TOneWireSettings.h"
+#include "onewire/TOwServerBus.h"
+#include "seams/TErrorReport.h"
+#include "seams/TMessageBoxes.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int FlashMs = 400;
+}
+
+TEnrolKeysFrm::TEnrolKeysFrm(TKeyListStore& store, TDbfTable& page, TBusMaker makeBus, QWidget* parent)
+    : QDialog(parent), enrolment(store, page), makeBus(std::move(makeBus)),
+      address(TOneWireSettings::ServerAddress()) {
+    if (!this->makeBus)
+        this->makeBus = [](const QString& at) { return std::make_unique<TOwServerBus>(at); };
+    setObjectName(QStringLiteral("EnrolKeysFrm"));
+    setWindowTitle(&page == &store.MKeysTable() ? QStringLiteral("Enrol Master Keys")
+                                                : QStringLiteral("Enrol Slave Keys"));
+    buildLayout();
+    connectHandler(UndoBtn, &QPushButton::clicked, this, [this] { UndoBtnClick(); });
+    connectHandler(SettingsBtn, &QPushButton::clicked, this, [this] { SettingsBtnClick(); });
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TEnrolKeysFrm::~TEnrolKeysFrm() = default;
+
+void TEnrolKeysFrm::buildLayout() {
+    ServerLbl = new QLabel(this);
+    ServerLbl->setObjectName(QStringLiteral("ServerLbl"));
+    SettingsBtn = new QPushButton(QStringLiteral("Settings..."), this);
+    SettingsBtn->setObjectName(QStringLiteral("SettingsBtn"));
+    StatusLbl = new QLabel(this);
+    StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
+    StatusLbl->setWordWrap(true);
+    StatusLbl->setAutoFillBackground(true);
+    StatusLbl->setMargin(6);
+    StatusLbl->setMinimumHeight(StatusLbl->fontMetrics().height() * 3);
+    NoteEdit = new QLineEdit(this);
+    NoteEdit->setObjectName(QStringLiteral("NoteEdit"));
+    NoteEdit->setMaxLength(TKeyListStore::MemoLength);
+    NoteEdit->setValidator(new TTypedTextValidator(NoteEdit));
+    NoteEdit->setPlaceholderText(QStringLiteral("goes with the next key touched"));
+    EnrolledList = new QListWidget(this);
+    EnrolledList->setObjectName(QStringLiteral("EnrolledList"));
+    EnrolledList->setMinimumSize(460, 180);
+    UndoBtn = new QPushButton(QStringLiteral("Undo last"), this);
+    UndoBtn->setObjectName(QStringLiteral("UndoBtn"));
+    UndoBtn->setEnabled(false);
+    CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+    for (QPushButton* b : {UndoBtn, SettingsBtn, CloseBtn})
+        b->setAutoDefault(false);
+
+    auto* server = new QHBoxLayout;
+    server->addWidget(ServerLbl, 1);
+    server->addWidget(SettingsBtn);
+    auto* note = new QHBoxLayout;
+    note->addWidget(new QLabel(QStringLiteral("Note:"), this));
+    note->addWidget(NoteEdit, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(UndoBtn);
+    buttons->addStretch();
+    buttons->addWidget(CloseBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(server);
+    layout->addWidget(StatusLbl);
+    layout->addLayout(note);
+    layout->addWidget(new QLabel(QStringLiteral("Enrolled:"), this));
+    layout->addWidget(EnrolledList, 1);
+    layout->addLayout(buttons);
+}
+
+void TEnrolKeysFrm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!poller)
+        startPolling();
+}
+
+void TEnrolKeysFrm::done(int result) {
+    poller.reset();
+    QDialog::done(result);
+}
+
+void TEnrolKeysFrm::startPolling() {
+    poller.reset();
+    ServerLbl->setText(QStringLiteral("Reader: owserver at %1").arg(address));
+    showStatus(QStringLiteral("Connecting to %1...").arg(address), false);
+    const TBusMaker maker = makeBus;
+    const QString at = address;
+    poller = std::make_unique<TOneWirePoller>([maker, at] { return maker(at); });
+    connect(poller.get(), &TOneWirePoller::KeyTouched, this,
+            [this](const QString& code) { TErrorReport::run([this, code] { KeyTouched(code); }); });
+    connect(poller.get(), &TOneWirePoller::BusFailed, this,
+            [this](const QString& message) { BusFailed(message); });
+    connect(poller.get(), &TOneWirePoller::BusReady, this, [this] { BusReady(); });
+    poller->Start();
+}
+
+void TEnrolKeysFrm::BusReady() {
+    showStatus(QStringLiteral("Touch a key to the reader."), false);
+}
+
+void TEnrolKeysFrm::BusFailed(const QString& message) {
+    showStatus(message, true);
+    // One box per window: the reader is tried again quietly until it answers.
+    if (!failureShown) {
+        failureShown = true;
+        MessageBoxes().error(message);
+    }
+}
+
+void TEnrolKeysFrm::KeyTouched(const QString& code) {
+    const TKeyEnrolment::TResult result = enrolment.Enrol(code, NoteEdit->text());
+    auto* item = new QListWidgetItem(EnrolledList);
+    if (result.ok) {
+        item->setText(QStringLiteral("%1   %2   engraved %3   %4")
+                          .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code),
+                               result.record.note));
+        NoteEdit->clear();
+        showStatus(result.message, false);
+    } else {
+        item->setText(QStringLiteral("refused: ") + result.message);
+        item->setForeground(Qt::darkRed);
+        showStatus(result.message, true);
+    }
+    EnrolledList->scrollToItem(item);
+    UndoBtn->setEnabled(enrolment.CanUndo());
+    flash(result.ok);
+}
+
+void TEnrolKeysFrm::UndoBtnClick() {
+    if (!enrolment.CanUndo())
+        return;
+    const TKeyRecord slot = enrolment.Undo();
+    auto* item = new QListWidgetItem(QStringLiteral("undone: %1 is empty again").arg(TKeyListRows::Place(slot)),
+                                     EnrolledList);
+    EnrolledList->scrollToItem(item);
+    UndoBtn->setEnabled(enrolment.CanUndo());
+    showStatus(item->text(), false);
+}
+
+void TEnrolKeysFrm::SettingsBtnClick() {
+    bool ok = false;
+    const QString entered =
+        QInputDialog::getText(this, QStringLiteral("1-Wire Reader"), QStringLiteral("owserver address (host:port):"),
+                              QLineEdit::Normal, address, &ok)
+            .trimmed();
+    if (!ok || entered.isEmpty() || entered == address)
+        return;
+    address = entered;
+    TOneWireSettings::SetServerAddress(address);
+    failureShown = false;
+    startPolling();
+}
+
+void TEnrolKeysFrm::showStatus(const QString& text, bool fault) {
+    StatusLbl->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    QPalette palette = StatusLbl->palette();
+    palette.setColor(QPalette::WindowText, fault ? Qt::darkRed : palette.color(QPalette::Text));
+    StatusLbl->setPalette(palette);
+}
+
+// A short sound and a coloured flash, so that the user need not look at the screen.
+void TEnrolKeysFrm::flash(bool success) {
+    QApplication::beep();
+    QPalette palette = StatusLbl->palette();
+    const QColor normal = palette.color(QPalette::Window);
+    palette.setColor(QPalette::Window, success ? QColor(0xb7, 0xeb, 0xb0) : QColor(0xf5, 0xb7, 0xb1));
+    StatusLbl->setPalette(palette);
+    QTimer::singleShot(FlashMs, StatusLbl, [label = StatusLbl, normal] {
+        QPalette restored = label->palette();
+        restored.setColor(QPalette::Window, normal);
+        label->setPalette(restored);
+    });
+}

@@ -1,0 +1,86 @@
+#include "keylist/ui/TImportPreviewFrm.h"
+
+#include "keylist/TKeyListRows.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString shown(const TKeyRecord& r) {
+    if (!r.HasKey())
+        return QStringLiteral("empty");
+    return QStringLiteral("%1%2%3")
+        .arg(r.code, r.active ? QString() : QStringLiteral(" (inactive)"),
+             r.note.isEmpty() ? QString() : QStringLiteral("  \"%1\"").arg(QString(r.note).replace('\n', ' ')));
+}
+
+QTreeWidget* table(QWidget* parent, const char* name, const QStringList& titles) {
+    auto* view = new QTreeWidget(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setRootIsDecorated(false);
+    view->setHeaderLabels(titles);
+    view->setAlternatingRowColors(true);
+    return view;
+}
+
+} // namespace
+
+TImportPreviewFrm::TImportPreviewFrm(const TKeyImport& plan, const QString& fileName, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("ImportPreviewFrm"));
+    setWindowTitle(QStringLiteral("Import Keys"));
+    SummaryLbl = new QLabel(this);
+    SummaryLbl->setObjectName(QStringLiteral("SummaryLbl"));
+    SummaryLbl->setWordWrap(true);
+    SummaryLbl->setText(QStringLiteral("%1: %2 slot(s) will change, %3 row(s) are refused, %4 row(s) change "
+                                       "nothing. Nothing changes until you choose Import.")
+                            .arg(QFileInfo(fileName).fileName())
+                            .arg(plan.Changes.size())
+                            .arg(plan.Rejects.size())
+                            .arg(plan.Unchanged));
+    ChangesView = table(this, "ChangesView", {"Line", "Slot", "Now", "After the import"});
+    RejectsView = table(this, "RejectsView", {"Line", "Refused because"});
+    fillChanges(plan);
+    fillRejects(plan);
+    ImportBtn = new QPushButton(QStringLiteral("Import"), this);
+    ImportBtn->setObjectName(QStringLiteral("ImportBtn"));
+    ImportBtn->setEnabled(!plan.Changes.isEmpty());
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setDefault(true);
+    connect(ImportBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ImportBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SummaryLbl);
+    layout->addWidget(new QLabel(QStringLiteral("Changes:"), this));
+    layout->addWidget(ChangesView, 3);
+    layout->addWidget(new QLabel(QStringLiteral("Refused rows:"), this));
+    layout->addWidget(RejectsView, 2);
+    layout->addLayout(buttons);
+    resize(720, 480);
+}
+
+void TImportPreviewFrm::fillChanges(const TKeyImport& plan) {
+    for (const TKeyImport::TChange& change : plan.Changes)
+        new QTreeWidgetItem(ChangesView, {QString::number(change.line), TKeyListRows::Place(change.after),
+                                          shown(change.before), shown(change.after)});
+    for (int c = 0; c < ChangesView->columnCount(); ++c)
+        ChangesView->resizeColumnToContents(c);
+}
+
+void TImportPreviewFrm::fillRejects(const TKeyImport& plan) {
+    for (const TKeyImport::TReject& reject : plan.Rejects)
+        new QTreeWidgetItem(RejectsView, {QString::number(reject.line), reject.reason});
+    RejectsView->resizeColumnToContents(0);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+
+// A 1-Wire bus as the enrolment sees it: which touch keys (family 0x01) lie on it now.
+// Failures raise std::runtime_error with a text for the user.
+class TOneWireBus {
+public:
+    virtual ~TOneWireBus() = default;
+    // The codes of the touch keys on the bus, read past any cache: 12 upper-case hexadecimal
+    // digits each, the six serial bytes in wire order.
+    virtual QStringList TouchKeys() = 0;
+};

@@ -1,0 +1,191 @@
+#include "keylist/TKeyCsvReader.h"
+#include "keylist/TKeyCsvWriter.h"
+#include "keylist/TKeyImport.h"
+#include "keylist/TKeyListRows.h"
+#include "tests/keylist/KeyListFixture.h"
+#include "tests/keylist/TFakeKeyListHost.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QVector<TKeyRecord> records(TKeyListFixture& f) {
+    return TKeyListRows::Read(f.master) + TKeyListRows::Read(f.slave);
+}
+
+QByteArray exported(TKeyListFixture& f) {
+    return TKeyCsvWriter::Write(records(f));
+}
+
+// Slot n of a view, counted from 0 in the list's order.
+TKeyRecord slot(TKeyListFixture& f, QChar type, int n) {
+    for (const TKeyRecord& r : records(f))
+        if (r.type == type && r.slot == n)
+            return r;
+    return TKeyRecord();
+}
+
+void putKey(TDbfTable& view, int row, const QString& code, bool active, const QString& note) {
+    TKeyListFixture::goRow(view, row);
+    TKeyListFixture::setKey(view, code, active, note);
+}
+
+QString rejectsText(const TKeyImport& plan) {
+    QStringList lines;
+    for (const auto& r : plan.Rejects)
+        lines << QStringLiteral("%1: %2").arg(r.line).arg(r.reason);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+class tst_TKeyCsv : public QObject {
+    Q_OBJECT
+private slots:
+    void shouldGiveAnIdenticalListWhenExportedAndImportedIntoANewOne() {
+        TKeyListFixture source;
+        source.newList();
+        putKey(source.master, 0, QStringLiteral("2BC5FB000000"), true, QStringLiteral("Door, \"main\"\nentry"));
+        putKey(source.master, 7, QStringLiteral("0123456789AB"), false, QStringLiteral("kept, inactive"));
+        putKey(source.slave, 5, QStringLiteral("ABCDEF012345"), true, QStringLiteral("Flat 3; Müller"));
+        putKey(source.slave, 127, QStringLiteral("00000000000F"), true, QStringLiteral(" leading blank"));
+        const QByteArray csv = exported(source);
+
+        TKeyListFixture copy;
+        copy.newList();
+        const TKeyImport plan = TKeyImport::Plan(csv, records(copy));
+        QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
+        QCOMPARE(plan.Changes.size(), 4);
+        plan.Apply(copy.master, copy.slave);
+        QCOMPARE(exported(copy), csv);
+        QCOMPARE(slot(copy, 'M', 0).note, QStringLiteral("Door, \"main\"\nentry"));
+        QCOMPARE(slot(copy, 'S', 5).note, QStringLiteral("Flat 3; Müller"));
+    }
+
+    void shouldWriteRfc4180RowsWithTheEngravedForm() {
+        TKeyListFixture f;
+        f.newList();
+        putKey(f.master, 1, QStringLiteral("2BC5FB000000"), true, QStringLiteral("Door, \"main\"\nentry"));
+        const QList<QByteArray> lines = exported(f).split('\n');
+        QCOMPARE(lines[0], QByteArray("type,#,slot,code,engraved,active,note\r"));
+        QCOMPARE(lines[1], QByteArray("M,1,0,<EMPTY>,,no,\r"));
+        QCOMPARE(lines[2], QByteArray("M,2,1,2BC5FB000000,66 000000FBC52B 01,yes,\"Door, \"\"main\"\""));
+        QCOMPARE(lines[3], QByteArray("entry\"\r"));
+        QCOMPARE(exported(f).count("\r\n"), 1 + 8 + 128);
+    }
+
+    void shouldReadSpreadsheetVariants_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("note");
+        const QByteArray bom("\xEF\xBB\xBF");
+        QTest::newRow("commas, LF") << QByteArray("code,note\n2BC5FB000000,Anna\n") << "Anna";
+        QTest::newRow("semicolons, CRLF") << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea";
+        QTest::newRow("byte-order mark") << bom + "KEYCODE,Memo\r\n2BC5FB000000,Zoë\r\n" << "Zoë";
+        QTest::newRow("Windows-1252") << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €";
+        QTest::newRow("engraved, quoted, no line end")
+            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"";
+        QTest::newRow("blank rows between") << QByteArray("code,note\n\n,\n2BC5FB000000,Anna\n\n") << "Anna";
+    }
+    void shouldReadSpreadsheetVariants() {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, note);
+        TKeyListFixture f;
+        f.newList();
+        const TKeyImport plan = TKeyImport::Plan(csv, records(f));
+        QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
+        QCOMPARE(plan.Changes.size(), 1);
+        plan.Apply(f.master, f.slave);
+        // No type column: a slave key; no slot: the first empty slot; no active column: active.
+        const TKeyRecord key = slot(f, 'S', 0);
+        QCOMPARE(key.code, QStringLiteral("2BC5FB000000"));
+        QCOMPARE(key.note, note);
+        QVERIFY(key.active);
+    }
+
+    void shouldRefuseRowsWithTheirLineAndReason() {
+        TKeyListFixture f;
+        f.newList();
+        putKey(f.master, 3, QStringLiteral("111111111111"), true, QStringLiteral("in the list"));
+        QByteArray csv = "type;slot;code;note;active\r\n"                       // 1
+                         "M;;2BC5FB000000;\"two\r\nlines\";yes\r\n"             // 2-3
+                         "M;;012BC5FB00000067;bad crc\r\n"                      // 4
+                         "M;;12345;short\r\n"                                   // 5
+                         "S;;111111111111;in the list already\r\n"              // 6
+                         "S;;2BC5FB000000;twice in the file\r\n"                // 7
+                         "S;;222222222222;\"a note that is far too long to fit\"\r\n" // 8
+                         "S;;333333333333;snow \xE2\x98\x83\r\n"                // 9
+                         "M;8;444444444444;no such slot\r\n"                    // 10
+                         "M;1;555555555555;first in slot 1\r\n"                 // 11
+                         "M;1;666666666666;second in slot 1\r\n"                // 12
+                         "X;;777777777777;odd type\r\n"                         // 13
+                         "S;;;no code\r\n"                                      // 14
+                         "S;;888888888888;maybe;perhaps\r\n";                   // 15
+        // The master page has 8 slots: 3 holds a key, 1 goes to line 11, 0 to line 2; the rest fill.
+        for (int i = 0; i < 6; ++i)
+            csv += QStringLiteral("M;;9999999999%1;filler\r\n").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
+        const TKeyImport plan = TKeyImport::Plan(csv, records(f));
+        const QVector<QPair<int, QString>> expected = {
+            {4, "read family first, the CRC is 67 where 66 was expected"},
+            {5, "5 hexadecimal digits"},
+            {6, "already in the list as master key #4"},
+            {7, "duplicate of line 2"},
+            {8, "at most 25"},
+            {9, "cannot hold"},
+            {10, "no master slot 8 (slots 0 to 7)"},
+            {12, "master key #2 is already filled by line 11"},
+            {13, "neither M nor S"},
+            {14, "neither a key code nor a slot"},
+            {15, "not yes or no"},
+            {21, "no free master slot"}};
+        QCOMPARE(plan.Rejects.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(plan.Rejects[i].line, expected[i].first);
+            QVERIFY2(plan.Rejects[i].reason.contains(expected[i].second), qPrintable(rejectsText(plan)));
+        }
+        QCOMPARE(plan.Changes.size(), 2 + 5);
+        QCOMPARE(plan.Changes[0].after.slot, 1); // rows naming a slot are placed first
+        QCOMPARE(plan.Changes[1].after.slot, 0);
+        QCOMPARE(plan.Changes[1].after.note, QStringLiteral("two\r\nlines"));
+    }
+
+    void shouldChangeNothingUntilTheImportIsApplied() {
+        TKeyListFixture f;
+        f.newList();
+        putKey(f.slave, 2, QStringLiteral("111111111111"), true, QStringLiteral("old"));
+        f.host.KeyListModified = false;
+        TKeyListFixture::goRow(f.slave, 10);
+        const QByteArray before = KeyListFixture::fileBytes(f.store.WorkCopyPath());
+        const TKeyImport plan = TKeyImport::Plan("type,slot,code,note\nS,2,222222222222,new\nS,,333333333333,x\n"
+                                                 "M,,444444444444,y\n",
+                                                 records(f));
+        QCOMPARE(plan.Changes.size(), 3);
+        QCOMPARE(plan.Changes[0].before.code, QStringLiteral("111111111111"));
+        QCOMPARE(plan.Changes[0].after.code, QStringLiteral("222222222222"));
+        QCOMPARE(KeyListFixture::fileBytes(f.store.WorkCopyPath()), before);
+        QVERIFY(!f.host.KeyListModified);
+
+        plan.Apply(f.master, f.slave);
+        QVERIFY(f.host.KeyListModified);
+        QCOMPARE(f.slave.RecNo(), f.slave.RowRecNo(10));
+        QCOMPARE(slot(f, 'S', 2).note, QStringLiteral("new"));
+        QCOMPARE(slot(f, 'S', 0).code, QStringLiteral("333333333333"));
+        QCOMPARE(slot(f, 'M', 0).code, QStringLiteral("444444444444"));
+        QVERIFY(KeyListFixture::fileBytes(f.store.WorkCopyPath()) != before);
+    }
+
+    void shouldRefuseAFileWithoutACodeColumn_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("no code column") << QByteArray("name,slot\nAnna,1\n");
+    }
+    void shouldRefuseAFileWithoutACodeColumn() {
+        QFETCH(QByteArray, csv);
+        TKeyListFixture f;
+        f.newList();
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TKeyImport::Plan(csv, records(f)));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_TKeyCsv)
+#include "tst_TKeyCsv.moc"
