@@ -12,9 +12,10 @@ bool TKeyCodeValidator::IsKeyCodeChar(QChar c) {
 }
 
 QValidator::State TKeyCodeValidator::validate(QString& input, int& pos) const {
-    lastChecked = false;
     if (input.size() <= TKeyCode::CodeDigits && std::all_of(input.begin(), input.end(), IsKeyCodeChar)) {
         input = input.toUpper();
+        // The field validates the code it was given once more; that keeps the mark.
+        lastChecked = lastChecked && input == checkedCode;
         return Acceptable;
     }
     const TKeyCode::TReading reading = TKeyCode::Read(input);
@@ -23,5 +24,6 @@ QValidator::State TKeyCodeValidator::validate(QString& input, int& pos) const {
     input = reading.code;
     pos = int(input.size());
     lastChecked = reading.crcChecked;
+    checkedCode = reading.code;
     return Acceptable;
 }

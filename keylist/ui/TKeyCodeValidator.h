@@ -17,4 +17,5 @@ public:
 
 private:
     mutable bool lastChecked = false;
+    mutable QString checkedCode;
 };

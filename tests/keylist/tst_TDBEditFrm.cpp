@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -100,6 +102,42 @@ private slots:
         QCOMPARE(f.edit("KeyCodeEdit")->text().size(), 12);
         QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_Backspace);
         QCOMPARE(f.edit("KeyCodeEdit")->text(), QStringLiteral("AB09F012345"));
+    }
+
+    // Any written form pasted into the field becomes the 12-digit code, stored in the record, with
+    // the engraved form under the field and the mark where a CRC was checked.
+    void shouldTurnAPastedFormIntoTheCode_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("engraved") << "66 000000FBC52B 01" << "2BC5FB000000" << true;
+        QTest::newRow("wire order") << "01-2b-c5-fb-00-00-00-66" << "2BC5FB000000" << true;
+        QTest::newRow("1-Wire tools") << "01.2BC5FB000000" << "2BC5FB000000" << false;
+        QTest::newRow("12 digits") << "2bc5fb000000" << "2BC5FB000000" << false;
+        QTest::newRow("CRC fails: nothing pasted") << "67 000000FBC52B 01" << "" << false;
+        QTest::newRow("13 digits: nothing pasted") << "2BC5FB0000001" << "" << false;
+    }
+    void shouldTurnAPastedFormIntoTheCode() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, code);
+        QFETCH(bool, checked);
+        TDialogFixture f;
+        f.newList();
+        QVERIFY(f.show(1, 2));
+        f.enterCode();
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(f.edit("KeyCodeEdit")->text(), code);
+        QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), code);
+        QCOMPARE(f.edit("EngravedEdit")->text(), code.isEmpty() ? QString() : QStringLiteral("66 000000FBC52B 01"));
+        auto* mark = f.dialog.findChild<QLabel*>(QStringLiteral("CodeCheckedLbl"));
+        QCOMPARE(mark->isVisible(), checked);
+        // Typing afterwards follows the filter again and takes the mark away.
+        QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_Backspace);
+        QVERIFY(!mark->isVisible());
+        typeText(f.edit("KeyCodeEdit"), QStringLiteral(" .g"));
+        QCOMPARE(f.edit("KeyCodeEdit")->text(), code.left(11));
+        QVERIFY(f.edit("EngravedEdit")->text().isEmpty());
     }
 
     void shouldPutEmptyBackWhenTheCodeIsLeftEmpty() {

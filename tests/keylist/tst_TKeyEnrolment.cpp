@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(after[0].code, QStringLiteral("<EMPTY>"));
         QVERIFY(!after[0].active);
         QCOMPARE(after[7].code, QStringLiteral("<EMPTY>"));
-        QCOMPARE(after[6].code, QStringLiteral("000000000005"));
+        QCOMPARE(after[6].code, QStringLiteral("000000000004"));
         QVERIFY(enrolment.CanUndo());
     }
 };
