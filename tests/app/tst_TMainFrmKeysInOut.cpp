@@ -1,0 +1,248 @@
+#include "app/TAppForms.h"
+#include "app/TMainFrm.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/ui/TDBEditFrm.h"
+#include "onewire/TOneWireSettings.h"
+#include "tests/support/TTestFileDialogs.h"
+#include "tests/support/TTestMessageBoxes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+// The program's windows over a private temporary directory, with scripted boxes and file dialogs.
+// With VTRK_SCREENSHOTS naming a directory, the tests leave pictures of what they showed there.
+struct TWindowFixture {
+    QTemporaryDir temp;
+    TTestMessageBoxes boxes;
+    TTestFileDialogs dialogs;
+    TAppForms forms;
+    TMainFrm* frm = nullptr;
+
+    TWindowFixture() {
+        qputenv("TEMP", QFile::encodeName(temp.path()));
+        forms.create();
+        frm = forms.MainFrm;
+        frm->show();
+        frm->DNewBDAct->trigger();
+        boxes.clear();
+    }
+    ~TWindowFixture() {
+        frm->KeyListModified = false;
+        frm->close();
+    }
+    QString file(const char* name, const QByteArray& bytes = QByteArray()) const {
+        const QString path = QDir(temp.path()).filePath(QString::fromLatin1(name));
+        if (!bytes.isNull()) {
+            QFile out(path);
+            out.open(QIODevice::WriteOnly);
+            out.write(bytes);
+        }
+        return path;
+    }
+    QString cell(QTableView* grid, int row, int column) const {
+        return grid->model()->index(row, column).data().toString();
+    }
+    static void shoot(QWidget* widget, const QString& name) {
+        const QString dir = qEnvironmentVariable("VTRK_SCREENSHOTS");
+        if (!dir.isEmpty())
+            widget->grab().save(QDir(dir).filePath(name));
+    }
+    // Runs action once the next modal dialog has started.
+    static void whenModal(std::function<void()> action) {
+        QTimer::singleShot(50, [action] {
+            QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), 10000);
+            action();
+        });
+    }
+};
+
+namespace {
+int freePort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof(address);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+} // namespace
+
+class tst_TMainFrmKeysInOut : public QObject {
+    Q_OBJECT
+    QTemporaryDir config;
+
+private slots:
+    void initTestCase() {
+        // The remembered server address goes to a private settings directory.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    }
+
+    void shouldImportOnlyWhenThePreviewIsConfirmed_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("Import") << true;
+    }
+    void shouldImportOnlyWhenThePreviewIsConfirmed() {
+        QFETCH(bool, confirm);
+        TWindowFixture f;
+        f.dialogs.queueAnswer(f.file("tenants.csv", "Type;Slot;Key;Name\r\n"
+                                                    "M;0;66 000000FBC52B 01;Caretaker\r\n"
+                                                    "S;;01.4AEC29CDBAAB;Flat 1\r\n"
+                                                    "S;;012BC5FB00000067;Flat 2\r\n"
+                                                    "S;;01.4AEC29CDBAAB;Flat 3\r\n"));
+        QStringList seen;
+        TWindowFixture::whenModal([&] {
+            QWidget* preview = QApplication::activeModalWidget();
+            for (const char* name : {"ChangesView", "RejectsView"}) {
+                auto* view = preview->findChild<QTreeWidget*>(QString::fromLatin1(name));
+                for (int i = 0; i < view->topLevelItemCount(); ++i)
+                    seen << view->topLevelItem(i)->text(0) + ": " + view->topLevelItem(i)->text(1);
+            }
+            // The list is untouched while the preview is shown.
+            seen << f.cell(f.frm->MKeysGrid, 0, 1);
+            TWindowFixture::shoot(preview, QStringLiteral("import-preview.png"));
+            preview->findChild<QPushButton*>(confirm ? QStringLiteral("ImportBtn") : QStringLiteral("CancelBtn"))
+                ->click();
+        });
+        f.frm->MenuImportCsv->trigger();
+        QCOMPARE(seen.size(), 5);
+        QCOMPARE(seen[0], QStringLiteral("2: master key #1"));
+        QCOMPARE(seen[1], QStringLiteral("3: slave key #1"));
+        QVERIFY(seen[2].startsWith(QStringLiteral("4: The key number 012BC5FB00000067 fails")));
+        QCOMPARE(seen[3], QStringLiteral("5: the key 4AEC29CDBAAB is a duplicate of line 3"));
+        QCOMPARE(seen[4], QStringLiteral("<EMPTY>"));
+        QCOMPARE(f.cell(f.frm->MKeysGrid, 0, 1), confirm ? QStringLiteral("2BC5FB000000") : QStringLiteral("<EMPTY>"));
+        QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 3), confirm ? QStringLiteral("Flat 1") : QString());
+        QCOMPARE(f.frm->KeyListModified, confirm);
+        QVERIFY(f.boxes.shown.isEmpty());
+    }
+
+    void shouldExportTheOpenListOrSayWhyNot() {
+        TWindowFixture f;
+        f.frm->MKeysTable->First();
+        f.frm->MKeysTable->Edit();
+        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYCODE"))->SetAsString(QStringLiteral("2BC5FB000000"));
+        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(true);
+        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QStringLiteral("Caretaker, day"));
+        f.frm->MKeysTable->Post();
+        const QString path = f.file("out.csv");
+        f.dialogs.queueAnswer(path);
+        f.frm->MenuExportCsv->trigger();
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = written.readAll().split('\n');
+        QCOMPARE(lines.size(), 1 + 136 + 1);
+        QCOMPARE(lines[1], QByteArray("M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,\"Caretaker, day\"\r"));
+
+        f.dialogs.queueAnswer(f.file("no such folder/out.csv"));
+        f.frm->MenuExportCsv->trigger();
+        QCOMPARE(f.boxes.count(TMessageBoxes::Kind::Error), 1);
+        QVERIFY2(f.boxes.shown[0].text.contains(QStringLiteral("Can not write the CSV file")),
+                 qPrintable(f.boxes.shown[0].text));
+    }
+
+    void shouldShowTheEngravedFormInTheKeyDialog() {
+        TWindowFixture f;
+        f.frm->PageControl->setCurrentIndex(2);
+        QApplication::clipboard()->setText(QStringLiteral("66 000000FBC52B 01"));
+        QString engraved;
+        TWindowFixture::whenModal([&] {
+            TDBEditFrm* dialog = f.forms.DBEditFrm;
+            auto* code = dialog->findChild<QLineEdit*>(QStringLiteral("KeyCodeEdit"));
+            code->setFocus();
+            QTest::keyClick(code, Qt::Key_V, Qt::ControlModifier);
+            auto* info = dialog->findChild<QLineEdit*>(QStringLiteral("KeyInfoEdit"));
+            info->setText(QStringLiteral("Flat 12"));
+            emit info->textEdited(info->text());
+            dialog->findChild<QCheckBox*>(QStringLiteral("ActiveCB"))->click();
+            engraved = dialog->findChild<QLineEdit*>(QStringLiteral("EngravedEdit"))->text();
+            TWindowFixture::shoot(dialog, QStringLiteral("key-dialog-engraved.png"));
+            dialog->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
+        });
+        f.frm->SEditKeyBtn->trigger();
+        QCOMPARE(engraved, QStringLiteral("66 000000FBC52B 01"));
+        QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 1), QStringLiteral("2BC5FB000000"));
+    }
+
+    // The enrolment window against a real owserver with two fake touch keys and a thermometer.
+    void shouldEnrolTheKeysOfARealReader() {
+        QProcess server;
+        const int port = freePort();
+        server.start(QStringLiteral("/usr/bin/owserver"),
+                     {QStringLiteral("--fake=01.2BC5FB000000,10,01.4AEC29CDBAAB"), QStringLiteral("-p"),
+                      QString::number(port), QStringLiteral("--foreground"), QStringLiteral("--nozero")});
+        QVERIFY2(server.waitForStarted(10000), "owserver is missing: tools/scripts/install-deps installs it");
+        TOneWireSettings::SetServerAddress(QStringLiteral("localhost:%1").arg(port));
+        TWindowFixture f;
+        f.frm->PageControl->setCurrentIndex(1);
+        f.frm->MKeysTable->Next();
+        QStringList enrolled;
+        TWindowFixture::whenModal([&] {
+            QWidget* enrol = QApplication::activeModalWidget();
+            auto* list = enrol->findChild<QListWidget*>(QStringLiteral("EnrolledList"));
+            // The server takes a moment to start; the window keeps trying.
+            QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, 60000);
+            for (int i = 0; i < list->count(); ++i)
+                enrolled << list->item(i)->text();
+            TWindowFixture::shoot(enrol, QStringLiteral("enrol-keys.png"));
+            enrol->findChild<QPushButton*>(QStringLiteral("UndoBtn"))->click();
+            enrol->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
+        });
+        f.frm->MEnrolKeysBtn->trigger();
+        server.terminate();
+        server.waitForFinished(5000);
+        QCOMPARE(enrolled.size(), 2);
+        QVERIFY2(enrolled.join(' ').contains(QStringLiteral("66 000000FBC52B 01")), qPrintable(enrolled.join('\n')));
+        // Rows 1 and 2 of the master page got the keys; the second one was undone.
+        QStringList codes{f.cell(f.frm->MKeysGrid, 1, 1), f.cell(f.frm->MKeysGrid, 2, 1)};
+        QVERIFY2(codes.contains(QStringLiteral("<EMPTY>")), qPrintable(codes.join(' ')));
+        codes.removeAll(QStringLiteral("<EMPTY>"));
+        QVERIFY(codes[0] == QStringLiteral("2BC5FB000000") || codes[0] == QStringLiteral("4AEC29CDBAAB"));
+        QVERIFY(f.frm->KeyListModified);
+        QVERIFY2(f.boxes.shown.size() <= 1, qPrintable(f.boxes.texts().join('\n')));
+    }
+
+    void shouldTellHowToStartAMissingServer() {
+        TOneWireSettings::SetServerAddress(QStringLiteral("localhost:%1").arg(freePort()));
+        TWindowFixture f;
+        f.frm->PageControl->setCurrentIndex(2);
+        QString status;
+        TWindowFixture::whenModal([&] {
+            QWidget* enrol = QApplication::activeModalWidget();
+            QTRY_COMPARE_WITH_TIMEOUT(f.boxes.shown.size(), 1, 30000);
+            QTest::qWait(500); // more failed attempts: still one box
+            status = enrol->findChild<QLabel*>(QStringLiteral("StatusLbl"))->text();
+            enrol->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
+        });
+        f.frm->SEnrolKeysBtn->trigger();
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QVERIFY2(f.boxes.shown[0].text.contains(QStringLiteral("sudo apt-get install owserver")),
+                 qPrintable(f.boxes.shown[0].text));
+        QVERIFY(status.contains(QStringLiteral("owserver")));
+        QVERIFY(!f.frm->KeyListModified);
+    }
+};
+
+QTEST_MAIN(tst_TMainFrmKeysInOut)
+#include "tst_TMainFrmKeysInOut.moc"
