@@ -4,7 +4,7 @@
 #include "dbf/TWin1252.h"
 #include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
-#include "keylist/TKeyListStore.h"
+#include "keylist/TKeyListSchema.h"
 
 #include <QDir>
 #include <QFile>
@@ -78,7 +78,7 @@ QHash<int, int> TKeyImport::columns(const QStringList& header) {
 }
 
 int TKeyImport::slotCount(QChar type) {
-    return type == QLatin1Char('M') ? TKeyListStore::MasterSlots : TKeyListStore::SlaveSlots;
+    return type == QLatin1Char('M') ? TKeyListSchema::MasterSlots : TKeyListSchema::SlaveSlots;
 }
 
 TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& current) {
@@ -125,7 +125,7 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const QHash<int, int
         return QStringLiteral("the type \"%1\" is neither M nor S").arg(type);
 
     const QString code = field(row, columns, Code).trimmed();
-    if (!code.isEmpty() && code.compare(TKeyListStore::EmptyCode, Qt::CaseInsensitive) != 0) {
+    if (!code.isEmpty() && code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) != 0) {
         const TKeyCode::TReading reading = TKeyCode::Read(code);
         if (!reading.ok)
             return reading.error;
@@ -139,10 +139,10 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const QHash<int, int
         return QStringLiteral("an active key needs a key code");
 
     const QString note = withoutTrailingBlanks(field(row, columns, Note));
-    if (note.size() > TKeyListStore::MemoLength)
+    if (note.size() > TKeyListSchema::MemoLength)
         return QStringLiteral("the note is %1 characters long, a key list holds at most %2")
                              .arg(note.size())
-                             .arg(TKeyListStore::MemoLength);
+                             .arg(TKeyListSchema::MemoLength);
     for (QChar c : note)
         if (!TWin1252::canEncode(c))
             return QStringLiteral("the note holds \"%1\", which the key list's code page "
@@ -207,7 +207,7 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
         }
     }
     TKeyRecord after = planned[target];
-    after.code = wanted.value.HasKey() ? wanted.value.code : TKeyListStore::EmptyCode;
+    after.code = wanted.value.HasKey() ? wanted.value.code : QString::fromLatin1(TKeyListSchema::EmptyCode);
     after.active = wanted.value.active;
     after.note = wanted.value.note;
     takenBy.insert(target, wanted.line);

@@ -1,6 +1,7 @@
 #include "keylist/TKeyListRows.h"
 
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListSchema.h"
 
 #include <algorithm>
 
@@ -11,12 +12,12 @@ int fieldIndex(TDbfTable& view, const char* name) {
 } // namespace
 
 QVector<TKeyRecord> TKeyListRows::Read(TDbfTable& view) {
-    const int recId = fieldIndex(view, "RECID");
-    const int keyId = fieldIndex(view, "KEYID");
-    const int code = fieldIndex(view, "KEYCODE");
-    const int type = fieldIndex(view, "KEYTYPE");
-    const int status = fieldIndex(view, "KEYSTATUS");
-    const int memo = fieldIndex(view, "KEYMEMO");
+    const int recId = fieldIndex(view, TKeyListSchema::RecIdField);
+    const int keyId = fieldIndex(view, TKeyListSchema::KeyIdField);
+    const int code = fieldIndex(view, TKeyListSchema::KeyCodeField);
+    const int type = fieldIndex(view, TKeyListSchema::KeyTypeField);
+    const int status = fieldIndex(view, TKeyListSchema::KeyStatusField);
+    const int memo = fieldIndex(view, TKeyListSchema::KeyMemoField);
     QVector<TKeyRecord> records;
     const int rows = view.RowCount();
     for (int row = 0; row < rows; ++row) {
@@ -46,9 +47,9 @@ QVector<TKeyRecord> TKeyListRows::Read(TDbfTable& view) {
 void TKeyListRows::Write(TDbfTable& view, const TKeyRecord& record) {
     view.SetRecNo(record.recNo);
     view.Edit();
-    view.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(record.code);
-    view.FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(record.active);
-    view.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(record.note);
+    view.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->SetAsString(record.code);
+    view.FieldByName(QString::fromLatin1(TKeyListSchema::KeyStatusField))->SetAsBoolean(record.active);
+    view.FieldByName(QString::fromLatin1(TKeyListSchema::KeyMemoField))->SetAsString(record.note);
     view.Post();
 }
 

@@ -1,4 +1,5 @@
 #include "keylist/ui/TDBEditFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyCode.h"
@@ -31,8 +32,8 @@ constexpr int PastedLength = 40;
 } // namespace
 
 namespace {
-const QString RecIdField = QStringLiteral("RECID");
-const QString KeyCodeField = QStringLiteral("KEYCODE");
+const QString RecIdField = QLatin1String(TKeyListSchema::RecIdField);
+const QString KeyCodeField = QLatin1String(TKeyListSchema::KeyCodeField);
 const QString StatusField = QStringLiteral("KEYSTATUS");
 const QString MemoField = QStringLiteral("KEYMEMO");
 
@@ -104,7 +105,7 @@ void TDBEditFrm::buildLayout() {
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
-    KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
+    KeyInfoEdit->setMaxLength(TKeyListSchema::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyTypeEdit = new QLineEdit(this);
     KeyTypeEdit->setObjectName(QStringLiteral("KeyTypeEdit"));
@@ -218,7 +219,7 @@ void TDBEditFrm::showEngraved(const QString& code) {
 }
 
 bool TDBEditFrm::keyCodeRuleHolds(bool closing) {
-    if (KeyCodeEdit->text().size() == TKeyListStore::KeyCodeLength || !ActiveCB->isChecked())
+    if (KeyCodeEdit->text().size() == TKeyListSchema::KeyCodeLength || !ActiveCB->isChecked())
         return true;
     MessageBoxes().error(closing ? LengthError + QLatin1Char('.') : LengthError);
     return false;
@@ -233,7 +234,7 @@ bool TDBEditFrm::keyCodeAccepted() {
 }
 
 void TDBEditFrm::KeyCodeEditEnter() {
-    if (KeyCodeEdit->text().toUpper() == TKeyListStore::EmptyCode) {
+    if (KeyCodeEdit->text().toUpper() == QLatin1String(TKeyListSchema::EmptyCode)) {
         KeyCodeEdit->clear();
         writeField(KeyCodeField, QString());
     }
@@ -242,12 +243,12 @@ void TDBEditFrm::KeyCodeEditEnter() {
 void TDBEditFrm::KeyCodeEditExit() {
     const QString code = KeyCodeEdit->text();
     if (code.isEmpty()) {
-        KeyCodeEdit->setText(TKeyListStore::EmptyCode);
-        writeField(KeyCodeField, TKeyListStore::EmptyCode);
+        KeyCodeEdit->setText(QLatin1String(TKeyListSchema::EmptyCode));
+        writeField(KeyCodeField, QLatin1String(TKeyListSchema::EmptyCode));
         codeRefused = false;
         return;
     }
-    if (code == TKeyListStore::EmptyCode || !view) {
+    if (code == QLatin1String(TKeyListSchema::EmptyCode) || !view) {
         codeRefused = false;
         return;
     }

@@ -3,6 +3,7 @@
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
+#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TTypedTextValidator.h"
 #include "onewire/TOneWirePoller.h"
@@ -54,7 +55,7 @@ void TEnrolKeysFrm::buildLayout() {
     StatusLbl->setMinimumHeight(StatusLbl->fontMetrics().height() * 3);
     NoteEdit = new QLineEdit(this);
     NoteEdit->setObjectName(QStringLiteral("NoteEdit"));
-    NoteEdit->setMaxLength(TKeyListStore::MemoLength);
+    NoteEdit->setMaxLength(TKeyListSchema::MemoLength);
     NoteEdit->setValidator(new TTypedTextValidator(NoteEdit));
     NoteEdit->setPlaceholderText(QStringLiteral("goes with the next key touched"));
     EnrolledList = new QListWidget(this);
