@@ -96,6 +96,9 @@ void TDBEditFrm::buildLayout() {
     EngravedEdit->setFocusPolicy(Qt::NoFocus);
     EngravedEdit->setToolTip(KeyCodeHint);
     makeGrey(EngravedEdit);
+    // Wide enough for the whole engraved form, which is longer than the code.
+    EngravedEdit->setMinimumWidth(EngravedEdit->fontMetrics().horizontalAdvance(QStringLiteral("66 000000FBC52B 01")) +
+                                  Scale.px(16));
     CodeCheckedLbl = new QLabel(QStringLiteral("\u2713 checked"), this);
     CodeCheckedLbl->setObjectName(QStringLiteral("CodeCheckedLbl"));
     CodeCheckedLbl->setToolTip(QStringLiteral("The pasted key number's CRC checked"));

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -26,6 +27,7 @@ QTreeWidget* table(QWidget* parent, const char* name, const QStringList& titles)
     view->setRootIsDecorated(false);
     view->setHeaderLabels(titles);
     view->setAlternatingRowColors(true);
+    view->header()->setStretchLastSection(true);
     return view;
 }
 
@@ -45,7 +47,10 @@ TImportPreviewFrm::TImportPreviewFrm(const TKeyImport& plan, const QString& file
                             .arg(plan.Rejects.size())
                             .arg(plan.Unchanged));
     ChangesView = table(this, "ChangesView", {"Line", "Slot", "Now", "After the import"});
-    RejectsView = table(this, "RejectsView", {"Line", "Refused because"});
+    RejectsView = new QListWidget(this);
+    RejectsView->setObjectName(QStringLiteral("RejectsView"));
+    RejectsView->setWordWrap(true);
+    RejectsView->setAlternatingRowColors(true);
     fillChanges(plan);
     fillRejects(plan);
     ImportBtn = new QPushButton(QStringLiteral("Import"), this);
@@ -65,7 +70,7 @@ TImportPreviewFrm::TImportPreviewFrm(const TKeyImport& plan, const QString& file
     layout->addWidget(SummaryLbl);
     layout->addWidget(new QLabel(QStringLiteral("Changes:"), this));
     layout->addWidget(ChangesView, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Refused rows:"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Refused rows (not imported):"), this));
     layout->addWidget(RejectsView, 2);
     layout->addLayout(buttons);
     resize(720, 480);
@@ -81,6 +86,5 @@ void TImportPreviewFrm::fillChanges(const TKeyImport& plan) {
 
 void TImportPreviewFrm::fillRejects(const TKeyImport& plan) {
     for (const TKeyImport::TReject& reject : plan.Rejects)
-        new QTreeWidgetItem(RejectsView, {QString::number(reject.line), reject.reason});
-    RejectsView->resizeColumnToContents(0);
+        new QListWidgetItem(QStringLiteral("Line %1: %2").arg(reject.line).arg(reject.reason), RejectsView);
 }

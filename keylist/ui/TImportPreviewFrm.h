@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QTreeWidget;
 
@@ -22,7 +23,7 @@ private:
 
     QLabel* SummaryLbl;
     QTreeWidget* ChangesView;
-    QTreeWidget* RejectsView;
+    QListWidget* RejectsView;
     QPushButton* ImportBtn;
     QPushButton* CancelBtn;
 };

@@ -114,11 +114,12 @@ private slots:
         QStringList seen;
         TWindowFixture::whenModal([&] {
             QWidget* preview = QApplication::activeModalWidget();
-            for (const char* name : {"ChangesView", "RejectsView"}) {
-                auto* view = preview->findChild<QTreeWidget*>(QString::fromLatin1(name));
-                for (int i = 0; i < view->topLevelItemCount(); ++i)
-                    seen << view->topLevelItem(i)->text(0) + ": " + view->topLevelItem(i)->text(1);
-            }
+            auto* changes = preview->findChild<QTreeWidget*>(QStringLiteral("ChangesView"));
+            for (int i = 0; i < changes->topLevelItemCount(); ++i)
+                seen << changes->topLevelItem(i)->text(0) + ": " + changes->topLevelItem(i)->text(1);
+            auto* rejects = preview->findChild<QListWidget*>(QStringLiteral("RejectsView"));
+            for (int i = 0; i < rejects->count(); ++i)
+                seen << rejects->item(i)->text();
             // The list is untouched while the preview is shown.
             seen << f.cell(f.frm->MKeysGrid, 0, 1);
             TWindowFixture::shoot(preview, QStringLiteral("import-preview.png"));
@@ -129,8 +130,8 @@ private slots:
         QCOMPARE(seen.size(), 5);
         QCOMPARE(seen[0], QStringLiteral("2: master key #1"));
         QCOMPARE(seen[1], QStringLiteral("3: slave key #1"));
-        QVERIFY(seen[2].startsWith(QStringLiteral("4: The key number 012BC5FB00000067 fails")));
-        QCOMPARE(seen[3], QStringLiteral("5: the key 4AEC29CDBAAB is a duplicate of line 3"));
+        QVERIFY(seen[2].startsWith(QStringLiteral("Line 4: The key number 012BC5FB00000067 fails")));
+        QCOMPARE(seen[3], QStringLiteral("Line 5: the key 4AEC29CDBAAB is a duplicate of line 3"));
         QCOMPARE(seen[4], QStringLiteral("<EMPTY>"));
         QCOMPARE(f.cell(f.frm->MKeysGrid, 0, 1), confirm ? QStringLiteral("2BC5FB000000") : QStringLiteral("<EMPTY>"));
         QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 3), confirm ? QStringLiteral("Flat 1") : QString());
