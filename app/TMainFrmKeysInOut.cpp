@@ -44,7 +44,8 @@ void TMainFrm::CreateKeysInOut() {
     for (QAction* enrol : {MEnrolKeysBtn, SEnrolKeysBtn})
         connectHandler(enrol, &QAction::triggered, this, [this] { MEnrolKeysBtnClick(); });
     // Both need an open key list, as the key pages do.
-    for (auto [signal, open] : {std::pair{&TDbfTable::AfterOpen, true}, std::pair{&TDbfTable::AfterClose, false}})
+    for (auto [signal, open] :
+         {std::pair{&TDbfTable::AfterOpen, true}, std::pair{&TDbfTable::AfterClose, false}})
         QObject::connect(MKeysTable, signal, this, [this, open = open] {
             MenuImportCsv->setEnabled(open);
             MenuExportCsv->setEnabled(open);
@@ -54,8 +55,8 @@ void TMainFrm::CreateKeysInOut() {
 void TMainFrm::MenuExportCsvClick() {
     if (!KeyListStore->IsOpen() || TransferRunning())
         return;
-    const QString path = FileDialogs().getSaveFileName(QStringLiteral("Export key list"), CsvFilter, QString(),
-                                                       QStringLiteral("csv"));
+    const QString path = FileDialogs().getSaveFileName(QStringLiteral("Export key list"), CsvFilter,
+                                                       QString(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     TKeyCsvWriter::Save(path, TKeyListRows::Read(*MKeysTable) + TKeyListRows::Read(*SKeysTable));

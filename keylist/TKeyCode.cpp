@@ -129,7 +129,8 @@ QString TKeyCode::describeOrder(const QByteArray& wire) {
         faults << QStringLiteral("the family is %1, not 01").arg(hexByte(quint8(wire[0])));
     const quint8 crc = Crc8(wire.left(7));
     if (crc != quint8(wire[7]))
-        faults << QStringLiteral("the CRC is %1 where %2 was expected").arg(hexByte(quint8(wire[7])), hexByte(crc));
+        faults << QStringLiteral("the CRC is %1 where %2 was expected")
+                      .arg(hexByte(quint8(wire[7])), hexByte(crc));
     return faults.join(QStringLiteral(" and "));
 }
 
@@ -138,5 +139,6 @@ QString TKeyCode::Engraved(const QString& code) {
         return QString();
     const QByteArray serial = QByteArray::fromHex(code.toLatin1());
     const QByteArray wire = QByteArray(1, char(TouchKeyFamily)) + serial;
-    return QStringLiteral("%1 %2 %3").arg(hexByte(Crc8(wire)), hex(reversed(serial)), hexByte(TouchKeyFamily));
+    return QStringLiteral("%1 %2 %3")
+        .arg(hexByte(Crc8(wire)), hex(reversed(serial)), hexByte(TouchKeyFamily));
 }

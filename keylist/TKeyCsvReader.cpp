@@ -51,8 +51,8 @@ bool isUtf8(const QByteArray& bytes) {
 
 } // namespace
 
-QVector<QVector<QByteArray>> TKeyCsvReader::split(const QByteArray& bytes, char delimiter, QVector<int>* lines,
-                                                  int maxRows) {
+QVector<QVector<QByteArray>> TKeyCsvReader::split(const QByteArray& bytes, char delimiter,
+                                                  QVector<int>* lines, int maxRows) {
     csv_parser parser;
     if (csv_init(&parser, 0) != 0)
         throw std::runtime_error("The CSV reader could not start");

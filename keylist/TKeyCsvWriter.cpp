@@ -9,10 +9,9 @@
 
 #include <stdexcept>
 
-const QStringList TKeyCsvWriter::Header = {QStringLiteral("type"),     QStringLiteral("#"),
-                                           QStringLiteral("slot"),     QStringLiteral("code"),
-                                           QStringLiteral("engraved"), QStringLiteral("active"),
-                                           QStringLiteral("note")};
+const QStringList TKeyCsvWriter::Header = {
+    QStringLiteral("type"),     QStringLiteral("#"),      QStringLiteral("slot"), QStringLiteral("code"),
+    QStringLiteral("engraved"), QStringLiteral("active"), QStringLiteral("note")};
 
 QByteArray TKeyCsvWriter::Write(const QVector<TKeyRecord>& records) {
     QByteArray out = row(Header);

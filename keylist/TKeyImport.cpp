@@ -56,18 +56,20 @@ QByteArray TKeyImport::ReadFile(const QString& path) {
         throw std::runtime_error(
             QStringLiteral("Can not read the CSV file %1: %2").arg(shown, file.errorString()).toStdString());
     if (file.size() > MaxSize)
-        throw std::runtime_error(QStringLiteral("The file %1 is too large for a list of keys").arg(shown).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("The file %1 is too large for a list of keys").arg(shown).toStdString());
     const QByteArray bytes = file.read(MaxSize + 1);
     if (bytes.size() > MaxSize)
-        throw std::runtime_error(QStringLiteral("The file %1 is too large for a list of keys").arg(shown).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("The file %1 is too large for a list of keys").arg(shown).toStdString());
     return bytes;
 }
 
 QHash<int, int> TKeyImport::columns(const QStringList& header) {
     static const QHash<QString, int> names = {
-        {"code", Code},    {"key", Code},      {"keycode", Code},  {"note", Note},     {"memo", Note},
-        {"name", Note},    {"keymemo", Note},  {"type", Type},     {"keytype", Type},  {"slot", Slot},
-        {"keyid", Slot},   {"#", RecId},       {"recid", RecId},   {"active", Active}, {"keystatus", Active}};
+        {"code", Code},  {"key", Code},     {"keycode", Code}, {"note", Note},     {"memo", Note},
+        {"name", Note},  {"keymemo", Note}, {"type", Type},    {"keytype", Type},  {"slot", Slot},
+        {"keyid", Slot}, {"#", RecId},      {"recid", RecId},  {"active", Active}, {"keystatus", Active}};
     QHash<int, int> found;
     for (int i = 0; i < header.size(); ++i) {
         const auto it = names.find(header[i].trimmed().toLower());
@@ -141,16 +143,17 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const QHash<int, int
     const QString note = withoutTrailingBlanks(field(row, columns, Note));
     if (note.size() > TKeyListSchema::MemoLength)
         return QStringLiteral("the note is %1 characters long, a key list holds at most %2")
-                             .arg(note.size())
-                             .arg(TKeyListSchema::MemoLength);
+            .arg(note.size())
+            .arg(TKeyListSchema::MemoLength);
     for (QChar c : note)
         if (!TWin1252::canEncode(c))
             return QStringLiteral("the note holds \"%1\", which the key list's code page "
-                                            "(Windows-1252) cannot hold")
-                                 .arg(c);
+                                  "(Windows-1252) cannot hold")
+                .arg(c);
     wanted->value.note = note;
 
-    for (auto [column, target] : {std::pair{int(Slot), &wanted->slot}, std::pair{int(RecId), &wanted->recId}}) {
+    for (auto [column, target] :
+         {std::pair{int(Slot), &wanted->slot}, std::pair{int(RecId), &wanted->recId}}) {
         const QString text = field(row, columns, column).trimmed();
         if (text.isEmpty())
             continue;
@@ -158,7 +161,7 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const QHash<int, int
         *target = text.toInt(&ok);
         if (!ok || *target < 0)
             return QStringLiteral("the %1 \"%2\" is not a slot number")
-                                 .arg(column == Slot ? QStringLiteral("slot") : QStringLiteral("#"), text);
+                .arg(column == Slot ? QStringLiteral("slot") : QStringLiteral("#"), text);
     }
     if (wanted->slot >= 0)
         wanted->recId = -1; // the controller's slot number wins over the row number
@@ -175,13 +178,13 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
                 target = i;
         }
         if (target < 0)
-            return reject(wanted.slot >= 0 ? QStringLiteral("there is no %1 slot %2 (slots 0 to %3)")
-                                                 .arg(typeName(wanted.type))
-                                                 .arg(wanted.slot)
-                                                 .arg(slotCount(wanted.type) - 1)
-                                           : QStringLiteral("there is no %1 key #%2")
-                                                 .arg(typeName(wanted.type))
-                                                 .arg(wanted.recId));
+            return reject(
+                wanted.slot >= 0
+                    ? QStringLiteral("there is no %1 slot %2 (slots 0 to %3)")
+                          .arg(typeName(wanted.type))
+                          .arg(wanted.slot)
+                          .arg(slotCount(wanted.type) - 1)
+                    : QStringLiteral("there is no %1 key #%2").arg(typeName(wanted.type)).arg(wanted.recId));
         if (takenBy.contains(target))
             return reject(QStringLiteral("%1 is already filled by line %2")
                               .arg(TKeyListRows::Place(planned[target]))
@@ -200,10 +203,11 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
         for (int i = 0; i < planned.size(); ++i) {
             if (i == target || planned[i].code != wanted.value.code)
                 continue;
-            return reject(takenBy.contains(i)
-                              ? QStringLiteral("the key %1 is a duplicate of line %2").arg(wanted.value.code).arg(takenBy[i])
-                              : QStringLiteral("the key %1 is already in the list as %2")
-                                    .arg(wanted.value.code, TKeyListRows::Place(planned[i])));
+            return reject(takenBy.contains(i) ? QStringLiteral("the key %1 is a duplicate of line %2")
+                                                    .arg(wanted.value.code)
+                                                    .arg(takenBy[i])
+                                              : QStringLiteral("the key %1 is already in the list as %2")
+                                                    .arg(wanted.value.code, TKeyListRows::Place(planned[i])));
         }
     }
     TKeyRecord after = planned[target];

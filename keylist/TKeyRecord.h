@@ -6,7 +6,7 @@
 
 // One key slot of a key list as the CSV files and the enrolment see it.
 struct TKeyRecord {
-    QChar type;  // 'M' or 'S'
+    QChar type;    // 'M' or 'S'
     int recId = 0; // RECID, the grid's "#"
     int slot = 0;  // KEYID, the controller's slot
     QString code;  // KEYCODE: 12 digits, "<EMPTY>" or what the file holds

@@ -23,7 +23,8 @@ public:
     using TBusFactory = std::function<std::unique_ptr<TOneWireBus>()>;
     static constexpr int DefaultIntervalMs = 200;
 
-    explicit TOneWirePoller(TBusFactory makeBus, int intervalMs = DefaultIntervalMs, QObject* parent = nullptr);
+    explicit TOneWirePoller(TBusFactory makeBus, int intervalMs = DefaultIntervalMs,
+                            QObject* parent = nullptr);
     ~TOneWirePoller() override; // stops
 
     void Start();

@@ -64,9 +64,8 @@ TDBEditFrm::TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QW
             [this] { TErrorReport::run([this] { PriorBtnClick(); }); });
     connect(NextBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { NextBtnClick(); }); });
     connect(LastBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { LastBtnClick(); }); });
-    connect(KeyCodeEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        TErrorReport::run([this, text] { codeEdited(text); });
-    });
+    connect(KeyCodeEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { TErrorReport::run([this, text] { codeEdited(text); }); });
     connect(KeyCodeEdit, &QLineEdit::textChanged, this, [this](const QString& text) { showEngraved(text); });
     connect(KeyInfoEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
         TErrorReport::run([this, text] { writeField(MemoField, text); });
@@ -97,8 +96,8 @@ void TDBEditFrm::buildLayout() {
     EngravedEdit->setToolTip(KeyCodeHint);
     makeGrey(EngravedEdit);
     // Wide enough for the whole engraved form, which is longer than the code.
-    EngravedEdit->setMinimumWidth(EngravedEdit->fontMetrics().horizontalAdvance(QStringLiteral("66 000000FBC52B 01")) +
-                                  Scale.px(16));
+    EngravedEdit->setMinimumWidth(
+        EngravedEdit->fontMetrics().horizontalAdvance(QStringLiteral("66 000000FBC52B 01")) + Scale.px(16));
     CodeCheckedLbl = new QLabel(QStringLiteral("\u2713 checked"), this);
     CodeCheckedLbl->setObjectName(QStringLiteral("CodeCheckedLbl"));
     CodeCheckedLbl->setToolTip(QStringLiteral("The pasted key number's CRC checked"));

@@ -131,9 +131,9 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
     const TKeyEnrolment::TResult result = enrolment.Enrol(code, NoteEdit->text());
     auto* item = new QListWidgetItem(EnrolledList);
     if (result.ok) {
-        item->setText(QStringLiteral("%1   %2   engraved %3   %4")
-                          .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code),
-                               result.record.note));
+        item->setText(
+            QStringLiteral("%1   %2   engraved %3   %4")
+                .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.note));
         NoteEdit->clear();
         showStatus(result.message, false);
     } else {
@@ -150,8 +150,8 @@ void TEnrolKeysFrm::UndoBtnClick() {
     if (!enrolment.CanUndo())
         return;
     const TKeyRecord slot = enrolment.Undo();
-    auto* item = new QListWidgetItem(QStringLiteral("undone: %1 is empty again").arg(TKeyListRows::Place(slot)),
-                                     EnrolledList);
+    auto* item = new QListWidgetItem(
+        QStringLiteral("undone: %1 is empty again").arg(TKeyListRows::Place(slot)), EnrolledList);
     EnrolledList->scrollToItem(item);
     UndoBtn->setEnabled(enrolment.CanUndo());
     showStatus(item->text(), false);
@@ -159,10 +159,10 @@ void TEnrolKeysFrm::UndoBtnClick() {
 
 void TEnrolKeysFrm::SettingsBtnClick() {
     bool ok = false;
-    const QString entered =
-        QInputDialog::getText(this, QStringLiteral("1-Wire Reader"), QStringLiteral("owserver address (host:port):"),
-                              QLineEdit::Normal, address, &ok)
-            .trimmed();
+    const QString entered = QInputDialog::getText(this, QStringLiteral("1-Wire Reader"),
+                                                  QStringLiteral("owserver address (host:port):"),
+                                                  QLineEdit::Normal, address, &ok)
+                                .trimmed();
     if (!ok || entered.isEmpty() || entered == address)
         return;
     address = entered;

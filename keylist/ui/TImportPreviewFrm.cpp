@@ -16,9 +16,9 @@ namespace {
 QString shown(const TKeyRecord& r) {
     if (!r.HasKey())
         return QStringLiteral("empty");
-    return QStringLiteral("%1%2%3")
-        .arg(r.code, r.active ? QString() : QStringLiteral(" (inactive)"),
-             r.note.isEmpty() ? QString() : QStringLiteral("  \"%1\"").arg(QString(r.note).replace('\n', ' ')));
+    return QStringLiteral("%1%2%3").arg(
+        r.code, r.active ? QString() : QStringLiteral(" (inactive)"),
+        r.note.isEmpty() ? QString() : QStringLiteral("  \"%1\"").arg(QString(r.note).replace('\n', ' ')));
 }
 
 QTreeWidget* table(QWidget* parent, const char* name, const QStringList& titles) {

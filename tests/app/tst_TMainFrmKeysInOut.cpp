@@ -123,7 +123,8 @@ private slots:
             // The list is untouched while the preview is shown.
             seen << f.cell(f.frm->MKeysGrid, 0, 1);
             TWindowFixture::shoot(preview, QStringLiteral("import-preview.png"));
-            preview->findChild<QPushButton*>(confirm ? QStringLiteral("ImportBtn") : QStringLiteral("CancelBtn"))
+            preview
+                ->findChild<QPushButton*>(confirm ? QStringLiteral("ImportBtn") : QStringLiteral("CancelBtn"))
                 ->click();
         });
         f.frm->MenuImportCsv->trigger();
@@ -133,7 +134,8 @@ private slots:
         QVERIFY(seen[2].startsWith(QStringLiteral("Line 4: The key number 012BC5FB00000067 fails")));
         QCOMPARE(seen[3], QStringLiteral("Line 5: the key 4AEC29CDBAAB is a duplicate of line 3"));
         QCOMPARE(seen[4], QStringLiteral("<EMPTY>"));
-        QCOMPARE(f.cell(f.frm->MKeysGrid, 0, 1), confirm ? QStringLiteral("2BC5FB000000") : QStringLiteral("<EMPTY>"));
+        QCOMPARE(f.cell(f.frm->MKeysGrid, 0, 1),
+                 confirm ? QStringLiteral("2BC5FB000000") : QStringLiteral("<EMPTY>"));
         QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 3), confirm ? QStringLiteral("Flat 1") : QString());
         QCOMPARE(f.frm->KeyListModified, confirm);
         QVERIFY(f.boxes.shown.isEmpty());
@@ -143,9 +145,11 @@ private slots:
         TWindowFixture f;
         f.frm->MKeysTable->First();
         f.frm->MKeysTable->Edit();
-        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYCODE"))->SetAsString(QStringLiteral("2BC5FB000000"));
+        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYCODE"))
+            ->SetAsString(QStringLiteral("2BC5FB000000"));
         f.frm->MKeysTable->FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(true);
-        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QStringLiteral("Caretaker, day"));
+        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYMEMO"))
+            ->SetAsString(QStringLiteral("Caretaker, day"));
         f.frm->MKeysTable->Post();
         const QString path = f.file("out.csv");
         f.dialogs.queueAnswer(path);
@@ -214,7 +218,8 @@ private slots:
         server.terminate();
         server.waitForFinished(5000);
         QCOMPARE(enrolled.size(), 2);
-        QVERIFY2(enrolled.join(' ').contains(QStringLiteral("66 000000FBC52B 01")), qPrintable(enrolled.join('\n')));
+        QVERIFY2(enrolled.join(' ').contains(QStringLiteral("66 000000FBC52B 01")),
+                 qPrintable(enrolled.join('\n')));
         // Rows 1 and 2 of the master page got the keys; the second one was undone.
         QStringList codes{f.cell(f.frm->MKeysGrid, 1, 1), f.cell(f.frm->MKeysGrid, 2, 1)};
         QVERIFY2(codes.contains(QStringLiteral("<EMPTY>")), qPrintable(codes.join(' ')));

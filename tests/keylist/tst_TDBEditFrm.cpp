@@ -110,12 +110,18 @@ private slots:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("code");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("engraved") << "66 000000FBC52B 01" << "2BC5FB000000" << true;
-        QTest::newRow("wire order") << "01-2b-c5-fb-00-00-00-66" << "2BC5FB000000" << true;
-        QTest::newRow("1-Wire tools") << "01.2BC5FB000000" << "2BC5FB000000" << false;
-        QTest::newRow("12 digits") << "2bc5fb000000" << "2BC5FB000000" << false;
-        QTest::newRow("CRC fails: nothing pasted") << "67 000000FBC52B 01" << "" << false;
-        QTest::newRow("13 digits: nothing pasted") << "2BC5FB0000001" << "" << false;
+        QTest::newRow("engraved") << "66 000000FBC52B 01"
+                                  << "2BC5FB000000" << true;
+        QTest::newRow("wire order") << "01-2b-c5-fb-00-00-00-66"
+                                    << "2BC5FB000000" << true;
+        QTest::newRow("1-Wire tools") << "01.2BC5FB000000"
+                                      << "2BC5FB000000" << false;
+        QTest::newRow("12 digits") << "2bc5fb000000"
+                                   << "2BC5FB000000" << false;
+        QTest::newRow("CRC fails: nothing pasted") << "67 000000FBC52B 01"
+                                                   << "" << false;
+        QTest::newRow("13 digits: nothing pasted") << "2BC5FB0000001"
+                                                   << "" << false;
     }
     void shouldTurnAPastedFormIntoTheCode() {
         QFETCH(QString, pasted);
@@ -129,7 +135,8 @@ private slots:
         QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(f.edit("KeyCodeEdit")->text(), code);
         QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), code);
-        QCOMPARE(f.edit("EngravedEdit")->text(), code.isEmpty() ? QString() : QStringLiteral("66 000000FBC52B 01"));
+        QCOMPARE(f.edit("EngravedEdit")->text(),
+                 code.isEmpty() ? QString() : QStringLiteral("66 000000FBC52B 01"));
         auto* mark = f.dialog.findChild<QLabel*>(QStringLiteral("CodeCheckedLbl"));
         QCOMPARE(mark->isVisible(), checked);
         // Typing afterwards follows the filter again and takes the mark away.

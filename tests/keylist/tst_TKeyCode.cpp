@@ -30,18 +30,24 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<Form>("form");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("12 digits pass through") << "2BC5FB000000" << "2BC5FB000000" << Form::Code << false;
-        QTest::newRow("lower case, blanks around") << "  2bc5fb00000a " << "2BC5FB00000A" << Form::Code << false;
-        QTest::newRow("12 digits with colons") << "2B:C5:FB:00:00:00" << "2BC5FB000000" << Form::Code << false;
-        QTest::newRow("1-Wire tools") << "01.2BC5FB000000" << "2BC5FB000000" << Form::FamilyAndCode << false;
-        QTest::newRow("wire order") << "012BC5FB00000066" << "2BC5FB000000" << Form::WireOrder << true;
-        QTest::newRow("wire order, tools with CRC")
-            << "01.2bc5fb000000.66" << "2BC5FB000000" << Form::WireOrder << true;
-        QTest::newRow("engraved") << "66 000000FBC52B 01" << "2BC5FB000000" << Form::EngravedOrder << true;
-        QTest::newRow("engraved, dashes") << "66-00-00-00-FB-C5-2B-01" << "2BC5FB000000" << Form::EngravedOrder
-                                          << true;
-        QTest::newRow("engraved, no separators") << "66000000FBC52B01" << "2BC5FB000000" << Form::EngravedOrder
-                                                 << true;
+        QTest::newRow("12 digits pass through") << "2BC5FB000000"
+                                                << "2BC5FB000000" << Form::Code << false;
+        QTest::newRow("lower case, blanks around") << "  2bc5fb00000a "
+                                                   << "2BC5FB00000A" << Form::Code << false;
+        QTest::newRow("12 digits with colons") << "2B:C5:FB:00:00:00"
+                                               << "2BC5FB000000" << Form::Code << false;
+        QTest::newRow("1-Wire tools") << "01.2BC5FB000000"
+                                      << "2BC5FB000000" << Form::FamilyAndCode << false;
+        QTest::newRow("wire order") << "012BC5FB00000066"
+                                    << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("wire order, tools with CRC") << "01.2bc5fb000000.66"
+                                                    << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("engraved") << "66 000000FBC52B 01"
+                                  << "2BC5FB000000" << Form::EngravedOrder << true;
+        QTest::newRow("engraved, dashes") << "66-00-00-00-FB-C5-2B-01"
+                                          << "2BC5FB000000" << Form::EngravedOrder << true;
+        QTest::newRow("engraved, no separators") << "66000000FBC52B01"
+                                                 << "2BC5FB000000" << Form::EngravedOrder << true;
     }
     void shouldReadEveryWrittenForm() {
         QFETCH(QString, text);
@@ -60,7 +66,8 @@ private slots:
         QTest::addColumn<QStringList>("mentioned");
         QTest::newRow("CRC wrong in both orders")
             << "012BC5FB00000067" << QStringList{"both byte orders", "67 where 66 was expected"};
-        QTest::newRow("CRC right, wrong family") << "021CB801000000A2" << QStringList{"the family is 02, not 01"};
+        QTest::newRow("CRC right, wrong family")
+            << "021CB801000000A2" << QStringList{"the family is 02, not 01"};
         QTest::newRow("engraved with a bad CRC")
             << "65 000000FBC52B 01" << QStringList{"read as engraved", "65 where 66 was expected"};
         QTest::newRow("11 digits") << "2BC5FB00000" << QStringList{"11 hexadecimal digits"};

@@ -46,7 +46,8 @@ private slots:
     void shouldGiveAnIdenticalListWhenExportedAndImportedIntoANewOne() {
         TKeyListFixture source;
         source.newList();
-        putKey(source.master, 0, QStringLiteral("2BC5FB000000"), true, QStringLiteral("Door, \"main\"\nentry"));
+        putKey(source.master, 0, QStringLiteral("2BC5FB000000"), true,
+               QStringLiteral("Door, \"main\"\nentry"));
         putKey(source.master, 7, QStringLiteral("0123456789AB"), false, QStringLiteral("kept, inactive"));
         putKey(source.slave, 5, QStringLiteral("ABCDEF012345"), true, QStringLiteral("Flat 3; Müller"));
         putKey(source.slave, 127, QStringLiteral("00000000000F"), true, QStringLiteral(" leading blank"));
@@ -80,8 +81,10 @@ private slots:
         QTest::addColumn<QString>("note");
         const QByteArray bom("\xEF\xBB\xBF");
         QTest::newRow("commas, LF") << QByteArray("code,note\n2BC5FB000000,Anna\n") << "Anna";
-        QTest::newRow("semicolons, CRLF") << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea";
-        QTest::newRow("byte-order mark") << bom + "KEYCODE,Memo\r\n2BC5FB000000,Zoë\r\n" << "Zoë";
+        QTest::newRow("semicolons, CRLF")
+            << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea";
+        QTest::newRow("byte-order mark") << bom + "KEYCODE,Memo\r\n2BC5FB000000,Zoë\r\n"
+                                         << "Zoë";
         QTest::newRow("Windows-1252") << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €";
         QTest::newRow("engraved, quoted, no line end")
             << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"";
@@ -107,20 +110,20 @@ private slots:
         TKeyListFixture f;
         f.newList();
         putKey(f.master, 3, QStringLiteral("111111111111"), true, QStringLiteral("in the list"));
-        QByteArray csv = "type;slot;code;note;active\r\n"                       // 1
-                         "M;;2BC5FB000000;\"two\r\nlines\";yes\r\n"             // 2-3
-                         "M;;012BC5FB00000067;bad crc\r\n"                      // 4
-                         "M;;12345;short\r\n"                                   // 5
-                         "S;;111111111111;in the list already\r\n"              // 6
-                         "S;;2BC5FB000000;twice in the file\r\n"                // 7
+        QByteArray csv = "type;slot;code;note;active\r\n"                             // 1
+                         "M;;2BC5FB000000;\"two\r\nlines\";yes\r\n"                   // 2-3
+                         "M;;012BC5FB00000067;bad crc\r\n"                            // 4
+                         "M;;12345;short\r\n"                                         // 5
+                         "S;;111111111111;in the list already\r\n"                    // 6
+                         "S;;2BC5FB000000;twice in the file\r\n"                      // 7
                          "S;;222222222222;\"a note that is far too long to fit\"\r\n" // 8
-                         "S;;333333333333;snow \xE2\x98\x83\r\n"                // 9
-                         "M;8;444444444444;no such slot\r\n"                    // 10
-                         "M;1;555555555555;first in slot 1\r\n"                 // 11
-                         "M;1;666666666666;second in slot 1\r\n"                // 12
-                         "X;;777777777777;odd type\r\n"                         // 13
-                         "S;;;no code\r\n"                                      // 14
-                         "S;;888888888888;maybe;perhaps\r\n";                   // 15
+                         "S;;333333333333;snow \xE2\x98\x83\r\n"                      // 9
+                         "M;8;444444444444;no such slot\r\n"                          // 10
+                         "M;1;555555555555;first in slot 1\r\n"                       // 11
+                         "M;1;666666666666;second in slot 1\r\n"                      // 12
+                         "X;;777777777777;odd type\r\n"                               // 13
+                         "S;;;no code\r\n"                                            // 14
+                         "S;;888888888888;maybe;perhaps\r\n";                         // 15
         // The master page has 8 slots: 3 holds a key, 1 goes to line 11, 0 to line 2; the rest fill.
         for (int i = 0; i < 6; ++i)
             csv += QStringLiteral("M;;9999999999%1;filler\r\n").arg(i, 2, 10, QLatin1Char('0')).toLatin1();
@@ -156,9 +159,10 @@ private slots:
         f.host.KeyListModified = false;
         TKeyListFixture::goRow(f.slave, 10);
         const QByteArray before = KeyListFixture::fileBytes(f.store.WorkCopyPath());
-        const TKeyImport plan = TKeyImport::Plan("type,slot,code,note\nS,2,222222222222,new\nS,,333333333333,x\n"
-                                                 "M,,444444444444,y\n",
-                                                 records(f));
+        const TKeyImport plan =
+            TKeyImport::Plan("type,slot,code,note\nS,2,222222222222,new\nS,,333333333333,x\n"
+                             "M,,444444444444,y\n",
+                             records(f));
         QCOMPARE(plan.Changes.size(), 3);
         QCOMPARE(plan.Changes[0].before.code, QStringLiteral("111111111111"));
         QCOMPARE(plan.Changes[0].after.code, QStringLiteral("222222222222"));

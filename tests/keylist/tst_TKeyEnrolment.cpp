@@ -23,7 +23,8 @@ private slots:
 
         QStringList placed;
         for (int i = 0; i < 7; ++i) {
-            const auto result = enrolment.Enrol(QStringLiteral("00000000000%1").arg(i), QStringLiteral("n%1").arg(i));
+            const auto result =
+                enrolment.Enrol(QStringLiteral("00000000000%1").arg(i), QStringLiteral("n%1").arg(i));
             QVERIFY2(result.ok, qPrintable(result.message));
             placed << QString::number(result.record.recId);
             QCOMPARE(f.master.RecNo(), result.record.recNo); // the grid follows

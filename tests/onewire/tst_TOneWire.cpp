@@ -74,12 +74,13 @@ struct TOwServer {
     QString address() const { return QStringLiteral("localhost:%1").arg(port); }
 
     bool start(const QString& devices) {
-        const QString program = QStandardPaths::findExecutable(QStringLiteral("owserver"), {"/usr/bin", "/usr/sbin"});
+        const QString program =
+            QStandardPaths::findExecutable(QStringLiteral("owserver"), {"/usr/bin", "/usr/sbin"});
         if (program.isEmpty())
             return false;
-        process.start(program, {QStringLiteral("--fake=") + devices, QStringLiteral("-p"), QString::number(port),
-                                QStringLiteral("--foreground"), QStringLiteral("--nozero"),
-                                QStringLiteral("--error_level=0")});
+        process.start(program, {QStringLiteral("--fake=") + devices, QStringLiteral("-p"),
+                                QString::number(port), QStringLiteral("--foreground"),
+                                QStringLiteral("--nozero"), QStringLiteral("--error_level=0")});
         return process.waitForStarted(10000);
     }
     // The server needs a moment before it listens; a busy machine may need many.
@@ -111,12 +112,18 @@ private slots:
     void shouldReportAKeyOnceUntilItHasLeftTheReader_data() {
         QTest::addColumn<QString>("present");
         QTest::addColumn<QString>("touched");
-        QTest::newRow("held") << "A|A|A" << "A||";
-        QTest::newRow("lying there at the start") << "A,B|A,B" << "A,B|";
-        QTest::newRow("one missed search is a bounce") << "A||A" << "A||";
-        QTest::newRow("gone, then touched again") << "A|||A" << "A|||A";
-        QTest::newRow("a second key beside the first") << "A|A,B|B|B||A" << "A|B||||A";
-        QTest::newRow("nothing") << "||" << "||";
+        QTest::newRow("held") << "A|A|A"
+                              << "A||";
+        QTest::newRow("lying there at the start") << "A,B|A,B"
+                                                  << "A,B|";
+        QTest::newRow("one missed search is a bounce") << "A||A"
+                                                       << "A||";
+        QTest::newRow("gone, then touched again") << "A|||A"
+                                                  << "A|||A";
+        QTest::newRow("a second key beside the first") << "A|A,B|B|B||A"
+                                                       << "A|B||||A";
+        QTest::newRow("nothing") << "||"
+                                 << "||";
     }
     void shouldReportAKeyOnceUntilItHasLeftTheReader() {
         QFETCH(QString, present);
