@@ -47,17 +47,22 @@ void TOneWirePoller::search(std::unique_ptr<TOneWireBus>& bus, QString& lastErro
         if (!bus) {
             bus = makeBus();
             lastError.clear();
-            emit BusReady();
+            post([this] { emit BusReady(); });
         }
         for (const QString& code : tracker.Poll(bus->TouchKeys()))
-            emit KeyTouched(code);
+            post([this, code] { emit KeyTouched(code); });
     } catch (const std::exception& e) {
         bus.reset();
         const QString message = QString::fromUtf8(e.what());
         if (message != lastError)
-            emit BusFailed(message);
+            post([this, message] { emit BusFailed(message); });
         lastError = message;
     }
+}
+
+// The signals go out on the poller's own thread, so receivers never see the search thread.
+void TOneWirePoller::post(std::function<void()> signal) {
+    QMetaObject::invokeMethod(this, std::move(signal), Qt::QueuedConnection);
 }
 
 // False when the poller is stopping.

@@ -15,7 +15,7 @@ class TOneWireBus;
 
 // Searches a 1-Wire bus for touch keys on a thread of its own, about five times a second, and
 // reports each newly touched key. The bus is made, used and destroyed on that thread only; the
-// signals reach receivers on the user-interface thread queued. A bus that cannot be made or
+// signals are emitted on the thread the poller belongs to, from its event loop. A bus that cannot be made or
 // stops answering is reported once and tried again at every search.
 class TOneWirePoller : public QObject {
     Q_OBJECT
@@ -41,6 +41,7 @@ private:
     void run();
     void search(std::unique_ptr<TOneWireBus>& bus, QString& lastError);
     bool waitInterval();
+    void post(std::function<void()> signal);
 
     TBusFactory makeBus;
     int intervalMs;
