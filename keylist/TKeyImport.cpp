@@ -225,26 +225,35 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
 void TKeyImport::Apply(TDbfTable& master, TDbfTable& slave) const {
     const int masterRecNo = master.RecNo();
     const int slaveRecNo = slave.RecNo();
-    const auto viewOf = [&](const TKeyRecord& r) -> TDbfTable& {
-        return r.type == QLatin1Char('M') ? master : slave;
+    const auto restore = [&] {
+        master.SetRecNo(masterRecNo);
+        slave.SetRecNo(slaveRecNo);
     };
+    try {
+        Apply([&](const TKeyRecord& r) {
+            TKeyListRows::Write(r.type == QLatin1Char('M') ? master : slave, r);
+        });
+    } catch (...) {
+        restore();
+        throw;
+    }
+    restore();
+}
+
+void TKeyImport::Apply(const std::function<void(const TKeyRecord&)>& write) const {
     int applied = 0;
     try {
         for (const TChange& change : Changes) {
-            TKeyListRows::Write(viewOf(change.after), change.after);
+            write(change.after);
             ++applied;
         }
     } catch (...) {
         for (int i = applied - 1; i >= 0; --i) {
             try {
-                TKeyListRows::Write(viewOf(Changes[i].before), Changes[i].before);
+                write(Changes[i].before);
             } catch (...) {
             }
         }
-        master.SetRecNo(masterRecNo);
-        slave.SetRecNo(slaveRecNo);
         throw;
     }
-    master.SetRecNo(masterRecNo);
-    slave.SetRecNo(slaveRecNo);
 }

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QVector>
 
+#include <functional>
+
 class TDbfTable;
 
 // Reading a CSV file into the open key list. Plan works out, without touching the list, which
@@ -40,6 +42,9 @@ public:
     // Makes the planned changes in the views; on a failure the changes made so far are undone
     // before the error goes on. The views' current records are kept.
     void Apply(TDbfTable& master, TDbfTable& slave) const;
+    // The same through any writer of a record's code, status and note (by its recNo); a failure
+    // undoes the changes written before it and goes on.
+    void Apply(const std::function<void(const TKeyRecord&)>& write) const;
 
 private:
     enum TColumn { Code, Note, Type, Slot, RecId, Active };

@@ -178,6 +178,26 @@ private slots:
         QVERIFY(KeyListFixture::fileBytes(f.store.WorkCopyPath()) != before);
     }
 
+    // A write that fails half-way leaves the list as it was: what was written is written back.
+    void shouldUndoAPartlyAppliedImport() {
+        TKeyImport plan;
+        for (int slot : {0, 1, 2}) {
+            TKeyRecord before{QLatin1Char('S'), slot + 1, slot, QStringLiteral("<EMPTY>"), false,
+                              QString(),        slot + 10};
+            TKeyRecord after = before;
+            after.code = QStringLiteral("00000000000%1").arg(slot);
+            plan.Changes.append({slot + 2, before, after});
+        }
+        QStringList written;
+        const auto write = [&written](const TKeyRecord& r) {
+            if (r.code == QLatin1String("000000000002"))
+                throw std::runtime_error("disk full");
+            written << QStringLiteral("%1=%2").arg(r.recNo).arg(r.code);
+        };
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, plan.Apply(write));
+        QCOMPARE(written, QStringList({"10=000000000000", "11=000000000001", "11=<EMPTY>", "10=<EMPTY>"}));
+    }
+
     void shouldRefuseAFileWithoutACodeColumn_data() {
         QTest::addColumn<QByteArray>("csv");
         QTest::newRow("empty") << QByteArray();
