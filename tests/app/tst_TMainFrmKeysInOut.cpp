@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,11 +66,16 @@ struct TWindowFixture {
         if (!dir.isEmpty())
             widget->grab().save(QDir(dir).filePath(name));
     }
-    // Runs action once the next modal dialog has started.
+    // Runs action once the next modal dialog has started. A check failing inside it still ends
+    // the dialog, so that the test fails instead of waiting for ever.
     static void whenModal(std::function<void()> action) {
         QTimer::singleShot(50, [action] {
-            QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), 10000);
-            action();
+            [&action] {
+                QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeModalWidget(), 10000);
+                action();
+            }();
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->done(QDialog::Rejected);
         });
     }
 };
