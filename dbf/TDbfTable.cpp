@@ -737,7 +737,7 @@ QString TDbfTable::locateCondition(const QVector<TDbfField*>& keyFieldList, cons
     }
     QString condition = terms.join(QStringLiteral(" .and. "));
     if (caseless)
-        condition = condition.toUpper();
+        condition = TWin1252::upper(condition);
     return condition;
 }
 
@@ -838,7 +838,7 @@ bool TDbfTable::Locate(const QString& keyFields, const QVariant& keyValues, TLoc
                 const int before = dbe().dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_GET, nullptr);
                 dbe().dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_SET, partial ? "0" : "1");
                 if (QByteArray(dbe().dbe_IndexKey()).toUpper().contains("UPPER("))
-                    value = value.toUpper();
+                    value = TWin1252::upper(value);
                 found = dbe().dbe_Seek(bytes(value).constData()) != 0;
                 if (!partial)
                     found = dbe().dbe_Found() != 0;
