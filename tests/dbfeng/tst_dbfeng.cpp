@@ -545,7 +545,7 @@ private slots:
         QTest::addColumn<QByteArray>("reason");
         QTest::newRow("FIFO") << "fifo" << QByteArray("not a regular file");
         QTest::newRow("link to a FIFO") << "fifo link" << QByteArray("not a regular file");
-        QTest::newRow("device") << "device" << QByteArray("not a regular file");
+        QTest::newRow("link to a device") << "device" << QByteArray("not a regular file");
         QTest::newRow("directory") << "directory" << QByteArray("not a regular file");
         QTest::newRow("sparse 1 GB of two-byte records") << "sparse" << QByteArray("table too large");
     }
@@ -557,7 +557,7 @@ private slots:
         QFile::remove(node);
         QDir(dir.path()).rmdir(QStringLiteral("node.dbf"));
         if (kind.startsWith("fifo")) {
-            const QString fifo = dir.filePath(QStringLiteral("fifo"));
+            const QString fifo = dir.filePath(QStringLiteral("fifo.dbf"));
             QFile::remove(fifo);
             QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
             if (kind == "fifo link")
@@ -565,7 +565,7 @@ private slots:
             else
                 node = fifo;
         } else if (kind == "device") {
-            node = QStringLiteral("/dev/null");
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), node));
         } else if (kind == "directory") {
             QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("node.dbf")));
         } else {
