@@ -13,10 +13,8 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
-#include <unistd.h>
 
 const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
 using namespace TKeyListSchema;
@@ -51,14 +49,6 @@ std::runtime_error failure(const QString& text) {
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-void syncPath(const QString& path, int flags) {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // Closes the progress window however the routine ends.
