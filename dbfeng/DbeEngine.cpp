@@ -181,7 +181,6 @@ bool DbeEngine::writeTableFile(const std::string& target, const std::vector<DbeW
         umask(mask);
         mode = 0666 & ~mask;
     }
-    DbeStagedFile::removeStale(DbeStagedFile::directoryOf(target));
     DbeStagedFile staged;
     std::string error;
     if (!staged.create(target, mode, &error)) {

@@ -85,6 +85,7 @@ DbeStagedFile::~DbeStagedFile() {
 bool DbeStagedFile::create(const std::string& target, mode_t mode, std::string* error) {
     targetPath = target;
     directory = directoryOf(target);
+    removeStale(directory);
     handle = ::open(directory.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
     if (handle < 0) {
         // No unnamed files here: a hidden name beside the target, locked while we write.

@@ -18,7 +18,8 @@ public:
     DbeStagedFile& operator=(const DbeStagedFile&) = delete;
     ~DbeStagedFile(); // a staging file that was not committed is removed
 
-    // Makes the staging file in target's directory, for reading and writing, with mode.
+    // Makes the staging file in target's directory, for reading and writing, with mode; first
+    // clears away what killed writers left there.
     bool create(const std::string& target, mode_t mode, std::string* error);
     int fd() const { return handle; }
     // Renames the file over the target; durable: syncs the file before and the directory after.
