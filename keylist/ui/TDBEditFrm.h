@@ -33,7 +33,8 @@ public:
     void PriorBtnClick();
     void NextBtnClick();
     void LastBtnClick();
-    // False when the dialog must stay open.
+    // A close request: applies the 12-character rule (its box when it fails); the dialog stays
+    // open either way, OK being the only way to close it. Always false.
     bool FormClose();
     void KeyCodeEditEnter();
     void KeyCodeEditExit();
@@ -42,9 +43,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 public slots:
-    // Every way of closing other than OK (the window's close, Escape) ends here.
+    // A close request of the window (there is no close box); Escape does not come here.
     void reject() override;
 
 private:
@@ -57,7 +59,6 @@ private:
     bool keyCodeRuleHolds(bool closing);
     bool keyCodeAccepted();
     void navigate(void (TDbfTable::*move)());
-    void finishEdit();
     // The engraved form under the code field, and the mark for a pasted code whose CRC checked.
     void showEngraved(const QString& code);
     void codeEdited(const QString& text);
