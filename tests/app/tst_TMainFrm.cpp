@@ -175,7 +175,8 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
     QCOMPARE(top, (QStringList{"&File", "&Dallas", "&Help"}));
     QCOMPARE(captionsOf(frm.MenuFile),
              (QStringList{"Create &new key list", "&Open key list...", "&Save key list...",
-                          "Save key list as...", "-", "&Print key list...", "-", "E&xit"}));
+                          "Save key list as...", "-", "Import keys from CSV...", "Export key list to CSV...",
+                          "-", "&Print key list...", "-", "E&xit"}));
     QCOMPARE(captionsOf(frm.MenuDallas), (QStringList{"Select COM port", "&Line Test",
                                                       "&Read Controller Data", "&Write Controller Data"}));
     const QStringList read{"Read master keys", "Read slave keys", "Read controller information", "-",
@@ -418,7 +419,8 @@ void tst_TMainFrm::shouldShowEmptyKeyGridsAndDisabledPageToolbars() {
     QCOMPARE(frm.SKeysGrid->objectName(), QStringLiteral("SKeysGrid"));
 
     const QStringList masterHints{"First Record",  "Privios Record", "Next Record", "Last Record", "-",
-                                  "Edit Key Info", "Deactivate Key", "-",           "Find Key"};
+                                  "Edit Key Info", "Deactivate Key", "-",           "Find Key",    "-",
+                                  "Enrol keys..."};
     QStringList slaveHints = masterHints;
     slaveHints[6] = QStringLiteral("Deacivate Key");
     for (auto [bar, hints] : {std::pair{frm.ToolBar2, masterHints}, std::pair{frm.ToolBar3, slaveHints}}) {
