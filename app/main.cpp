@@ -45,10 +45,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(TErrorReport::applicationTitle());
     QApplication::setDesktopFileName(QStringLiteral("example.velm.Tarvikon"));
     QApplication::setWindowIcon(applicationIcon());
-    // A settings file that cannot be read is set aside; the program starts with defaults.
-    TAppSettings settings(TAppSettings::userFileName());
     TQtSeams::install();
-    TQtPortChooser::installAsStandard(&settings);
+    TQtPortChooser::installAsStandard();
     TrpPreviewFrm::installAsStandard();
 
     // The lock stays held until this instance ends.
@@ -57,6 +55,10 @@ int main(int argc, char* argv[]) {
         instance.notifyRunningInstance();
         return 0;
     }
+    // Read by the running instance only. A file that cannot be read is set aside; the program
+    // starts with defaults.
+    TAppSettings settings(TAppSettings::userFileName());
+    TQtPortChooser::installAsStandard(&settings);
 
     auto splash = std::make_unique<TSplashForm>();
     splash->show();
