@@ -64,6 +64,25 @@ private slots:
                  QStringList({"/k/9.dbf", "/k/4.dbf", "/k/2.dbf", "/k/3.dbf"}));
     }
 
+    void shouldRememberTheReaderServerAndIgnoreNonsense_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("server");
+        QTest::newRow("host and port") << QByteArray("[OneWire]\nServer=door-pc:4304\n") << "door-pc:4304";
+        QTest::newRow("blanks inside") << QByteArray("[OneWire]\nServer=door pc:4304\n") << "";
+        QTest::newRow("a list") << QByteArray("[OneWire]\nServer=a:1, b:2\n") << "";
+        QTest::newRow("none") << QByteArray() << "";
+    }
+    void shouldRememberTheReaderServerAndIgnoreNonsense() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, server);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("velm-tarvikon.conf");
+        writeFile(file, content);
+        QCOMPARE(TAppSettings(file).oneWireServer(), server);
+        TAppSettings(file).setOneWireServer(QStringLiteral(" localhost:4305 "));
+        QCOMPARE(TAppSettings(file).oneWireServer(), QStringLiteral("localhost:4305"));
+    }
+
     void shouldIgnoreABrokenSettingsFile_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("setAside");
