@@ -1,0 +1,56 @@
+#include "sync/TKeyListFile.h"
+
+#include "controller/TDbfKeyView.h"
+#include "dbf/TDbfField.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListStore.h"
+#include "sync/TKeyTables.h"
+
+#include <stdexcept>
+
+namespace {
+QVariantList recordOf(const TKeySlot& key, int slot, const QString& keyType, bool known) {
+    const bool active = known && key.active;
+    return {slot + 1, slot, active ? key.keyCode.toUpper() : TKeyListStore::EmptyCode, keyType, active,
+            active ? key.memo : QString()};
+}
+} // namespace
+
+void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
+    TDbfTable table;
+    table.SetTableType(ttDBNDX);
+    table.SetOEMTranslate(false);
+    if (!TKeyListStore::CreateLayout(table, path))
+        throw std::runtime_error(QStringLiteral("Can not create %1: %2").arg(path, table.LastError()).toStdString());
+    table.SetTableName(path);
+    table.Open();
+    table.InsertRecord({QVariant(), QVariant(), tables.serial, QString(), false, tables.info});
+    for (TKeyTransfer::Table which : TKeyTables::Tables) {
+        const TMemoryKeyView& view = tables.View(which);
+        for (int slot = 0; slot < view.SlotCount(); ++slot)
+            table.InsertRecord(recordOf(view.Slot(slot), slot, view.KeyType(), view.IsKnown(slot)));
+    }
+    table.Close();
+}
+
+TKeyTables TKeyListFile::Read(const QString& path) {
+    TKeyListStore::CheckKeyList(path);
+    TDbfTable table;
+    table.SetTableType(ttDBNDX);
+    table.SetOEMTranslate(false);
+    table.SetReadOnly(true);
+    table.SetTableName(path);
+    table.Open();
+    TKeyTables tables;
+    table.First();
+    tables.serial = table.FieldByName(QStringLiteral("KEYCODE"))->AsString().trimmed();
+    tables.info = table.FieldByName(QStringLiteral("KEYMEMO"))->AsString();
+    TDbfKeyView view(table);
+    table.SetFilter(TKeyListStore::MasterFilter);
+    table.SetFiltered(true);
+    tables.LoadTable(TKeyTransfer::Table::Master, view);
+    table.SetFilter(TKeyListStore::SlaveFilter);
+    tables.LoadTable(TKeyTransfer::Table::Slave, view);
+    table.Close();
+    return tables;
+}

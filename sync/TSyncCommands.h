@@ -1,0 +1,51 @@
+#pragma once
+
+#include "sync/TKeyComparison.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncViewer.h"
+
+#include <QString>
+
+class TControllerExchange;
+class TControllerHost;
+class TKeyListCommands;
+class TKeyListHost;
+class TKeyListStore;
+class TKeyTables;
+
+// Compare, write changes and restore: the controller is read into memory (the key list is not
+// changed), a snapshot of what it holds is stored, the differences are shown, and on the user's
+// word only the differing slots are written and read back.
+class TSyncCommands {
+public:
+    TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer, TSnapshotStore& store);
+
+    // listSerial: the serial number in the key list's header record.
+    void Compare(const QString& listSerial);
+    void WriteChanges(const QString& listSerial);
+    void Restore(const TSnapshotStore::TSnapshot& snapshot);
+
+    bool Busy() const { return running; }
+    // The last comparison shown, for the window's and the tests' use.
+    const TKeyComparison& LastComparison() const { return comparison; }
+
+    // The snapshot becomes a new, unsaved key list (the snapshot file itself is never opened for
+    // editing); unsaved changes of the open list are offered for saving first.
+    static bool OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,
+                              TKeyListStore& store, TKeyListHost& host);
+
+    static const QString NoKeyListText;
+    static const QString WritingText;
+
+private:
+    bool ListTables(const QString& listSerial, TKeyTables& wanted);
+    bool ReadHeld(TKeyTables& held, TSnapshotStore::Kind kind);
+    void WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose);
+
+    TControllerExchange& exchange;
+    TControllerHost& host;
+    TSyncViewer& viewer;
+    TSnapshotStore& store;
+    TKeyComparison comparison;
+    bool running = false;
+};
