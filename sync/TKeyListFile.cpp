@@ -3,6 +3,7 @@
 #include "controller/TDbfKeyView.h"
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "sync/TKeyTables.h"
 
@@ -11,7 +12,7 @@
 namespace {
 QVariantList recordOf(const TKeySlot& key, int slot, const QString& keyType, bool known) {
     const bool active = known && key.active;
-    return {slot + 1, slot, active ? key.keyCode.toUpper() : TKeyListStore::EmptyCode, keyType, active,
+    return {slot + 1, slot, active ? key.keyCode.toUpper() : QString::fromLatin1(TKeyListSchema::EmptyCode), keyType, active,
             active ? key.memo : QString()};
 }
 } // namespace
@@ -43,13 +44,13 @@ TKeyTables TKeyListFile::Read(const QString& path) {
     table.Open();
     TKeyTables tables;
     table.First();
-    tables.serial = table.FieldByName(QStringLiteral("KEYCODE"))->AsString().trimmed();
-    tables.info = table.FieldByName(QStringLiteral("KEYMEMO"))->AsString();
+    tables.serial = table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->AsString().trimmed();
+    tables.info = table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyMemoField))->AsString();
     TDbfKeyView view(table);
-    table.SetFilter(TKeyListStore::MasterFilter);
+    table.SetFilter(QString::fromLatin1(TKeyListSchema::MasterFilter));
     table.SetFiltered(true);
     tables.LoadTable(TKeyTransfer::Table::Master, view);
-    table.SetFilter(TKeyListStore::SlaveFilter);
+    table.SetFilter(QString::fromLatin1(TKeyListSchema::SlaveFilter));
     tables.LoadTable(TKeyTransfer::Table::Slave, view);
     table.Close();
     return tables;
