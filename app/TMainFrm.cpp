@@ -1,4 +1,7 @@
 #include "app/TMainFrm.h"
+
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncCommands.h"
 #include "keylist/TKeyListSchema.h"
 
 #include "app/TAboutForm.h"
@@ -111,6 +114,7 @@ void TMainFrm::FormCreate() {
     CreateKeyList();
     CreateReport();
     CreateController();
+    CreateSync();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -455,7 +459,7 @@ void TMainFrm::CentreOnDesktop() {
 }
 
 QList<QAction*> TMainFrm::KeyTransferActions() const {
-    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct, DGetAllAct, DPutAllAct};
+    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct, DGetAllAct, DPutAllAct, DCompareAct, DSyncAct};
 }
 
 void TMainFrm::ShowPortStatus(bool open, int comNumber) {

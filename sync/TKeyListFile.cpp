@@ -55,3 +55,19 @@ TKeyTables TKeyListFile::Read(const QString& path) {
     table.Close();
     return tables;
 }
+
+QString TKeyListFile::HeaderSerial(const QString& path) {
+    try {
+        TDbfTable table;
+        table.SetTableType(ttDBNDX);
+        table.SetReadOnly(true);
+        table.SetTableName(path);
+        table.Open();
+        table.First();
+        const QString serial = table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->AsString();
+        table.Close();
+        return serial.trimmed();
+    } catch (const std::exception&) {
+        return QString();
+    }
+}

@@ -12,4 +12,6 @@ public:
     static void Write(const TKeyTables& tables, const QString& path);
     // Every slot of a key-list file; raises std::runtime_error naming the file when it is not one.
     static TKeyTables Read(const QString& path);
+    // The serial number in the header record; empty when the file cannot be read.
+    static QString HeaderSerial(const QString& path);
 };

@@ -183,3 +183,11 @@ bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKe
     host.EnableSave(true);
     return true;
 }
+
+bool TSyncCommands::ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave) {
+    if ((!writesMaster && !writesSlave) || !master.IsOpen() || !slave.IsOpen())
+        return true;
+    TKeyTables after;
+    after.LoadFrom(master, slave);
+    return TWriteWarnings::Confirm(after, writesMaster, writesSlave);
+}

@@ -12,6 +12,7 @@ class TKeyListCommands;
 class TKeyListHost;
 class TKeyListStore;
 class TKeyTables;
+class TKeyView;
 
 // Compare, write changes and restore: the controller is read into memory (the key list is not
 // changed), a snapshot of what it holds is stored, the differences are shown, and on the user's
@@ -33,6 +34,10 @@ public:
     // editing); unsaved changes of the open list are offered for saving first.
     static bool OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,
                               TKeyListStore& store, TKeyListHost& host);
+
+    // The warnings before one of the full writes of the key list's tables; true when there is
+    // nothing to warn about, the views are not open (the write refuses on its own), or the user goes on.
+    static bool ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave);
 
     static const QString NoKeyListText;
     static const QString WritingText;
