@@ -1,6 +1,7 @@
 #include "sync/TKeyListFile.h"
 
 #include "controller/TDbfKeyView.h"
+#include "dbf/TDbfEngine.h"
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListSchema.h"
@@ -15,6 +16,16 @@ QVariantList recordOf(const TKeySlot& key, int slot, const QString& keyType, boo
     return {slot + 1, slot, active ? key.keyCode.toUpper() : QString::fromLatin1(TKeyListSchema::EmptyCode), keyType, active,
             active ? key.memo : QString()};
 }
+// Records of a file that nobody sees yet need no sync each (137 syncs cost most of a second);
+// the caller syncs the whole file once before giving it its name.
+class TUnsyncedWrites {
+public:
+    TUnsyncedWrites() : before(DbfEngine().dbe_SysProp(DBE_PROP_DURABLE_WRITES, "0")) {}
+    ~TUnsyncedWrites() { DbfEngine().dbe_SysProp(DBE_PROP_DURABLE_WRITES, before ? "1" : "0"); }
+
+private:
+    int before;
+};
 } // namespace
 
 void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
@@ -23,6 +34,7 @@ void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
     table.SetOEMTranslate(false);
     if (!TKeyListStore::CreateLayout(table, path))
         throw std::runtime_error(QStringLiteral("Can not create %1: %2").arg(path, table.LastError()).toStdString());
+    const TUnsyncedWrites unsynced;
     table.SetTableName(path);
     table.Open();
     table.InsertRecord({QVariant(), QVariant(), tables.serial, QString(), false, tables.info});

@@ -8,7 +8,8 @@ class TKeyTables;
 // same file the program opens and saves.
 class TKeyListFile {
 public:
-    // Creates the file at path; raises on an engine failure. Unknown slots are written empty.
+    // Creates the file at path; raises on an engine failure. Unknown slots are written empty. The
+    // records are not synced one by one: sync the file before it takes the place of another.
     static void Write(const TKeyTables& tables, const QString& path);
     // Every slot of a key-list file; raises std::runtime_error naming the file when it is not one.
     static TKeyTables Read(const QString& path);

@@ -60,7 +60,7 @@ TDifferencesFrm::TDifferencesFrm(QWidget* parent) : QDialog(parent) {
     layout->addWidget(CountsLbl);
     layout->addWidget(Grid, 1);
     layout->addLayout(buttons);
-    resize(scale.px(860), scale.px(440));
+    resize(scale.px(860), scale.px(360));
 
     connectHandler(ShowAllChk, &QCheckBox::toggled, this, [this] { ShowAllChkClick(); });
     connectHandler(PrintBtn, &QPushButton::clicked, this, [this] { PrintBtnClick(); });
