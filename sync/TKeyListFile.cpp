@@ -37,12 +37,13 @@ void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
     const TUnsyncedWrites unsynced;
     table.SetTableName(path);
     table.Open();
-    table.InsertRecord({QVariant(), QVariant(), tables.serial, QString(), false, tables.info});
+    QList<QVariantList> records{{QVariant(), QVariant(), tables.serial, QString(), false, tables.info}};
     for (TKeyTransfer::Table which : TKeyTables::Tables) {
         const TMemoryKeyView& view = tables.View(which);
         for (int slot = 0; slot < view.SlotCount(); ++slot)
-            table.InsertRecord(recordOf(view.Slot(slot), slot, view.KeyType(), view.IsKnown(slot)));
+            records.append(recordOf(view.Slot(slot), slot, view.KeyType(), view.IsKnown(slot)));
     }
+    table.InsertRecords(records);
     table.Close();
 }
 
