@@ -140,6 +140,10 @@ public:
     std::unique_ptr<TSyncCommands> Sync;
     TDifferencesFrm* DifferencesFrm = nullptr;
     THistoryFrm* HistoryFrm = nullptr;
+    // The views the key transfers get: they record what a read stored, for its snapshot.
+    std::unique_ptr<TKeyView> MKeysRecorder;
+    std::unique_ptr<TKeyView> SKeysRecorder;
+    void SnapshotRecordedReads();
     QAction* DCompareAct = nullptr;
     QAction* DSyncAct = nullptr;
     QAction* DHistoryAct = nullptr;

@@ -50,8 +50,11 @@ void TMainFrm::ConnectControllerHandlers() {
         const bool slave = action == DPutSKeysAct || action == DPutAllAct;
         connectHandler(action, &QAction::triggered, this, [this, run, master, slave] {
             RunControllerCommand([this, run, master, slave] {
-                if (TSyncCommands::ConfirmListWrite(*MKeysView, *SKeysView, master, slave))
-                    (Controller.get()->*run)();
+                if (!TSyncCommands::ConfirmListWrite(*MKeysView, *SKeysView, master, slave))
+                    return;
+                Sync->BeginRecording();
+                (Controller.get()->*run)();
+                SnapshotRecordedReads();
             });
         });
     }
@@ -131,9 +134,9 @@ void TMainFrm::SetKeyTransferEnabled(bool enabled) {
 }
 
 TKeyView& TMainFrm::MasterView() {
-    return *MKeysView;
+    return MKeysRecorder ? *MKeysRecorder : *MKeysView;
 }
 
 TKeyView& TMainFrm::SlaveView() {
-    return *SKeysView;
+    return SKeysRecorder ? *SKeysRecorder : *SKeysView;
 }

@@ -7,13 +7,17 @@
 #include "controller/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TErrorReport.h"
+#include "controller/TControllerInfo.h"
 #include "sync/TKeyListFile.h"
+#include "sync/TKeyTables.h"
+#include "sync/TRecordingKeyView.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 #include "sync/ui/TDifferencesFrm.h"
 #include "sync/ui/THistoryFrm.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QMenu>
 
 void TMainFrm::CreateSync() {
@@ -32,6 +36,13 @@ void TMainFrm::CreateSync() {
     DifferencesFrm = new TDifferencesFrm(this);
     HistoryFrm = new THistoryFrm(*SnapshotStore, this);
     Sync = std::make_unique<TSyncCommands>(Controller->Exchange(), *this, *DifferencesFrm, *SnapshotStore);
+    MKeysRecorder = std::make_unique<TRecordingKeyView>(*MKeysView, Sync->Recorded().master);
+    SKeysRecorder = std::make_unique<TRecordingKeyView>(*SKeysView, Sync->Recorded().slave);
+}
+
+void TMainFrm::SnapshotRecordedReads() {
+    // Transfers run only after the supported version was accepted.
+    Sync->StoreRecordedReads(CtrSerialEdit->text(), CtrInfoEdit->text(), TControllerInfo::SupportedVersion);
 }
 
 void TMainFrm::ConnectSyncHandlers() {

@@ -56,7 +56,25 @@ bool changes(const TKeyComparison& comparison, Table table) {
 
 TSyncCommands::TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
                              TSnapshotStore& store)
-    : exchange(exchange), host(host), viewer(viewer), store(store) {}
+    : exchange(exchange), host(host), viewer(viewer), store(store), recorded(std::make_unique<TKeyTables>()) {}
+
+TSyncCommands::~TSyncCommands() = default;
+
+void TSyncCommands::BeginRecording() {
+    for (Table table : TKeyTables::Tables)
+        for (int slot = 0; slot < recorded->View(table).SlotCount(); ++slot)
+            recorded->View(table).Forget(slot);
+}
+
+void TSyncCommands::StoreRecordedReads(const QString& serial, const QString& info, const QString& version) {
+    recorded->serial = serial;
+    recorded->info = info;
+    recorded->version = version;
+    const QString failed = store.TrySave(*recorded, TSnapshotStore::Kind::Read);
+    if (!failed.isEmpty())
+        MessageBoxes().warning(failed);
+    BeginRecording();
+}
 
 bool TSyncCommands::ListTables(const QString& listSerial, TKeyTables& wanted) {
     if (!host.MasterView().IsOpen() || !host.SlaveView().IsOpen()) {

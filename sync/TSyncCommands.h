@@ -1,10 +1,13 @@
 #pragma once
 
+#include "controller/TKeyTransfer.h"
 #include "sync/TKeyComparison.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncViewer.h"
 
 #include <QString>
+
+#include <memory>
 
 class TControllerExchange;
 class TControllerHost;
@@ -20,6 +23,7 @@ class TKeyView;
 class TSyncCommands {
 public:
     TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer, TSnapshotStore& store);
+    ~TSyncCommands();
 
     // listSerial: the serial number in the key list's header record.
     void Compare(const QString& listSerial);
@@ -27,6 +31,13 @@ public:
     void Restore(const TSnapshotStore::TSnapshot& snapshot);
 
     bool Busy() const { return running; }
+
+    // What the reads of the key-transfer commands stored, slot by slot: the main window hands
+    // them views that record into these tables (TRecordingKeyView). Around each command: forget
+    // what was recorded, then store a snapshot of the tables read whole (nothing when none was).
+    TKeyTables& Recorded() { return *recorded; }
+    void BeginRecording();
+    void StoreRecordedReads(const QString& serial, const QString& info, const QString& version);
     // The last comparison shown, for the window's and the tests' use.
     const TKeyComparison& LastComparison() const { return comparison; }
 
@@ -53,4 +64,5 @@ private:
     TSnapshotStore& store;
     TKeyComparison comparison;
     bool running = false;
+    std::unique_ptr<TKeyTables> recorded;
 };

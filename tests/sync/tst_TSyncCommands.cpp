@@ -3,6 +3,7 @@
 #include "dbf/TDbfEnv.h"
 #include "seams/TSleep.h"
 #include "sync/TKeyTables.h"
+#include "sync/TRecordingKeyView.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 #include "tests/controller/TFakeControllerHost.h"
@@ -85,6 +86,8 @@ private slots:
     void shouldWarnBeforeWritingAndWriteNothingWhenCancelled();
     void shouldAskBeforeRestoringToAnotherController_data();
     void shouldAskBeforeRestoringToAnotherController();
+    void shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole_data();
+    void shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole();
 };
 
 void tst_TSyncCommands::init() {
@@ -351,6 +354,48 @@ void tst_TSyncCommands::shouldAskBeforeRestoringToAnotherController() {
     QCOMPARE(slotWrites(), 6); // the demonstration keys: 2 master, 4 slave
     QCOMPARE(closingFrames(), 1);
     QCOMPARE(mismatchWithList(), QString());
+}
+
+void tst_TSyncCommands::shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole_data() {
+    QTest::addColumn<bool>("readSlave");
+    QTest::addColumn<bool>("slaveSlotFails");
+    QTest::addColumn<bool>("slaveValid");
+    QTest::newRow("both tables read whole") << true << false << true;
+    QTest::newRow("one slave slot never answered") << true << true << false;
+    QTest::newRow("only the master table read") << false << false << false;
+}
+
+void tst_TSyncCommands::shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole() {
+    QFETCH(bool, readSlave);
+    QFETCH(bool, slaveSlotFails);
+    QFETCH(bool, slaveValid);
+    TTestMessageBoxes boxes;
+    if (slaveSlotFails)
+        sim.SetFault(0xC1, Form::Read, Fault::WrongAck, 5);
+    TRecordingKeyView master(host->master, commands->Recorded().master);
+    TRecordingKeyView slave(host->slave, commands->Recorded().slave);
+    TKeyTransfer transfer(*exchange, *host, *host);
+    commands->BeginRecording();
+    transfer.ReadKeys(TKeyTransfer::Table::Master, master);
+    if (readSlave)
+        transfer.ReadKeys(TKeyTransfer::Table::Slave, slave);
+    commands->StoreRecordedReads(QStringLiteral("VT000417"), QStringLiteral("Main entrance"), QStringLiteral("TARVK001"));
+
+    QCOMPARE(host->master.stores, 8); // the key list got the read as before
+    const QList<TSnapshotStore::TSnapshot> list = snapshots();
+    QCOMPARE(list.size(), 1);
+    QCOMPARE(list[0].kind, QStringLiteral("read"));
+    QVERIFY(list[0].masterValid);
+    QCOMPARE(list[0].slaveValid, slaveValid);
+    const TKeyTables held = TSnapshotStore::Load(list[0]);
+    QCOMPARE(held.master.Slot(1).memo, QStringLiteral("Caretaker"));
+    if (slaveValid)
+        QCOMPARE(held.slave.Slot(5).memo, QStringLiteral("Cleaning"));
+
+    // Nothing read whole the next time: nothing more stored.
+    commands->StoreRecordedReads(QStringLiteral("VT000417"), QString(), QString());
+    QCOMPARE(snapshots().size(), 1);
+    QCOMPARE(boxes.shown.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_TSyncCommands)
