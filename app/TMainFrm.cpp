@@ -1,8 +1,8 @@
 #include "app/TMainFrm.h"
 
+#include "keylist/TKeyListSchema.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
-#include "keylist/TKeyListSchema.h"
 
 #include "app/TAboutForm.h"
 #include "app/TProgressFrm.h"
@@ -459,7 +459,8 @@ void TMainFrm::CentreOnDesktop() {
 }
 
 QList<QAction*> TMainFrm::KeyTransferActions() const {
-    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct, DGetAllAct, DPutAllAct, DCompareAct, DSyncAct};
+    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct,
+            DGetAllAct,   DPutAllAct,   DCompareAct,  DSyncAct};
 }
 
 void TMainFrm::ShowPortStatus(bool open, int comNumber) {

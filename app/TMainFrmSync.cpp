@@ -4,10 +4,10 @@
 #include "app/TMainFrm.h"
 
 #include "controller/TControllerCommands.h"
+#include "controller/TControllerInfo.h"
 #include "controller/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TErrorReport.h"
-#include "controller/TControllerInfo.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
 #include "sync/TRecordingKeyView.h"
@@ -21,14 +21,17 @@
 #include <QMenu>
 
 void TMainFrm::CreateSync() {
-    DCompareAct = NewAction(QStringLiteral("DCompareAct"), QStringLiteral("Compare key list with controller"),
-                            QStringLiteral("Read the controller and show how it differs from the key list"), false);
+    DCompareAct =
+        NewAction(QStringLiteral("DCompareAct"), QStringLiteral("Compare key list with controller"),
+                  QStringLiteral("Read the controller and show how it differs from the key list"), false);
     DSyncAct = NewAction(QStringLiteral("DSyncAct"), QStringLiteral("Write changes to controller"),
-                         QStringLiteral("Write only the slots that differ from the key list, and check them"), false);
+                         QStringLiteral("Write only the slots that differ from the key list, and check them"),
+                         false);
     DHistoryAct = NewAction(QStringLiteral("DHistoryAct"), QStringLiteral("Controller history..."),
                             QStringLiteral("What the controllers held when they were read or written"), true);
-    MenuDallas->insertActions(MenuDallas->actions().value(MenuDallas->actions().indexOf(MenuWriteData->menuAction()) + 1),
-                              {DCompareAct, DSyncAct, DHistoryAct});
+    MenuDallas->insertActions(
+        MenuDallas->actions().value(MenuDallas->actions().indexOf(MenuWriteData->menuAction()) + 1),
+        {DCompareAct, DSyncAct, DHistoryAct});
     WriteDropMenu->addSeparator();
     WriteDropMenu->addActions({DCompareAct, DSyncAct});
 

@@ -63,7 +63,8 @@ bool TControllerSync::WriteSlot(const TKeyDifference& change, TSlotResult& resul
     exchange.advanceSequence();
     if (outcome == TControllerExchange::Outcome::PortFailure)
         return false;
-    result.outcome = outcome == TControllerExchange::Outcome::Done ? Outcome::ReadBackFailed : Outcome::WriteFailed;
+    result.outcome =
+        outcome == TControllerExchange::Outcome::Done ? Outcome::ReadBackFailed : Outcome::WriteFailed;
     return true;
 }
 
@@ -73,8 +74,8 @@ bool TControllerSync::ReadBack(TSlotResult& result, TKeyTables& held) {
     TFrame request, reply;
     const int size = BuildSlotReadRequest(request, exchange.sequence(), shape.command,
                                           static_cast<unsigned char>(result.change.slot));
-    const auto outcome =
-        exchange.Query(request, size, reply, TControllerExchange::QueryShape{Frame::SlotReplySize, true, true});
+    const auto outcome = exchange.Query(request, size, reply,
+                                        TControllerExchange::QueryShape{Frame::SlotReplySize, true, true});
     exchange.advanceSequence();
     if (outcome == TControllerExchange::Outcome::PortFailure)
         return false;
@@ -82,14 +83,15 @@ bool TControllerSync::ReadBack(TSlotResult& result, TKeyTables& held) {
         return true; // stays ReadBackFailed, the slot unknown
     result.readBack = DecodeSlot(reply, result.change.slot, shape.keyType);
     view.SetSlot(result.change.slot, result.readBack);
-    result.outcome = TKeyDifference::Classify(result.change.wanted, result.readBack) == TKeyDifference::Kind::Same
-                         ? Outcome::Verified
-                         : Outcome::ReadBackDiffers;
+    result.outcome =
+        TKeyDifference::Classify(result.change.wanted, result.readBack) == TKeyDifference::Kind::Same
+            ? Outcome::Verified
+            : Outcome::ReadBackDiffers;
     return true;
 }
 
-TControllerSync::TResult TControllerSync::Write(const QList<TKeyDifference>& changes, const TKeyTables& wanted,
-                                                TKeyTables& held) {
+TControllerSync::TResult TControllerSync::Write(const QList<TKeyDifference>& changes,
+                                                const TKeyTables& wanted, TKeyTables& held) {
     TResult result;
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
@@ -117,7 +119,8 @@ TControllerSync::TResult TControllerSync::Write(const QList<TKeyDifference>& cha
         if (slot.outcome != Outcome::NotWritten || result.portFailure)
             // Whatever the controller made of a refused write, its slot is no longer known.
             held.View(slot.change.table).Forget(slot.change.slot);
-        masterWritten = masterWritten || (slot.change.table == Table::Master && slot.outcome == Outcome::ReadBackFailed);
+        masterWritten =
+            masterWritten || (slot.change.table == Table::Master && slot.outcome == Outcome::ReadBackFailed);
         Step(++done, total);
     }
     if (masterWritten && activeMaster && !result.closingFrameSent && !result.portFailure) {
@@ -189,8 +192,8 @@ QString TControllerSync::TResult::ReportText() const {
                                .arg(slot.change.Number())
                                .arg(TKeyDifference::KindText(slot.change.kind), OutcomeText(slot.outcome));
             if (slot.outcome == Outcome::ReadBackDiffers)
-                line += QStringLiteral(", it holds %1").arg(slot.readBack.active ? slot.readBack.keyCode
-                                                                                 : QStringLiteral("no key"));
+                line += QStringLiteral(", it holds %1")
+                            .arg(slot.readBack.active ? slot.readBack.keyCode : QStringLiteral("no key"));
             lines << line;
         }
     }

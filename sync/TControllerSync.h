@@ -33,7 +33,8 @@ public:
         QString ReportText() const;
     };
 
-    TControllerSync(TControllerExchange& exchange, TControllerPortOpener& opener, TTransferProgress& progress);
+    TControllerSync(TControllerExchange& exchange, TControllerPortOpener& opener,
+                    TTransferProgress& progress);
 
     // Firmware version, serial number and information text into held. False (error set) when
     // no port could be opened or the version is not the supported one.

@@ -2,7 +2,6 @@
 
 #include "sync/TKeyTables.h"
 
-
 namespace {
 QString activeText(const TKeySlot& key) {
     return key.active ? QStringLiteral("Yes") : QStringLiteral("No");
@@ -52,7 +51,9 @@ QString TDifferenceTableModel::CellText(const TKeyDifference& row, int column) c
     case WantedNote:
         return row.wanted.active ? row.wanted.memo.trimmed() : QString();
     case HeldCode:
-        return !heldKnown ? QStringLiteral("?") : row.held.active ? row.held.keyCode : QString::fromLatin1("<EMPTY>");
+        return !heldKnown        ? QStringLiteral("?")
+               : row.held.active ? row.held.keyCode
+                                 : QString::fromLatin1("<EMPTY>");
     case HeldActive:
         return heldKnown ? activeText(row.held) : QStringLiteral("?");
     case HeldNote:
@@ -93,8 +94,8 @@ QVariant TDifferenceTableModel::data(const QModelIndex& index, int role) const {
     const TKeyDifference& row = rows[index.row()];
     if (role == Qt::DisplayRole)
         return CellText(row, index.column());
-    if (role == Qt::TextAlignmentRole && (index.column() == NumberCol || index.column() == WantedActive ||
-                                          index.column() == HeldActive))
+    if (role == Qt::TextAlignmentRole &&
+        (index.column() == NumberCol || index.column() == WantedActive || index.column() == HeldActive))
         return int(Qt::AlignCenter);
     return QVariant();
 }

@@ -8,7 +8,18 @@
 class TDifferenceTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { TableCol, NumberCol, WantedCode, WantedActive, WantedNote, HeldCode, HeldActive, HeldNote, KindCol, ColumnCount };
+    enum Column {
+        TableCol,
+        NumberCol,
+        WantedCode,
+        WantedActive,
+        WantedNote,
+        HeldCode,
+        HeldActive,
+        HeldNote,
+        KindCol,
+        ColumnCount
+    };
 
     explicit TDifferenceTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 

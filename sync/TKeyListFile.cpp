@@ -13,8 +13,8 @@
 namespace {
 QVariantList recordOf(const TKeySlot& key, int slot, const QString& keyType, bool known) {
     const bool active = known && key.active;
-    return {slot + 1, slot, active ? key.keyCode.toUpper() : QString::fromLatin1(TKeyListSchema::EmptyCode), keyType, active,
-            active ? key.memo : QString()};
+    return {slot + 1, slot,   active ? key.keyCode.toUpper() : QString::fromLatin1(TKeyListSchema::EmptyCode),
+            keyType,  active, active ? key.memo : QString()};
 }
 // Records of a file that nobody sees yet need no sync each (137 syncs cost most of a second);
 // the caller syncs the whole file once before giving it its name.
@@ -33,7 +33,8 @@ void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
     table.SetTableType(ttDBNDX);
     table.SetOEMTranslate(false);
     if (!TKeyListStore::CreateLayout(table, path))
-        throw std::runtime_error(QStringLiteral("Can not create %1: %2").arg(path, table.LastError()).toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Can not create %1: %2").arg(path, table.LastError()).toStdString());
     const TUnsyncedWrites unsynced;
     table.SetTableName(path);
     table.Open();
@@ -57,7 +58,8 @@ TKeyTables TKeyListFile::Read(const QString& path) {
     table.Open();
     TKeyTables tables;
     table.First();
-    tables.serial = table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->AsString().trimmed();
+    tables.serial =
+        table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->AsString().trimmed();
     tables.info = table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyMemoField))->AsString();
     TDbfKeyView view(table);
     table.SetFilter(QString::fromLatin1(TKeyListSchema::MasterFilter));
@@ -77,7 +79,8 @@ QString TKeyListFile::HeaderSerial(const QString& path) {
         table.SetTableName(path);
         table.Open();
         table.First();
-        const QString serial = table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->AsString();
+        const QString serial =
+            table.FieldByName(QString::fromLatin1(TKeyListSchema::KeyCodeField))->AsString();
         table.Close();
         return serial.trimmed();
     } catch (const std::exception&) {

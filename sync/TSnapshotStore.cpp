@@ -114,7 +114,8 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
         return QString();
     const QString directory = QDir(root).filePath(DirectoryName(tables.serial));
     if (!QDir().mkpath(directory))
-        throw failure(QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(directory)));
+        throw failure(
+            QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(directory)));
     TStaged table(directory, QStringLiteral(".dbf"));
     // The engine creates its file afresh; the unique name stays reserved by this process alone.
     QFile::remove(table.path);
@@ -130,7 +131,8 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
     }
     const QString base = when.toUTC().toString(TimeFormat) + QLatin1Char('-') + KindName(kind);
     for (int n = 1; n < 1000; ++n) {
-        const QString stem = QDir(directory).filePath(n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n));
+        const QString stem =
+            QDir(directory).filePath(n == 1 ? base : QStringLiteral("%1-%2").arg(base).arg(n));
         // The description first: a table file without one is never listed as something it is not.
         if (!description.PlaceAs(stem + QStringLiteral(".json")))
             continue;
@@ -151,7 +153,8 @@ QString TSnapshotStore::TrySave(const TKeyTables& tables, Kind kind, QString* pa
             *path = saved;
         return QString();
     } catch (const std::exception& e) {
-        return QStringLiteral("The snapshot of the controller was not stored: %1").arg(QString::fromUtf8(e.what()));
+        return QStringLiteral("The snapshot of the controller was not stored: %1")
+            .arg(QString::fromUtf8(e.what()));
     }
 }
 
@@ -168,9 +171,11 @@ TSnapshotStore::TSnapshot TSnapshotStore::Describe(const QString& dbfPath) {
     snapshot.version = json.value(QStringLiteral("version")).toString();
     snapshot.time = QDateTime::fromString(json.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
     if (!snapshot.time.isValid())
-        snapshot.time = QDateTime::fromString(info.completeBaseName().section(QLatin1Char('-'), 0, 0), TimeFormat);
+        snapshot.time =
+            QDateTime::fromString(info.completeBaseName().section(QLatin1Char('-'), 0, 0), TimeFormat);
     snapshot.time.setTimeSpec(Qt::UTC);
-    snapshot.kind = json.value(QStringLiteral("kind")).toString(info.completeBaseName().section(QLatin1Char('-'), 1));
+    snapshot.kind =
+        json.value(QStringLiteral("kind")).toString(info.completeBaseName().section(QLatin1Char('-'), 1));
     snapshot.masterValid = json.value(QStringLiteral("masterValid")).toBool(true);
     snapshot.slaveValid = json.value(QStringLiteral("slaveValid")).toBool(true);
     return snapshot;

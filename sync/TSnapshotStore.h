@@ -43,7 +43,8 @@ public:
 
     // Stores the valid tables (none valid: nothing is stored and the result is empty). Raises
     // std::runtime_error naming the file on a failure.
-    QString Save(const TKeyTables& tables, Kind kind, const QDateTime& when = QDateTime::currentDateTimeUtc());
+    QString Save(const TKeyTables& tables, Kind kind,
+                 const QDateTime& when = QDateTime::currentDateTimeUtc());
     // Like Save, but a failure is returned as text instead of raised; empty when stored.
     QString TrySave(const TKeyTables& tables, Kind kind, QString* path = nullptr);
 

@@ -56,7 +56,8 @@ bool changes(const TKeyComparison& comparison, Table table) {
 
 TSyncCommands::TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
                              TSnapshotStore& store)
-    : exchange(exchange), host(host), viewer(viewer), store(store), recorded(std::make_unique<TKeyTables>()) {}
+    : exchange(exchange), host(host), viewer(viewer), store(store), recorded(std::make_unique<TKeyTables>()) {
+}
 
 TSyncCommands::~TSyncCommands() = default;
 

@@ -22,7 +22,8 @@ class TKeyView;
 // word only the differing slots are written and read back.
 class TSyncCommands {
 public:
-    TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer, TSnapshotStore& store);
+    TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
+                  TSnapshotStore& store);
     ~TSyncCommands();
 
     // listSerial: the serial number in the key list's header record.

@@ -74,9 +74,11 @@ void TDifferencesFrm::Present(const TKeyComparison& value, Purpose why) {
     comparison = value;
     purpose = why;
     const bool writing = purpose != Purpose::Compare;
-    const QString wanted = purpose == Purpose::Restore ? QStringLiteral("Snapshot") : QStringLiteral("Key list");
-    setWindowTitle(writing ? QStringLiteral("Changes to write to controller %1").arg(comparison.heldSerial)
-                           : QStringLiteral("Differences: key list and controller %1").arg(comparison.heldSerial));
+    const QString wanted =
+        purpose == Purpose::Restore ? QStringLiteral("Snapshot") : QStringLiteral("Key list");
+    setWindowTitle(
+        writing ? QStringLiteral("Changes to write to controller %1").arg(comparison.heldSerial)
+                : QStringLiteral("Differences: key list and controller %1").arg(comparison.heldSerial));
     Model->SetWantedName(wanted);
     Model->SetComparison(comparison);
     const QString mismatch = comparison.SerialMismatchText(wanted.toLower());
@@ -112,8 +114,8 @@ void TDifferencesFrm::PrintBtnClick() {
 
 void TDifferencesFrm::PdfBtnClick() {
     const QString path =
-        FileDialogs().getSaveFileName(QStringLiteral("Save differences as PDF"), QStringLiteral("PDF files (*.pdf)"),
-                                      QString(), QStringLiteral("pdf"));
+        FileDialogs().getSaveFileName(QStringLiteral("Save differences as PDF"),
+                                      QStringLiteral("PDF files (*.pdf)"), QString(), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QString error;
@@ -123,8 +125,8 @@ void TDifferencesFrm::PdfBtnClick() {
 
 void TDifferencesFrm::CsvBtnClick() {
     const QString path =
-        FileDialogs().getSaveFileName(QStringLiteral("Export differences as CSV"), QStringLiteral("CSV files (*.csv)"),
-                                      QString(), QStringLiteral("csv"));
+        FileDialogs().getSaveFileName(QStringLiteral("Export differences as CSV"),
+                                      QStringLiteral("CSV files (*.csv)"), QString(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     QString error;

@@ -11,8 +11,8 @@
 const QString TDifferencesReport::TemplatePath = QStringLiteral(":/sync/Differences.rpt");
 
 namespace {
-const char* const Fields[TDifferenceTableModel::ColumnCount] = {"TABLE", "NUM",     "WCODE", "WACTIVE", "WNOTE",
-                                                                 "HCODE", "HACTIVE", "HNOTE", "KIND"};
+const char* const Fields[TDifferenceTableModel::ColumnCount] = {
+    "TABLE", "NUM", "WCODE", "WACTIVE", "WNOTE", "HCODE", "HACTIVE", "HNOTE", "KIND"};
 
 // The model's rows as a data band reads them.
 class TModelRows : public TrpRowSource {
@@ -77,7 +77,8 @@ bool TDifferencesReport::ExportPdf(const QString& path, QString* error) {
         if (!report.BuildPages() || !report.Pages())
             return;
         TrpPages& pages = *report.Pages();
-        done = pages.ExportPdf(path, pages.PageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape), error);
+        done =
+            pages.ExportPdf(path, pages.PageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape), error);
     });
     return done;
 }

@@ -11,7 +11,8 @@ class TDifferencesReport {
 public:
     static const QString TemplatePath;
 
-    TDifferencesReport(const TDifferenceTableModel& model, const TKeyComparison& comparison, const QString& title);
+    TDifferencesReport(const TDifferenceTableModel& model, const TKeyComparison& comparison,
+                       const QString& title);
 
     void Preview();
     // False with the reason in error.

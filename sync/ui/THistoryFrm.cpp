@@ -72,8 +72,10 @@ THistoryFrm::THistoryFrm(TSnapshotStore& store, QWidget* parent) : QDialog(paren
     layout->addLayout(buttons);
     resize(scale.px(760), scale.px(480));
 
-    connectHandler(ControllersGrid, &QTableWidget::itemSelectionChanged, this, [this] { ControllersGridSelect(); });
-    connectHandler(SnapshotsGrid, &QTableWidget::itemSelectionChanged, this, [this] { SnapshotsGridSelect(); });
+    connectHandler(ControllersGrid, &QTableWidget::itemSelectionChanged, this,
+                   [this] { ControllersGridSelect(); });
+    connectHandler(SnapshotsGrid, &QTableWidget::itemSelectionChanged, this,
+                   [this] { SnapshotsGridSelect(); });
     connectHandler(OpenBtn, &QPushButton::clicked, this, [this] { OpenBtnClick(); });
     connectHandler(RestoreBtn, &QPushButton::clicked, this, [this] { RestoreBtnClick(); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -84,7 +86,8 @@ void THistoryFrm::Reload() {
     ControllersGrid->setRowCount(int(controllers.size()));
     for (int row = 0; row < controllers.size(); ++row) {
         const TSnapshotStore::TController& c = controllers[row];
-        setRow(ControllersGrid, row, {c.serial, c.info, localTime(c.lastContact), QString::number(c.snapshots)});
+        setRow(ControllersGrid, row,
+               {c.serial, c.info, localTime(c.lastContact), QString::number(c.snapshots)});
     }
     ControllersGrid->resizeColumnsToContents();
     PlaceLbl->setText(QDir::toNativeSeparators(store.Root()));

@@ -1,3 +1,5 @@
+#include "sync/TDifferenceCsv.h"
+#include "sync/TDifferenceTableModel.h"
 #include "sync/TKeyComparison.h"
 #include "sync/TKeyTables.h"
 #include "sync/TWriteWarnings.h"
@@ -42,6 +44,7 @@ private slots:
     void shouldSeeAHeaderSerialMismatchOnlyWhenBothAreKnown();
     void shouldWarnBeforeWritingDangerousTables_data();
     void shouldWarnBeforeWritingDangerousTables();
+    void shouldShowAndExportTheDifferencesOrEverySlot();
 };
 
 void tst_TKeyComparison::shouldClassifyEverySlotAsTheControllerWouldHoldIt_data() {
@@ -54,24 +57,27 @@ void tst_TKeyComparison::shouldClassifyEverySlotAsTheControllerWouldHoldIt_data(
     QTest::newRow("both empty") << key(false, empty) << key(false, empty) << Kind::Same;
     QTest::newRow("inactive slots hold nothing, whatever their code")
         << key(false, a, QStringLiteral("x")) << key(false, b) << Kind::Same;
-    QTest::newRow("same key") << key(true, a, QStringLiteral("Flat 1")) << key(true, a, QStringLiteral("Flat 1"))
-                              << Kind::Same;
+    QTest::newRow("same key") << key(true, a, QStringLiteral("Flat 1"))
+                              << key(true, a, QStringLiteral("Flat 1")) << Kind::Same;
     QTest::newRow("code in lower case, note padded with blanks")
-        << key(true, a.toLower(), QStringLiteral("Flat 1   ")) << key(true, a, QStringLiteral("Flat 1")) << Kind::Same;
+        << key(true, a.toLower(), QStringLiteral("Flat 1   ")) << key(true, a, QStringLiteral("Flat 1"))
+        << Kind::Same;
     QTest::newRow("note beyond 25 characters is not kept by the controller")
-        << key(true, a, QString(30, QLatin1Char('n'))) << key(true, a, QString(25, QLatin1Char('n'))) << Kind::Same;
+        << key(true, a, QString(30, QLatin1Char('n'))) << key(true, a, QString(25, QLatin1Char('n')))
+        << Kind::Same;
     QTest::newRow("key added") << key(true, a, QStringLiteral("New")) << key(false, empty) << Kind::KeyAdded;
-    QTest::newRow("key removed") << key(false, empty) << key(true, a, QStringLiteral("Lost")) << Kind::KeyRemoved;
+    QTest::newRow("key removed") << key(false, empty) << key(true, a, QStringLiteral("Lost"))
+                                 << Kind::KeyRemoved;
     QTest::newRow("removed when the list keeps another code inactive")
         << key(false, b) << key(true, a) << Kind::KeyRemoved;
-    QTest::newRow("code changed") << key(true, b, QStringLiteral("Flat 1")) << key(true, a, QStringLiteral("Flat 1"))
-                                  << Kind::CodeChanged;
+    QTest::newRow("code changed") << key(true, b, QStringLiteral("Flat 1"))
+                                  << key(true, a, QStringLiteral("Flat 1")) << Kind::CodeChanged;
     QTest::newRow("code and note changed count as code changed")
         << key(true, b, QStringLiteral("x")) << key(true, a, QStringLiteral("y")) << Kind::CodeChanged;
-    QTest::newRow("note changed") << key(true, a, QStringLiteral("Flat 2")) << key(true, a, QStringLiteral("Flat 1"))
-                                  << Kind::NoteChanged;
-    QTest::newRow("deactivated") << key(false, a, QStringLiteral("Flat 1")) << key(true, a, QStringLiteral("Flat 1"))
-                                 << Kind::Deactivated;
+    QTest::newRow("note changed") << key(true, a, QStringLiteral("Flat 2"))
+                                  << key(true, a, QStringLiteral("Flat 1")) << Kind::NoteChanged;
+    QTest::newRow("deactivated") << key(false, a, QStringLiteral("Flat 1"))
+                                 << key(true, a, QStringLiteral("Flat 1")) << Kind::Deactivated;
     QTest::newRow("activated") << key(true, a, QStringLiteral("Flat 1")) << key(false, a) << Kind::Activated;
 }
 
@@ -138,12 +144,18 @@ void tst_TKeyComparison::shouldSeeAHeaderSerialMismatchOnlyWhenBothAreKnown_data
     QTest::addColumn<QString>("listSerial");
     QTest::addColumn<QString>("controllerSerial");
     QTest::addColumn<bool>("mismatch");
-    QTest::newRow("same") << "VT000417" << "VT000417" << false;
-    QTest::newRow("same, padded in the file") << "VT000417  " << "VT000417" << false;
-    QTest::newRow("other controller") << "VT000001" << "VT000417" << true;
-    QTest::newRow("new list") << "<unknown>" << "VT000417" << false;
-    QTest::newRow("blank header") << "" << "VT000417" << false;
-    QTest::newRow("controller serial not read") << "VT000001" << "<unknown>" << false;
+    QTest::newRow("same") << "VT000417"
+                          << "VT000417" << false;
+    QTest::newRow("same, padded in the file") << "VT000417  "
+                                              << "VT000417" << false;
+    QTest::newRow("other controller") << "VT000001"
+                                      << "VT000417" << true;
+    QTest::newRow("new list") << "<unknown>"
+                              << "VT000417" << false;
+    QTest::newRow("blank header") << ""
+                                  << "VT000417" << false;
+    QTest::newRow("controller serial not read") << "VT000001"
+                                                << "<unknown>" << false;
 }
 
 void tst_TKeyComparison::shouldSeeAHeaderSerialMismatchOnlyWhenBothAreKnown() {
@@ -174,7 +186,8 @@ void tst_TKeyComparison::shouldWarnBeforeWritingDangerousTables_data() {
         << true << master.toLower() << other << false
         << QStringList{"The slave key 0000000000AA is also a master key (master #1, slave #1)"};
     QTest::newRow("code twice in the slave table")
-        << true << other << other << false << QStringList{"The key 0000000000BB appears more than once (slave #1, slave #2)"};
+        << true << other << other << false
+        << QStringList{"The key 0000000000BB appears more than once (slave #1, slave #2)"};
 }
 
 void tst_TKeyComparison::shouldWarnBeforeWritingDangerousTables() {
@@ -192,6 +205,42 @@ void tst_TKeyComparison::shouldWarnBeforeWritingDangerousTables() {
     for (int i = 0; i < expected.size(); ++i)
         QVERIFY2(warnings[i].startsWith(expected[i]), qPrintable(warnings[i]));
     QCOMPARE(TWriteWarnings::Question(warnings).isEmpty(), expected.isEmpty());
+}
+
+void tst_TKeyComparison::shouldShowAndExportTheDifferencesOrEverySlot() {
+    TKeyTables list = emptyTables();
+    TKeyTables controller = emptyTables();
+    list.slave.SetSlot(9, key(true, QStringLiteral("0000000000aa"), QStringLiteral("Flat 10, \"top\"")));
+    controller.slave.Forget(20);
+    TDifferenceTableModel model;
+    model.SetComparison(TKeyComparison(list, controller));
+    QCOMPARE(model.rowCount(), 2);
+    QCOMPARE(model.data(model.index(0, TDifferenceTableModel::NumberCol)).toString(), QStringLiteral("10"));
+    QCOMPARE(model.data(model.index(0, TDifferenceTableModel::WantedCode)).toString(),
+             QStringLiteral("0000000000AA"));
+    QCOMPARE(model.data(model.index(0, TDifferenceTableModel::HeldCode)).toString(),
+             QStringLiteral("<EMPTY>"));
+    QCOMPARE(model.data(model.index(1, TDifferenceTableModel::HeldCode)).toString(), QStringLiteral("?"));
+    QCOMPARE(model.data(model.index(1, TDifferenceTableModel::KindCol)).toString(),
+             QStringLiteral("not read"));
+    model.SetShowAll(true);
+    QCOMPARE(model.rowCount(), 136);
+
+    model.SetShowAll(false);
+    const QList<QByteArray> lines = TDifferenceCsv::Text(model).split('\n');
+    QCOMPARE(lines.size(), 4); // header, two rows, the end of the last line
+    QCOMPARE(lines[0],
+             QByteArray("\"Table\",\"#\",\"Key list: key code\",\"Active\",\"Note\",\"Controller: key code\","
+                        "\"Active\",\"Note\",\"Difference\"\r"));
+    QCOMPARE(lines[1],
+             QByteArray("\"Slave\",\"10\",\"0000000000AA\",\"Yes\",\"Flat 10, \"\"top\"\"\",\"<EMPTY>\","
+                        "\"No\",\"\",\"key added\"\r"));
+
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY(TDifferenceCsv::Write(model, dir.filePath(QStringLiteral("d.csv")), &error));
+    QVERIFY(!TDifferenceCsv::Write(model, dir.filePath(QStringLiteral("missing/d.csv")), &error));
+    QVERIFY(!error.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_TKeyComparison)

@@ -57,7 +57,10 @@ class tst_TSnapshotStore : public QObject {
 
 private slots:
     void init() { QVERIFY(root.isValid()); }
-    void cleanup() { QDir(root.path()).removeRecursively(); QDir().mkpath(root.path()); }
+    void cleanup() {
+        QDir(root.path()).removeRecursively();
+        QDir().mkpath(root.path());
+    }
 
     void shouldStoreAKeyListFileThatOpensAsAKeyListAndReadsBackWhole();
     void shouldNeverOverwriteASnapshotTakenInTheSameSecond();
@@ -99,13 +102,16 @@ void tst_TSnapshotStore::shouldStoreAKeyListFileThatOpensAsAKeyListAndReadsBackW
 void tst_TSnapshotStore::shouldNeverOverwriteASnapshotTakenInTheSameSecond() {
     TDbfEnv env;
     TSnapshotStore store(root.path());
-    const QString first = store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When);
+    const QString first =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When);
     QFile file(first);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     file.close();
-    const QString second = store.Save(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read, When);
-    const QString third = store.Save(controllerTables(QStringLiteral("VT000417"), 3), TSnapshotStore::Kind::Read, When);
+    const QString second =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read, When);
+    const QString third =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 3), TSnapshotStore::Kind::Read, When);
     QVERIFY(second.endsWith(QStringLiteral("20261209T122412Z-read-2.dbf")));
     QVERIFY(third.endsWith(QStringLiteral("20261209T122412Z-read-3.dbf")));
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -121,28 +127,35 @@ void tst_TSnapshotStore::shouldLeaveNothingHalfWrittenWhenTheFolderCannotBeWritt
     QFile blocker(QDir(root.path()).filePath(QStringLiteral("VT000001")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             store.Save(controllerTables(QStringLiteral("VT000001"), 1), TSnapshotStore::Kind::Read));
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, store.Save(controllerTables(QStringLiteral("VT000001"), 1),
+                                                            TSnapshotStore::Kind::Read));
     QCOMPARE(filesIn(root.path()), QStringList{"VT000001"});
 
     const QString folder = QDir(root.path()).filePath(QStringLiteral("VT000417"));
     if (::geteuid() == 0)
         QSKIP("root writes into a read-only folder");
     QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-    const QString failed = store.TrySave(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read);
+    const QString failed =
+        store.TrySave(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY2(failed.startsWith(QStringLiteral("The snapshot of the controller was not stored")), qPrintable(failed));
+    QVERIFY2(failed.startsWith(QStringLiteral("The snapshot of the controller was not stored")),
+             qPrintable(failed));
     QCOMPARE(filesIn(folder), (QStringList{"20261209T122412Z-read.dbf", "20261209T122412Z-read.json"}));
 }
 
 void tst_TSnapshotStore::shouldKeepAHostileSerialNumberInsideTheStore_data() {
     QTest::addColumn<QString>("serial");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("plain") << "VT000417" << "VT000417";
-    QTest::newRow("climbing out") << "../../x" << "______x";
-    QTest::newRow("dot dot") << ".." << "__";
-    QTest::newRow("unknown") << "<unknown>" << "unknown";
-    QTest::newRow("blank") << "   " << "unknown";
+    QTest::newRow("plain") << "VT000417"
+                           << "VT000417";
+    QTest::newRow("climbing out") << "../../x"
+                                  << "______x";
+    QTest::newRow("dot dot") << ".."
+                             << "__";
+    QTest::newRow("unknown") << "<unknown>"
+                             << "unknown";
+    QTest::newRow("blank") << "   "
+                           << "unknown";
 }
 
 void tst_TSnapshotStore::shouldKeepAHostileSerialNumberInsideTheStore() {
@@ -175,7 +188,8 @@ void tst_TSnapshotStore::shouldListControllersAndSnapshotsNewestFirstWithTheirCh
     TDbfEnv env;
     TSnapshotStore store(root.path());
     store.Save(controllerTables(QStringLiteral("VT000417"), 0), TSnapshotStore::Kind::Read, When);
-    store.Save(controllerTables(QStringLiteral("VT000417"), 3), TSnapshotStore::Kind::AfterWrite, When.addSecs(60));
+    store.Save(controllerTables(QStringLiteral("VT000417"), 3), TSnapshotStore::Kind::AfterWrite,
+               When.addSecs(60));
     store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::BeforeRestore,
                When.addSecs(120));
     TKeyTables other = controllerTables(QStringLiteral("VT000002"), 0);

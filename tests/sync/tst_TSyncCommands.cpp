@@ -128,7 +128,8 @@ void tst_TSyncCommands::change(bool master, int slot) {
         return;
     }
     key.active = true;
-    key.keyCode = QStringLiteral("0200000000%1").arg(slot + (master ? 0x80 : 0), 2, 16, QLatin1Char('0')).toUpper();
+    key.keyCode =
+        QStringLiteral("0200000000%1").arg(slot + (master ? 0x80 : 0), 2, 16, QLatin1Char('0')).toUpper();
     key.memo = QStringLiteral("Slot %1").arg(slot);
 }
 
@@ -157,7 +158,8 @@ QString tst_TSyncCommands::mismatchWithList() const {
     for (bool master : {true, false}) {
         const TFakeKeyView& view = master ? host->master : host->slave;
         for (int slot = 0; slot < view.records.size(); ++slot)
-            if (TKeyDifference::Classify(view.records[slot], simSlot(sim, master, slot)) != TKeyDifference::Kind::Same)
+            if (TKeyDifference::Classify(view.records[slot], simSlot(sim, master, slot)) !=
+                TKeyDifference::Kind::Same)
                 return QStringLiteral("%1 slot %2").arg(master ? "master" : "slave").arg(slot);
     }
     return QString();
@@ -214,6 +216,7 @@ void tst_TSyncCommands::shouldWriteExactlyTheDifferingSlotsAndVerifyThem() {
     commands->WriteChanges(QStringLiteral("VT000417"));
 
     QCOMPARE(slotWrites(), changes);
+    QCOMPARE(sim.slotWrites, changes);
     QCOMPARE(slotReads(), 136 + changes);
     QCOMPARE(closingFrames(), closing);
     QCOMPARE(mismatchWithList(), QString());
@@ -343,8 +346,8 @@ void tst_TSyncCommands::shouldAskBeforeRestoringToAnotherController() {
     commands->Restore(saved);
 
     QCOMPARE(boxes.count(TMessageBoxes::Kind::Confirmation), 1);
-    QVERIFY(boxes.shown[0].text.startsWith(
-        QStringLiteral("This snapshot was taken from controller VT000417, but the connected controller is VT000999.")));
+    QVERIFY(boxes.shown[0].text.startsWith(QStringLiteral(
+        "This snapshot was taken from controller VT000417, but the connected controller is VT000999.")));
     QCOMPARE(snapshots(QStringLiteral("VT000999")).size(), goOn ? 2 : 1);
     QCOMPARE(snapshots(QStringLiteral("VT000999")).last().kind, QStringLiteral("before-restore"));
     if (!goOn) {
@@ -379,7 +382,8 @@ void tst_TSyncCommands::shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole() {
     transfer.ReadKeys(TKeyTransfer::Table::Master, master);
     if (readSlave)
         transfer.ReadKeys(TKeyTransfer::Table::Slave, slave);
-    commands->StoreRecordedReads(QStringLiteral("VT000417"), QStringLiteral("Main entrance"), QStringLiteral("TARVK001"));
+    commands->StoreRecordedReads(QStringLiteral("VT000417"), QStringLiteral("Main entrance"),
+                                 QStringLiteral("TARVK001"));
 
     QCOMPARE(host->master.stores, 8); // the key list got the read as before
     const QList<TSnapshotStore::TSnapshot> list = snapshots();

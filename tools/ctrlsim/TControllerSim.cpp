@@ -40,8 +40,8 @@ bool unhex(const std::string& text, std::uint8_t* bytes, std::size_t count) {
     return true;
 }
 
-const char* const FaultNames[] = {"none",     "noanswer", "wrongack", "badsum",
-                                  "wrongcmd", "short",    "late",     "noise", "drop", "corrupt"};
+const char* const FaultNames[] = {"none",  "noanswer", "wrongack", "badsum", "wrongcmd",
+                                  "short", "late",     "noise",    "drop",   "corrupt"};
 constexpr int FaultCount = int(sizeof(FaultNames) / sizeof(FaultNames[0]));
 } // namespace
 

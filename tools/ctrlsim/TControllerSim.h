@@ -18,7 +18,18 @@ public:
 
     // Drop and Corrupt hit writes only: the write is acknowledged, then lost or stored with a
     // changed key code, as a failing memory would; only reading the slot back shows it.
-    enum class Fault { None, NoAnswer, WrongAck, BadChecksum, WrongCommand, ShortReply, LateReply, Noise, Drop, Corrupt };
+    enum class Fault {
+        None,
+        NoAnswer,
+        WrongAck,
+        BadChecksum,
+        WrongCommand,
+        ShortReply,
+        LateReply,
+        Noise,
+        Drop,
+        Corrupt
+    };
 
     struct Answer {
         Bytes bytes;

@@ -66,7 +66,9 @@ int main(int argc, char* argv[]) {
     QTemporaryDir data;
     TControllerSim sim;
     for (int i = 0; i < 128; i += 2) // a well-used controller: 64 slave keys
-        sim.slave[i] = TControllerSim::ActiveSlot(i, QStringLiteral("0100000100%1").arg(i, 2, 16, QLatin1Char('0')).toUpper().toStdString(), "Flat " + std::to_string(i));
+        sim.slave[i] = TControllerSim::ActiveSlot(
+            i, QStringLiteral("0100000100%1").arg(i, 2, 16, QLatin1Char('0')).toUpper().toStdString(),
+            "Flat " + std::to_string(i));
     TPtyController line(sim);
     std::string error;
     if (!line.Start(error)) {

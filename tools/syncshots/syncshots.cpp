@@ -7,8 +7,8 @@
 #include "keylist/TKeyListStore.h"
 #include "report/ui/TrpPreviewFrm.h"
 #include "seams/TPortChooser.h"
-#include "serial/TSerComPort.h"
 #include "seams/ui/TQtSeams.h"
+#include "serial/TSerComPort.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
 #include "tools/ctrlsim/TControllerSim.h"
@@ -119,8 +119,10 @@ int main(int argc, char* argv[]) {
         if (dialog->objectName() == QStringLiteral("DifferencesFrm")) {
             ++differences;
             capture(dialog, out.filePath(differences == 1 ? QStringLiteral("differences.png")
-                                                  : QStringLiteral("write-changes.png")));
-            dialog->findChild<QPushButton*>(differences == 1 ? QStringLiteral("CancelBtn") : QStringLiteral("WriteBtn"))
+                                                          : QStringLiteral("write-changes.png")));
+            dialog
+                ->findChild<QPushButton*>(differences == 1 ? QStringLiteral("CancelBtn")
+                                                           : QStringLiteral("WriteBtn"))
                 ->click();
         } else if (dialog->objectName() == QStringLiteral("HistoryFrm")) {
             capture(dialog, out.filePath(QStringLiteral("controller-history.png")));
