@@ -9,6 +9,7 @@
 #include "report/TrpDbfTableRows.h"
 #include "report/TrpReport.h"
 #include "seams/TErrorReport.h"
+#include "settings/TInstallDirs.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -20,8 +21,10 @@ namespace {
 
 const QString MasterPrintFilter = QLatin1String(TKeyListSchema::MasterPrintFilter);
 const QString SlavePrintFilter = QLatin1String(TKeyListSchema::SlavePrintFilter);
-const QString MasterFilter = QLatin1String(TKeyListSchema::MasterFilter);
-const QString SlaveFilter = QLatin1String(TKeyListSchema::SlaveFilter);
+// Printing gives the views back their filter in parentheses, as it always has; the engine reads
+// both spellings alike.
+const QString MasterFilter = QStringLiteral("(%1)").arg(QLatin1String(TKeyListSchema::MasterFilter));
+const QString SlaveFilter = QStringLiteral("(%1)").arg(QLatin1String(TKeyListSchema::SlaveFilter));
 
 void setFilter(TDbfTable* view, const QString& filter) {
     view->SetFilter(filter);
@@ -61,8 +64,8 @@ void TMainFrm::ConnectReportHandlers() {
 void TMainFrm::DPrintBDActExecute() {
     KeyReport->ClearReport();
     const bool listOpen = MKeysTable->Active() && SKeysTable->Active();
-    KeyReport->LoadTemplate(ReportTemplateDir + (listOpen ? QStringLiteral("/CtrlInfoKeys.rpt")
-                                                          : QStringLiteral("/CtrlInfo.rpt")));
+    KeyReport->LoadTemplate(TInstallDirs::locate(
+        ReportTemplateDir, listOpen ? QStringLiteral("CtrlInfoKeys.rpt") : QStringLiteral("CtrlInfo.rpt")));
     KeyReport->BuildPages();
     KeyReport->ShowPreview();
 }
