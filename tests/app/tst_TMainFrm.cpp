@@ -331,13 +331,12 @@ void tst_TMainFrm::shouldFollowControllerActionStates() {
     TMainFrm frm;
     frm.show();
     frm.DallasPortPortOpen();
-    QCOMPARE(enabledActions(frm),
-             (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct", "DNewBDAct", "DOpenBDAct",
-                          "DPrintBDAct"}));
+    QCOMPARE(enabledActions(frm), (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct",
+                                               "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 
     frm.EnableKeyTransferActions(true);
-    const QStringList transfer{"DGetAllAct", "DGetMKeysAct", "DGetSKeysAct", "DPutAllAct",
-                               "DPutMKeysAct", "DPutSKeysAct", "DCompareAct", "DSyncAct"};
+    const QStringList transfer{"DGetAllAct",   "DGetMKeysAct", "DGetSKeysAct", "DPutAllAct",
+                               "DPutMKeysAct", "DPutSKeysAct", "DCompareAct",  "DSyncAct"};
     for (const QString& name : transfer)
         QVERIFY2(frm.findChild<QAction*>(name)->isEnabled(), qPrintable(name));
     QVERIFY(!frm.DPutInfoAct->isEnabled());
@@ -353,9 +352,8 @@ void tst_TMainFrm::shouldFollowControllerActionStates() {
     frm.EnableKeyTransferActions(true);
     frm.DallasPortPortClose();
     frm.DallasPortPortOpen();
-    QCOMPARE(enabledActions(frm),
-             (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct", "DNewBDAct", "DOpenBDAct",
-                          "DPrintBDAct"}));
+    QCOMPARE(enabledActions(frm), (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct",
+                                               "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 
     frm.DallasPortPortClose();
     QCOMPARE(enabledActions(frm),
