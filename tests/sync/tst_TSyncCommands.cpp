@@ -82,6 +82,7 @@ private slots:
     void shouldWriteExactlyTheDifferingSlotsAndVerifyThem();
     void shouldNeverReportALostOrCorruptedWriteAsWritten_data();
     void shouldNeverReportALostOrCorruptedWriteAsWritten();
+    void shouldStopAtAPortFailureAndReportWhatWasNotWritten();
     void shouldWarnBeforeWritingAndWriteNothingWhenCancelled_data();
     void shouldWarnBeforeWritingAndWriteNothingWhenCancelled();
     void shouldAskBeforeRestoringToAnotherController_data();
@@ -292,6 +293,28 @@ void tst_TSyncCommands::shouldNeverReportALostOrCorruptedWriteAsWritten() {
     QCOMPARE(after.slaveValid, slaveValidAfter);
     if (slaveValidAfter) // what the controller really holds, not what was sent
         QCOMPARE(TSnapshotStore::Load(after).slave.Slot(3).keyCode, simSlot(sim, false, 3).keyCode);
+}
+
+void tst_TSyncCommands::shouldStopAtAPortFailureAndReportWhatWasNotWritten() {
+    TTestMessageBoxes boxes;
+    listFromController();
+    change(true, 4);
+    change(false, 3);
+    viewer->whileShown = [&] { port.failWrites = true; }; // the adapter pulled out
+
+    commands->WriteChanges(QStringLiteral("VT000417"));
+
+    QCOMPARE(sim.slotWrites, 0);
+    QCOMPARE(closingFrames(), 0);
+    const QString report = boxes.shown.last().text;
+    QCOMPARE(boxes.shown.last().kind, TMessageBoxes::Kind::Warning);
+    QVERIFY2(report.startsWith(QStringLiteral("0 of 2 changes written and verified.")), qPrintable(report));
+    QVERIFY(report.contains(QStringLiteral("Master #5 (key added): not written (the port failed)")));
+    QVERIFY(report.contains(QStringLiteral("Slave #4 (key added): not written (the port failed)")));
+    const TSnapshotStore::TSnapshot after = snapshots().first();
+    QCOMPARE(after.kind, QStringLiteral("after-write"));
+    QVERIFY(!after.masterValid); // the slot being written when the port failed is not known
+    QVERIFY(after.slaveValid);
 }
 
 void tst_TSyncCommands::shouldWarnBeforeWritingAndWriteNothingWhenCancelled_data() {
