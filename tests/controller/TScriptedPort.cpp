@@ -93,7 +93,7 @@ void TScriptedPort::playController(TControllerSim& sim) {
     timedResponder = [&sim](const QByteArray& request) {
         const TControllerSim::Answer answer =
             sim.Respond(TControllerSim::Bytes(request.begin(), request.end()));
-        return Piece{answer.delayMs,
-                     QByteArray(reinterpret_cast<const char*>(answer.bytes.data()), int(answer.bytes.size()))};
+        return Piece{answer.delayMs, QByteArray(reinterpret_cast<const char*>(answer.bytes.data()),
+                                                int(answer.bytes.size()))};
     };
 }

@@ -83,16 +83,19 @@ void tst_TControllerExchange::shouldWaitForALateAnswerAndRetryAMissingOne_data()
     QTest::addColumn<int>("clockMs"); // when the exchange ended
     const QByteArray reply = serialReply();
     const QList<Piece> inTime = {{40, reply}};
-    QTest::newRow("in time costs the pause alone") << QList<QList<Piece>>{inTime} << int(Outcome::Done) << 100;
+    QTest::newRow("in time costs the pause alone")
+        << QList<QList<Piece>>{inTime} << int(Outcome::Done) << 100;
     QTest::newRow("reply completes at 350 ms")
         << QList<QList<Piece>>{{{90, reply.left(1)}, {200, reply.mid(1, 6)}, {350, reply.mid(7)}}}
         << int(Outcome::Done) << 350;
-    QTest::newRow("acknowledge at 480 ms") << QList<QList<Piece>>{{{480, reply}}} << int(Outcome::Done) << 480;
+    QTest::newRow("acknowledge at 480 ms")
+        << QList<QList<Piece>>{{{480, reply}}} << int(Outcome::Done) << 480;
     QTest::newRow("missing, then in time")
         << QList<QList<Piece>>{{}, inTime} << int(Outcome::Done) << 500 + 100;
     QTest::newRow("reply never completes")
         << QList<QList<Piece>>(5, QList<Piece>{Piece{60, reply.left(10)}}) << int(Outcome::Failed) << 5 * 500;
-    QTest::newRow("no byte at all") << QList<QList<Piece>>(5, QList<Piece>()) << int(Outcome::Silent) << 5 * 500;
+    QTest::newRow("no byte at all") << QList<QList<Piece>>(5, QList<Piece>()) << int(Outcome::Silent)
+                                    << 5 * 500;
 }
 
 void tst_TControllerExchange::shouldWaitForALateAnswerAndRetryAMissingOne() {
@@ -345,7 +348,8 @@ void tst_TControllerExchange::shouldRunCommandAttemptsUntilAcknowledged() {
     // an answer that never comes is a failed attempt, not a failure of the port
     port.timedResponder = nullptr;
     port.answerTimed({{30, "N"}});
-    QCOMPARE(exchange.Command(request, size, reply, [&] { ++refused; }), TControllerExchange::Outcome::Failed);
+    QCOMPARE(exchange.Command(request, size, reply, [&] { ++refused; }),
+             TControllerExchange::Outcome::Failed);
     QCOMPARE(refused, 3);
     QCOMPARE(port.writes.size(), 3 + 5);
     QCOMPARE(exchange.Command(request, size, reply), TControllerExchange::Outcome::Silent);

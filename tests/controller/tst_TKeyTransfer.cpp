@@ -210,14 +210,16 @@ void tst_TKeyTransfer::shouldStopAtASilentControllerOrAPulledAdapter_data() {
     const QString retry = QStringLiteral("Check the cable and repeat the command.");
     QTest::newRow("silent from the fourth slot")
         << 4 << 1000 << -1 << 3 + 10 << 5
-        << QStringLiteral("The controller does not answer on COM7.\rThese key slots were not read after 5 attempts "
-                          "each:\rSlave keys #4, #5\rThe key list keeps what it held there; the controller may "
-                          "hold other keys in these slots.\rSlave keys from #6 on were not read.\r") +
+        << QStringLiteral(
+               "The controller does not answer on COM7.\rThese key slots were not read after 5 attempts "
+               "each:\rSlave keys #4, #5\rThe key list keeps what it held there; the controller may "
+               "hold other keys in these slots.\rSlave keys from #6 on were not read.\r") +
                retry;
     QTest::newRow("one silent slot, then answers again")
         << 4 << 8 << -1 << 128 + 4 << 128
-        << QStringLiteral("These key slots were not read after 5 attempts each:\rSlave keys #4\rThe key list keeps "
-                          "what it held there; the controller may hold other keys in these slots.\r") +
+        << QStringLiteral(
+               "These key slots were not read after 5 attempts each:\rSlave keys #4\rThe key list keeps "
+               "what it held there; the controller may hold other keys in these slots.\r") +
                retry;
     QTest::newRow("adapter pulled at the fourth slot")
         << -1 << -1 << 4 << 4 << 3
@@ -260,13 +262,13 @@ void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<Refusals>("refused"); // command byte, slot
     QTest::addColumn<QString>("box");
-    const QString readList =
-        QStringLiteral("These key slots were not read after 5 attempts each:\r%1\rThe key list keeps what it held "
-                       "there; the controller may hold other keys in these slots.\rCheck the cable and repeat the "
-                       "command.");
-    const QString writeList =
-        QStringLiteral("These key slots were not written after 5 attempts each:\r%1\rThe controller may still hold "
-                       "its earlier keys there.\rCheck the cable and repeat the command.");
+    const QString readList = QStringLiteral(
+        "These key slots were not read after 5 attempts each:\r%1\rThe key list keeps what it held "
+        "there; the controller may hold other keys in these slots.\rCheck the cable and repeat the "
+        "command.");
+    const QString writeList = QStringLiteral(
+        "These key slots were not written after 5 attempts each:\r%1\rThe controller may still hold "
+        "its earlier keys there.\rCheck the cable and repeat the command.");
     QTest::newRow("read master, none failed") << "read master" << Refusals{} << QString();
     QTest::newRow("read master #3") << "read master" << Refusals{{0xC0, 2}}
                                     << readList.arg(QStringLiteral("Master keys #3"));
@@ -274,8 +276,9 @@ void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox_data() {
                                           << writeList.arg(QStringLiteral("Slave keys #1, #128"));
     QTest::newRow("read all, both tables") << "read all" << Refusals{{0xC0, 7}, {0xC1, 9}}
                                            << readList.arg(QStringLiteral("Master keys #8\rSlave keys #10"));
-    QTest::newRow("write all, both tables") << "write all" << Refusals{{0xC0, 0}, {0xC1, 64}}
-                                            << writeList.arg(QStringLiteral("Master keys #1\rSlave keys #65"));
+    QTest::newRow("write all, both tables")
+        << "write all" << Refusals{{0xC0, 0}, {0xC1, 64}}
+        << writeList.arg(QStringLiteral("Master keys #1\rSlave keys #65"));
     QTest::newRow("write all, none failed") << "write all" << Refusals{} << QString();
 }
 
@@ -308,7 +311,9 @@ void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox() {
         QVERIFY(boxes.texts().contains(box));
     QVERIFY(progressClosedFirst);
     QCOMPARE(requestsOf(port, 0xC0).size() + requestsOf(port, 0xC1).size(),
-             (command.endsWith(QLatin1String("all")) ? 136 : command.endsWith(QLatin1String("master")) ? 8 : 128) +
+             (command.endsWith(QLatin1String("all"))      ? 136
+              : command.endsWith(QLatin1String("master")) ? 8
+                                                          : 128) +
                  4 * refused.size());
     // the information step still follows the key writes and their box
     if (command == QLatin1String("write all"))
@@ -344,8 +349,9 @@ void tst_TKeyTransfer::shouldNeverSendUnknownAsTheInformation() {
     commands.DPutAllActExecute();
     commands.DPutInfoActExecute();
     QVERIFY(!commands.Info().WriteControllerInfo(QStringLiteral("<unknown>")));
-    const QString unknown = QStringLiteral("The controller information is unknown: read it from the controller "
-                                           "first (Read controller information).\rNothing has been written.");
+    const QString unknown =
+        QStringLiteral("The controller information is unknown: read it from the controller "
+                       "first (Read controller information).\rNothing has been written.");
     QCOMPARE(boxes.texts().mid(1), (QStringList{unknown, unknown}));
     QCOMPARE(boxes.shown.last().kind, TMessageBoxes::Kind::Warning);
     QCOMPARE(port.writes.size(), 0);
@@ -595,7 +601,8 @@ void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIs
              QStringLiteral("These active keys have a key code that is not 12 hexadecimal "
                             "digits:\rMaster keys #1\rSlave keys #41\rNothing has been "
                             "written to the controller."));
-    QCOMPARE(boxes.shown[2].text, QStringLiteral("Are you sure you want to change controller information to:\rGate"));
+    QCOMPARE(boxes.shown[2].text,
+             QStringLiteral("Are you sure you want to change controller information to:\rGate"));
     QCOMPARE(requestsOf(port, 0xC0).size() + requestsOf(port, 0xC1).size(), 0);
     QCOMPARE(requestsOf(port, 0xC2).size(), 1);
 }

@@ -443,7 +443,8 @@ void tst_TSerComPort::shouldCloseItselfWhenThePeerHangsUpMidTransfer() {
     } else {
         while (!port.Dispatcher()->LineDead() && timer.elapsed() < Wait)
             QThread::msleep(5);
-        QCOMPARE(FailureOf<EBadId>([&] { port.WriteBlock("x", 1); }), QString("Specified comport doesn't exist"));
+        QCOMPARE(FailureOf<EBadId>([&] { port.WriteBlock("x", 1); }),
+                 QString("Specified comport doesn't exist"));
     }
     QVERIFY2(timer.elapsed() < 2000, "closing after a hang-up hangs");
     QVERIFY(!port.Open());
