@@ -138,17 +138,24 @@ bool TSerCustomComPort::ReadyForData() {
     return true;
 }
 
+// A device that hangs up during the call itself is closed before its failure is passed on.
+void TSerCustomComPort::Pass(int result) {
+    if (result < 0 && CloseIfHungUp())
+        TSerErrors::Check(TSerErrors::ecBadId);
+    TSerErrors::Check(result);
+}
+
 void TSerCustomComPort::DiscardInput() {
     if (ReadyForData())
-        TSerErrors::Check(dispatcher->DiscardInput());
+        Pass(dispatcher->DiscardInput());
 }
 
 void TSerCustomComPort::WriteBlock(const void* block, unsigned short count) {
     if (ReadyForData())
-        TSerErrors::Check(dispatcher->WriteBlock(block, count));
+        Pass(dispatcher->WriteBlock(block, count));
 }
 
 void TSerCustomComPort::ReadBlock(void* block, unsigned short count) {
     if (ReadyForData())
-        TSerErrors::Check(dispatcher->ReadBlock(block, count));
+        Pass(dispatcher->ReadBlock(block, count));
 }

@@ -97,6 +97,8 @@ private:
     void DoClose();
     // Closes an open port whose device has hung up; true when it did.
     bool CloseIfHungUp();
+    // Raises the failure of a device-layer result.
+    void Pass(int result);
     void CheckPortNumber();
     TSerHandshake Handshake() const;
     // False while a close runs (the operation is then skipped); opens when AutoOpen asks for it.

@@ -216,6 +216,10 @@ void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled() {
     std::string error;
     QVERIFY2(adapter.Start(error), error.c_str());
     qputenv("VTRK_COM7", QByteArray::fromStdString(adapter.DevicePath()));
+    struct Restore {
+        QByteArray path;
+        ~Restore() { qputenv("VTRK_COM7", path); } // the other cases' line, also after a failure
+    } restore{QByteArray::fromStdString(line.DevicePath())};
     TAppForms forms;
     forms.create();
     TMainFrm& frm = *forms.MainFrm;
@@ -234,17 +238,13 @@ void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled() {
     };
     TLineTestFrm* test = forms.LineTestFrm;
     if (lineTest) {
-        QTimer::singleShot(0, test->StartBtn, [test] { test->StartBtn->click(); });
-        // the run ends by itself; then the user leaves the dialog
-        QTimer exit;
-        QObject::connect(&exit, &QTimer::timeout, test, [test, &waits] {
-            if (waits > 0 && !test->LineTestRunning && test->StartBtn->isEnabled())
-                test->ExitBtn->click();
-        });
-        exit.start(20);
-        frm.DCheckAct->trigger(); // modal until Exit
-        QVERIFY(test->StartBtn->isEnabled() && !test->StopBtn->isEnabled());
+        test->show();
+        test->StartBtn->click(); // returns once the run has ended by itself
+        QVERIFY(waits >= 10);
+        QVERIFY2(test->StartBtn->isEnabled() && !test->StopBtn->isEnabled() && test->ExitBtn->isEnabled(),
+                 qPrintable(boxes.texts().join(QLatin1Char('|'))));
         QCOMPARE(boxes.shown.size(), 0);
+        test->ExitBtn->click();
     } else {
         frm.DGetSKeysAct->trigger();
         QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
@@ -257,7 +257,6 @@ void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled() {
     QCOMPARE(frm.CntrStatusLbl->palette().color(QPalette::WindowText), TMainFrm::PortClosedColor);
     for (QAction* action : {frm.DCheckAct, frm.DGetInfoAct, frm.DGetSKeysAct, frm.DPutAllAct})
         QVERIFY(!action->isEnabled());
-    qputenv("VTRK_COM7", QByteArray::fromStdString(line.DevicePath()));
     boxes.queueAnswer(TMessageBoxes::Answer::No);
     frm.close();
 }
