@@ -1,6 +1,7 @@
 // The main window's printing handlers: the key-list report, its templates, the filters that hold
 // while its pages are built, and the variables it asks for. Kept apart from TMainFrm.cpp.
 #include "app/TMainFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListCommands.h"
@@ -8,6 +9,7 @@
 #include "report/TrpDbfTableRows.h"
 #include "report/TrpReport.h"
 #include "seams/TErrorReport.h"
+#include "settings/TInstallDirs.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,10 +19,12 @@
 
 namespace {
 
-const QString MasterPrintFilter = QStringLiteral("(KeyType ='M') and (KEYCODE <> '<EMPTY>')");
-const QString SlavePrintFilter = QStringLiteral("(KeyType ='S') and (KEYCODE <> '<EMPTY>')");
-const QString MasterFilter = QStringLiteral("(KeyType ='M')");
-const QString SlaveFilter = QStringLiteral("(KeyType ='S')");
+const QString MasterPrintFilter = QLatin1String(TKeyListSchema::MasterPrintFilter);
+const QString SlavePrintFilter = QLatin1String(TKeyListSchema::SlavePrintFilter);
+// Printing gives the views back their filter in parentheses, as it always has; the engine reads
+// both spellings alike.
+const QString MasterFilter = QStringLiteral("(%1)").arg(QLatin1String(TKeyListSchema::MasterFilter));
+const QString SlaveFilter = QStringLiteral("(%1)").arg(QLatin1String(TKeyListSchema::SlaveFilter));
 
 void setFilter(TDbfTable* view, const QString& filter) {
     view->SetFilter(filter);
@@ -60,8 +64,8 @@ void TMainFrm::ConnectReportHandlers() {
 void TMainFrm::DPrintBDActExecute() {
     KeyReport->ClearReport();
     const bool listOpen = MKeysTable->Active() && SKeysTable->Active();
-    KeyReport->LoadTemplate(ReportTemplateDir + (listOpen ? QStringLiteral("/CtrlInfoKeys.rpt")
-                                                          : QStringLiteral("/CtrlInfo.rpt")));
+    KeyReport->LoadTemplate(TInstallDirs::locate(
+        ReportTemplateDir, listOpen ? QStringLiteral("CtrlInfoKeys.rpt") : QStringLiteral("CtrlInfo.rpt")));
     KeyReport->BuildPages();
     KeyReport->ShowPreview();
 }

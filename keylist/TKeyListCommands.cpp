@@ -4,6 +4,7 @@
 #include "keylist/TKeyListStore.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
+#include "settings/TAppSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,8 +15,15 @@ const QString TKeyListCommands::CaptionPrefix = QStringLiteral("VELM Tarvikon   
 const QString TKeyListCommands::SavePrompt =
     QStringLiteral("Current key list has been changed. Do you want to save changes?");
 
+const QString TKeyListCommands::NoListOpen =
+    QStringLiteral("No key list is open, so there is nothing to save. Create or open a key list first.");
+
 namespace {
 const QString StatusPrefix = QStringLiteral("Key list: ");
+
+QString withReason(const QString& message, const QString& reason) {
+    return reason.isEmpty() ? message : message + QStringLiteral("\r") + reason;
+}
 } // namespace
 
 TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host) : store(store), host(host) {}
@@ -41,7 +49,8 @@ void TKeyListCommands::Reset() {
 
 void TKeyListCommands::MarkChanged() {
     host.KeyListModified = true;
-    host.EnableSave(true);
+    // Without an open list there is nothing Save could write.
+    host.EnableSave(store.IsOpen());
 }
 
 void TKeyListCommands::setCaption() {
@@ -67,16 +76,19 @@ void TKeyListCommands::New() {
         return;
     store.CloseViews();
     const TKeyListStore::TCreateResult result = store.CreateKeyList();
+    host.EnableSave(false);
     if (result == TKeyListStore::TCreateResult::CannotCreate) {
-        MessageBoxes().error(QStringLiteral(
-            "Can not create file here. Check you access rights or contact your system administrator."));
+        MessageBoxes().error(withReason(
+            QStringLiteral(
+                "Can not create file here. Check you access rights or contact your system administrator."),
+            store.CreateError()));
         return;
     }
     host.KeyListTitle = QStringLiteral("New key list");
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
-        MessageBoxes().error(QStringLiteral("Error creating new key list."));
+        MessageBoxes().error(withReason(QStringLiteral("Error creating new key list."), store.CreateError()));
         return;
     }
     MessageBoxes().information(QStringLiteral("New key list created succesefully."));
@@ -88,19 +100,47 @@ void TKeyListCommands::New() {
     host.SetStatusText(StatusPrefix + QStringLiteral("new key list"));
 }
 
+void TKeyListCommands::SetSettings(TAppSettings* appSettings) {
+    settings = appSettings;
+}
+
+QString TKeyListCommands::dialogFolder() const {
+    if (!host.KeyListPath.isEmpty())
+        return QFileInfo(host.KeyListPath).absolutePath();
+    return settings ? settings->lastFolder() : QString();
+}
+
 void TKeyListCommands::Open() {
     if (!SaveChangesFirst())
         return;
     const QString chosen = FileDialogs().getOpenFileName(
-        QStringLiteral("Create new key list"), QStringLiteral("Database files (*.dbf)"),
-        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath());
+        QStringLiteral("Create new key list"), QStringLiteral("Database files (*.dbf)"), dialogFolder());
     if (chosen.isEmpty())
         return;
-    const QString full = QFileInfo(chosen).absoluteFilePath();
+    openFile(QFileInfo(chosen).absoluteFilePath());
+}
+
+void TKeyListCommands::OpenRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        if (settings)
+            settings->removeRecentKeyList(path);
+        MessageBoxes().error(
+            QStringLiteral("Key list file not found: %1\rIt has been taken off the recent key lists.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!SaveChangesFirst())
+        return;
+    openFile(QFileInfo(path).absoluteFilePath());
+}
+
+void TKeyListCommands::openFile(const QString& full) {
     TKeyListStore::THeader header;
     try {
         header = store.OpenUserFile(full);
     } catch (const std::exception& e) {
+        // The list open before is open again, or none is.
+        host.EnableSave(store.IsOpen());
         MessageBoxes().error(QString::fromUtf8(e.what()));
         return;
     }
@@ -111,13 +151,13 @@ void TKeyListCommands::Open() {
     host.EnableSave(true);
     host.KeyListTitle = QFileInfo(full).fileName();
     setCaption();
+    if (settings)
+        settings->noteKeyListUsed(full);
 }
 
 bool TKeyListCommands::askTarget(QString* target) {
-    const QString chosen = FileDialogs().getSaveFileName(
-        QString(), QStringLiteral("DBF tables (*.dbf)"),
-        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath(),
-        QStringLiteral("dbf"));
+    const QString chosen = FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
+                                                         dialogFolder(), QStringLiteral("dbf"));
     host.SaveAsPending = false;
     if (chosen.isEmpty())
         return false;
@@ -127,8 +167,11 @@ bool TKeyListCommands::askTarget(QString* target) {
 
 bool TKeyListCommands::Save() {
     if (!store.IsOpen()) {
+        // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
         host.SaveAsPending = false;
-        return true;
+        host.EnableSave(false);
+        MessageBoxes().error(NoListOpen);
+        return false;
     }
     QString target = host.KeyListPath;
     const bool named = host.SaveAsPending || host.KeyListPath.isEmpty();
@@ -148,6 +191,8 @@ bool TKeyListCommands::Save() {
     }
     host.KeyListModified = false;
     host.EnableSave(true);
+    if (settings)
+        settings->noteKeyListUsed(target);
     return true;
 }
 

@@ -1,28 +1,26 @@
 #include "keylist/TKeyListStore.h"
 
+#include "keylist/TKeyListSchema.h"
+
 #include "dbf/EDbfError.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyFileCopy.h"
 #include "keylist/TKeyListHost.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
-#include <unistd.h>
 
 const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
-const QString TKeyListStore::EmptyCode = QStringLiteral("<EMPTY>");
-const QString TKeyListStore::Unknown = QStringLiteral("<unknown>");
-const QString TKeyListStore::MasterFilter = QStringLiteral("KeyType ='M'");
-const QString TKeyListStore::SlaveFilter = QStringLiteral("KeyType ='S'");
-const QStringList TKeyListStore::ColumnFields = {QStringLiteral("RECID"), QStringLiteral("KEYCODE"),
-                                                 QStringLiteral("KEYSTATUS"), QStringLiteral("KEYMEMO")};
+using namespace TKeyListSchema;
+
+const QStringList TKeyListStore::ColumnFields = {QLatin1String(RecIdField), QLatin1String(KeyCodeField),
+                                                 QLatin1String(KeyStatusField), QLatin1String(KeyMemoField)};
 
 namespace {
 
@@ -39,8 +37,9 @@ struct TFieldLayout {
     const char* type;
     int width;
 };
-const TFieldLayout Layout[] = {{"RECID", "N", 10},  {"KEYID", "N", 5},     {"KEYCODE", "C", 12},
-                               {"KEYTYPE", "C", 1}, {"KEYSTATUS", "L", 1}, {"KEYMEMO", "C", 25}};
+const TFieldLayout Layout[] = {
+    {RecIdField, "N", 10},  {KeyIdField, "N", 5},     {KeyCodeField, "C", KeyCodeLength},
+    {KeyTypeField, "C", 1}, {KeyStatusField, "L", 1}, {KeyMemoField, "C", MemoLength}};
 constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
 constexpr int WorkCopyDriver = 1; // the NTX driver
 
@@ -50,14 +49,6 @@ std::runtime_error failure(const QString& text) {
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-void syncPath(const QString& path, int flags) {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // Closes the progress window however the routine ends.
@@ -77,8 +68,8 @@ TKeyListStore::TKeyListStore(TDbfTable& master, TDbfTable& slave, TKeyListHost& 
         view->SetOEMTranslate(false);
         view->SetFiltered(false);
     }
-    master.SetFilter(QStringLiteral("KeyType = 'M'"));
-    slave.SetFilter(QStringLiteral("KeyType = 'S'"));
+    master.SetFilter(QLatin1String(MasterFilter));
+    slave.SetFilter(QLatin1String(SlaveFilter));
     for (TDbfTable* view : {&master, &slave}) {
         QObject::connect(view, &TDbfTable::BeforeClose, view, [this, view] { ViewBeforeClose(*view); });
     }
@@ -143,8 +134,12 @@ void TKeyListStore::openView(TDbfTable& view, const QString& path) {
 
 TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
     // Without the private directory the working copy would land wherever the program was started.
-    if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields))
+    createError.clear();
+    if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields)) {
+        createError =
+            workDir.isEmpty() ? QStringLiteral("there is no working directory") : master.LastError();
         return TCreateResult::CannotCreate;
+    }
     host.SetBusyCursor(true);
     host.StartProgress(QStringLiteral("Creating new key list..."));
     bool ok = false;
@@ -153,9 +148,15 @@ TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
             master.CreateField(QString::fromLatin1(field.name), QString::fromLatin1(field.type), field.width,
                                0);
         ok = master.CreateExec();
-        if (ok)
+        if (!ok)
+            createError = master.LastError();
+        if (ok) {
+            // Like an opened list's, the working copy is the user's alone.
+            ::chmod(QFile::encodeName(WorkCopyPath()).constData(), 0600);
             createRecords();
-    } catch (const std::exception&) {
+        }
+    } catch (const std::exception& e) {
+        createError = QString::fromUtf8(e.what());
         ok = false;
     }
     host.SetBusyCursor(false);
@@ -166,11 +167,11 @@ void TKeyListStore::createRecords() {
     openView(master, WorkCopyPath());
     master.InsertRecord({QVariant(), QVariant(), Unknown, QString(), false, Unknown});
     for (int slot = 0; slot < MasterSlots; ++slot) {
-        master.InsertRecord({slot + 1, slot, EmptyCode, QStringLiteral("M"), false, QString()});
+        master.InsertRecord({slot + 1, slot, EmptyCode, QLatin1String(MasterType), false, QString()});
         host.StepProgress(1);
     }
     for (int slot = 0; slot < SlaveSlots; ++slot) {
-        master.InsertRecord({slot + 1, slot, EmptyCode, QStringLiteral("S"), false, QString()});
+        master.InsertRecord({slot + 1, slot, EmptyCode, QLatin1String(SlaveType), false, QString()});
         host.StepProgress(1);
     }
     master.Close();
@@ -185,14 +186,14 @@ TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
         master.SetFiltered(false);
         openView(master, path);
         master.First();
-        THeader header{master.FieldByName(QStringLiteral("KEYCODE"))->AsString(),
+        THeader header{master.FieldByName(QLatin1String(KeyCodeField))->AsString(),
                        master.FieldByName(QStringLiteral("KEYMEMO"))->AsString()};
-        master.SetFilter(MasterFilter);
+        master.SetFilter(QLatin1String(MasterFilter));
         master.SetFiltered(true);
         host.StepProgress(40);
         openView(slave, path);
         host.StepProgress(30);
-        slave.SetFilter(SlaveFilter);
+        slave.SetFilter(QLatin1String(SlaveFilter));
         slave.SetFiltered(true);
         host.StepProgress(20);
         return header;
@@ -203,9 +204,13 @@ TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
 }
 
 void TKeyListStore::CheckKeyList(const QString& path) {
-    const auto refuse = [&path](const QString& why) {
+    CheckKeyList(path, path);
+}
+
+void TKeyListStore::CheckKeyList(const QString& path, const QString& shown) {
+    const auto refuse = [&shown](const QString& why) {
         return failure(
-            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(path), why));
+            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(shown), why));
     };
     const QFileInfo info(path);
     if (!info.isFile())
@@ -217,7 +222,9 @@ void TKeyListStore::CheckKeyList(const QString& path) {
     try {
         table.Open();
     } catch (const std::exception& e) {
-        throw refuse(QStringLiteral("it is not a dBASE table (%1)").arg(QString::fromUtf8(e.what())));
+        // The engine's reason names the file it opened; the user knows theirs.
+        throw refuse(QStringLiteral("it is not a dBASE table (%1)")
+                         .arg(QString::fromUtf8(e.what()).replace(info.absoluteFilePath(), shown)));
     }
     for (const TFieldLayout& expected : Layout) {
         const TDbfField* field = table.FindField(QString::fromLatin1(expected.name));
@@ -231,11 +238,11 @@ void TKeyListStore::CheckKeyList(const QString& path) {
     if (table.RecCount() < 1)
         throw refuse(QStringLiteral("it has no header record"));
     table.First();
-    if (!table.FieldByName(QStringLiteral("KEYTYPE"))->AsString().trimmed().isEmpty())
+    if (!table.FieldByName(QLatin1String(KeyTypeField))->AsString().trimmed().isEmpty())
         throw refuse(QStringLiteral("its first record is a key, not the header record"));
     // One record per controller slot, or a transfer would leave slots out or fill slots nobody chose.
-    const int masters = viewCount(table, MasterFilter);
-    const int slaves = viewCount(table, SlaveFilter);
+    const int masters = viewCount(table, QLatin1String(MasterFilter));
+    const int slaves = viewCount(table, QLatin1String(SlaveFilter));
     if (masters != MasterSlots || slaves != SlaveSlots)
         throw refuse(QStringLiteral("it holds %1 master and %2 slave key records instead of %3 and %4")
                          .arg(masters)
@@ -254,19 +261,23 @@ int TKeyListStore::viewCount(TDbfTable& table, const QString& filter) {
 }
 
 TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
-    CheckKeyList(path);
     if (workDir.isEmpty())
         throw failure(QStringLiteral("Can not open the key list %1: there is no working directory")
                           .arg(QDir::toNativeSeparators(path)));
     QDir dir(workDir);
     const QString staged = dir.filePath(StagedName);
     const QString previous = dir.filePath(PreviousName);
-    QFile::remove(staged);
-    QFile source(path);
-    if (!source.copy(staged)) {
+    try {
+        TKeyFileCopy::CopyIn(path, staged);
+    } catch (const std::exception& e) {
+        throw failure(QStringLiteral("Can not open the key list %1: %2")
+                          .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    }
+    try {
+        CheckKeyList(staged, path);
+    } catch (...) {
         QFile::remove(staged);
-        throw failure(QStringLiteral("Can not read the key list %1: %2")
-                          .arg(QDir::toNativeSeparators(path), source.errorString()));
+        throw;
     }
     const bool hadList = IsOpen();
     CloseViews();
@@ -309,7 +320,7 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
         master.SetFiltered(false);
         master.SetRecNo(1);
         master.Edit();
-        master.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(header.serial);
+        master.FieldByName(QLatin1String(KeyCodeField))->SetAsString(header.serial);
         master.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(header.info);
         master.Post();
         copyAtomically(target);
@@ -318,6 +329,17 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
         throw;
     }
     restore();
+}
+
+bool TKeyListStore::IsInWorkDir(const QString& path) const {
+    const QString work = QFileInfo(workDir).canonicalFilePath();
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString file = info.canonicalFilePath();
+    const auto inside = [&work](const QString& p) {
+        return !p.isEmpty() && (p == work || p.startsWith(work + QLatin1Char('/')));
+    };
+    return !work.isEmpty() && (inside(folder) || inside(file));
 }
 
 void TKeyListStore::copyAtomically(const QString& requested) {
@@ -329,36 +351,22 @@ void TKeyListStore::copyAtomically(const QString& requested) {
     const auto refuse = [&shown](const QString& why) {
         return failure(QStringLiteral("Can not save the key list to %1: %2").arg(shown, why));
     };
+    // The working directory and everything in it is deleted when the program ends, and the views
+    // work on the files there: a list saved there would be lost, or pulled from under the views.
+    if (IsInWorkDir(requested))
+        throw refuse(QStringLiteral("that is the program's working directory, which is deleted when the "
+                                    "program ends; choose another folder"));
     // A file marked read-only is refused even where the system would let the rename through
     // (the directory writable, or the user root): the mark is the user's protection.
     const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
     if (info.exists() && (!info.isFile() || readOnly))
         throw refuse(systemReason(info.isFile() ? EACCES : EISDIR));
-    // Written beside the target and renamed over it: the user's file is either the old one or
-    // the whole new one, never half of it.
-    QTemporaryFile temporary(QDir(info.absolutePath()).filePath(QStringLiteral(".vtrk-save-XXXXXX.dbf")));
-    if (!temporary.open())
-        throw refuse(temporary.errorString());
-    const QString staged = temporary.fileName();
-    temporary.close();
-    const int result = master.CopyFile(staged);
-    const qint64 size = QFileInfo(staged).size();
-    if (result <= 0 || size <= 0)
+    // The engine writes the copy in full before it takes the target's place (keeping the target's
+    // mode, or giving a new file the one the umask asks for): the user's file is either the old
+    // one or the whole new one, never half of it.
+    if (master.CopyFile(info.absoluteFilePath()) <= 0)
         throw refuse(master.LastError().isEmpty() ? QStringLiteral("the table could not be written")
                                                   : master.LastError());
-    if (info.exists()) {
-        QFile::setPermissions(staged, QFile::permissions(target));
-    } else {
-        // A new file gets the mode the user's umask asks for, not the staging file's owner-only one.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(QFile::encodeName(staged).constData(), 0666 & ~mask);
-    }
-    syncPath(staged, O_RDONLY);
-    if (::rename(QFile::encodeName(staged).constData(),
-                 QFile::encodeName(info.absoluteFilePath()).constData()) != 0)
-        throw refuse(systemReason(errno));
-    syncPath(info.absolutePath(), O_RDONLY | O_DIRECTORY);
 }
 
 const TKeyListStore::TSortOrders& TKeyListStore::SortOrders(const TDbfTable& view) const {
@@ -373,7 +381,7 @@ void TKeyListStore::SortBy(TDbfTable& view, int column, bool descending) {
 
 void TKeyListStore::Deactivate(TDbfTable& view) {
     view.Edit();
-    view.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(EmptyCode);
+    view.FieldByName(QLatin1String(KeyCodeField))->SetAsString(EmptyCode);
     view.FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(false);
     view.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QString());
     view.Post();
@@ -388,7 +396,7 @@ TDbfTable* TKeyListStore::DuplicateHolder(const QString& code, int recNo) const 
     for (TDbfTable* view : {&master, &slave}) {
         if (!view->Active())
             continue;
-        const int field = view->FieldByName(QStringLiteral("KEYCODE"))->Index();
+        const int field = view->FieldByName(QLatin1String(KeyCodeField))->Index();
         const int rows = view->RowCount();
         for (int row = 0; row < rows; ++row) {
             if (view->RowRecNo(row) != recNo && view->RowText(row, field) == code)

@@ -1,4 +1,5 @@
 #include "keylist/ui/TDBEditFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListStore.h"
@@ -11,6 +12,7 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,8 +21,8 @@ const QString TDBEditFrm::LengthError = QStringLiteral("Lenght of key code must 
 const QString TDBEditFrm::DuplicateError = QStringLiteral("Key with defined code already excist!");
 
 namespace {
-const QString RecIdField = QStringLiteral("RECID");
-const QString KeyCodeField = QStringLiteral("KEYCODE");
+const QString RecIdField = QLatin1String(TKeyListSchema::RecIdField);
+const QString KeyCodeField = QLatin1String(TKeyListSchema::KeyCodeField);
 const QString StatusField = QStringLiteral("KEYSTATUS");
 const QString MemoField = QStringLiteral("KEYMEMO");
 
@@ -74,13 +76,13 @@ void TDBEditFrm::buildLayout() {
     makeGrey(RecNoEdit);
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
-    KeyCodeEdit->setMaxLength(TKeyListStore::KeyCodeLength);
+    KeyCodeEdit->setMaxLength(TKeyListSchema::KeyCodeLength);
     KeyCodeEdit->setValidator(new TKeyCodeValidator(KeyCodeEdit));
     ActiveCB = new QCheckBox(QStringLiteral("Active Key"), this);
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
-    KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
+    KeyInfoEdit->setMaxLength(TKeyListSchema::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyTypeEdit = new QLineEdit(this);
     KeyTypeEdit->setObjectName(QStringLiteral("KeyTypeEdit"));
@@ -180,7 +182,7 @@ void TDBEditFrm::writeField(const QString& name, const QVariant& value) {
 }
 
 bool TDBEditFrm::keyCodeRuleHolds(bool closing) {
-    if (KeyCodeEdit->text().size() == TKeyListStore::KeyCodeLength || !ActiveCB->isChecked())
+    if (KeyCodeEdit->text().size() == TKeyListSchema::KeyCodeLength || !ActiveCB->isChecked())
         return true;
     MessageBoxes().error(closing ? LengthError + QLatin1Char('.') : LengthError);
     return false;
@@ -195,7 +197,7 @@ bool TDBEditFrm::keyCodeAccepted() {
 }
 
 void TDBEditFrm::KeyCodeEditEnter() {
-    if (KeyCodeEdit->text().toUpper() == TKeyListStore::EmptyCode) {
+    if (KeyCodeEdit->text().toUpper() == QLatin1String(TKeyListSchema::EmptyCode)) {
         KeyCodeEdit->clear();
         writeField(KeyCodeField, QString());
     }
@@ -204,12 +206,12 @@ void TDBEditFrm::KeyCodeEditEnter() {
 void TDBEditFrm::KeyCodeEditExit() {
     const QString code = KeyCodeEdit->text();
     if (code.isEmpty()) {
-        KeyCodeEdit->setText(TKeyListStore::EmptyCode);
-        writeField(KeyCodeField, TKeyListStore::EmptyCode);
+        KeyCodeEdit->setText(QLatin1String(TKeyListSchema::EmptyCode));
+        writeField(KeyCodeField, QLatin1String(TKeyListSchema::EmptyCode));
         codeRefused = false;
         return;
     }
-    if (code == TKeyListStore::EmptyCode || !view) {
+    if (code == QLatin1String(TKeyListSchema::EmptyCode) || !view) {
         codeRefused = false;
         return;
     }
@@ -249,25 +251,26 @@ void TDBEditFrm::LastBtnClick() {
     navigate(&TDbfTable::Last);
 }
 
-// A dialog closed another way than OK keeps what was typed rather than leaving the view in
-// edit state behind a closed window.
-void TDBEditFrm::finishEdit() {
-    if (view && view->Active() && view->State() != dsBrowse)
-        view->Post();
-}
-
+// OK is the only way out: it stores the key. A close request (the dialog has no close box, but a
+// window manager may still ask) only shows the rule's complaint and leaves the dialog open on the
+// pending edit, so nothing typed is lost or stored behind the user's back.
 bool TDBEditFrm::FormClose() {
-    if (!keyCodeAccepted() || !keyCodeRuleHolds(true))
-        return false;
-    finishEdit();
-    return true;
+    if (keyCodeAccepted())
+        keyCodeRuleHolds(true);
+    return false;
 }
 
 void TDBEditFrm::reject() {
-    bool allowed = false;
-    TErrorReport::run([this, &allowed] { allowed = FormClose(); });
-    if (allowed)
-        QDialog::reject();
+    TErrorReport::run([this] { FormClose(); });
+}
+
+void TDBEditFrm::keyPressEvent(QKeyEvent* event) {
+    // Escape does nothing here; QDialog would take it as a close request.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    TKeyDialog::keyPressEvent(event);
 }
 
 bool TDBEditFrm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,3 +1,4 @@
+#include "settings/TAppSettings.h"
 #include "tests/keylist/TDbfBytes.h"
 #include "tests/keylist/TFakeKeyListHost.h"
 #include "tests/support/TTestFileDialogs.h"
@@ -74,6 +75,42 @@ private slots:
         QVERIFY(f.boxes.shown.isEmpty());
     }
 
+    void shouldRememberRecentKeyListsAndDropOneThatIsGone() {
+        TCommandsFixture f;
+        TAppSettings settings(f.work.filePath("velm-tarvikon.conf"));
+        f.commands.SetSettings(&settings);
+        f.commands.New();
+        const QString door1 = f.saveAs("door1.dbf");
+        const QString door2 = f.saveAs("door2.dbf");
+        QCOMPARE(settings.recentKeyLists(), QStringList({door2, door1}));
+
+        // With no file named yet, the dialogs start in the folder used last.
+        f.commands.New();
+        f.commands.Open();
+        QCOMPARE(f.dialogs.asked.last().directory, f.files.path());
+
+        f.boxes.clear();
+        QVERIFY(QFile::remove(door1));
+        f.commands.MarkChanged();
+        f.commands.OpenRecent(door1);
+        QCOMPARE(f.boxes.shown.size(), 1); // no save prompt for a file that cannot be opened
+        QCOMPARE(f.boxes.shown[0].kind, Kind::Error);
+        QVERIFY2(f.boxes.shown[0].text.contains(door1) && f.boxes.shown[0].text.contains("recent key lists"),
+                 qPrintable(f.boxes.shown[0].text));
+        QCOMPARE(settings.recentKeyLists(), QStringList{door2});
+        QCOMPARE(f.host.caption, Prefix + "New key list");
+        QVERIFY(f.commands.KeyListModified());
+
+        f.boxes.clear();
+        f.boxes.queueAnswer(Answer::No);
+        f.commands.OpenRecent(door2);
+        QCOMPARE(f.boxes.texts(), QStringList{TKeyListCommands::SavePrompt});
+        QCOMPARE(f.commands.KeyListPath(), door2);
+        QCOMPARE(f.host.caption, Prefix + "door2.dbf");
+        QVERIFY(!f.commands.KeyListModified());
+        QCOMPARE(TAppSettings(settings.fileName()).recentKeyLists(), QStringList{door2});
+    }
+
     void shouldSaveAsUnderTheChosenPath() {
         TCommandsFixture f;
         f.commands.New();
@@ -142,12 +179,18 @@ private slots:
         QCOMPARE(f.commands.KeyListPath(), named);
     }
 
-    void shouldDoNothingWhenSavingWithoutAList() {
+    // Nothing written is nothing saved: the exit prompt must not close as if it were.
+    void shouldSayThatNoListIsOpenWhenSavingWithoutOne() {
         TCommandsFixture f;
+        f.host.saveEnabled = true;
         f.commands.MarkChanged();
-        QVERIFY(f.commands.Save());
+        QVERIFY(!f.host.saveEnabled);
+        QVERIFY(!f.commands.Save());
+        QVERIFY(!f.commands.SaveAs());
+        QVERIFY(!f.commands.SaveAsPending());
         QVERIFY(f.dialogs.asked.isEmpty());
-        QVERIFY(f.boxes.shown.isEmpty());
+        QCOMPARE(f.boxes.texts(), QStringList({TKeyListCommands::NoListOpen, TKeyListCommands::NoListOpen}));
+        QVERIFY(f.commands.KeyListModified());
     }
 
     void shouldKeepTheListChangedWhenTheSaveFails_data() {
@@ -270,9 +313,11 @@ private slots:
         f.host.caption = QStringLiteral("before");
         f.store.SetWorkDir(f.work.filePath("gone"));
         f.commands.New();
-        QCOMPARE(f.boxes.texts(),
-                 QStringList({"Can not create file here. Check you access rights or contact your "
-                              "system administrator."}));
+        QCOMPARE(f.boxes.shown.size(), 1);
+        const QStringList lines = f.boxes.shown[0].text.split('\r');
+        QCOMPARE(lines.first(), QStringLiteral("Can not create file here. Check you access rights or contact "
+                                               "your system administrator."));
+        QVERIFY2(lines.last().contains(f.work.filePath("gone")), qPrintable(lines.last()));
         QCOMPARE(f.host.caption, QStringLiteral("before"));
         QVERIFY(!f.store.IsOpen());
     }
