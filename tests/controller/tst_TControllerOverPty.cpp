@@ -292,7 +292,7 @@ void tst_TControllerOverPty::shouldCloseThePortWhenTheAdapterIsPulledMidTransfer
     QVERIFY2(boxes.texts().last().startsWith(
                  QLatin1String("The controller port COM7 was disconnected.\rSlave keys from #")),
              qPrintable(boxes.texts().last()));
-    QVERIFY(rig.sequence < 20);
+    QVERIFY(rig.sequence > 0 && rig.sequence < 128); // stopped where the line went
 
     // plugged in again, on a new device node: choosing the port again is all it takes
     TControllerSim sim;
