@@ -75,14 +75,6 @@ bool TControllerExchange::PortWrite(const unsigned char* buffer, int count) {
     return Send(buffer, count) == Io::Ok;
 }
 
-bool TControllerExchange::PortRead(unsigned char* buffer, int count) {
-    int noWait = 0;
-    const Io io = Take(buffer, count, noWait);
-    if (io == Io::Missing)
-        MessageBoxes().error(ReadErrorText);
-    return io == Io::Ok;
-}
-
 bool TControllerExchange::PortReadLate(unsigned char* buffer, int count) {
     int budget = LateReplyMs;
     const Io io = Take(buffer, count, budget);

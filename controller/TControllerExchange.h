@@ -54,10 +54,8 @@ public:
     bool PortLost() const;
 
     // Show their error box and return false when the port layer fails; a port that hung up
-    // shows nothing (PortLost tells).
+    // shows nothing (PortLost tells). The read waits up to LateReplyMs for bytes still missing.
     bool PortWrite(const unsigned char* buffer, int count);
-    bool PortRead(unsigned char* buffer, int count);
-    // PortRead that first waits up to LateReplyMs for the bytes.
     bool PortReadLate(unsigned char* buffer, int count);
 
     // Runs the query for a request already built; on Done the reply holds the verified frame

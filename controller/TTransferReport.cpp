@@ -43,13 +43,6 @@ bool TTransferReport::Stopped() const {
     return PortLost() || Any(End::ControllerSilent) || Any(End::PortFailure);
 }
 
-bool TTransferReport::AllDone() const {
-    for (const Entry& entry : entries)
-        if (entry.skipped || !entry.result.ok())
-            return false;
-    return true;
-}
-
 TTransferReport::Severity TTransferReport::Kind() const {
     if (PortLost() || Any(End::ControllerSilent))
         return Severity::Error;

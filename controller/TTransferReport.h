@@ -23,7 +23,6 @@ public:
     // The controller stopped answering or its port is gone: later steps of the command are pointless.
     bool Stopped() const;
     bool PortLost() const;
-    bool AllDone() const;
     // Warning for failed slots, error when the controller is silent or the port is gone.
     Severity Kind() const;
     // Empty when everything was transferred.
