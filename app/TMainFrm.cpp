@@ -1,5 +1,8 @@
 #include "app/TMainFrm.h"
+
 #include "keylist/TKeyListSchema.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncCommands.h"
 
 #include "app/TAboutForm.h"
 #include "app/TProgressFrm.h"
@@ -123,6 +126,7 @@ void TMainFrm::FormCreate() {
     CreateKeyList();
     CreateReport();
     CreateController();
+    CreateSync();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -474,7 +478,8 @@ void TMainFrm::CentreOnDesktop() {
 }
 
 QList<QAction*> TMainFrm::KeyTransferActions() const {
-    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct, DGetAllAct, DPutAllAct};
+    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct,
+            DGetAllAct,   DPutAllAct,   DCompareAct,  DSyncAct};
 }
 
 void TMainFrm::ShowPortStatus(bool open, int comNumber) {
