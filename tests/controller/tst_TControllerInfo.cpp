@@ -103,7 +103,7 @@ void tst_TControllerInfo::shouldWarnWithAnEmptyCodeWhenTheVersionGoesUnanswered(
     host.transferEnabled = true;
     TControllerCommands commands(port, sequence, host);
     commands.DGetInfoActExecute();
-    QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("Error reading data from COM port."),
+    QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("The controller does not answer on COM7."),
                                          TControllerInfo::UnknownVersionWarning(QString())}));
     QVERIFY(boxes.shown[1].text.contains(QStringLiteral("Controller version code: \"\")")));
     QVERIFY(!host.transferEnabled);
@@ -122,7 +122,7 @@ void tst_TControllerInfo::shouldEmptyTheFieldsWhenSerialAndInformationFailAfterA
     QVERIFY(host.transferEnabled);
     QCOMPARE(host.InfoText(Field::CtrSerial), QString());
     QCOMPARE(host.InfoText(Field::CtrInfo), QString());
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error reading data from COM port.")});
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("The controller does not answer on COM7.")});
     QCOMPARE(sequence, 1);
 }
 
