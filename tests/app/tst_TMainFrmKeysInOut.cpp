@@ -24,7 +24,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <csignal>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -200,6 +202,7 @@ private slots:
     void shouldEnrolTheKeysOfARealReader() {
         QProcess server;
         const int port = freePort();
+        server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         server.start(QStringLiteral("/usr/bin/owserver"),
                      {QStringLiteral("--fake=01.2BC5FB000000,10,01.4AEC29CDBAAB"), QStringLiteral("-p"),
                       QString::number(port), QStringLiteral("--foreground"), QStringLiteral("--nozero")});

@@ -8,9 +8,11 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <csignal>
 #include <mutex>
 #include <netinet/in.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -78,6 +80,8 @@ struct TOwServer {
             QStandardPaths::findExecutable(QStringLiteral("owserver"), {"/usr/bin", "/usr/sbin"});
         if (program.isEmpty())
             return false;
+        // The server ends with the test even when the test itself is killed.
+        process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
         process.start(program, {QStringLiteral("--fake=") + devices, QStringLiteral("-p"),
                                 QString::number(port), QStringLiteral("--foreground"),
                                 QStringLiteral("--nozero"), QStringLiteral("--error_level=0")});
