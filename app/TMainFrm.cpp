@@ -13,6 +13,7 @@
 #include "dbf/TDbfEnv.h"
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListDocument.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TDBEditFrm.h"
 #include "keylist/ui/TFindKeyFrm.h"
@@ -88,8 +89,11 @@ QString displayText(QString text) {
 const QColor TMainFrm::PortOpenColor = QColor(0x00, 0x00, 0xFF);
 const QColor TMainFrm::PortClosedColor = QColor(0xFF, 0x00, 0x00);
 
-TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent), Scale(TScreenScale::forWidget(this)) {
+TMainFrm::TMainFrm(QWidget* parent)
+    : QMainWindow(parent), KeyListDocument(new TKeyListDocument(this)), Scale(TScreenScale::forWidget(this)) {
     setObjectName(QStringLiteral("MainFrm"));
+    connect(KeyListDocument, &TKeyListDocument::Changed, this,
+            [this] { setWindowModified(KeyListDocument->Modified()); });
     FormCreate();
 }
 
@@ -536,7 +540,7 @@ void TMainFrm::FormShow() {
 }
 
 bool TMainFrm::FormClose() {
-    if (KeyListModified) {
+    if (KeyList().Modified()) {
         switch (MessageBoxes().confirmYesNoCancel(
             QStringLiteral("Current key list has been changed. Do you want to save changes before exit?"))) {
         case TMessageBoxes::Answer::Yes:

@@ -38,6 +38,7 @@ class TDbfTable;
 class TFindKeyFrm;
 class TKeyGrid;
 class TKeyListCommands;
+class TKeyListDocument;
 class TKeyListStore;
 class TProgressFrm;
 class TrpDBDataSet;
@@ -47,8 +48,8 @@ class TrpReport;
 // The main window. It holds the program's actions and the handlers the key-list, controller,
 // printing and serial parts connect to them; those handlers stay a few lines each and call code
 // that lives outside the window.
-// The key-list state (KeyListModified, KeyListPath, KeyListTitle, SaveAsPending) comes from
-// TKeyListHost, through which the key-list commands reach the window.
+// The key-list state is a TKeyListDocument that the window observes; the key-list commands reach
+// the window through TKeyListHost.
 class TMainFrm : public QMainWindow, public TKeyListHost, public TControllerHost {
     Q_OBJECT
 
@@ -107,6 +108,7 @@ public:
     TDbfEnv* DbfEnv1;
     TDbfTable* MKeysTable;
     TDbfTable* SKeysTable;
+    TKeyListDocument* KeyListDocument;
     TKeyListStore* KeyListStore;
     TKeyListCommands* KeyListCommands;
     TKeyGrid* MKeysGridLink;
@@ -127,6 +129,7 @@ public:
     int ActivePage() const;
 
     // TKeyListHost.
+    TKeyListDocument& KeyList() override { return *KeyListDocument; }
     QString ControllerSerial() const override;
     QString ControllerInfo() const override;
     void SetControllerFields(const QString& serial, const QString& info) override;

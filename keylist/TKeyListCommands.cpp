@@ -29,36 +29,36 @@ QString withReason(const QString& message, const QString& reason) {
 TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host) : store(store), host(host) {}
 
 bool TKeyListCommands::KeyListModified() const {
-    return host.KeyListModified;
+    return host.KeyList().Modified();
 }
 QString TKeyListCommands::KeyListPath() const {
-    return host.KeyListPath;
+    return host.KeyList().Path();
 }
 QString TKeyListCommands::KeyListTitle() const {
-    return host.KeyListTitle;
+    return host.KeyList().Title();
 }
 bool TKeyListCommands::SaveAsPending() const {
-    return host.SaveAsPending;
+    return host.KeyList().SaveAsPending();
 }
 
 void TKeyListCommands::Reset() {
-    host.KeyListModified = false;
-    host.KeyListPath.clear();
-    host.SaveAsPending = false;
+    host.KeyList().SetModified(false);
+    host.KeyList().SetPath(QString());
+    host.KeyList().SetSaveAsPending(false);
 }
 
 void TKeyListCommands::MarkChanged() {
-    host.KeyListModified = true;
+    host.KeyList().SetModified(true);
     // Without an open list there is nothing Save could write.
     host.EnableSave(store.IsOpen());
 }
 
 void TKeyListCommands::setCaption() {
-    host.SetCaption(CaptionPrefix + QFileInfo(host.KeyListTitle).fileName());
+    host.SetCaption(CaptionPrefix + QFileInfo(host.KeyList().Title()).fileName());
 }
 
 bool TKeyListCommands::SaveChangesFirst() {
-    if (!host.KeyListModified)
+    if (!host.KeyList().Modified())
         return true;
     switch (MessageBoxes().confirmYesNoCancel(SavePrompt)) {
     case TMessageBoxes::Answer::Yes:
@@ -84,7 +84,7 @@ void TKeyListCommands::New() {
             store.CreateError()));
         return;
     }
-    host.KeyListTitle = QStringLiteral("New key list");
+    host.KeyList().SetTitle(QStringLiteral("New key list"));
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
@@ -94,9 +94,9 @@ void TKeyListCommands::New() {
     MessageBoxes().information(QStringLiteral("New key list created succesefully."));
     const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
     host.SetControllerFields(header.serial, header.info);
-    host.KeyListModified = false;
+    host.KeyList().SetModified(false);
     host.EnableSave(true);
-    host.KeyListPath.clear();
+    host.KeyList().SetPath(QString());
     host.SetStatusText(StatusPrefix + QStringLiteral("new key list"));
 }
 
@@ -105,8 +105,8 @@ void TKeyListCommands::SetSettings(TAppSettings* appSettings) {
 }
 
 QString TKeyListCommands::dialogFolder() const {
-    if (!host.KeyListPath.isEmpty())
-        return QFileInfo(host.KeyListPath).absolutePath();
+    if (!host.KeyList().Path().isEmpty())
+        return QFileInfo(host.KeyList().Path()).absolutePath();
     return settings ? settings->lastFolder() : QString();
 }
 
@@ -146,10 +146,10 @@ void TKeyListCommands::openFile(const QString& full) {
     }
     host.SetControllerFields(header.serial, header.info);
     host.SetStatusText(StatusPrefix + QDir::toNativeSeparators(full));
-    host.KeyListPath = full;
-    host.KeyListModified = false;
+    host.KeyList().SetPath(full);
+    host.KeyList().SetModified(false);
     host.EnableSave(true);
-    host.KeyListTitle = QFileInfo(full).fileName();
+    host.KeyList().SetTitle(QFileInfo(full).fileName());
     setCaption();
     if (settings)
         settings->noteKeyListUsed(full);
@@ -158,7 +158,7 @@ void TKeyListCommands::openFile(const QString& full) {
 bool TKeyListCommands::askTarget(QString* target) {
     const QString chosen = FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
                                                          dialogFolder(), QStringLiteral("dbf"));
-    host.SaveAsPending = false;
+    host.KeyList().SetSaveAsPending(false);
     if (chosen.isEmpty())
         return false;
     *target = QFileInfo(chosen).absoluteFilePath();
@@ -168,13 +168,13 @@ bool TKeyListCommands::askTarget(QString* target) {
 bool TKeyListCommands::Save() {
     if (!store.IsOpen()) {
         // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
-        host.SaveAsPending = false;
+        host.KeyList().SetSaveAsPending(false);
         host.EnableSave(false);
         MessageBoxes().error(NoListOpen);
         return false;
     }
-    QString target = host.KeyListPath;
-    const bool named = host.SaveAsPending || host.KeyListPath.isEmpty();
+    QString target = host.KeyList().Path();
+    const bool named = host.KeyList().SaveAsPending() || host.KeyList().Path().isEmpty();
     if (named && !askTarget(&target))
         return false;
     try {
@@ -184,12 +184,12 @@ bool TKeyListCommands::Save() {
         return false;
     }
     if (named) {
-        host.KeyListPath = target;
-        host.KeyListTitle = QDir::toNativeSeparators(target);
+        host.KeyList().SetPath(target);
+        host.KeyList().SetTitle(QDir::toNativeSeparators(target));
         setCaption();
-        host.SetStatusText(StatusPrefix + host.KeyListTitle);
+        host.SetStatusText(StatusPrefix + host.KeyList().Title());
     }
-    host.KeyListModified = false;
+    host.KeyList().SetModified(false);
     host.EnableSave(true);
     if (settings)
         settings->noteKeyListUsed(target);
@@ -197,6 +197,6 @@ bool TKeyListCommands::Save() {
 }
 
 bool TKeyListCommands::SaveAs() {
-    host.SaveAsPending = true;
+    host.KeyList().SetSaveAsPending(true);
     return Save();
 }

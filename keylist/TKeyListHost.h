@@ -2,21 +2,17 @@
 
 #include <QString>
 
+#include "keylist/TKeyListDocument.h"
+
 // What the key-list store and its commands need of the main window: the state of the open key
 // list, the controller fields, the caption, the status bar, the save actions and the progress
-// window. The state lives here so that every part of the main window reads the same values.
+// window.
 class TKeyListHost {
 public:
     virtual ~TKeyListHost() = default;
 
-    // Changed since it was created, opened or saved.
-    bool KeyListModified = false;
-    // The user's file that Save writes; empty for a list made by New.
-    QString KeyListPath;
-    // Shown in the caption after "Key file: "; also the report's file name.
-    QString KeyListTitle;
-    // The next Save asks for a file name.
-    bool SaveAsPending = false;
+    // The state of the open key list, which the window observes.
+    virtual TKeyListDocument& KeyList() = 0;
 
     virtual QString ControllerSerial() const = 0;
     virtual QString ControllerInfo() const = 0;

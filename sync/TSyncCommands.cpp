@@ -191,14 +191,14 @@ bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKe
         return false;
     }
     host.SetControllerFields(header.serial, header.info);
-    host.KeyListPath.clear();
-    host.SaveAsPending = false;
-    host.KeyListTitle = QStringLiteral("New key list");
-    host.SetCaption(TKeyListCommands::CaptionPrefix + host.KeyListTitle);
+    host.KeyList().SetPath(QString());
+    host.KeyList().SetSaveAsPending(false);
+    host.KeyList().SetTitle(QStringLiteral("New key list"));
+    host.SetCaption(TKeyListCommands::CaptionPrefix + host.KeyList().Title());
     host.SetStatusText(QStringLiteral("Key list: new key list from the snapshot of %1, %2")
                            .arg(snapshot.serial, snapshot.time.toLocalTime().toString(Qt::ISODate)));
     // Not saved anywhere yet: leaving or opening another list asks first.
-    host.KeyListModified = true;
+    host.KeyList().SetModified(true);
     host.EnableSave(true);
     return true;
 }

@@ -36,7 +36,7 @@ protected:
     bool SaveKeyListForExit() override {
         ++saves;
         if (saveSucceeds)
-            KeyListModified = false;
+            KeyList().SetModified(false);
         return saveSucceeds;
     }
 };
@@ -297,13 +297,13 @@ void tst_TMainFrm::shouldEnableOnlyFileActionsAfterShowing() {
 void tst_TMainFrm::shouldResetValuesWhenShown() {
     TMainFrm frm;
     frm.FrameSequence = 77;
-    frm.KeyListModified = true;
-    frm.KeyListPath = QStringLiteral("/keys/door1.dbf");
+    frm.KeyList().SetModified(true);
+    frm.KeyList().SetPath(QStringLiteral("/keys/door1.dbf"));
     frm.PageControl->setCurrentIndex(2);
     frm.show();
     QCOMPARE(frm.FrameSequence, quint8(0));
-    QVERIFY(!frm.KeyListModified);
-    QVERIFY(frm.KeyListPath.isEmpty());
+    QVERIFY(!frm.KeyList().Modified());
+    QVERIFY(frm.KeyList().Path().isEmpty());
     QCOMPARE(frm.PageControl->currentIndex(), 0);
     QCOMPARE(frm.PageControl->tabText(0), QStringLiteral("Controller &Info"));
     QVERIFY(frm.WorkDir.startsWith(Temp->path() + QLatin1Char('/')));
@@ -523,7 +523,7 @@ void tst_TMainFrm::shouldAskBeforeClosingWithChanges() {
     QFile workingCopy(frm.WorkDir + QStringLiteral("/tmp01.dbf"));
     QVERIFY(workingCopy.open(QIODevice::WriteOnly));
     workingCopy.close();
-    frm.KeyListModified = true;
+    frm.KeyList().SetModified(true);
     boxes.queueAnswer(TMessageBoxes::Answer(answer));
 
     QCOMPARE(frm.close(), closed);

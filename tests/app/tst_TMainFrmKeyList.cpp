@@ -38,7 +38,7 @@ struct TWindowFixture {
         frm->show();
     }
     ~TWindowFixture() {
-        frm->KeyListModified = false;
+        frm->KeyList().SetModified(false);
         frm->close();
     }
     void newList() {
@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(f.frm->SKeysGrid->model()->rowCount(), 128);
         QVERIFY(f.frm->DSaveBDAct->isEnabled());
         QVERIFY(f.frm->MenuSaveAs->isEnabled());
-        QVERIFY(!f.frm->KeyListModified);
+        QVERIFY(!f.frm->KeyList().Modified());
         QVERIFY(QDir(f.frm->WorkDir).exists(QStringLiteral("SMemo2.ntx")));
 
         QVERIFY(!f.frm->MFirstBtn->isEnabled());
@@ -98,7 +98,7 @@ private slots:
         QTest::mouseClick(f.frm->CtrInfoEdit, Qt::LeftButton);
         QVERIFY(f.boxes.shown.isEmpty());
         f.frm->CtrInfoEdit->setText(QStringLiteral("Back door"));
-        QVERIFY(f.frm->KeyListModified);
+        QVERIFY(f.frm->KeyList().Modified());
     }
 
     void shouldKeepTheWindowWhenTheChosenSaveDidNotHappen() {
@@ -109,7 +109,7 @@ private slots:
         f.dialogs.queueAnswer(QString());
         QVERIFY(!f.frm->close());
         QVERIFY(f.frm->isVisible());
-        QVERIFY(f.frm->KeyListModified);
+        QVERIFY(f.frm->KeyList().Modified());
         const QString saved = QDir(f.temp.path()).filePath(QStringLiteral("saved.dbf"));
         f.boxes.queueAnswer(Answer::Yes);
         f.dialogs.queueAnswer(saved);
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(f.frm->MKeysTable->State(), dsBrowse);
         QCOMPARE(f.frm->MKeysGrid->model()->index(1, 1).data().toString(), QStringLiteral("00112233AABB"));
         QCOMPARE(f.frm->MKeysGrid->model()->index(1, 3).data().toString(), QStringLiteral("Janitor"));
-        QVERIFY(f.frm->KeyListModified);
+        QVERIFY(f.frm->KeyList().Modified());
     }
 };
 

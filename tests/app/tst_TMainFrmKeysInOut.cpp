@@ -48,7 +48,7 @@ struct TWindowFixture {
         boxes.clear();
     }
     ~TWindowFixture() {
-        frm->KeyListModified = false;
+        frm->KeyList().SetModified(false);
         frm->close();
     }
     QString file(const char* name, const QByteArray& bytes = QByteArray()) const {
@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(f.cell(f.frm->MKeysGrid, 0, 1),
                  confirm ? QStringLiteral("2BC5FB000000") : QStringLiteral("<EMPTY>"));
         QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 3), confirm ? QStringLiteral("Flat 1") : QString());
-        QCOMPARE(f.frm->KeyListModified, confirm);
+        QCOMPARE(f.frm->KeyList().Modified(), confirm);
         QVERIFY(f.boxes.shown.isEmpty());
     }
 
@@ -234,7 +234,7 @@ private slots:
         QVERIFY2(codes.contains(QStringLiteral("<EMPTY>")), qPrintable(codes.join(' ')));
         codes.removeAll(QStringLiteral("<EMPTY>"));
         QVERIFY(codes[0] == QStringLiteral("2BC5FB000000") || codes[0] == QStringLiteral("4AEC29CDBAAB"));
-        QVERIFY(f.frm->KeyListModified);
+        QVERIFY(f.frm->KeyList().Modified());
         QVERIFY2(f.boxes.shown.size() <= 1, qPrintable(f.boxes.texts().join('\n')));
     }
 
@@ -255,7 +255,7 @@ private slots:
         QVERIFY2(f.boxes.shown[0].text.contains(QStringLiteral("sudo apt-get install owserver")),
                  qPrintable(f.boxes.shown[0].text));
         QVERIFY(status.contains(QStringLiteral("owserver")));
-        QVERIFY(!f.frm->KeyListModified);
+        QVERIFY(!f.frm->KeyList().Modified());
     }
 };
 

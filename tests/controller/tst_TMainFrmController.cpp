@@ -123,7 +123,7 @@ void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
     QVERIFY(heldOff);
     QVERIFY(frm.menuBar()->isEnabled() && frm.SKeysGrid->isEnabled());
     QCOMPARE(boxes.texts().size(), 1); // the confirmation
-    QVERIFY(frm.KeyListModified);
+    QVERIFY(frm.KeyList().Modified());
 
     frm.MKeysTable->First();
     QCOMPARE(frm.MKeysTable->FieldByName(QStringLiteral("KEYCODE"))->AsString(),

@@ -3,6 +3,7 @@
 #include "dbf/TDbfEnv.h"
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListDocument.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
 
@@ -24,6 +25,9 @@ public:
     bool progressShown = false;
     bool busy = false;
     std::function<void()> infoChanged;
+    TKeyListDocument document;
+
+    TKeyListDocument& KeyList() override { return document; }
 
     QString ControllerSerial() const override { return serial; }
     QString ControllerInfo() const override { return info; }
@@ -76,7 +80,7 @@ struct TKeyListFixture {
         host.CloseProgress();
         const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
         host.SetControllerFields(header.serial, header.info);
-        host.KeyListModified = false;
+        host.KeyList().SetModified(false);
     }
 
     QString filePath(const QString& name) const { return files.filePath(name); }

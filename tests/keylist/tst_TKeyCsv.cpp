@@ -156,7 +156,7 @@ private slots:
         TKeyListFixture f;
         f.newList();
         putKey(f.slave, 2, QStringLiteral("111111111111"), true, QStringLiteral("old"));
-        f.host.KeyListModified = false;
+        f.host.KeyList().SetModified(false);
         TKeyListFixture::goRow(f.slave, 10);
         const QByteArray before = KeyListFixture::fileBytes(f.store.WorkCopyPath());
         const TKeyImport plan =
@@ -167,10 +167,10 @@ private slots:
         QCOMPARE(plan.Changes[0].before.code, QStringLiteral("111111111111"));
         QCOMPARE(plan.Changes[0].after.code, QStringLiteral("222222222222"));
         QCOMPARE(KeyListFixture::fileBytes(f.store.WorkCopyPath()), before);
-        QVERIFY(!f.host.KeyListModified);
+        QVERIFY(!f.host.KeyList().Modified());
 
         plan.Apply(f.master, f.slave);
-        QVERIFY(f.host.KeyListModified);
+        QVERIFY(f.host.KeyList().Modified());
         QCOMPARE(f.slave.RecNo(), f.slave.RowRecNo(10));
         QCOMPARE(slot(f, 'S', 2).note, QStringLiteral("new"));
         QCOMPARE(slot(f, 'S', 0).code, QStringLiteral("333333333333"));

@@ -18,7 +18,7 @@ private slots:
         TKeyListFixture::goRow(f.slave, 9);
         TKeyListFixture::setKey(f.slave, QStringLiteral("BBBBBBBBBBBB"), false, QString());
         TKeyListFixture::goRow(f.master, 1);
-        f.host.KeyListModified = false;
+        f.host.KeyList().SetModified(false);
         TKeyEnrolment enrolment(f.store, f.master);
 
         QStringList placed;
@@ -30,7 +30,7 @@ private slots:
             QCOMPARE(f.master.RecNo(), result.record.recNo); // the grid follows
         }
         QCOMPARE(placed, QStringList({"3", "4", "5", "6", "7", "8", "1"}));
-        QVERIFY(f.host.KeyListModified);
+        QVERIFY(f.host.KeyList().Modified());
         const auto rows = TKeyListRows::Read(f.master);
         QCOMPARE(rows[0].code, QStringLiteral("000000000006"));
         QCOMPARE(rows[0].note, QStringLiteral("n6"));

@@ -59,7 +59,7 @@ private slots:
         const QString door1 = f.filePath("door1.dbf");
         f.store.Save(door1, {"SN-1", "Door one"});
         f.host.info = f.host.serial = QString();
-        f.host.KeyListModified = false;
+        f.host.KeyList().SetModified(false);
         f.dialogs.queueAnswer(door1);
         f.commands.Open();
         QCOMPARE(f.dialogs.asked.size(), 1);

@@ -264,7 +264,7 @@ void tst_TMainFrmReport::shouldBuildTwiceAndShowTheViewsWholeAgain() {
         end();
         events << QStringLiteral("end");
     };
-    frm->KeyListModified = false;
+    frm->KeyList().SetModified(false);
     print();
     const QString whileBuilding = QStringLiteral("begin (KeyType ='M') and (KEYCODE <> '<EMPTY>')/3 "
                                                  "(KeyType ='S') and (KEYCODE <> '<EMPTY>')/4");
@@ -277,7 +277,7 @@ void tst_TMainFrmReport::shouldBuildTwiceAndShowTheViewsWholeAgain() {
     QCOMPARE(frm->MKeysTable->RowCount(), 8);
     QCOMPARE(frm->SKeysTable->RowCount(), 128);
     // Printing is no change of the key list.
-    QVERIFY(!frm->KeyListModified);
+    QVERIFY(!frm->KeyList().Modified());
 }
 
 void tst_TMainFrmReport::shouldAnswerEveryVariableInAnyLetterCase_data() {

@@ -226,8 +226,8 @@ void tst_TSnapshotStore::shouldOpenASnapshotAsANewUnsavedList() {
     QVERIFY(TSyncCommands::OpenAsNewList(snapshot, fixture.commands, fixture.store, fixture.host));
     QCOMPARE(fixture.host.serial, QStringLiteral("VT000417"));
     QCOMPARE(fixture.host.info, QStringLiteral("Main entrance"));
-    QVERIFY(fixture.host.KeyListPath.isEmpty());
-    QVERIFY(fixture.host.KeyListModified);
+    QVERIFY(fixture.host.KeyList().Path().isEmpty());
+    QVERIFY(fixture.host.KeyList().Modified());
     QCOMPARE(fixture.host.caption, TKeyListCommands::CaptionPrefix + QStringLiteral("New key list"));
     QVERIFY(fixture.store.IsOpen());
     fixture.slave.SetRecNo(fixture.slave.RowRecNo(101));
