@@ -32,15 +32,12 @@ public:
     TControllerInfo& Info() { return info; }
     TKeyTransfer& Transfer() { return transfer; }
 
-    static const QString AcceptedVersionText;
-    static const QString MaxMasterKeysText;
-    static const QString MaxSlaveKeysText;
-    static const QString KeyTypeText;
-
 private:
     class RunningGuard;
     template <typename Routine> void WithProgress(const QString& text, Routine routine);
     void ConfirmInfoWrite();
+    // Changes the window's controller information, one step of the gate at a time.
+    template <typename Change> void UpdateInfoData(Change change);
 
     TControllerHost& host;
     TControllerExchange exchange;

@@ -384,7 +384,7 @@ void tst_TKeyTransfer::shouldCheckTheViewsBeforeWriting() {
 void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    host.fields[TControllerHost::InfoField::CtrInfo] = QStringLiteral("Gate");
+    host.data.info = QStringLiteral("Gate");
     TControllerCommands commands(port, sequence, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
