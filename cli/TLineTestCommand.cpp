@@ -1,0 +1,57 @@
+#include "cli/TLineTestCommand.h"
+
+#include "cli/TCliLink.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
+#include "cli/TCliProgress.h"
+#include "controller/TLineTest.h"
+
+#include <QCommandLineParser>
+#include <QJsonObject>
+
+namespace {
+constexpr int DefaultCycles = 10;
+constexpr int MaxCycles = 1000000;
+} // namespace
+
+void TLineTestCommand::Define(QCommandLineParser& parser) const {
+    TCliPortArgument::Define(parser);
+    parser.addOption({{QStringLiteral("n"), QStringLiteral("count")},
+                      QStringLiteral("The number of test frames (default %1).").arg(DefaultCycles),
+                      QStringLiteral("cycles"),
+                      QString::number(DefaultCycles)});
+}
+
+int TLineTestCommand::Run(const QCommandLineParser& parser) {
+    const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
+    RequirePositionals(parser, port.consumed);
+    bool valid = false;
+    const int cycles = parser.value(QStringLiteral("count")).toInt(&valid);
+    if (!valid || cycles < 1 || cycles > MaxCycles)
+        throw EVtrkExit(VtrkExit::Usage,
+                        QStringLiteral("-n takes a number of cycles from 1 to %1").arg(MaxCycles));
+    TCliProgress progress;
+    TCliLink link(port.number, port.name, progress);
+    link.Open();
+    TLineTest test(link.Port());
+    progress.Start(QStringLiteral("cycles"), cycles);
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        test.Cycle();
+        progress.Step();
+    }
+    progress.Finish();
+    if (parser.isSet(QStringLiteral("json"))) {
+        TCliOutput::Json(
+            QJsonDocument(QJsonObject{{QStringLiteral("port"), port.name},
+                                      {QStringLiteral("cycles"), cycles},
+                                      {QStringLiteral("acknowledged"), test.Acknowledged()},
+                                      {QStringLiteral("unacknowledged"), test.Unacknowledged()}}));
+    } else {
+        TCliOutput::Text(QStringLiteral("%1 cycles on %2: %3 acknowledged, %4 not acknowledged\n")
+                             .arg(cycles)
+                             .arg(port.name)
+                             .arg(test.Acknowledged())
+                             .arg(test.Unacknowledged()));
+    }
+    return test.Unacknowledged() > 0 ? VtrkExit::FailedSlots : VtrkExit::Done;
+}

@@ -1,0 +1,96 @@
+#include "cli/TReadCommand.h"
+
+#include "cli/TCliKeyList.h"
+#include "cli/TCliLink.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
+#include "cli/TCliProgress.h"
+#include "cli/TCliSlotLog.h"
+#include "cli/TInfoCommand.h"
+#include "keylist/TKeyListStore.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QJsonArray>
+#include <QStringList>
+
+namespace {
+QJsonArray toArray(const QList<int>& slotNumbers) {
+    QJsonArray array;
+    for (int slot : slotNumbers)
+        array.append(slot);
+    return array;
+}
+
+QString slotNames(const QList<int>& slotNumbers) {
+    QStringList names;
+    for (int slot : slotNumbers)
+        names << QStringLiteral("#%1").arg(slot);
+    return names.join(QStringLiteral(", "));
+}
+} // namespace
+
+QJsonObject TReadCommand::FailedJson(const QList<int>& master, const QList<int>& slave) {
+    return {{QStringLiteral("master"), toArray(master)}, {QStringLiteral("slave"), toArray(slave)}};
+}
+
+QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& slave) {
+    QStringList parts;
+    if (!master.isEmpty())
+        parts << QStringLiteral("master slots ") + slotNames(master);
+    if (!slave.isEmpty())
+        parts << QStringLiteral("slave slots ") + slotNames(slave);
+    return parts.join(QStringLiteral("; "));
+}
+
+void TReadCommand::Define(QCommandLineParser& parser) const {
+    TCliPortArgument::Define(parser);
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("The key-list file to write (replaced whole, or not at all)."),
+                      QStringLiteral("file")});
+}
+
+int TReadCommand::Run(const QCommandLineParser& parser) {
+    const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
+    RequirePositionals(parser, port.consumed);
+    const QString target = parser.value(QStringLiteral("output"));
+    if (target.isEmpty())
+        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the key-list file to write is missing (-o FILE)"));
+    TCliKeyList list;
+    list.Create();
+    TCliProgress progress;
+    TCliLink link(port.number, port.name, progress);
+    link.Open();
+    const TControllerInfoData data = link.ReadIdentity();
+
+    TCliSlotLog master(list.Master());
+    TCliSlotLog slave(list.Slave());
+    progress.Start(QStringLiteral("slots"), TKeyListStore::MasterSlots + TKeyListStore::SlaveSlots);
+    const bool read = link.Transfer().ReadMasterKeys(master) && link.Transfer().ReadSlaveKeys(slave);
+    progress.Finish();
+    if (!read)
+        throw EVtrkExit(VtrkExit::Port, QStringLiteral("the transfer from %1 broke off; %2 was not written")
+                                            .arg(port.name, QDir::toNativeSeparators(target)));
+    list.Save(target, {data.serial, data.info});
+
+    const QList<int> failedMaster = master.Missing(TKeyListStore::MasterSlots);
+    const QList<int> failedSlave = slave.Missing(TKeyListStore::SlaveSlots);
+    const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
+    if (failed)
+        TCliOutput::Error(QStringLiteral("these slots could not be read and are empty in the file: ") +
+                          FailedText(failedMaster, failedSlave));
+    if (parser.isSet(QStringLiteral("json"))) {
+        QJsonObject object = TInfoCommand::ToJson(data);
+        object.insert(QStringLiteral("port"), port.name);
+        object.insert(QStringLiteral("file"), target);
+        object.insert(QStringLiteral("failed"), FailedJson(failedMaster, failedSlave));
+        TCliOutput::Json(QJsonDocument(object));
+    } else {
+        TCliOutput::Text(QStringLiteral("%1: %2 master and %3 slave slots read from %4\n")
+                             .arg(QDir::toNativeSeparators(target))
+                             .arg(TKeyListStore::MasterSlots - failedMaster.size())
+                             .arg(TKeyListStore::SlaveSlots - failedSlave.size())
+                             .arg(port.name));
+    }
+    return failed ? VtrkExit::FailedSlots : VtrkExit::Done;
+}
