@@ -1,4 +1,5 @@
 #include "app/TMainFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "app/TAboutForm.h"
 #include "app/TProgressFrm.h"
@@ -63,7 +64,7 @@ constexpr int StatusLabelFontPixels = 9;
 constexpr int StatusPanelWidth = 250;
 constexpr int InfoTextMaxTyped = 25;
 
-const QString Unknown = QStringLiteral("<unknown>");
+const QString Unknown = QLatin1String(TKeyListSchema::Unknown);
 const QString WorkingCopyName = QStringLiteral("tmp01.dbf");
 
 QString displayText(QString text) {

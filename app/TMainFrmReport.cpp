@@ -1,6 +1,7 @@
 // The main window's printing handlers: the key-list report, its templates, the filters that hold
 // while its pages are built, and the variables it asks for. Kept apart from TMainFrm.cpp.
 #include "app/TMainFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListCommands.h"
@@ -16,10 +17,10 @@
 
 namespace {
 
-const QString MasterPrintFilter = QStringLiteral("(KeyType ='M') and (KEYCODE <> '<EMPTY>')");
-const QString SlavePrintFilter = QStringLiteral("(KeyType ='S') and (KEYCODE <> '<EMPTY>')");
-const QString MasterFilter = QStringLiteral("(KeyType ='M')");
-const QString SlaveFilter = QStringLiteral("(KeyType ='S')");
+const QString MasterPrintFilter = QLatin1String(TKeyListSchema::MasterPrintFilter);
+const QString SlavePrintFilter = QLatin1String(TKeyListSchema::SlavePrintFilter);
+const QString MasterFilter = QLatin1String(TKeyListSchema::MasterFilter);
+const QString SlaveFilter = QLatin1String(TKeyListSchema::SlaveFilter);
 
 void setFilter(TDbfTable* view, const QString& filter) {
     view->SetFilter(filter);

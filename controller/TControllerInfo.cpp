@@ -1,4 +1,5 @@
 #include "controller/TControllerInfo.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "controller/TControllerExchange.h"
 #include "controller/TControllerPortOpener.h"
@@ -10,7 +11,7 @@
 #include <cstring>
 
 const QString TControllerInfo::SupportedVersion = QStringLiteral("TARVK001");
-const QString TControllerInfo::UnknownText = QStringLiteral("<unknown>");
+const QString TControllerInfo::UnknownText = QLatin1String(TKeyListSchema::Unknown);
 const QString TControllerInfo::WriteFailText = QStringLiteral("Information writing fail.");
 const QString TControllerInfo::WrittenText = QStringLiteral("Information has been written succesufuly.");
 

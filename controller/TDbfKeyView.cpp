@@ -1,5 +1,7 @@
 #include "controller/TDbfKeyView.h"
 
+#include "keylist/TKeyListSchema.h"
+
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
 
@@ -8,12 +10,12 @@
 #include <vector>
 
 namespace {
-const QString RecIdField = QStringLiteral("RECID");
-const QString KeyIdField = QStringLiteral("KEYID");
-const QString KeyTypeField = QStringLiteral("KEYTYPE");
-const QString KeyStatusField = QStringLiteral("KEYSTATUS");
-const QString KeyCodeField = QStringLiteral("KEYCODE");
-const QString KeyMemoField = QStringLiteral("KEYMEMO");
+const QString RecIdField = QLatin1String(TKeyListSchema::RecIdField);
+const QString KeyIdField = QLatin1String(TKeyListSchema::KeyIdField);
+const QString KeyTypeField = QLatin1String(TKeyListSchema::KeyTypeField);
+const QString KeyStatusField = QLatin1String(TKeyListSchema::KeyStatusField);
+const QString KeyCodeField = QLatin1String(TKeyListSchema::KeyCodeField);
+const QString KeyMemoField = QLatin1String(TKeyListSchema::KeyMemoField);
 } // namespace
 
 bool TDbfKeyView::IsOpen() const {

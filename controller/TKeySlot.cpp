@@ -1,11 +1,12 @@
 #include "controller/TKeySlot.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "controller/TWireText.h"
 
 #include <algorithm>
 #include <cstring>
 
-const QString TKeySlot::EmptyCode = QStringLiteral("<EMPTY>");
+const QString TKeySlot::EmptyCode = QLatin1String(TKeyListSchema::EmptyCode);
 
 namespace {
 int hexValue(QChar c) {

@@ -1,4 +1,5 @@
 #include "controller/TKeyTransfer.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "controller/TControllerExchange.h"
 #include "controller/TControllerPortOpener.h"
@@ -13,8 +14,9 @@
 
 TKeyTransfer::Shape TKeyTransfer::ShapeOf(Table table) {
     if (table == Table::Master)
-        return {Frame::CmdMasterKeys, 8, 12, QStringLiteral("M")};
-    return {Frame::CmdSlaveKeys, 128, 1, QStringLiteral("S")};
+        return {Frame::CmdMasterKeys, TKeyListSchema::MasterSlots, 12,
+                QLatin1String(TKeyListSchema::MasterType)};
+    return {Frame::CmdSlaveKeys, TKeyListSchema::SlaveSlots, 1, QLatin1String(TKeyListSchema::SlaveType)};
 }
 
 TKeyTransfer::TKeyTransfer(TControllerExchange& exchange, TControllerPortOpener& opener,

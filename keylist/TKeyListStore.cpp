@@ -1,5 +1,7 @@
 #include "keylist/TKeyListStore.h"
 
+#include "keylist/TKeyListSchema.h"
+
 #include "dbf/EDbfError.h"
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListHost.h"
@@ -17,12 +19,10 @@
 #include <unistd.h>
 
 const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
-const QString TKeyListStore::EmptyCode = QStringLiteral("<EMPTY>");
-const QString TKeyListStore::Unknown = QStringLiteral("<unknown>");
-const QString TKeyListStore::MasterFilter = QStringLiteral("KeyType ='M'");
-const QString TKeyListStore::SlaveFilter = QStringLiteral("KeyType ='S'");
-const QStringList TKeyListStore::ColumnFields = {QStringLiteral("RECID"), QStringLiteral("KEYCODE"),
-                                                 QStringLiteral("KEYSTATUS"), QStringLiteral("KEYMEMO")};
+using namespace TKeyListSchema;
+
+const QStringList TKeyListStore::ColumnFields = {QLatin1String(RecIdField), QLatin1String(KeyCodeField),
+                                                 QLatin1String(KeyStatusField), QLatin1String(KeyMemoField)};
 
 namespace {
 
@@ -39,8 +39,9 @@ struct TFieldLayout {
     const char* type;
     int width;
 };
-const TFieldLayout Layout[] = {{"RECID", "N", 10},  {"KEYID", "N", 5},     {"KEYCODE", "C", 12},
-                               {"KEYTYPE", "C", 1}, {"KEYSTATUS", "L", 1}, {"KEYMEMO", "C", 25}};
+const TFieldLayout Layout[] = {
+    {RecIdField, "N", 10},  {KeyIdField, "N", 5},     {KeyCodeField, "C", KeyCodeLength},
+    {KeyTypeField, "C", 1}, {KeyStatusField, "L", 1}, {KeyMemoField, "C", MemoLength}};
 constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
 constexpr int WorkCopyDriver = 1; // the NTX driver
 
@@ -77,8 +78,8 @@ TKeyListStore::TKeyListStore(TDbfTable& master, TDbfTable& slave, TKeyListHost& 
         view->SetOEMTranslate(false);
         view->SetFiltered(false);
     }
-    master.SetFilter(QStringLiteral("KeyType = 'M'"));
-    slave.SetFilter(QStringLiteral("KeyType = 'S'"));
+    master.SetFilter(QLatin1String(MasterFilter));
+    slave.SetFilter(QLatin1String(SlaveFilter));
     for (TDbfTable* view : {&master, &slave}) {
         QObject::connect(view, &TDbfTable::BeforeClose, view, [this, view] { ViewBeforeClose(*view); });
     }
@@ -166,11 +167,11 @@ void TKeyListStore::createRecords() {
     openView(master, WorkCopyPath());
     master.InsertRecord({QVariant(), QVariant(), Unknown, QString(), false, Unknown});
     for (int slot = 0; slot < MasterSlots; ++slot) {
-        master.InsertRecord({slot + 1, slot, EmptyCode, QStringLiteral("M"), false, QString()});
+        master.InsertRecord({slot + 1, slot, EmptyCode, QLatin1String(MasterType), false, QString()});
         host.StepProgress(1);
     }
     for (int slot = 0; slot < SlaveSlots; ++slot) {
-        master.InsertRecord({slot + 1, slot, EmptyCode, QStringLiteral("S"), false, QString()});
+        master.InsertRecord({slot + 1, slot, EmptyCode, QLatin1String(SlaveType), false, QString()});
         host.StepProgress(1);
     }
     master.Close();
@@ -185,14 +186,14 @@ TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
         master.SetFiltered(false);
         openView(master, path);
         master.First();
-        THeader header{master.FieldByName(QStringLiteral("KEYCODE"))->AsString(),
+        THeader header{master.FieldByName(QLatin1String(KeyCodeField))->AsString(),
                        master.FieldByName(QStringLiteral("KEYMEMO"))->AsString()};
-        master.SetFilter(MasterFilter);
+        master.SetFilter(QLatin1String(MasterFilter));
         master.SetFiltered(true);
         host.StepProgress(40);
         openView(slave, path);
         host.StepProgress(30);
-        slave.SetFilter(SlaveFilter);
+        slave.SetFilter(QLatin1String(SlaveFilter));
         slave.SetFiltered(true);
         host.StepProgress(20);
         return header;
@@ -231,11 +232,11 @@ void TKeyListStore::CheckKeyList(const QString& path) {
     if (table.RecCount() < 1)
         throw refuse(QStringLiteral("it has no header record"));
     table.First();
-    if (!table.FieldByName(QStringLiteral("KEYTYPE"))->AsString().trimmed().isEmpty())
+    if (!table.FieldByName(QLatin1String(KeyTypeField))->AsString().trimmed().isEmpty())
         throw refuse(QStringLiteral("its first record is a key, not the header record"));
     // One record per controller slot, or a transfer would leave slots out or fill slots nobody chose.
-    const int masters = viewCount(table, MasterFilter);
-    const int slaves = viewCount(table, SlaveFilter);
+    const int masters = viewCount(table, QLatin1String(MasterFilter));
+    const int slaves = viewCount(table, QLatin1String(SlaveFilter));
     if (masters != MasterSlots || slaves != SlaveSlots)
         throw refuse(QStringLiteral("it holds %1 master and %2 slave key records instead of %3 and %4")
                          .arg(masters)
@@ -309,7 +310,7 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
         master.SetFiltered(false);
         master.SetRecNo(1);
         master.Edit();
-        master.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(header.serial);
+        master.FieldByName(QLatin1String(KeyCodeField))->SetAsString(header.serial);
         master.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(header.info);
         master.Post();
         copyAtomically(target);
@@ -373,7 +374,7 @@ void TKeyListStore::SortBy(TDbfTable& view, int column, bool descending) {
 
 void TKeyListStore::Deactivate(TDbfTable& view) {
     view.Edit();
-    view.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(EmptyCode);
+    view.FieldByName(QLatin1String(KeyCodeField))->SetAsString(EmptyCode);
     view.FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(false);
     view.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QString());
     view.Post();
@@ -388,7 +389,7 @@ TDbfTable* TKeyListStore::DuplicateHolder(const QString& code, int recNo) const 
     for (TDbfTable* view : {&master, &slave}) {
         if (!view->Active())
             continue;
-        const int field = view->FieldByName(QStringLiteral("KEYCODE"))->Index();
+        const int field = view->FieldByName(QLatin1String(KeyCodeField))->Index();
         const int rows = view->RowCount();
         for (int row = 0; row < rows; ++row) {
             if (view->RowRecNo(row) != recNo && view->RowText(row, field) == code)

@@ -22,16 +22,8 @@ public:
     using TSortOrders = std::array<std::array<int, 2>, 4>;
 
     static constexpr int ColumnCount = 4;
-    static constexpr int MasterSlots = 8;
-    static constexpr int SlaveSlots = 128;
-    static constexpr int KeyCodeLength = 12;
-    static constexpr int MemoLength = 25;
 
     static const QString WorkCopyName;     // "tmp01.dbf"
-    static const QString EmptyCode;        // "<EMPTY>"
-    static const QString Unknown;          // "<unknown>"
-    static const QString MasterFilter;     // "KeyType ='M'"
-    static const QString SlaveFilter;      // "KeyType ='S'"
     static const QStringList ColumnFields; // RECID, KEYCODE, KEYSTATUS, KEYMEMO
 
     TKeyListStore(TDbfTable& master, TDbfTable& slave, TKeyListHost& host);

@@ -1,4 +1,5 @@
 #include "keylist/ui/TDBEditFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListStore.h"
@@ -19,8 +20,8 @@ const QString TDBEditFrm::LengthError = QStringLiteral("Lenght of key code must 
 const QString TDBEditFrm::DuplicateError = QStringLiteral("Key with defined code already excist!");
 
 namespace {
-const QString RecIdField = QStringLiteral("RECID");
-const QString KeyCodeField = QStringLiteral("KEYCODE");
+const QString RecIdField = QLatin1String(TKeyListSchema::RecIdField);
+const QString KeyCodeField = QLatin1String(TKeyListSchema::KeyCodeField);
 const QString StatusField = QStringLiteral("KEYSTATUS");
 const QString MemoField = QStringLiteral("KEYMEMO");
 
@@ -74,13 +75,13 @@ void TDBEditFrm::buildLayout() {
     makeGrey(RecNoEdit);
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
-    KeyCodeEdit->setMaxLength(TKeyListStore::KeyCodeLength);
+    KeyCodeEdit->setMaxLength(TKeyListSchema::KeyCodeLength);
     KeyCodeEdit->setValidator(new TKeyCodeValidator(KeyCodeEdit));
     ActiveCB = new QCheckBox(QStringLiteral("Active Key"), this);
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
-    KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
+    KeyInfoEdit->setMaxLength(TKeyListSchema::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyTypeEdit = new QLineEdit(this);
     KeyTypeEdit->setObjectName(QStringLiteral("KeyTypeEdit"));
@@ -180,7 +181,7 @@ void TDBEditFrm::writeField(const QString& name, const QVariant& value) {
 }
 
 bool TDBEditFrm::keyCodeRuleHolds(bool closing) {
-    if (KeyCodeEdit->text().size() == TKeyListStore::KeyCodeLength || !ActiveCB->isChecked())
+    if (KeyCodeEdit->text().size() == TKeyListSchema::KeyCodeLength || !ActiveCB->isChecked())
         return true;
     MessageBoxes().error(closing ? LengthError + QLatin1Char('.') : LengthError);
     return false;
@@ -195,7 +196,7 @@ bool TDBEditFrm::keyCodeAccepted() {
 }
 
 void TDBEditFrm::KeyCodeEditEnter() {
-    if (KeyCodeEdit->text().toUpper() == TKeyListStore::EmptyCode) {
+    if (KeyCodeEdit->text().toUpper() == QLatin1String(TKeyListSchema::EmptyCode)) {
         KeyCodeEdit->clear();
         writeField(KeyCodeField, QString());
     }
@@ -204,12 +205,12 @@ void TDBEditFrm::KeyCodeEditEnter() {
 void TDBEditFrm::KeyCodeEditExit() {
     const QString code = KeyCodeEdit->text();
     if (code.isEmpty()) {
-        KeyCodeEdit->setText(TKeyListStore::EmptyCode);
-        writeField(KeyCodeField, TKeyListStore::EmptyCode);
+        KeyCodeEdit->setText(QLatin1String(TKeyListSchema::EmptyCode));
+        writeField(KeyCodeField, QLatin1String(TKeyListSchema::EmptyCode));
         codeRefused = false;
         return;
     }
-    if (code == TKeyListStore::EmptyCode || !view) {
+    if (code == QLatin1String(TKeyListSchema::EmptyCode) || !view) {
         codeRefused = false;
         return;
     }

@@ -1,4 +1,5 @@
 #include "keylist/ui/TFindKeyFrm.h"
+#include "keylist/TKeyListSchema.h"
 
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TTypedTextValidator.h"
@@ -22,14 +23,14 @@ TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, 
     setWindowTitle(QStringLiteral("Find Key Dialog"));
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
-    KeyCodeEdit->setMaxLength(TKeyListStore::KeyCodeLength);
+    KeyCodeEdit->setMaxLength(TKeyListSchema::KeyCodeLength);
     KeyTypeCombo = new QComboBox(this);
     KeyTypeCombo->setObjectName(QStringLiteral("KeyTypeCombo"));
     KeyTypeCombo->addItems(
         {QStringLiteral("Master Key"), QStringLiteral("Slave Key"), QStringLiteral("Any Type")});
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
-    KeyInfoEdit->setMaxLength(TKeyListStore::MemoLength);
+    KeyInfoEdit->setMaxLength(TKeyListSchema::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyInfoEdit->setMinimumWidth(200);
     FindBtn = new QPushButton(QStringLiteral("Find Key"), this);
