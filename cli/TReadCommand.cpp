@@ -7,7 +7,7 @@
 #include "cli/TCliProgress.h"
 #include "cli/TCliSlotLog.h"
 #include "cli/TInfoCommand.h"
-#include "keylist/TKeyListStore.h"
+#include "keylist/TKeyListSchema.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -65,7 +65,7 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
 
     TCliSlotLog master(list.Master());
     TCliSlotLog slave(list.Slave());
-    progress.Start(QStringLiteral("slots"), TKeyListStore::MasterSlots + TKeyListStore::SlaveSlots);
+    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
     const bool read = link.Transfer().ReadMasterKeys(master) && link.Transfer().ReadSlaveKeys(slave);
     progress.Finish();
     if (!read)
@@ -73,8 +73,8 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
                                             .arg(port.name, QDir::toNativeSeparators(target)));
     list.Save(target, {data.serial, data.info});
 
-    const QList<int> failedMaster = master.Missing(TKeyListStore::MasterSlots);
-    const QList<int> failedSlave = slave.Missing(TKeyListStore::SlaveSlots);
+    const QList<int> failedMaster = master.Missing(TKeyListSchema::MasterSlots);
+    const QList<int> failedSlave = slave.Missing(TKeyListSchema::SlaveSlots);
     const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
     if (failed)
         TCliOutput::Error(QStringLiteral("these slots could not be read and are empty in the file: ") +
@@ -88,8 +88,8 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     } else {
         TCliOutput::Text(QStringLiteral("%1: %2 master and %3 slave slots read from %4\n")
                              .arg(QDir::toNativeSeparators(target))
-                             .arg(TKeyListStore::MasterSlots - failedMaster.size())
-                             .arg(TKeyListStore::SlaveSlots - failedSlave.size())
+                             .arg(TKeyListSchema::MasterSlots - failedMaster.size())
+                             .arg(TKeyListSchema::SlaveSlots - failedSlave.size())
                              .arg(port.name));
     }
     return failed ? VtrkExit::FailedSlots : VtrkExit::Done;

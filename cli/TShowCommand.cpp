@@ -15,12 +15,16 @@ QJsonObject keyJson(const TKeySlot& key) {
             {QStringLiteral("code"), key.keyCode}, {QStringLiteral("note"), key.memo}};
 }
 
-QString keyLine(const TKeySlot& key) {
+QString row(const QString& type, const QString& number, const QString& code, const QString& active,
+            const QString& note) {
     return QStringLiteral("%1  %2  %3  %4  %5\n")
-        .arg(key.keyType.leftJustified(4))
-        .arg(key.recId, 3)
-        .arg(key.keyCode.leftJustified(12),
-             (key.active ? QStringLiteral("yes") : QStringLiteral("no")).leftJustified(6), key.memo);
+        .arg(type.leftJustified(4), number.rightJustified(3), code.leftJustified(12), active.leftJustified(6),
+             note);
+}
+
+QString keyLine(const TKeySlot& key) {
+    return row(key.keyType, QString::number(key.recId), key.keyCode,
+               key.active ? QStringLiteral("yes") : QStringLiteral("no"), key.memo);
 }
 } // namespace
 
@@ -37,8 +41,9 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
                        {QStringLiteral("serial"), header.serial},
                        {QStringLiteral("info"), header.info}};
     QString text =
-        QStringLiteral("Controller S/N:  %1\nController Info: %2\n\nType   #  Code          Active  Note\n")
-            .arg(header.serial, header.info);
+        QStringLiteral("Controller S/N:  %1\nController Info: %2\n\n").arg(header.serial, header.info) +
+        row(QStringLiteral("Type"), QStringLiteral("#"), QStringLiteral("Code"), QStringLiteral("Active"),
+            QStringLiteral("Note"));
     for (TKeyView* view : {&list.Master(), &list.Slave()}) {
         QJsonArray keys;
         for (int recNo : view->SlotRecords()) {

@@ -5,6 +5,7 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
+#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TMessageBoxes.h"
 
@@ -46,7 +47,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     link.ReadIdentity();
     if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("not confirmed; nothing was written"));
-    progress.Start(QStringLiteral("slots"), TKeyListStore::MasterSlots + TKeyListStore::SlaveSlots);
+    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
     const bool written =
         link.Transfer().WriteMasterKeys(list.Master()) && link.Transfer().WriteSlaveKeys(list.Slave());
     progress.Finish();
@@ -56,7 +57,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     // "<unknown>" is what a list holds when nobody knew the text; written, it would replace the
     // controller's real one.
     bool infoWritten = false;
-    if (header.info == TKeyListStore::Unknown)
+    if (header.info == QLatin1String(TKeyListSchema::Unknown))
         TCliOutput::Error(
             QStringLiteral("the information text is unknown in the list; the controller keeps its own"));
     else if (MessageBoxes().confirmOkCancel(ConfirmInfo + header.info) &&
@@ -64,7 +65,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
         throw EVtrkExit(VtrkExit::Port,
                         QStringLiteral("the information text was not written to %1").arg(port.name));
 
-    const int slotCount = TKeyListStore::MasterSlots + TKeyListStore::SlaveSlots;
+    const int slotCount = TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots;
     if (parser.isSet(QStringLiteral("json"))) {
         TCliOutput::Json(QJsonDocument(QJsonObject{{QStringLiteral("port"), port.name},
                                                    {QStringLiteral("file"), source},

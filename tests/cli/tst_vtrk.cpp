@@ -406,7 +406,7 @@ void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
     QCOMPARE(writes, 0);
 
     const TRun written = vtrk({"write", "COM7", list, "--yes", "--json"});
-    QCOMPARE(written.code, 0);
+    QVERIFY2(written.code == 0, written.err.constData());
     QCOMPARE(written.json()[QStringLiteral("infoWritten")].toBool(), true);
     QCOMPARE(mismatch(before), QString());
     std::lock_guard<std::mutex> hold(line.Lock());
