@@ -35,23 +35,35 @@ int TLineTestCommand::Run(const QCommandLineParser& parser) {
     link.Open();
     TLineTest test(link.Port());
     progress.Start(QStringLiteral("cycles"), cycles);
-    for (int cycle = 0; cycle < cycles; ++cycle) {
-        test.Cycle();
-        progress.Step();
+    int done = 0;
+    try {
+        for (; done < cycles; ++done) {
+            test.Cycle();
+            progress.Step();
+        }
+    } catch (const EVtrkExit&) {
+        // Interrupted after a whole cycle: the counts so far are still a result.
+        Report(parser, port.name, done + 1, test);
+        throw;
     }
     progress.Finish();
+    Report(parser, port.name, cycles, test);
+    return test.Unacknowledged() > 0 ? VtrkExit::FailedSlots : VtrkExit::Done;
+}
+
+void TLineTestCommand::Report(const QCommandLineParser& parser, const QString& portName, int cycles,
+                              const TLineTest& test) {
     if (parser.isSet(QStringLiteral("json"))) {
         TCliOutput::Json(
-            QJsonDocument(QJsonObject{{QStringLiteral("port"), port.name},
+            QJsonDocument(QJsonObject{{QStringLiteral("port"), portName},
                                       {QStringLiteral("cycles"), cycles},
                                       {QStringLiteral("acknowledged"), test.Acknowledged()},
                                       {QStringLiteral("unacknowledged"), test.Unacknowledged()}}));
     } else {
         TCliOutput::Text(QStringLiteral("%1 cycles on %2: %3 acknowledged, %4 not acknowledged\n")
                              .arg(cycles)
-                             .arg(port.name)
+                             .arg(portName)
                              .arg(test.Acknowledged())
                              .arg(test.Unacknowledged()));
     }
-    return test.Unacknowledged() > 0 ? VtrkExit::FailedSlots : VtrkExit::Done;
 }

@@ -2,6 +2,8 @@
 
 #include "cli/TVtrkCommand.h"
 
+class TLineTest;
+
 // "vtrk linetest COM3 -n 100": the line test's cycles, counted as acknowledged or not.
 class TLineTestCommand : public TVtrkCommand {
 public:
@@ -11,4 +13,8 @@ public:
     }
     void Define(QCommandLineParser& parser) const override;
     int Run(const QCommandLineParser& parser) override;
+
+private:
+    static void Report(const QCommandLineParser& parser, const QString& portName, int cycles,
+                       const TLineTest& test);
 };

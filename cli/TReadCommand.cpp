@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QStringList>
 
@@ -56,6 +57,12 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     const QString target = parser.value(QStringLiteral("output"));
     if (target.isEmpty())
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the key-list file to write is missing (-o FILE)"));
+    // Known before the controller is asked for anything, not after a quarter of a minute of transfer.
+    const QFileInfo targetInfo(target);
+    if (!QFileInfo(targetInfo.absolutePath()).isDir() || !QFileInfo(targetInfo.absolutePath()).isWritable())
+        throw EVtrkExit(VtrkExit::File,
+                        QStringLiteral("cannot write %1: its folder is missing or not writable")
+                            .arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath())));
     TCliKeyList list;
     list.Create();
     TCliProgress progress;

@@ -421,6 +421,7 @@ void tst_vtrk::shouldRefuseFilesThatAreNotKeyLists_data() {
     QTest::newRow("show, not a table") << "show" << QByteArray("name;code\nfront;0123\n");
     QTest::newRow("write, not a table") << "write" << QByteArray(600, 'x');
     QTest::newRow("write, missing file") << "write" << QByteArray();
+    QTest::newRow("read into a missing folder") << "read" << QByteArray();
 }
 
 void tst_vtrk::shouldRefuseFilesThatAreNotKeyLists() {
@@ -432,11 +433,16 @@ void tst_vtrk::shouldRefuseFilesThatAreNotKeyLists() {
         QVERIFY(out.open(QIODevice::WriteOnly));
         out.write(content);
     }
-    const TRun run = vtrk(command == QLatin1String("show") ? QStringList{"show", list}
-                                                           : QStringList{"write", "COM7", list, "--yes"});
+    QStringList arguments{"show", list};
+    if (command == QLatin1String("write"))
+        arguments = QStringList{"write", "COM7", list, "--yes"};
+    if (command == QLatin1String("read"))
+        arguments = QStringList{"read", "COM7", "-o", file(QStringLiteral("gone/site.dbf"))};
+    const TRun run = vtrk(arguments);
     QCOMPARE(run.code, 4);
     QVERIFY(run.out.isEmpty());
-    QVERIFY2(run.err.contains("is not a key list"), run.err.constData());
+    QVERIFY2(run.err.contains(command == QLatin1String("read") ? "folder is missing" : "is not a key list"),
+             run.err.constData());
     QCOMPARE(requestsFor(0x99), 0);
 }
 
