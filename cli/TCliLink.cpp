@@ -1,8 +1,8 @@
 #include "cli/TCliLink.h"
 
 #include "cli/TVtrkCommand.h"
+#include "controller/TControllerPort.h"
 #include "seams/TMessageBoxes.h"
-#include "serial/ESerException.h"
 
 TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
     : portName(portName), exchange(port, sequence), info(exchange, *this),
@@ -10,7 +10,7 @@ TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& pr
     port.SetAutoOpen(false);
     port.SetPromptForPort(false);
     port.SetComNumber(static_cast<unsigned short>(comNumber));
-    port.SetBaud(9600);
+    port.SetBaud(TControllerPort::Baud);
     port.SetDataBits(8);
     port.SetParity(pNone);
     port.SetStopBits(1);

@@ -59,7 +59,7 @@ int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
                           QStringLiteral("; \"vtrk %1 --help\" shows the usage").arg(command.Name()));
         return VtrkExit::Usage;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         // The parser names the program by the path it was started with, and knows no commands.
         QString help = parser.helpText();
         const int end = help.indexOf(QStringLiteral(" [options]"));
