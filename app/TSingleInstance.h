@@ -16,7 +16,8 @@ public:
     static constexpr const char* DefaultKey = "VTRKMutex";
 
     // key names the lock and the socket together with the user; directory is where both live
-    // (empty: the user's runtime directory, else the temporary directory).
+    // (empty: $XDG_RUNTIME_DIR when it is this user's private directory, else a private directory
+    // made like the working directory).
     explicit TSingleInstance(const QString& key = QString::fromLatin1(DefaultKey),
                              const QString& directory = QString(), QObject* parent = nullptr);
     ~TSingleInstance() override;

@@ -32,8 +32,18 @@ QString TWorkDir::baseDirectory() {
 }
 
 QString TWorkDir::prepare(const QString& base) {
+    return prepare(base, QStringLiteral("velm-tarvikon"));
+}
+
+bool TWorkDir::isPrivate(const QString& path) {
+    struct stat st {};
+    return !path.isEmpty() && ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == geteuid() && (st.st_mode & 077) == 0;
+}
+
+QString TWorkDir::prepare(const QString& base, const QString& name) {
     const uid_t uid = geteuid();
-    QString path = QDir::cleanPath(base) + QStringLiteral("/velm-tarvikon-%1").arg(uid);
+    QString path = QDir::cleanPath(base) + QStringLiteral("/%1-%2").arg(name).arg(uid);
     if (path.size() > MaxLength)
         throw std::runtime_error(fail(path, "the path is longer than 500 characters"));
     const QByteArray native = QFile::encodeName(path);

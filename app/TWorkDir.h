@@ -15,4 +15,8 @@ public:
     // std::runtime_error with a message naming the directory when it cannot be used.
     static QString prepare(const QString& base);
     static QString prepare() { return prepare(baseDirectory()); }
+    // The same for another private directory, named `name` followed by "-<uid>".
+    static QString prepare(const QString& base, const QString& name);
+    // A real directory (not a link) owned by this user that nobody else may enter.
+    static bool isPrivate(const QString& path);
 };

@@ -6,6 +6,7 @@
 #include "dbf/TWin1252.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 
@@ -31,6 +32,24 @@ QByteArray bytes(const QString& text) {
 
 QString text(const char* s) {
     return s ? TWin1252::toUnicode(QByteArray(s)) : QString();
+}
+
+// Paths are the file system's bytes; only field contents are in the table's code page.
+QByteArray nativePath(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// Why the engine refused, without the path it puts first when the caller names that path itself.
+QString engineReason(const QString& path) {
+    QString reason = QFile::decodeName(QByteArray(dbe().dbe_ErrorText()));
+    const QString lead = path + QStringLiteral(": ");
+    if (reason.startsWith(lead))
+        reason.remove(0, lead.size());
+    return reason;
+}
+
+QString withReason(const QString& message, const QString& reason) {
+    return reason.isEmpty() ? message : message + QStringLiteral("\r") + reason;
 }
 
 int driverNumber(TDbfTableType type) {
@@ -215,9 +234,9 @@ void TDbfTable::Open() {
         env->PassSettings();
     dbe().dbe_ErrorLevel(0);
     const int area =
-        dbe().dbe_Use(bytes(directory + fileName).constData(), bytes(alias).constData(), mode, driver);
+        dbe().dbe_Use(nativePath(directory + fileName).constData(), bytes(alias).constData(), mode, driver);
     if (area < 1)
-        raise(QStringLiteral("Unable to open table: ") + fullName);
+        raise(withReason(QStringLiteral("Unable to open table: ") + fullName, engineReason(fullName)));
     workArea = area;
     try {
         select();
@@ -718,7 +737,7 @@ QString TDbfTable::locateCondition(const QVector<TDbfField*>& keyFieldList, cons
     }
     QString condition = terms.join(QStringLiteral(" .and. "));
     if (caseless)
-        condition = condition.toUpper();
+        condition = TWin1252::upper(condition);
     return condition;
 }
 
@@ -819,7 +838,7 @@ bool TDbfTable::Locate(const QString& keyFields, const QVariant& keyValues, TLoc
                 const int before = dbe().dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_GET, nullptr);
                 dbe().dbe_SysProp(DBE_PROP_SEEK_WHOLE_KEY_SET, partial ? "0" : "1");
                 if (QByteArray(dbe().dbe_IndexKey()).toUpper().contains("UPPER("))
-                    value = value.toUpper();
+                    value = TWin1252::upper(value);
                 found = dbe().dbe_Seek(bytes(value).constData()) != 0;
                 if (!partial)
                     found = dbe().dbe_Found() != 0;
@@ -873,11 +892,11 @@ int TDbfTable::Index(const QString& indexFile, const QString& keyExpression, int
     if (dbe().dbe_EvalTest(bytes(keyExpression).constData()) == 0)
         raise(QStringLiteral("Invalid index expression [") + keyExpression + QStringLiteral("]"));
     const QByteArray cond = bytes(condition);
-    const int n = dbe().dbe_Index(bytes(indexFile).constData(), bytes(keyExpression).constData(), option,
+    const int n = dbe().dbe_Index(nativePath(indexFile).constData(), bytes(keyExpression).constData(), option,
                                   descending ? -1 : 0, condition.isEmpty() ? nullptr : cond.constData());
     if (n <= 0)
-        raise(QStringLiteral("Unable to create index file: ") + indexFile + QStringLiteral("\r") +
-              text(dbe().dbe_ErrorText()));
+        raise(
+            withReason(QStringLiteral("Unable to create index file: ") + indexFile, engineReason(indexFile)));
     indexName = indexFile;
     indexCondition = text(dbe().dbe_IndexCondition());
     if (!condition.isEmpty()) {
@@ -898,7 +917,8 @@ int TDbfTable::SetOrder(int order) {
     checkBrowseMode();
     select();
     const int previous = dbe().dbe_SetOrder(order);
-    indexName = text(tableType == ttDBNTX ? dbe().dbe_IndexName(order) : dbe().dbe_TagName(order));
+    indexName = tableType == ttDBNTX ? QFile::decodeName(QByteArray(dbe().dbe_IndexName(order)))
+                                     : text(dbe().dbe_TagName(order));
     indexCondition = text(dbe().dbe_IndexCondition());
     currentRecNo = 0;
     dbe().dbe_Go(0);
@@ -939,8 +959,9 @@ bool TDbfTable::CreateNew(const QString& path, int driver, int fieldCount) {
     const QString newAlias = uniqueAlias(path);
     const QString target = directoryOf(path) + fileNameOf(path);
     const int r =
-        dbe().dbe_CreateNew(bytes(target).constData(), bytes(newAlias).constData(), driver, fieldCount);
+        dbe().dbe_CreateNew(nativePath(target).constData(), bytes(newAlias).constData(), driver, fieldCount);
     workArea = r > 0 ? -r : 0;
+    lastError = r > 0 ? QString() : engineReason(QString());
     return r > 0;
 }
 
@@ -965,6 +986,7 @@ bool TDbfTable::CreateExec() {
     dbe().dbe_Select(-workArea);
     workArea = 0;
     const int r = dbe().dbe_CreateExec();
+    lastError = r ? QString() : engineReason(QString());
     dbe().dbe_Close();
     return r != 0;
 }
@@ -974,7 +996,10 @@ int TDbfTable::CopyFile(const QString& path) {
         return 0;
     checkBrowseMode();
     select();
-    return dbe().dbe_CopyFile(bytes(path).constData());
+    const int r = dbe().dbe_CopyFile(nativePath(path).constData());
+    // The reason of this copy, never one left from an earlier failure.
+    lastError = r > 0 ? QString() : engineReason(path);
+    return r;
 }
 
 // --- rows for models

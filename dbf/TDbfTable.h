@@ -107,6 +107,7 @@ public:
     bool CreateNew(const QString& path, int driver, int fieldCount);
     void CreateField(const QString& name, const QString& type, int width, int decimals);
     bool CreateExec();
+    // Writes the table to path (replacing it whole); on failure LastError holds the engine's reason.
     int CopyFile(const QString& path);
 
     // --- fields of the current record

@@ -15,13 +15,34 @@ int encode(char16_t u) {
             return 0x80 + i;
     return -1;
 }
+
+int upperByte(int b) {
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+        return b - 32;
+    switch (b) {
+    case 0x9A:
+        return 0x8A;
+    case 0x9C:
+        return 0x8C;
+    case 0x9E:
+        return 0x8E;
+    case 0xFF:
+        return 0x9F;
+    default:
+        return b;
+    }
+}
+
+QChar decode(int b) {
+    return QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
+}
 } // namespace
 
 QString TWin1252::toUnicode(const char* bytes, int size) {
     QString out(size, Qt::Uninitialized);
     for (int i = 0; i < size; ++i) {
         const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        out[i] = QChar(b >= 0x80 && b < 0xA0 ? high[b - 0x80] : char16_t(b));
+        out[i] = decode(b);
     }
     return out;
 }
@@ -37,4 +58,14 @@ QByteArray TWin1252::fromUnicode(const QString& text) {
 
 bool TWin1252::canEncode(QChar c) {
     return encode(c.unicode()) >= 0;
+}
+
+QString TWin1252::upper(const QString& text) {
+    QString out = text;
+    for (QChar& c : out) {
+        const int b = encode(c.unicode());
+        if (b >= 0)
+            c = decode(upperByte(b));
+    }
+    return out;
 }

@@ -13,4 +13,7 @@ public:
     // A character the code page cannot hold becomes "?".
     static QByteArray fromUnicode(const QString& text);
     static bool canEncode(QChar c);
+    // Upper case as the table engine's UPPER() makes it, byte for byte within the code page (ß, µ
+    // and ƒ stay as they are), so that a search text matches what the engine compares it with.
+    static QString upper(const QString& text);
 };

@@ -1,6 +1,9 @@
 #include "dbfeng/DbeEngine.h"
 
+#include "dbfeng/DbeHeader.h"
+
 #include "dbfeng/DbeHooks.h"
+#include "dbfeng/DbeStagedFile.h"
 #include "dbfeng/DbeText.h"
 
 #include <algorithm>
@@ -167,34 +170,8 @@ int DbeEngine::appendBlank(DbeWorkArea& a) {
     return recNo;
 }
 
-namespace {
-bool syncPath(const std::string& path, bool directory) {
-    const int fd = ::open(path.c_str(), (directory ? O_RDONLY | O_DIRECTORY : O_RDONLY) | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
-std::string directoryOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-} // namespace
-
 bool DbeEngine::writeTableFile(const std::string& target, const std::vector<DbeWorkArea::FieldSpec>& fields,
-                               const DbeFile* records) {
-    // The new file is made beside the target and renamed over it, so the target is either the
-    // old file or the whole new one.
-    std::string temp = target + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) {
-        setError(target + ": " + std::strerror(errno));
-        return false;
-    }
+                               const DbeFile* records, unsigned char languageDriver) {
     struct stat old;
     mode_t mode = 0;
     if (stat(target.c_str(), &old) == 0) {
@@ -204,17 +181,22 @@ bool DbeEngine::writeTableFile(const std::string& target, const std::vector<DbeW
         umask(mask);
         mode = 0666 & ~mask;
     }
-    fchmod(fd, mode);
-    ::close(fd);
-
-    bool ok = true;
-    SAHooks hooks = DbeHooks::forPath(temp);
-    DBFHandle h = DBFCreateLL(temp.c_str(), nullptr, &hooks);
-    if (!h) {
-        setError(target + ": cannot be created");
-        std::remove(temp.c_str());
+    DbeStagedFile staged;
+    std::string error;
+    if (!staged.create(target, mode, &error)) {
+        setError(error);
         return false;
     }
+
+    bool ok = true;
+    SAHooks hooks = DbeHooks::forDescriptor(staged.fd());
+    DBFHandle h = DBFCreateLL(target.c_str(), nullptr, &hooks);
+    if (!h) {
+        const std::string reason = DbeHooks::takeError();
+        setError(target + ": " + (reason.empty() ? "cannot be created" : reason));
+        return false;
+    }
+    h->iLanguageDriver = languageDriver;
     for (const auto& f : fields) {
         if (DBFAddNativeFieldType(h, f.name.c_str(), f.type, f.width, f.decimals) < 0) {
             ok = false;
@@ -238,45 +220,44 @@ bool DbeEngine::writeTableFile(const std::string& target, const std::vector<DbeW
     }
     if (ok)
         DBFUpdateHeader(h); // also for a table without records: the header is written now
+    errno = 0;
+    if (ok && std::fflush(reinterpret_cast<FILE*>(h->fp)) != 0)
+        ok = false;
     if (ok && std::ferror(reinterpret_cast<FILE*>(h->fp)))
         ok = false;
-    if (ok && !DbeHooks::sync(h->fp))
-        ok = false;
     DBFClose(h);
-    if (ok)
-        ok = std::rename(temp.c_str(), target.c_str()) == 0;
     if (!ok) {
         const std::string reason = DbeHooks::takeError();
-        setError(target + ": " + (reason.empty() ? std::strerror(errno) : reason));
-        std::remove(temp.c_str());
+        setError(target + ": " + (!reason.empty() ? reason : errno ? std::strerror(errno) : "write failed"));
         return false;
     }
-    syncPath(directoryOf(target), true);
+    if (!staged.commit(true, &error)) {
+        setError(error);
+        return false;
+    }
     return true;
 }
 
-namespace {
-bool sameFileOpen(const std::map<int, std::unique_ptr<DbeWorkArea>>& areas, const std::string& path) {
+bool DbeEngine::isOpenFile(const std::string& path) const {
     struct stat st;
     if (stat(path.c_str(), &st) != 0)
         return false;
-    for (const auto& [number, a] : areas)
+    for (const auto& [number, a] : workAreas)
         if (a->file && a->file->device() == st.st_dev && a->file->inode() == st.st_ino)
             return true;
     return false;
 }
-} // namespace
 
 bool DbeEngine::createTable(DbeWorkArea& a) {
     if (a.buildFailed || a.buildFields.empty() || int(a.buildFields.size()) != a.buildFieldCount) {
         setError("table layout incomplete or refused");
         return false;
     }
-    if (sameFileOpen(workAreas, a.buildPath)) {
+    if (isOpenFile(a.buildPath)) {
         setError(a.buildPath + ": the table is open");
         return false;
     }
-    if (!writeTableFile(a.buildPath, a.buildFields, nullptr))
+    if (!writeTableFile(a.buildPath, a.buildFields, nullptr, DbeHeader::windowsAnsi))
         return false;
     std::string error;
     std::shared_ptr<DbeFile> file = shareFile(a.buildPath, false, &error);
@@ -296,7 +277,7 @@ bool DbeEngine::copyTable(DbeWorkArea& a, const std::string& target) {
         setError("no file name");
         return false;
     }
-    if (sameFileOpen(workAreas, target)) {
+    if (isOpenFile(target)) {
         setError(target + ": the table is open");
         return false;
     }
@@ -308,5 +289,5 @@ bool DbeEngine::copyTable(DbeWorkArea& a, const std::string& target) {
     std::vector<DbeWorkArea::FieldSpec> fields;
     for (const DbeField& f : a.file->layout())
         fields.push_back({f.name, f.type, f.width, f.decimals});
-    return writeTableFile(target, fields, a.file.get());
+    return writeTableFile(target, fields, a.file.get(), a.file->languageDriver());
 }

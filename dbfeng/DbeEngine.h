@@ -46,6 +46,8 @@ public:
     bool writeRecord(DbeWorkArea& area, int recNo, const char* image);
     int appendBlank(DbeWorkArea& area);
     void changed(DbeFile& file, int recNo);
+    // Whether path (followed through links) is a file some work area has open, whatever its name.
+    bool isOpenFile(const std::string& path) const;
 
     std::unique_ptr<DbeExpression> parse(const std::string& text, const DbeWorkArea& area);
 
@@ -61,8 +63,7 @@ public:
 private:
     DbeEngine() = default;
     std::shared_ptr<DbeFile> shareFile(const std::string& path, bool readOnly, std::string* error);
-    // Writes the layout and records (may be none) as a new dBASE file beside target, then renames it
-    // over target.
+    // Writes the layout and records (may be none) as a new dBASE file that then takes target's place.
     bool writeTableFile(const std::string& target, const std::vector<DbeWorkArea::FieldSpec>& fields,
-                        const DbeFile* records);
+                        const DbeFile* records, unsigned char languageDriver);
 };

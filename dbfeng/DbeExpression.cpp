@@ -89,8 +89,10 @@ public:
                 while (pos < text.size() && isDigit(text[pos]))
                     ++pos;
             }
-            t.kind = Tok::Number;
-            t.number = DbeText::parseNumber(text.substr(start, pos - start));
+            // A number no double holds is no number: read as 0 it would turn a test around.
+            bool ok = false;
+            t.number = DbeText::parseNumber(text.substr(start, pos - start), &ok);
+            t.kind = ok && std::isfinite(t.number) ? Tok::Number : Tok::Bad;
             return t;
         }
         if (c == '.' && pos + 1 < text.size() && isLetter(text[pos + 1])) {

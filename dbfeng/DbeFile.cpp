@@ -3,6 +3,7 @@
 #include "dbfeng/DbeHeader.h"
 #include "dbfeng/DbeHooks.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -17,35 +18,84 @@ bool fail(std::string* error, const std::string& why) {
         *error = why;
     return false;
 }
+
+int refuse(std::string* error, const std::string& why) {
+    fail(error, why);
+    return -1;
+}
 } // namespace
 
-std::unique_ptr<DbeFile> DbeFile::open(const std::string& path, bool readOnly, std::string* error) {
-    // Read and check the header ourselves before shapelib sees the file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        fail(error, path + ": " + std::strerror(errno));
-        return nullptr;
+namespace {
+// Opens only a regular file, and the one the name showed: a FIFO or a device would block the
+// open or a read for good, or do something on being opened (a serial line raises DTR). The name
+// is checked first so that no such node is ever opened; the descriptor is opened non-blocking
+// and checked again, in case the name was replaced in between.
+int openRegular(const std::string& path, bool* readOnly, struct stat* st, std::string* error) {
+    struct stat byName;
+    if (::stat(path.c_str(), &byName) != 0)
+        return refuse(error, path + ": " + std::strerror(errno));
+    if (!S_ISREG(byName.st_mode))
+        return refuse(error, path + ": not a regular file");
+    const int flags = O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = -1;
+    if (!*readOnly) {
+        fd = ::open(path.c_str(), O_RDWR | flags);
+        if (fd < 0 && (errno == EACCES || errno == EROFS || errno == EPERM || errno == ETXTBSY))
+            *readOnly = true;
+        else if (fd < 0)
+            return refuse(error, path + ": " + std::strerror(errno));
     }
-    struct stat st;
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd < 0)
+        fd = ::open(path.c_str(), O_RDONLY | flags);
+    if (fd < 0)
+        return refuse(error, path + ": " + std::strerror(errno));
+    if (fstat(fd, st) != 0 || !S_ISREG(st->st_mode) || st->st_dev != byName.st_dev ||
+        st->st_ino != byName.st_ino) {
         ::close(fd);
-        fail(error, path + ": not a regular file");
-        return nullptr;
+        return refuse(error, path + ": not a regular file");
     }
-    std::vector<unsigned char> head(size_t(65536 + 32));
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool readAt(int fd, char* into, size_t size, uint64_t offset) {
+    errno = 0;
     size_t got = 0;
-    while (got < head.size()) {
-        const ssize_t n = ::read(fd, head.data() + got, head.size() - got);
+    while (got < size) {
+        const ssize_t n = ::pread(fd, into + got, size - got, off_t(offset + got));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            break;
+            return false;
         got += size_t(n);
     }
-    ::close(fd);
+    return true;
+}
+
+// Closes the descriptor however open() ends; shapelib keeps its own duplicate.
+struct TDescriptor {
+    int fd;
+    ~TDescriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+} // namespace
+
+std::unique_ptr<DbeFile> DbeFile::open(const std::string& path, bool readOnly, std::string* error) {
+    struct stat st;
+    const TDescriptor file{openRegular(path, &readOnly, &st, error)};
+    if (file.fd < 0)
+        return nullptr;
+    // Read and check the header ourselves before shapelib sees the file.
+    std::vector<unsigned char> head(size_t(std::min<uint64_t>(uint64_t(st.st_size), 65536 + 32)));
+    if (!readAt(file.fd, reinterpret_cast<char*>(head.data()), head.size(), 0)) {
+        fail(error, path + ": " + (errno ? std::strerror(errno) : "cannot be read"));
+        return nullptr;
+    }
     DbeHeader header;
     std::string why;
-    if (!DbeHeader::parse(head.data(), got, uint64_t(st.st_size), &header, &why)) {
+    if (!DbeHeader::parse(head.data(), head.size(), uint64_t(st.st_size), &header, &why)) {
         fail(error, path + ": " + why);
         return nullptr;
     }
@@ -54,37 +104,35 @@ std::unique_ptr<DbeFile> DbeFile::open(const std::string& path, bool readOnly, s
         return nullptr;
     }
 
-    std::unique_ptr<DbeFile> file(new DbeFile);
-    file->filePath = path;
-    file->dev = st.st_dev;
-    file->ino = st.st_ino;
-    file->fields = header.layout;
-    file->recLength = header.recordLength;
-    file->isReadOnly = readOnly || access(path.c_str(), W_OK) != 0;
+    std::unique_ptr<DbeFile> table(new DbeFile);
+    table->filePath = path;
+    table->dev = st.st_dev;
+    table->ino = st.st_ino;
+    table->fields = header.layout;
+    table->recLength = header.recordLength;
+    table->ldid = header.languageDriver;
+    table->isReadOnly = readOnly;
 
-    SAHooks hooks = DbeHooks::forPath(path);
-    file->handle = DBFOpenLL(path.c_str(), file->isReadOnly ? "rb" : "rb+", &hooks);
-    if (!file->handle) {
+    SAHooks hooks = DbeHooks::forDescriptor(file.fd);
+    table->handle = DBFOpenLL(path.c_str(), readOnly ? "rb" : "rb+", &hooks);
+    if (!table->handle) {
         const std::string reason = DbeHooks::takeError();
         fail(error, path + ": " + (reason.empty() ? "cannot be read as a dBASE table" : reason));
         return nullptr;
     }
-    if (DBFGetRecordCount(file->handle) != int(header.recordCount) ||
-        file->handle->nRecordLength != header.recordLength ||
-        file->handle->nHeaderLength != header.headerLength) {
+    if (DBFGetRecordCount(table->handle) != int(header.recordCount) ||
+        table->handle->nRecordLength != header.recordLength ||
+        table->handle->nHeaderLength != header.headerLength) {
         fail(error, path + ": header not understood");
         return nullptr;
     }
-    file->data.resize(size_t(header.recordLength) * header.recordCount);
-    for (int i = 0; i < int(header.recordCount); ++i) {
-        const char* tuple = DBFReadTuple(file->handle, i);
-        if (!tuple) {
-            fail(error, path + ": record " + std::to_string(i + 1) + " cannot be read");
-            return nullptr;
-        }
-        std::memcpy(&file->data[size_t(i) * size_t(header.recordLength)], tuple, size_t(header.recordLength));
+    // All records in one read rather than one call per record.
+    table->data.resize(size_t(header.recordLength) * header.recordCount);
+    if (!readAt(file.fd, table->data.data(), table->data.size(), uint64_t(header.headerLength))) {
+        fail(error, path + ": the records cannot be read");
+        return nullptr;
     }
-    return file;
+    return table;
 }
 
 DbeFile::~DbeFile() {

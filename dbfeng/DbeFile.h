@@ -17,11 +17,12 @@ class DbeWorkArea;
 // seen by every work area on the file with its next read.
 class DbeFile {
 public:
-    // Largest table the engine keeps in memory.
-    static constexpr uint64_t maxDataSize = uint64_t(1) << 30;
+    // Largest table the engine keeps in memory; far above any table this program works on, low
+    // enough that a hostile header cannot make it read for long.
+    static constexpr uint64_t maxDataSize = uint64_t(1) << 28;
 
-    // Opens the file at exactly `path`, checking its header and size first. Read-only when it
-    // cannot be opened for writing or `readOnly` is asked.
+    // Opens the regular file at exactly `path`, checking its header and size first. Read-only
+    // when it cannot be opened for writing or `readOnly` is asked.
     static std::unique_ptr<DbeFile> open(const std::string& path, bool readOnly, std::string* error);
     ~DbeFile();
 
@@ -29,6 +30,7 @@ public:
     dev_t device() const { return dev; }
     ino_t inode() const { return ino; }
     bool readOnly() const { return isReadOnly; }
+    unsigned char languageDriver() const { return ldid; }
     const DbeLayout& layout() const { return fields; }
     int recordLength() const { return recLength; }
     int recordCount() const { return int(data.size() / size_t(recLength)); }
@@ -57,6 +59,7 @@ private:
     dev_t dev = 0;
     ino_t ino = 0;
     bool isReadOnly = false;
+    unsigned char ldid = 0;
     bool dated = false;
     bool unsynced = false; // written since the last sync
     DBFHandle handle = nullptr;

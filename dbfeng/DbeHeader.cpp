@@ -43,6 +43,7 @@ bool DbeHeader::parse(const unsigned char* bytes, size_t available, uint64_t fil
         return fail(error, "file too short for a dBASE header");
     DbeHeader h;
     h.version = bytes[0];
+    h.languageDriver = bytes[languageDriverOffset];
     if (!knownVersion(h.version))
         return fail(error, "not a dBASE table");
     h.recordCount =

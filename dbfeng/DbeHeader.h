@@ -12,8 +12,13 @@ struct DbeHeader {
     static constexpr unsigned char headerTerminator = 0x0D;
     static constexpr unsigned char endOfFile = 0x1A;
     static constexpr int maxFields = 1024;
+    static constexpr int languageDriverOffset = 29;
+    // The language driver byte that GDAL and dbfread both read as Windows code page 1252. (0x57,
+    // "ANSI", is read by GDAL as ISO-8859-1, which has no euro sign.)
+    static constexpr unsigned char windowsAnsi = 0x03;
 
     unsigned char version = 0;
+    unsigned char languageDriver = 0;
     uint32_t recordCount = 0;
     int headerLength = 0;
     int recordLength = 0;

@@ -4,11 +4,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
-std::string meantPath;
+int meantFd = -1;
 std::string lastError;
 
 bool endsWithNoCase(const char* name, const char* suffix) {
@@ -22,12 +23,19 @@ FILE* asFile(SAFile f) {
 
 SAFile openHook(const char* filename, const char* access) {
     // Only the table itself: no code-page side file is read or written.
-    if (!endsWithNoCase(filename, ".dbf") || meantPath.empty())
+    if (!endsWithNoCase(filename, ".dbf") || meantFd < 0)
         return nullptr;
     std::string mode = access;
     if (mode.find('b') == std::string::npos)
         mode += 'b';
-    return reinterpret_cast<SAFile>(std::fopen(meantPath.c_str(), mode.c_str()));
+    const int fd = fcntl(meantFd, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return nullptr;
+    // The duplicate shares the file offset; shapelib reads the header without seeking first.
+    FILE* file = lseek(fd, 0, SEEK_SET) == 0 ? fdopen(fd, mode.c_str()) : nullptr;
+    if (!file)
+        ::close(fd);
+    return reinterpret_cast<SAFile>(file);
 }
 
 SAOffset readHook(void* p, SAOffset size, SAOffset count, SAFile f) {
@@ -70,8 +78,8 @@ double atofHook(const char* text) {
 
 namespace DbeHooks {
 
-SAHooks forPath(const std::string& path) {
-    meantPath = path;
+SAHooks forDescriptor(int fd) {
+    meantFd = fd;
     SAHooks hooks;
     std::memset(&hooks, 0, sizeof hooks);
     hooks.FOpen = openHook;

@@ -5,13 +5,15 @@
 #include <string>
 
 // shapelib's file hooks, tamed: shapelib derives file names from a base name (adding ".dbf",
-// ".DBF", ".cpg"); these hooks open exactly the path meant for the table and nothing else, never
-// delete a file, read numbers without the locale, and keep shapelib's complaints for the engine.
+// ".DBF", ".cpg") and opens them by name; these hooks hand it the file the engine has already
+// opened and checked (so no name is looked up twice), open nothing else, never delete a file,
+// read numbers without the locale, and keep shapelib's complaints for the engine.
 namespace DbeHooks {
 
-// Hooks that open `path` whenever shapelib asks for its table file. The path must outlive the
-// shapelib call the hooks are given to (the engine is single-threaded).
-SAHooks forPath(const std::string& path);
+// Hooks that give shapelib a duplicate of `fd`, rewound, whenever it asks for its table file. The
+// descriptor must stay open for the shapelib call the hooks are given to (the engine is
+// single-threaded); what shapelib opened stays valid after it is closed.
+SAHooks forDescriptor(int fd);
 
 // Flushes and syncs a file shapelib opened through the hooks.
 bool sync(SAFile file);

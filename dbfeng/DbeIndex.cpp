@@ -1,6 +1,7 @@
 #include "dbfeng/DbeIndex.h"
 
 #include "dbfeng/DbeFile.h"
+#include "dbfeng/DbeStagedFile.h"
 #include "dbfeng/DbeText.h"
 
 #include <algorithm>
@@ -199,32 +200,23 @@ bool DbeIndex::save(std::string* error) {
     for (int recNo : entries)
         put32(out, uint32_t(recNo));
 
-    // Written beside and renamed over, so that an index file is whole or absent.
-    std::string temp = filePath + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    bool ok = fd >= 0;
+    // Staged and put in place whole, so that an index file is whole or absent.
+    DbeStagedFile staged;
+    bool ok = staged.create(filePath, 0644, error);
     size_t done = 0;
     while (ok && done < out.size()) {
-        const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
+        const ssize_t n = ::write(staged.fd(), out.data() + done, out.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
         ok = n > 0;
         if (ok)
             done += size_t(n);
-    }
-    if (fd >= 0) {
-        fchmod(fd, 0644);
-        ok = ::close(fd) == 0 && ok;
-    }
-    if (ok)
-        ok = std::rename(temp.c_str(), filePath.c_str()) == 0;
-    if (!ok) {
-        if (error)
+        else if (error)
             *error = filePath + ": " + std::strerror(errno);
-        if (fd >= 0)
-            std::remove(temp.c_str());
-        return false;
     }
+    // Rebuilt at every open, so never worth a sync.
+    if (!ok || !staged.commit(false, error))
+        return false;
     changed = false;
     return true;
 }

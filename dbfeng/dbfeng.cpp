@@ -398,6 +398,11 @@ int dbe_Index(const char* file, const char* expression, int option, int descendi
         const std::string path = str(file);
         if (!a || path.empty() || !expression)
             return 0;
+        // Whatever the name, an index file must never be written over a table (or a link to one).
+        if (E().isOpenFile(path)) {
+            E().setError(path + ": the table is open");
+            return 0;
+        }
         auto key = E().parse(expression, *a);
         if (!key)
             return 0;

@@ -14,8 +14,15 @@ const QString TKeyListCommands::CaptionPrefix = QStringLiteral("VELM Tarvikon   
 const QString TKeyListCommands::SavePrompt =
     QStringLiteral("Current key list has been changed. Do you want to save changes?");
 
+const QString TKeyListCommands::NoListOpen =
+    QStringLiteral("No key list is open, so there is nothing to save. Create or open a key list first.");
+
 namespace {
 const QString StatusPrefix = QStringLiteral("Key list: ");
+
+QString withReason(const QString& message, const QString& reason) {
+    return reason.isEmpty() ? message : message + QStringLiteral("\r") + reason;
+}
 } // namespace
 
 TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host) : store(store), host(host) {}
@@ -41,7 +48,8 @@ void TKeyListCommands::Reset() {
 
 void TKeyListCommands::MarkChanged() {
     host.KeyListModified = true;
-    host.EnableSave(true);
+    // Without an open list there is nothing Save could write.
+    host.EnableSave(store.IsOpen());
 }
 
 void TKeyListCommands::setCaption() {
@@ -67,16 +75,19 @@ void TKeyListCommands::New() {
         return;
     store.CloseViews();
     const TKeyListStore::TCreateResult result = store.CreateKeyList();
+    host.EnableSave(false);
     if (result == TKeyListStore::TCreateResult::CannotCreate) {
-        MessageBoxes().error(QStringLiteral(
-            "Can not create file here. Check you access rights or contact your system administrator."));
+        MessageBoxes().error(withReason(
+            QStringLiteral(
+                "Can not create file here. Check you access rights or contact your system administrator."),
+            store.CreateError()));
         return;
     }
     host.KeyListTitle = QStringLiteral("New key list");
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
-        MessageBoxes().error(QStringLiteral("Error creating new key list."));
+        MessageBoxes().error(withReason(QStringLiteral("Error creating new key list."), store.CreateError()));
         return;
     }
     MessageBoxes().information(QStringLiteral("New key list created succesefully."));
@@ -101,6 +112,8 @@ void TKeyListCommands::Open() {
     try {
         header = store.OpenUserFile(full);
     } catch (const std::exception& e) {
+        // The list open before is open again, or none is.
+        host.EnableSave(store.IsOpen());
         MessageBoxes().error(QString::fromUtf8(e.what()));
         return;
     }
@@ -127,8 +140,11 @@ bool TKeyListCommands::askTarget(QString* target) {
 
 bool TKeyListCommands::Save() {
     if (!store.IsOpen()) {
+        // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
         host.SaveAsPending = false;
-        return true;
+        host.EnableSave(false);
+        MessageBoxes().error(NoListOpen);
+        return false;
     }
     QString target = host.KeyListPath;
     const bool named = host.SaveAsPending || host.KeyListPath.isEmpty();

@@ -12,6 +12,7 @@ class TKeyListCommands {
 public:
     static const QString CaptionPrefix; // "VELM Tarvikon   Key file: "
     static const QString SavePrompt;
+    static const QString NoListOpen;
 
     TKeyListCommands(TKeyListStore& store, TKeyListHost& host);
 
@@ -27,8 +28,8 @@ public:
 
     void New();
     void Open();
-    // True when the key list was written, or when no key list is open and there is nothing to
-    // write; false when the user cancelled the name or the write failed (the list stays changed).
+    // True when the key list was written; false when no key list is open (an error box says so),
+    // the user cancelled the name or the write failed (the list stays changed).
     bool Save();
     bool SaveAs();
     // The save prompt before New and Open; false when the user cancelled or the save did not happen.

@@ -4,19 +4,17 @@
 
 #include "dbf/EDbfError.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyFileCopy.h"
 #include "keylist/TKeyListHost.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
-#include <unistd.h>
 
 const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
 using namespace TKeyListSchema;
@@ -51,14 +49,6 @@ std::runtime_error failure(const QString& text) {
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-void syncPath(const QString& path, int flags) {
-    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 // Closes the progress window however the routine ends.
@@ -144,8 +134,12 @@ void TKeyListStore::openView(TDbfTable& view, const QString& path) {
 
 TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
     // Without the private directory the working copy would land wherever the program was started.
-    if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields))
+    createError.clear();
+    if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields)) {
+        createError =
+            workDir.isEmpty() ? QStringLiteral("there is no working directory") : master.LastError();
         return TCreateResult::CannotCreate;
+    }
     host.SetBusyCursor(true);
     host.StartProgress(QStringLiteral("Creating new key list..."));
     bool ok = false;
@@ -154,9 +148,15 @@ TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
             master.CreateField(QString::fromLatin1(field.name), QString::fromLatin1(field.type), field.width,
                                0);
         ok = master.CreateExec();
-        if (ok)
+        if (!ok)
+            createError = master.LastError();
+        if (ok) {
+            // Like an opened list's, the working copy is the user's alone.
+            ::chmod(QFile::encodeName(WorkCopyPath()).constData(), 0600);
             createRecords();
-    } catch (const std::exception&) {
+        }
+    } catch (const std::exception& e) {
+        createError = QString::fromUtf8(e.what());
         ok = false;
     }
     host.SetBusyCursor(false);
@@ -204,9 +204,13 @@ TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
 }
 
 void TKeyListStore::CheckKeyList(const QString& path) {
-    const auto refuse = [&path](const QString& why) {
+    CheckKeyList(path, path);
+}
+
+void TKeyListStore::CheckKeyList(const QString& path, const QString& shown) {
+    const auto refuse = [&shown](const QString& why) {
         return failure(
-            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(path), why));
+            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(shown), why));
     };
     const QFileInfo info(path);
     if (!info.isFile())
@@ -218,7 +222,9 @@ void TKeyListStore::CheckKeyList(const QString& path) {
     try {
         table.Open();
     } catch (const std::exception& e) {
-        throw refuse(QStringLiteral("it is not a dBASE table (%1)").arg(QString::fromUtf8(e.what())));
+        // The engine's reason names the file it opened; the user knows theirs.
+        throw refuse(QStringLiteral("it is not a dBASE table (%1)")
+                         .arg(QString::fromUtf8(e.what()).replace(info.absoluteFilePath(), shown)));
     }
     for (const TFieldLayout& expected : Layout) {
         const TDbfField* field = table.FindField(QString::fromLatin1(expected.name));
@@ -255,19 +261,23 @@ int TKeyListStore::viewCount(TDbfTable& table, const QString& filter) {
 }
 
 TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
-    CheckKeyList(path);
     if (workDir.isEmpty())
         throw failure(QStringLiteral("Can not open the key list %1: there is no working directory")
                           .arg(QDir::toNativeSeparators(path)));
     QDir dir(workDir);
     const QString staged = dir.filePath(StagedName);
     const QString previous = dir.filePath(PreviousName);
-    QFile::remove(staged);
-    QFile source(path);
-    if (!source.copy(staged)) {
+    try {
+        TKeyFileCopy::CopyIn(path, staged);
+    } catch (const std::exception& e) {
+        throw failure(QStringLiteral("Can not open the key list %1: %2")
+                          .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
+    }
+    try {
+        CheckKeyList(staged, path);
+    } catch (...) {
         QFile::remove(staged);
-        throw failure(QStringLiteral("Can not read the key list %1: %2")
-                          .arg(QDir::toNativeSeparators(path), source.errorString()));
+        throw;
     }
     const bool hadList = IsOpen();
     CloseViews();
@@ -321,6 +331,17 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
     restore();
 }
 
+bool TKeyListStore::IsInWorkDir(const QString& path) const {
+    const QString work = QFileInfo(workDir).canonicalFilePath();
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    const QString file = info.canonicalFilePath();
+    const auto inside = [&work](const QString& p) {
+        return !p.isEmpty() && (p == work || p.startsWith(work + QLatin1Char('/')));
+    };
+    return !work.isEmpty() && (inside(folder) || inside(file));
+}
+
 void TKeyListStore::copyAtomically(const QString& requested) {
     // Through a link the file it points to is replaced, not the link itself.
     const QString canonical = QFileInfo(requested).canonicalFilePath();
@@ -330,36 +351,22 @@ void TKeyListStore::copyAtomically(const QString& requested) {
     const auto refuse = [&shown](const QString& why) {
         return failure(QStringLiteral("Can not save the key list to %1: %2").arg(shown, why));
     };
+    // The working directory and everything in it is deleted when the program ends, and the views
+    // work on the files there: a list saved there would be lost, or pulled from under the views.
+    if (IsInWorkDir(requested))
+        throw refuse(QStringLiteral("that is the program's working directory, which is deleted when the "
+                                    "program ends; choose another folder"));
     // A file marked read-only is refused even where the system would let the rename through
     // (the directory writable, or the user root): the mark is the user's protection.
     const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
     if (info.exists() && (!info.isFile() || readOnly))
         throw refuse(systemReason(info.isFile() ? EACCES : EISDIR));
-    // Written beside the target and renamed over it: the user's file is either the old one or
-    // the whole new one, never half of it.
-    QTemporaryFile temporary(QDir(info.absolutePath()).filePath(QStringLiteral(".vtrk-save-XXXXXX.dbf")));
-    if (!temporary.open())
-        throw refuse(temporary.errorString());
-    const QString staged = temporary.fileName();
-    temporary.close();
-    const int result = master.CopyFile(staged);
-    const qint64 size = QFileInfo(staged).size();
-    if (result <= 0 || size <= 0)
+    // The engine writes the copy in full before it takes the target's place (keeping the target's
+    // mode, or giving a new file the one the umask asks for): the user's file is either the old
+    // one or the whole new one, never half of it.
+    if (master.CopyFile(info.absoluteFilePath()) <= 0)
         throw refuse(master.LastError().isEmpty() ? QStringLiteral("the table could not be written")
                                                   : master.LastError());
-    if (info.exists()) {
-        QFile::setPermissions(staged, QFile::permissions(target));
-    } else {
-        // A new file gets the mode the user's umask asks for, not the staging file's owner-only one.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(QFile::encodeName(staged).constData(), 0666 & ~mask);
-    }
-    syncPath(staged, O_RDONLY);
-    if (::rename(QFile::encodeName(staged).constData(),
-                 QFile::encodeName(info.absoluteFilePath()).constData()) != 0)
-        throw refuse(systemReason(errno));
-    syncPath(info.absolutePath(), O_RDONLY | O_DIRECTORY);
 }
 
 const TKeyListStore::TSortOrders& TKeyListStore::SortOrders(const TDbfTable& view) const {

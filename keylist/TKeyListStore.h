@@ -45,14 +45,19 @@ public:
     void CloseViews();
 
     TCreateResult CreateKeyList();
+    // Why the last CreateKeyList did not create the list, as far as known.
+    QString CreateError() const { return createError; }
     // Opens path into both views; returns the header record's serial number and information text.
     THeader OpenKeyList(const QString& path);
     // Replaces the working copy by the user's key-list file and opens it. A file that is not a key
     // list, or that cannot be copied, raises std::runtime_error naming it; the list open before
     // then stays open and unchanged.
     THeader OpenUserFile(const QString& path);
-    // Throws std::runtime_error saying why path is not a key list.
+    // Throws std::runtime_error saying why path is not a key list; shown names the file in it.
     static void CheckKeyList(const QString& path);
+    static void CheckKeyList(const QString& path, const QString& shown);
+    // Whether path lies in the working directory (followed through links).
+    bool IsInWorkDir(const QString& path) const;
     // Writes the controller fields into the header record and replaces target atomically with the
     // working copy. A failure raises std::runtime_error naming target and the reason; the current
     // records of both views are kept in every case.
@@ -85,6 +90,7 @@ private:
     TDbfTable& slave;
     TKeyListHost& host;
     QString workDir;
+    QString createError;
     TSortOrders masterOrders{};
     TSortOrders slaveOrders{};
 };

@@ -12,6 +12,7 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -250,25 +251,26 @@ void TDBEditFrm::LastBtnClick() {
     navigate(&TDbfTable::Last);
 }
 
-// A dialog closed another way than OK keeps what was typed rather than leaving the view in
-// edit state behind a closed window.
-void TDBEditFrm::finishEdit() {
-    if (view && view->Active() && view->State() != dsBrowse)
-        view->Post();
-}
-
+// OK is the only way out: it stores the key. A close request (the dialog has no close box, but a
+// window manager may still ask) only shows the rule's complaint and leaves the dialog open on the
+// pending edit, so nothing typed is lost or stored behind the user's back.
 bool TDBEditFrm::FormClose() {
-    if (!keyCodeAccepted() || !keyCodeRuleHolds(true))
-        return false;
-    finishEdit();
-    return true;
+    if (keyCodeAccepted())
+        keyCodeRuleHolds(true);
+    return false;
 }
 
 void TDBEditFrm::reject() {
-    bool allowed = false;
-    TErrorReport::run([this, &allowed] { allowed = FormClose(); });
-    if (allowed)
-        QDialog::reject();
+    TErrorReport::run([this] { FormClose(); });
+}
+
+void TDBEditFrm::keyPressEvent(QKeyEvent* event) {
+    // Escape does nothing here; QDialog would take it as a close request.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    TKeyDialog::keyPressEvent(event);
 }
 
 bool TDBEditFrm::eventFilter(QObject* watched, QEvent* event) {

@@ -30,7 +30,8 @@ public:
     void PriorBtnClick();
     void NextBtnClick();
     void LastBtnClick();
-    // False when the dialog must stay open.
+    // A close request: applies the 12-character rule (its box when it fails); the dialog stays
+    // open either way, OK being the only way to close it. Always false.
     bool FormClose();
     void KeyCodeEditEnter();
     void KeyCodeEditExit();
@@ -39,9 +40,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 public slots:
-    // Every way of closing other than OK (the window's close, Escape) ends here.
+    // A close request of the window (there is no close box); Escape does not come here.
     void reject() override;
 
 private:
@@ -54,7 +56,6 @@ private:
     bool keyCodeRuleHolds(bool closing);
     bool keyCodeAccepted();
     void navigate(void (TDbfTable::*move)());
-    void finishEdit();
 
     TKeyListStore& store;
     std::function<int()> activePage;

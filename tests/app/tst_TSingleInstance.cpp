@@ -2,11 +2,16 @@
 #include "app/TSingleInstance.h"
 #include "tests/support/TTestMessageBoxes.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class tst_TSingleInstance : public QObject {
     Q_OBJECT
@@ -19,6 +24,12 @@ private slots:
     void shouldRefuseSecondStartWhileFirstRuns();
     void shouldStartWhenFirstInstanceCrashed();
     void shouldEndSilentlyWhenNobodyAnswers();
+    void shouldRunWithoutTheLockWhenItsNameIsTaken_data();
+    void shouldRunWithoutTheLockWhenItsNameIsTaken();
+    void shouldNeverTalkToASocketNotItsOwn_data();
+    void shouldNeverTalkToASocketNotItsOwn();
+    void shouldKeepLockAndSocketInAPrivateDirectory_data();
+    void shouldKeepLockAndSocketInAPrivateDirectory();
 
 private:
     QString helper() const {
@@ -122,6 +133,94 @@ void tst_TSingleInstance::shouldEndSilentlyWhenNobodyAnswers() {
     TSingleInstance later(QStringLiteral("VTRKTest"), Dir->path());
     QVERIFY(!later.notifyRunningInstance(200));
     QVERIFY(boxes.shown.isEmpty());
+}
+
+// Another local user who plants a link, a FIFO or a file of their own under the lock's name
+// must not keep this instance from running, nor make it run without saying so.
+void tst_TSingleInstance::shouldRunWithoutTheLockWhenItsNameIsTaken_data() {
+    QTest::addColumn<QString>("planted");
+    QTest::newRow("link to a file") << "link";
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("another user's file") << "foreign";
+}
+
+void tst_TSingleInstance::shouldRunWithoutTheLockWhenItsNameIsTaken() {
+    QFETCH(QString, planted);
+    TSingleInstance instance(QStringLiteral("VTRKTest"), Dir->path());
+    const QByteArray lock = QFile::encodeName(instance.lockFilePath());
+    if (planted == "link") {
+        QVERIFY(QFile::link(Dir->filePath("elsewhere"), instance.lockFilePath()));
+    } else if (planted == "fifo") {
+        QCOMPARE(mkfifo(lock.constData(), 0666), 0);
+    } else {
+        if (geteuid() != 0)
+            QSKIP("needs root to give a file to another user");
+        QFile file(instance.lockFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(::chown(lock.constData(), 65534, 65534), 0);
+    }
+    QVERIFY(instance.tryToRun());
+    QVERIFY(!instance.isRunning());
+    QVERIFY(!QFileInfo::exists(instance.serverPath()));
+}
+
+void tst_TSingleInstance::shouldNeverTalkToASocketNotItsOwn_data() {
+    QTest::addColumn<bool>("foreign");
+    QTest::newRow("link to a socket") << false;
+    QTest::newRow("another user's socket") << true;
+}
+
+void tst_TSingleInstance::shouldNeverTalkToASocketNotItsOwn() {
+    QFETCH(bool, foreign);
+    if (foreign && geteuid() != 0)
+        QSKIP("needs root to give a socket to another user");
+    TTestMessageBoxes boxes;
+    TSingleInstance later(QStringLiteral("VTRKTest"), Dir->path());
+    QLocalServer listener;
+    const QString at = foreign ? later.serverPath() : Dir->filePath("planted.socket");
+    QVERIFY(listener.listen(at));
+    if (foreign)
+        QCOMPARE(::lchown(QFile::encodeName(at).constData(), 65534, 65534), 0);
+    else
+        QVERIFY(QFile::link(at, later.serverPath()));
+    QVERIFY(!later.notifyRunningInstance(2000));
+    QVERIFY(!listener.waitForNewConnection(200));
+    QVERIFY(boxes.shown.isEmpty());
+}
+
+void tst_TSingleInstance::shouldKeepLockAndSocketInAPrivateDirectory_data() {
+    QTest::addColumn<int>("runtimeMode"); // 0: XDG_RUNTIME_DIR unset
+    QTest::addColumn<bool>("usesRuntime");
+    QTest::newRow("private runtime directory") << 0700 << true;
+    QTest::newRow("runtime directory others may enter") << 0755 << false;
+    QTest::newRow("no runtime directory") << 0 << false;
+}
+
+void tst_TSingleInstance::shouldKeepLockAndSocketInAPrivateDirectory() {
+    QFETCH(int, runtimeMode);
+    QFETCH(bool, usesRuntime);
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTemp = qgetenv("TEMP");
+    const QString runtime = Dir->filePath("runtime");
+    const QString temp = Dir->filePath("temp");
+    QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temp));
+    QCOMPARE(::chmod(QFile::encodeName(runtime).constData(), mode_t(runtimeMode)), 0);
+    if (runtimeMode)
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    else
+        qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TEMP", QFile::encodeName(temp));
+    TSingleInstance instance;
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    qputenv("TEMP", oldTemp);
+    const QString folder = QFileInfo(instance.lockFilePath()).absolutePath();
+    if (usesRuntime) {
+        QCOMPARE(folder, runtime);
+    } else {
+        QCOMPARE(folder, temp + QStringLiteral("/velm-tarvikon-instance-%1").arg(geteuid()));
+        QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFileDevice::Permissions());
+    }
+    QCOMPARE(QFileInfo(instance.serverPath()).absolutePath(), folder);
 }
 
 QTEST_MAIN(tst_TSingleInstance)

@@ -6,6 +6,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QThread>
+
+#include <csignal>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -529,6 +535,152 @@ private slots:
         QCOMPARE(dbe_EvalTest("NAME = 'Beta' .and. VALUE < 0"), 3);
         QVERIFY(dbe_Query("NAME = 'Beta' .and. VALUE < 0"));
         QCOMPARE(walk(), QList<int>{2});
+    }
+
+    // Nodes that are no regular file are refused without being opened (a FIFO would block the
+    // open for good), and a header that would have the engine read a gigabyte is refused before
+    // a record is read.
+    void shouldRefuseWhatIsNoTableWithoutWaiting_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("FIFO") << "fifo" << QByteArray("not a regular file");
+        QTest::newRow("link to a FIFO") << "fifo link" << QByteArray("not a regular file");
+        QTest::newRow("link to a device") << "device" << QByteArray("not a regular file");
+        QTest::newRow("directory") << "directory" << QByteArray("not a regular file");
+        QTest::newRow("sparse 1 GB of two-byte records") << "sparse" << QByteArray("table too large");
+    }
+
+    void shouldRefuseWhatIsNoTableWithoutWaiting() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, reason);
+        QString node = dir.filePath(QStringLiteral("node.dbf"));
+        QFile::remove(node);
+        QDir(dir.path()).rmdir(QStringLiteral("node.dbf"));
+        if (kind.startsWith("fifo")) {
+            const QString fifo = dir.filePath(QStringLiteral("fifo.dbf"));
+            QFile::remove(fifo);
+            QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            if (kind == "fifo link")
+                QVERIFY(QFile::link(fifo, node));
+            else
+                node = fifo;
+        } else if (kind == "device") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/null"), node));
+        } else if (kind == "directory") {
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("node.dbf")));
+        } else {
+            // A valid header of one C(1) field claiming 2^29 records, the rest holes on disk.
+            QFile f(node);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QByteArray head(32, '\0');
+            head[0] = 0x03;
+            const quint32 records = 1u << 29;
+            for (int i = 0; i < 4; ++i)
+                head[4 + i] = char((records >> (8 * i)) & 0xFF);
+            head[8] = 65;
+            head[10] = 2;
+            QByteArray field(32, '\0');
+            field.replace(0, 4, "NOTE");
+            field[11] = 'C';
+            field[16] = 1;
+            f.write(head + field + "\x0D");
+            QVERIFY(f.resize(65 + qint64(records) * 2));
+            f.close();
+        }
+        QCOMPARE(dbe_Use(QFile::encodeName(node).constData(), "NODE", 0, 3), 0);
+        QVERIFY2(QByteArray(dbe_ErrorText()).contains(reason), dbe_ErrorText());
+    }
+
+    // Whatever name leads to it, a file some work area has open is never overwritten by an index
+    // or a copy.
+    void shouldNeverWriteOverAnOpenTable_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("index under the table's name") << "index";
+        QTest::newRow("index through a link") << "index link";
+        QTest::newRow("index through a hard link") << "index hard link";
+        QTest::newRow("copy through a hard link") << "copy hard link";
+    }
+
+    void shouldNeverWriteOverAnOpenTable() {
+        QFETCH(QString, how);
+        fillSample();
+        const QByteArray before = fileBytes(path);
+        QString target = path;
+        const QString other = dir.filePath(QStringLiteral("other.ntx"));
+        QFile::remove(other);
+        if (how.endsWith("hard link"))
+            QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+        else if (how.endsWith("link"))
+            QVERIFY(QFile::link(path, other));
+        if (how.endsWith("link"))
+            target = other;
+        if (how.startsWith("index"))
+            QCOMPARE(dbe_Index(QFile::encodeName(target).constData(), "RECID", 0, 0, nullptr), 0);
+        else
+            QCOMPARE(dbe_CopyFile(QFile::encodeName(target).constData()), 0);
+        QVERIFY2(QByteArray(dbe_ErrorText()).contains("the table is open"), dbe_ErrorText());
+        QCOMPARE(fileBytes(path), before);
+        QFile::remove(other);
+    }
+
+    void shouldCallANumberNoDoubleHoldsInvalid() {
+        fillSample();
+        const QByteArray huge = "RECID < " + QByteArray(400, '9');
+        QCOMPARE(dbe_EvalTest(huge.constData()), 0);
+        QCOMPARE(dbe_Query(huge.constData()), 0);
+        QCOMPARE(dbe_EvalTest(("RECID < " + QByteArray(300, '9')).constData()), 3);
+    }
+
+    // New tables declare Windows ANSI (code page 1252) to other readers; a copy keeps the byte
+    // its source declared.
+    void shouldDeclareTheCodePageAndKeepASourcesOnCopy() {
+        fillSample();
+        dbe_Close();
+        QCOMPARE(quint8(fileBytes(path).at(29)), quint8(0x03));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        f.seek(29);
+        f.write("\x57", 1);
+        f.close();
+        QVERIFY(use(path, "SRC") > 0);
+        const QString copy = dir.filePath(QStringLiteral("copy57.dbf"));
+        QVERIFY(dbe_CopyFile(QFile::encodeName(copy).constData()));
+        QCOMPARE(quint8(fileBytes(copy).at(29)), quint8(0x57));
+    }
+
+    // A save killed at any moment leaves the target whole (old or new) and, once the next save
+    // into the folder ran, no staging file; one a live writer holds stays.
+    void shouldLeaveNothingBehindAKilledSave() {
+        fillSample();
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("saved.dbf"));
+        QVERIFY(dbe_CopyFile(QFile::encodeName(target).constData()));
+        const QByteArray whole = fileBytes(target);
+        for (int round = 0; round < 5; ++round) {
+            const pid_t child = fork();
+            if (child == 0) {
+                for (;;)
+                    dbe_CopyFile(QFile::encodeName(target).constData());
+            }
+            QVERIFY(child > 0);
+            QThread::msleep(20 + round * 17);
+            ::kill(child, SIGKILL);
+            int status = 0;
+            QCOMPARE(waitpid(child, &status, 0), child);
+            QCOMPARE(fileBytes(target).mid(32), whole.mid(32)); // the date bytes aside
+        }
+        // Stale files of a killed writer (and of earlier versions), and one still being written.
+        const QStringList stale = {".vtrk-save-Ab12Cd.dbf", ".vtrk-save-Ef34Gh.dbf.Ij56Kl"};
+        for (const QString& name : stale) {
+            QFile f(folder.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QFile busy(folder.filePath(QStringLiteral(".vtrk-save-Busy00.dbf")));
+        QVERIFY(busy.open(QIODevice::WriteOnly));
+        QCOMPARE(flock(busy.handle(), LOCK_EX), 0);
+        QVERIFY(dbe_CopyFile(QFile::encodeName(target).constData()));
+        const QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left, QStringList({".vtrk-save-Busy00.dbf", "saved.dbf"}));
     }
 };
 

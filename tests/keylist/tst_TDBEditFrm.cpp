@@ -223,13 +223,21 @@ private slots:
         QCOMPARE(TKeyListFixture::text(f.slave, "KEYMEMO"), QStringLiteral("Caretaker Müller"));
     }
 
-    void shouldKeepWhatWasTypedWhenClosedOtherwise() {
+    // OK is the only way out: Escape and a close request leave the dialog open on what was typed.
+    void shouldCloseOnlyThroughOk() {
         TDialogFixture f;
         f.newList();
         QVERIFY(f.show(1, 3));
         f.edit("KeyInfoEdit")->setFocus();
         typeText(f.edit("KeyInfoEdit"), QStringLiteral("Spare"));
         QTest::keyClick(&f.dialog, Qt::Key_Escape);
+        QVERIFY(f.dialog.isVisible());
+        f.dialog.close();
+        QVERIFY(f.dialog.isVisible());
+        QVERIFY(f.boxes.shown.isEmpty());
+        QCOMPARE(f.master.State(), dsEdit);
+        QCOMPARE(f.edit("KeyInfoEdit")->text(), QStringLiteral("Spare"));
+        f.button("OkBtn")->click();
         QVERIFY(!f.dialog.isVisible());
         QCOMPARE(f.master.State(), dsBrowse);
         QCOMPARE(TKeyListFixture::text(f.master, "KEYMEMO"), QStringLiteral("Spare"));

@@ -142,12 +142,18 @@ private slots:
         QCOMPARE(f.commands.KeyListPath(), named);
     }
 
-    void shouldDoNothingWhenSavingWithoutAList() {
+    // Nothing written is nothing saved: the exit prompt must not close as if it were.
+    void shouldSayThatNoListIsOpenWhenSavingWithoutOne() {
         TCommandsFixture f;
+        f.host.saveEnabled = true;
         f.commands.MarkChanged();
-        QVERIFY(f.commands.Save());
+        QVERIFY(!f.host.saveEnabled);
+        QVERIFY(!f.commands.Save());
+        QVERIFY(!f.commands.SaveAs());
+        QVERIFY(!f.commands.SaveAsPending());
         QVERIFY(f.dialogs.asked.isEmpty());
-        QVERIFY(f.boxes.shown.isEmpty());
+        QCOMPARE(f.boxes.texts(), QStringList({TKeyListCommands::NoListOpen, TKeyListCommands::NoListOpen}));
+        QVERIFY(f.commands.KeyListModified());
     }
 
     void shouldKeepTheListChangedWhenTheSaveFails_data() {
@@ -270,9 +276,11 @@ private slots:
         f.host.caption = QStringLiteral("before");
         f.store.SetWorkDir(f.work.filePath("gone"));
         f.commands.New();
-        QCOMPARE(f.boxes.texts(),
-                 QStringList({"Can not create file here. Check you access rights or contact your "
-                              "system administrator."}));
+        QCOMPARE(f.boxes.shown.size(), 1);
+        const QStringList lines = f.boxes.shown[0].text.split('\r');
+        QCOMPARE(lines.first(), QStringLiteral("Can not create file here. Check you access rights or contact "
+                                               "your system administrator."));
+        QVERIFY2(lines.last().contains(f.work.filePath("gone")), qPrintable(lines.last()));
         QCOMPARE(f.host.caption, QStringLiteral("before"));
         QVERIFY(!f.store.IsOpen());
     }

@@ -5,11 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
 #include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -246,19 +249,29 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
         QTest::newRow("text file") << "text"
-                                   << "not a dBASE table";
+                                   << "too short for a dBASE header";
+        QTest::newRow("longer text file") << "long text"
+                                          << "is not that of a key list";
         QTest::newRow("truncated table") << "truncated"
-                                         << "not a dBASE table";
+                                         << "shorter than its header says (truncated)";
         QTest::newRow("missing field") << "fields"
                                        << "KEYMEMO is missing";
         QTest::newRow("wrong field type") << "type"
                                           << "KEYSTATUS is not of type L";
         QTest::newRow("no records") << "empty"
-                                    << "no header record";
+                                    << "it holds 0 records, not those of a key list";
         QTest::newRow("key first") << "noheader"
                                    << "not the header record";
         QTest::newRow("missing file") << "missing"
-                                      << "does not exist";
+                                      << "No such file or directory";
+        QTest::newRow("FIFO") << "fifo"
+                              << "it is not a regular file";
+        QTest::newRow("link to a FIFO") << "fifo link"
+                                        << "it is not a regular file";
+        QTest::newRow("2 GB of holes after the records") << "holes"
+                                                         << "bytes more than its header says";
+        QTest::newRow("a million two-byte records") << "tiny records"
+                                                    << "is not that of a key list";
         QTest::newRow("slot records miscounted")
             << "miscounted"
             << "holds 9 master and 127 slave key records instead of 8 and 128";
@@ -275,6 +288,8 @@ private slots:
         const QString bad = f.filePath("bad.dbf");
         if (kind == "text") {
             writeFile(bad, "RECID;KEYID;KEYCODE\n1;0;ABC\n");
+        } else if (kind == "long text") {
+            writeFile(bad, QByteArray("RECID;KEYID;KEYCODE;KEYTYPE;KEYSTATUS;KEYMEMO\n").repeated(50));
         } else if (kind == "truncated") {
             QFile file(good);
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -292,7 +307,8 @@ private slots:
             if (kind != "empty") {
                 table.SetTableName(bad);
                 table.Open();
-                table.InsertRecord({QVariant(), QVariant(), "x", QString(), QVariant(), "y"});
+                for (int i = 0; i < 137; ++i)
+                    table.InsertRecord({QVariant(), QVariant(), "x", QString(), QVariant(), "y"});
                 table.Close();
             }
         } else if (kind == "noheader" || kind == "miscounted") {
@@ -307,6 +323,30 @@ private slots:
             table.FieldByName("KEYTYPE")->SetAsString("M");
             table.Post();
             table.Close();
+        } else if (kind.startsWith("fifo")) {
+            const QString fifo = f.filePath("fifo.dbf");
+            QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            QVERIFY(kind == "fifo" ? QFile::rename(fifo, bad) : QFile::link(fifo, bad));
+        } else if (kind == "holes") {
+            // Holes take no disk space: the file is 2 GB long but uses a few kilobytes.
+            QFile::copy(good, bad);
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(file.size() + (qint64(1) << 31)));
+        } else if (kind == "tiny records") {
+            QByteArray head(32, '\0');
+            head[0] = 0x03;
+            head[6] = 0x10; // 1 048 576 records
+            head[8] = 65;
+            head[10] = 2;
+            QByteArray field(32, '\0');
+            field.replace(0, 4, "NOTE");
+            field[11] = 'C';
+            field[16] = 1;
+            writeFile(bad, head + field + "\x0D");
+            QFile file(bad);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.resize(65 + 2 * (qint64(1) << 20)));
         }
         const QString opened = kind == "missing" ? f.filePath("missing.dbf") : bad;
         const QByteArray workBefore = TDbfBytes(f.store.WorkCopyPath()).data;
@@ -319,6 +359,11 @@ private slots:
         QCOMPARE(TDbfBytes(f.store.WorkCopyPath()).data, workBefore);
         QCOMPARE(f.master.RowCount(), 8);
         QCOMPARE(f.slave.RowCount(), 128);
+        // Nothing was copied beside the working copy.
+        qint64 used = 0;
+        for (const QFileInfo& file : QDir(f.work.path()).entryInfoList(QDir::Files | QDir::Hidden))
+            used += file.size();
+        QVERIFY2(used < 100000, qPrintable(QString::number(used)));
     }
 
     void shouldKeepTheCurrentKeyWhenTheOrderChanges_data() {
@@ -430,6 +475,110 @@ private slots:
                 QCOMPARE(view->RecNo(), before);
             }
         }
+    }
+
+    // Find upper-cases as the engine's UPPER() does, within the code page: ß, µ and ƒ stay.
+    void shouldFindNotesTypedAsTheyAreStored_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("sharp s") << QString::fromUtf8("Weiß") << QString::fromUtf8("weiß");
+        QTest::newRow("sharp s and digit") << QString::fromUtf8("Straße 5") << QString::fromUtf8("STRAßE 5");
+        QTest::newRow("micro sign") << QString::fromUtf8("10 µs") << QString::fromUtf8("10 µS");
+        QTest::newRow("florin and y diaeresis") << QString::fromUtf8("ƒ ÿ €") << QString::fromUtf8("ƒ Ÿ €");
+    }
+    void shouldFindNotesTypedAsTheyAreStored() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.slave, 7);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("0123456789AB"), true, stored);
+        const int recNo = f.slave.RecNo();
+        f.slave.First();
+        QVERIFY(TKeyListStore::FindKey(f.slave, QStringLiteral("0123456789ab"), typed));
+        QCOMPARE(f.slave.RecNo(), recNo);
+        QVERIFY(TKeyListStore::FindKey(f.slave, QStringLiteral("0123456789AB"), stored));
+    }
+
+    // Paths are file-system bytes: names the notes' code page cannot hold open, save and reopen.
+    void shouldOpenSaveAndReopenUnderAnyName_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("umlaut name") << QString() << QString::fromUtf8("Tür1.dbf");
+        QTest::newRow("Cyrillic name") << QString() << QString::fromUtf8("Ключи.dbf");
+        QTest::newRow("all in a folder of such names")
+            << QString::fromUtf8("Schlüssel € Ключи") << QString::fromUtf8("Tür € Ключи 2.dbf");
+    }
+    void shouldOpenSaveAndReopenUnderAnyName() {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        TKeyListFixture f;
+        if (!folder.isEmpty())
+            QVERIFY(QDir(f.files.path()).mkdir(folder));
+        f.store.SetWorkDir(f.work.filePath(folder.isEmpty() ? QStringLiteral(".") : folder));
+        QVERIFY(QDir().mkpath(f.store.WorkDir()));
+        f.newList();
+        TKeyListFixture::goRow(f.master, 2);
+        TKeyListFixture::setKey(f.master, QStringLiteral("00000000ABCD"), true, QString::fromUtf8("Tür €5"));
+        const QString path = QDir(f.files.path()).filePath(folder.isEmpty() ? name : folder + "/" + name);
+        f.store.Save(path, {"SN-7", QString::fromUtf8("Büro")});
+        QVERIFY(QFileInfo(path).isFile());
+        QCOMPARE(QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({name}));
+        const QString copy = QFileInfo(path).absolutePath() + "/" + QString::fromUtf8("Копия ") + name;
+        f.store.Save(copy, {"SN-7", QString::fromUtf8("Büro")});
+        for (const QString& file : {path, copy}) {
+            const TKeyListStore::THeader header = f.store.OpenUserFile(file);
+            QCOMPARE(header.info, QString::fromUtf8("Büro"));
+            TKeyListFixture::goRow(f.master, 2);
+            QCOMPARE(TKeyListFixture::text(f.master, "KEYMEMO"), QString::fromUtf8("Tür €5"));
+        }
+    }
+
+    // Whatever the source's mode, the working copy is the user's own writable file.
+    void shouldOpenAReadOnlyListIntoAWritableCopy() {
+        TKeyListFixture f;
+        f.newList();
+        const QString path = f.filePath("readonly.dbf");
+        f.store.Save(path, {"SN-RO", "Read only"});
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QCOMPARE(f.store.OpenUserFile(path).serial, QStringLiteral("SN-RO"));
+        QCOMPARE(QFileInfo(f.store.WorkCopyPath()).permissions(),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        TKeyListFixture::goRow(f.slave, 0);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("0000000000AA"), true, QStringLiteral("edited"));
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYMEMO"), QStringLiteral("edited"));
+    }
+
+    // The working directory is deleted at exit and its files are the views': never a save target.
+    void shouldRefuseToSaveIntoTheWorkingDirectory_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the working copy itself") << "work copy";
+        QTest::newRow("a new name there") << "new name";
+        QTest::newRow("through a linked folder") << "linked folder";
+    }
+    void shouldRefuseToSaveIntoTheWorkingDirectory() {
+        QFETCH(QString, how);
+        TKeyListFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.master, 0);
+        TKeyListFixture::setKey(f.master, QStringLiteral("0000000000BB"), true, QStringLiteral("keep me"));
+        QString target = f.store.WorkCopyPath();
+        if (how == "new name")
+            target = f.work.filePath("mine.dbf");
+        if (how == "linked folder") {
+            QVERIFY(QFile::link(f.work.path(), f.filePath("link")));
+            target = f.filePath("link/tmp01.dbf");
+        }
+        const QByteArray before = TDbfBytes(f.store.WorkCopyPath()).records();
+        const QString error = errorOf([&] { f.store.Save(target, {"SN", "Info"}); });
+        QVERIFY2(error.contains(QFileInfo(target).fileName()) && error.contains("working directory"),
+                 qPrintable(error));
+        QVERIFY(!QFile::exists(f.work.filePath("mine.dbf")));
+        QCOMPARE(TDbfBytes(f.store.WorkCopyPath()).records().mid(55), before.mid(55));
+        QVERIFY(f.store.IsOpen());
+        TKeyListFixture::goRow(f.master, 0);
+        QCOMPARE(TKeyListFixture::text(f.master, "KEYMEMO"), QStringLiteral("keep me"));
     }
 
     void shouldEmptyADeactivatedKey() {
