@@ -21,7 +21,8 @@ TCliKeyList::TCliKeyList() {
 
 void TCliKeyList::Create() {
     if (store.CreateKeyList() != TKeyListStore::TCreateResult::Created)
-        throw fileError(QStringLiteral("cannot create a key list in %1").arg(workDir.path()));
+        throw fileError(
+            QStringLiteral("cannot create a key list in %1: %2").arg(workDir.path(), store.CreateError()));
     store.OpenKeyList(store.WorkCopyPath());
 }
 
