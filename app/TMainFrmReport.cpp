@@ -19,8 +19,10 @@ namespace {
 
 const QString MasterPrintFilter = QLatin1String(TKeyListSchema::MasterPrintFilter);
 const QString SlavePrintFilter = QLatin1String(TKeyListSchema::SlavePrintFilter);
-const QString MasterFilter = QLatin1String(TKeyListSchema::MasterFilter);
-const QString SlaveFilter = QLatin1String(TKeyListSchema::SlaveFilter);
+// Printing gives the views back their filter in parentheses, as it always has; the engine reads
+// both spellings alike.
+const QString MasterFilter = QStringLiteral("(%1)").arg(QLatin1String(TKeyListSchema::MasterFilter));
+const QString SlaveFilter = QStringLiteral("(%1)").arg(QLatin1String(TKeyListSchema::SlaveFilter));
 
 void setFilter(TDbfTable* view, const QString& filter) {
     view->SetFilter(filter);

@@ -243,10 +243,7 @@ void TDbfTable::Open() {
         dbe().dbe_ErrorLevel(env ? env->ErrorLevel() : 0);
         dbe().dbe_SetTurboRead(0);
         dbe().dbe_SetTranslate(oemTranslate ? -1 : 0);
-        dbe().dbe_FieldCount();
         recordSize = dbe().dbe_RecSize();
-        dbe().dbe_IsEncrypted(0);
-        dbe().dbe_SetTurboRead(0);
         viewCount = dbe().dbe_RecCount();
         indexCondition = text(dbe().dbe_IndexCondition());
         readLayout();
