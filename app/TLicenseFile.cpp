@@ -1,5 +1,8 @@
 #include "app/TLicenseFile.h"
 
+#include "settings/TInstallDirs.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -20,7 +23,11 @@ bool isFile(const QString& path) {
 } // namespace
 
 QString TLicenseFile::dataDirectory() {
-    return QStringLiteral(VTRK_DATA_DIR);
+    const QStringList candidates = TInstallDirs::dataDirectories(QCoreApplication::applicationDirPath());
+    for (const QString& directory : candidates)
+        if (isFile(inDirectory(directory, fileName())))
+            return directory;
+    return TInstallDirs::dataDirectory();
 }
 
 QString TLicenseFile::locate(const QString& executableDir, const QString& dataDir) {

@@ -3,7 +3,7 @@
 #include <QString>
 
 // Finds the licence agreement "License.txt": in the current directory, else beside the
-// executable, else in the installation's data directory (fixed when the program is built).
+// executable, else in the installation's data directory (TInstallDirs).
 class TLicenseFile {
 public:
     static QString fileName() { return QStringLiteral("License.txt"); }

@@ -67,6 +67,14 @@ constexpr int InfoTextMaxTyped = 25;
 const QString Unknown = QLatin1String(TKeyListSchema::Unknown);
 const QString WorkingCopyName = QStringLiteral("tmp01.dbf");
 
+// An icon of the desktop's theme by its standard name; our own drawing where the theme has none.
+QIcon themeIcon(const QString& name) {
+    QIcon own;
+    for (const char* size : {"24", "48"})
+        own.addFile(QStringLiteral(":/icons/%1/%2.png").arg(QLatin1String(size), name));
+    return QIcon::fromTheme(name, own);
+}
+
 QString displayText(QString text) {
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -127,26 +135,29 @@ QAction* TMainFrm::NewAction(const QString& name, const QString& caption, const 
 }
 
 void TMainFrm::CreateActions() {
-    QStyle* st = style();
     DNewBDAct = NewAction(QStringLiteral("DNewBDAct"), QStringLiteral("Create &new key list"),
                           QStringLiteral("Create new empty list of keys"), true);
-    DNewBDAct->setIcon(st->standardIcon(QStyle::SP_FileIcon));
+    DNewBDAct->setIcon(themeIcon(QStringLiteral("document-new")));
+    DNewBDAct->setShortcut(QKeySequence::New);
     DOpenBDAct = NewAction(QStringLiteral("DOpenBDAct"), QStringLiteral("&Open key list..."),
                            QStringLiteral("Open Dallas keys list"), true);
-    DOpenBDAct->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
+    DOpenBDAct->setIcon(themeIcon(QStringLiteral("document-open")));
+    DOpenBDAct->setShortcut(QKeySequence::Open);
     DSaveBDAct = NewAction(QStringLiteral("DSaveBDAct"), QStringLiteral("&Save key list..."),
                            QStringLiteral("Save Dallas keys list into file"), true);
-    DSaveBDAct->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
+    DSaveBDAct->setIcon(themeIcon(QStringLiteral("document-save")));
+    DSaveBDAct->setShortcut(QKeySequence::Save);
     DPrintBDAct = NewAction(QStringLiteral("DPrintBDAct"), QStringLiteral("&Print key list..."),
                             QStringLiteral("Print Dallas key list"), true);
-    DPrintBDAct->setIcon(QIcon::fromTheme(QStringLiteral("document-print"),
-                                          st->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    DPrintBDAct->setIcon(themeIcon(QStringLiteral("document-print")));
+    DPrintBDAct->setShortcut(QKeySequence::Print);
     DExitAct = NewAction(QStringLiteral("DExitAct"), QStringLiteral("E&xit"),
                          QStringLiteral("Quit the programm"), true);
-    DExitAct->setIcon(st->standardIcon(QStyle::SP_DialogCloseButton));
+    DExitAct->setIcon(themeIcon(QStringLiteral("application-exit")));
+    DExitAct->setShortcut(QKeySequence::Quit);
     DCheckAct = NewAction(QStringLiteral("DCheckAct"), QStringLiteral("&Line Test"),
                           QStringLiteral("Check connection line to controller"), false);
-    DCheckAct->setIcon(st->standardIcon(QStyle::SP_DriveNetIcon));
+    DCheckAct->setIcon(themeIcon(QStringLiteral("network-transmit-receive")));
     DGetInfoAct = NewAction(QStringLiteral("DGetInfoAct"), QStringLiteral("Read controller information"),
                             QStringLiteral("Read controller info"), false);
     DPutInfoAct = NewAction(QStringLiteral("DPutInfoAct"), QStringLiteral("Write controller information"),
@@ -161,10 +172,10 @@ void TMainFrm::CreateActions() {
                              QStringLiteral("Write slave keys"), false);
     DGetAllAct =
         NewAction(QStringLiteral("DGetAllAct"), QStringLiteral("Read all controller data"), QString(), false);
-    DGetAllAct->setIcon(st->standardIcon(QStyle::SP_ArrowDown));
+    DGetAllAct->setIcon(themeIcon(QStringLiteral("go-down")));
     DPutAllAct = NewAction(QStringLiteral("DPutAllAct"), QStringLiteral("Write all data to controller"),
                            QStringLiteral("Overwrite controller keys list and information block"), false);
-    DPutAllAct->setIcon(st->standardIcon(QStyle::SP_ArrowUp));
+    DPutAllAct->setIcon(themeIcon(QStringLiteral("go-up")));
 
     MenuSaveAs = NewAction(QStringLiteral("MenuSaveAs"), QStringLiteral("Save key list as..."),
                            QStringLiteral("Save key list as..."), false);
@@ -177,6 +188,9 @@ void TMainFrm::CreateMenus() {
     MenuFile = menuBar()->addMenu(QStringLiteral("&File"));
     MenuFile->setObjectName(QStringLiteral("MenuFile"));
     MenuFile->addActions({DNewBDAct, DOpenBDAct, DSaveBDAct, MenuSaveAs});
+    MenuRecent = MenuFile->addMenu(QStringLiteral("Recent key lists"));
+    MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
+    MenuRecent->menuAction()->setEnabled(false);
     MenuFile->addSeparator();
     MenuFile->addAction(DPrintBDAct);
     MenuFile->addSeparator();
@@ -325,21 +339,20 @@ QWidget* TMainFrm::CreateInfoPage() {
 
 QWidget* TMainFrm::CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTableView*& grid,
                                   QAction* buttons[7]) {
-    QStyle* st = style();
     struct Button {
         const char* name;
         const char* hint;
-        QStyle::StandardPixmap icon;
+        const char* icon;
     };
     const bool master = prefix == QLatin1String("M");
     const Button specs[7] = {
-        {"FirstBtn", "First Record", QStyle::SP_MediaSkipBackward},
-        {"PriorBtn", "Privios Record", QStyle::SP_MediaSeekBackward},
-        {"NextBtn", "Next Record", QStyle::SP_MediaSeekForward},
-        {"LastBtn", "Last Record", QStyle::SP_MediaSkipForward},
-        {"EditKeyBtn", "Edit Key Info", QStyle::SP_FileDialogDetailedView},
-        {"DelKeyBtn", master ? "Deactivate Key" : "Deacivate Key", QStyle::SP_DialogDiscardButton},
-        {"FindKeyBtn", "Find Key", QStyle::SP_FileDialogContentsView},
+        {"FirstBtn", "First Record", "go-first"},
+        {"PriorBtn", "Privios Record", "go-previous"},
+        {"NextBtn", "Next Record", "go-next"},
+        {"LastBtn", "Last Record", "go-last"},
+        {"EditKeyBtn", "Edit Key Info", "document-properties"},
+        {"DelKeyBtn", master ? "Deactivate Key" : "Deacivate Key", "edit-delete"},
+        {"FindKeyBtn", "Find Key", "edit-find"},
     };
 
     auto* page = new QWidget;
@@ -349,11 +362,13 @@ QWidget* TMainFrm::CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTa
     for (int i = 0; i < 7; ++i) {
         const QString hint = QString::fromLatin1(specs[i].hint);
         buttons[i] = NewAction(prefix + QString::fromLatin1(specs[i].name), hint, hint, true);
-        buttons[i]->setIcon(st->standardIcon(specs[i].icon));
+        buttons[i]->setIcon(themeIcon(QString::fromLatin1(specs[i].icon)));
         if (i == 4 || i == 6)
             toolBar->addSeparator();
         toolBar->addAction(buttons[i]);
     }
+    // Only the page in front has its toolbar visible, so the shortcut finds there.
+    buttons[6]->setShortcut(QKeySequence::Find);
     // The page's view is not open yet.
     toolBar->setEnabled(false);
 

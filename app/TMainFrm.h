@@ -24,6 +24,7 @@ class QTableView;
 class QToolBar;
 class QToolButton;
 class TAboutForm;
+class TAppSettings;
 class TControllerCommands;
 class TControllerPort;
 class TDbfKeyView;
@@ -78,6 +79,13 @@ public:
     // A second start of the program asked for this window.
     void RestoreAndRaise();
 
+    // What the program remembers between runs (the port chooser keeps its own pointer): the last
+    // folder of the file dialogs and the recent key lists. Without it nothing is remembered.
+    void UseSettings(TAppSettings* settings);
+    // Fills "Recent key lists" from the settings; empty and disabled when there are none.
+    void UpdateRecentMenu();
+    void MenuRecentClick(const QString& path);
+
     // Grey and read-only, or window-coloured and editable: the controller-information fields.
     static void SetFieldReadOnly(QLineEdit* edit, bool readOnly);
 
@@ -107,7 +115,8 @@ public:
     TrpDBDataSet* rpDBDataSet2;
     TrpDbfTableRows* MDataSource;
     TrpDbfTableRows* SDataSource;
-    // Where the report templates lie: the executable's directory.
+    // Where the report templates are looked for first: the executable's directory; then in the
+    // installation's data directory.
     QString ReportTemplateDir;
 
     // The main window's page: 0 controller information, 1 master keys, 2 slave keys.
@@ -197,6 +206,7 @@ public:
     QAction* MenuAbout;
 
     QMenu* MenuFile;
+    QMenu* MenuRecent;
     QMenu* MenuDallas;
     QMenu* MenuReadData;
     QMenu* MenuWriteData;
@@ -295,6 +305,7 @@ private:
     void MenuAboutClick();
 
     TScreenScale Scale;
+    TAppSettings* Settings = nullptr;
     QStandardItemModel* MKeysEmptyModel;
     QStandardItemModel* SKeysEmptyModel;
 };

@@ -12,11 +12,14 @@
 #include "keylist/ui/TKeyGrid.h"
 #include "seams/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
+#include "settings/TAppSettings.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -43,6 +46,7 @@ void TMainFrm::ConnectKeyListHandlers() {
     connectHandler(DOpenBDAct, &QAction::triggered, this, [this] { DOpenBDActExecute(); });
     connectHandler(DSaveBDAct, &QAction::triggered, this, [this] { DSaveBDActExecute(); });
     connectHandler(MenuSaveAs, &QAction::triggered, this, [this] { MenuSaveAsClick(); });
+    connectHandler(MenuFile, &QMenu::aboutToShow, this, [this] { UpdateRecentMenu(); });
     connectHandler(CtrInfoEdit, &QLineEdit::textChanged, this, [this] { CtrInfoEditChange(); });
     CtrInfoEdit->installEventFilter(this);
 
@@ -79,6 +83,36 @@ void TMainFrm::ConnectKeyListHandlers() {
     QObject::connect(SKeysGridLink, &TKeyGrid::TitleClicked, this, [this](int column) {
         TErrorReport::run([this, column] { SKeysGridTitleBtnClick(column); });
     });
+}
+
+void TMainFrm::UseSettings(TAppSettings* settings) {
+    Settings = settings;
+    KeyListCommands->SetSettings(settings);
+    UpdateRecentMenu();
+}
+
+void TMainFrm::UpdateRecentMenu() {
+    // Later, not at once: the entry that was clicked is still at work when this runs.
+    for (QAction* old : MenuRecent->actions()) {
+        MenuRecent->removeAction(old);
+        old->deleteLater();
+    }
+    const QStringList paths = Settings ? Settings->recentKeyLists() : QStringList();
+    for (int i = 0; i < paths.size(); ++i) {
+        QString shown = QDir::toNativeSeparators(paths[i]);
+        shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* entry = MenuRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
+        const QString path = paths[i];
+        connectHandler(entry, &QAction::triggered, this, [this, path] { MenuRecentClick(path); });
+    }
+    MenuRecent->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void TMainFrm::MenuRecentClick(const QString& path) {
+    if (TransferRunning())
+        return;
+    KeyListCommands->OpenRecent(path);
+    UpdateRecentMenu();
 }
 
 int TMainFrm::ActivePage() const {

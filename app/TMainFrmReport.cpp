@@ -9,6 +9,7 @@
 #include "report/TrpDbfTableRows.h"
 #include "report/TrpReport.h"
 #include "seams/TErrorReport.h"
+#include "settings/TInstallDirs.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -62,8 +63,8 @@ void TMainFrm::ConnectReportHandlers() {
 void TMainFrm::DPrintBDActExecute() {
     KeyReport->ClearReport();
     const bool listOpen = MKeysTable->Active() && SKeysTable->Active();
-    KeyReport->LoadTemplate(ReportTemplateDir + (listOpen ? QStringLiteral("/CtrlInfoKeys.rpt")
-                                                          : QStringLiteral("/CtrlInfo.rpt")));
+    KeyReport->LoadTemplate(TInstallDirs::locate(
+        ReportTemplateDir, listOpen ? QStringLiteral("CtrlInfoKeys.rpt") : QStringLiteral("CtrlInfo.rpt")));
     KeyReport->BuildPages();
     KeyReport->ShowPreview();
 }

@@ -8,14 +8,43 @@
 #include "seams/TMessageBoxes.h"
 #include "seams/ui/TQtSeams.h"
 #include "serial/ui/TQtPortChooser.h"
+#include "settings/TAppSettings.h"
 
 #include <QApplication>
+#include <QIcon>
 
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
+namespace {
+
+// Answered before any window system is asked for, so that it works on a machine without a display.
+bool versionAsked(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0)
+            return true;
+    return false;
+}
+
+QIcon applicationIcon() {
+    QIcon icon;
+    for (const char* size : {"16", "24", "32", "48", "64", "128", "256"})
+        icon.addFile(QStringLiteral(":/appicon/%1/example.velm.Tarvikon.png").arg(QLatin1String(size)));
+    return icon;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (versionAsked(argc, argv)) {
+        std::printf("velm-tarvikon %s\n", VTRK_VERSION);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(TErrorReport::applicationTitle());
+    QApplication::setDesktopFileName(QStringLiteral("example.velm.Tarvikon"));
+    QApplication::setWindowIcon(applicationIcon());
     TQtSeams::install();
     TQtPortChooser::installAsStandard();
     TrpPreviewFrm::installAsStandard();
@@ -26,6 +55,10 @@ int main(int argc, char* argv[]) {
         instance.notifyRunningInstance();
         return 0;
     }
+    // Read by the running instance only. A file that cannot be read is set aside; the program
+    // starts with defaults.
+    TAppSettings settings(TAppSettings::userFileName());
+    TQtPortChooser::installAsStandard(&settings);
 
     auto splash = std::make_unique<TSplashForm>();
     splash->show();
@@ -45,6 +78,7 @@ int main(int argc, char* argv[]) {
     int result = 1;
     if (forms.MainFrm) {
         TMainFrm* mainFrm = forms.MainFrm;
+        mainFrm->UseSettings(&settings);
         connectHandler(&instance, &TSingleInstance::raiseRequested, mainFrm,
                        [mainFrm] { mainFrm->RestoreAndRaise(); });
         mainFrm->show();

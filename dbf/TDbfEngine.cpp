@@ -55,10 +55,17 @@ QString TDbfEngine::LoadError() const {
     return QStringLiteral("Unable to load required table engine: ") + LibraryFileName();
 }
 
+QStringList TDbfEngine::DefaultSearchDirectories() {
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    // The installed engine lies in the program's private library directory, which the executable
+    // names in its RUNPATH. QLibrary loads through Qt's own library, whose search does not read the
+    // executable's RUNPATH, so the directory is named here as well.
+    return {executableDir, QDir::cleanPath(executableDir + QStringLiteral("/../" VTRK_ENGINE_SUBDIR))};
+}
+
 bool TDbfEngine::tryLoad() {
     QStringList candidates;
-    const QStringList directories =
-        searchDirectoriesSet ? searchDirectories : QStringList{QCoreApplication::applicationDirPath()};
+    const QStringList directories = searchDirectoriesSet ? searchDirectories : DefaultSearchDirectories();
     for (const QString& directory : directories) {
         if (directory.isEmpty())
             continue;

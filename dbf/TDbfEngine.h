@@ -26,8 +26,11 @@ public:
     // The file name looked for: libdbfeng.so (DBFENG.DLL on Windows).
     QString LibraryFileName() const;
     void SetLibraryFileName(const QString& fileName); // empty restores the default
-    // Directories tried in order before the system's own search; default: the executable's directory.
+    // Directories tried in order before the system's own search; default: DefaultSearchDirectories.
     void SetSearchDirectories(const QStringList& directories);
+    // The executable's directory, then the installation's private library directory beside it
+    // (<prefix>/lib/velm-tarvikon for <prefix>/bin).
+    static QStringList DefaultSearchDirectories();
 
 #define VTRK_DBE_ENTRY(name) decltype(&::name) name = nullptr;
     DBE_FOR_EACH_FUNCTION(VTRK_DBE_ENTRY)

@@ -4,6 +4,7 @@
 #include "keylist/TKeyListStore.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
+#include "settings/TAppSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -99,15 +100,41 @@ void TKeyListCommands::New() {
     host.SetStatusText(StatusPrefix + QStringLiteral("new key list"));
 }
 
+void TKeyListCommands::SetSettings(TAppSettings* appSettings) {
+    settings = appSettings;
+}
+
+QString TKeyListCommands::dialogFolder() const {
+    if (!host.KeyListPath.isEmpty())
+        return QFileInfo(host.KeyListPath).absolutePath();
+    return settings ? settings->lastFolder() : QString();
+}
+
 void TKeyListCommands::Open() {
     if (!SaveChangesFirst())
         return;
     const QString chosen = FileDialogs().getOpenFileName(
-        QStringLiteral("Create new key list"), QStringLiteral("Database files (*.dbf)"),
-        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath());
+        QStringLiteral("Create new key list"), QStringLiteral("Database files (*.dbf)"), dialogFolder());
     if (chosen.isEmpty())
         return;
-    const QString full = QFileInfo(chosen).absoluteFilePath();
+    openFile(QFileInfo(chosen).absoluteFilePath());
+}
+
+void TKeyListCommands::OpenRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        if (settings)
+            settings->removeRecentKeyList(path);
+        MessageBoxes().error(
+            QStringLiteral("Key list file not found: %1\rIt has been taken off the recent key lists.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (!SaveChangesFirst())
+        return;
+    openFile(QFileInfo(path).absoluteFilePath());
+}
+
+void TKeyListCommands::openFile(const QString& full) {
     TKeyListStore::THeader header;
     try {
         header = store.OpenUserFile(full);
@@ -124,13 +151,13 @@ void TKeyListCommands::Open() {
     host.EnableSave(true);
     host.KeyListTitle = QFileInfo(full).fileName();
     setCaption();
+    if (settings)
+        settings->noteKeyListUsed(full);
 }
 
 bool TKeyListCommands::askTarget(QString* target) {
-    const QString chosen = FileDialogs().getSaveFileName(
-        QString(), QStringLiteral("DBF tables (*.dbf)"),
-        host.KeyListPath.isEmpty() ? QString() : QFileInfo(host.KeyListPath).absolutePath(),
-        QStringLiteral("dbf"));
+    const QString chosen = FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
+                                                         dialogFolder(), QStringLiteral("dbf"));
     host.SaveAsPending = false;
     if (chosen.isEmpty())
         return false;
@@ -164,6 +191,8 @@ bool TKeyListCommands::Save() {
     }
     host.KeyListModified = false;
     host.EnableSave(true);
+    if (settings)
+        settings->noteKeyListUsed(target);
     return true;
 }
 

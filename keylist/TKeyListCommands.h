@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class TAppSettings;
 class TKeyListStore;
 
 // The file commands New, Open, Save and Save As with the change flag, the file name and title of
@@ -26,8 +27,14 @@ public:
     // Every edit of a view and every change of the information text.
     void MarkChanged();
 
+    // With settings, Open and Save start their dialogs in the folder used last when no key list
+    // file is named yet, and every file opened or saved heads the recent key lists.
+    void SetSettings(TAppSettings* settings);
+
     void New();
     void Open();
+    // Opens a file of the recent key lists; one that no longer exists is taken off them, with a message.
+    void OpenRecent(const QString& path);
     // True when the key list was written; false when no key list is open (an error box says so),
     // the user cancelled the name or the write failed (the list stays changed).
     bool Save();
@@ -37,8 +44,11 @@ public:
 
 private:
     bool askTarget(QString* target);
+    QString dialogFolder() const;
+    void openFile(const QString& full);
     void setCaption();
 
     TKeyListStore& store;
     TKeyListHost& host;
+    TAppSettings* settings = nullptr;
 };

@@ -128,6 +128,12 @@ void TComSelectForm::ShowSelectedPath() {
     PathLabel->setToolTip(entry.byIdPath.isEmpty() ? entry.path : entry.byIdPath);
 }
 
+void TComSelectForm::SelectPort(int number) {
+    const int index = PortsComboBox->findText(QStringLiteral("COM%1").arg(number));
+    if (index >= 0)
+        PortsComboBox->setCurrentIndex(index);
+}
+
 int TComSelectForm::ChosenPortNumber() const {
     const QString text = PortsComboBox->currentText().mid(3);
     bool ok = false;

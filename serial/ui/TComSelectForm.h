@@ -18,6 +18,8 @@ public:
 
     // The number of the selected entry; EConvertError when nothing is selected.
     int ChosenPortNumber() const;
+    // Selects the entry of that port when it is listed; otherwise the selection stays.
+    void SelectPort(int number);
     static bool ProbePort(int number);
 
     QLabel* Label1;

@@ -1,5 +1,6 @@
 #include "app/TMainFrm.h"
 #include "seams/TErrorReport.h"
+#include "settings/TAppSettings.h"
 #include "tests/support/TTestMessageBoxes.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWidgetAction>
 #include <QtTest>
 
 #include <stdexcept>
@@ -68,6 +70,8 @@ private slots:
     void shouldCarryTheActionTable();
     void shouldHaveMenusInOrder();
     void shouldShowActionsInMenusAndToolbar();
+    void shouldOfferRecentKeyListsAndDropOneThatIsGone();
+    void shouldUseStandardShortcuts();
     void shouldShowHintsOnlyWhereActionsHaveThem();
     void shouldEnableOnlyFileActionsAfterShowing();
     void shouldResetValuesWhenShown();
@@ -173,9 +177,10 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
     for (const QAction* action : frm.menuBar()->actions())
         top.append(action->text());
     QCOMPARE(top, (QStringList{"&File", "&Dallas", "&Help"}));
-    QCOMPARE(captionsOf(frm.MenuFile),
-             (QStringList{"Create &new key list", "&Open key list...", "&Save key list...",
-                          "Save key list as...", "-", "&Print key list...", "-", "E&xit"}));
+    QCOMPARE(
+        captionsOf(frm.MenuFile),
+        (QStringList{"Create &new key list", "&Open key list...", "&Save key list...", "Save key list as...",
+                     "Recent key lists", "-", "&Print key list...", "-", "E&xit"}));
     QCOMPARE(captionsOf(frm.MenuDallas), (QStringList{"Select COM port", "&Line Test",
                                                       "&Read Controller Data", "&Write Controller Data"}));
     const QStringList read{"Read master keys", "Read slave keys", "Read controller information", "-",
@@ -189,6 +194,45 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
     QCOMPARE(frm.MenuReadData->menuAction()->statusTip(), QStringLiteral("Read Controller Data"));
     QCOMPARE(frm.MenuWriteData->menuAction()->statusTip(), QStringLiteral("Write Controller Data"));
     QCOMPARE(captionsOf(frm.MenuHelp), QStringList{"About..."});
+}
+
+void tst_TMainFrm::shouldOfferRecentKeyListsAndDropOneThatIsGone() {
+    TTestMessageBoxes boxes;
+    QTemporaryDir dir;
+    TAppSettings settings(dir.filePath("velm-tarvikon.conf"));
+    const QString gone = dir.filePath("gone.dbf");
+    const QString ampersand = dir.filePath("R&D.dbf");
+    TMainFrm frm;
+    frm.UseSettings(&settings);
+    QVERIFY(!frm.MenuRecent->menuAction()->isEnabled());
+
+    settings.noteKeyListUsed(gone);
+    settings.noteKeyListUsed(ampersand);
+    emit frm.MenuFile->aboutToShow();
+    QCOMPARE(captionsOf(frm.MenuRecent), (QStringList{"&1 " + dir.filePath("R&&D.dbf"), "&2 " + gone}));
+    QVERIFY(frm.MenuRecent->menuAction()->isEnabled());
+
+    frm.MenuRecent->actions().at(1)->trigger();
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
+    QCOMPARE(captionsOf(frm.MenuRecent), QStringList{"&1 " + dir.filePath("R&&D.dbf")});
+    QCOMPARE(settings.recentKeyLists(), QStringList{ampersand});
+}
+
+void tst_TMainFrm::shouldUseStandardShortcuts() {
+    TMainFrm frm;
+    const QList<QPair<QAction*, QKeySequence::StandardKey>> expected = {
+        {frm.DNewBDAct, QKeySequence::New},    {frm.DOpenBDAct, QKeySequence::Open},
+        {frm.DSaveBDAct, QKeySequence::Save},  {frm.DPrintBDAct, QKeySequence::Print},
+        {frm.DExitAct, QKeySequence::Quit},    {frm.MFindKeyBtn, QKeySequence::Find},
+        {frm.SFindKeyBtn, QKeySequence::Find},
+    };
+    for (const auto& [action, key] : expected)
+        QCOMPARE(action->shortcut(), QKeySequence(key));
+    // Every toolbar button shows an icon, from the theme or our own.
+    for (QToolBar* bar : {frm.ToolBar1, frm.ToolBar2, frm.ToolBar3})
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
+                QVERIFY2(!action->icon().pixmap(24).isNull(), qPrintable(action->objectName()));
 }
 
 void tst_TMainFrm::shouldShowActionsInMenusAndToolbar() {

@@ -1,3 +1,4 @@
+#include "settings/TAppSettings.h"
 #include "tests/keylist/TDbfBytes.h"
 #include "tests/keylist/TFakeKeyListHost.h"
 #include "tests/support/TTestFileDialogs.h"
@@ -72,6 +73,42 @@ private slots:
         QCOMPARE(f.host.info, QStringLiteral("Door one"));
         QVERIFY(!f.commands.KeyListModified());
         QVERIFY(f.boxes.shown.isEmpty());
+    }
+
+    void shouldRememberRecentKeyListsAndDropOneThatIsGone() {
+        TCommandsFixture f;
+        TAppSettings settings(f.work.filePath("velm-tarvikon.conf"));
+        f.commands.SetSettings(&settings);
+        f.commands.New();
+        const QString door1 = f.saveAs("door1.dbf");
+        const QString door2 = f.saveAs("door2.dbf");
+        QCOMPARE(settings.recentKeyLists(), QStringList({door2, door1}));
+
+        // With no file named yet, the dialogs start in the folder used last.
+        f.commands.New();
+        f.commands.Open();
+        QCOMPARE(f.dialogs.asked.last().directory, f.files.path());
+
+        f.boxes.clear();
+        QVERIFY(QFile::remove(door1));
+        f.commands.MarkChanged();
+        f.commands.OpenRecent(door1);
+        QCOMPARE(f.boxes.shown.size(), 1); // no save prompt for a file that cannot be opened
+        QCOMPARE(f.boxes.shown[0].kind, Kind::Error);
+        QVERIFY2(f.boxes.shown[0].text.contains(door1) && f.boxes.shown[0].text.contains("recent key lists"),
+                 qPrintable(f.boxes.shown[0].text));
+        QCOMPARE(settings.recentKeyLists(), QStringList{door2});
+        QCOMPARE(f.host.caption, Prefix + "New key list");
+        QVERIFY(f.commands.KeyListModified());
+
+        f.boxes.clear();
+        f.boxes.queueAnswer(Answer::No);
+        f.commands.OpenRecent(door2);
+        QCOMPARE(f.boxes.texts(), QStringList{TKeyListCommands::SavePrompt});
+        QCOMPARE(f.commands.KeyListPath(), door2);
+        QCOMPARE(f.host.caption, Prefix + "door2.dbf");
+        QVERIFY(!f.commands.KeyListModified());
+        QCOMPARE(TAppSettings(settings.fileName()).recentKeyLists(), QStringList{door2});
     }
 
     void shouldSaveAsUnderTheChosenPath() {

@@ -3,6 +3,7 @@
 #include "serial/TSerPortMap.h"
 #include "serial/ui/TComSelectForm.h"
 #include "serial/ui/TQtPortChooser.h"
+#include "settings/TAppSettings.h"
 #include "tests/support/TPtyPeer.h"
 
 #include <QApplication>
@@ -68,6 +69,8 @@ private slots:
     void shouldCloseWithOkAbortOrCancel();
     void shouldIgnoreEscape();
     void shouldHandTheChosenNumberBackThroughTheChooser();
+    void shouldPreselectTheRememberedPortAndRememberTheChoice_data();
+    void shouldPreselectTheRememberedPortAndRememberTheChoice();
     void shouldShowTheFixedTextsAndTabOrder();
 
 private:
@@ -75,6 +78,51 @@ private:
     QTemporaryDir root{"/tmp/vtrk-XXXXXX"};
     QString dev, sys;
 };
+
+void tst_TComSelectForm::shouldPreselectTheRememberedPortAndRememberTheChoice_data() {
+    QTest::addColumn<int>("remembered");
+    QTest::addColumn<QString>("chosen"); // empty: OK on what is preselected; "cancel": Cancel
+    QTest::addColumn<QString>("preselected");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("rememberedAfter");
+    QTest::newRow("remembered port listed") << 3 << ""
+                                            << "COM3" << 3 << 3;
+    QTest::newRow("remembered port gone") << 9 << ""
+                                          << "COM1" << 1 << 1;
+    QTest::newRow("nothing remembered") << 0 << ""
+                                        << "COM1" << 1 << 1;
+    QTest::newRow("another port chosen") << 3 << "COM5"
+                                         << "COM3" << 5 << 5;
+    QTest::newRow("cancelled") << 4 << "cancel"
+                               << "COM4" << 0 << 4;
+}
+
+void tst_TComSelectForm::shouldPreselectTheRememberedPortAndRememberTheChoice() {
+    QFETCH(int, remembered);
+    QFETCH(QString, chosen);
+    QFETCH(QString, preselected);
+    QFETCH(int, result);
+    QFETCH(int, rememberedAfter);
+    QTemporaryDir config;
+    const QString file = config.filePath("velm-tarvikon.conf");
+    TAppSettings(file).setComNumber(remembered);
+    TAppSettings settings(file);
+    TQtPortChooser chooser(&settings);
+    QString shownFirst;
+    WhenShown([&shownFirst, chosen](TComSelectForm& shown) {
+        shownFirst = shown.PortsComboBox->currentText();
+        if (chosen == "cancel") {
+            shown.AbortBtn->click();
+            return;
+        }
+        if (!chosen.isEmpty())
+            shown.PortsComboBox->setCurrentText(chosen);
+        shown.OkBtn->click();
+    });
+    QCOMPARE(chooser.ChoosePort(), result);
+    QCOMPARE(shownFirst, preselected);
+    QCOMPARE(TAppSettings(file).comNumber(), rememberedAfter);
+}
 
 void tst_TComSelectForm::initTestCase() {
     QVERIFY(root.isValid());

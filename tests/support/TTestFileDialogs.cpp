@@ -8,13 +8,14 @@ TTestFileDialogs::~TTestFileDialogs() {
     TFileDialogs::setInstance(nullptr);
 }
 
-QString TTestFileDialogs::getOpenFileName(const QString& title, const QString& filter, const QString&) {
-    asked.append({false, title, filter});
+QString TTestFileDialogs::getOpenFileName(const QString& title, const QString& filter,
+                                          const QString& directory) {
+    asked.append({false, title, filter, directory});
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
-QString TTestFileDialogs::getSaveFileName(const QString& title, const QString& filter, const QString&,
-                                          const QString&) {
-    asked.append({true, title, filter});
+QString TTestFileDialogs::getSaveFileName(const QString& title, const QString& filter,
+                                          const QString& directory, const QString&) {
+    asked.append({true, title, filter, directory});
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }

@@ -13,6 +13,7 @@ public:
         bool save;
         QString title;
         QString filter;
+        QString directory;
     };
 
     TTestFileDialogs();
