@@ -1,5 +1,8 @@
 #include "app/TMainFrm.h"
+
 #include "keylist/TKeyListSchema.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncCommands.h"
 
 #include "app/TAboutForm.h"
 #include "app/TProgressFrm.h"
@@ -119,6 +122,7 @@ void TMainFrm::FormCreate() {
     CreateKeyList();
     CreateReport();
     CreateController();
+    CreateSync();
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
@@ -470,7 +474,8 @@ void TMainFrm::CentreOnDesktop() {
 }
 
 QList<QAction*> TMainFrm::KeyTransferActions() const {
-    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct, DGetAllAct, DPutAllAct};
+    return {DGetMKeysAct, DPutMKeysAct, DGetSKeysAct, DPutSKeysAct,
+            DGetAllAct,   DPutAllAct,   DCompareAct,  DSyncAct};
 }
 
 void TMainFrm::ShowPortStatus(bool open, int comNumber) {

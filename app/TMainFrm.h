@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -28,6 +29,10 @@ class TAppSettings;
 class TControllerCommands;
 class TControllerPort;
 class TDbfKeyView;
+class TDifferencesFrm;
+class THistoryFrm;
+class TSnapshotStore;
+class TSyncCommands;
 class TLineTestFrm;
 class TSerComPort;
 class TDBEditFrm;
@@ -141,6 +146,24 @@ public:
     std::unique_ptr<TDbfKeyView> SKeysView;
     std::unique_ptr<TControllerCommands> Controller;
     TLineTestFrm* LineTestFrm = nullptr;
+
+    // Compare, write changes and the controller history (TMainFrmSync.cpp).
+    std::unique_ptr<TSnapshotStore> SnapshotStore;
+    std::unique_ptr<TSyncCommands> Sync;
+    TDifferencesFrm* DifferencesFrm = nullptr;
+    THistoryFrm* HistoryFrm = nullptr;
+    // The views the key transfers get: they record what a read stored, for its snapshot.
+    std::unique_ptr<TKeyView> MKeysRecorder;
+    std::unique_ptr<TKeyView> SKeysRecorder;
+    void SnapshotRecordedReads();
+    QAction* DCompareAct = nullptr;
+    QAction* DSyncAct = nullptr;
+    QAction* DHistoryAct = nullptr;
+    void DCompareActExecute();
+    void DSyncActExecute();
+    void DHistoryActExecute();
+    // The serial number in the open key list's header record; empty without a list.
+    QString KeyListHeaderSerial() const;
 
     // TControllerHost (StartProgress, StepProgress and CloseProgress are shared with TKeyListHost).
     void OpenControllerPort() override;
@@ -287,8 +310,11 @@ private:
     void ConnectReportHandlers();
     void CreateController();
     void ConnectControllerHandlers();
+    void CreateSync();
+    void ConnectSyncHandlers();
     // Runs a controller command with the window's commands held off while it runs.
     template <typename Command> void RunControllerCommand(Command command);
+    void RunControllerTask(const std::function<void()>& task);
     void UpdateNavigation(TDbfTable* view);
     void ApplyLayoutSize();
     void CentreOnDesktop();

@@ -8,6 +8,7 @@
 #include "controller/ui/TLineTestFrm.h"
 #include "seams/TErrorReport.h"
 #include "serial/TSerComPort.h"
+#include "sync/TSyncCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,13 +50,24 @@ void TMainFrm::ConnectControllerHandlers() {
         {DPutAllAct, &TControllerCommands::DPutAllActExecute}};
     for (const auto& [action, command] : commands) {
         auto run = command;
-        connectHandler(action, &QAction::triggered, this,
-                       [this, run] { RunControllerCommand([this, run] { (Controller.get()->*run)(); }); });
+        // The writes warn first about what the controller would then hold.
+        const bool master = action == DPutMKeysAct || action == DPutAllAct;
+        const bool slave = action == DPutSKeysAct || action == DPutAllAct;
+        connectHandler(action, &QAction::triggered, this, [this, run, master, slave] {
+            RunControllerCommand([this, run, master, slave] {
+                if (!TSyncCommands::ConfirmListWrite(*MKeysView, *SKeysView, master, slave))
+                    return;
+                Sync->BeginRecording();
+                (Controller.get()->*run)();
+                SnapshotRecordedReads();
+            });
+        });
     }
+    ConnectSyncHandlers();
 }
 
 bool TMainFrm::TransferRunning() const {
-    return Controller && Controller->Busy();
+    return (Controller && Controller->Busy()) || (Sync && Sync->Busy());
 }
 
 template <typename Command> void TMainFrm::RunControllerCommand(Command command) {
@@ -74,6 +86,10 @@ template <typename Command> void TMainFrm::RunControllerCommand(Command command)
         }
     } release{held};
     command();
+}
+
+void TMainFrm::RunControllerTask(const std::function<void()>& task) {
+    RunControllerCommand(task);
 }
 
 void TMainFrm::MenuSelectPortClick() {
@@ -119,9 +135,9 @@ void TMainFrm::SetKeyTransferEnabled(bool enabled) {
 }
 
 TKeyView& TMainFrm::MasterView() {
-    return *MKeysView;
+    return MKeysRecorder ? *MKeysRecorder : *MKeysView;
 }
 
 TKeyView& TMainFrm::SlaveView() {
-    return *SKeysView;
+    return SKeysRecorder ? *SKeysRecorder : *SKeysView;
 }

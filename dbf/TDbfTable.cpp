@@ -568,21 +568,27 @@ void TDbfTable::Cancel() {
 }
 
 void TDbfTable::InsertRecord(const QVariantList& newValues) {
+    InsertRecords({newValues});
+}
+
+void TDbfTable::InsertRecords(const QList<QVariantList>& records) {
     checkActive();
     checkBrowseMode();
     checkWritable();
-    QByteArray record(recordSize, ' ');
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const QVariant v = int(i) < newValues.size() ? newValues[int(i)] : QVariant();
-        try {
-            fields[i]->Encode(fields[i]->Convert(v), record);
-        } catch (const EDbfError& e) {
-            raise(e.Message());
+    for (const QVariantList& newValues : records) {
+        QByteArray record(recordSize, ' ');
+        for (size_t i = 0; i < fields.size(); ++i) {
+            const QVariant v = int(i) < newValues.size() ? newValues[int(i)] : QVariant();
+            try {
+                fields[i]->Encode(fields[i]->Convert(v), record);
+            } catch (const EDbfError& e) {
+                raise(e.Message());
+            }
         }
+        select();
+        if (!dbe().dbe_AppendBlank() || !dbe().dbe_PutRecord(record.constData()))
+            raise(QStringLiteral("Unable to write record: ") + text(dbe().dbe_ErrorText()));
     }
-    select();
-    if (!dbe().dbe_AppendBlank() || !dbe().dbe_PutRecord(record.constData()))
-        raise(QStringLiteral("Unable to write record: ") + text(dbe().dbe_ErrorText()));
     dbe().dbe_Commit();
     readCurrent();
     emit AfterPost();

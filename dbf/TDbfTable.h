@@ -92,6 +92,9 @@ public:
     // Adds a record at the end of the file with the values in field order (a null QVariant or a
     // missing value leaves the field cleared) and makes it current.
     void InsertRecord(const QVariantList& values);
+    // Inserts a record for each list of values and commits once at the end: a table written in
+    // one go is synced to disk once, not once per record.
+    void InsertRecords(const QList<QVariantList>& records);
     void Refresh();
     // keyFields separated by ";"; keyValues one value or a QVariantList in the same order.
     bool Locate(const QString& keyFields, const QVariant& keyValues, TLocateOptions options);

@@ -405,3 +405,11 @@ TDbfTable* TKeyListStore::DuplicateHolder(const QString& code, int recNo) const 
     }
     return nullptr;
 }
+
+bool TKeyListStore::CreateLayout(TDbfTable& table, const QString& path) {
+    if (!table.CreateNew(path, WorkCopyDriver, LayoutFields))
+        return false;
+    for (const TFieldLayout& field : Layout)
+        table.CreateField(QString::fromLatin1(field.name), QString::fromLatin1(field.type), field.width, 0);
+    return table.CreateExec();
+}

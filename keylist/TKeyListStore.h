@@ -58,6 +58,9 @@ public:
     static void CheckKeyList(const QString& path, const QString& shown);
     // Whether path lies in the working directory (followed through links).
     bool IsInWorkDir(const QString& path) const;
+    // Creates an empty table file with the key-list layout at path (without records); false when
+    // the engine refuses.
+    static bool CreateLayout(TDbfTable& table, const QString& path);
     // Writes the controller fields into the header record and replaces target atomically with the
     // working copy. A failure raises std::runtime_error naming target and the reason; the current
     // records of both views are kept in every case.

@@ -181,8 +181,10 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
         captionsOf(frm.MenuFile),
         (QStringList{"Create &new key list", "&Open key list...", "&Save key list...", "Save key list as...",
                      "Recent key lists", "-", "&Print key list...", "-", "E&xit"}));
-    QCOMPARE(captionsOf(frm.MenuDallas), (QStringList{"Select COM port", "&Line Test",
-                                                      "&Read Controller Data", "&Write Controller Data"}));
+    QCOMPARE(captionsOf(frm.MenuDallas),
+             (QStringList{"Select COM port", "&Line Test", "&Read Controller Data", "&Write Controller Data",
+                          "Compare key list with controller", "Write changes to controller",
+                          "Controller history..."}));
     const QStringList read{"Read master keys", "Read slave keys", "Read controller information", "-",
                            "Read all controller data"};
     const QStringList write{"Write master keys", "Write slave keys", "Write controller information", "-",
@@ -190,7 +192,8 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
     QCOMPARE(captionsOf(frm.MenuReadData), read);
     QCOMPARE(captionsOf(frm.ReadDropMenu), read);
     QCOMPARE(captionsOf(frm.MenuWriteData), write);
-    QCOMPARE(captionsOf(frm.WriteDropMenu), write);
+    QCOMPARE(captionsOf(frm.WriteDropMenu),
+             (write + QStringList{"-", "Compare key list with controller", "Write changes to controller"}));
     QCOMPARE(frm.MenuReadData->menuAction()->statusTip(), QStringLiteral("Read Controller Data"));
     QCOMPARE(frm.MenuWriteData->menuAction()->statusTip(), QStringLiteral("Write Controller Data"));
     QCOMPARE(captionsOf(frm.MenuHelp), QStringList{"About..."});
@@ -284,7 +287,8 @@ void tst_TMainFrm::shouldEnableOnlyFileActionsAfterShowing() {
     frm.DallasPortPortOpen();
     frm.EnableKeyTransferActions(true);
     frm.show();
-    QCOMPARE(enabledActions(frm), (QStringList{"DExitAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+    QCOMPARE(enabledActions(frm),
+             (QStringList{"DExitAct", "DHistoryAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
     QVERIFY(!frm.MenuSaveAs->isEnabled());
     QVERIFY(frm.MenuSelectPort->isEnabled());
     QVERIFY(frm.MenuAbout->isEnabled());
@@ -327,12 +331,12 @@ void tst_TMainFrm::shouldFollowControllerActionStates() {
     TMainFrm frm;
     frm.show();
     frm.DallasPortPortOpen();
-    QCOMPARE(enabledActions(frm),
-             (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+    QCOMPARE(enabledActions(frm), (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct",
+                                               "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 
     frm.EnableKeyTransferActions(true);
-    const QStringList transfer{"DGetAllAct", "DGetMKeysAct", "DGetSKeysAct",
-                               "DPutAllAct", "DPutMKeysAct", "DPutSKeysAct"};
+    const QStringList transfer{"DGetAllAct",   "DGetMKeysAct", "DGetSKeysAct", "DPutAllAct",
+                               "DPutMKeysAct", "DPutSKeysAct", "DCompareAct",  "DSyncAct"};
     for (const QString& name : transfer)
         QVERIFY2(frm.findChild<QAction*>(name)->isEnabled(), qPrintable(name));
     QVERIFY(!frm.DPutInfoAct->isEnabled());
@@ -348,11 +352,12 @@ void tst_TMainFrm::shouldFollowControllerActionStates() {
     frm.EnableKeyTransferActions(true);
     frm.DallasPortPortClose();
     frm.DallasPortPortOpen();
-    QCOMPARE(enabledActions(frm),
-             (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+    QCOMPARE(enabledActions(frm), (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct",
+                                               "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 
     frm.DallasPortPortClose();
-    QCOMPARE(enabledActions(frm), (QStringList{"DExitAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
+    QCOMPARE(enabledActions(frm),
+             (QStringList{"DExitAct", "DHistoryAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 }
 
 void tst_TMainFrm::shouldShowPortStatus_data() {

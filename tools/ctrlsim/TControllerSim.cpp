@@ -40,8 +40,9 @@ bool unhex(const std::string& text, std::uint8_t* bytes, std::size_t count) {
     return true;
 }
 
-const char* const FaultNames[] = {"none",     "noanswer", "wrongack", "badsum",
-                                  "wrongcmd", "short",    "late",     "noise"};
+const char* const FaultNames[] = {"none",  "noanswer", "wrongack", "badsum", "wrongcmd",
+                                  "short", "late",     "noise",    "drop",   "corrupt"};
+constexpr int FaultCount = int(sizeof(FaultNames) / sizeof(FaultNames[0]));
 } // namespace
 
 TControllerSim::TControllerSim() : random(1) {
@@ -129,7 +130,7 @@ bool TControllerSim::ParseTarget(const std::string& text, int& command, Form& fo
 }
 
 bool TControllerSim::ParseFault(const std::string& name, Fault& fault) {
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < FaultCount; ++i) {
         if (name == FaultNames[i]) {
             fault = static_cast<Fault>(i);
             return true;
@@ -191,6 +192,8 @@ TControllerSim::Answer TControllerSim::QueryAnswer(Bytes reply, Fault fault) {
     case Fault::Noise:
         answer.bytes = Noise();
         break;
+    case Fault::Drop:
+    case Fault::Corrupt:
     case Fault::None:
         break;
     }
@@ -216,6 +219,10 @@ TControllerSim::Answer TControllerSim::CommandAnswer(Fault fault, const std::fun
     case Fault::LateReply:
         answer.delayMs = lateMs;
         break;
+    case Fault::Drop:
+        answer.bytes.push_back(Ack);
+        return answer;
+    case Fault::Corrupt:
     case Fault::None:
         break;
     }
@@ -282,10 +289,14 @@ TControllerSim::Answer TControllerSim::Respond(const Bytes& frame) {
         }
         if (size == 39 && frame[4] == Write) {
             // The key number byte names the slot written.
-            return CommandAnswer(faulted_(command, Form::Write), [&] {
+            ++slotWrites;
+            const Fault fault = faulted_(command, Form::Write);
+            return CommandAnswer(fault, [&] {
                 if (frame[5] >= slots)
                     return false;
                 std::copy(frame.begin() + 5, frame.begin() + 38, table[frame[5]].begin());
+                if (fault == Fault::Corrupt)
+                    table[frame[5]][2] ^= 0x10; // the first key-code byte
                 return true;
             });
         }

@@ -16,7 +16,20 @@ public:
     using Bytes = std::vector<std::uint8_t>;
     using SlotRecord = std::array<std::uint8_t, 33>; // key number, status, code, note
 
-    enum class Fault { None, NoAnswer, WrongAck, BadChecksum, WrongCommand, ShortReply, LateReply, Noise };
+    // Drop and Corrupt hit writes only: the write is acknowledged, then lost or stored with a
+    // changed key code, as a failing memory would; only reading the slot back shows it.
+    enum class Fault {
+        None,
+        NoAnswer,
+        WrongAck,
+        BadChecksum,
+        WrongCommand,
+        ShortReply,
+        LateReply,
+        Noise,
+        Drop,
+        Corrupt
+    };
 
     struct Answer {
         Bytes bytes;
@@ -64,6 +77,7 @@ public:
     int lineTests = 0;
     int closingFrames = 0;
     int refusedFrames = 0; // not a valid request
+    int slotWrites = 0;    // key-slot write requests answered
 
     bool Load(const std::string& path, std::string& error);
     bool Save(const std::string& path, std::string& error) const;

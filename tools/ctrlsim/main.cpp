@@ -37,7 +37,9 @@ Options:
                         T: 99 (version), c4 (serial), c2 (information), c0 (master keys),
                         c1 (slave keys), c3 (closing frame), lt (line test); append r or w
                         to c0, c1, c2 for reads or writes only (c0r, c1w ...).
-                        KIND: noanswer, wrongack, badsum, wrongcmd, short, late, noise
+                        KIND: noanswer, wrongack, badsum, wrongcmd, short, late, noise,
+                        drop, corrupt (a key write acknowledged, then lost or stored
+                        with a changed key code)
   --random-faults RATE  fault each request with probability RATE (0..1)
   --fault-kinds LIST    kinds drawn for random faults, comma separated
                         (default wrongack,badsum,wrongcmd,noise: the kinds a transfer retries)

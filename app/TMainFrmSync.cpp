@@ -1,0 +1,81 @@
+// The main window's share of compare, write changes and the controller history: three actions
+// on the Dallas menu (the first two also in the write button's drop-down) handing their work to
+// the synchronise commands.
+#include "app/TMainFrm.h"
+
+#include "controller/TControllerCommands.h"
+#include "controller/TControllerInfo.h"
+#include "controller/TDbfKeyView.h"
+#include "keylist/TKeyListStore.h"
+#include "seams/TErrorReport.h"
+#include "sync/TKeyListFile.h"
+#include "sync/TKeyTables.h"
+#include "sync/TRecordingKeyView.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncCommands.h"
+#include "sync/ui/TDifferencesFrm.h"
+#include "sync/ui/THistoryFrm.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+
+void TMainFrm::CreateSync() {
+    DCompareAct =
+        NewAction(QStringLiteral("DCompareAct"), QStringLiteral("Compare key list with controller"),
+                  QStringLiteral("Read the controller and show how it differs from the key list"), false);
+    DSyncAct = NewAction(QStringLiteral("DSyncAct"), QStringLiteral("Write changes to controller"),
+                         QStringLiteral("Write only the slots that differ from the key list, and check them"),
+                         false);
+    DHistoryAct = NewAction(QStringLiteral("DHistoryAct"), QStringLiteral("Controller history..."),
+                            QStringLiteral("What the controllers held when they were read or written"), true);
+    MenuDallas->insertActions(
+        MenuDallas->actions().value(MenuDallas->actions().indexOf(MenuWriteData->menuAction()) + 1),
+        {DCompareAct, DSyncAct, DHistoryAct});
+    WriteDropMenu->addSeparator();
+    WriteDropMenu->addActions({DCompareAct, DSyncAct});
+
+    SnapshotStore = std::make_unique<TSnapshotStore>();
+    DifferencesFrm = new TDifferencesFrm(this);
+    HistoryFrm = new THistoryFrm(*SnapshotStore, this);
+    Sync = std::make_unique<TSyncCommands>(Controller->Exchange(), *this, *DifferencesFrm, *SnapshotStore);
+    MKeysRecorder = std::make_unique<TRecordingKeyView>(*MKeysView, Sync->Recorded().master);
+    SKeysRecorder = std::make_unique<TRecordingKeyView>(*SKeysView, Sync->Recorded().slave);
+}
+
+void TMainFrm::SnapshotRecordedReads() {
+    // Transfers run only after the supported version was accepted.
+    Sync->StoreRecordedReads(CtrSerialEdit->text(), CtrInfoEdit->text(), TControllerInfo::SupportedVersion);
+}
+
+void TMainFrm::ConnectSyncHandlers() {
+    connectHandler(DCompareAct, &QAction::triggered, this, [this] { DCompareActExecute(); });
+    connectHandler(DSyncAct, &QAction::triggered, this, [this] { DSyncActExecute(); });
+    connectHandler(DHistoryAct, &QAction::triggered, this, [this] { DHistoryActExecute(); });
+    HistoryFrm->OnOpenAsNew = [this](const TSnapshotStore::TSnapshot& snapshot) {
+        TSyncCommands::OpenAsNewList(snapshot, *KeyListCommands, *KeyListStore, *this);
+    };
+    HistoryFrm->OnRestore = [this](const TSnapshotStore::TSnapshot& snapshot) {
+        RunControllerTask([&] { Sync->Restore(snapshot); });
+    };
+}
+
+QString TMainFrm::KeyListHeaderSerial() const {
+    return KeyListStore->IsOpen() ? TKeyListFile::HeaderSerial(KeyListStore->WorkCopyPath()) : QString();
+}
+
+void TMainFrm::DCompareActExecute() {
+    RunControllerTask([this] { Sync->Compare(KeyListHeaderSerial()); });
+}
+
+void TMainFrm::DSyncActExecute() {
+    RunControllerTask([this] { Sync->WriteChanges(KeyListHeaderSerial()); });
+}
+
+void TMainFrm::DHistoryActExecute() {
+    if (TransferRunning())
+        return;
+    HistoryFrm->SetRestoreEnabled(DSyncAct->isEnabled());
+    HistoryFrm->Reload();
+    HistoryFrm->exec();
+}

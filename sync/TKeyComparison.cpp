@@ -1,0 +1,77 @@
+#include "sync/TKeyComparison.h"
+
+#include "sync/TKeyTables.h"
+
+#include <QStringList>
+
+TKeyComparison::TKeyComparison(const TKeyTables& wanted, const TKeyTables& held)
+    : wantedSerial(wanted.serial.trimmed()), heldSerial(held.serial.trimmed()) {
+    for (TKeyTransfer::Table table : TKeyTables::Tables) {
+        if (!wanted.Valid(table))
+            continue;
+        (table == TKeyTransfer::Table::Master ? comparedMaster : comparedSlave) = true;
+        const TMemoryKeyView& want = wanted.View(table);
+        const TMemoryKeyView& hold = held.View(table);
+        for (int slot = 0; slot < want.SlotCount(); ++slot) {
+            TKeyDifference row;
+            row.table = table;
+            row.slot = slot;
+            row.wanted = want.Slot(slot);
+            row.held = hold.Slot(slot);
+            row.kind = hold.IsKnown(slot) ? TKeyDifference::Classify(row.wanted, row.held)
+                                          : TKeyDifference::Kind::NotRead;
+            if (row.Differs())
+                ++counts[row.kind];
+            rows.append(row);
+        }
+    }
+}
+
+QList<TKeyDifference> TKeyComparison::Differences() const {
+    QList<TKeyDifference> differing;
+    for (const TKeyDifference& row : rows)
+        if (row.Differs())
+            differing.append(row);
+    return differing;
+}
+
+int TKeyComparison::DifferenceCount() const {
+    int total = 0;
+    for (int count : counts)
+        total += count;
+    return total;
+}
+
+bool TKeyComparison::Compared(TKeyTransfer::Table table) const {
+    return table == TKeyTransfer::Table::Master ? comparedMaster : comparedSlave;
+}
+
+bool TKeyComparison::IsKnownSerial(const QString& serial) {
+    const QString s = serial.trimmed();
+    return !s.isEmpty() && s != QStringLiteral("<unknown>");
+}
+
+bool TKeyComparison::SerialMismatch() const {
+    return IsKnownSerial(wantedSerial) && IsKnownSerial(heldSerial) && wantedSerial != heldSerial;
+}
+
+QString TKeyComparison::SerialMismatchText(const QString& wantedName) const {
+    if (!SerialMismatch())
+        return QString();
+    return QStringLiteral("This %1 was saved from controller %2; the connected controller is %3.")
+        .arg(wantedName, wantedSerial, heldSerial);
+}
+
+QString TKeyComparison::CountsText() const {
+    const int total = DifferenceCount();
+    if (total == 0)
+        return QStringLiteral("No differences");
+    QStringList parts;
+    for (TKeyDifference::Kind kind : TKeyDifference::Kinds)
+        if (counts.value(kind) > 0)
+            parts.append(QStringLiteral("%1 %2").arg(counts.value(kind)).arg(TKeyDifference::KindText(kind)));
+    return QStringLiteral("%1 %2: %3")
+        .arg(total)
+        .arg(total == 1 ? QStringLiteral("difference") : QStringLiteral("differences"))
+        .arg(parts.join(QStringLiteral(", ")));
+}

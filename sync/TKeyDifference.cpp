@@ -1,0 +1,49 @@
+#include "sync/TKeyDifference.h"
+
+QString TKeyDifference::KindText(Kind kind) {
+    switch (kind) {
+    case Kind::Same:
+        return QStringLiteral("same");
+    case Kind::KeyAdded:
+        return QStringLiteral("key added");
+    case Kind::KeyRemoved:
+        return QStringLiteral("key removed");
+    case Kind::CodeChanged:
+        return QStringLiteral("code changed");
+    case Kind::NoteChanged:
+        return QStringLiteral("note changed");
+    case Kind::Activated:
+        return QStringLiteral("activated");
+    case Kind::Deactivated:
+        return QStringLiteral("deactivated");
+    case Kind::NotRead:
+        return QStringLiteral("not read");
+    }
+    return QString();
+}
+
+QString TKeyDifference::NormalCode(const TKeySlot& key) {
+    return TKeySlot::IsValidKeyCode(key.keyCode) ? key.keyCode.toUpper() : QString();
+}
+
+QString TKeyDifference::NormalNote(const TKeySlot& key) {
+    // The file pads a note with blanks and the controller keeps 25 characters of it.
+    QString note = key.memo.left(TKeySlot::MemoBytes);
+    while (note.endsWith(QLatin1Char(' ')))
+        note.chop(1);
+    return note;
+}
+
+TKeyDifference::Kind TKeyDifference::Classify(const TKeySlot& wanted, const TKeySlot& held) {
+    const QString wantedCode = NormalCode(wanted);
+    const QString heldCode = NormalCode(held);
+    if (!wanted.active && !held.active)
+        return Kind::Same;
+    if (wanted.active && !held.active)
+        return !heldCode.isEmpty() && heldCode == wantedCode ? Kind::Activated : Kind::KeyAdded;
+    if (!wanted.active)
+        return !wantedCode.isEmpty() && wantedCode == heldCode ? Kind::Deactivated : Kind::KeyRemoved;
+    if (wantedCode != heldCode)
+        return Kind::CodeChanged;
+    return NormalNote(wanted) == NormalNote(held) ? Kind::Same : Kind::NoteChanged;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "controller/TKeySlot.h"
+#include "controller/TKeyTransfer.h"
+
+#include <QString>
+
+// One slot as the key list (or a snapshot) wants it and as the controller holds it.
+struct TKeyDifference {
+    enum class Kind { Same, KeyAdded, KeyRemoved, CodeChanged, NoteChanged, Activated, Deactivated, NotRead };
+
+    TKeyTransfer::Table table = TKeyTransfer::Table::Master;
+    int slot = 0;
+    TKeySlot wanted;
+    TKeySlot held;
+    Kind kind = Kind::Same;
+
+    bool Differs() const { return kind != Kind::Same; }
+    // "#" as the grids show it: slots count from 1.
+    int Number() const { return slot + 1; }
+
+    static QString KindText(Kind kind);
+    static constexpr Kind Kinds[] = {Kind::KeyAdded,  Kind::KeyRemoved,  Kind::CodeChanged, Kind::NoteChanged,
+                                     Kind::Activated, Kind::Deactivated, Kind::NotRead};
+    // What a slot holds in the controller's terms: an inactive slot holds nothing, a code is
+    // compared without regard to letter case, a note as the 25 bytes the controller keeps.
+    static Kind Classify(const TKeySlot& wanted, const TKeySlot& held);
+    static QString NormalCode(const TKeySlot& key);
+    static QString NormalNote(const TKeySlot& key);
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+class TKeyTables;
+
+// What the controllers held, kept as key-list files under the user's data directory:
+// <root>/<serial>/<UTC time>-<kind>.dbf, each with a small description beside it
+// (<same name>.json: identity, firmware, which tables are valid). Files are written beside their
+// final name and renamed into place without replacing anything, so a snapshot is either whole or
+// absent and never overwritten.
+class TSnapshotStore {
+public:
+    enum class Kind { Read, AfterWrite, BeforeRestore };
+
+    struct TSnapshot {
+        QString path; // the .dbf file
+        QString serial;
+        QString info;
+        QString version;
+        QDateTime time; // UTC
+        QString kind;
+        bool masterValid = true;
+        bool slaveValid = true;
+        int changedSlots = -1; // slots that differ from the snapshot before; -1 for the first
+    };
+
+    struct TController {
+        QString serial;
+        QString info;
+        QDateTime lastContact; // UTC
+        int snapshots = 0;
+    };
+
+    // The standard place: ~/.local/share/velm-tarvikon/controllers on Linux.
+    TSnapshotStore();
+    explicit TSnapshotStore(const QString& root) : root(root) {}
+
+    static QString DefaultRoot();
+    QString Root() const { return root; }
+
+    // Stores the valid tables (none valid: nothing is stored and the result is empty). Raises
+    // std::runtime_error naming the file on a failure.
+    QString Save(const TKeyTables& tables, Kind kind,
+                 const QDateTime& when = QDateTime::currentDateTimeUtc());
+    // Like Save, but a failure is returned as text instead of raised; empty when stored.
+    QString TrySave(const TKeyTables& tables, Kind kind, QString* path = nullptr);
+
+    QList<TController> Controllers() const;
+    // Newest first, each with the number of slots that differ from the one before it.
+    QList<TSnapshot> Snapshots(const QString& serial) const;
+    static TKeyTables Load(const TSnapshot& snapshot);
+
+    static QString KindName(Kind kind);
+    // A serial number as a directory name: nothing a controller sends can leave the root.
+    static QString DirectoryName(const QString& serial);
+    static int ChangedSlots(const TKeyTables& before, const TKeyTables& after);
+
+private:
+    QList<TSnapshot> Described(const QString& directory) const;
+    static TSnapshot Describe(const QString& dbfPath);
+
+    QString root;
+};

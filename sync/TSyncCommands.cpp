@@ -1,0 +1,212 @@
+#include "sync/TSyncCommands.h"
+
+#include "controller/TControllerHost.h"
+#include "controller/TKeyView.h"
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListHost.h"
+#include "keylist/TKeyListStore.h"
+#include "seams/TMessageBoxes.h"
+#include "sync/TControllerSync.h"
+#include "sync/TKeyTables.h"
+#include "sync/TWriteWarnings.h"
+
+#include <stdexcept>
+
+using Table = TKeyTransfer::Table;
+
+const QString TSyncCommands::NoKeyListText =
+    QStringLiteral("To compare keys with the controller you must first create new or open key list.");
+const QString TSyncCommands::WritingText = QStringLiteral("Writing changes to controller...");
+
+namespace {
+const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
+const QString ReadingSlave = QStringLiteral("Reading slave keys list from controller...");
+
+class TFlag {
+public:
+    explicit TFlag(bool& flag) : flag(flag) { flag = true; }
+    ~TFlag() { flag = false; }
+    bool& flag;
+};
+
+class TProgress {
+public:
+    TProgress(TControllerHost& host, const QString& text) : host(host) { host.StartProgress(text); }
+    ~TProgress() { host.CloseProgress(); }
+    TControllerHost& host;
+};
+
+// The tables as the controller will hold them: the compared tables as wanted, the rest as held.
+TKeyTables afterWrite(const TKeyComparison& comparison, const TKeyTables& wanted, const TKeyTables& held) {
+    TKeyTables after = held;
+    if (comparison.Compared(Table::Master))
+        after.master = wanted.master;
+    if (comparison.Compared(Table::Slave))
+        after.slave = wanted.slave;
+    return after;
+}
+
+bool changes(const TKeyComparison& comparison, Table table) {
+    for (const TKeyDifference& row : comparison.AllSlots())
+        if (row.table == table && row.Differs())
+            return true;
+    return false;
+}
+} // namespace
+
+TSyncCommands::TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
+                             TSnapshotStore& store)
+    : exchange(exchange), host(host), viewer(viewer), store(store), recorded(std::make_unique<TKeyTables>()) {
+}
+
+TSyncCommands::~TSyncCommands() = default;
+
+void TSyncCommands::BeginRecording() {
+    for (Table table : TKeyTables::Tables)
+        for (int slot = 0; slot < recorded->View(table).SlotCount(); ++slot)
+            recorded->View(table).Forget(slot);
+}
+
+void TSyncCommands::StoreRecordedReads(const QString& serial, const QString& info, const QString& version) {
+    recorded->serial = serial;
+    recorded->info = info;
+    recorded->version = version;
+    const QString failed = store.TrySave(*recorded, TSnapshotStore::Kind::Read);
+    if (!failed.isEmpty())
+        MessageBoxes().warning(failed);
+    BeginRecording();
+}
+
+bool TSyncCommands::ListTables(const QString& listSerial, TKeyTables& wanted) {
+    if (!host.MasterView().IsOpen() || !host.SlaveView().IsOpen()) {
+        MessageBoxes().error(NoKeyListText);
+        return false;
+    }
+    wanted.LoadFrom(host.MasterView(), host.SlaveView());
+    wanted.serial = listSerial.trimmed();
+    return true;
+}
+
+bool TSyncCommands::ReadHeld(TKeyTables& held, TSnapshotStore::Kind kind) {
+    TControllerSync sync(exchange, host, host);
+    QString error;
+    if (!sync.ReadIdentity(held, &error)) {
+        MessageBoxes().warning(error);
+        return false;
+    }
+    for (Table table : TKeyTables::Tables) {
+        TProgress progress(host, table == Table::Master ? ReadingMaster : ReadingSlave);
+        if (!sync.ReadTable(table, held))
+            return false; // the port's box has been shown
+    }
+    const QString failed = store.TrySave(held, kind);
+    if (!failed.isEmpty())
+        MessageBoxes().warning(failed);
+    return true;
+}
+
+void TSyncCommands::Compare(const QString& listSerial) {
+    TFlag flag(running);
+    TKeyTables wanted, held;
+    if (!ListTables(listSerial, wanted) || !ReadHeld(held, TSnapshotStore::Kind::Read))
+        return;
+    comparison = TKeyComparison(wanted, held);
+    viewer.ShowComparison(comparison, TSyncViewer::Purpose::Compare);
+}
+
+void TSyncCommands::WriteChanges(const QString& listSerial) {
+    TFlag flag(running);
+    TKeyTables wanted, held;
+    if (!ListTables(listSerial, wanted))
+        return;
+    const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(Table::Master, host.MasterView());
+    const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(Table::Slave, host.SlaveView());
+    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
+        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+        return;
+    }
+    if (!ReadHeld(held, TSnapshotStore::Kind::Read))
+        return;
+    WritePlan(wanted, held, TSyncViewer::Purpose::Write);
+}
+
+void TSyncCommands::Restore(const TSnapshotStore::TSnapshot& snapshot) {
+    TFlag flag(running);
+    TKeyTables wanted;
+    try {
+        wanted = TSnapshotStore::Load(snapshot);
+    } catch (const std::exception& e) {
+        MessageBoxes().error(QString::fromUtf8(e.what()));
+        return;
+    }
+    TKeyTables held;
+    if (!ReadHeld(held, TSnapshotStore::Kind::BeforeRestore))
+        return;
+    const TKeyComparison check(wanted, held);
+    if (check.SerialMismatch() &&
+        !MessageBoxes().confirmOkCancel(
+            QStringLiteral("This snapshot was taken from controller %1, but the connected controller is %2.\r"
+                           "Restore it to this controller anyway (for example to a replacement unit)?")
+                .arg(check.wantedSerial, check.heldSerial)))
+        return;
+    WritePlan(wanted, held, TSyncViewer::Purpose::Restore);
+}
+
+void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose) {
+    comparison = TKeyComparison(wanted, held);
+    if (comparison.DifferenceCount() == 0) {
+        MessageBoxes().information(TControllerSync::TResult().ReportText());
+        return;
+    }
+    if (!viewer.ShowComparison(comparison, purpose))
+        return;
+    if (!TWriteWarnings::Confirm(afterWrite(comparison, wanted, held), changes(comparison, Table::Master),
+                                 changes(comparison, Table::Slave)))
+        return;
+    TControllerSync::TResult result;
+    {
+        TProgress progress(host, WritingText);
+        TControllerSync sync(exchange, host, host);
+        result = sync.Write(comparison.Differences(), wanted, held);
+    }
+    QString report = result.ReportText();
+    const QString failed = store.TrySave(held, TSnapshotStore::Kind::AfterWrite);
+    if (!failed.isEmpty())
+        report += QLatin1Char('\r') + failed;
+    if (result.Failed().isEmpty() && failed.isEmpty())
+        MessageBoxes().information(report);
+    else
+        MessageBoxes().warning(report);
+}
+
+bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,
+                                  TKeyListStore& store, TKeyListHost& host) {
+    if (!commands.SaveChangesFirst())
+        return false;
+    TKeyListStore::THeader header;
+    try {
+        header = store.OpenUserFile(snapshot.path);
+    } catch (const std::exception& e) {
+        MessageBoxes().error(QString::fromUtf8(e.what()));
+        return false;
+    }
+    host.SetControllerFields(header.serial, header.info);
+    host.KeyListPath.clear();
+    host.SaveAsPending = false;
+    host.KeyListTitle = QStringLiteral("New key list");
+    host.SetCaption(TKeyListCommands::CaptionPrefix + host.KeyListTitle);
+    host.SetStatusText(QStringLiteral("Key list: new key list from the snapshot of %1, %2")
+                           .arg(snapshot.serial, snapshot.time.toLocalTime().toString(Qt::ISODate)));
+    // Not saved anywhere yet: leaving or opening another list asks first.
+    host.KeyListModified = true;
+    host.EnableSave(true);
+    return true;
+}
+
+bool TSyncCommands::ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave) {
+    if ((!writesMaster && !writesSlave) || !master.IsOpen() || !slave.IsOpen())
+        return true;
+    TKeyTables after;
+    after.LoadFrom(master, slave);
+    return TWriteWarnings::Confirm(after, writesMaster, writesSlave);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "controller/TKeyTransfer.h"
+#include "sync/TKeyComparison.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncViewer.h"
+
+#include <QString>
+
+#include <memory>
+
+class TControllerExchange;
+class TControllerHost;
+class TKeyListCommands;
+class TKeyListHost;
+class TKeyListStore;
+class TKeyTables;
+class TKeyView;
+
+// Compare, write changes and restore: the controller is read into memory (the key list is not
+// changed), a snapshot of what it holds is stored, the differences are shown, and on the user's
+// word only the differing slots are written and read back.
+class TSyncCommands {
+public:
+    TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
+                  TSnapshotStore& store);
+    ~TSyncCommands();
+
+    // listSerial: the serial number in the key list's header record.
+    void Compare(const QString& listSerial);
+    void WriteChanges(const QString& listSerial);
+    void Restore(const TSnapshotStore::TSnapshot& snapshot);
+
+    bool Busy() const { return running; }
+
+    // What the reads of the key-transfer commands stored, slot by slot: the main window hands
+    // them views that record into these tables (TRecordingKeyView). Around each command: forget
+    // what was recorded, then store a snapshot of the tables read whole (nothing when none was).
+    TKeyTables& Recorded() { return *recorded; }
+    void BeginRecording();
+    void StoreRecordedReads(const QString& serial, const QString& info, const QString& version);
+    // The last comparison shown, for the window's and the tests' use.
+    const TKeyComparison& LastComparison() const { return comparison; }
+
+    // The snapshot becomes a new, unsaved key list (the snapshot file itself is never opened for
+    // editing); unsaved changes of the open list are offered for saving first.
+    static bool OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,
+                              TKeyListStore& store, TKeyListHost& host);
+
+    // The warnings before one of the full writes of the key list's tables; true when there is
+    // nothing to warn about, the views are not open (the write refuses on its own), or the user goes on.
+    static bool ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave);
+
+    static const QString NoKeyListText;
+    static const QString WritingText;
+
+private:
+    bool ListTables(const QString& listSerial, TKeyTables& wanted);
+    bool ReadHeld(TKeyTables& held, TSnapshotStore::Kind kind);
+    void WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose);
+
+    TControllerExchange& exchange;
+    TControllerHost& host;
+    TSyncViewer& viewer;
+    TSnapshotStore& store;
+    TKeyComparison comparison;
+    bool running = false;
+    std::unique_ptr<TKeyTables> recorded;
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+class TKeyComparison;
+
+// Where the synchronise commands show a comparison: the Differences window, or a test's script.
+class TSyncViewer {
+public:
+    enum class Purpose { Compare, Write, Restore };
+
+    virtual ~TSyncViewer() = default;
+    // For Write and Restore the planned changes are offered: true when the user chose to write them.
+    virtual bool ShowComparison(const TKeyComparison& comparison, Purpose purpose) = 0;
+};

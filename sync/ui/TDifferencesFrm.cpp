@@ -1,0 +1,135 @@
+#include "sync/ui/TDifferencesFrm.h"
+
+#include "seams/TErrorReport.h"
+#include "seams/TFileDialogs.h"
+#include "seams/TMessageBoxes.h"
+#include "seams/ui/TScreenScale.h"
+#include "sync/TDifferenceCsv.h"
+#include "sync/TDifferenceTableModel.h"
+#include "sync/ui/TDifferencesReport.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+QPushButton* button(QWidget* parent, const char* name, const QString& text) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+} // namespace
+
+TDifferencesFrm::TDifferencesFrm(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("DifferencesFrm"));
+    const TScreenScale scale = TScreenScale::forWidget(this);
+    Model = new TDifferenceTableModel(this);
+    MismatchLbl = new QLabel(this);
+    MismatchLbl->setObjectName(QStringLiteral("MismatchLbl"));
+    MismatchLbl->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    MismatchLbl->setWordWrap(true);
+    CountsLbl = new QLabel(this);
+    CountsLbl->setObjectName(QStringLiteral("CountsLbl"));
+    Grid = new QTableView(this);
+    Grid->setObjectName(QStringLiteral("Grid"));
+    Grid->setModel(Model);
+    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->verticalHeader()->hide();
+    Grid->horizontalHeader()->setStretchLastSection(true);
+    ShowAllChk = new QCheckBox(QStringLiteral("Show all slots"), this);
+    ShowAllChk->setObjectName(QStringLiteral("ShowAllChk"));
+    PrintBtn = button(this, "PrintBtn", QStringLiteral("Print..."));
+    PdfBtn = button(this, "PdfBtn", QStringLiteral("Save as PDF..."));
+    CsvBtn = button(this, "CsvBtn", QStringLiteral("Export CSV..."));
+    WriteBtn = button(this, "WriteBtn", QStringLiteral("Write changes"));
+    CancelBtn = button(this, "CancelBtn", QStringLiteral("Cancel"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(ShowAllChk);
+    buttons->addStretch();
+    for (QPushButton* b : {PrintBtn, PdfBtn, CsvBtn, WriteBtn, CancelBtn})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MismatchLbl);
+    layout->addWidget(CountsLbl);
+    layout->addWidget(Grid, 1);
+    layout->addLayout(buttons);
+    resize(scale.px(860), scale.px(360));
+
+    connectHandler(ShowAllChk, &QCheckBox::toggled, this, [this] { ShowAllChkClick(); });
+    connectHandler(PrintBtn, &QPushButton::clicked, this, [this] { PrintBtnClick(); });
+    connectHandler(PdfBtn, &QPushButton::clicked, this, [this] { PdfBtnClick(); });
+    connectHandler(CsvBtn, &QPushButton::clicked, this, [this] { CsvBtnClick(); });
+    connect(WriteBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDifferencesFrm::Present(const TKeyComparison& value, Purpose why) {
+    comparison = value;
+    purpose = why;
+    const bool writing = purpose != Purpose::Compare;
+    const QString wanted =
+        purpose == Purpose::Restore ? QStringLiteral("Snapshot") : QStringLiteral("Key list");
+    setWindowTitle(
+        writing ? QStringLiteral("Changes to write to controller %1").arg(comparison.heldSerial)
+                : QStringLiteral("Differences: key list and controller %1").arg(comparison.heldSerial));
+    Model->SetWantedName(wanted);
+    Model->SetComparison(comparison);
+    const QString mismatch = comparison.SerialMismatchText(wanted.toLower());
+    MismatchLbl->setText(mismatch);
+    MismatchLbl->setVisible(!mismatch.isEmpty());
+    CountsLbl->setText(comparison.CountsText() + QLatin1Char('.'));
+    const int changes = comparison.DifferenceCount();
+    WriteBtn->setText(QStringLiteral("Write %1 %2").arg(changes).arg(changes == 1 ? "change" : "changes"));
+    WriteBtn->setVisible(writing);
+    WriteBtn->setEnabled(changes > 0);
+    CancelBtn->setText(writing ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    Grid->resizeColumnsToContents();
+}
+
+bool TDifferencesFrm::ShowComparison(const TKeyComparison& value, Purpose why) {
+    Present(value, why);
+    return exec() == QDialog::Accepted && why != Purpose::Compare;
+}
+
+void TDifferencesFrm::ShowAllChkClick() {
+    Model->SetShowAll(ShowAllChk->isChecked());
+    Grid->resizeColumnsToContents();
+}
+
+QString TDifferencesFrm::ReportTitle() const {
+    return purpose == Purpose::Compare ? QStringLiteral("Differences between key list and controller")
+                                       : QStringLiteral("Changes to write to the controller");
+}
+
+void TDifferencesFrm::PrintBtnClick() {
+    TDifferencesReport(*Model, comparison, ReportTitle()).Preview();
+}
+
+void TDifferencesFrm::PdfBtnClick() {
+    const QString path =
+        FileDialogs().getSaveFileName(QStringLiteral("Save differences as PDF"),
+                                      QStringLiteral("PDF files (*.pdf)"), QString(), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!TDifferencesReport(*Model, comparison, ReportTitle()).ExportPdf(path, &error))
+        MessageBoxes().error(QStringLiteral("Can not write %1: %2").arg(path, error));
+}
+
+void TDifferencesFrm::CsvBtnClick() {
+    const QString path =
+        FileDialogs().getSaveFileName(QStringLiteral("Export differences as CSV"),
+                                      QStringLiteral("CSV files (*.csv)"), QString(), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!TDifferenceCsv::Write(*Model, path, &error))
+        MessageBoxes().error(QStringLiteral("Can not write %1: %2").arg(path, error));
+}

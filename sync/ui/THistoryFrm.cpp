@@ -1,0 +1,156 @@
+#include "sync/ui/THistoryFrm.h"
+
+#include "seams/TErrorReport.h"
+#include "seams/ui/TScreenScale.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+QTableWidget* grid(QWidget* parent, const char* name, const QStringList& titles) {
+    auto* table = new QTableWidget(0, int(titles.size()), parent);
+    table->setObjectName(QString::fromLatin1(name));
+    table->setHorizontalHeaderLabels(titles);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+void setRow(QTableWidget* table, int row, const QStringList& cells) {
+    for (int column = 0; column < cells.size(); ++column)
+        table->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+QString localTime(const QDateTime& utc) {
+    return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString tablesText(const TSnapshotStore::TSnapshot& s) {
+    if (s.masterValid && s.slaveValid)
+        return QStringLiteral("both");
+    return s.masterValid ? QStringLiteral("master only") : QStringLiteral("slave only");
+}
+} // namespace
+
+THistoryFrm::THistoryFrm(TSnapshotStore& store, QWidget* parent) : QDialog(parent), store(store) {
+    setObjectName(QStringLiteral("HistoryFrm"));
+    setWindowTitle(QStringLiteral("Controller history"));
+    const TScreenScale scale = TScreenScale::forWidget(this);
+    ControllersGrid = grid(this, "ControllersGrid",
+                           {QStringLiteral("Serial number"), QStringLiteral("Information"),
+                            QStringLiteral("Last contact"), QStringLiteral("Snapshots")});
+    SnapshotsGrid = grid(this, "SnapshotsGrid",
+                         {QStringLiteral("Taken"), QStringLiteral("Made by"), QStringLiteral("Tables"),
+                          QStringLiteral("Changed slots"), QStringLiteral("Firmware")});
+    PlaceLbl = new QLabel(this);
+    PlaceLbl->setObjectName(QStringLiteral("PlaceLbl"));
+    PlaceLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    OpenBtn = new QPushButton(QStringLiteral("Open as new key list"), this);
+    OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
+    RestoreBtn = new QPushButton(QStringLiteral("Restore to controller..."), this);
+    RestoreBtn->setObjectName(QStringLiteral("RestoreBtn"));
+    CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(PlaceLbl, 1);
+    for (QPushButton* b : {OpenBtn, RestoreBtn, CloseBtn})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Controllers"), this));
+    layout->addWidget(ControllersGrid, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Snapshots of the selected controller, newest first"), this));
+    layout->addWidget(SnapshotsGrid, 3);
+    layout->addLayout(buttons);
+    resize(scale.px(760), scale.px(480));
+
+    connectHandler(ControllersGrid, &QTableWidget::itemSelectionChanged, this,
+                   [this] { ControllersGridSelect(); });
+    connectHandler(SnapshotsGrid, &QTableWidget::itemSelectionChanged, this,
+                   [this] { SnapshotsGridSelect(); });
+    connectHandler(OpenBtn, &QPushButton::clicked, this, [this] { OpenBtnClick(); });
+    connectHandler(RestoreBtn, &QPushButton::clicked, this, [this] { RestoreBtnClick(); });
+    connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void THistoryFrm::Reload() {
+    controllers = store.Controllers();
+    ControllersGrid->setRowCount(int(controllers.size()));
+    for (int row = 0; row < controllers.size(); ++row) {
+        const TSnapshotStore::TController& c = controllers[row];
+        setRow(ControllersGrid, row,
+               {c.serial, c.info, localTime(c.lastContact), QString::number(c.snapshots)});
+    }
+    ControllersGrid->resizeColumnsToContents();
+    PlaceLbl->setText(QDir::toNativeSeparators(store.Root()));
+    if (!controllers.isEmpty())
+        ControllersGrid->selectRow(0);
+    else
+        ControllersGridSelect();
+}
+
+void THistoryFrm::ControllersGridSelect() {
+    const int row = ControllersGrid->currentRow();
+    snapshots = row >= 0 && row < controllers.size() ? store.Snapshots(controllers[row].serial)
+                                                     : QList<TSnapshotStore::TSnapshot>();
+    SnapshotsGrid->setRowCount(int(snapshots.size()));
+    for (int i = 0; i < snapshots.size(); ++i) {
+        const TSnapshotStore::TSnapshot& s = snapshots[i];
+        setRow(SnapshotsGrid, i,
+               {localTime(s.time), s.kind, tablesText(s),
+                s.changedSlots < 0 ? QStringLiteral("first") : QString::number(s.changedSlots), s.version});
+    }
+    SnapshotsGrid->resizeColumnsToContents();
+    if (!snapshots.isEmpty())
+        SnapshotsGrid->selectRow(0);
+    UpdateButtons();
+}
+
+void THistoryFrm::SnapshotsGridSelect() {
+    UpdateButtons();
+}
+
+std::optional<TSnapshotStore::TSnapshot> THistoryFrm::SelectedSnapshot() const {
+    const int row = SnapshotsGrid->currentRow();
+    if (row < 0 || row >= snapshots.size() || SnapshotsGrid->selectedItems().isEmpty())
+        return std::nullopt;
+    return snapshots[row];
+}
+
+void THistoryFrm::SetRestoreEnabled(bool enabled) {
+    restoreEnabled = enabled;
+    UpdateButtons();
+}
+
+void THistoryFrm::UpdateButtons() {
+    const bool selected = SelectedSnapshot().has_value();
+    OpenBtn->setEnabled(selected);
+    RestoreBtn->setEnabled(selected && restoreEnabled);
+    RestoreBtn->setToolTip(restoreEnabled ? QString()
+                                          : QStringLiteral("Read the controller information first: restoring "
+                                                           "needs a controller whose version was accepted."));
+}
+
+void THistoryFrm::OpenBtnClick() {
+    const auto snapshot = SelectedSnapshot();
+    if (!snapshot || !OnOpenAsNew)
+        return;
+    accept();
+    OnOpenAsNew(*snapshot);
+}
+
+void THistoryFrm::RestoreBtnClick() {
+    const auto snapshot = SelectedSnapshot();
+    if (!snapshot || !OnRestore)
+        return;
+    accept();
+    OnRestore(*snapshot);
+}

@@ -1,0 +1,243 @@
+#include "keylist/TKeyListStore.h"
+#include "sync/TKeyListFile.h"
+#include "sync/TKeyTables.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncCommands.h"
+#include "tests/keylist/TFakeKeyListHost.h"
+#include "tests/support/TTestMessageBoxes.h"
+
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+using Table = TKeyTransfer::Table;
+
+TKeySlot key(const QString& code, const QString& memo) {
+    TKeySlot k;
+    k.active = true;
+    k.keyCode = code;
+    k.memo = memo;
+    return k;
+}
+
+TKeyTables controllerTables(const QString& serial, int variant) {
+    TKeyTables tables;
+    tables.serial = serial;
+    tables.info = QStringLiteral("Main entrance");
+    tables.version = QStringLiteral("TARVK001");
+    for (Table table : TKeyTables::Tables)
+        for (int slot = 0; slot < tables.View(table).SlotCount(); ++slot)
+            tables.View(table).SetSlot(slot, tables.View(table).EmptySlot(slot));
+    tables.master.SetSlot(0, key(QStringLiteral("01A2B3C4D5E6"), QStringLiteral("Installer")));
+    // Windows-1252 survives the file: the note is one byte per character.
+    tables.slave.SetSlot(5, key(QStringLiteral("01000000C0DE"), QStringLiteral("Caf\u00e9 \u20ac")));
+    for (int i = 0; i < variant; ++i)
+        tables.slave.SetSlot(100 + i, key(QStringLiteral("0100000001%1").arg(i, 2, 10, QLatin1Char('0')),
+                                          QStringLiteral("Flat %1").arg(i)));
+    return tables;
+}
+
+QStringList filesIn(const QString& directory) {
+    return QDir(directory).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+QByteArray KeyListFixtureBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QDateTime When = QDateTime(QDate(2026, 12, 9), QTime(12, 24, 12), Qt::UTC);
+} // namespace
+
+class tst_TSnapshotStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir root;
+
+private slots:
+    void init() { QVERIFY(root.isValid()); }
+    void cleanup() {
+        QDir(root.path()).removeRecursively();
+        QDir().mkpath(root.path());
+    }
+
+    void shouldStoreAKeyListFileThatOpensAsAKeyListAndReadsBackWhole();
+    void shouldNeverOverwriteASnapshotTakenInTheSameSecond();
+    void shouldLeaveNothingHalfWrittenWhenTheFolderCannotBeWritten();
+    void shouldKeepAHostileSerialNumberInsideTheStore_data();
+    void shouldKeepAHostileSerialNumberInsideTheStore();
+    void shouldRecordWhichTableIsValid();
+    void shouldListControllersAndSnapshotsNewestFirstWithTheirChanges();
+    void shouldOpenASnapshotAsANewUnsavedList();
+};
+
+void tst_TSnapshotStore::shouldStoreAKeyListFileThatOpensAsAKeyListAndReadsBackWhole() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    const TKeyTables tables = controllerTables(QStringLiteral("VT000417"), 3);
+    const QString path = store.Save(tables, TSnapshotStore::Kind::Read, When);
+    QCOMPARE(path, QDir(root.path()).filePath(QStringLiteral("VT000417/20261209T122412Z-read.dbf")));
+    TKeyListStore::CheckKeyList(path); // raises when it is not a key list
+    const TKeyTables back = TSnapshotStore::Load(store.Snapshots(QStringLiteral("VT000417")).first());
+    QCOMPARE(back.serial, tables.serial);
+    QCOMPARE(back.info, tables.info);
+    QCOMPARE(back.version, tables.version);
+    for (Table table : TKeyTables::Tables) {
+        QVERIFY(back.Valid(table));
+        for (int slot = 0; slot < tables.View(table).SlotCount(); ++slot) {
+            const TKeySlot& a = tables.View(table).Slot(slot);
+            const TKeySlot& b = back.View(table).Slot(slot);
+            QVERIFY2(a.active == b.active && a.keyCode == b.keyCode && a.memo == b.memo,
+                     qPrintable(QStringLiteral("%1 slot %2: %3 %4 / %5 %6")
+                                    .arg(TKeyTables::TableName(table))
+                                    .arg(slot)
+                                    .arg(a.keyCode, a.memo, b.keyCode, b.memo)));
+        }
+    }
+    QCOMPARE(filesIn(QFileInfo(path).path()),
+             (QStringList{"20261209T122412Z-read.dbf", "20261209T122412Z-read.json"}));
+}
+
+void tst_TSnapshotStore::shouldNeverOverwriteASnapshotTakenInTheSameSecond() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    const QString first =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When);
+    QFile file(first);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const QString second =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read, When);
+    const QString third =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 3), TSnapshotStore::Kind::Read, When);
+    QVERIFY(second.endsWith(QStringLiteral("20261209T122412Z-read-2.dbf")));
+    QVERIFY(third.endsWith(QStringLiteral("20261209T122412Z-read-3.dbf")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+    QCOMPARE(store.Snapshots(QStringLiteral("VT000417")).size(), 3);
+}
+
+void tst_TSnapshotStore::shouldLeaveNothingHalfWrittenWhenTheFolderCannotBeWritten() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When);
+    // A folder name taken by a file: refused, and nothing left behind.
+    QFile blocker(QDir(root.path()).filePath(QStringLiteral("VT000001")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, store.Save(controllerTables(QStringLiteral("VT000001"), 1),
+                                                            TSnapshotStore::Kind::Read));
+    QCOMPARE(filesIn(root.path()), QStringList{"VT000001"});
+
+    const QString folder = QDir(root.path()).filePath(QStringLiteral("VT000417"));
+    if (::geteuid() == 0)
+        QSKIP("root writes into a read-only folder");
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const QString failed =
+        store.TrySave(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(failed.startsWith(QStringLiteral("The snapshot of the controller was not stored")),
+             qPrintable(failed));
+    QCOMPARE(filesIn(folder), (QStringList{"20261209T122412Z-read.dbf", "20261209T122412Z-read.json"}));
+}
+
+void tst_TSnapshotStore::shouldKeepAHostileSerialNumberInsideTheStore_data() {
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("plain") << "VT000417"
+                           << "VT000417";
+    QTest::newRow("climbing out") << "../../x"
+                                  << "______x";
+    QTest::newRow("dot dot") << ".."
+                             << "__";
+    QTest::newRow("unknown") << "<unknown>"
+                             << "unknown";
+    QTest::newRow("blank") << "   "
+                           << "unknown";
+}
+
+void tst_TSnapshotStore::shouldKeepAHostileSerialNumberInsideTheStore() {
+    QFETCH(QString, serial);
+    QFETCH(QString, folder);
+    QCOMPARE(TSnapshotStore::DirectoryName(serial), folder);
+}
+
+void tst_TSnapshotStore::shouldRecordWhichTableIsValid() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    TKeyTables tables = controllerTables(QStringLiteral("VT000417"), 0);
+    tables.slave.Forget(40); // one slave slot could not be read
+    store.Save(tables, TSnapshotStore::Kind::AfterWrite, When);
+    const TSnapshotStore::TSnapshot snapshot = store.Snapshots(QStringLiteral("VT000417")).first();
+    QCOMPARE(snapshot.kind, QStringLiteral("after-write"));
+    QVERIFY(snapshot.masterValid);
+    QVERIFY(!snapshot.slaveValid);
+    const TKeyTables back = TSnapshotStore::Load(snapshot);
+    QVERIFY(back.Valid(Table::Master));
+    QVERIFY(!back.Valid(Table::Slave));
+
+    // Nothing valid: nothing stored.
+    tables.master.Forget(0);
+    QCOMPARE(store.Save(tables, TSnapshotStore::Kind::Read, When.addSecs(5)), QString());
+    QCOMPARE(store.Snapshots(QStringLiteral("VT000417")).size(), 1);
+}
+
+void tst_TSnapshotStore::shouldListControllersAndSnapshotsNewestFirstWithTheirChanges() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    store.Save(controllerTables(QStringLiteral("VT000417"), 0), TSnapshotStore::Kind::Read, When);
+    store.Save(controllerTables(QStringLiteral("VT000417"), 3), TSnapshotStore::Kind::AfterWrite,
+               When.addSecs(60));
+    store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::BeforeRestore,
+               When.addSecs(120));
+    TKeyTables other = controllerTables(QStringLiteral("VT000002"), 0);
+    other.info = QStringLiteral("Back door");
+    store.Save(other, TSnapshotStore::Kind::Read, When.addDays(1));
+
+    const QList<TSnapshotStore::TController> controllers = store.Controllers();
+    QCOMPARE(controllers.size(), 2);
+    QCOMPARE(controllers[0].serial, QStringLiteral("VT000002"));
+    QCOMPARE(controllers[0].info, QStringLiteral("Back door"));
+    QCOMPARE(controllers[0].lastContact, When.addDays(1));
+    QCOMPARE(controllers[1].serial, QStringLiteral("VT000417"));
+    QCOMPARE(controllers[1].snapshots, 3);
+
+    const QList<TSnapshotStore::TSnapshot> list = store.Snapshots(QStringLiteral("VT000417"));
+    QCOMPARE(list.size(), 3);
+    QCOMPARE(list[0].kind, QStringLiteral("before-restore"));
+    QCOMPARE(list[0].changedSlots, 2); // 3 extra keys back to 1
+    QCOMPARE(list[1].kind, QStringLiteral("after-write"));
+    QCOMPARE(list[1].changedSlots, 3);
+    QCOMPARE(list[2].changedSlots, -1);
+    QCOMPARE(list[2].time, When);
+}
+
+void tst_TSnapshotStore::shouldOpenASnapshotAsANewUnsavedList() {
+    TKeyListFixture fixture;
+    TTestMessageBoxes boxes;
+    fixture.newList();
+    TSnapshotStore store(root.path());
+    store.Save(controllerTables(QStringLiteral("VT000417"), 2), TSnapshotStore::Kind::Read, When);
+    const TSnapshotStore::TSnapshot snapshot = store.Snapshots(QStringLiteral("VT000417")).first();
+    const QByteArray before = KeyListFixtureBytes(snapshot.path);
+
+    QVERIFY(TSyncCommands::OpenAsNewList(snapshot, fixture.commands, fixture.store, fixture.host));
+    QCOMPARE(fixture.host.serial, QStringLiteral("VT000417"));
+    QCOMPARE(fixture.host.info, QStringLiteral("Main entrance"));
+    QVERIFY(fixture.host.KeyListPath.isEmpty());
+    QVERIFY(fixture.host.KeyListModified);
+    QCOMPARE(fixture.host.caption, TKeyListCommands::CaptionPrefix + QStringLiteral("New key list"));
+    QVERIFY(fixture.store.IsOpen());
+    fixture.slave.SetRecNo(fixture.slave.RowRecNo(101));
+    QCOMPARE(TKeyListFixture::text(fixture.slave, "KEYCODE"), QStringLiteral("010000000101"));
+
+    // Editing the new list leaves the snapshot as it was.
+    TKeyListFixture::setKey(fixture.slave, QStringLiteral("0A0A0A0A0A0A"), true, QStringLiteral("edited"));
+    QCOMPARE(KeyListFixtureBytes(snapshot.path), before);
+    QCOMPARE(boxes.shown.size(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_TSnapshotStore)
+#include "tst_TSnapshotStore.moc"
