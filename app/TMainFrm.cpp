@@ -94,6 +94,10 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent), Scale(TScreenScale::f
 }
 
 TMainFrm::~TMainFrm() {
+    // The port is a child of the window and would close only once the window's members are gone;
+    // its close signal must not reach the half-destroyed window.
+    QObject::disconnect(DallasPort, nullptr, this, nullptr);
+    DallasPort->SetOpen(false);
     delete KeyListCommands;
     delete KeyListStore;
 }

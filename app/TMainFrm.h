@@ -77,6 +77,8 @@ public:
     // DallasPort's OnPortOpen and OnPortClose.
     void DallasPortPortOpen();
     void DallasPortPortClose();
+    // The port closed because its device hung up (adapter pulled).
+    void DallasPortPortHangup();
     // The version gate: an accepted firmware version enables the six key-transfer actions, a
     // refused one disables them.
     void EnableKeyTransferActions(bool enabled);

@@ -37,6 +37,7 @@ void TMainFrm::ConnectControllerHandlers() {
     }
     connectHandler(DallasPort, &TSerComPort::OnPortOpen, this, [this] { DallasPortPortOpen(); });
     connectHandler(DallasPort, &TSerComPort::OnPortClose, this, [this] { DallasPortPortClose(); });
+    connectHandler(DallasPort, &TSerComPort::OnPortHangup, this, [this] { DallasPortPortHangup(); });
     connectHandler(MenuSelectPort, &QAction::triggered, this, [this] { MenuSelectPortClick(); });
     connectHandler(DCheckAct, &QAction::triggered, this, [this] { DCheckActExecute(); });
     const std::pair<QAction*, void (TControllerCommands::*)()> commands[] = {
@@ -75,17 +76,27 @@ template <typename Command> void TMainFrm::RunControllerCommand(Command command)
         return;
     // Between key slots window messages are handled, so the window repaints; what could change
     // the port, the views or the key list meanwhile is out of reach until the command ends.
-    QList<QWidget*> held = {menuBar(), ToolBar1, ToolBar2, ToolBar3, MKeysGrid, SKeysGrid, CtrInfoEdit};
-    for (QWidget* widget : held)
+    // Each gets back its own state: a key toolbar stays disabled while its view is closed.
+    QList<QPair<QWidget*, bool>> held;
+    const QList<QWidget*> widgets = {menuBar(), ToolBar1,  ToolBar2,   ToolBar3,
+                                     MKeysGrid, SKeysGrid, CtrInfoEdit};
+    for (QWidget* widget : widgets) {
+        held.append({widget, !widget->testAttribute(Qt::WA_ForceDisabled)});
         widget->setEnabled(false);
+    }
     struct Release {
-        QList<QWidget*>& held;
+        QList<QPair<QWidget*, bool>>& held;
         ~Release() {
-            for (QWidget* widget : held)
-                widget->setEnabled(true);
+            for (const auto& [widget, enabled] : held)
+                widget->setEnabled(enabled);
         }
     } release{held};
     command();
+}
+
+void TMainFrm::DallasPortPortHangup() {
+    // The closing has disabled the controller actions; the label shows that no port is selected.
+    ShowPortStatus(false, DallasPort->ComNumber());
 }
 
 void TMainFrm::RunControllerTask(const std::function<void()>& task) {

@@ -63,3 +63,34 @@ TControllerInfoData TCliLink::ReadIdentity() {
         NoAnswer(QStringLiteral("information query"));
     return data;
 }
+
+TCliLink::TFailedSlots TCliLink::ReadKeys(TKeyView& master, TKeyView& slave) {
+    return Transfer(false, master, slave);
+}
+
+TCliLink::TFailedSlots TCliLink::WriteKeys(TKeyView& master, TKeyView& slave) {
+    return Transfer(true, master, slave);
+}
+
+TCliLink::TFailedSlots TCliLink::Transfer(bool write, TKeyView& master, TKeyView& slave) {
+    using End = TKeyTransfer::Result::End;
+    TFailedSlots failed;
+    for (const TKeyTransfer::Table table : {TKeyTransfer::Table::Master, TKeyTransfer::Table::Slave}) {
+        const bool isMaster = table == TKeyTransfer::Table::Master;
+        TKeyView& view = isMaster ? master : slave;
+        const TKeyTransfer::Result result =
+            write ? transfer.WriteKeys(table, view) : transfer.ReadKeys(table, view);
+        (isMaster ? failed.master : failed.slave) = result.failedSlots;
+        switch (result.end) {
+        case End::Completed:
+            break;
+        case End::Refused:
+            throw EVtrkExit(VtrkExit::File, QStringLiteral("a key code cannot be sent; nothing was written"));
+        case End::PortFailure:
+        case End::ControllerSilent:
+        case End::PortGone:
+            throw EVtrkExit(VtrkExit::Port, QStringLiteral("the transfer on %1 stopped").arg(portName));
+        }
+    }
+    return failed;
+}

@@ -7,8 +7,10 @@
 #include "controller/TKeyTransfer.h"
 #include "serial/TSerComPort.h"
 
+#include <QList>
 #include <QString>
 
+class TKeyView;
 class TTransferProgress;
 
 // One controller on one port for the length of a command: the port opened at 9600 8N1 without a
@@ -30,6 +32,17 @@ public:
     // controller does not answer, version when it runs another firmware.
     TControllerInfoData ReadIdentity();
 
+    // The "#" numbers of the slots whose attempts all failed, by table.
+    struct TFailedSlots {
+        QList<int> master;
+        QList<int> slave;
+        bool IsEmpty() const { return master.isEmpty() && slave.isEmpty(); }
+    };
+    // Both key tables, master first. Throws EVtrkExit when a table's transfer stopped early: port
+    // when the port failed or went, or the controller fell silent; file when a key code cannot be sent.
+    TFailedSlots ReadKeys(TKeyView& master, TKeyView& slave);
+    TFailedSlots WriteKeys(TKeyView& master, TKeyView& slave);
+
     TSerComPort& Port() { return port; }
     TControllerInfo& Info() { return info; }
     TKeyTransfer& Transfer() { return transfer; }
@@ -37,6 +50,7 @@ public:
 
 private:
     [[noreturn]] void NoAnswer(const QString& what) const;
+    TFailedSlots Transfer(bool write, TKeyView& master, TKeyView& slave);
 
     QString portName;
     TSerComPort port;

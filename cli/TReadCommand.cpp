@@ -5,7 +5,6 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
-#include "cli/TCliSlotLog.h"
 #include "cli/TInfoCommand.h"
 #include "keylist/TKeyListSchema.h"
 
@@ -38,9 +37,9 @@ QJsonObject TReadCommand::FailedJson(const QList<int>& master, const QList<int>&
 QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& slave) {
     QStringList parts;
     if (!master.isEmpty())
-        parts << QStringLiteral("master slots ") + slotNames(master);
+        parts << QStringLiteral("master keys ") + slotNames(master);
     if (!slave.isEmpty())
-        parts << QStringLiteral("slave slots ") + slotNames(slave);
+        parts << QStringLiteral("slave keys ") + slotNames(slave);
     return parts.join(QStringLiteral("; "));
 }
 
@@ -70,22 +69,25 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
 
-    TCliSlotLog master(list.Master());
-    TCliSlotLog slave(list.Slave());
     progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
-    const bool read = link.Transfer().ReadMasterKeys(master) && link.Transfer().ReadSlaveKeys(slave);
+    TCliLink::TFailedSlots failedSlots;
+    try {
+        failedSlots = link.ReadKeys(list.Master(), list.Slave());
+    } catch (const EVtrkExit& e) {
+        throw EVtrkExit(e.code(),
+                        QString::fromStdString(e.what()) +
+                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
+    }
     progress.Finish();
-    if (!read)
-        throw EVtrkExit(VtrkExit::Port, QStringLiteral("the transfer from %1 broke off; %2 was not written")
-                                            .arg(port.name, QDir::toNativeSeparators(target)));
     list.Save(target, {data.serial, data.info});
 
-    const QList<int> failedMaster = master.Missing(TKeyListSchema::MasterSlots);
-    const QList<int> failedSlave = slave.Missing(TKeyListSchema::SlaveSlots);
+    const QList<int>& failedMaster = failedSlots.master;
+    const QList<int>& failedSlave = failedSlots.slave;
     const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
     if (failed)
-        TCliOutput::Error(QStringLiteral("these slots could not be read and are empty in the file: ") +
-                          FailedText(failedMaster, failedSlave));
+        TCliOutput::Error(
+            QStringLiteral("these keys could not be read and keep their empty record in the file: ") +
+            FailedText(failedMaster, failedSlave));
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonObject object = TInfoCommand::ToJson(data);
         object.insert(QStringLiteral("port"), port.name);

@@ -5,6 +5,7 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
+#include "cli/TReadCommand.h"
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TMessageBoxes.h"
@@ -48,11 +49,13 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("not confirmed; nothing was written"));
     progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
-    const bool written =
-        link.Transfer().WriteMasterKeys(list.Master()) && link.Transfer().WriteSlaveKeys(list.Slave());
+    const TCliLink::TFailedSlots failed = link.WriteKeys(list.Master(), list.Slave());
     progress.Finish();
-    if (!written)
-        throw EVtrkExit(VtrkExit::Port, QStringLiteral("the transfer to %1 broke off").arg(port.name));
+    if (!failed.IsEmpty())
+        TCliOutput::Error(
+            QStringLiteral("these keys could not be written; the controller may still hold what it "
+                           "held there: ") +
+            TReadCommand::FailedText(failed.master, failed.slave));
 
     // "<unknown>" is what a list holds when nobody knew the text; written, it would replace the
     // controller's real one.
@@ -65,12 +68,15 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
         throw EVtrkExit(VtrkExit::Port,
                         QStringLiteral("the information text was not written to %1").arg(port.name));
 
-    const int slotCount = TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots;
+    const int slotCount =
+        TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots - failed.master.size() - failed.slave.size();
     if (parser.isSet(QStringLiteral("json"))) {
-        TCliOutput::Json(QJsonDocument(QJsonObject{{QStringLiteral("port"), port.name},
-                                                   {QStringLiteral("file"), source},
-                                                   {QStringLiteral("slots"), slotCount},
-                                                   {QStringLiteral("infoWritten"), infoWritten}}));
+        TCliOutput::Json(QJsonDocument(
+            QJsonObject{{QStringLiteral("port"), port.name},
+                        {QStringLiteral("file"), source},
+                        {QStringLiteral("slots"), slotCount},
+                        {QStringLiteral("infoWritten"), infoWritten},
+                        {QStringLiteral("failed"), TReadCommand::FailedJson(failed.master, failed.slave)}}));
     } else {
         TCliOutput::Text(
             QStringLiteral("%1: %2 slots written to %3%4\n")
@@ -78,5 +84,5 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
                 .arg(slotCount)
                 .arg(port.name, infoWritten ? QStringLiteral(", information text too") : QString()));
     }
-    return VtrkExit::Done;
+    return failed.IsEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

@@ -3,6 +3,7 @@
 #include "controller/TControllerHost.h"
 #include "controller/TKeyView.h"
 #include "seams/TMessageBoxes.h"
+#include "serial/TSerDataPort.h"
 
 namespace {
 const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
@@ -49,10 +50,31 @@ template <typename Change> void TControllerCommands::UpdateInfoData(Change chang
     host.SetControllerInfoData(data);
 }
 
+void TControllerCommands::Run(TTransferReport& report, TKeyTransfer::Table table, TKeyView& view,
+                              bool write) {
+    const bool master = table == TKeyTransfer::Table::Master;
+    const QString text =
+        write ? (master ? WritingMaster : WritingSlave) : (master ? ReadingMaster : ReadingSlave);
+    WithProgress(text, [&] {
+        report.Add(table, write ? transfer.WriteKeys(table, view) : transfer.ReadKeys(table, view));
+    });
+}
+
+void TControllerCommands::ShowReport(const TTransferReport& report) {
+    const QString text = report.Text(exchange.port().PortNumber());
+    if (report.Kind() == TTransferReport::Severity::Error)
+        MessageBoxes().error(text);
+    else if (report.Kind() == TTransferReport::Severity::Warning)
+        MessageBoxes().warning(text);
+}
+
 void TControllerCommands::DGetInfoActExecute() {
     RunningGuard guard(running);
     QString version;
     info.ReadProgramVersion(version);
+    // A port that hung up has been told in its box and has disabled the actions by closing.
+    if (exchange.PortLost())
+        return;
     if (!TControllerInfo::IsSupportedVersion(version)) {
         UpdateInfoData([&](TControllerInfoData& data) {
             data.versionCode = version;
@@ -70,6 +92,8 @@ void TControllerCommands::DGetInfoActExecute() {
     QString serial;
     info.ReadControllerSerial(serial);
     UpdateInfoData([&](TControllerInfoData& data) { data.serial = serial; });
+    if (exchange.PortLost())
+        return;
     QString infoText;
     info.ReadControllerInfo(infoText);
     UpdateInfoData([&](TControllerInfoData& data) { data.info = infoText; });
@@ -77,6 +101,11 @@ void TControllerCommands::DGetInfoActExecute() {
 
 void TControllerCommands::ConfirmInfoWrite() {
     const QString text = host.ControllerInfoData().info;
+    // "<unknown>" is this program's placeholder, never the controller's information.
+    if (text == TControllerInfo::UnknownText) {
+        MessageBoxes().warning(TControllerInfo::UnknownInfoText);
+        return;
+    }
     if (MessageBoxes().confirmOkCancel(
             QStringLiteral("Are you sure you want to change controller information to:\r") + text))
         info.WriteControllerInfo(text);
@@ -101,7 +130,9 @@ void TControllerCommands::DGetMKeysActExecute() {
             "You are about to read Master keys from controller. Current Master keys list\rwill be "
             "overwrited. Are you sure you want to continue?")))
         return;
-    WithProgress(ReadingMaster, [&] { transfer.ReadMasterKeys(view); });
+    TTransferReport report(TTransferReport::Direction::Read);
+    Run(report, TKeyTransfer::Table::Master, view, false);
+    ShowReport(report);
 }
 
 void TControllerCommands::DGetSKeysActExecute() {
@@ -118,7 +149,9 @@ void TControllerCommands::DGetSKeysActExecute() {
             "You are about to read Slave keys from controller. Current Slave keys list\rwill be "
             "overwrited. Are you sure you want to continue?")))
         return;
-    WithProgress(ReadingSlave, [&] { transfer.ReadSlaveKeys(view); });
+    TTransferReport report(TTransferReport::Direction::Read);
+    Run(report, TKeyTransfer::Table::Slave, view, false);
+    ShowReport(report);
 }
 
 void TControllerCommands::DGetAllActExecute() {
@@ -135,8 +168,15 @@ void TControllerCommands::DGetAllActExecute() {
             "list\rwill be overwrited. Are you sure you want to continue?")))
         return;
     DGetInfoActExecute();
-    WithProgress(ReadingMaster, [&] { transfer.ReadMasterKeys(master); });
-    WithProgress(ReadingSlave, [&] { transfer.ReadSlaveKeys(slave); });
+    if (exchange.PortLost())
+        return;
+    TTransferReport report(TTransferReport::Direction::Read);
+    Run(report, TKeyTransfer::Table::Master, master, false);
+    if (report.Stopped())
+        report.Skip(TKeyTransfer::Table::Slave);
+    else
+        Run(report, TKeyTransfer::Table::Slave, slave, false);
+    ShowReport(report);
 }
 
 void TControllerCommands::DPutMKeysActExecute() {
@@ -150,7 +190,9 @@ void TControllerCommands::DPutMKeysActExecute() {
     if (!MessageBoxes().confirmOkCancel(QStringLiteral(
             "You are about to overwrite controller`s master keys list.\rAre you sure you want to continue?")))
         return;
-    WithProgress(WritingMaster, [&] { transfer.WriteMasterKeys(view); });
+    TTransferReport report(TTransferReport::Direction::Write);
+    Run(report, TKeyTransfer::Table::Master, view, true);
+    ShowReport(report);
 }
 
 void TControllerCommands::DPutSKeysActExecute() {
@@ -163,29 +205,44 @@ void TControllerCommands::DPutSKeysActExecute() {
     if (!MessageBoxes().confirmOkCancel(QStringLiteral(
             "You are about to overwrite controller`s slave keys list.\rAre you sure you want to continue?")))
         return;
-    WithProgress(WritingSlave, [&] { transfer.WriteSlaveKeys(view); });
+    TTransferReport report(TTransferReport::Direction::Write);
+    Run(report, TKeyTransfer::Table::Slave, view, true);
+    ShowReport(report);
 }
 
 void TControllerCommands::DPutAllActExecute() {
     RunningGuard guard(running);
-    TKeyView& master = host.MasterView();
-    TKeyView& slave = host.SlaveView();
     if (MessageBoxes().confirmOkCancel(QStringLiteral(
             "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?"))) {
-        const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, master);
-        const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, slave);
-        if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
-            MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+        const TTransferReport report = WriteAllKeys();
+        // Without its port the information step could only fail.
+        if (report.PortLost())
             return;
-        }
-        if (hasRecords(master))
-            WithProgress(WritingMaster, [&] { transfer.WriteMasterKeys(master); });
-        else
-            MessageBoxes().error(MasterEmpty);
-        if (hasRecords(slave))
-            WithProgress(WritingSlave, [&] { transfer.WriteSlaveKeys(slave); });
-        else
-            MessageBoxes().error(SlaveEmpty);
     }
     ConfirmInfoWrite();
+}
+
+TTransferReport TControllerCommands::WriteAllKeys() {
+    TKeyView& master = host.MasterView();
+    TKeyView& slave = host.SlaveView();
+    TTransferReport report(TTransferReport::Direction::Write);
+    const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, master);
+    const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, slave);
+    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
+        // The key writes are refused; the information block is a separate step and still offered.
+        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+        return report;
+    }
+    if (hasRecords(master))
+        Run(report, TKeyTransfer::Table::Master, master, true);
+    else
+        MessageBoxes().error(MasterEmpty);
+    if (report.Stopped())
+        report.Skip(TKeyTransfer::Table::Slave);
+    else if (hasRecords(slave))
+        Run(report, TKeyTransfer::Table::Slave, slave, true);
+    else
+        MessageBoxes().error(SlaveEmpty);
+    ShowReport(report);
+    return report;
 }

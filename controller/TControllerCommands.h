@@ -3,10 +3,12 @@
 #include "controller/TControllerExchange.h"
 #include "controller/TControllerInfo.h"
 #include "controller/TKeyTransfer.h"
+#include "controller/TTransferReport.h"
 
 #include <QString>
 
 class TControllerHost;
+class TKeyView;
 class TSerDataPort;
 
 // The main window's controller commands: the version gate, the information write and the six
@@ -35,9 +37,17 @@ public:
 private:
     class RunningGuard;
     template <typename Routine> void WithProgress(const QString& text, Routine routine);
+    // The information step: the confirmation and the write, or the box that says the information
+    // must be read first.
     void ConfirmInfoWrite();
     // Changes the window's controller information, one step of the gate at a time.
     template <typename Change> void UpdateInfoData(Change change);
+    // One table's transfer with progress, counted into the report.
+    void Run(TTransferReport& report, TKeyTransfer::Table table, TKeyView& view, bool write);
+    // "Write all data to controller" up to its information step.
+    TTransferReport WriteAllKeys();
+    // The one box after a command's transfers, once the progress window has closed.
+    void ShowReport(const TTransferReport& report);
 
     TControllerHost& host;
     TControllerExchange exchange;

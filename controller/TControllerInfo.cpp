@@ -14,6 +14,9 @@ const QString TControllerInfo::SupportedVersion = QStringLiteral("TARVK001");
 const QString TControllerInfo::UnknownText = QLatin1String(TKeyListSchema::Unknown);
 const QString TControllerInfo::WriteFailText = QStringLiteral("Information writing fail.");
 const QString TControllerInfo::WrittenText = QStringLiteral("Information has been written succesufuly.");
+const QString TControllerInfo::UnknownInfoText =
+    QStringLiteral("The controller information is unknown: read it from the controller first "
+                   "(Read controller information).\rNothing has been written.");
 
 TControllerInfo::TControllerInfo(TControllerExchange& exchange, TControllerPortOpener& opener)
     : exchange(exchange), opener(opener) {}
@@ -41,13 +44,21 @@ void TControllerInfo::InfoTextToBytes(const QString& text, unsigned char* info32
         info32[bytes.size()] = 0x00;
 }
 
+bool TControllerInfo::Succeeded(TControllerExchange::Outcome outcome) const {
+    using Outcome = TControllerExchange::Outcome;
+    if (outcome == Outcome::Silent)
+        MessageBoxes().error(TControllerExchange::NoAnswerText(exchange.port().PortNumber()));
+    else if (outcome == Outcome::PortGone)
+        MessageBoxes().error(TControllerExchange::DisconnectedText(exchange.port().PortNumber()));
+    return outcome == Outcome::Done;
+}
+
 bool TControllerInfo::ReadProgramVersion(QString& text) {
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
     TFrame request, reply;
     const int size = BuildVersionRequest(request, exchange.sequence());
-    if (exchange.Query(request, size, reply, {Frame::VersionReplySize, false, false}) !=
-        TControllerExchange::Outcome::Done)
+    if (!Succeeded(exchange.Query(request, size, reply, {Frame::VersionReplySize, false, false})))
         return false;
     text = TWireText::fromBytes(reply.data() + Frame::VersionOffset, Frame::VersionBytes);
     exchange.advanceSequence();
@@ -59,8 +70,7 @@ bool TControllerInfo::ReadControllerSerial(QString& text) {
         opener.OpenControllerPort();
     TFrame request, reply;
     const int size = BuildSerialRequest(request, exchange.sequence());
-    if (exchange.Query(request, size, reply, {Frame::SerialReplySize, true, true}) !=
-        TControllerExchange::Outcome::Done)
+    if (!Succeeded(exchange.Query(request, size, reply, {Frame::SerialReplySize, true, true})))
         return false;
     const QString serial = BytesToText(reply.data() + Frame::OfsData, Frame::SerialBytes);
     text = serial.isEmpty() ? UnknownText : serial;
@@ -71,8 +81,7 @@ bool TControllerInfo::ReadControllerSerial(QString& text) {
 bool TControllerInfo::ReadControllerInfo(QString& text) {
     TFrame request, reply;
     const int size = BuildInfoReadRequest(request, exchange.sequence());
-    if (exchange.Query(request, size, reply, {Frame::InfoReplySize, true, true}) !=
-        TControllerExchange::Outcome::Done)
+    if (!Succeeded(exchange.Query(request, size, reply, {Frame::InfoReplySize, true, true})))
         return false;
     const QString info = BytesToText(reply.data() + Frame::OfsData, Frame::InfoBytes);
     text = info.isEmpty() ? UnknownText : info;
@@ -81,12 +90,13 @@ bool TControllerInfo::ReadControllerInfo(QString& text) {
 }
 
 bool TControllerInfo::WriteControllerInfo(const QString& text) {
+    if (text == UnknownText)
+        return false;
     unsigned char info[Frame::InfoBytes];
     InfoTextToBytes(text, info);
     TFrame request, reply;
     const int size = BuildInfoWriteRequest(request, exchange.sequence(), info);
-    const auto outcome = exchange.Command(request, size, reply, [] { MessageBoxes().error(WriteFailText); });
-    if (outcome != TControllerExchange::Outcome::Done)
+    if (!Succeeded(exchange.Command(request, size, reply, [] { MessageBoxes().error(WriteFailText); })))
         return false;
     MessageBoxes().information(WrittenText);
     exchange.advanceSequence();

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "controller/TControllerExchange.h"
+
 #include <QString>
 
-class TControllerExchange;
 class TControllerPortOpener;
 
 // The controller's identity: firmware version, serial number and information block.
@@ -12,13 +13,17 @@ public:
     static const QString UnknownText;
     static const QString WriteFailText;
     static const QString WrittenText;
+    // The information step when the field still shows "<unknown>": nothing is sent.
+    static const QString UnknownInfoText;
 
     TControllerInfo(TControllerExchange& exchange, TControllerPortOpener& opener);
 
-    // Each leaves its out text as it was and returns false when the exchange fails.
+    // Each leaves its out text as it was and returns false when the exchange fails. A controller
+    // that never answered and a port that hung up are each told in one box.
     bool ReadProgramVersion(QString& text);
     bool ReadControllerSerial(QString& text);
     bool ReadControllerInfo(QString& text);
+    // "<unknown>" is never sent as the information text: false, nothing sent, no box.
     bool WriteControllerInfo(const QString& text);
 
     static bool IsSupportedVersion(const QString& version) { return version == SupportedVersion; }
@@ -30,6 +35,9 @@ public:
     static void InfoTextToBytes(const QString& text, unsigned char* info32);
 
 private:
+    // Shows the box for a silent controller or a lost port; true on Done.
+    bool Succeeded(TControllerExchange::Outcome outcome) const;
+
     TControllerExchange& exchange;
     TControllerPortOpener& opener;
 };

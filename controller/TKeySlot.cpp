@@ -47,8 +47,8 @@ bool MemoToBytes(TFrame& frame, const QString& text) {
     return true;
 }
 
-void EncodeSlot(TFrame& frame, const TKeySlot& key) {
-    frame[TKeySlot::OfsKeyId] = static_cast<unsigned char>(key.keyId & 0xFF);
+void EncodeSlot(TFrame& frame, int slot, const TKeySlot& key) {
+    frame[TKeySlot::OfsKeyId] = static_cast<unsigned char>(slot & 0xFF);
     if (key.active) {
         frame[TKeySlot::OfsStatus] = TKeySlot::ActiveStatus;
         KeyCodeToBytes(frame, key.keyCode);
@@ -62,7 +62,7 @@ void EncodeSlot(TFrame& frame, const TKeySlot& key) {
 TKeySlot DecodeSlot(const TFrame& reply, int slot, const QString& keyType) {
     TKeySlot key;
     key.recId = slot;
-    key.keyId = reply[TKeySlot::OfsKeyId];
+    key.keyId = slot;
     key.keyType = keyType;
     key.active = reply[TKeySlot::OfsStatus] == TKeySlot::ActiveStatus;
     if (!key.active) {

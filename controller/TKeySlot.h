@@ -33,7 +33,11 @@ bool KeyCodeToBytes(TFrame& frame, const QString& text);
 // Offsets 13..37: the note's characters (at most 25), the rest 0x00.
 bool MemoToBytes(TFrame& frame, const QString& text);
 
-// The slot record (offsets 5..37) of a write request for this key.
-void EncodeSlot(TFrame& frame, const TKeySlot& key);
+// The slot record (offsets 5..37) of a write request for this key into the given slot. The key
+// number byte is the slot number itself (KEYID is defined as that number), so a stale KEYID can
+// never send a key to another slot.
+void EncodeSlot(TFrame& frame, int slot, const TKeySlot& key);
 // The key-list fields of a read reply for the given slot of the master ("M") or slave ("S") table.
+// KEYID is the slot that was asked for, whatever byte 5 of the reply holds (a controller may
+// report 0xFF there for an unused slot).
 TKeySlot DecodeSlot(const TFrame& reply, int slot, const QString& keyType);

@@ -12,6 +12,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 TKeyTransfer::Shape TKeyTransfer::ShapeOf(Table table) {
     if (table == Table::Master)
         return {Frame::CmdMasterKeys, TKeyListSchema::MasterSlots, 12,
@@ -23,60 +25,101 @@ TKeyTransfer::TKeyTransfer(TControllerExchange& exchange, TControllerPortOpener&
                            TTransferProgress& progress)
     : exchange(exchange), opener(opener), progress(progress) {}
 
-bool TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
+bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int recId, Result& result, int& silentRun) {
+    using Outcome = TControllerExchange::Outcome;
+    switch (outcome) {
+    case Outcome::PortFailure:
+    case Outcome::PortGone:
+        result.end = outcome == Outcome::PortGone ? Result::End::PortGone : Result::End::PortFailure;
+        result.firstNotTried = recId;
+        return false;
+    case Outcome::Done:
+        silentRun = 0;
+        return true;
+    case Outcome::Failed:
+    case Outcome::Silent:
+        silentRun = outcome == Outcome::Silent ? silentRun + 1 : 0;
+        result.failedSlots.append(recId);
+        return true;
+    }
+    return true;
+}
+
+TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
     const Shape shape = ShapeOf(table);
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
     const QList<int> records = view.SlotRecords();
+    const int slotTotal = std::min(shape.slotCount, int(records.size()));
     const TControllerExchange::QueryShape query{Frame::SlotReplySize, true, true};
     TFrame request, reply;
-    for (int slot = 0; slot < shape.slotCount && slot < records.size(); ++slot) {
+    Result result;
+    int silentRun = 0;
+    for (int slot = 0; slot < slotTotal; ++slot) {
         if (table == Table::Master)
             progress.PumpMessages();
         const int size = BuildSlotReadRequest(request, exchange.sequence(), shape.command,
                                               static_cast<unsigned char>(slot));
         const auto outcome = exchange.Query(request, size, reply, query);
-        if (outcome == TControllerExchange::Outcome::PortFailure)
-            return false;
         if (outcome == TControllerExchange::Outcome::Done)
             view.Store(records[slot], DecodeSlot(reply, slot, shape.keyType));
+        const int recId =
+            outcome == TControllerExchange::Outcome::Done ? slot : view.Load(records[slot]).recId;
+        if (!Counted(outcome, recId, result, silentRun))
+            return result;
         progress.StepProgress(shape.progressStep);
         exchange.advanceSequence();
+        if (silentRun >= SilentSlotsToStop) {
+            result.end = Result::End::ControllerSilent;
+            if (slot + 1 < slotTotal)
+                result.firstNotTried = view.Load(records[slot + 1]).recId;
+            break;
+        }
     }
     view.First();
-    return true;
+    return result;
 }
 
-bool TKeyTransfer::WriteKeys(Table table, TKeyView& view) {
+TKeyTransfer::Result TKeyTransfer::WriteKeys(Table table, TKeyView& view) {
     const Shape shape = ShapeOf(table);
+    Result result;
     const QList<int> bad = BadKeyCodeSlots(table, view);
     if (!bad.isEmpty()) {
         MessageBoxes().error(table == Table::Master ? BadKeyCodeText(bad, {}) : BadKeyCodeText({}, bad));
-        return false;
+        result.end = Result::End::Refused;
+        return result;
     }
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
     const int remembered = view.CurrentRecNo();
     const QList<int> records = view.SlotRecords();
+    const int slotTotal = std::min(shape.slotCount, int(records.size()));
     TFrame request, reply;
     BuildSlotWriteHeader(request, shape.command);
     bool anyActive = false;
-    for (int slot = 0; slot < shape.slotCount && slot < records.size(); ++slot) {
+    int silentRun = 0;
+    for (int slot = 0; slot < slotTotal; ++slot) {
         const TKeySlot key = view.Load(records[slot]);
         request[Frame::OfsSequence] = exchange.sequence();
-        EncodeSlot(request, key);
+        EncodeSlot(request, slot, key);
         anyActive = anyActive || key.active;
         SealFrame(request, Frame::SlotWriteSize);
-        if (exchange.Command(request, Frame::SlotWriteSize, reply) ==
-            TControllerExchange::Outcome::PortFailure)
-            return false;
+        if (!Counted(exchange.Command(request, Frame::SlotWriteSize, reply), key.recId, result, silentRun))
+            return result;
         progress.StepProgress(shape.progressStep);
         exchange.advanceSequence();
+        if (silentRun >= SilentSlotsToStop) {
+            result.end = Result::End::ControllerSilent;
+            if (slot + 1 < slotTotal)
+                result.firstNotTried = view.Load(records[slot + 1]).recId;
+            break;
+        }
     }
     view.GoToRecNo(remembered);
-    if (table == Table::Master && anyActive)
+    // A controller that has stopped answering would only add an unanswered closing frame.
+    if (table == Table::Master && anyActive && result.end == Result::End::Completed)
         SendClosingFrame();
-    return true;
+    return result;
 }
 
 void TKeyTransfer::SendClosingFrame() {
@@ -84,7 +127,7 @@ void TKeyTransfer::SendClosingFrame() {
     const int size = BuildClosingFrame(frame);
     exchange.PortWrite(frame.data(), size);
     TSleep::ms(TControllerExchange::WaitMs);
-    exchange.PortRead(frame.data(), 1);
+    exchange.PortReadLate(frame.data(), 1);
 }
 
 QList<int> TKeyTransfer::BadKeyCodeSlots(Table table, TKeyView& view) {

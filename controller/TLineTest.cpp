@@ -24,9 +24,21 @@ bool TLineTest::RunCycle(TSerDataPort& port) {
     }
 }
 
+bool TLineTest::LineLost() const {
+    return port.HungUp();
+}
+
 bool TLineTest::Cycle() {
-    port.DiscardInput();
+    try {
+        port.DiscardInput();
+    } catch (const ESerException&) {
+        if (LineLost())
+            return false;
+        throw;
+    }
     const bool ok = RunCycle(port);
+    if (LineLost())
+        return false;
     ++(ok ? acknowledged : unacknowledged);
     return ok;
 }

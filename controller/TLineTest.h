@@ -10,8 +10,10 @@ public:
     explicit TLineTest(TSerDataPort& port) : port(port) {}
 
     // One counted cycle; true when the controller acknowledged it. A port that cannot discard its
-    // input throws (ESerException): that ends the run.
+    // input throws (ESerException): that ends the run. A line that hung up ends it too, quietly:
+    // the cycle is not counted and LineLost() tells.
     bool Cycle();
+    bool LineLost() const;
     // One cycle without the discard, uncounted: true for "Z".
     static bool RunCycle(TSerDataPort& port);
 

@@ -5,7 +5,18 @@
 #include "serial/TSerErrors.h"
 #include "serial/TSerPortMap.h"
 
-TSerCustomComPort::TSerCustomComPort(QObject* parent) : TSerBaseComponent(parent) {}
+#include <QTimer>
+
+namespace {
+// How often an idle open port looks whether its device is still there.
+constexpr int LineWatchMs = 200;
+} // namespace
+
+TSerCustomComPort::TSerCustomComPort(QObject* parent)
+    : TSerBaseComponent(parent), lineWatch(new QTimer(this)) {
+    lineWatch->setInterval(LineWatchMs);
+    connect(lineWatch, &QTimer::timeout, this, [this] { CloseIfHungUp(); });
+}
 
 TSerCustomComPort::~TSerCustomComPort() {
     if (state == psOpen)
@@ -68,6 +79,7 @@ TSerHandshake TSerCustomComPort::Handshake() const {
 }
 
 void TSerCustomComPort::DoOpen() {
+    hungUp = false;
     CheckPortNumber();
     const QString path = TSerPortMap::DevicePath(comNumber);
     if (path.isEmpty())
@@ -91,10 +103,12 @@ void TSerCustomComPort::DoOpen() {
         state = psClosed;
         TSerErrors::Check(handshake);
     }
+    lineWatch->start();
     emit OnPortOpen(this);
 }
 
 void TSerCustomComPort::DoClose() {
+    lineWatch->stop();
     state = psClosing;
     dispatcher->Shutdown();
     dispatcher.reset();
@@ -103,9 +117,20 @@ void TSerCustomComPort::DoClose() {
     emit OnPortClose(this);
 }
 
+bool TSerCustomComPort::CloseIfHungUp() {
+    if (state != psOpen || !dispatcher->LineDead())
+        return false;
+    hungUp = true;
+    DoClose();
+    emit OnPortHangup(this);
+    return true;
+}
+
 bool TSerCustomComPort::ReadyForData() {
     if (state == psClosing)
         return false;
+    if (CloseIfHungUp())
+        TSerErrors::Check(TSerErrors::ecBadId);
     if (state == psClosed && autoOpen)
         SetOpen(true);
     if (!dispatcher)
@@ -113,17 +138,24 @@ bool TSerCustomComPort::ReadyForData() {
     return true;
 }
 
+// A device that hangs up during the call itself is closed before its failure is passed on.
+void TSerCustomComPort::Pass(int result) {
+    if (result < 0 && CloseIfHungUp())
+        TSerErrors::Check(TSerErrors::ecBadId);
+    TSerErrors::Check(result);
+}
+
 void TSerCustomComPort::DiscardInput() {
     if (ReadyForData())
-        TSerErrors::Check(dispatcher->DiscardInput());
+        Pass(dispatcher->DiscardInput());
 }
 
 void TSerCustomComPort::WriteBlock(const void* block, unsigned short count) {
     if (ReadyForData())
-        TSerErrors::Check(dispatcher->WriteBlock(block, count));
+        Pass(dispatcher->WriteBlock(block, count));
 }
 
 void TSerCustomComPort::ReadBlock(void* block, unsigned short count) {
     if (ReadyForData())
-        TSerErrors::Check(dispatcher->ReadBlock(block, count));
+        Pass(dispatcher->ReadBlock(block, count));
 }

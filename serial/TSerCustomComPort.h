@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QTimer;
 class TSerBaseDispatcher;
 
 enum THWFlowOption : unsigned {
@@ -22,6 +23,9 @@ enum TSWFlowOptions { swfNone, swfReceive, swfTransmit, swfBoth };
 // never wait for the line. Failures are ESerException family exceptions (TSerErrors::Check).
 // Every member belongs to the thread that created the port (the user-interface thread);
 // OnPortOpen and OnPortClose are emitted on it, inside the call that opened or closed.
+// A device that hangs up (adapter pulled, far side gone) closes the port through the ordinary
+// closing, followed by OnPortHangup: noticed by the next data operation, which then fails with
+// EBadId, or by a watch on the thread's event loop while the port is idle.
 class TSerCustomComPort : public TSerBaseComponent, public TSerDataPort {
     Q_OBJECT
 public:
@@ -74,6 +78,8 @@ public:
     TSerBaseDispatcher* Dispatcher() const { return dispatcher.get(); }
 
     bool isOpen() const override { return Open(); }
+    bool HungUp() const override { return hungUp; }
+    int PortNumber() const override { return comNumber; }
     void DiscardInput() override;
     void WriteBlock(const void* block, unsigned short count) override;
     void ReadBlock(void* block, unsigned short count) override;
@@ -81,12 +87,18 @@ public:
 signals:
     void OnPortOpen(QObject* sender);
     void OnPortClose(QObject* sender);
+    // After the closing that a hang-up of the device caused.
+    void OnPortHangup(QObject* sender);
 
 private:
     enum TPortState { psClosed, psClosing, psOpen };
 
     void DoOpen();
     void DoClose();
+    // Closes an open port whose device has hung up; true when it did.
+    bool CloseIfHungUp();
+    // Raises the failure of a device-layer result.
+    void Pass(int result);
     void CheckPortNumber();
     TSerHandshake Handshake() const;
     // False while a close runs (the operation is then skipped); opens when AutoOpen asks for it.
@@ -95,6 +107,8 @@ private:
     TPortState state = psClosed;
     std::unique_ptr<TSerBaseDispatcher> dispatcher;
     QString openPath;
+    bool hungUp = false;
+    QTimer* lineWatch;
 
     unsigned short comNumber = 0;
     bool promptForPort = true;

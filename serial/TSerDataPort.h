@@ -13,4 +13,10 @@ public:
     virtual void WriteBlock(const void* block, unsigned short count) = 0;
     // Takes exactly count received bytes, or fails at once when fewer have arrived.
     virtual void ReadBlock(void* block, unsigned short count) = 0;
+
+    // True once the port closed itself because its device hung up (adapter pulled, line gone),
+    // until the next opening is tried. A routine that finds it so ends without more messages.
+    virtual bool HungUp() const { return false; }
+    // The COM number the port has or had open, for messages; 0 when unknown.
+    virtual int PortNumber() const { return 0; }
 };

@@ -49,6 +49,12 @@ bool IsGone(int error) {
     return error == ENOENT || error == ENODEV || error == ENXIO || error == EIO;
 }
 
+// A line is dead only when the device says so: EIO or ENXIO from a call (poll() reports POLLHUP).
+// read() returning 0 on a raw line with VMIN=0 and VTIME=0 only means that nothing is waiting.
+bool IsHangUp(int error) {
+    return error == EIO || error == ENXIO;
+}
+
 // Devices without modem lines (pseudo-terminals, some adapters) refuse the ioctls; that is
 // their nature, not a failure of the port.
 bool IsUnsupported(int error) {
@@ -142,7 +148,7 @@ int TSerPosixDispatcher::PurgeDriverQueue(TSerPurgeSide side) {
     if (::tcflush(fd, side == psReceive ? TCIFLUSH : TCOFLUSH) == 0)
         return 0;
     const int error = errno;
-    if (IsGone(error)) {
+    if (IsHangUp(error)) {
         MarkLineDead();
         return TSerErrors::ecBadId;
     }
@@ -255,8 +261,7 @@ int TSerPosixDispatcher::ReadDevice(char* buffer, int max) {
             return static_cast<int>(count);
         if (count < 0 && errno == EINTR)
             continue;
-        // read() returning 0 on a non-blocking raw tty is a hang-up, never "no data yet".
-        if (count == 0 || IsGone(errno))
+        if (count < 0 && IsHangUp(errno))
             MarkLineDead();
         return 0;
     }
@@ -271,9 +276,10 @@ int TSerPosixDispatcher::WriteDevice(const char* bytes, int count) {
             continue;
         if (errno == EAGAIN)
             return 0;
-        if (IsGone(errno))
+        const int error = errno;
+        if (IsHangUp(error))
             MarkLineDead();
-        return -errno;
+        return -error;
     }
 }
 

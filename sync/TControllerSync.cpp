@@ -41,7 +41,7 @@ bool TControllerSync::ReadIdentity(TKeyTables& held, QString* error) {
 
 bool TControllerSync::ReadTable(Table table, TKeyTables& held) {
     TKeyTransfer transfer(exchange, opener, progress);
-    return transfer.ReadKeys(table, held.View(table));
+    return transfer.ReadKeys(table, held.View(table)).end == TKeyTransfer::Result::End::Completed;
 }
 
 void TControllerSync::Step(int done, int total) {
@@ -57,11 +57,12 @@ bool TControllerSync::WriteSlot(const TKeyDifference& change, TSlotResult& resul
     TKeySlot key = change.wanted;
     // The key number byte addresses the slot on the controller.
     key.keyId = change.slot;
-    EncodeSlot(request, key);
+    EncodeSlot(request, change.slot, key);
     SealFrame(request, Frame::SlotWriteSize);
     const auto outcome = exchange.Command(request, Frame::SlotWriteSize, reply);
     exchange.advanceSequence();
-    if (outcome == TControllerExchange::Outcome::PortFailure)
+    if (outcome == TControllerExchange::Outcome::PortFailure ||
+        outcome == TControllerExchange::Outcome::PortGone)
         return false;
     result.outcome =
         outcome == TControllerExchange::Outcome::Done ? Outcome::ReadBackFailed : Outcome::WriteFailed;
@@ -77,7 +78,8 @@ bool TControllerSync::ReadBack(TSlotResult& result, TKeyTables& held) {
     const auto outcome = exchange.Query(request, size, reply,
                                         TControllerExchange::QueryShape{Frame::SlotReplySize, true, true});
     exchange.advanceSequence();
-    if (outcome == TControllerExchange::Outcome::PortFailure)
+    if (outcome == TControllerExchange::Outcome::PortFailure ||
+        outcome == TControllerExchange::Outcome::PortGone)
         return false;
     if (outcome != TControllerExchange::Outcome::Done)
         return true; // stays ReadBackFailed, the slot unknown
@@ -144,7 +146,7 @@ void TControllerSync::SendClosingFrame() {
     const int size = BuildClosingFrame(frame);
     exchange.PortWrite(frame.data(), size);
     TSleep::ms(TControllerExchange::WaitMs);
-    exchange.PortRead(frame.data(), 1);
+    exchange.PortReadLate(frame.data(), 1);
 }
 
 QString TControllerSync::OutcomeText(Outcome outcome) {

@@ -130,7 +130,13 @@ void TLineTestFrm::StartBtnClick() {
     LineTestRunning = true;
     while (LineTestRunning) {
         // Not guarded: a port that cannot discard ends the run through the general error report.
-        if (test.Cycle())
+        const bool acknowledged = test.Cycle();
+        // A pulled adapter has closed the port; the run stops as if Stop had been pressed.
+        if (test.LineLost()) {
+            StopBtnClick();
+            break;
+        }
+        if (acknowledged)
             Count(Edit1, Light1);
         else
             Count(Edit2, Light2);

@@ -350,8 +350,9 @@ void tst_vtrk::shouldNameTheSlotsItCouldNotRead() {
     QCOMPARE(run.code, 1);
     const QJsonObject failed = run.json()[QStringLiteral("failed")].toObject();
     QCOMPARE(failed[QStringLiteral("master")].toArray(), QJsonArray());
-    QCOMPARE(failed[QStringLiteral("slave")].toArray(), QJsonArray{0});
-    QVERIFY2(run.err.contains("slave slots #0"), run.err.constData());
+    // Named by the record's "#", which a new list numbers from 1.
+    QCOMPARE(failed[QStringLiteral("slave")].toArray(), QJsonArray{1});
+    QVERIFY2(run.err.contains("slave keys #1"), run.err.constData());
     QVERIFY(QFile::exists(list));
 }
 
@@ -368,7 +369,7 @@ void tst_vtrk::shouldWriteNoFileWhenTheControllerFallsSilent() {
     const TRun run = vtrk({"read", "COM7", "-o", list});
     QCOMPARE(run.code, 3);
     QVERIFY(run.out.isEmpty());
-    QVERIFY2(run.err.contains("broke off"), run.err.constData());
+    QVERIFY2(run.err.contains("stopped"), run.err.constData());
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("the backup of yesterday"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"site.dbf"});
@@ -395,7 +396,10 @@ void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
     const QJsonObject before = vtrk({"show", list, "--json"}).json();
     {
         std::lock_guard<std::mutex> hold(line.Lock());
+        // Master slot 0 keeps what it holds: its write is refused five times below.
+        const TControllerSim::SlotRecord kept = sim.master[0];
         sim.Clear();
+        sim.master[0] = kept;
         commandsSeen.clear();
         writes = 0;
     }
@@ -405,8 +409,15 @@ void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
     QCOMPARE(requestsFor(0xC2), 1); // the information read of the version gate, no write
     QCOMPARE(writes, 0);
 
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.SetFault(0xC0, Form::Write, Fault::WrongAck, TControllerExchange::Attempts);
+    }
     const TRun written = vtrk({"write", "COM7", list, "--yes", "--json"});
-    QVERIFY2(written.code == 0, written.err.constData());
+    QVERIFY2(written.code == 1, written.err.constData());
+    QCOMPARE(written.json()[QStringLiteral("failed")].toObject()[QStringLiteral("master")].toArray(),
+             QJsonArray{0});
+    QCOMPARE(written.json()[QStringLiteral("slots")].toInt(), 135);
     QCOMPARE(written.json()[QStringLiteral("infoWritten")].toBool(), true);
     QCOMPARE(mismatch(before), QString());
     std::lock_guard<std::mutex> hold(line.Lock());

@@ -10,11 +10,21 @@
 #include <QtTest>
 
 namespace {
+// The protocol pauses; the shorter waits for a late answer only advance the port's clock.
 int sleeps = 0;
 void countSleep(int ms) {
-    QCOMPARE(ms, 100);
-    ++sleeps;
+    TScriptedPort::ClockedSleep(ms);
+    if (ms == TControllerExchange::WaitMs)
+        ++sleeps;
 }
+
+QByteArray serialReply() {
+    TControllerSim sim;
+    const TControllerSim::Answer answer = sim.Respond({0xAA, 0x04, 0x00, 0xC4, 0x01, 0x8C});
+    return QByteArray(reinterpret_cast<const char*>(answer.bytes.data()), int(answer.bytes.size()));
+}
+using Piece = TScriptedPort::Piece;
+using Outcome = TControllerExchange::Outcome;
 
 struct CountingOpener : TControllerPortOpener {
     int opens = 0;
@@ -37,7 +47,10 @@ private slots:
     void init();
     void cleanup() { TSleep::setHandler(nullptr); }
 
-    void shouldMakeOneAttemptAndShowOneBoxWhenNothingAnswers();
+    void shouldWaitForALateAnswerAndRetryAMissingOne_data();
+    void shouldWaitForALateAnswerAndRetryAMissingOne();
+    void shouldTellASilentControllerOrAPulledAdapterInOneBox_data();
+    void shouldTellASilentControllerOrAPulledAdapterInOneBox();
     void shouldRetryFiveTimesSilentlyOnAWrongAcknowledge();
     void shouldShowOneBoxPerAttemptForABadReply_data();
     void shouldShowOneBoxPerAttemptForABadReply();
@@ -45,7 +58,7 @@ private slots:
     void shouldSendZBackOnlyAfterAnAcceptedReply();
     void shouldWrapTheSequenceAfter256SuccessfulExchanges();
     void shouldStopWithOneBoxWhenThePortRefusesTheWrite();
-    void shouldDiscardInputBeforeEachAttemptExceptForTheVersion();
+    void shouldDiscardInputBeforeEachAttempt();
     void shouldAcceptAVersionReplyWithAnyCommandByte();
     void shouldRecoverTheVersionQueryAfterNoiseBeforeTheAcknowledge();
     void shouldEndWithDeviceNotOpenWhenAClosedPortIsDiscarded();
@@ -60,20 +73,84 @@ void tst_TControllerExchange::init() {
     sequence = 0;
     opener.opens = 0;
     sleeps = 0;
+    TScriptedPort::clocked = &port;
     TSleep::setHandler(countSleep);
 }
 
-void tst_TControllerExchange::shouldMakeOneAttemptAndShowOneBoxWhenNothingAnswers() {
+void tst_TControllerExchange::shouldWaitForALateAnswerAndRetryAMissingOne_data() {
+    QTest::addColumn<QList<QList<Piece>>>("answers"); // one per attempt
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("clockMs"); // when the exchange ended
+    const QByteArray reply = serialReply();
+    const QList<Piece> inTime = {{40, reply}};
+    QTest::newRow("in time costs the pause alone")
+        << QList<QList<Piece>>{inTime} << int(Outcome::Done) << 100;
+    QTest::newRow("reply completes at 350 ms")
+        << QList<QList<Piece>>{{{90, reply.left(1)}, {200, reply.mid(1, 6)}, {350, reply.mid(7)}}}
+        << int(Outcome::Done) << 350;
+    QTest::newRow("acknowledge at 480 ms")
+        << QList<QList<Piece>>{{{480, reply}}} << int(Outcome::Done) << 480;
+    QTest::newRow("missing, then in time")
+        << QList<QList<Piece>>{{}, inTime} << int(Outcome::Done) << 500 + 100;
+    QTest::newRow("reply never completes")
+        << QList<QList<Piece>>(5, QList<Piece>{Piece{60, reply.left(10)}}) << int(Outcome::Failed) << 5 * 500;
+    QTest::newRow("no byte at all") << QList<QList<Piece>>(5, QList<Piece>()) << int(Outcome::Silent)
+                                    << 5 * 500;
+}
+
+void tst_TControllerExchange::shouldWaitForALateAnswerAndRetryAMissingOne() {
+    QFETCH(QList<QList<Piece>>, answers);
+    QFETCH(int, outcome);
+    QFETCH(int, clockMs);
+    TTestMessageBoxes boxes;
+    port.timedResponder = nullptr;
+    for (const QList<Piece>& pieces : answers)
+        port.answerTimed(pieces);
+    port.input = QByteArray("Z\xAA\x25"); // stale bytes of an earlier exchange
+    sequence = 9;
+    TControllerExchange exchange(port, sequence);
+    TFrame request, reply;
+    const int size = BuildSerialRequest(request, sequence);
+    QCOMPARE(int(exchange.Query(request, size, reply, {Frame::SerialReplySize, true, true})), outcome);
+    QCOMPARE(port.clockMs, clockMs);
+    const QList<QByteArray> requests = port.requests();
+    QCOMPARE(requests.size(), answers.size());
+    for (const QByteArray& r : requests)
+        QCOMPARE(quint8(r[2]), 9); // retries carry the same sequence byte
+    QCOMPARE(port.discards, answers.size());
+    QCOMPARE(boxes.shown.size(), 0);
+    if (outcome == int(Outcome::Done))
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(reply.data()) + 5, 8), QByteArray("VT000417"));
+}
+
+void tst_TControllerExchange::shouldTellASilentControllerOrAPulledAdapterInOneBox_data() {
+    QTest::addColumn<bool>("pulled");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("silent") << false << QStringLiteral("The controller does not answer on COM7.") << 5;
+    QTest::newRow("pulled") << true << QStringLiteral("The controller port COM7 was disconnected.") << 2;
+}
+
+void tst_TControllerExchange::shouldTellASilentControllerOrAPulledAdapterInOneBox() {
+    QFETCH(bool, pulled);
+    QFETCH(QString, text);
+    QFETCH(int, requests);
     TTestMessageBoxes boxes;
     sim.SetFault(0xC4, Form::Read, Fault::NoAnswer);
+    if (pulled)
+        port.onRequest = [this](int n) {
+            if (n == 2)
+                port.hangUp();
+        };
     TControllerExchange exchange(port, sequence);
     TControllerInfo info(exchange, opener);
     QString serial = QStringLiteral("before");
     QVERIFY(!info.ReadControllerSerial(serial));
     QCOMPARE(serial, QStringLiteral("before"));
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error reading data from COM port.")});
+    QCOMPARE(boxes.texts(), QStringList{text});
     QCOMPARE(boxes.shown.first().kind, TMessageBoxes::Kind::Error);
-    QCOMPARE(port.requests().size(), 1);
+    QCOMPARE(port.requests().size(), requests);
+    QCOMPARE(exchange.PortLost(), pulled);
     QCOMPARE(sequence, 0);
 }
 
@@ -101,8 +178,8 @@ void tst_TControllerExchange::shouldShowOneBoxPerAttemptForABadReply_data() {
     QTest::newRow("wrong command every time") << int(Fault::WrongCommand) << -1 << 5 << 5 << false;
     QTest::newRow("bad checksum twice") << int(Fault::BadChecksum) << 2 << 2 << 3 << true;
     QTest::newRow("wrong acknowledge four times") << int(Fault::WrongAck) << 4 << 0 << 5 << true;
-    QTest::newRow("short reply") << int(Fault::ShortReply) << 1 << 1 << 1 << false;
-    QTest::newRow("late reply") << int(Fault::LateReply) << 1 << 1 << 1 << false;
+    QTest::newRow("short reply once") << int(Fault::ShortReply) << 1 << 0 << 2 << true;
+    QTest::newRow("reply after 300 ms") << int(Fault::LateReply) << 1 << 0 << 1 << true;
 }
 
 void tst_TControllerExchange::shouldShowOneBoxPerAttemptForABadReply() {
@@ -119,8 +196,7 @@ void tst_TControllerExchange::shouldShowOneBoxPerAttemptForABadReply() {
     QCOMPARE(info.ReadControllerSerial(serial), read);
     QCOMPARE(shown.shown.size(), boxes);
     for (const auto& box : shown.shown)
-        QVERIFY(box.text == QLatin1String("Data integritatity check error.") ||
-                box.text == QLatin1String("Error reading data from COM port."));
+        QCOMPARE(box.text, QStringLiteral("Data integritatity check error."));
     QCOMPARE(port.requests().size(), attempts);
     QCOMPARE(serial, read ? QStringLiteral("VT000417") : QString());
 }
@@ -184,18 +260,20 @@ void tst_TControllerExchange::shouldStopWithOneBoxWhenThePortRefusesTheWrite() {
     QCOMPARE(sequence, 0);
 }
 
-void tst_TControllerExchange::shouldDiscardInputBeforeEachAttemptExceptForTheVersion() {
+void tst_TControllerExchange::shouldDiscardInputBeforeEachAttempt() {
     TTestMessageBoxes boxes;
     TControllerExchange exchange(port, sequence);
     TControllerInfo info(exchange, opener);
     QString text;
+    port.input = QByteArray("Z\xAA\x0B"); // a late answer of an earlier request
     QVERIFY(info.ReadProgramVersion(text));
-    QCOMPARE(port.discards, 0);
+    QCOMPARE(text, QStringLiteral("TARVK001"));
+    QCOMPARE(port.discards, 1);
     sim.SetFault(0xC4, Form::Read, Fault::WrongAck, 2);
     QVERIFY(info.ReadControllerSerial(text));
-    QCOMPARE(port.discards, 3);
-    QVERIFY(info.WriteControllerInfo(text));
     QCOMPARE(port.discards, 4);
+    QVERIFY(info.WriteControllerInfo(text));
+    QCOMPARE(port.discards, 5);
     QCOMPARE(opener.opens, 0);
 }
 
@@ -267,9 +345,15 @@ void tst_TControllerExchange::shouldRunCommandAttemptsUntilAcknowledged() {
     QCOMPARE(exchange.Command(request, size, reply, [&] { ++refused; }), TControllerExchange::Outcome::Done);
     QCOMPARE(refused, 2);
     QCOMPARE(port.writes.size(), 3);
-    port.answer("");
-    QCOMPARE(exchange.Command(request, size, reply), TControllerExchange::Outcome::PortFailure);
-    QCOMPARE(boxes.count(QStringLiteral("Error reading data from COM port.")), 1);
+    // an answer that never comes is a failed attempt, not a failure of the port
+    port.timedResponder = nullptr;
+    port.answerTimed({{30, "N"}});
+    QCOMPARE(exchange.Command(request, size, reply, [&] { ++refused; }),
+             TControllerExchange::Outcome::Failed);
+    QCOMPARE(refused, 3);
+    QCOMPARE(port.writes.size(), 3 + 5);
+    QCOMPARE(exchange.Command(request, size, reply), TControllerExchange::Outcome::Silent);
+    QCOMPARE(boxes.shown.size(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_TControllerExchange)

@@ -104,7 +104,7 @@ void tst_TControllerInfo::shouldWarnWithAnEmptyCodeWhenTheVersionGoesUnanswered(
     host.transferEnabled = true;
     TControllerCommands commands(port, sequence, host);
     commands.DGetInfoActExecute();
-    QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("Error reading data from COM port."),
+    QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("The controller does not answer on COM7."),
                                          TControllerInfo::UnknownVersionWarning(QString())}));
     QVERIFY(boxes.shown[1].text.contains(QStringLiteral("Controller version code: \"\")")));
     QVERIFY(!host.transferEnabled);
@@ -123,7 +123,7 @@ void tst_TControllerInfo::shouldEmptyTheFieldsWhenSerialAndInformationFailAfterA
     QVERIFY(host.transferEnabled);
     QCOMPARE(host.data.serial, QString());
     QCOMPARE(host.data.info, QString());
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error reading data from COM port.")});
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("The controller does not answer on COM7.")});
     QCOMPARE(sequence, 1);
 }
 

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QtTest>
 
 #include <chrono>
@@ -181,7 +182,10 @@ private slots:
     }
 
     void shouldOpenThePortThroughTheChooserAndShowItsState();
+    void shouldReadAllControllerDataWithRandomFaultsAtTheRealPause_data();
     void shouldReadAllControllerDataWithRandomFaultsAtTheRealPause();
+    void shouldMoveEverySlotOverASlowLine();
+    void shouldCloseThePortWhenTheAdapterIsPulledMidTransfer();
     void shouldReadIntoTheRightRecordsInAnySortOrder();
     void shouldWriteAllDataWithRandomFaults();
     void shouldShowTheFailureMatrixOverTheLine_data();
@@ -206,15 +210,24 @@ void tst_TControllerOverPty::shouldOpenThePortThroughTheChooserAndShowItsState()
     QCOMPARE(boxes.shown.size(), 0);
 }
 
+void tst_TControllerOverPty::shouldReadAllControllerDataWithRandomFaultsAtTheRealPause_data() {
+    QTest::addColumn<unsigned>("seed");
+    QTest::newRow("seed 7") << 7u;
+    QTest::newRow("seed 11") << 11u;
+}
+
 void tst_TControllerOverPty::shouldReadAllControllerDataWithRandomFaultsAtTheRealPause() {
+    QFETCH(unsigned, seed);
     TSleep::setHandler(nullptr);
     TTestMessageBoxes boxes;
     Rig rig;
     rig.fillController(11);
     {
         std::lock_guard<std::mutex> hold(rig.line.Lock());
-        rig.sim.SetRandomFaults(0.05, 1234,
-                                {Fault::WrongAck, Fault::BadChecksum, Fault::WrongCommand, Fault::Noise});
+        // every kind of fault, lost and late answers included: each is worth a retry
+        rig.sim.SetRandomFaults(0.05, seed,
+                                {Fault::NoAnswer, Fault::WrongAck, Fault::BadChecksum, Fault::WrongCommand,
+                                 Fault::ShortReply, Fault::LateReply, Fault::Noise});
     }
     rig.chooser.queueAnswer(ComNumber);
     rig.commands.DGetAllActExecute(); // opens the port through the version query
@@ -225,11 +238,73 @@ void tst_TControllerOverPty::shouldReadAllControllerDataWithRandomFaultsAtTheRea
     QCOMPARE(rig.mismatch(true), QString());
     QCOMPARE(rig.mismatch(false), QString());
     std::lock_guard<std::mutex> hold(rig.line.Lock());
-    QVERIFY2(rig.sim.faulted > 0, "the seed must fault some frames");
+    QVERIFY2(rig.sim.faulted > 5, "the seed must fault some frames");
+    // no failed-slot box: only the bad replies' own boxes beside the confirmation
     for (const QString& text : boxes.texts())
         QVERIFY2(text == QLatin1String("Data integritatity check error.") ||
                      text.startsWith(QLatin1String("You are about to read all")),
                  qPrintable(text));
+}
+
+void tst_TControllerOverPty::shouldMoveEverySlotOverASlowLine() {
+    TSleep::setHandler(nullptr);
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.fillController(3);
+    {
+        std::lock_guard<std::mutex> hold(rig.line.Lock());
+        rig.sim.SetReplyDelay(80, 160, 5);
+    }
+    rig.open();
+    rig.commands.DGetAllActExecute();
+    QCOMPARE(rig.mismatch(true), QString());
+    QCOMPARE(rig.mismatch(false), QString());
+    QCOMPARE(rig.sequence, 3 + 136);
+
+    rig.editList(4);
+    rig.host.data.info = QStringLiteral("Slow gate");
+    rig.commands.DPutAllActExecute();
+    // what was written reads back the same, slot by slot
+    QCOMPARE(rig.mismatch(true), QString());
+    QCOMPARE(rig.mismatch(false), QString());
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Warning) + boxes.count(TMessageBoxes::Kind::Error), 0);
+    std::lock_guard<std::mutex> hold(rig.line.Lock());
+    QCOMPARE(TControllerInfo::BytesToText(rig.sim.info.data(), 32), QStringLiteral("Slow gate"));
+}
+
+void tst_TControllerOverPty::shouldCloseThePortWhenTheAdapterIsPulledMidTransfer() {
+    TTestMessageBoxes boxes;
+    Rig rig;
+    rig.open();
+    int waits = 0;
+    duringWait = [&] {
+        if (++waits == 20)
+            rig.line.Stop(); // the adapter is pulled
+    };
+    TSleep::setHandler(hookedWait);
+    QSignalSpy hungUp(&rig.port, &TSerComPort::OnPortHangup);
+    rig.commands.DGetSKeysActExecute(); // no exception: nothing for the general error report
+    duringWait = nullptr;
+    QVERIFY(!rig.port.Open());
+    QCOMPARE(hungUp.count(), 1);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
+    QVERIFY2(boxes.texts().last().startsWith(
+                 QLatin1String("The controller port COM7 was disconnected.\rSlave keys from #")),
+             qPrintable(boxes.texts().last()));
+    QVERIFY(rig.sequence > 0 && rig.sequence < 128); // stopped where the line went
+
+    // plugged in again, on a new device node: choosing the port again is all it takes
+    TControllerSim sim;
+    TPtyController again(sim);
+    std::string error;
+    QVERIFY2(again.Start(error), error.c_str());
+    qputenv("VTRK_COM7", QByteArray::fromStdString(again.DevicePath()));
+    rig.open();
+    QVERIFY(rig.port.Open());
+    QString version;
+    QVERIFY(rig.commands.Info().ReadProgramVersion(version));
+    QCOMPARE(version, QStringLiteral("TARVK001"));
+    rig.port.SetOpen(false);
 }
 
 void tst_TControllerOverPty::shouldReadIntoTheRightRecordsInAnySortOrder() {
@@ -281,19 +356,21 @@ void tst_TControllerOverPty::shouldWriteAllDataWithRandomFaults() {
 
 void tst_TControllerOverPty::shouldShowTheFailureMatrixOverTheLine_data() {
     QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("count");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<int>("requests");
     const QString integrity = QStringLiteral("Data integritatity check error.");
-    QTest::newRow("no answer") << int(Fault::NoAnswer)
-                               << QStringList{QStringLiteral("Error reading data from COM port.")} << 1;
-    QTest::newRow("bad checksum") << int(Fault::BadChecksum) << QStringList(5, integrity) << 5;
-    QTest::newRow("wrong acknowledge") << int(Fault::WrongAck) << QStringList() << 5;
-    QTest::newRow("late reply") << int(Fault::LateReply)
-                                << QStringList{QStringLiteral("Error reading data from COM port.")} << 1;
+    QTest::newRow("no answer") << int(Fault::NoAnswer) << -1
+                               << QStringList{QStringLiteral("The controller does not answer on COM7.")} << 5;
+    QTest::newRow("bad checksum") << int(Fault::BadChecksum) << -1 << QStringList(5, integrity) << 5;
+    QTest::newRow("wrong acknowledge") << int(Fault::WrongAck) << -1 << QStringList() << 5;
+    QTest::newRow("short reply twice, then whole") << int(Fault::ShortReply) << 2 << QStringList() << 3;
+    QTest::newRow("reply after 300 ms") << int(Fault::LateReply) << -1 << QStringList() << 1;
 }
 
 void tst_TControllerOverPty::shouldShowTheFailureMatrixOverTheLine() {
     QFETCH(int, fault);
+    QFETCH(int, count);
     QFETCH(QStringList, texts);
     QFETCH(int, requests);
     TSleep::setHandler(nullptr);
@@ -302,11 +379,12 @@ void tst_TControllerOverPty::shouldShowTheFailureMatrixOverTheLine() {
     rig.open();
     {
         std::lock_guard<std::mutex> hold(rig.line.Lock());
-        rig.sim.SetFault(0xC4, Form::Read, Fault(fault));
+        rig.sim.SetFault(0xC4, Form::Read, Fault(fault), count);
     }
+    const bool read = requests < 5 || count > 0;
     QString serial = QStringLiteral("kept");
-    QVERIFY(!rig.commands.Info().ReadControllerSerial(serial));
-    QCOMPARE(serial, QStringLiteral("kept"));
+    QCOMPARE(rig.commands.Info().ReadControllerSerial(serial), read);
+    QCOMPARE(serial, read ? QStringLiteral("VT000417") : QStringLiteral("kept"));
     QCOMPARE(boxes.texts(), texts);
     std::lock_guard<std::mutex> hold(rig.line.Lock());
     QCOMPARE(rig.sim.requests, requests);

@@ -27,6 +27,8 @@ private slots:
     void shouldParseFaultTargets_data();
     void shouldParseFaultTargets();
     void shouldFaultOnlyTheCountAskedFor();
+    void shouldDelayEveryAnswerWithinTheRangeAskedFor_data();
+    void shouldDelayEveryAnswerWithinTheRangeAskedFor();
 };
 
 void tst_TControllerSim::shouldKeepItsMemoryThroughAFile() {
@@ -143,6 +145,46 @@ void tst_TControllerSim::shouldFaultOnlyTheCountAskedFor() {
         QCOMPARE(TControllerSim::Checksum(reply, 12) == reply[12], i == 2);
     }
     QCOMPARE(sim.faulted, 2);
+}
+
+void tst_TControllerSim::shouldDelayEveryAnswerWithinTheRangeAskedFor_data() {
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("low");
+    QTest::addColumn<int>("high");
+    QTest::newRow("fixed") << "120" << true << 120 << 120;
+    QTest::newRow("range") << "80-160" << true << 80 << 160;
+    QTest::newRow("none") << "0" << true << 0 << 0;
+    QTest::newRow("reversed") << "160-80" << false << 0 << 0;
+    QTest::newRow("not a number") << "slow" << false << 0 << 0;
+    QTest::newRow("negative") << "-5" << false << 0 << 0;
+    QTest::newRow("empty high end") << "80-" << false << 0 << 0;
+}
+
+void tst_TControllerSim::shouldDelayEveryAnswerWithinTheRangeAskedFor() {
+    QFETCH(QString, option);
+    QFETCH(bool, valid);
+    QFETCH(int, low);
+    QFETCH(int, high);
+    int minMs = -1, maxMs = -1;
+    QCOMPARE(TControllerSim::ParseReplyDelay(option.toStdString(), minMs, maxMs), valid);
+    if (!valid)
+        return;
+    QCOMPARE(minMs, low);
+    QCOMPARE(maxMs, high);
+    TControllerSim sim;
+    sim.SetReplyDelay(minMs, maxMs, 3);
+    QSet<int> seen;
+    for (int i = 0; i < 200; ++i) {
+        const TControllerSim::Answer answer = sim.Respond({0xAA, 0x03, 0x00, 0xC4, 0x8E});
+        QCOMPARE(answer.bytes, TControllerSim::Bytes{0x5A});
+        QVERIFY(answer.delayMs >= low && answer.delayMs <= high);
+        seen.insert(answer.delayMs);
+    }
+    QCOMPARE(seen.size() > 1, high > low); // jittered when a range is asked for
+    // an unanswered request stays unanswered, not late
+    sim.SetFault(TControllerSim::LineTest, TControllerSim::Form::Any, TControllerSim::Fault::NoAnswer, 1);
+    QCOMPARE(sim.Respond({0xAA, 0x03, 0x00, 0xC4, 0x8E}).delayMs, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_TControllerSim)

@@ -88,9 +88,10 @@ void tst_TKeySlot::shouldEncodeAnActiveKey() {
     key.active = true;
     key.keyCode = QStringLiteral("0123456789ab");
     key.memo = QStringLiteral("Door");
-    EncodeSlot(frame, key);
+    // the key number is the slot written, whatever KEYID holds
+    EncodeSlot(frame, 4, key);
     QCOMPARE(range(frame, 5, 33),
-             QByteArray::fromHex("2C5A0123456789AB") + QByteArray("Door") + QByteArray(21, '\0'));
+             QByteArray::fromHex("045A0123456789AB") + QByteArray("Door") + QByteArray(21, '\0'));
 }
 
 void tst_TKeySlot::shouldEncodeAnInactiveKeyWhateverItsCodeAndNote() {
@@ -100,7 +101,7 @@ void tst_TKeySlot::shouldEncodeAnInactiveKeyWhateverItsCodeAndNote() {
     key.active = false;
     key.keyCode = QStringLiteral("0123456789AB");
     key.memo = QStringLiteral("still here");
-    EncodeSlot(frame, key);
+    EncodeSlot(frame, 7, key);
     QCOMPARE(range(frame, 5, 33), QByteArray::fromHex("07A5") + QByteArray(31, '\xFF'));
 }
 
@@ -108,11 +109,11 @@ void tst_TKeySlot::shouldDecodeAnActiveSlot() {
     TFrame reply;
     reply.fill(0xFF);
     const QByteArray record =
-        QByteArray::fromHex("035A0123456789AB") + QByteArray("Door") + QByteArray(21, '\0');
+        QByteArray::fromHex("FF5A0123456789AB") + QByteArray("Door") + QByteArray(21, '\0');
     std::copy(record.begin(), record.end(), reply.begin() + 5);
     const TKeySlot key = DecodeSlot(reply, 6, QStringLiteral("M"));
     QCOMPARE(key.recId, 6);
-    QCOMPARE(key.keyId, 3);
+    QCOMPARE(key.keyId, 6); // the slot asked for, not the 0xFF of byte 5
     QCOMPARE(key.keyType, QStringLiteral("M"));
     QVERIFY(key.active);
     QCOMPARE(key.keyCode, QStringLiteral("0123456789AB"));

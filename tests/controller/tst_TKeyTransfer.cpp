@@ -12,7 +12,13 @@ using Fault = TControllerSim::Fault;
 using Form = TControllerSim::Form;
 using Table = TKeyTransfer::Table;
 
-void noSleep(int) {}
+using End = TKeyTransfer::Result::End;
+using Refusals = QList<QPair<int, int>>; // command byte, slot
+
+// The simulator's answer to a request, at once.
+QByteArray simAnswer(const TScriptedPort& port, const QByteArray& request) {
+    return port.timedResponder(request).bytes;
+}
 
 TKeySlot keyOf(int slot, const QString& type, const QString& code, const QString& memo) {
     TKeySlot key;
@@ -71,7 +77,12 @@ private slots:
     void shouldAdvanceTheProgressBarByTheTablesStep();
     void shouldPassOverASlotWhoseAttemptsAllFail_data();
     void shouldPassOverASlotWhoseAttemptsAllFail();
-    void shouldStopTheWholeTransferOnAPortFailure();
+    void shouldStopAtASilentControllerOrAPulledAdapter_data();
+    void shouldStopAtASilentControllerOrAPulledAdapter();
+    void shouldReportFailedSlotsInOneBox_data();
+    void shouldReportFailedSlotsInOneBox();
+    void shouldKeepSlotIdentityWhateverTheKeyNumberByteSays();
+    void shouldNeverSendUnknownAsTheInformation();
     void shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots_data();
     void shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots();
     void shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey_data();
@@ -84,7 +95,7 @@ private slots:
     void shouldCheckTheViewsBeforeWriting();
     void shouldAskForTheInformationWriteEvenAfterCancel();
     void shouldReadAllWithTheTextsInOrder();
-    void shouldWriteAllButNothingWhenAKeyCodeIsBad();
+    void shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIsBad();
     void shouldBeBusyWhileATransferHandlesMessages();
 };
 
@@ -106,7 +117,8 @@ void tst_TKeyTransfer::init() {
     port = TScriptedPort();
     port.playController(sim);
     sequence = 0;
-    TSleep::setHandler(noSleep);
+    TScriptedPort::clocked = &port;
+    TSleep::setHandler(TScriptedPort::ClockedSleep);
 }
 
 void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder_data() {
@@ -124,8 +136,8 @@ void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder() {
     if (sorted)
         host.slave.sortByKeyCodeDescending();
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadMasterKeys(host.master));
-    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave));
+    QVERIFY(commands.Transfer().ReadMasterKeys(host.master).ok());
+    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave).ok());
     for (int i = 0; i < 8; ++i)
         QVERIFY2(sameKey(host.master.slot(i), simSlot(sim, Table::Master, i)),
                  qPrintable(QString::number(i)));
@@ -171,7 +183,9 @@ void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail() {
     host.slave.slot(0) = old; // RECID 1 keeps slot order
     sim.SetFault(0xC1, Form::Read, Fault(fault), 5);
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave));
+    const TKeyTransfer::Result result = commands.Transfer().ReadSlaveKeys(host.slave);
+    QCOMPARE(result.end, End::Completed);
+    QCOMPARE(result.failedSlots, QList<int>{1});
     QVERIFY(sameKey(host.slave.slot(0), old));
     for (int i = 1; i < 128; ++i)
         QVERIFY(sameKey(host.slave.slot(i), simSlot(sim, Table::Slave, i)));
@@ -186,21 +200,161 @@ void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail() {
     QCOMPARE(quint8(requests[5][5]), 1);
 }
 
-void tst_TKeyTransfer::shouldStopTheWholeTransferOnAPortFailure() {
+void tst_TKeyTransfer::shouldStopAtASilentControllerOrAPulledAdapter_data() {
+    QTest::addColumn<int>("silentFrom"); // the first request left unanswered, else -1
+    QTest::addColumn<int>("silentTo");
+    QTest::addColumn<int>("pulledAt"); // the request after which the adapter is pulled, else -1
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<int>("steps");
+    QTest::addColumn<QString>("box");
+    const QString retry = QStringLiteral("Check the cable and repeat the command.");
+    QTest::newRow("silent from the fourth slot")
+        << 4 << 1000 << -1 << 3 + 10 << 5
+        << QStringLiteral(
+               "The controller does not answer on COM7.\rThese key slots were not read after 5 attempts "
+               "each:\rSlave keys #4, #5\rThe key list keeps what it held there; the controller may "
+               "hold other keys in these slots.\rSlave keys from #6 on were not read.\r") +
+               retry;
+    QTest::newRow("one silent slot, then answers again")
+        << 4 << 8 << -1 << 128 + 4 << 128
+        << QStringLiteral(
+               "These key slots were not read after 5 attempts each:\rSlave keys #4\rThe key list keeps "
+               "what it held there; the controller may hold other keys in these slots.\r") +
+               retry;
+    QTest::newRow("adapter pulled at the fourth slot")
+        << -1 << -1 << 4 << 4 << 3
+        << QStringLiteral("The controller port COM7 was disconnected.\rSlave keys from #4 on were not read.\r"
+                          "Connect the controller again, choose its port and repeat the command.");
+}
+
+void tst_TKeyTransfer::shouldStopAtASilentControllerOrAPulledAdapter() {
+    QFETCH(int, silentFrom);
+    QFETCH(int, silentTo);
+    QFETCH(int, pulledAt);
+    QFETCH(int, requests);
+    QFETCH(int, steps);
+    QFETCH(QString, box);
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    sim.SetFault(0xC1, Form::Read, Fault::None, 3);
-    TControllerCommands commands(port, sequence, host);
-    // the fourth slot goes unanswered
-    port.responder = [inner = port.responder, n = 0](const QByteArray& request) mutable {
-        return ++n == 4 ? QByteArray() : inner(request);
+    int n = 0;
+    port.responder = [&](const QByteArray& request) {
+        ++n;
+        return n >= silentFrom && n <= silentTo ? QByteArray() : simAnswer(port, request);
     };
-    QVERIFY(!commands.Transfer().ReadSlaveKeys(host.slave));
-    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Error reading data from COM port.")});
-    QCOMPARE(port.requests().size(), 4);
-    QCOMPARE(sequence, 3);
-    QCOMPARE(host.progressHistory.size(), 3);
-    QCOMPARE(host.slave.stores, 3);
+    port.onRequest = [&](int count) {
+        if (count == pulledAt)
+            port.hangUp();
+    };
+    bool progressClosedFirst = true;
+    boxes.onShow = [&](const TTestMessageBoxes::Shown&) { progressClosedFirst &= !host.progressShown; };
+    TControllerCommands commands(port, sequence, host);
+    commands.DGetSKeysActExecute(); // no exception: nothing for the general error report
+    QCOMPARE(boxes.texts().mid(1), QStringList{box});
+    QCOMPARE(boxes.shown.last().kind,
+             silentTo > 100 || pulledAt > 0 ? TMessageBoxes::Kind::Error : TMessageBoxes::Kind::Warning);
+    QVERIFY(progressClosedFirst);
+    QCOMPARE(port.requests().size(), requests);
+    QCOMPARE(int(sequence), steps);
+    QCOMPARE(host.progressHistory.size(), steps);
+}
+
+void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Refusals>("refused"); // command byte, slot
+    QTest::addColumn<QString>("box");
+    const QString readList = QStringLiteral(
+        "These key slots were not read after 5 attempts each:\r%1\rThe key list keeps what it held "
+        "there; the controller may hold other keys in these slots.\rCheck the cable and repeat the "
+        "command.");
+    const QString writeList = QStringLiteral(
+        "These key slots were not written after 5 attempts each:\r%1\rThe controller may still hold "
+        "its earlier keys there.\rCheck the cable and repeat the command.");
+    QTest::newRow("read master, none failed") << "read master" << Refusals{} << QString();
+    QTest::newRow("read master #3") << "read master" << Refusals{{0xC0, 2}}
+                                    << readList.arg(QStringLiteral("Master keys #3"));
+    QTest::newRow("write slave #1, #128") << "write slave" << Refusals{{0xC1, 0}, {0xC1, 127}}
+                                          << writeList.arg(QStringLiteral("Slave keys #1, #128"));
+    QTest::newRow("read all, both tables") << "read all" << Refusals{{0xC0, 7}, {0xC1, 9}}
+                                           << readList.arg(QStringLiteral("Master keys #8\rSlave keys #10"));
+    QTest::newRow("write all, both tables")
+        << "write all" << Refusals{{0xC0, 0}, {0xC1, 64}}
+        << writeList.arg(QStringLiteral("Master keys #1\rSlave keys #65"));
+    QTest::newRow("write all, none failed") << "write all" << Refusals{} << QString();
+}
+
+void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox() {
+    QFETCH(QString, command);
+    QFETCH(Refusals, refused);
+    QFETCH(QString, box);
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    host.data.info = QStringLiteral("Gate");
+    // the controller refuses every attempt of these slots (the key number byte is the slot)
+    port.responder = [&](const QByteArray& request) {
+        const QPair<int, int> slot{quint8(request[3]), request.size() > 5 ? quint8(request[5]) : -1};
+        return refused.contains(slot) ? QByteArray("N") : simAnswer(port, request);
+    };
+    bool progressClosedFirst = true;
+    boxes.onShow = [&](const TTestMessageBoxes::Shown&) { progressClosedFirst &= !host.progressShown; };
+    TControllerCommands commands(port, sequence, host);
+    if (command == QLatin1String("read master"))
+        commands.DGetMKeysActExecute();
+    else if (command == QLatin1String("write slave"))
+        commands.DPutSKeysActExecute();
+    else if (command == QLatin1String("read all"))
+        commands.DGetAllActExecute();
+    else
+        commands.DPutAllActExecute();
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Warning), box.isEmpty() ? 0 : 1);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 0);
+    if (!box.isEmpty())
+        QVERIFY(boxes.texts().contains(box));
+    QVERIFY(progressClosedFirst);
+    QCOMPARE(requestsOf(port, 0xC0).size() + requestsOf(port, 0xC1).size(),
+             (command.endsWith(QLatin1String("all"))      ? 136
+              : command.endsWith(QLatin1String("master")) ? 8
+                                                          : 128) +
+                 4 * refused.size());
+    // the information step still follows the key writes and their box
+    if (command == QLatin1String("write all"))
+        QCOMPARE(boxes.texts().last(), QStringLiteral("Information has been written succesufuly."));
+}
+
+void tst_TKeyTransfer::shouldKeepSlotIdentityWhateverTheKeyNumberByteSays() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host;
+    for (auto& record : sim.master)
+        record[0] = 0xFF; // an unused slot's key number, as some controllers report it
+    TControllerCommands commands(port, sequence, host);
+    QVERIFY(commands.Transfer().ReadMasterKeys(host.master).ok());
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(host.master.slot(i).keyId, i);
+        host.master.slot(i).keyId = 255 - i; // whatever KEYID says, the slot is written
+    }
+    port.writes.clear();
+    QVERIFY(commands.Transfer().WriteMasterKeys(host.master).ok());
+    const QList<QByteArray> writes = requestsOf(port, 0xC0);
+    QCOMPARE(writes.size(), 8);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(quint8(writes[i][5]), i);
+    for (int i = 0; i < 8; ++i)
+        QCOMPARE(int(sim.master[i][0]), i);
+}
+
+void tst_TKeyTransfer::shouldNeverSendUnknownAsTheInformation() {
+    TTestMessageBoxes boxes;
+    TFakeControllerHost host; // the information field still shows "<unknown>"
+    TControllerCommands commands(port, sequence, host);
+    boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
+    commands.DPutAllActExecute();
+    commands.DPutInfoActExecute();
+    QVERIFY(!commands.Info().WriteControllerInfo(QStringLiteral("<unknown>")));
+    const QString unknown =
+        QStringLiteral("The controller information is unknown: read it from the controller "
+                       "first (Read controller information).\rNothing has been written.");
+    QCOMPARE(boxes.texts().mid(1), (QStringList{unknown, unknown}));
+    QCOMPARE(boxes.shown.last().kind, TMessageBoxes::Kind::Warning);
+    QCOMPARE(port.writes.size(), 0);
 }
 
 void tst_TKeyTransfer::shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlots_data() {
@@ -226,15 +380,16 @@ void tst_TKeyTransfer::shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlot
     const unsigned char command = table == int(Table::Master) ? 0xC0 : 0xC1;
     sim.SetFault(command, Form::Write, Fault::None, 1);
     int n = 0;
-    port.responder = [inner = port.responder, &n](const QByteArray& request) mutable {
+    port.responder = [this, &n](const QByteArray& request) mutable {
         ++n;
-        return (n >= 2 && n <= 6) ? QByteArray("N") : inner(request);
+        return (n >= 2 && n <= 6) ? QByteArray("N") : simAnswer(port, request);
     };
     sequence = 250;
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().WriteKeys(Table(table), view));
+    const TKeyTransfer::Result result = commands.Transfer().WriteKeys(Table(table), view);
+    QCOMPARE(result.end, End::Completed);
+    QCOMPARE(result.failedSlots, QList<int>{view.slot(1).recId});
     QCOMPARE(sequence, static_cast<unsigned char>(250 + step));
-    QCOMPARE(boxes.shown.size(), 0);
     QCOMPARE(view.current, 5);
     for (int i = 0; i < step; ++i) {
         if (i == 1)
@@ -273,7 +428,7 @@ void tst_TKeyTransfer::shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey() {
             keyOf(activeSlot + 1, view.slot(0).keyType, QStringLiteral("0123456789AB"), QString());
     sequence = 77;
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().WriteKeys(Table(table), view));
+    QVERIFY(commands.Transfer().WriteKeys(Table(table), view).ok());
     const QList<QByteArray> requests = port.requests();
     QCOMPARE(requestsOf(port, 0xC3).size(), closing ? 1 : 0);
     if (closing)
@@ -291,7 +446,7 @@ void tst_TKeyTransfer::shouldRefuseToWriteKeyCodesThatAreNotTwelveHexDigits() {
     host.master.slot(5).keyCode = QStringLiteral("junk"); // inactive: not sent, not checked
     port.open = false;
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(!commands.Transfer().WriteMasterKeys(host.master));
+    QCOMPARE(commands.Transfer().WriteMasterKeys(host.master).end, End::Refused);
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].kind, TMessageBoxes::Kind::Error);
     QVERIFY(boxes.shown[0].text.contains(QStringLiteral("Master keys #3, #7\r")));
@@ -305,10 +460,10 @@ void tst_TKeyTransfer::shouldStopAtTheViewsLastRecord() {
     TFakeControllerHost host;
     host.master = TFakeKeyView(QStringLiteral("M"), 5);
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadMasterKeys(host.master));
+    QVERIFY(commands.Transfer().ReadMasterKeys(host.master).ok());
     QCOMPARE(port.requests().size(), 5);
     QCOMPARE(host.master.stores, 5);
-    QVERIFY(commands.Transfer().WriteMasterKeys(host.master));
+    QVERIFY(commands.Transfer().WriteMasterKeys(host.master).ok());
     QCOMPARE(port.requests().size(), 10 + 1);
     QCOMPARE(sequence, 10);
 }
@@ -319,8 +474,8 @@ void tst_TKeyTransfer::shouldOpenThePortWhenClosedOnlyOnce() {
     port.open = false;
     host.onOpen = [this] { port.open = true; };
     TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave));
-    QVERIFY(commands.Transfer().WriteSlaveKeys(host.slave));
+    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave).ok());
+    QVERIFY(commands.Transfer().WriteSlaveKeys(host.slave).ok());
     QCOMPARE(host.opens, 1);
 }
 
@@ -432,20 +587,24 @@ void tst_TKeyTransfer::shouldReadAllWithTheTextsInOrder() {
     QCOMPARE(sequence, static_cast<unsigned char>(3 + 136 + 1 + 136));
 }
 
-void tst_TKeyTransfer::shouldWriteAllButNothingWhenAKeyCodeIsBad() {
+void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIsBad() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
+    host.data.info = QStringLiteral("Gate");
     host.slave.slot(40) = keyOf(41, QStringLiteral("S"), QStringLiteral("0123"), QString());
     host.master.slot(0) = keyOf(1, QStringLiteral("M"), QStringLiteral("<EMPTY>"), QString());
     host.master.slot(0).active = true;
     TControllerCommands commands(port, sequence, host);
     commands.DPutAllActExecute();
-    QCOMPARE(boxes.shown.size(), 2);
+    QCOMPARE(boxes.shown.size(), 4);
     QCOMPARE(boxes.shown[1].text,
              QStringLiteral("These active keys have a key code that is not 12 hexadecimal "
                             "digits:\rMaster keys #1\rSlave keys #41\rNothing has been "
                             "written to the controller."));
-    QCOMPARE(port.writes.size(), 0);
+    QCOMPARE(boxes.shown[2].text,
+             QStringLiteral("Are you sure you want to change controller information to:\rGate"));
+    QCOMPARE(requestsOf(port, 0xC0).size() + requestsOf(port, 0xC1).size(), 0);
+    QCOMPARE(requestsOf(port, 0xC2).size(), 1);
 }
 
 void tst_TKeyTransfer::shouldBeBusyWhileATransferHandlesMessages() {

@@ -46,6 +46,8 @@ private slots:
     void shouldStartFromZeroWhenShownAgain();
     void shouldSendTheFixedFrameAfterDiscardingTheInput();
     void shouldEndTheRunWithTheErrorReportWhenThePortIsClosed();
+    void shouldStopQuietlyWhenTheAdapterIsPulled_data();
+    void shouldStopQuietlyWhenTheAdapterIsPulled();
 };
 
 void tst_TLineTestFrm::init() {
@@ -191,6 +193,35 @@ void tst_TLineTestFrm::shouldEndTheRunWithTheErrorReportWhenThePortIsClosed() {
     QVERIFY(!frm.StartBtn->isEnabled() && frm.StopBtn->isEnabled() && !frm.ExitBtn->isEnabled());
     frm.StopBtn->click();
     QVERIFY(frm.ExitBtn->isEnabled());
+}
+
+void tst_TLineTestFrm::shouldStopQuietlyWhenTheAdapterIsPulled_data() {
+    QTest::addColumn<bool>("duringCycle");
+    QTest::newRow("during a cycle") << true;
+    QTest::newRow("between cycles") << false;
+}
+
+void tst_TLineTestFrm::shouldStopQuietlyWhenTheAdapterIsPulled() {
+    QFETCH(bool, duringCycle);
+    TTestMessageBoxes boxes;
+    port.responder = [](const QByteArray&) { return QByteArray("Z"); };
+    TLineTestFrm frm(port, opener);
+    int cycles = 0;
+    duringWait = [&] {
+        if (++cycles == 3 && duringCycle)
+            port.hangUp(); // the cycle's read then meets a closed port
+    };
+    if (!duringCycle)
+        port.onRequest = [&](int n) {
+            if (n == 3)
+                QTimer::singleShot(0, [&] { port.hangUp(); }); // the port's watch, between cycles
+        };
+    frm.StartBtn->click(); // returns: the run has ended by itself
+    QVERIFY(!frm.LineTestRunning);
+    QVERIFY(frm.StartBtn->isEnabled() && !frm.StopBtn->isEnabled() && frm.ExitBtn->isEnabled());
+    QCOMPARE(frm.Edit1->text(), duringCycle ? QStringLiteral("2") : QStringLiteral("3"));
+    QCOMPARE(frm.Edit2->text(), QStringLiteral("0"));
+    QCOMPARE(boxes.shown.size(), 0);
 }
 
 QTEST_MAIN(tst_TLineTestFrm)

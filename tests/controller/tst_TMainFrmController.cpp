@@ -57,6 +57,10 @@ private slots:
 
     void shouldReadAllControllerDataIntoTheWindow();
     void shouldRunTheLineTestFromTheMainWindow();
+    void shouldGiveEachWidgetBackItsStateAfterACommand();
+    void shouldCloseThePortWhenTheAdapterIsPulled_data();
+    void shouldCloseThePortWhenTheAdapterIsPulled();
+    void shouldCloseThePortBeforeTheWindowGoes();
 };
 
 void tst_TMainFrmController::initTestCase() {
@@ -172,6 +176,110 @@ void tst_TMainFrmController::shouldRunTheLineTestFromTheMainWindow() {
     QVERIFY(test->Light1->Lit() && test->Light2->Lit());
     QCOMPARE(boxes.shown.size(), 0);
     frm.close();
+}
+
+void tst_TMainFrmController::shouldGiveEachWidgetBackItsStateAfterACommand() {
+    TTestMessageBoxes boxes;
+    TTestPortChooser chooser;
+    TAppForms forms;
+    forms.create();
+    TMainFrm& frm = *forms.MainFrm;
+    frm.show(); // no key list: the key pages' toolbars are disabled
+    chooser.queueAnswer(7);
+    frm.MenuSelectPort->trigger();
+    const QList<QWidget*> widgets = {frm.menuBar(), frm.ToolBar1,  frm.ToolBar2,   frm.ToolBar3,
+                                     frm.MKeysGrid, frm.SKeysGrid, frm.CtrInfoEdit};
+    QList<bool> before;
+    for (QWidget* widget : widgets)
+        before.append(widget->isEnabled());
+    QVERIFY(!frm.ToolBar2->isEnabled() && !frm.ToolBar3->isEnabled());
+    frm.DGetInfoAct->trigger();
+    QVERIFY(frm.DGetAllAct->isEnabled());
+    for (int i = 0; i < widgets.size(); ++i)
+        QVERIFY2(widgets[i]->isEnabled() == before[i], qPrintable(widgets[i]->objectName()));
+    QCOMPARE(boxes.shown.size(), 0);
+    frm.close();
+}
+
+void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled_data() {
+    QTest::addColumn<bool>("lineTest");
+    QTest::newRow("during a transfer") << false;
+    QTest::newRow("during the line test") << true;
+}
+
+void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled() {
+    QFETCH(bool, lineTest);
+    TTestMessageBoxes boxes;
+    TTestPortChooser chooser;
+    TControllerSim ownSim;
+    TPtyController adapter(ownSim);
+    std::string error;
+    QVERIFY2(adapter.Start(error), error.c_str());
+    qputenv("VTRK_COM7", QByteArray::fromStdString(adapter.DevicePath()));
+    struct Restore {
+        QByteArray path;
+        ~Restore() { qputenv("VTRK_COM7", path); } // the other cases' line, also after a failure
+    } restore{QByteArray::fromStdString(line.DevicePath())};
+    TAppForms forms;
+    forms.create();
+    TMainFrm& frm = *forms.MainFrm;
+    frm.show();
+    frm.DNewBDAct->trigger();
+    chooser.queueAnswer(7);
+    frm.MenuSelectPort->trigger();
+    frm.DGetInfoAct->trigger();
+    QVERIFY(frm.DGetSKeysAct->isEnabled());
+    boxes.clear();
+
+    int waits = 0;
+    duringWait = [&] {
+        if (++waits == 10)
+            adapter.Stop(); // pulled out
+    };
+    TLineTestFrm* test = forms.LineTestFrm;
+    if (lineTest) {
+        test->show();
+        test->StartBtn->click(); // returns once the run has ended by itself
+        QVERIFY(waits >= 10);
+        QVERIFY2(test->StartBtn->isEnabled() && !test->StopBtn->isEnabled() && test->ExitBtn->isEnabled(),
+                 qPrintable(boxes.texts().join(QLatin1Char('|'))));
+        QCOMPARE(boxes.shown.size(), 0);
+        test->ExitBtn->click();
+    } else {
+        frm.DGetSKeysAct->trigger();
+        QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
+        QVERIFY(boxes.texts().last().startsWith(QLatin1String("The controller port COM7 was disconnected.")));
+        QVERIFY(frm.menuBar()->isEnabled() && frm.ToolBar2->isEnabled());
+    }
+    duringWait = nullptr;
+    QVERIFY(!frm.DallasPort->Open());
+    QVERIFY(frm.CntrStatusLbl->text().contains(QStringLiteral("NOT SELECTED")));
+    QCOMPARE(frm.CntrStatusLbl->palette().color(QPalette::WindowText), TMainFrm::PortClosedColor);
+    for (QAction* action : {frm.DCheckAct, frm.DGetInfoAct, frm.DGetSKeysAct, frm.DPutAllAct})
+        QVERIFY(!action->isEnabled());
+    boxes.queueAnswer(TMessageBoxes::Answer::No);
+    frm.close();
+}
+
+void tst_TMainFrmController::shouldCloseThePortBeforeTheWindowGoes() {
+    TTestMessageBoxes boxes;
+    TTestPortChooser chooser;
+    {
+        TAppForms forms;
+        forms.create();
+        forms.MainFrm->show();
+        chooser.queueAnswer(7);
+        forms.MainFrm->MenuSelectPort->trigger();
+        QVERIFY(forms.MainFrm->DallasPort->Open());
+    } // destroyed with the port open, without closing the window first
+    // the device is free again: the port was closed, through no handler of the window
+    TSerComPort port;
+    port.SetAutoOpen(false);
+    port.SetComNumber(7);
+    port.SetOpen(true);
+    QVERIFY(port.Open());
+    port.SetOpen(false);
+    QCOMPARE(boxes.shown.size(), 0);
 }
 
 QTEST_MAIN(tst_TMainFrmController)

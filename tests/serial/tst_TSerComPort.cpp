@@ -74,7 +74,8 @@ private slots:
     void shouldDiscardWhatHasArrived();
     void shouldNeverSendBytesQueuedWhenClosing();
     void shouldIgnoreDataOperationsFromAHandlerWhileClosing();
-    void shouldCloseCleanlyWhenThePeerHangsUpMidTransfer();
+    void shouldCloseItselfWhenThePeerHangsUpMidTransfer_data();
+    void shouldCloseItselfWhenThePeerHangsUpMidTransfer();
     void shouldMapResultsToFailures_data();
     void shouldMapResultsToFailures();
     void shouldMoveTenThousandExchangesWithoutLosingAByte();
@@ -412,30 +413,56 @@ void tst_TSerComPort::shouldIgnoreDataOperationsFromAHandlerWhileClosing() {
     QCOMPARE(peer.readAll(100), QByteArray());
 }
 
-void tst_TSerComPort::shouldCloseCleanlyWhenThePeerHangsUpMidTransfer() {
+void tst_TSerComPort::shouldCloseItselfWhenThePeerHangsUpMidTransfer_data() {
+    QTest::addColumn<bool>("idle");
+    QTest::newRow("noticed while idle") << true;
+    QTest::newRow("noticed by the next write") << false;
+}
+
+void tst_TSerComPort::shouldCloseItselfWhenThePeerHangsUpMidTransfer() {
+    QFETCH(bool, idle);
     TPtyPeer peer;
     peer.mapTo(7);
     TSerComPort port;
     Configure(port, 7);
     port.SetOpen(true);
     QSignalSpy closed(&port, &TSerComPort::OnPortClose);
+    QSignalSpy hungUp(&port, &TSerComPort::OnPortHangup);
+    // A quiet line is not a dead one: nothing to read is not a hang-up.
+    QTest::qWait(300);
+    QVERIFY(port.Open());
     port.WriteBlock(Pattern(4096).constData(), 4096);
     QVERIFY(peer.write(Pattern(2000)));
     QCOMPARE(peer.read(100, Wait).size(), 100);
-    peer.hangUp();
-    QTRY_VERIFY_WITH_TIMEOUT(port.Dispatcher()->LineDead(), Wait);
-
-    QCOMPARE(FailureOf<EBadId>([&] { port.WriteBlock("x", 1); }), QString("Specified comport doesn't exist"));
-    QCOMPARE(FailureOf<EBadId>([&] { port.DiscardInput(); }), QString("Specified comport doesn't exist"));
-    char byte;
-    QCOMPARE(FailureOf<EBufferIsEmpty>([&] { port.ReadBlock(&byte, 1); }), QString("Buffer is empty"));
 
     QElapsedTimer timer;
     timer.start();
-    port.SetOpen(false);
+    peer.hangUp();
+    if (idle) {
+        QTRY_VERIFY_WITH_TIMEOUT(!port.Open(), Wait);
+    } else {
+        while (!port.Dispatcher()->LineDead() && timer.elapsed() < Wait)
+            QThread::msleep(5);
+        QCOMPARE(FailureOf<EBadId>([&] { port.WriteBlock("x", 1); }),
+                 QString("Specified comport doesn't exist"));
+    }
     QVERIFY2(timer.elapsed() < 2000, "closing after a hang-up hangs");
-    QCOMPARE(closed.count(), 1);
     QVERIFY(!port.Open());
+    QVERIFY(port.HungUp());
+    QCOMPARE(closed.count(), 1);
+    QCOMPARE(hungUp.count(), 1);
+    char byte;
+    QCOMPARE(FailureOf<ECommNotOpen>([&] { port.ReadBlock(&byte, 1); }), QString("Device not open"));
+
+    // the adapter plugged in again: the port opens anew
+    TPtyPeer again;
+    again.mapTo(7);
+    port.SetOpen(true);
+    QVERIFY(port.Open());
+    QVERIFY(!port.HungUp());
+    port.WriteBlock("ok", 2);
+    QCOMPARE(again.read(2, Wait), QByteArray("ok"));
+    port.SetOpen(false);
 }
 
 void tst_TSerComPort::shouldMapResultsToFailures_data() {

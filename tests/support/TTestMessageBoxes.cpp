@@ -10,6 +10,8 @@ TTestMessageBoxes::~TTestMessageBoxes() {
 
 void TTestMessageBoxes::record(Kind kind, const QString& text, const QString& caption) {
     shown.append({kind, caption.isEmpty() ? defaultCaption(kind) : caption, text});
+    if (onShow)
+        onShow(shown.last());
 }
 
 TMessageBoxes::Answer TTestMessageBoxes::nextAnswer(Answer fallback) {

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // Records every box instead of showing it and answers confirmations from a script.
 // Installs itself for its lifetime.
 class TTestMessageBoxes : public TMessageBoxes {
@@ -29,6 +31,8 @@ public:
     void queueAnswer(Answer answer) { answers.append(answer); }
 
     QList<Shown> shown;
+    // Runs as each box is shown (what else is on the screen then).
+    std::function<void(const Shown&)> onShow;
     QList<Answer> answers;
 
     int count(Kind kind) const;

@@ -230,7 +230,39 @@ TControllerSim::Answer TControllerSim::CommandAnswer(Fault fault, const std::fun
     return answer;
 }
 
+void TControllerSim::SetReplyDelay(int minMs, int maxMs, unsigned seed) {
+    delayMin = std::max(0, minMs);
+    delayMax = std::max(delayMin, maxMs);
+    delayRandom.seed(seed);
+}
+
+bool TControllerSim::ParseReplyDelay(const std::string& text, int& minMs, int& maxMs) {
+    const std::size_t dash = text.find('-');
+    const std::string low = text.substr(0, dash);
+    const std::string high = dash == std::string::npos ? low : text.substr(dash + 1);
+    auto number = [](const std::string& digits, int& value) {
+        if (digits.empty() || digits.size() > 5 ||
+            !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return false;
+        value = std::stoi(digits);
+        return true;
+    };
+    int a = 0, b = 0;
+    if (!number(low, a) || !number(high, b) || b < a)
+        return false;
+    minMs = a;
+    maxMs = b;
+    return true;
+}
+
 TControllerSim::Answer TControllerSim::Respond(const Bytes& frame) {
+    Answer answer = RespondAtOnce(frame);
+    if (!answer.bytes.empty() && delayMax > 0)
+        answer.delayMs += std::uniform_int_distribution<int>(delayMin, delayMax)(delayRandom);
+    return answer;
+}
+
+TControllerSim::Answer TControllerSim::RespondAtOnce(const Bytes& frame) {
     const std::size_t size = frame.size();
     if (size < 5 || size > 39 || frame[0] != Start || frame[1] != size - 2 ||
         Checksum(frame, size - 1) != frame.back()) {

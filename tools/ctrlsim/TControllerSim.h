@@ -68,6 +68,12 @@ public:
     // Each request is faulted with the given probability, the kind drawn from kinds.
     void SetRandomFaults(double rate, unsigned seed, const std::vector<Fault>& kinds);
 
+    // Every answer comes after a delay drawn evenly from minMs..maxMs: a slow controller, or a
+    // USB adapter's latency. 0..0 answers at once.
+    void SetReplyDelay(int minMs, int maxMs, unsigned seed = 1);
+    // "120" or "80-160".
+    static bool ParseReplyDelay(const std::string& text, int& minMs, int& maxMs);
+
     // The answer to one whole request frame (start byte to checksum).
     Answer Respond(const Bytes& frame);
 
@@ -87,6 +93,7 @@ public:
     static std::uint8_t Checksum(const Bytes& bytes, std::size_t count);
 
 private:
+    Answer RespondAtOnce(const Bytes& frame);
     Fault NextFault(int command, Form form);
     Answer QueryAnswer(Bytes reply, Fault fault);
     Answer CommandAnswer(Fault fault, const std::function<bool()>& store);
@@ -100,4 +107,7 @@ private:
     double randomRate = 0.0;
     std::vector<Fault> randomKinds;
     std::mt19937 random;
+    int delayMin = 0;
+    int delayMax = 0;
+    std::mt19937 delayRandom; // apart, so that a delay never changes which frames are faulted
 };

@@ -42,9 +42,12 @@ Options:
                         with a changed key code)
   --random-faults RATE  fault each request with probability RATE (0..1)
   --fault-kinds LIST    kinds drawn for random faults, comma separated
-                        (default wrongack,badsum,wrongcmd,noise: the kinds a transfer retries)
-  --seed N              seed of the random faults and noise bytes (default 1)
-  --late-ms MS          delay of a late reply (default 300; the program waits 100)
+                        (default: all of them, noanswer,wrongack,badsum,wrongcmd,short,late,noise)
+  --seed N              seed of the random faults, noise bytes and reply delays (default 1)
+  --late-ms MS          delay of a late reply (default 300; the program waits 100, and up to
+                        400 more for an answer that is not complete by then)
+  --reply-delay MS      answer every request after MS milliseconds, or after a delay drawn
+                        from MIN-MAX (e.g. 120 or 80-160): a slow controller or USB adapter
   --verbose             log every request and answer on standard error
   --help                this text
 
@@ -86,8 +89,11 @@ int main(int argc, char* argv[]) {
     double rate = 0;
     unsigned seed = 1;
     std::vector<TControllerSim::Fault> kinds = {
-        TControllerSim::Fault::WrongAck, TControllerSim::Fault::BadChecksum,
-        TControllerSim::Fault::WrongCommand, TControllerSim::Fault::Noise};
+        TControllerSim::Fault::NoAnswer,    TControllerSim::Fault::WrongAck,
+        TControllerSim::Fault::BadChecksum, TControllerSim::Fault::WrongCommand,
+        TControllerSim::Fault::ShortReply,  TControllerSim::Fault::LateReply,
+        TControllerSim::Fault::Noise};
+    int delayMin = 0, delayMax = 0;
     struct Pending {
         int command;
         TControllerSim::Form form;
@@ -157,6 +163,9 @@ int main(int argc, char* argv[]) {
                 seed = static_cast<unsigned>(std::stoul(value()));
             } else if (arg == "--late-ms") {
                 sim.lateMs = std::stoi(value());
+            } else if (arg == "--reply-delay") {
+                if (!TControllerSim::ParseReplyDelay(value(), delayMin, delayMax))
+                    return fail("--reply-delay takes MS or MIN-MAX, e.g. 120 or 80-160");
             } else if (arg == "--verbose") {
                 verbose = true;
             } else {
@@ -187,6 +196,7 @@ int main(int argc, char* argv[]) {
     for (const Pending& p : faults)
         sim.SetFault(p.command, p.form, p.fault, p.count);
     sim.SetRandomFaults(rate, seed, kinds);
+    sim.SetReplyDelay(delayMin, delayMax, seed);
 
     TPtyController line(sim);
     bool dirty = false;
@@ -195,7 +205,8 @@ int main(int argc, char* argv[]) {
             dirty = true;
         if (verbose)
             std::cerr << "<- " << hexOf(request) << "\n-> " << hexOf(answer.bytes)
-                      << (answer.delayMs ? " (late)" : "") << std::endl;
+                      << (answer.delayMs ? " (after " + std::to_string(answer.delayMs) + " ms)" : "")
+                      << std::endl;
     };
     if (!line.Start(error))
         return fail(error);

@@ -1,5 +1,6 @@
 // Wall time of a full key-table read and write through the real serial port against the
 // simulator on a pseudo-terminal, beside the protocol's floor of one 100 ms wait per attempt.
+// Options: --reply-delay MS or MIN-MAX (a slow controller), --random-faults RATE, --seed N.
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerHost.h"
 #include "controller/TControllerPort.h"
@@ -13,6 +14,8 @@
 #include <QElapsedTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 class TMemoryView : public TKeyView {
@@ -67,11 +70,46 @@ class TFixedChooser : public TPortChooser {
 public:
     int ChoosePort() override { return 7; }
 };
+
+int usage() {
+    std::fprintf(stderr,
+                 "usage: bench_transfer [--reply-delay MS|MIN-MAX] [--random-faults RATE] [--seed N]\n");
+    return 2;
+}
+
+int failedSlots(const QList<TKeyTransfer::Result>& results) {
+    int failed = 0;
+    for (const TKeyTransfer::Result& result : results)
+        failed += result.failedSlots.size() + (result.end == TKeyTransfer::Result::End::Completed ? 0 : 1000);
+    return failed;
+}
 } // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     TControllerSim sim;
+    int delayMin = 0, delayMax = 0;
+    double rate = 0;
+    unsigned seed = 1;
+    for (int i = 1; i < argc; ++i) {
+        const bool hasValue = i + 1 < argc;
+        if (!std::strcmp(argv[i], "--reply-delay") && hasValue) {
+            if (!TControllerSim::ParseReplyDelay(argv[++i], delayMin, delayMax))
+                return usage();
+        } else if (!std::strcmp(argv[i], "--random-faults") && hasValue) {
+            rate = std::atof(argv[++i]);
+        } else if (!std::strcmp(argv[i], "--seed") && hasValue) {
+            seed = static_cast<unsigned>(std::atoi(argv[++i]));
+        } else {
+            return usage();
+        }
+    }
+    sim.SetReplyDelay(delayMin, delayMax, seed);
+    sim.SetRandomFaults(rate, seed,
+                        {TControllerSim::Fault::NoAnswer, TControllerSim::Fault::WrongAck,
+                         TControllerSim::Fault::BadChecksum, TControllerSim::Fault::WrongCommand,
+                         TControllerSim::Fault::ShortReply, TControllerSim::Fault::LateReply,
+                         TControllerSim::Fault::Noise});
     TPtyController line(sim);
     std::string error;
     if (!line.Start(error)) {
@@ -96,17 +134,18 @@ int main(int argc, char* argv[]) {
     const double floorWrite = 136 * 0.1 + 0.1; // and the closing frame's wait
     QElapsedTimer timer;
     timer.start();
-    commands.Transfer().ReadMasterKeys(host.master);
-    commands.Transfer().ReadSlaveKeys(host.slave);
+    const QList<TKeyTransfer::Result> reads = {commands.Transfer().ReadMasterKeys(host.master),
+                                               commands.Transfer().ReadSlaveKeys(host.slave)};
     const double read = timer.nsecsElapsed() / 1e9;
     timer.restart();
-    commands.Transfer().WriteMasterKeys(host.master);
-    commands.Transfer().WriteSlaveKeys(host.slave);
+    const QList<TKeyTransfer::Result> writes = {commands.Transfer().WriteMasterKeys(host.master),
+                                                commands.Transfer().WriteSlaveKeys(host.slave)};
     const double write = timer.nsecsElapsed() / 1e9;
-    std::printf("full read : %.3f s, floor %.1f s, %+.2f %%\n", read, floorRead,
-                100 * (read / floorRead - 1));
-    std::printf("full write: %.3f s, floor %.1f s, %+.2f %%\n", write, floorWrite,
-                100 * (write / floorWrite - 1));
+    std::printf("reply delay %d-%d ms, random faults %.2f (seed %u)\n", delayMin, delayMax, rate, seed);
+    std::printf("full read : %.3f s, floor %.1f s, %+.2f %%, slots not read: %d\n", read, floorRead,
+                100 * (read / floorRead - 1), failedSlots(reads));
+    std::printf("full write: %.3f s, floor %.1f s, %+.2f %%, slots not written: %d\n", write, floorWrite,
+                100 * (write / floorWrite - 1), failedSlots(writes));
     port.SetOpen(false);
     TPortChooser::setInstance(nullptr);
     line.Stop();
