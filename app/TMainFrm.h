@@ -1,16 +1,19 @@
 #pragma once
 
 #include "controller/TControllerHost.h"
+#include "controller/TControllerInfoData.h"
 #include "keylist/TKeyListHost.h"
 #include "seams/ui/TScreenScale.h"
 
 #include <QColor>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <QVariant>
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QAction;
 class QLabel;
@@ -170,8 +173,8 @@ public:
     // TControllerHost (StartProgress, StepProgress and CloseProgress are shared with TKeyListHost).
     void OpenControllerPort() override;
     void PumpMessages() override;
-    QString InfoText(InfoField field) const override;
-    void SetInfoText(InfoField field, const QString& text) override;
+    TControllerInfoData ControllerInfoData() const override { return CtrInfoData; }
+    void SetControllerInfoData(const TControllerInfoData& data) override;
     void SetKeyTransferEnabled(bool enabled) override;
     TKeyView& MasterView() override;
     TKeyView& SlaveView() override;
@@ -270,6 +273,8 @@ public:
     QLineEdit* LockTimeEdit;
     QLineEdit* DoorSignalEdit;
     QLineEdit* DoorTypeEdit;
+    // What the tab shows; every change of a field, typed or set, is copied into it.
+    TControllerInfoData CtrInfoData;
 
     // The key pages: toolbars (disabled until their view is open) and grids.
     QToolBar* ToolBar2;
@@ -309,6 +314,8 @@ private:
     QWidget* CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTableView*& grid,
                             QAction* buttons[7]);
     QLineEdit* CreateInfoField(const QString& name);
+    // The tab's fields with the member of CtrInfoData each one shows.
+    QList<std::pair<QLineEdit*, QString TControllerInfoData::*>> InfoFields() const;
     void CreateStatusBar();
     void ConnectHandlers();
     void CreateKeyList();

@@ -30,6 +30,11 @@ void TMainFrm::CreateController() {
 }
 
 void TMainFrm::ConnectControllerHandlers() {
+    for (const auto& [edit, member] : InfoFields()) {
+        auto field = member;
+        QObject::connect(edit, &QLineEdit::textChanged, this,
+                         [this, field](const QString& text) { CtrInfoData.*field = text; });
+    }
     connectHandler(DallasPort, &TSerComPort::OnPortOpen, this, [this] { DallasPortPortOpen(); });
     connectHandler(DallasPort, &TSerComPort::OnPortClose, this, [this] { DallasPortPortClose(); });
     connectHandler(DallasPort, &TSerComPort::OnPortHangup, this, [this] { DallasPortPortHangup(); });
@@ -117,27 +122,23 @@ void TMainFrm::PumpMessages() {
     QApplication::processEvents();
 }
 
-QString TMainFrm::InfoText(InfoField field) const {
-    switch (field) {
-    case InfoField::PrgVersion:
-        return PrgVersionEdit->text();
-    case InfoField::CtrSerial:
-        return CtrSerialEdit->text();
-    case InfoField::CtrInfo:
-        return CtrInfoEdit->text();
-    case InfoField::MaxMKey:
-        return MaxMKeyEdit->text();
-    case InfoField::MaxSKey:
-        return MaxSKeyEdit->text();
-    case InfoField::KeyType:
-        return KeyTypeEdit->text();
-    }
-    return QString();
+QList<std::pair<QLineEdit*, QString TControllerInfoData::*>> TMainFrm::InfoFields() const {
+    return {{PrgVersionEdit, &TControllerInfoData::programVersion},
+            {CtrSerialEdit, &TControllerInfoData::serial},
+            {CtrInfoEdit, &TControllerInfoData::info},
+            {MaxMKeyEdit, &TControllerInfoData::maxMasterKeys},
+            {MaxSKeyEdit, &TControllerInfoData::maxSlaveKeys},
+            {KeyTypeEdit, &TControllerInfoData::keyType},
+            {MemoryEdit, &TControllerInfoData::memory},
+            {LockTimeEdit, &TControllerInfoData::lockTime},
+            {DoorSignalEdit, &TControllerInfoData::doorSignal},
+            {DoorTypeEdit, &TControllerInfoData::doorType}};
 }
 
-void TMainFrm::SetInfoText(InfoField field, const QString& text) {
-    QLineEdit* edits[] = {PrgVersionEdit, CtrSerialEdit, CtrInfoEdit, MaxMKeyEdit, MaxSKeyEdit, KeyTypeEdit};
-    edits[static_cast<int>(field)]->setText(text);
+void TMainFrm::SetControllerInfoData(const TControllerInfoData& data) {
+    CtrInfoData = data;
+    for (const auto& [edit, member] : InfoFields())
+        edit->setText(data.*member);
 }
 
 void TMainFrm::SetKeyTransferEnabled(bool enabled) {

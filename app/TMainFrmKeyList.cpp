@@ -120,16 +120,18 @@ int TMainFrm::ActivePage() const {
 }
 
 QString TMainFrm::ControllerSerial() const {
-    return CtrSerialEdit->text();
+    return CtrInfoData.serial;
 }
 
 QString TMainFrm::ControllerInfo() const {
-    return CtrInfoEdit->text();
+    return CtrInfoData.info;
 }
 
 void TMainFrm::SetControllerFields(const QString& serial, const QString& info) {
-    CtrSerialEdit->setText(serial);
-    CtrInfoEdit->setText(info);
+    TControllerInfoData data = CtrInfoData;
+    data.serial = serial;
+    data.info = info;
+    SetControllerInfoData(data);
 }
 
 void TMainFrm::SetCaption(const QString& caption) {

@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QLineEdit>
 
 #include <utility>
 
@@ -88,16 +87,16 @@ void TMainFrm::KeyReportEndDoc() {
 
 void TMainFrm::KeyReportGetValue(const QString& name, QVariant& value) {
     const std::pair<const char*, QString> answers[] = {
-        {"PRGV", PrgVersionEdit->text()},
-        {"SN", CtrSerialEdit->text()},
-        {"INFO", CtrInfoEdit->text()},
-        {"MAXMK", MaxMKeyEdit->text()},
-        {"MAXSK", MaxSKeyEdit->text()},
-        {"TYPE", KeyTypeEdit->text()},
-        {"MEMORY", MemoryEdit->text()},
-        {"DOOR1", LockTimeEdit->text()},
-        {"DOOR2", DoorSignalEdit->text()},
-        {"DOOR3", DoorTypeEdit->text()},
+        {"PRGV", CtrInfoData.programVersion},
+        {"SN", CtrInfoData.serial},
+        {"INFO", CtrInfoData.info},
+        {"MAXMK", CtrInfoData.maxMasterKeys},
+        {"MAXSK", CtrInfoData.maxSlaveKeys},
+        {"TYPE", CtrInfoData.keyType},
+        {"MEMORY", CtrInfoData.memory},
+        {"DOOR1", CtrInfoData.lockTime},
+        {"DOOR2", CtrInfoData.doorSignal},
+        {"DOOR3", CtrInfoData.doorType},
         {"FILENAME", KeyListCommands->KeyListTitle()},
     };
     const QString upper = name.toUpper();

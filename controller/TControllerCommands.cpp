@@ -5,11 +5,6 @@
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerDataPort.h"
 
-const QString TControllerCommands::AcceptedVersionText = QStringLiteral("VELM Tarvikon v.1.0");
-const QString TControllerCommands::MaxMasterKeysText = QStringLiteral("8");
-const QString TControllerCommands::MaxSlaveKeysText = QStringLiteral("128");
-const QString TControllerCommands::KeyTypeText = QStringLiteral("Dallas Touch Memory DS-1990A");
-
 namespace {
 const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
 const QString ReadingSlave = QStringLiteral("Reading slave keys list from controller...");
@@ -49,6 +44,12 @@ template <typename Routine> void TControllerCommands::WithProgress(const QString
     routine();
 }
 
+template <typename Change> void TControllerCommands::UpdateInfoData(Change change) {
+    TControllerInfoData data = host.ControllerInfoData();
+    change(data);
+    host.SetControllerInfoData(data);
+}
+
 void TControllerCommands::Run(TTransferReport& report, TKeyTransfer::Table table, TKeyView& view,
                               bool write) {
     const bool master = table == TKeyTransfer::Table::Master;
@@ -75,28 +76,31 @@ void TControllerCommands::DGetInfoActExecute() {
     if (exchange.PortLost())
         return;
     if (!TControllerInfo::IsSupportedVersion(version)) {
-        host.SetInfoText(TControllerHost::InfoField::PrgVersion, TControllerInfo::UnknownText);
+        UpdateInfoData([&](TControllerInfoData& data) {
+            data.versionCode = version;
+            data.RefuseVersion();
+        });
         MessageBoxes().warning(TControllerInfo::UnknownVersionWarning(version));
         host.SetKeyTransferEnabled(false);
         return;
     }
-    host.SetInfoText(TControllerHost::InfoField::PrgVersion, AcceptedVersionText);
-    host.SetInfoText(TControllerHost::InfoField::MaxMKey, MaxMasterKeysText);
-    host.SetInfoText(TControllerHost::InfoField::MaxSKey, MaxSlaveKeysText);
-    host.SetInfoText(TControllerHost::InfoField::KeyType, KeyTypeText);
+    UpdateInfoData([&](TControllerInfoData& data) {
+        data.versionCode = version;
+        data.AcceptVersion();
+    });
     host.SetKeyTransferEnabled(true);
     QString serial;
     info.ReadControllerSerial(serial);
-    host.SetInfoText(TControllerHost::InfoField::CtrSerial, serial);
+    UpdateInfoData([&](TControllerInfoData& data) { data.serial = serial; });
     if (exchange.PortLost())
         return;
     QString infoText;
     info.ReadControllerInfo(infoText);
-    host.SetInfoText(TControllerHost::InfoField::CtrInfo, infoText);
+    UpdateInfoData([&](TControllerInfoData& data) { data.info = infoText; });
 }
 
 void TControllerCommands::ConfirmInfoWrite() {
-    const QString text = host.InfoText(TControllerHost::InfoField::CtrInfo);
+    const QString text = host.ControllerInfoData().info;
     // "<unknown>" is this program's placeholder, never the controller's information.
     if (text == TControllerInfo::UnknownText) {
         MessageBoxes().warning(TControllerInfo::UnknownInfoText);

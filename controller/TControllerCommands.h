@@ -34,17 +34,14 @@ public:
     TControllerInfo& Info() { return info; }
     TKeyTransfer& Transfer() { return transfer; }
 
-    static const QString AcceptedVersionText;
-    static const QString MaxMasterKeysText;
-    static const QString MaxSlaveKeysText;
-    static const QString KeyTypeText;
-
 private:
     class RunningGuard;
     template <typename Routine> void WithProgress(const QString& text, Routine routine);
     // The information step: the confirmation and the write, or the box that says the information
     // must be read first.
     void ConfirmInfoWrite();
+    // Changes the window's controller information, one step of the gate at a time.
+    template <typename Change> void UpdateInfoData(Change change);
     // One table's transfer with progress, counted into the report.
     void Run(TTransferReport& report, TKeyTransfer::Table table, TKeyView& view, bool write);
     // "Write all data to controller" up to its information step.

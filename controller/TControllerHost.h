@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controller/TControllerInfoData.h"
 #include "controller/TControllerPortOpener.h"
 #include "controller/TTransferProgress.h"
 
@@ -8,13 +9,12 @@
 class TKeyView;
 
 // What the controller commands need from the main window: its port chooser, its progress
-// window, the fields of the Controller Info tab, the key-transfer actions and the two views.
+// window, the controller information it shows, the key-transfer actions and the two views.
 class TControllerHost : public TControllerPortOpener, public TTransferProgress {
 public:
-    enum class InfoField { PrgVersion, CtrSerial, CtrInfo, MaxMKey, MaxSKey, KeyType };
-
-    virtual QString InfoText(InfoField field) const = 0;
-    virtual void SetInfoText(InfoField field, const QString& text) = 0;
+    // The commands change a copy and hand it back; the window shows what it is given.
+    virtual TControllerInfoData ControllerInfoData() const = 0;
+    virtual void SetControllerInfoData(const TControllerInfoData& data) = 0;
     // The six key-transfer actions.
     virtual void SetKeyTransferEnabled(bool enabled) = 0;
 

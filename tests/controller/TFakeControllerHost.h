@@ -4,7 +4,6 @@
 #include "tests/controller/TFakeKeyView.h"
 
 #include <QList>
-#include <QMap>
 #include <QStringList>
 
 #include <functional>
@@ -17,10 +16,8 @@ public:
     void OpenControllerPort() override;
     void StepProgress(int step) override;
     void PumpMessages() override;
-    QString InfoText(InfoField field) const override {
-        return fields.value(field, QStringLiteral("<unknown>"));
-    }
-    void SetInfoText(InfoField field, const QString& text) override { fields[field] = text; }
+    TControllerInfoData ControllerInfoData() const override { return data; }
+    void SetControllerInfoData(const TControllerInfoData& value) override { data = value; }
     void SetKeyTransferEnabled(bool enabled) override { transferEnabled = enabled; }
     void StartProgress(const QString& text) override;
     void CloseProgress() override { progressShown = false; }
@@ -29,7 +26,7 @@ public:
 
     TFakeKeyView master;
     TFakeKeyView slave;
-    QMap<InfoField, QString> fields;
+    TControllerInfoData data;
     bool transferEnabled = false;
     int opens = 0;
     std::function<void()> onOpen;

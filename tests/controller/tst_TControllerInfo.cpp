@@ -8,7 +8,6 @@
 #include <QtTest>
 
 namespace {
-using Field = TControllerHost::InfoField;
 using Fault = TControllerSim::Fault;
 using Form = TControllerSim::Form;
 
@@ -65,20 +64,21 @@ void tst_TControllerInfo::shouldAcceptOnlyTheExactVersionCode() {
     TTestMessageBoxes boxes;
     sim.version = version.toStdString();
     TFakeControllerHost host;
-    host.fields[Field::CtrSerial] = QStringLiteral("old serial");
-    host.fields[Field::CtrInfo] = QStringLiteral("old info");
+    host.data.serial = QStringLiteral("old serial");
+    host.data.info = QStringLiteral("old info");
     host.transferEnabled = !accepted;
     TControllerCommands commands(port, sequence, host);
     commands.DGetInfoActExecute();
     QCOMPARE(host.transferEnabled, accepted);
     if (accepted) {
         QCOMPARE(boxes.shown.size(), 0);
-        QCOMPARE(host.InfoText(Field::PrgVersion), QStringLiteral("VELM Tarvikon v.1.0"));
-        QCOMPARE(host.InfoText(Field::MaxMKey), QStringLiteral("8"));
-        QCOMPARE(host.InfoText(Field::MaxSKey), QStringLiteral("128"));
-        QCOMPARE(host.InfoText(Field::KeyType), QStringLiteral("Dallas Touch Memory DS-1990A"));
-        QCOMPARE(host.InfoText(Field::CtrSerial), QStringLiteral("VT000417"));
-        QCOMPARE(host.InfoText(Field::CtrInfo), QStringLiteral("Main entrance"));
+        QCOMPARE(host.data.programVersion, QStringLiteral("VELM Tarvikon v.1.0"));
+        QCOMPARE(host.data.maxMasterKeys, QStringLiteral("8"));
+        QCOMPARE(host.data.maxSlaveKeys, QStringLiteral("128"));
+        QCOMPARE(host.data.keyType, QStringLiteral("Dallas Touch Memory DS-1990A"));
+        QCOMPARE(host.data.serial, QStringLiteral("VT000417"));
+        QCOMPARE(host.data.info, QStringLiteral("Main entrance"));
+        QCOMPARE(host.data.versionCode, version);
         QCOMPARE(sequence, 3);
         return;
     }
@@ -90,9 +90,10 @@ void tst_TControllerInfo::shouldAcceptOnlyTheExactVersionCode() {
                             "\"TARVK001\" Controller version code: \"") +
                  received +
                  QStringLiteral("\")\rReading or writing data can harm information in controller."));
-    QCOMPARE(host.InfoText(Field::PrgVersion), QStringLiteral("<unknown>"));
-    QCOMPARE(host.InfoText(Field::CtrSerial), QStringLiteral("old serial"));
-    QCOMPARE(host.InfoText(Field::CtrInfo), QStringLiteral("old info"));
+    QCOMPARE(host.data.programVersion, QStringLiteral("<unknown>"));
+    QCOMPARE(host.data.serial, QStringLiteral("old serial"));
+    QCOMPARE(host.data.info, QStringLiteral("old info"));
+    QCOMPARE(host.data.versionCode, received);
     QCOMPARE(sequence, 1);
 }
 
@@ -115,13 +116,13 @@ void tst_TControllerInfo::shouldEmptyTheFieldsWhenSerialAndInformationFailAfterA
     sim.SetFault(0xC4, Form::Any, Fault::WrongAck);
     sim.SetFault(0xC2, Form::Any, Fault::NoAnswer);
     TFakeControllerHost host;
-    host.fields[Field::CtrSerial] = QStringLiteral("old serial");
-    host.fields[Field::CtrInfo] = QStringLiteral("old info");
+    host.data.serial = QStringLiteral("old serial");
+    host.data.info = QStringLiteral("old info");
     TControllerCommands commands(port, sequence, host);
     commands.DGetInfoActExecute();
     QVERIFY(host.transferEnabled);
-    QCOMPARE(host.InfoText(Field::CtrSerial), QString());
-    QCOMPARE(host.InfoText(Field::CtrInfo), QString());
+    QCOMPARE(host.data.serial, QString());
+    QCOMPARE(host.data.info, QString());
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("The controller does not answer on COM7.")});
     QCOMPARE(sequence, 1);
 }
@@ -214,7 +215,7 @@ void tst_TControllerInfo::shouldReportTheInformationWriteOncePerAttempt() {
 void tst_TControllerInfo::shouldWriteTheInformationTextAfterConfirmationOnly() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    host.fields[Field::CtrInfo] = QStringLiteral("Back door");
+    host.data.info = QStringLiteral("Back door");
     TControllerCommands commands(port, sequence, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     commands.DPutInfoActExecute();

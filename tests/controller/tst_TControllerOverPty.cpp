@@ -24,7 +24,6 @@
 #include <thread>
 
 namespace {
-using Field = TControllerHost::InfoField;
 using Fault = TControllerSim::Fault;
 using Form = TControllerSim::Form;
 
@@ -55,8 +54,8 @@ public:
     void OpenControllerPort() override { opener.OpenControllerPort(); }
     void StepProgress(int) override {}
     void PumpMessages() override { QCoreApplication::processEvents(); }
-    QString InfoText(InfoField field) const override { return fields.value(field); }
-    void SetInfoText(InfoField field, const QString& text) override { fields[field] = text; }
+    TControllerInfoData ControllerInfoData() const override { return data; }
+    void SetControllerInfoData(const TControllerInfoData& value) override { data = value; }
     void SetKeyTransferEnabled(bool enabled) override { transferEnabled = enabled; }
     void StartProgress(const QString&) override {}
     void CloseProgress() override {}
@@ -65,7 +64,7 @@ public:
 
     TControllerPort opener;
     QPair<bool, int> status{false, -1};
-    QMap<InfoField, QString> fields;
+    TControllerInfoData data;
     bool transferEnabled = false;
 
 private:
@@ -234,8 +233,8 @@ void tst_TControllerOverPty::shouldReadAllControllerDataWithRandomFaultsAtTheRea
     rig.commands.DGetAllActExecute(); // opens the port through the version query
     QVERIFY(rig.port.Open());
     QVERIFY(rig.host.transferEnabled);
-    QCOMPARE(rig.host.fields.value(Field::CtrSerial), QStringLiteral("VT000417"));
-    QCOMPARE(rig.host.fields.value(Field::CtrInfo), QStringLiteral("Main entrance"));
+    QCOMPARE(rig.host.data.serial, QStringLiteral("VT000417"));
+    QCOMPARE(rig.host.data.info, QStringLiteral("Main entrance"));
     QCOMPARE(rig.mismatch(true), QString());
     QCOMPARE(rig.mismatch(false), QString());
     std::lock_guard<std::mutex> hold(rig.line.Lock());
@@ -263,7 +262,7 @@ void tst_TControllerOverPty::shouldMoveEverySlotOverASlowLine() {
     QCOMPARE(rig.sequence, 3 + 136);
 
     rig.editList(4);
-    rig.host.fields[Field::CtrInfo] = QStringLiteral("Slow gate");
+    rig.host.data.info = QStringLiteral("Slow gate");
     rig.commands.DPutAllActExecute();
     // what was written reads back the same, slot by slot
     QCOMPARE(rig.mismatch(true), QString());
@@ -334,7 +333,7 @@ void tst_TControllerOverPty::shouldWriteAllDataWithRandomFaults() {
         rig.sim.SetRandomFaults(0.05, 99,
                                 {Fault::WrongAck, Fault::BadChecksum, Fault::WrongCommand, Fault::Noise});
     }
-    rig.host.fields[Field::CtrInfo] = QStringLiteral("Side gate");
+    rig.host.data.info = QStringLiteral("Side gate");
     rig.open();
     rig.commands.DPutAllActExecute();
     // a new list numbers its records from 1; the controller's slotCount from 0

@@ -288,7 +288,7 @@ void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox() {
     QFETCH(QString, box);
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    host.fields[TControllerHost::InfoField::CtrInfo] = QStringLiteral("Gate");
+    host.data.info = QStringLiteral("Gate");
     // the controller refuses every attempt of these slots (the key number byte is the slot)
     port.responder = [&](const QByteArray& request) {
         const QPair<int, int> slot{quint8(request[3]), request.size() > 5 ? quint8(request[5]) : -1};
@@ -539,7 +539,7 @@ void tst_TKeyTransfer::shouldCheckTheViewsBeforeWriting() {
 void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    host.fields[TControllerHost::InfoField::CtrInfo] = QStringLiteral("Gate");
+    host.data.info = QStringLiteral("Gate");
     TControllerCommands commands(port, sequence, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
@@ -590,7 +590,7 @@ void tst_TKeyTransfer::shouldReadAllWithTheTextsInOrder() {
 void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIsBad() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    host.fields[TControllerHost::InfoField::CtrInfo] = QStringLiteral("Gate");
+    host.data.info = QStringLiteral("Gate");
     host.slave.slot(40) = keyOf(41, QStringLiteral("S"), QStringLiteral("0123"), QString());
     host.master.slot(0) = keyOf(1, QStringLiteral("M"), QStringLiteral("<EMPTY>"), QString());
     host.master.slot(0).active = true;

@@ -28,8 +28,8 @@ public:
     void OpenControllerPort() override { opener.OpenControllerPort(); }
     void StepProgress(int) override {}
     void PumpMessages() override { QCoreApplication::processEvents(); }
-    QString InfoText(InfoField) const override { return QString(); }
-    void SetInfoText(InfoField, const QString&) override {}
+    TControllerInfoData ControllerInfoData() const override { return {}; }
+    void SetControllerInfoData(const TControllerInfoData&) override {}
     void SetKeyTransferEnabled(bool) override {}
     void StartProgress(const QString&) override {}
     void CloseProgress() override {}

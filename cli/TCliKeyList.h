@@ -1,0 +1,46 @@
+#pragma once
+
+#include "controller/TDbfKeyView.h"
+#include "dbf/TDbfEnv.h"
+#include "dbf/TDbfTable.h"
+#include "keylist/TKeyListHost.h"
+#include "keylist/TKeyListStore.h"
+
+#include <QTemporaryDir>
+
+// A key list for one command, worked on as the program does: a working copy in a private
+// temporary directory with its two views, copied in from the user's file and saved out to it
+// atomically. Failures throw EVtrkExit (file).
+class TCliKeyList : private TKeyListHost {
+public:
+    TCliKeyList();
+
+    // A new list: every slot empty, "<unknown>" as serial number and information text.
+    void Create();
+    TKeyListStore::THeader Open(const QString& path);
+    // Writes the header record and replaces path with the whole list, or leaves it as it was.
+    void Save(const QString& path, const TKeyListStore::THeader& header);
+
+    TKeyView& Master() { return masterView; }
+    TKeyView& Slave() { return slaveView; }
+
+private:
+    QString ControllerSerial() const override { return QString(); }
+    QString ControllerInfo() const override { return QString(); }
+    void SetControllerFields(const QString&, const QString&) override {}
+    void SetCaption(const QString&) override {}
+    void SetStatusText(const QString&) override {}
+    void EnableSave(bool) override {}
+    void StartProgress(const QString&) override {}
+    void StepProgress(int) override {}
+    void CloseProgress() override {}
+    void SetBusyCursor(bool) override {}
+
+    QTemporaryDir workDir;
+    TDbfEnv env;
+    TDbfTable master;
+    TDbfTable slave;
+    TKeyListStore store{master, slave, *this};
+    TDbfKeyView masterView{master};
+    TDbfKeyView slaveView{slave};
+};

@@ -1,0 +1,39 @@
+#include "cli/TCliMessageBoxes.h"
+
+#include "cli/TCliOutput.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+void TCliMessageBoxes::write(Kind kind, const QString& text, const QString& caption) {
+    const QString title = caption.isEmpty() ? defaultCaption(kind) : caption;
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    TCliOutput::Error(title.isEmpty() ? line : title.toLower() + QStringLiteral(": ") + line);
+}
+
+bool TCliMessageBoxes::Confirm(const QString& text) {
+    write(Kind::Confirmation, text, QString());
+    if (assumeYes) {
+        TCliOutput::Note(QStringLiteral("  yes (--yes)"));
+        return true;
+    }
+    if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDERR_FILENO) != 1) {
+        TCliOutput::Note(QStringLiteral("  not confirmed: nobody to ask; give --yes to go on"));
+        return false;
+    }
+    std::fputs("  continue? [y/N] ", stderr);
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin))
+        return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+bool TCliMessageBoxes::confirmOkCancel(const QString& text, const QString&) {
+    return Confirm(text);
+}
+
+TMessageBoxes::Answer TCliMessageBoxes::confirmYesNoCancel(const QString& text, const QString&) {
+    return Confirm(text) ? Answer::Yes : Answer::Cancel;
+}

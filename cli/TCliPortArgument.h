@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QCommandLineParser;
+
+// The controller port of a command: "COM3", "com3" or "3" as the first argument, or a device
+// path, also as --port /dev/ttyUSB0.
+class TCliPortArgument {
+public:
+    struct TChoice {
+        int number = 0;
+        QString name;     // "COM3", as messages name it
+        int consumed = 0; // positional arguments taken (0 with --port)
+    };
+
+    static void Define(QCommandLineParser& parser);
+    // Throws EVtrkExit (usage) when no port or no valid one is named.
+    static TChoice Resolve(const QCommandLineParser& parser);
+    // A device path gets the number that already maps to it, else the highest free number,
+    // mapped through VTRK_COM<n> for this process as the port map's rule has it.
+    static int NumberForPath(const QString& path);
+};

@@ -1,0 +1,50 @@
+#include "cli/TCliProgress.h"
+
+#include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
+
+namespace {
+constexpr int BarWidth = 30;
+} // namespace
+
+void TCliProgress::Start(const QString& unitName, int count) {
+    unit = unitName;
+    total = count;
+    done = 0;
+    clock.start();
+    Draw();
+}
+
+void TCliProgress::Step() {
+    ++done;
+    Draw();
+    TCliStop::Check();
+}
+
+void TCliProgress::Finish() {
+    TCliOutput::ClearProgress();
+}
+
+void TCliProgress::StepProgress(int) {
+    Step();
+}
+
+void TCliProgress::PumpMessages() {
+    TCliStop::Check();
+}
+
+void TCliProgress::Draw() {
+    if (!TCliOutput::ProgressShown() || total <= 0)
+        return;
+    const int filled = BarWidth * qMin(done, total) / total;
+    QString line = QStringLiteral("[%1%2] %3/%4 %5")
+                       .arg(QString(filled, QLatin1Char('#')), QString(BarWidth - filled, QLatin1Char('-')))
+                       .arg(done)
+                       .arg(total)
+                       .arg(unit);
+    if (done > 0 && done < total) {
+        const qint64 left = clock.elapsed() * (total - done) / done / 1000;
+        line += QStringLiteral(", %1:%2 left").arg(left / 60).arg(left % 60, 2, 10, QLatin1Char('0'));
+    }
+    TCliOutput::Progress(line);
+}

@@ -1,0 +1,62 @@
+#include "cli/TInfoCommand.h"
+
+#include "cli/TCliLink.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
+#include "cli/TCliProgress.h"
+
+#include <QCommandLineParser>
+
+namespace {
+// The Controller Info tab's captions with the member each one shows.
+struct TInfoLine {
+    const char* key;
+    const char* caption;
+    QString TControllerInfoData::*member;
+};
+const TInfoLine InfoLines[] = {
+    {"versionCode", "Version code:", &TControllerInfoData::versionCode},
+    {"programVersion", "Programm Version:", &TControllerInfoData::programVersion},
+    {"serial", "Controller S/N:", &TControllerInfoData::serial},
+    {"info", "Controller Info:", &TControllerInfoData::info},
+    {"maxMasterKeys", "Max Master Key count:", &TControllerInfoData::maxMasterKeys},
+    {"maxSlaveKeys", "Max Slave Key count:", &TControllerInfoData::maxSlaveKeys},
+    {"keyType", "Electronical keys type:", &TControllerInfoData::keyType},
+};
+} // namespace
+
+void TInfoCommand::Define(QCommandLineParser& parser) const {
+    TCliPortArgument::Define(parser);
+}
+
+QJsonObject TInfoCommand::ToJson(const TControllerInfoData& data) {
+    QJsonObject object;
+    for (const TInfoLine& line : InfoLines)
+        object.insert(QLatin1String(line.key), data.*line.member);
+    return object;
+}
+
+QString TInfoCommand::ToText(const TControllerInfoData& data) {
+    QString text;
+    for (const TInfoLine& line : InfoLines)
+        text += QStringLiteral("%1 %2\n").arg(QString::fromLatin1(line.caption).leftJustified(24),
+                                              data.*line.member);
+    return text;
+}
+
+int TInfoCommand::Run(const QCommandLineParser& parser) {
+    const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
+    RequirePositionals(parser, port.consumed);
+    TCliProgress progress;
+    TCliLink link(port.number, port.name, progress);
+    link.Open();
+    const TControllerInfoData data = link.ReadIdentity();
+    if (parser.isSet(QStringLiteral("json"))) {
+        QJsonObject object = ToJson(data);
+        object.insert(QStringLiteral("port"), port.name);
+        TCliOutput::Json(QJsonDocument(object));
+    } else {
+        TCliOutput::Text(ToText(data));
+    }
+    return VtrkExit::Done;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/TVtrkCommand.h"
+
+#include <QJsonObject>
+
+struct TControllerInfoData;
+
+// "vtrk info COM3": the firmware version, serial number and information text of the controller.
+class TInfoCommand : public TVtrkCommand {
+public:
+    QString Name() const override { return QStringLiteral("info"); }
+    QString Summary() const override { return QStringLiteral("show what the controller says about itself"); }
+    void Define(QCommandLineParser& parser) const override;
+    int Run(const QCommandLineParser& parser) override;
+
+    // The controller information as the other commands report it too.
+    static QJsonObject ToJson(const TControllerInfoData& data);
+    static QString ToText(const TControllerInfoData& data);
+};

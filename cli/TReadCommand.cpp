@@ -1,0 +1,105 @@
+#include "cli/TReadCommand.h"
+
+#include "cli/TCliKeyList.h"
+#include "cli/TCliLink.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
+#include "cli/TCliProgress.h"
+#include "cli/TInfoCommand.h"
+#include "keylist/TKeyListSchema.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QStringList>
+
+namespace {
+QJsonArray toArray(const QList<int>& slotNumbers) {
+    QJsonArray array;
+    for (int slot : slotNumbers)
+        array.append(slot);
+    return array;
+}
+
+QString slotNames(const QList<int>& slotNumbers) {
+    QStringList names;
+    for (int slot : slotNumbers)
+        names << QStringLiteral("#%1").arg(slot);
+    return names.join(QStringLiteral(", "));
+}
+} // namespace
+
+QJsonObject TReadCommand::FailedJson(const QList<int>& master, const QList<int>& slave) {
+    return {{QStringLiteral("master"), toArray(master)}, {QStringLiteral("slave"), toArray(slave)}};
+}
+
+QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& slave) {
+    QStringList parts;
+    if (!master.isEmpty())
+        parts << QStringLiteral("master keys ") + slotNames(master);
+    if (!slave.isEmpty())
+        parts << QStringLiteral("slave keys ") + slotNames(slave);
+    return parts.join(QStringLiteral("; "));
+}
+
+void TReadCommand::Define(QCommandLineParser& parser) const {
+    TCliPortArgument::Define(parser);
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                      QStringLiteral("The key-list file to write (replaced whole, or not at all)."),
+                      QStringLiteral("file")});
+}
+
+int TReadCommand::Run(const QCommandLineParser& parser) {
+    const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
+    RequirePositionals(parser, port.consumed);
+    const QString target = parser.value(QStringLiteral("output"));
+    if (target.isEmpty())
+        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the key-list file to write is missing (-o FILE)"));
+    // Known before the controller is asked for anything, not after a quarter of a minute of transfer.
+    const QFileInfo targetInfo(target);
+    if (!QFileInfo(targetInfo.absolutePath()).isDir() || !QFileInfo(targetInfo.absolutePath()).isWritable())
+        throw EVtrkExit(VtrkExit::File,
+                        QStringLiteral("cannot write %1: its folder is missing or not writable")
+                            .arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath())));
+    TCliKeyList list;
+    list.Create();
+    TCliProgress progress;
+    TCliLink link(port.number, port.name, progress);
+    link.Open();
+    const TControllerInfoData data = link.ReadIdentity();
+
+    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
+    TCliLink::TFailedSlots failedSlots;
+    try {
+        failedSlots = link.ReadKeys(list.Master(), list.Slave());
+    } catch (const EVtrkExit& e) {
+        throw EVtrkExit(e.code(),
+                        QString::fromStdString(e.what()) +
+                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
+    }
+    progress.Finish();
+    list.Save(target, {data.serial, data.info});
+
+    const QList<int>& failedMaster = failedSlots.master;
+    const QList<int>& failedSlave = failedSlots.slave;
+    const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
+    if (failed)
+        TCliOutput::Error(
+            QStringLiteral("these keys could not be read and keep their empty record in the file: ") +
+            FailedText(failedMaster, failedSlave));
+    if (parser.isSet(QStringLiteral("json"))) {
+        QJsonObject object = TInfoCommand::ToJson(data);
+        object.insert(QStringLiteral("port"), port.name);
+        object.insert(QStringLiteral("file"), target);
+        object.insert(QStringLiteral("failed"), FailedJson(failedMaster, failedSlave));
+        TCliOutput::Json(QJsonDocument(object));
+    } else {
+        TCliOutput::Text(QStringLiteral("%1: %2 master and %3 slave slots read from %4\n")
+                             .arg(QDir::toNativeSeparators(target))
+                             .arg(TKeyListSchema::MasterSlots - failedMaster.size())
+                             .arg(TKeyListSchema::SlaveSlots - failedSlave.size())
+                             .arg(port.name));
+    }
+    return failed ? VtrkExit::FailedSlots : VtrkExit::Done;
+}

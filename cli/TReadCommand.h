@@ -1,0 +1,20 @@
+#pragma once
+
+#include "cli/TVtrkCommand.h"
+
+#include <QJsonObject>
+#include <QList>
+
+// "vtrk read COM3 -o site.dbf": the controller's information and both key tables into a new key
+// list. The file is written only when the transfer ran to its end, and then whole.
+class TReadCommand : public TVtrkCommand {
+public:
+    QString Name() const override { return QStringLiteral("read"); }
+    QString Summary() const override { return QStringLiteral("read the controller's keys into a key list"); }
+    void Define(QCommandLineParser& parser) const override;
+    int Run(const QCommandLineParser& parser) override;
+
+    // {"master": [...], "slave": [...]} and the same as text, for the failed slots of a transfer.
+    static QJsonObject FailedJson(const QList<int>& master, const QList<int>& slave);
+    static QString FailedText(const QList<int>& master, const QList<int>& slave);
+};

@@ -1,0 +1,61 @@
+#include "cli/TShowCommand.h"
+
+#include "cli/TCliKeyList.h"
+#include "cli/TCliOutput.h"
+#include "controller/TKeySlot.h"
+
+#include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+QJsonObject keyJson(const TKeySlot& key) {
+    return {{QStringLiteral("recid"), key.recId},  {QStringLiteral("keyid"), key.keyId},
+            {QStringLiteral("type"), key.keyType}, {QStringLiteral("active"), key.active},
+            {QStringLiteral("code"), key.keyCode}, {QStringLiteral("note"), key.memo}};
+}
+
+QString row(const QString& type, const QString& number, const QString& code, const QString& active,
+            const QString& note) {
+    return QStringLiteral("%1  %2  %3  %4  %5\n")
+        .arg(type.leftJustified(4), number.rightJustified(3), code.leftJustified(12), active.leftJustified(6),
+             note);
+}
+
+QString keyLine(const TKeySlot& key) {
+    return row(key.keyType, QString::number(key.recId), key.keyCode,
+               key.active ? QStringLiteral("yes") : QStringLiteral("no"), key.memo);
+}
+} // namespace
+
+void TShowCommand::Define(QCommandLineParser& parser) const {
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to show."));
+}
+
+int TShowCommand::Run(const QCommandLineParser& parser) {
+    RequirePositionals(parser, 1);
+    const QString path = parser.positionalArguments().constFirst();
+    TCliKeyList list;
+    const TKeyListStore::THeader header = list.Open(path);
+    QJsonObject object{{QStringLiteral("file"), path},
+                       {QStringLiteral("serial"), header.serial},
+                       {QStringLiteral("info"), header.info}};
+    QString text =
+        QStringLiteral("Controller S/N:  %1\nController Info: %2\n\n").arg(header.serial, header.info) +
+        row(QStringLiteral("Type"), QStringLiteral("#"), QStringLiteral("Code"), QStringLiteral("Active"),
+            QStringLiteral("Note"));
+    for (TKeyView* view : {&list.Master(), &list.Slave()}) {
+        QJsonArray keys;
+        for (int recNo : view->SlotRecords()) {
+            const TKeySlot key = view->Load(recNo);
+            keys.append(keyJson(key));
+            text += keyLine(key);
+        }
+        object.insert(view == &list.Master() ? QStringLiteral("master") : QStringLiteral("slave"), keys);
+    }
+    if (parser.isSet(QStringLiteral("json")))
+        TCliOutput::Json(QJsonDocument(object));
+    else
+        TCliOutput::Text(text);
+    return VtrkExit::Done;
+}

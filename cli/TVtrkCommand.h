@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+
+class QCommandLineParser;
+
+// The exit codes of vtrk, as the manual page lists them.
+namespace VtrkExit {
+constexpr int Done = 0;
+constexpr int FailedSlots = 1;
+constexpr int Usage = 2;
+constexpr int Port = 3;
+constexpr int File = 4;
+constexpr int Version = 5;
+// Interrupted (Ctrl-C or SIGTERM), as a shell reports a command ended by SIGINT.
+constexpr int Stopped = 130;
+} // namespace VtrkExit
+
+// Ends a command with an exit code and a message for the standard error stream.
+class EVtrkExit : public std::runtime_error {
+public:
+    EVtrkExit(int code, const QString& message) : std::runtime_error(message.toStdString()), exitCode(code) {}
+    int code() const { return exitCode; }
+
+private:
+    int exitCode;
+};
+
+// One vtrk command: its name, its options and its run. Results go to the standard output only;
+// messages, questions and progress go to the standard error stream.
+class TVtrkCommand {
+public:
+    virtual ~TVtrkCommand() = default;
+
+    virtual QString Name() const = 0;
+    // One line for the command list of "vtrk --help".
+    virtual QString Summary() const = 0;
+    // Adds the command's options and positional arguments ("--help" and "--json" are there already).
+    virtual void Define(QCommandLineParser& parser) const = 0;
+    // Returns the exit code; throws EVtrkExit where it ends early.
+    virtual int Run(const QCommandLineParser& parser) = 0;
+
+protected:
+    // Throws EVtrkExit (usage) unless exactly count positional arguments were given.
+    static void RequirePositionals(const QCommandLineParser& parser, int count);
+};

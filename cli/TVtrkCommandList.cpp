@@ -1,0 +1,20 @@
+#include "cli/TVtrkCommandList.h"
+
+#include "cli/TInfoCommand.h"
+#include "cli/TLineTestCommand.h"
+#include "cli/TPortsCommand.h"
+#include "cli/TReadCommand.h"
+#include "cli/TShowCommand.h"
+#include "cli/TWriteCommand.h"
+
+// A new command is a class of its own and one line here.
+std::vector<std::unique_ptr<TVtrkCommand>> VtrkCommands() {
+    std::vector<std::unique_ptr<TVtrkCommand>> commands;
+    commands.push_back(std::make_unique<TPortsCommand>());
+    commands.push_back(std::make_unique<TInfoCommand>());
+    commands.push_back(std::make_unique<TReadCommand>());
+    commands.push_back(std::make_unique<TWriteCommand>());
+    commands.push_back(std::make_unique<TLineTestCommand>());
+    commands.push_back(std::make_unique<TShowCommand>());
+    return commands;
+}

@@ -1,0 +1,91 @@
+#include "cli/TVtrkMain.h"
+
+#include "cli/TCliMessageBoxes.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
+#include "cli/TVtrkCommandList.h"
+#include "serial/ESerException.h"
+
+#include <QCommandLineParser>
+
+namespace {
+const QString Program = QStringLiteral("vtrk");
+} // namespace
+
+QString TVtrkMain::GeneralHelp() {
+    QString text = QStringLiteral("Usage: vtrk COMMAND [options] [arguments]\n\n"
+                                  "Reads and writes the key tables of a VELM door controller over a serial "
+                                  "line,\nand shows key-list files.\n\nCommands:\n");
+    for (const auto& command : VtrkCommands())
+        text += QStringLiteral("  %1%2\n").arg(command->Name().leftJustified(10), command->Summary());
+    text += QStringLiteral("\nOptions:\n  -h, --help     this text; \"vtrk COMMAND --help\" for a command\n"
+                           "  --version      the version of vtrk\n\n"
+                           "Exit codes: 0 done, 1 done with failed slots or cycles, 2 usage, 3 port,\n"
+                           "4 file, 5 firmware version refused, 130 interrupted.\n");
+    return text;
+}
+
+int TVtrkMain::Run(const QStringList& arguments) {
+    const QString first = arguments.value(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
+        TCliOutput::Text(GeneralHelp());
+        return VtrkExit::Done;
+    }
+    if (first == QLatin1String("--version")) {
+        TCliOutput::Text(QStringLiteral("vtrk (VELM Tarvikon) %1\n").arg(QStringLiteral(VTRK_VERSION)));
+        return VtrkExit::Done;
+    }
+    if (first.isEmpty()) {
+        TCliOutput::Error(QStringLiteral("a command is missing\n\n") + GeneralHelp());
+        return VtrkExit::Usage;
+    }
+    for (const auto& command : VtrkCommands()) {
+        if (command->Name() == first)
+            return RunCommand(*command, arguments);
+    }
+    TCliOutput::Error(
+        QStringLiteral("unknown command \"%1\"; \"vtrk --help\" lists the commands").arg(first));
+    return VtrkExit::Usage;
+}
+
+int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command.Summary());
+    parser.addHelpOption();
+    parser.addOption({QStringLiteral("json"), QStringLiteral("Results as JSON, for scripts.")});
+    command.Define(parser);
+    if (!parser.parse(QStringList{Program} + arguments.mid(2))) {
+        TCliOutput::Error(parser.errorText() +
+                          QStringLiteral("; \"vtrk %1 --help\" shows the usage").arg(command.Name()));
+        return VtrkExit::Usage;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        // The parser names the program by the path it was started with, and knows no commands.
+        QString help = parser.helpText();
+        const int end = help.indexOf(QStringLiteral(" [options]"));
+        if (help.startsWith(QStringLiteral("Usage: ")) && end > 0)
+            help.replace(0, end, QStringLiteral("Usage: vtrk ") + command.Name());
+        TCliOutput::Text(help);
+        return VtrkExit::Done;
+    }
+    const QStringList given = parser.optionNames();
+    TCliMessageBoxes boxes(given.contains(QStringLiteral("yes")) || given.contains(QStringLiteral("y")));
+    TMessageBoxes::setInstance(&boxes);
+    TCliStop::Install();
+    int code = VtrkExit::Done;
+    try {
+        code = command.Run(parser);
+    } catch (const EVtrkExit& e) {
+        TCliOutput::Error(QString::fromStdString(e.what()));
+        code = e.code();
+    } catch (const ESerException& e) {
+        TCliOutput::Error(QString::fromStdString(e.what()));
+        code = VtrkExit::Port;
+    } catch (const std::exception& e) {
+        // The table layer and the file system are what is left to fail.
+        TCliOutput::Error(QString::fromStdString(e.what()));
+        code = VtrkExit::File;
+    }
+    TMessageBoxes::setInstance(nullptr);
+    return code;
+}

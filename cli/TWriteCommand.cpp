@@ -1,0 +1,88 @@
+#include "cli/TWriteCommand.h"
+
+#include "cli/TCliKeyList.h"
+#include "cli/TCliLink.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
+#include "cli/TCliProgress.h"
+#include "cli/TReadCommand.h"
+#include "keylist/TKeyListSchema.h"
+#include "keylist/TKeyListStore.h"
+#include "seams/TMessageBoxes.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QJsonObject>
+
+namespace {
+const QString ConfirmKeys = QStringLiteral(
+    "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?");
+const QString ConfirmInfo = QStringLiteral("Are you sure you want to change controller information to:\r");
+} // namespace
+
+void TWriteCommand::Define(QCommandLineParser& parser) const {
+    TCliPortArgument::Define(parser);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to write."));
+    parser.addOption({{QStringLiteral("y"), QStringLiteral("yes")},
+                      QStringLiteral("Answer the confirmations with yes (needed without a terminal).")});
+}
+
+int TWriteCommand::Run(const QCommandLineParser& parser) {
+    const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
+    RequirePositionals(parser, port.consumed + 1);
+    const QString source = parser.positionalArguments().constLast();
+    TCliKeyList list;
+    const TKeyListStore::THeader header = list.Open(source);
+    const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, list.Master());
+    const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, list.Slave());
+    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
+        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+        throw EVtrkExit(
+            VtrkExit::File,
+            QStringLiteral("%1 was not written to the controller").arg(QDir::toNativeSeparators(source)));
+    }
+
+    TCliProgress progress;
+    TCliLink link(port.number, port.name, progress);
+    link.Open();
+    link.ReadIdentity();
+    if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
+        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("not confirmed; nothing was written"));
+    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
+    const TCliLink::TFailedSlots failed = link.WriteKeys(list.Master(), list.Slave());
+    progress.Finish();
+    if (!failed.IsEmpty())
+        TCliOutput::Error(
+            QStringLiteral("these keys could not be written; the controller may still hold what it "
+                           "held there: ") +
+            TReadCommand::FailedText(failed.master, failed.slave));
+
+    // "<unknown>" is what a list holds when nobody knew the text; written, it would replace the
+    // controller's real one.
+    bool infoWritten = false;
+    if (header.info == QLatin1String(TKeyListSchema::Unknown))
+        TCliOutput::Error(
+            QStringLiteral("the information text is unknown in the list; the controller keeps its own"));
+    else if (MessageBoxes().confirmOkCancel(ConfirmInfo + header.info) &&
+             !(infoWritten = link.Info().WriteControllerInfo(header.info)))
+        throw EVtrkExit(VtrkExit::Port,
+                        QStringLiteral("the information text was not written to %1").arg(port.name));
+
+    const int slotCount =
+        TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots - failed.master.size() - failed.slave.size();
+    if (parser.isSet(QStringLiteral("json"))) {
+        TCliOutput::Json(QJsonDocument(
+            QJsonObject{{QStringLiteral("port"), port.name},
+                        {QStringLiteral("file"), source},
+                        {QStringLiteral("slots"), slotCount},
+                        {QStringLiteral("infoWritten"), infoWritten},
+                        {QStringLiteral("failed"), TReadCommand::FailedJson(failed.master, failed.slave)}}));
+    } else {
+        TCliOutput::Text(
+            QStringLiteral("%1: %2 slots written to %3%4\n")
+                .arg(QDir::toNativeSeparators(source))
+                .arg(slotCount)
+                .arg(port.name, infoWritten ? QStringLiteral(", information text too") : QString()));
+    }
+    return failed.IsEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
+}

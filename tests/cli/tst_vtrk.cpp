@@ -1,0 +1,484 @@
+// The command line end to end: the vtrk binary in a process of its own, the simulator on a
+// pseudo-terminal mapped to COM7, results read back from the standard output and the files.
+#include "controller/TControllerExchange.h"
+#include "controller/TKeySlot.h"
+#include "tools/ctrlsim/TControllerSim.h"
+#include "tools/ctrlsim/TPtyController.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <functional>
+
+namespace {
+using Fault = TControllerSim::Fault;
+using Form = TControllerSim::Form;
+
+// Generous: a loaded machine may be slow, but a hang must still end the test.
+constexpr int RunDeadlineMs = 120000;
+
+struct TRun {
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
+};
+} // namespace
+
+class tst_vtrk : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void shouldAnswerUsageErrorsWithExitCode2_data();
+    void shouldAnswerUsageErrorsWithExitCode2();
+    void shouldHelpAndTellItsVersion_data();
+    void shouldHelpAndTellItsVersion();
+    void shouldListTheMappedPort();
+    void shouldShowTheControllerInformation_data();
+    void shouldShowTheControllerInformation();
+    void shouldFailWithExitCode3OnAPortItCannotUse_data();
+    void shouldFailWithExitCode3OnAPortItCannotUse();
+    void shouldRefuseAnotherFirmwareWithExitCode5_data();
+    void shouldRefuseAnotherFirmwareWithExitCode5();
+    void shouldReadTheWholeControllerIntoAKeyList();
+    void shouldNameTheSlotsItCouldNotRead();
+    void shouldWriteNoFileWhenTheControllerFallsSilent();
+    void shouldStopOnInterruptAndWriteNoFile();
+    void shouldWriteAKeyListOnlyWhenConfirmed();
+    void shouldRefuseFilesThatAreNotKeyLists_data();
+    void shouldRefuseFilesThatAreNotKeyLists();
+    void shouldCountLineTestCycles_data();
+    void shouldCountLineTestCycles();
+
+private:
+    TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
+    QString file(const QString& name) const { return dir.filePath(name); }
+    void fillController(unsigned seed);
+    // Every slot of the list shown by "show --json" against the simulator's slots.
+    QString mismatch(const QJsonObject& shown);
+    int requestsFor(int command);
+
+    TControllerSim sim;
+    TPtyController line{sim};
+    QTemporaryDir dir;
+    QList<std::uint8_t> commandsSeen;
+    // The controller stops answering after this many slave-key requests (-1: never).
+    int silentAfter = -1;
+    int writes = 0; // key-slot and information writes
+};
+
+void tst_vtrk::initTestCase() {
+    std::string error;
+    QVERIFY2(line.Start(error), error.c_str());
+    qputenv("VTRK_COM7", QByteArray::fromStdString(line.DevicePath()));
+    qunsetenv("VTRK_COM9");
+    line.onRequest = [this](const TControllerSim::Bytes& request, const TControllerSim::Answer&) {
+        if (request.size() > 4 && request[3] >= 0xC0 && request[3] <= 0xC2 && request[4] == 0x00)
+            ++writes;
+        if (request.size() > 3)
+            commandsSeen.append(request[3]);
+        if (silentAfter >= 0 && commandsSeen.count(0xC1) == silentAfter)
+            sim.SetFault(0xC1, Form::Any, Fault::NoAnswer);
+    };
+}
+
+void tst_vtrk::init() {
+    std::lock_guard<std::mutex> hold(line.Lock());
+    sim = TControllerSim();
+    commandsSeen.clear();
+    silentAfter = -1;
+    writes = 0;
+    QDir(dir.path()).removeRecursively();
+    QDir().mkpath(dir.path());
+}
+
+void tst_vtrk::cleanupTestCase() {
+    line.Stop();
+}
+
+TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning) {
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/vtrk"));
+    process.setArguments(arguments);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start();
+    TRun run;
+    if (!process.waitForStarted())
+        return run;
+    if (whileRunning)
+        whileRunning(process);
+    if (!process.waitForFinished(RunDeadlineMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+int tst_vtrk::requestsFor(int command) {
+    std::lock_guard<std::mutex> hold(line.Lock());
+    return int(commandsSeen.count(std::uint8_t(command)));
+}
+
+void tst_vtrk::fillController(unsigned seed) {
+    std::lock_guard<std::mutex> hold(line.Lock());
+    QRandomGenerator random(seed);
+    auto fill = [&](auto& table, int slotCount) {
+        for (int i = 0; i < slotCount; ++i) {
+            const QString code = QStringLiteral("%1%2")
+                                     .arg(random.bounded(0x1000000), 6, 16, QLatin1Char('0'))
+                                     .arg(random.bounded(0x1000000), 6, 16, QLatin1Char('0'))
+                                     .toUpper();
+            table[i] = random.bounded(3) == 0 ? TControllerSim::EmptySlot(i)
+                                              : TControllerSim::ActiveSlot(i, code.toStdString(),
+                                                                           "Key " + std::to_string(i * 7));
+        }
+    };
+    fill(sim.master, TControllerSim::MasterSlots);
+    fill(sim.slave, TControllerSim::SlaveSlots);
+}
+
+QString tst_vtrk::mismatch(const QJsonObject& shown) {
+    std::lock_guard<std::mutex> hold(line.Lock());
+    for (const bool master : {true, false}) {
+        const QJsonArray keys =
+            shown.value(master ? QStringLiteral("master") : QStringLiteral("slave")).toArray();
+        const int slotCount = master ? TControllerSim::MasterSlots : TControllerSim::SlaveSlots;
+        if (keys.size() != slotCount)
+            return QStringLiteral("%1 keys shown").arg(keys.size());
+        for (int slot = 0; slot < slotCount; ++slot) {
+            TFrame reply;
+            reply.fill(0xFF);
+            const auto& record = master ? sim.master[slot] : sim.slave[slot];
+            std::copy(record.begin(), record.end(), reply.begin() + 5);
+            const TKeySlot held = DecodeSlot(reply, slot, master ? QStringLiteral("M") : QStringLiteral("S"));
+            const QJsonObject key = keys[slot].toObject();
+            if (key[QStringLiteral("active")].toBool() != held.active ||
+                key[QStringLiteral("code")].toString() != held.keyCode ||
+                key[QStringLiteral("note")].toString() != held.memo ||
+                key[QStringLiteral("type")].toString() != held.keyType)
+                return QStringLiteral("slot %1 %2: shown %3 %4, controller %5 %6")
+                    .arg(held.keyType)
+                    .arg(slot)
+                    .arg(key[QStringLiteral("code")].toString(), key[QStringLiteral("note")].toString(),
+                         held.keyCode, held.memo);
+        }
+    }
+    return QString();
+}
+
+void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no command") << QStringList{};
+    QTest::newRow("unknown command") << QStringList{"erase", "COM7"};
+    QTest::newRow("unknown option") << QStringList{"info", "COM7", "--colour"};
+    QTest::newRow("port missing") << QStringList{"info"};
+    QTest::newRow("port not a number") << QStringList{"info", "COMX"};
+    QTest::newRow("port out of range") << QStringList{"info", "COM51"};
+    QTest::newRow("extra argument") << QStringList{"info", "COM7", "more"};
+    QTest::newRow("read without output") << QStringList{"read", "COM7"};
+    QTest::newRow("write without file") << QStringList{"write", "COM7"};
+    QTest::newRow("linetest count not a number") << QStringList{"linetest", "COM7", "-n", "many"};
+    QTest::newRow("linetest count zero") << QStringList{"linetest", "COM7", "-n", "0"};
+    QTest::newRow("show without file") << QStringList{"show"};
+}
+
+void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2() {
+    QFETCH(QStringList, arguments);
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 2);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith("vtrk: "), run.err.constData());
+    // A usage error never reaches the controller.
+    QCOMPARE(requestsFor(0x99), 0);
+}
+
+void tst_vtrk::shouldHelpAndTellItsVersion_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("version") << QStringList{"--version"} << "vtrk (VELM Tarvikon) 1.0.0.1";
+    QTest::newRow("help") << QStringList{"--help"} << "linetest";
+    for (const char* command : {"ports", "info", "read", "write", "linetest", "show"})
+        QTest::newRow(command) << QStringList{command, "--help"}
+                               << QStringLiteral("Usage: vtrk %1 [options]").arg(command);
+    QTest::newRow("read options") << QStringList{"read", "-h"} << "--output <file>";
+}
+
+void tst_vtrk::shouldHelpAndTellItsVersion() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains(expected.toUtf8()), run.out.constData());
+    QVERIFY(run.err.isEmpty());
+}
+
+void tst_vtrk::shouldListTheMappedPort() {
+    const TRun run = vtrk({"ports", "--json"});
+    QCOMPARE(run.code, 0);
+    const QJsonArray ports = QJsonDocument::fromJson(run.out).array();
+    QJsonObject com7;
+    for (const QJsonValue& port : ports) {
+        if (port[QStringLiteral("number")].toInt() == 7)
+            com7 = port.toObject();
+    }
+    QCOMPARE(com7[QStringLiteral("port")].toString(), QStringLiteral("COM7"));
+    QCOMPARE(com7[QStringLiteral("device")].toString(), QString::fromStdString(line.DevicePath()));
+    const TRun text = vtrk({"ports"});
+    QCOMPARE(text.code, 0);
+    QVERIFY(text.out.contains("COM7    " + QByteArray::fromStdString(line.DevicePath())));
+}
+
+void tst_vtrk::shouldShowTheControllerInformation_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("COM7") << QStringList{"info", "COM7", "--json"};
+    QTest::newRow("number alone, lower case") << QStringList{"info", "com7", "--json"};
+    QTest::newRow("device path") << QStringList{"info", "--json", "--port", "@pty"};
+    QTest::newRow("device path as the port") << QStringList{"info", "@pty", "--json"};
+}
+
+void tst_vtrk::shouldShowTheControllerInformation() {
+    QFETCH(QStringList, arguments);
+    arguments.replaceInStrings(QStringLiteral("@pty"), QString::fromStdString(line.DevicePath()));
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.err.isEmpty(), run.err.constData());
+    const QJsonObject info = run.json();
+    QCOMPARE(info[QStringLiteral("versionCode")].toString(), QStringLiteral("TARVK001"));
+    QCOMPARE(info[QStringLiteral("programVersion")].toString(), QStringLiteral("VELM Tarvikon v.1.0"));
+    QCOMPARE(info[QStringLiteral("serial")].toString(), QStringLiteral("VT000417"));
+    QCOMPARE(info[QStringLiteral("info")].toString(), QStringLiteral("Main entrance"));
+    QCOMPARE(info[QStringLiteral("maxSlaveKeys")].toString(), QStringLiteral("128"));
+    QCOMPARE(info[QStringLiteral("keyType")].toString(), QStringLiteral("Dallas Touch Memory DS-1990A"));
+
+    const TRun text = vtrk({"info", "COM7"});
+    QCOMPARE(text.code, 0);
+    QVERIFY2(text.out.contains("Controller S/N:          VT000417\n"), text.out.constData());
+}
+
+void tst_vtrk::shouldFailWithExitCode3OnAPortItCannotUse_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no device behind the path") << QStringList{"info", "--port", "/dev/vtrk-no-such-device"};
+    QTest::newRow("unmapped number") << QStringList{"read", "COM49", "-o", "@list"};
+    QTest::newRow("no answer") << QStringList{"info", "COM7"};
+    QTest::newRow("line test, no device") << QStringList{"linetest", "/dev/vtrk-no-such-device"};
+}
+
+void tst_vtrk::shouldFailWithExitCode3OnAPortItCannotUse() {
+    QFETCH(QStringList, arguments);
+    arguments.replaceInStrings(QStringLiteral("@list"), file(QStringLiteral("site.dbf")));
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.SetFault(0x99, Form::Any, Fault::NoAnswer);
+    }
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 3);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(!QFile::exists(file(QStringLiteral("site.dbf"))));
+}
+
+void tst_vtrk::shouldRefuseAnotherFirmwareWithExitCode5_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("info") << "info";
+    QTest::newRow("read") << "read";
+    QTest::newRow("write") << "write";
+}
+
+void tst_vtrk::shouldRefuseAnotherFirmwareWithExitCode5() {
+    QFETCH(QString, command);
+    const QString list = file(QStringLiteral("site.dbf"));
+    if (command == QLatin1String("write"))
+        QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.version = "TARVK002";
+        commandsSeen.clear();
+    }
+    QStringList arguments{command, "COM7"};
+    if (command == QLatin1String("read"))
+        arguments << "-o" << list;
+    if (command == QLatin1String("write"))
+        arguments << list << "--yes";
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 5);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains("Controller version code: \"TARVK002\""), run.err.constData());
+    QCOMPARE(QFile::exists(list), command == QLatin1String("write"));
+    QCOMPARE(requestsFor(0xC0) + requestsFor(0xC1) + requestsFor(0xC2), 0);
+}
+
+void tst_vtrk::shouldReadTheWholeControllerIntoAKeyList() {
+    fillController(7);
+    const QString list = file(QStringLiteral("site.dbf"));
+    const TRun read = vtrk({"read", "COM7", "-o", list, "--json"});
+    QCOMPARE(read.code, 0);
+    QCOMPARE(read.json()[QStringLiteral("serial")].toString(), QStringLiteral("VT000417"));
+    QCOMPARE(read.json()[QStringLiteral("failed")].toObject()[QStringLiteral("slave")].toArray().size(), 0);
+    const TRun shown = vtrk({"show", list, "--json"});
+    QCOMPARE(shown.code, 0);
+    QCOMPARE(shown.json()[QStringLiteral("serial")].toString(), QStringLiteral("VT000417"));
+    QCOMPARE(shown.json()[QStringLiteral("info")].toString(), QStringLiteral("Main entrance"));
+    QCOMPARE(mismatch(shown.json()), QString());
+    // Nothing but the list is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"site.dbf"});
+    const TRun table = vtrk({"show", list});
+    QVERIFY2(table.out.contains("Controller Info: Main entrance\n"), table.out.constData());
+}
+
+void tst_vtrk::shouldNameTheSlotsItCouldNotRead() {
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        // Slave slot 0 gets five bad replies: all its attempts fail, the rest of the table is read.
+        sim.SetFault(0xC1, Form::Read, Fault::BadChecksum, TControllerExchange::Attempts);
+    }
+    const QString list = file(QStringLiteral("site.dbf"));
+    const TRun run = vtrk({"read", "COM7", "-o", list, "--json"});
+    QCOMPARE(run.code, 1);
+    const QJsonObject failed = run.json()[QStringLiteral("failed")].toObject();
+    QCOMPARE(failed[QStringLiteral("master")].toArray(), QJsonArray());
+    // Named by the record's "#", which a new list numbers from 1.
+    QCOMPARE(failed[QStringLiteral("slave")].toArray(), QJsonArray{1});
+    QVERIFY2(run.err.contains("slave keys #1"), run.err.constData());
+    QVERIFY(QFile::exists(list));
+}
+
+void tst_vtrk::shouldWriteNoFileWhenTheControllerFallsSilent() {
+    const QString list = file(QStringLiteral("site.dbf"));
+    QFile old(list);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("the backup of yesterday");
+    old.close();
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        silentAfter = 40;
+    }
+    const TRun run = vtrk({"read", "COM7", "-o", list});
+    QCOMPARE(run.code, 3);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains("stopped"), run.err.constData());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("the backup of yesterday"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"site.dbf"});
+}
+
+void tst_vtrk::shouldStopOnInterruptAndWriteNoFile() {
+    const QString list = file(QStringLiteral("site.dbf"));
+    const TRun run = vtrk({"read", "COM7", "-o", list}, [this](QProcess& process) {
+        QTRY_VERIFY_WITH_TIMEOUT(requestsFor(0xC1) >= 3, RunDeadlineMs);
+        ::kill(pid_t(process.processId()), SIGINT);
+    });
+    QCOMPARE(run.code, 130);
+    QVERIFY(requestsFor(0xC1) < TControllerSim::SlaveSlots);
+    QVERIFY(!QFile::exists(list));
+    QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    // The port was closed on the way out: the next command opens it.
+    QCOMPARE(vtrk({"info", "COM7"}).code, 0);
+}
+
+void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
+    fillController(11);
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QJsonObject before = vtrk({"show", list, "--json"}).json();
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        // Master slot 0 keeps what it holds: its write is refused five times below.
+        const TControllerSim::SlotRecord kept = sim.master[0];
+        sim.Clear();
+        sim.master[0] = kept;
+        commandsSeen.clear();
+        writes = 0;
+    }
+    const TRun refused = vtrk({"write", "COM7", list});
+    QCOMPARE(refused.code, 2);
+    QVERIFY2(refused.err.contains("give --yes"), refused.err.constData());
+    QCOMPARE(requestsFor(0xC2), 1); // the information read of the version gate, no write
+    QCOMPARE(writes, 0);
+
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.SetFault(0xC0, Form::Write, Fault::WrongAck, TControllerExchange::Attempts);
+    }
+    const TRun written = vtrk({"write", "COM7", list, "--yes", "--json"});
+    QVERIFY2(written.code == 1, written.err.constData());
+    QCOMPARE(written.json()[QStringLiteral("failed")].toObject()[QStringLiteral("master")].toArray(),
+             QJsonArray{0});
+    QCOMPARE(written.json()[QStringLiteral("slots")].toInt(), 135);
+    QCOMPARE(written.json()[QStringLiteral("infoWritten")].toBool(), true);
+    QCOMPARE(mismatch(before), QString());
+    std::lock_guard<std::mutex> hold(line.Lock());
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(sim.info.data()), 14),
+             QByteArray("Main entrance\0", 14));
+}
+
+void tst_vtrk::shouldRefuseFilesThatAreNotKeyLists_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("show, missing file") << "show" << QByteArray();
+    QTest::newRow("show, not a table") << "show" << QByteArray("name;code\nfront;0123\n");
+    QTest::newRow("write, not a table") << "write" << QByteArray(600, 'x');
+    QTest::newRow("write, missing file") << "write" << QByteArray();
+    QTest::newRow("read into a missing folder") << "read" << QByteArray();
+}
+
+void tst_vtrk::shouldRefuseFilesThatAreNotKeyLists() {
+    QFETCH(QString, command);
+    QFETCH(QByteArray, content);
+    const QString list = file(QStringLiteral("list.dbf"));
+    if (!content.isEmpty()) {
+        QFile out(list);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(content);
+    }
+    QStringList arguments{"show", list};
+    if (command == QLatin1String("write"))
+        arguments = QStringList{"write", "COM7", list, "--yes"};
+    if (command == QLatin1String("read"))
+        arguments = QStringList{"read", "COM7", "-o", file(QStringLiteral("gone/site.dbf"))};
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 4);
+    QVERIFY(run.out.isEmpty());
+    // The message names the file.
+    QVERIFY2(run.err.contains(command == QLatin1String("read") ? "gone/site.dbf" : "list.dbf"),
+             run.err.constData());
+    QCOMPARE(requestsFor(0x99), 0);
+}
+
+void tst_vtrk::shouldCountLineTestCycles_data() {
+    QTest::addColumn<int>("unanswered");
+    QTest::addColumn<int>("code");
+    QTest::newRow("all acknowledged") << 0 << 0;
+    QTest::newRow("two unanswered") << 2 << 1;
+}
+
+void tst_vtrk::shouldCountLineTestCycles() {
+    QFETCH(int, unanswered);
+    QFETCH(int, code);
+    if (unanswered > 0) {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.SetFault(TControllerSim::LineTest, Form::Any, Fault::NoAnswer, unanswered);
+    }
+    const TRun run = vtrk({"linetest", "COM7", "-n", "6", "--json"});
+    QCOMPARE(run.code, code);
+    const QJsonObject counts = run.json();
+    QCOMPARE(counts[QStringLiteral("cycles")].toInt(), 6);
+    QCOMPARE(counts[QStringLiteral("acknowledged")].toInt(), 6 - unanswered);
+    QCOMPARE(counts[QStringLiteral("unacknowledged")].toInt(), unanswered);
+}
+
+QTEST_GUILESS_MAIN(tst_vtrk)
+#include "tst_vtrk.moc"
