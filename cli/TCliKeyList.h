@@ -35,8 +35,10 @@ private:
     void StepProgress(int) override {}
     void CloseProgress() override {}
     void SetBusyCursor(bool) override {}
+    TKeyListDocument& KeyList() override { return document; }
 
     QTemporaryDir workDir;
+    TKeyListDocument document;
     TDbfEnv env;
     TDbfTable master;
     TDbfTable slave;
