@@ -23,6 +23,9 @@ public:
 
     TKeyView& Master() { return masterView; }
     TKeyView& Slave() { return slaveView; }
+    // The filtered tables behind the views, for the code that works on tables (CSV files).
+    TDbfTable& MasterTable() { return master; }
+    TDbfTable& SlaveTable() { return slave; }
 
 private:
     QString ControllerSerial() const override { return QString(); }

@@ -1,5 +1,7 @@
 #include "cli/TVtrkCommandList.h"
 
+#include "cli/TExportCommand.h"
+#include "cli/TImportCommand.h"
 #include "cli/TInfoCommand.h"
 #include "cli/TLineTestCommand.h"
 #include "cli/TPortsCommand.h"
@@ -16,5 +18,7 @@ std::vector<std::unique_ptr<TVtrkCommand>> VtrkCommands() {
     commands.push_back(std::make_unique<TWriteCommand>());
     commands.push_back(std::make_unique<TLineTestCommand>());
     commands.push_back(std::make_unique<TShowCommand>());
+    commands.push_back(std::make_unique<TExportCommand>());
+    commands.push_back(std::make_unique<TImportCommand>());
     return commands;
 }

@@ -60,6 +60,10 @@ private slots:
     void shouldRefuseFilesThatAreNotKeyLists();
     void shouldCountLineTestCycles_data();
     void shouldCountLineTestCycles();
+    void shouldExportAndImportCsv_data();
+    void shouldExportAndImportCsv();
+    void shouldRefuseCsvItCannotUse_data();
+    void shouldRefuseCsvItCannotUse();
 
 private:
     TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
@@ -195,6 +199,8 @@ void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2_data() {
     QTest::newRow("linetest count not a number") << QStringList{"linetest", "COM7", "-n", "many"};
     QTest::newRow("linetest count zero") << QStringList{"linetest", "COM7", "-n", "0"};
     QTest::newRow("show without file") << QStringList{"show"};
+    QTest::newRow("export without file") << QStringList{"export"};
+    QTest::newRow("import without output") << QStringList{"import", "keys.csv"};
 }
 
 void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2() {
@@ -212,7 +218,7 @@ void tst_vtrk::shouldHelpAndTellItsVersion_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("version") << QStringList{"--version"} << "vtrk (VELM Tarvikon) 1.0.0.1";
     QTest::newRow("help") << QStringList{"--help"} << "linetest";
-    for (const char* command : {"ports", "info", "read", "write", "linetest", "show"})
+    for (const char* command : {"ports", "info", "read", "write", "linetest", "show", "export", "import"})
         QTest::newRow(command) << QStringList{command, "--help"}
                                << QStringLiteral("Usage: vtrk %1 [options]").arg(command);
     QTest::newRow("read options") << QStringList{"read", "-h"} << "--output <file>";
@@ -478,6 +484,121 @@ void tst_vtrk::shouldCountLineTestCycles() {
     QCOMPARE(counts[QStringLiteral("cycles")].toInt(), 6);
     QCOMPARE(counts[QStringLiteral("acknowledged")].toInt(), 6 - unanswered);
     QCOMPARE(counts[QStringLiteral("unacknowledged")].toInt(), unanswered);
+}
+
+void tst_vtrk::shouldExportAndImportCsv_data() {
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArrayList>("refused");
+    QTest::addColumn<QByteArrayList>("rows");
+    // An empty csv: the list read from the controller, exported.
+    QTest::newRow("from the controller") << QByteArray() << 0 << QByteArrayList() << QByteArrayList();
+    QTest::newRow("spreadsheet with refused rows")
+        << QByteArray("\xEF\xBB\xBFtype;slot;key;name\r\n"
+                      "M;0;66 000000FBC52B 01;Caretaker\r\n"
+                      "S;;01.4AEC29CDBAAB;\"Flat 1; left\"\r\n"
+                      "S;;012BC5FB00000067;Flat 2\r\n"
+                      "S;;4AEC29CDBAAB;Flat 3\r\n")
+        << 1
+        << QByteArrayList{"vtrk: line 4: The key number 012BC5FB00000067 fails",
+                          "vtrk: line 5: the key 4AEC29CDBAAB is a duplicate of line 3"}
+        << QByteArrayList{"M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,Caretaker\r",
+                          "S,1,0,4AEC29CDBAAB,B6 ABBACD29EC4A 01,yes,\"Flat 1; left\"\r"};
+    QTest::newRow("quotes and line breaks in notes")
+        << QByteArray("code,note,active\n2BC5FB000000,\"Say \"\"hi\"\",\nthen go\",no\n") << 0
+        << QByteArrayList()
+        << QByteArrayList{"S,1,0,2BC5FB000000,66 000000FBC52B 01,no,\"Say \"\"hi\"\",\nthen go\"\r"};
+}
+
+// A CSV becomes a list (refused rows named, the rest written), and that list exported, imported
+// into a new list and exported again gives the same bytes.
+void tst_vtrk::shouldExportAndImportCsv() {
+    QFETCH(QByteArray, csv);
+    QFETCH(int, code);
+    QFETCH(QByteArrayList, refused);
+    QFETCH(QByteArrayList, rows);
+    const QString list = file(QStringLiteral("site.dbf"));
+    if (csv.isEmpty()) {
+        fillController(5);
+        QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    } else {
+        QFile in(file(QStringLiteral("tenants.csv")));
+        QVERIFY(in.open(QIODevice::WriteOnly));
+        in.write(csv);
+        in.close();
+        const TRun import = vtrk({"import", in.fileName(), "-o", list, "--json"});
+        QCOMPARE(import.code, code);
+        const QByteArrayList errors =
+            import.err.isEmpty() ? QByteArrayList() : import.err.trimmed().split('\n');
+        QCOMPARE(errors.size(), refused.size());
+        for (int i = 0; i < refused.size(); ++i)
+            QVERIFY2(errors[i].startsWith(refused[i]), errors[i].constData());
+        QCOMPARE(import.json()[QStringLiteral("rejected")].toArray().size(), refused.size());
+    }
+    const TRun exported = vtrk({"export", list});
+    QCOMPARE(exported.code, 0);
+    QVERIFY(exported.out.startsWith("type,#,slot,code,engraved,active,note\r\n"));
+    for (const QByteArray& row : rows)
+        QVERIFY2(exported.out.contains("\n" + row + "\n"), exported.out.left(400).constData());
+    if (csv.isEmpty())
+        QCOMPARE(exported.out.count("\r\n"), 1 + TControllerSim::MasterSlots + TControllerSim::SlaveSlots);
+
+    QFile again(file(QStringLiteral("again.csv")));
+    QVERIFY(again.open(QIODevice::WriteOnly));
+    again.write(exported.out);
+    again.close();
+    const QString copy = file(QStringLiteral("copy.dbf"));
+    const TRun reimport = vtrk({"import", again.fileName(), "-o", copy});
+    QVERIFY2(reimport.code == 0, reimport.err.constData());
+    if (csv.isEmpty()) {
+        // A read numbers its records ("#") as the controller's slots, a new list from 1: the
+        // slots themselves must be the controller's.
+        QCOMPARE(mismatch(vtrk({"show", copy, "--json"}).json()), QString());
+        return;
+    }
+    const QString written = file(QStringLiteral("written.csv"));
+    QCOMPARE(vtrk({"export", copy, "-o", written}).code, 0);
+    QFile back(written);
+    QVERIFY(back.open(QIODevice::ReadOnly));
+    QCOMPARE(back.readAll(), exported.out);
+}
+
+void tst_vtrk::shouldRefuseCsvItCannotUse_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("said");
+    QTest::newRow("import of a missing file")
+        << QStringList{"import", "@dir/none.csv", "-o", "@dir/site.dbf"} << QByteArray("none.csv");
+    QTest::newRow("import of a file without a code column")
+        << QStringList{"import", "@dir/plain.csv", "-o", "@dir/site.dbf"} << QByteArray("code");
+    QTest::newRow("import into a missing folder")
+        << QStringList{"import", "@dir/keys.csv", "-o", "@dir/gone/site.dbf"} << QByteArray("gone/site.dbf");
+    QTest::newRow("export of a file that is no key list")
+        << QStringList{"export", "@dir/plain.csv"} << QByteArray("plain.csv");
+    QTest::newRow("export into a missing folder")
+        << QStringList{"export", "@dir/list.dbf", "-o", "@dir/gone/keys.csv"} << QByteArray("gone/keys.csv");
+}
+
+// A file error is exit code 4 and names the file; nothing is left behind.
+void tst_vtrk::shouldRefuseCsvItCannotUse() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, said);
+    for (const auto& [name, bytes] :
+         {std::pair<const char*, QByteArray>{"plain.csv", "name;memo\nfront;x\n"},
+          std::pair<const char*, QByteArray>{"keys.csv", "code\n2BC5FB000000\n"}}) {
+        QFile out(file(QString::fromLatin1(name)));
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    QCOMPARE(vtrk({"import", file(QStringLiteral("keys.csv")), "-o", file(QStringLiteral("list.dbf"))}).code,
+             0);
+    const QStringList before =
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    arguments.replaceInStrings(QStringLiteral("@dir"), dir.path());
+    const TRun run = vtrk(arguments);
+    QCOMPARE(run.code, 4);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.contains(said), run.err.constData());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
 }
 
 QTEST_GUILESS_MAIN(tst_vtrk)
