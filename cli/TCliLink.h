@@ -44,6 +44,7 @@ public:
     TFailedSlots WriteKeys(TKeyView& master, TKeyView& slave);
 
     TSerComPort& Port() { return port; }
+    TControllerExchange& Exchange() { return exchange; }
     TControllerInfo& Info() { return info; }
     TKeyTransfer& Transfer() { return transfer; }
     const QString& PortName() const { return portName; }

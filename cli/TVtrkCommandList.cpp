@@ -1,5 +1,6 @@
 #include "cli/TVtrkCommandList.h"
 
+#include "cli/TDiffCommand.h"
 #include "cli/TExportCommand.h"
 #include "cli/TImportCommand.h"
 #include "cli/TInfoCommand.h"
@@ -20,5 +21,6 @@ std::vector<std::unique_ptr<TVtrkCommand>> VtrkCommands() {
     commands.push_back(std::make_unique<TShowCommand>());
     commands.push_back(std::make_unique<TExportCommand>());
     commands.push_back(std::make_unique<TImportCommand>());
+    commands.push_back(std::make_unique<TDiffCommand>());
     return commands;
 }

@@ -6,6 +6,7 @@
 #include "tools/ctrlsim/TPtyController.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -64,6 +65,8 @@ private slots:
     void shouldExportAndImportCsv();
     void shouldRefuseCsvItCannotUse_data();
     void shouldRefuseCsvItCannotUse();
+    void shouldCompareTheListWithTheController_data();
+    void shouldCompareTheListWithTheController();
 
 private:
     TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
@@ -72,10 +75,13 @@ private:
     // Every slot of the list shown by "show --json" against the simulator's slots.
     QString mismatch(const QJsonObject& shown);
     int requestsFor(int command);
+    // The key-list files in the controller history, of every controller.
+    int snapshotCount() const;
 
     TControllerSim sim;
     TPtyController line{sim};
     QTemporaryDir dir;
+    QTemporaryDir dataHome; // the snapshots of the controller history
     QList<std::uint8_t> commandsSeen;
     // The controller stops answering after this many slave-key requests (-1: never).
     int silentAfter = -1;
@@ -87,6 +93,7 @@ void tst_vtrk::initTestCase() {
     QVERIFY2(line.Start(error), error.c_str());
     qputenv("VTRK_COM7", QByteArray::fromStdString(line.DevicePath()));
     qunsetenv("VTRK_COM9");
+    qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
     line.onRequest = [this](const TControllerSim::Bytes& request, const TControllerSim::Answer&) {
         if (request.size() > 4 && request[3] >= 0xC0 && request[3] <= 0xC2 && request[4] == 0x00)
             ++writes;
@@ -136,6 +143,16 @@ TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProc
 int tst_vtrk::requestsFor(int command) {
     std::lock_guard<std::mutex> hold(line.Lock());
     return int(commandsSeen.count(std::uint8_t(command)));
+}
+
+int tst_vtrk::snapshotCount() const {
+    int count = 0;
+    QDirIterator files(dataHome.path(), {QStringLiteral("*.dbf")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        files.next();
+        ++count;
+    }
+    return count;
 }
 
 void tst_vtrk::fillController(unsigned seed) {
@@ -199,6 +216,7 @@ void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2_data() {
     QTest::newRow("linetest count not a number") << QStringList{"linetest", "COM7", "-n", "many"};
     QTest::newRow("linetest count zero") << QStringList{"linetest", "COM7", "-n", "0"};
     QTest::newRow("show without file") << QStringList{"show"};
+    QTest::newRow("diff without file") << QStringList{"diff", "COM7"};
     QTest::newRow("export without file") << QStringList{"export"};
     QTest::newRow("import without output") << QStringList{"import", "keys.csv"};
 }
@@ -218,7 +236,8 @@ void tst_vtrk::shouldHelpAndTellItsVersion_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("version") << QStringList{"--version"} << "vtrk (VELM Tarvikon) 1.0.0.1";
     QTest::newRow("help") << QStringList{"--help"} << "linetest";
-    for (const char* command : {"ports", "info", "read", "write", "linetest", "show", "export", "import"})
+    for (const char* command :
+         {"ports", "info", "read", "write", "linetest", "show", "export", "import", "diff"})
         QTest::newRow(command) << QStringList{command, "--help"}
                                << QStringLiteral("Usage: vtrk %1 [options]").arg(command);
     QTest::newRow("read options") << QStringList{"read", "-h"} << "--output <file>";
@@ -599,6 +618,67 @@ void tst_vtrk::shouldRefuseCsvItCannotUse() {
     QVERIFY(run.out.isEmpty());
     QVERIFY2(run.err.contains(said), run.err.constData());
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+}
+
+void tst_vtrk::shouldCompareTheListWithTheController_data() {
+    QTest::addColumn<int>("slot");     // the slave slot changed in the controller, -1 for none
+    QTest::addColumn<QString>("held"); // what the controller then holds there: a code, or empty
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("nothing differs") << -1 << QString() << QString();
+    QTest::newRow("code changed") << 3 << "0123456789AB"
+                                  << "code changed";
+    QTest::newRow("key removed from the list") << 5 << "A1B2C3D4E5F6"
+                                               << "key removed";
+    QTest::newRow("key missing in the controller") << 9 << QString() << "key added";
+}
+
+// The controller is read whole, kept as a snapshot and compared slot by slot; the list is not
+// changed, and the exit code says whether anything differs.
+void tst_vtrk::shouldCompareTheListWithTheController() {
+    QFETCH(int, slot);
+    QFETCH(QString, held);
+    QFETCH(QString, kind);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.Clear();
+        for (int i = 0; i < TControllerSim::SlaveSlots; i += 3)
+            sim.slave[i] = TControllerSim::ActiveSlot(
+                i, QStringLiteral("%1").arg(i, 12, 10, QLatin1Char('0')).toStdString(),
+                "Flat " + std::to_string(i));
+    }
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QByteArray listBytes = [&] {
+        QFile in(list);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }();
+    if (slot >= 0) {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.slave[slot] = held.isEmpty() ? TControllerSim::EmptySlot(slot)
+                                         : TControllerSim::ActiveSlot(slot, held.toStdString(),
+                                                                      "Flat " + std::to_string(slot));
+    }
+    const int before = snapshotCount();
+    const TRun diff = vtrk({"diff", "COM7", list, "--json"});
+    QCOMPARE(diff.code, slot < 0 ? 0 : 1);
+    const QJsonArray rows = diff.json()[QStringLiteral("differences")].toArray();
+    QCOMPARE(rows.size(), slot < 0 ? 0 : 1);
+    if (slot >= 0) {
+        QCOMPARE(rows[0][QStringLiteral("table")].toString(), QStringLiteral("slave"));
+        QCOMPARE(rows[0][QStringLiteral("number")].toInt(), slot + 1);
+        QCOMPARE(rows[0][QStringLiteral("kind")].toString(), kind);
+        QCOMPARE(rows[0][QStringLiteral("controller")][QStringLiteral("code")].toString(), held);
+    }
+    QCOMPARE(snapshotCount(), before + 1);
+    QFile after(list);
+    QVERIFY(after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), listBytes);
+    QCOMPARE(writes, 0);
+    if (slot != 3)
+        return; // the text once: each run is a full read
+    const TRun text = vtrk({"diff", "COM7", list});
+    QVERIFY2(text.out.contains(slot < 0 ? "No differences" : "1 difference: 1 " + kind.toUtf8()),
+             text.out.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_vtrk)
