@@ -2,6 +2,7 @@
 
 #include "cli/TDiffCommand.h"
 #include "cli/TExportCommand.h"
+#include "cli/THistoryCommand.h"
 #include "cli/TImportCommand.h"
 #include "cli/TInfoCommand.h"
 #include "cli/TLineTestCommand.h"
@@ -22,5 +23,6 @@ std::vector<std::unique_ptr<TVtrkCommand>> VtrkCommands() {
     commands.push_back(std::make_unique<TExportCommand>());
     commands.push_back(std::make_unique<TImportCommand>());
     commands.push_back(std::make_unique<TDiffCommand>());
+    commands.push_back(std::make_unique<THistoryCommand>());
     return commands;
 }

@@ -67,6 +67,7 @@ private slots:
     void shouldRefuseCsvItCannotUse();
     void shouldCompareTheListWithTheController_data();
     void shouldCompareTheListWithTheController();
+    void shouldKeepAHistoryOfReads();
 
 private:
     TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
@@ -112,6 +113,8 @@ void tst_vtrk::init() {
     writes = 0;
     QDir(dir.path()).removeRecursively();
     QDir().mkpath(dir.path());
+    QDir(dataHome.path()).removeRecursively();
+    QDir().mkpath(dataHome.path());
 }
 
 void tst_vtrk::cleanupTestCase() {
@@ -217,6 +220,7 @@ void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2_data() {
     QTest::newRow("linetest count zero") << QStringList{"linetest", "COM7", "-n", "0"};
     QTest::newRow("show without file") << QStringList{"show"};
     QTest::newRow("diff without file") << QStringList{"diff", "COM7"};
+    QTest::newRow("history of two serial numbers") << QStringList{"history", "VT000417", "VT000418"};
     QTest::newRow("export without file") << QStringList{"export"};
     QTest::newRow("import without output") << QStringList{"import", "keys.csv"};
 }
@@ -237,7 +241,7 @@ void tst_vtrk::shouldHelpAndTellItsVersion_data() {
     QTest::newRow("version") << QStringList{"--version"} << "vtrk (VELM Tarvikon) 1.0.0.1";
     QTest::newRow("help") << QStringList{"--help"} << "linetest";
     for (const char* command :
-         {"ports", "info", "read", "write", "linetest", "show", "export", "import", "diff"})
+         {"ports", "info", "read", "write", "linetest", "show", "export", "import", "diff", "history"})
         QTest::newRow(command) << QStringList{command, "--help"}
                                << QStringLiteral("Usage: vtrk %1 [options]").arg(command);
     QTest::newRow("read options") << QStringList{"read", "-h"} << "--output <file>";
@@ -679,6 +683,49 @@ void tst_vtrk::shouldCompareTheListWithTheController() {
     const TRun text = vtrk({"diff", "COM7", list});
     QVERIFY2(text.out.contains(slot < 0 ? "No differences" : "1 difference: 1 " + kind.toUtf8()),
              text.out.constData());
+}
+
+// Every read is kept in the history, newest first, with the slots changed since the one before.
+void tst_vtrk::shouldKeepAHistoryOfReads() {
+    QCOMPARE(vtrk({"history"}).out,
+             "No controllers in " + dataHome.filePath("velm-tarvikon/controllers").toUtf8() + "\n");
+    fillController(3);
+    QCOMPARE(vtrk({"read", "COM7", "-o", file(QStringLiteral("first.dbf"))}).code, 0);
+    int changed = 1; // slave slot 17, and the master slots that held a key
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        changed += int(sim.master[2] != TControllerSim::EmptySlot(2)) +
+                   int(sim.master[3] != TControllerSim::EmptySlot(3));
+        sim.slave[17] = TControllerSim::ActiveSlot(17, "00000000C0DE", "New tenant");
+        sim.master[2] = TControllerSim::EmptySlot(2);
+        sim.master[3] = TControllerSim::EmptySlot(3);
+    }
+    QCOMPARE(vtrk({"read", "COM7", "-o", file(QStringLiteral("second.dbf"))}).code, 0);
+
+    const TRun controllers = vtrk({"history", "--json"});
+    QCOMPARE(controllers.code, 0);
+    const QJsonArray known = QJsonDocument::fromJson(controllers.out).array();
+    QCOMPARE(known.size(), 1);
+    QCOMPARE(known[0][QStringLiteral("serial")].toString(), QStringLiteral("VT000417"));
+    QCOMPARE(known[0][QStringLiteral("info")].toString(), QStringLiteral("Main entrance"));
+    QCOMPARE(known[0][QStringLiteral("snapshots")].toInt(), 2);
+
+    const TRun snapshots = vtrk({"history", "VT000417", "--json"});
+    QCOMPARE(snapshots.code, 0);
+    const QJsonArray list = QJsonDocument::fromJson(snapshots.out).array();
+    QCOMPARE(list.size(), 2);
+    QVERIFY(list[0][QStringLiteral("time")].toString() >= list[1][QStringLiteral("time")].toString());
+    QCOMPARE(list[0][QStringLiteral("kind")].toString(), QStringLiteral("read"));
+    QCOMPARE(list[0][QStringLiteral("tables")].toString(), QStringLiteral("both"));
+    QCOMPARE(list[1][QStringLiteral("changedSlots")].toInt(), -1);
+    QCOMPARE(list[0][QStringLiteral("changedSlots")].toInt(), changed);
+    // The snapshot opens as a key list holding what the controller held.
+    const TRun shown = vtrk({"show", list[0][QStringLiteral("file")].toString(), "--json"});
+    QCOMPARE(mismatch(shown.json()), QString());
+
+    const TRun unknown = vtrk({"history", "VT999999"});
+    QCOMPARE(unknown.code, 4);
+    QVERIFY2(unknown.err.contains("no snapshots of controller VT999999"), unknown.err.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_vtrk)
