@@ -9,6 +9,7 @@
 #include "cli/TPortsCommand.h"
 #include "cli/TReadCommand.h"
 #include "cli/TShowCommand.h"
+#include "cli/TSyncCommand.h"
 #include "cli/TWriteCommand.h"
 
 // A new command is a class of its own and one line here.
@@ -23,6 +24,7 @@ std::vector<std::unique_ptr<TVtrkCommand>> VtrkCommands() {
     commands.push_back(std::make_unique<TExportCommand>());
     commands.push_back(std::make_unique<TImportCommand>());
     commands.push_back(std::make_unique<TDiffCommand>());
+    commands.push_back(std::make_unique<TSyncCommand>());
     commands.push_back(std::make_unique<THistoryCommand>());
     return commands;
 }

@@ -116,6 +116,7 @@ void TSyncCommands::Compare(const QString& listSerial) {
 
 void TSyncCommands::WriteChanges(const QString& listSerial) {
     TFlag flag(running);
+    lastWriteRan = false;
     TKeyTables wanted, held;
     if (!ListTables(listSerial, wanted))
         return;
@@ -153,6 +154,7 @@ void TSyncCommands::Restore(const TSnapshotStore::TSnapshot& snapshot) {
 }
 
 void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose) {
+    lastWriteRan = false;
     comparison = TKeyComparison(wanted, held);
     if (comparison.DifferenceCount() == 0) {
         MessageBoxes().information(TControllerSync::TResult().ReportText());
@@ -169,6 +171,8 @@ void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncV
         TControllerSync sync(exchange, host, host);
         result = sync.Write(comparison.Differences(), wanted, held);
     }
+    lastWriteRan = true;
+    lastWrite = result;
     QString report = result.ReportText();
     const QString failed = store.TrySave(held, TSnapshotStore::Kind::AfterWrite);
     if (!failed.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/TKeyTransfer.h"
+#include "sync/TControllerSync.h"
 #include "sync/TKeyComparison.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncViewer.h"
@@ -41,6 +42,10 @@ public:
     void StoreRecordedReads(const QString& serial, const QString& info, const QString& version);
     // The last comparison shown, for the window's and the tests' use.
     const TKeyComparison& LastComparison() const { return comparison; }
+    // What the last WriteChanges or Restore wrote; false when it wrote nothing (nothing differed,
+    // not confirmed, or the controller was not read whole).
+    bool LastWriteRan() const { return lastWriteRan; }
+    const TControllerSync::TResult& LastWrite() const { return lastWrite; }
 
     // The snapshot becomes a new, unsaved key list (the snapshot file itself is never opened for
     // editing); unsaved changes of the open list are offered for saving first.
@@ -65,5 +70,7 @@ private:
     TSnapshotStore& store;
     TKeyComparison comparison;
     bool running = false;
+    bool lastWriteRan = false;
+    TControllerSync::TResult lastWrite;
     std::unique_ptr<TKeyTables> recorded;
 };

@@ -68,6 +68,8 @@ private slots:
     void shouldCompareTheListWithTheController_data();
     void shouldCompareTheListWithTheController();
     void shouldKeepAHistoryOfReads();
+    void shouldWriteOnlyWhatDiffers_data();
+    void shouldWriteOnlyWhatDiffers();
 
 private:
     TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
@@ -220,6 +222,7 @@ void tst_vtrk::shouldAnswerUsageErrorsWithExitCode2_data() {
     QTest::newRow("linetest count zero") << QStringList{"linetest", "COM7", "-n", "0"};
     QTest::newRow("show without file") << QStringList{"show"};
     QTest::newRow("diff without file") << QStringList{"diff", "COM7"};
+    QTest::newRow("sync without file") << QStringList{"sync", "COM7"};
     QTest::newRow("history of two serial numbers") << QStringList{"history", "VT000417", "VT000418"};
     QTest::newRow("export without file") << QStringList{"export"};
     QTest::newRow("import without output") << QStringList{"import", "keys.csv"};
@@ -240,8 +243,8 @@ void tst_vtrk::shouldHelpAndTellItsVersion_data() {
     QTest::addColumn<QString>("expected");
     QTest::newRow("version") << QStringList{"--version"} << "vtrk (VELM Tarvikon) 1.0.0.1";
     QTest::newRow("help") << QStringList{"--help"} << "linetest";
-    for (const char* command :
-         {"ports", "info", "read", "write", "linetest", "show", "export", "import", "diff", "history"})
+    for (const char* command : {"ports", "info", "read", "write", "linetest", "show", "export", "import",
+                                "diff", "sync", "history"})
         QTest::newRow(command) << QStringList{command, "--help"}
                                << QStringLiteral("Usage: vtrk %1 [options]").arg(command);
     QTest::newRow("read options") << QStringList{"read", "-h"} << "--output <file>";
@@ -726,6 +729,57 @@ void tst_vtrk::shouldKeepAHistoryOfReads() {
     const TRun unknown = vtrk({"history", "VT999999"});
     QCOMPARE(unknown.code, 4);
     QVERIFY2(unknown.err.contains("no snapshots of controller VT999999"), unknown.err.constData());
+}
+
+void tst_vtrk::shouldWriteOnlyWhatDiffers_data() {
+    QTest::addColumn<int>("changed"); // slave slots changed in the controller after the list was read
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<bool>("dropWrites"); // the controller refuses every slave write
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("written"); // slave slot writes acknowledged and verified
+    QTest::newRow("nothing differs") << 0 << true << false << 0 << 0;
+    QTest::newRow("two slots differ") << 2 << true << false << 0 << 2;
+    QTest::newRow("not confirmed") << 2 << false << false << 2 << 0;
+    QTest::newRow("writes refused") << 1 << true << true << 1 << 0;
+}
+
+// Only the differing slots are written, each read back; a refused write is reported as failed,
+// never as success, and the controller then still differs.
+void tst_vtrk::shouldWriteOnlyWhatDiffers() {
+    QFETCH(int, changed);
+    QFETCH(bool, yes);
+    QFETCH(bool, dropWrites);
+    QFETCH(int, code);
+    QFETCH(int, written);
+    fillController(21);
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QJsonObject wanted = vtrk({"show", list, "--json"}).json();
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        for (int i = 0; i < changed; ++i)
+            sim.slave[40 + i] =
+                TControllerSim::ActiveSlot(40 + i, "00000000AB0" + std::to_string(i), "Changed");
+        if (dropWrites)
+            sim.SetFault(0xC1, Form::Write, Fault::WrongAck, 1000);
+        writes = 0;
+    }
+    QStringList arguments{"sync", "COM7", list};
+    if (yes)
+        arguments << "--yes";
+    const TRun run = vtrk(arguments);
+    QVERIFY2(run.code == code, run.err.constData());
+    if (changed > 0)
+        QVERIFY2(
+            run.out.contains(QByteArray::number(changed) + (changed == 1 ? " difference" : " differences")),
+            run.out.constData());
+    QCOMPARE(mismatch(wanted).isEmpty(), changed == 0 || (yes && !dropWrites));
+    if (!dropWrites)
+        QCOMPARE(writes, written);
+    if (yes && changed > 0)
+        QVERIFY2(run.err.contains(QByteArray::number(written) + " of " + QByteArray::number(changed) +
+                                  " changes written and verified"),
+                 run.err.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_vtrk)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/TVtrkCommand.h"
+
+// "vtrk sync COM3 site.dbf [--yes]": compares as diff does, prints the plan, asks, then writes
+// only the differing slots and reads each back. Ends with the window's report; exit code 1 when a
+// slot failed or read back differently, 2 when not confirmed.
+class TSyncCommand : public TVtrkCommand {
+public:
+    QString Name() const override { return QStringLiteral("sync"); }
+    QString Summary() const override { return QStringLiteral("write only what differs, verified"); }
+    void Define(QCommandLineParser& parser) const override;
+    int Run(const QCommandLineParser& parser) override;
+};
