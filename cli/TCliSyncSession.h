@@ -21,6 +21,7 @@ public:
     const TCliDifferences& Viewer() const { return viewer; }
     const QString& ListSerial() const { return header.serial; }
     const QString& PortName() const { return portName; }
+    TCliSyncHost& Host() { return *host; }
 
 private:
     TCliKeyList list;

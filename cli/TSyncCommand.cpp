@@ -3,6 +3,8 @@
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliSyncSession.h"
 
+#include "seams/TMessageBoxes.h"
+
 #include <QCommandLineParser>
 
 void TSyncCommand::Define(QCommandLineParser& parser) const {
@@ -15,6 +17,15 @@ void TSyncCommand::Define(QCommandLineParser& parser) const {
 
 int TSyncCommand::Run(const QCommandLineParser& parser) {
     TCliSyncSession session(parser);
+    // Said by the core too, but a file error has its own exit code.
+    const QList<int> badMaster =
+        TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, session.Host().MasterView());
+    const QList<int> badSlave =
+        TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, session.Host().SlaveView());
+    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
+        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+        throw EVtrkExit(VtrkExit::File, QStringLiteral("nothing was written to %1").arg(session.PortName()));
+    }
     // The core checks the key codes, reads, shows the plan, warns, writes and reports, each
     // message on the standard error stream.
     session.Sync().WriteChanges(session.ListSerial());
