@@ -18,10 +18,11 @@ QString TVtrkMain::GeneralHelp() {
                                   "line,\nand shows key-list files.\n\nCommands:\n");
     for (const auto& command : VtrkCommands())
         text += QStringLiteral("  %1%2\n").arg(command->Name().leftJustified(10), command->Summary());
-    text += QStringLiteral("\nOptions:\n  -h, --help     this text; \"vtrk COMMAND --help\" for a command\n"
-                           "  --version      the version of vtrk\n\n"
-                           "Exit codes: 0 done, 1 done with failed slots, cycles or refused rows, 2 usage,\n"
-                           "3 port, 4 file, 5 firmware version refused, 130 interrupted.\n");
+    text += QStringLiteral(
+        "\nOptions:\n  -h, --help     this text; \"vtrk COMMAND --help\" for a command\n"
+        "  --version      the version of vtrk\n\n"
+        "Exit codes: 0 done, 1 done with failed slots, cycles, refused rows or differences,\n2 usage, "
+        "3 port, 4 file, 5 firmware version refused,\n130 interrupted.\n");
     return text;
 }
 
