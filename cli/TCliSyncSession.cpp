@@ -6,22 +6,22 @@
 #include <QCommandLineParser>
 
 namespace {
-TCliLink& openLink(std::unique_ptr<TCliLink>& link, const QCommandLineParser& parser, TCliProgress& progress,
-                   QString& portName) {
+std::unique_ptr<TCliLink> openLink(const QCommandLineParser& parser, TCliProgress& progress,
+                                   QString& portName) {
     const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
     if (parser.positionalArguments().size() != port.consumed + 1)
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give the port and the key-list file"));
     portName = port.name;
-    link = std::make_unique<TCliLink>(port.number, port.name, progress);
-    return *link;
+    return std::make_unique<TCliLink>(port.number, port.name, progress);
 }
 } // namespace
 
+// Members are made in the order they are declared, so the link and the host exist before the
+// synchronisation that refers to them.
 TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
-    : viewer(parser.isSet(QStringLiteral("json"))),
-      sync((openLink(link, parser, progress, portName).Exchange()),
-           *(host = std::make_unique<TCliSyncHost>(*link, progress, list.Master(), list.Slave())), viewer,
-           store) {
+    : link(openLink(parser, progress, portName)),
+      host(std::make_unique<TCliSyncHost>(*link, progress, list.Master(), list.Slave())),
+      viewer(parser.isSet(QStringLiteral("json"))), sync(link->Exchange(), *host, viewer, store) {
     // The list first: a wrong file is known before the controller is asked anything.
     header = list.Open(parser.positionalArguments().constLast());
     link->Open();
