@@ -1,5 +1,7 @@
 #include "sync/TMemoryKeyView.h"
 
+#include "keylist/TKeyListSchema.h"
+
 TMemoryKeyView::TMemoryKeyView(const QString& keyType, int slotCount)
     : keyType(keyType), keys(slotCount), known(slotCount, false) {
     for (int slot = 0; slot < slotCount; ++slot)
@@ -33,6 +35,11 @@ void TMemoryKeyView::Store(int recNo, const TKeySlot& key) {
 }
 
 void TMemoryKeyView::SetSlot(int slot, const TKeySlot& key) {
+    // A slot a read could not get is unknown here, never a key called "<UNREAD>".
+    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode)) {
+        Forget(slot);
+        return;
+    }
     keys[slot] = key;
     // The slot number is the record's identity here, whatever the reply's key number said.
     keys[slot].recId = slot;
