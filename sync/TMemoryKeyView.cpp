@@ -31,15 +31,16 @@ TKeySlot TMemoryKeyView::Load(int recNo) {
 
 void TMemoryKeyView::Store(int recNo, const TKeySlot& key) {
     current = recNo;
+    // What a transfer could not read is unknown here, never a key called "<UNREAD>". (A key list
+    // loaded with SetSlot keeps its marks: they are what the list says.)
+    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode)) {
+        Forget(recNo - 1);
+        return;
+    }
     SetSlot(recNo - 1, key);
 }
 
 void TMemoryKeyView::SetSlot(int slot, const TKeySlot& key) {
-    // A slot a read could not get is unknown here, never a key called "<UNREAD>".
-    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode)) {
-        Forget(slot);
-        return;
-    }
     keys[slot] = key;
     // The slot number is the record's identity here, whatever the reply's key number said.
     keys[slot].recId = slot;
