@@ -347,9 +347,10 @@ void tst_TControllerOverPty::shouldCloseThePortWhenTheAdapterIsPulledMidTransfer
     QVERIFY(!rig.port.Open());
     QCOMPARE(hungUp.count(), 1);
     QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
-    QVERIFY2(boxes.texts().last().startsWith(
-                 QLatin1String("The controller port COM7 was disconnected.\rSlave keys from #")),
-             qPrintable(boxes.texts().last()));
+    // the slot whose request was on the line is unknown, the ones after it not read
+    const QString box = boxes.texts().last();
+    QVERIFY2(box.startsWith(QLatin1String("The controller port COM7 was disconnected.\r")), qPrintable(box));
+    QVERIFY2(box.contains(QLatin1String("\rSlave keys from #")), qPrintable(box));
     QVERIFY(rig.sequence > 0 && rig.sequence < 128); // stopped where the line went
 
     // plugged in again, on a new device node: choosing the port again is all it takes
