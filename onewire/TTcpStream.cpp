@@ -1,11 +1,14 @@
 #include "onewire/TTcpStream.h"
 
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -17,7 +20,8 @@ QString systemText(int error) {
 }
 } // namespace
 
-TTcpStream::TError::TError(TKind kind, const QString& text) : std::runtime_error(text.toStdString()), kind(kind) {}
+TTcpStream::TError::TError(TKind kind, const QString& text)
+    : std::runtime_error(text.toStdString()), kind(kind) {}
 
 TTcpStream::TTcpStream(const QString& host, quint16 port, TClock::time_point deadline,
                        const std::atomic<bool>* stop)
@@ -30,29 +34,63 @@ TTcpStream::~TTcpStream() {
         ::close(fd);
 }
 
-void TTcpStream::connectTo(const QString& host, quint16 port) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
+// A name lookup can hang for many seconds on a dead name server, and the resolver has no deadline:
+// it runs on a thread of its own that the caller may leave behind.
+struct TTcpStream::TLookup {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    bool abandoned = false;
+    int status = 0;
     addrinfo* found = nullptr;
-    const int status = ::getaddrinfo(host.toLocal8Bit().constData(), QByteArray::number(port).constData(),
-                                     &hints, &found);
-    if (status != 0)
-        throw TError(TError::Unreachable, QStringLiteral("%1: %2").arg(host, QString::fromLocal8Bit(::gai_strerror(status))));
+};
+
+TTcpStream::TAddresses TTcpStream::lookUp(const QString& host, quint16 port) {
+    auto lookup = std::make_shared<TLookup>();
+    std::thread([lookup, name = host.toLocal8Bit(), service = QByteArray::number(port)] {
+        addrinfo hints{};
+        hints.ai_family = AF_UNSPEC;
+        hints.ai_socktype = SOCK_STREAM;
+        addrinfo* found = nullptr;
+        const int status = ::getaddrinfo(name.constData(), service.constData(), &hints, &found);
+        std::lock_guard<std::mutex> lock(lookup->mutex);
+        if (lookup->abandoned) {
+            if (found)
+                ::freeaddrinfo(found);
+            return;
+        }
+        lookup->status = status;
+        lookup->found = found;
+        lookup->finished = true;
+        lookup->done.notify_all();
+    }).detach();
+    std::unique_lock<std::mutex> lock(lookup->mutex);
+    while (!lookup->finished) {
+        lookup->done.wait_for(lock, StopCheck);
+        if (!lookup->finished && ((stop && stop->load()) || TClock::now() >= deadline)) {
+            lookup->abandoned = true;
+            throw TError(stop && stop->load() ? TError::Stopped : TError::TimedOut,
+                         QStringLiteral("%1 was not found in time").arg(host));
+        }
+    }
+    if (lookup->status != 0)
+        throw TError(TError::Unreachable, QStringLiteral("%1: %2").arg(
+                                              host, QString::fromLocal8Bit(::gai_strerror(lookup->status))));
+    return TAddresses(lookup->found, &::freeaddrinfo);
+}
+
+void TTcpStream::connectTo(const QString& host, quint16 port) {
+    const TAddresses found = lookUp(host, port);
     QString failure;
-    for (const addrinfo* a = found; a; a = a->ai_next) {
+    for (const addrinfo* a = found.get(); a && fd < 0; a = a->ai_next) {
         try {
             tryAddress(*a);
-            break;
         } catch (const TError& e) {
-            if (e.kind != TError::Unreachable) {
-                ::freeaddrinfo(found);
+            if (e.kind != TError::Unreachable)
                 throw;
-            }
             failure = QString::fromUtf8(e.what());
         }
     }
-    ::freeaddrinfo(found);
     if (fd < 0)
         throw TError(TError::Unreachable, failure);
 }

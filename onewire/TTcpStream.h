@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <memory>
 #include <stdexcept>
 
 // One TCP connection whose every wait ends at a deadline, or sooner once a stop flag is raised by
@@ -33,6 +34,9 @@ public:
     QByteArray Read(qsizetype count);
 
 private:
+    struct TLookup;
+    using TAddresses = std::unique_ptr<struct addrinfo, void (*)(struct addrinfo*)>;
+    TAddresses lookUp(const QString& host, quint16 port);
     void connectTo(const QString& host, quint16 port);
     void tryAddress(const struct addrinfo& address);
     void waitFor(short events);

@@ -119,7 +119,8 @@ void TEnrolKeysFrm::startPolling() {
     connect(poller.get(), &TOneWirePoller::BusFailed, this,
             [this](const QString& message) { BusFailed(message); });
     connect(poller.get(), &TOneWirePoller::BusReady, this, [this] { BusReady(); });
-    connect(poller.get(), &TOneWirePoller::NoReader, this, [this](const QString& message) { NoReader(message); });
+    connect(poller.get(), &TOneWirePoller::NoReader, this,
+            [this](const QString& message) { NoReader(message); });
     poller->Start();
 }
 

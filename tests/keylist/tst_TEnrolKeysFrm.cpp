@@ -19,7 +19,8 @@ struct TEnrolFixture : TKeyListFixture {
     TTestMessageBoxes boxes;
     std::unique_ptr<TEnrolKeysFrm> window;
 
-    explicit TEnrolFixture(const QString& address, TEnrolKeysFrm::TBusMaker makeBus = TEnrolKeysFrm::TBusMaker()) {
+    explicit TEnrolFixture(const QString& address,
+                           TEnrolKeysFrm::TBusMaker makeBus = TEnrolKeysFrm::TBusMaker()) {
         newList();
         TOneWireSettings::SetServerAddress(address);
         window = std::make_unique<TEnrolKeysFrm>(store, master, std::move(makeBus));
@@ -33,19 +34,9 @@ class tst_TEnrolKeysFrm : public QObject {
     Q_OBJECT
 private slots:
     // Escape must not wait for a server that holds its answer, however long the search may last.
-    void shouldCloseAtOnceWhateverTheServerDoes_data() {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<int>("byteEveryMs");
-        QTest::addColumn<bool>("pingForever");
-        QTest::newRow("endless keep-alive pings") << QByteArray() << 0 << true;
-        QTest::newRow("one byte a second") << TFakeOwServer::answer("/01.2BC5FB000000,/bus.0") << 1000 << false;
-        QTest::newRow("silence") << QByteArray() << 0 << false;
-    }
+    void shouldCloseAtOnceWhateverTheServerDoes_data() { TFakeOwServer::addHoldingRows(); }
     void shouldCloseAtOnceWhateverTheServerDoes() {
-        QFETCH(QByteArray, answer);
-        QFETCH(int, byteEveryMs);
-        QFETCH(bool, pingForever);
-        TFakeOwServer server({answer, byteEveryMs, pingForever, true});
+        TFakeOwServer server(TFakeOwServer::fetchHoldingRow());
         TEnrolFixture f(QStringLiteral("127.0.0.1:%1").arg(server.port()),
                         [](const QString& at, const std::atomic<bool>& stop) {
                             return std::make_unique<TOwServerBus>(at, &stop, std::chrono::minutes(10));
@@ -83,13 +74,15 @@ private slots:
         f.window->show();
         QTRY_COMPARE_WITH_TIMEOUT(f.enrolled(), 1, 30000);
         QTRY_VERIFY_WITH_TIMEOUT(f.status()->text().contains(QStringLiteral("simulated devices")), 30000);
-        QVERIFY2(f.status()->text().contains(QStringLiteral("/etc/owfs.conf")), qPrintable(f.status()->text()));
+        QVERIFY2(f.status()->text().contains(QStringLiteral("/etc/owfs.conf")),
+                 qPrintable(f.status()->text()));
 
         server.stop();
         QTRY_VERIFY_WITH_TIMEOUT(f.status()->text().contains(QStringLiteral("has gone away")), 30000);
         QCOMPARE(f.boxes.count(TMessageBoxes::Kind::Error), 1);
         QTest::qWait(500); // searches keep failing: still said, still one box
-        QVERIFY2(f.status()->text().contains(QStringLiteral("has gone away")), qPrintable(f.status()->text()));
+        QVERIFY2(f.status()->text().contains(QStringLiteral("has gone away")),
+                 qPrintable(f.status()->text()));
         QCOMPARE(f.boxes.count(TMessageBoxes::Kind::Error), 1);
 
         QVERIFY(server.start(QStringLiteral("01.2BC5FB000000,10")));

@@ -115,14 +115,16 @@ private slots:
             keys.sort();
             QCOMPARE(keys, QStringList({"2BC5FB000000", "4AEC29CDBAAB"}));
             // The devices of "--fake" are no reader, as in Debian's own configuration.
-            QVERIFY2(bus.ReaderProblem().contains(QStringLiteral("simulated devices")), qPrintable(bus.ReaderProblem()));
+            QVERIFY2(bus.ReaderProblem().contains(QStringLiteral("simulated devices")),
+                     qPrintable(bus.ReaderProblem()));
             // Connections are the bus's own: a second bus reads the same server at once.
             TOwServerBus second(server.address());
             QCOMPARE(second.TouchKeys().size(), 2);
         }
         const QString address = server.address();
-        TOneWirePoller poller(
-            [address](const std::atomic<bool>& stop) { return std::make_unique<TOwServerBus>(address, &stop); });
+        TOneWirePoller poller([address](const std::atomic<bool>& stop) {
+            return std::make_unique<TOwServerBus>(address, &stop);
+        });
         QSignalSpy touched(&poller, &TOneWirePoller::KeyTouched);
         QSignalSpy readerless(&poller, &TOneWirePoller::NoReader);
         poller.Start();
@@ -173,13 +175,14 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         QTest::newRow("plain") << "/01.2BC5FB000000,/10.0123456789AB,/bus.0,/01.4AEC29CDBAAB"
                                << QStringList{"2BC5FB000000", "4AEC29CDBAAB"};
-        QTest::newRow("uncached, with slashes") << "/uncached/01.2BC5FB000000/,/uncached/bus.0/"
-                                                << QStringList{"2BC5FB000000"};
-        QTest::newRow("on a bus, twice") << "/bus.0/01.2BC5FB000000,/01.2BC5FB000000"
-                                         << QStringList{"2BC5FB000000"};
-        QTest::newRow("malformed entries") << "/01.4AEC29CDBAA,01.4aec29cdbaab,/01.4AEC29CDBAABC,/01-4AEC29CDBAAB,"
-                                              "/01.4AEC29CDBAAB.x,/\xff\xfe,/,//,settings/"
-                                           << QStringList{};
+        QTest::newRow("uncached, with slashes")
+            << "/uncached/01.2BC5FB000000/,/uncached/bus.0/" << QStringList{"2BC5FB000000"};
+        QTest::newRow("on a bus, twice")
+            << "/bus.0/01.2BC5FB000000,/01.2BC5FB000000" << QStringList{"2BC5FB000000"};
+        QTest::newRow("malformed entries")
+            << "/01.4AEC29CDBAA,01.4aec29cdbaab,/01.4AEC29CDBAABC,/01-4AEC29CDBAAB,"
+               "/01.4AEC29CDBAAB.x,/\xff\xfe,/,//,settings/"
+            << QStringList{};
     }
     void shouldPickTouchKeysOutOfADirectoryListing() {
         QFETCH(QString, listing);
@@ -201,24 +204,24 @@ private slots:
                                       << "announced an answer of 2147483647 bytes";
         QTest::newRow("8 MiB of listing") << TFakeOwServer::header(8 << 20) + QByteArray(64 << 10, ',') << 0
                                           << false << true << "announced an answer of 8388608 bytes";
-        QTest::newRow("negative length") << TFakeOwServer::header(-7) << 0 << false << false
-                                         << "announced an answer of -7 bytes";
+        QTest::newRow("negative length")
+            << TFakeOwServer::header(-7) << 0 << false << false << "announced an answer of -7 bytes";
         QTest::newRow("endless pings") << QByteArray() << 0 << true << true << "did not answer in time";
         QTest::newRow("one byte at a time") << listing << 200 << false << true << "did not answer in time";
         QTest::newRow("silence") << QByteArray() << 0 << false << true << "did not answer in time";
         QTest::newRow("closed at once") << QByteArray() << 0 << false << false << "broke off its answer";
         QTest::newRow("half a header") << listing.left(10) << 0 << false << false << "broke off its answer";
         QTest::newRow("half a payload") << listing.left(30) << 0 << false << false << "broke off its answer";
-        QTest::newRow("refused listing") << TFakeOwServer::answer("", -2) << 0 << false << false
-                                         << "refused to list /uncached/ (error 2)";
+        QTest::newRow("refused listing")
+            << TFakeOwServer::answer("", -2) << 0 << false << false << "refused to list /uncached/ (error 2)";
         QTest::newRow("zero byte in the listing")
             << TFakeOwServer::answer(QByteArray("/01.2BC5FB000000\0/bus.0", 23)) << 0 << false << false
             << "zero byte";
         QByteArray flood;
         for (int i = 0; i < 100; ++i)
             flood += QByteArray("/01.") + QByteArray::number(0x2BC5FB000000LL + i, 16).toUpper() + ',';
-        QTest::newRow("more keys than a reader holds") << TFakeOwServer::answer(flood) << 0 << false << false
-                                                        << "more than 64 touch keys";
+        QTest::newRow("more keys than a reader holds")
+            << TFakeOwServer::answer(flood) << 0 << false << false << "more than 64 touch keys";
     }
     void shouldRefuseWhatAHostileServerSends() {
         QFETCH(QByteArray, answer);
@@ -227,7 +230,8 @@ private slots:
         QFETCH(bool, holdOpen);
         QFETCH(QString, error);
         TFakeOwServer server({answer, byteEveryMs, pingForever, holdOpen});
-        TOwServerBus bus(QStringLiteral("127.0.0.1:%1").arg(server.port()), nullptr, std::chrono::milliseconds(600));
+        TOwServerBus bus(QStringLiteral("127.0.0.1:%1").arg(server.port()), nullptr,
+                         std::chrono::milliseconds(600));
         try {
             bus.TouchKeys();
             QFAIL("no failure");
@@ -237,29 +241,34 @@ private slots:
         QCOMPARE(server.requests(), 1);
     }
 
-    // A listing whose only bus is no simulation is a reader, and its malformed entries are skipped.
-    void shouldTakeTheKeysOfAReaderAndSkipMalformedEntries() {
-        TFakeOwServer server({TFakeOwServer::answer("/01.2BC5FB000000,/01.ZZ,\xff,/bus.0,/01.4AEC29CDBAAB/"), 0,
-                              false, false});
+    // Keys are taken whatever else is listed; a listing without a bus has no reader to touch.
+    void shouldTellAReaderFromNone_data() {
+        QTest::addColumn<QByteArray>("listing");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("a reader, malformed entries skipped")
+            << QByteArray("/01.2BC5FB000000,/01.ZZ,\xff,/bus.0,/01.4AEC29CDBAAB/")
+            << QStringList{"2BC5FB000000", "4AEC29CDBAAB"} << QString();
+        QTest::newRow("no adapter") << QByteArray("/settings,/system") << QStringList{}
+                                    << "no reader (1-Wire adapter)";
+        QTest::newRow("keys but no adapter")
+            << QByteArray("/01.2BC5FB000000") << QStringList{"2BC5FB000000"} << "no reader (1-Wire adapter)";
+    }
+    void shouldTellAReaderFromNone() {
+        QFETCH(QByteArray, listing);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, problem);
+        TFakeOwServer server({TFakeOwServer::answer(listing), 0, false, false});
         TOwServerBus bus(QStringLiteral("127.0.0.1:%1").arg(server.port()));
-        QCOMPARE(bus.TouchKeys(), QStringList({"2BC5FB000000", "4AEC29CDBAAB"}));
-        QCOMPARE(bus.ReaderProblem(), QString());
+        QCOMPARE(bus.TouchKeys(), keys);
+        QVERIFY2(problem.isEmpty() ? bus.ReaderProblem().isEmpty() : bus.ReaderProblem().contains(problem),
+                 qPrintable(bus.ReaderProblem()));
     }
 
     // Stopping ends a search at once, whatever the server does and however long its deadline.
-    void shouldStopAtOnceWhileTheServerHoldsTheSearch_data() {
-        QTest::addColumn<QByteArray>("answer");
-        QTest::addColumn<int>("byteEveryMs");
-        QTest::addColumn<bool>("pingForever");
-        QTest::newRow("endless pings") << QByteArray() << 0 << true;
-        QTest::newRow("one byte a second") << TFakeOwServer::answer("/01.2BC5FB000000,/bus.0") << 1000 << false;
-        QTest::newRow("silence") << QByteArray() << 0 << false;
-    }
+    void shouldStopAtOnceWhileTheServerHoldsTheSearch_data() { TFakeOwServer::addHoldingRows(); }
     void shouldStopAtOnceWhileTheServerHoldsTheSearch() {
-        QFETCH(QByteArray, answer);
-        QFETCH(int, byteEveryMs);
-        QFETCH(bool, pingForever);
-        TFakeOwServer server({answer, byteEveryMs, pingForever, true});
+        TFakeOwServer server(TFakeOwServer::fetchHoldingRow());
         const QString address = QStringLiteral("127.0.0.1:%1").arg(server.port());
         TOneWirePoller poller([address](const std::atomic<bool>& stop) {
             return std::make_unique<TOwServerBus>(address, &stop, std::chrono::minutes(10));

@@ -1,5 +1,6 @@
 #include "tests/support/TFakeOwServer.h"
 
+#include <QTest>
 #include <QtEndian>
 
 #include <chrono>
@@ -33,7 +34,8 @@ TFakeOwServer::TFakeOwServer(TScript script) : script(std::move(script)) {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t size = sizeof(address);
     if (listener < 0 || ::bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-        ::listen(listener, 16) != 0 || ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        ::listen(listener, 16) != 0 ||
+        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size) != 0)
         throw std::runtime_error("the fake owserver cannot listen");
     listenPort = ntohs(address.sin_port);
     worker = std::thread([this] { serve(); });
@@ -55,6 +57,22 @@ QByteArray TFakeOwServer::header(qint32 payloadLength, qint32 result, qint32 siz
 
 QByteArray TFakeOwServer::answer(const QByteArray& payload, qint32 result) {
     return header(qint32(payload.size()), result, qint32(payload.size())) + payload;
+}
+
+void TFakeOwServer::addHoldingRows() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("byteEveryMs");
+    QTest::addColumn<bool>("pingForever");
+    QTest::newRow("endless keep-alive pings") << QByteArray() << 0 << true;
+    QTest::newRow("one byte a second") << answer("/01.2BC5FB000000,/bus.0") << 1000 << false;
+    QTest::newRow("silence") << QByteArray() << 0 << false;
+}
+
+TFakeOwServer::TScript TFakeOwServer::fetchHoldingRow() {
+    QFETCH(QByteArray, answer);
+    QFETCH(int, byteEveryMs);
+    QFETCH(bool, pingForever);
+    return {answer, byteEveryMs, pingForever, true};
 }
 
 void TFakeOwServer::serve() {

@@ -10,10 +10,10 @@
 class TFakeOwServer {
 public:
     struct TScript {
-        QByteArray answer;     // sent after the request was read
-        int byteEveryMs = 0;   // when not 0, the answer goes out one byte at a time
+        QByteArray answer;        // sent after the request was read
+        int byteEveryMs = 0;      // when not 0, the answer goes out one byte at a time
         bool pingForever = false; // after the answer, a keep-alive header every few milliseconds
-        bool holdOpen = false; // keep the connection open afterwards instead of closing it
+        bool holdOpen = false;    // keep the connection open afterwards instead of closing it
     };
 
     explicit TFakeOwServer(TScript script);
@@ -28,6 +28,10 @@ public:
     static QByteArray header(qint32 payloadLength, qint32 result = 0, qint32 size = 0);
     // A complete answer carrying payload.
     static QByteArray answer(const QByteArray& payload, qint32 result = 0);
+
+    // Test data: servers that hold a request for ever (pings, dripping, silence), and the row's script.
+    static void addHoldingRows();
+    static TScript fetchHoldingRow();
 
 private:
     void serve();

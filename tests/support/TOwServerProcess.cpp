@@ -37,12 +37,13 @@ int TOwServerProcess::freePort() {
 }
 
 bool TOwServerProcess::start(const QString& devices) {
-    const QString program = QStandardPaths::findExecutable(QStringLiteral("owserver"), {"/usr/bin", "/usr/sbin"});
+    const QString program =
+        QStandardPaths::findExecutable(QStringLiteral("owserver"), {"/usr/bin", "/usr/sbin"});
     if (program.isEmpty())
         return false;
-    process.start(program, {QStringLiteral("--fake=") + devices, QStringLiteral("-p"), QString::number(listenPort),
-                            QStringLiteral("--foreground"), QStringLiteral("--nozero"),
-                            QStringLiteral("--error_level=0")});
+    process.start(program, {QStringLiteral("--fake=") + devices, QStringLiteral("-p"),
+                            QString::number(listenPort), QStringLiteral("--foreground"),
+                            QStringLiteral("--nozero"), QStringLiteral("--error_level=0")});
     if (!process.waitForStarted(StartMs))
         return false;
     QDeadlineTimer deadline(StartMs);
