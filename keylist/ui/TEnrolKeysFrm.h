@@ -21,7 +21,8 @@ class TOneWirePoller;
 
 // "Enrol keys...": while it is open, every key newly touched to the 1-Wire reader goes into the
 // page's current slot, or the next empty one, with the note typed here. It lists what was
-// enrolled or refused, can undo the last enrolment and keeps the reader's server address.
+// enrolled or refused, can undo the last enrolment and keeps the reader's server address. Its
+// status line says the reader's state until it changes: no server, server gone, no real reader, ready.
 class TEnrolKeysFrm : public QDialog {
     Q_OBJECT
 public:
