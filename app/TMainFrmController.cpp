@@ -4,6 +4,7 @@
 
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerPort.h"
+#include "controller/TControllerSession.h"
 #include "controller/TDbfKeyView.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "keylist/TKeyListCommands.h"
@@ -28,7 +29,8 @@ void TMainFrm::CreateController() {
         *DallasPort, [this](bool open, int comNumber) { ShowPortStatus(open, comNumber); });
     MKeysView = std::make_unique<TDbfKeyView>(*MKeysTable);
     SKeysView = std::make_unique<TDbfKeyView>(*SKeysTable);
-    Controller = std::make_unique<TControllerCommands>(*DallasPort, FrameSequence, *this);
+    Session = std::make_unique<TControllerSession>(*DallasPort, *this, *this);
+    Controller = std::make_unique<TControllerCommands>(*Session, *this);
 }
 
 void TMainFrm::ConnectControllerHandlers() {

@@ -1,6 +1,7 @@
 // The main window's controller handlers against the simulator on a pseudo-terminal.
 #include "app/TAppForms.h"
 #include "app/TMainFrm.h"
+#include "controller/TControllerSession.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "dbf/TDbfTable.h"
 #include "seams/TSleep.h"
@@ -141,7 +142,8 @@ void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
     frm.SKeysTable->Next();
     QCOMPARE(frm.SKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->AsString(),
              QStringLiteral("Post office"));
-    QCOMPARE(frm.FrameSequence, quint8(3 + 3 + 3 + 136)); // info read twice, the gate, the slots
+    QCOMPARE(frm.Session->Exchange().sequence(),
+             quint8(3 + 3 + 3 + 136)); // info read twice, the gate, the slots
     frm.PageControl->setCurrentIndex(1);
     shoot(&frm, "main-window-master-keys.png");
     frm.PageControl->setCurrentIndex(0);
