@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <stdexcept>
+#include <sys/stat.h>
 
 #include <sys/stat.h>
 
@@ -109,6 +110,18 @@ private slots:
         QCOMPARE(f.host.caption, Prefix + "door2.dbf");
         QVERIFY(!f.commands.KeyListModified());
         QCOMPARE(TAppSettings(settings.fileName()).recentKeyLists(), QStringList{door2});
+
+        // A named pipe in the list's place is said to be one, and taken off as well.
+        const QString door3 = f.saveAs("door3.dbf");
+        f.boxes.clear();
+        QVERIFY(QFile::remove(door3));
+        QVERIFY(::mkfifo(QFile::encodeName(door3).constData(), 0600) == 0);
+        f.commands.OpenRecent(door3);
+        QCOMPARE(f.boxes.texts(), QStringList{QStringLiteral("Key list file %1 is a named pipe, not a file.\r"
+                                                             "It has been taken off the recent key lists.")
+                                                  .arg(door3)});
+        QCOMPARE(settings.recentKeyLists(), QStringList{door2});
+        QCOMPARE(f.commands.KeyListPath(), door3);
     }
 
     void shouldSaveAsUnderTheChosenPath() {
