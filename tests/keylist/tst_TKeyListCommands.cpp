@@ -124,6 +124,52 @@ private slots:
         QCOMPARE(f.commands.KeyListPath(), door3);
     }
 
+    void shouldWarnOnOpeningAListThatRepeatsSlotNumbers_data() {
+        QTest::addColumn<bool>("slave");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("warned");
+        QTest::newRow("numbered as it should be") << true << QString() << QString();
+        QTest::newRow("slave # repeated") << true << "RECID"
+                                          << "slave keys: # repeated: %1 (2 records)";
+        QTest::newRow("master slot number repeated")
+            << false << "KEYID"
+            << "master keys: slot number (KEYID) repeated: %1 (2 records)";
+    }
+    void shouldWarnOnOpeningAListThatRepeatsSlotNumbers() {
+        QFETCH(bool, slave);
+        QFETCH(QString, field);
+        QFETCH(QString, warned);
+        TCommandsFixture f;
+        f.newList();
+        TDbfTable& view = slave ? f.slave : f.master;
+        int number = 0;
+        if (!field.isEmpty()) {
+            TKeyListFixture::goRow(view, 2);
+            number = view.FieldByName(field)->AsInteger();
+            TKeyListFixture::goRow(view, 3);
+            view.Edit();
+            view.FieldByName(field)->SetAsInteger(number);
+            view.Post();
+        }
+        const QString door = f.filePath("door.dbf");
+        f.store.Save(door, {"SN-1", "Door"});
+        f.host.KeyList().SetModified(false);
+        f.boxes.clear();
+        f.dialogs.queueAnswer(door);
+        f.commands.Open();
+        QCOMPARE(f.commands.KeyListPath(), door); // opened all the same
+        if (warned.isEmpty()) {
+            QVERIFY(f.boxes.shown.isEmpty());
+            return;
+        }
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QCOMPARE(f.boxes.shown[0].kind, Kind::Warning);
+        QCOMPARE(f.boxes.shown[0].text,
+                 QStringLiteral("The key list %1 numbers some slots twice:\r%2\rKeys are written to the "
+                                "controller by their position in the list, not by these numbers.")
+                     .arg(door, warned.arg(number)));
+    }
+
     void shouldSaveAsUnderTheChosenPath() {
         TCommandsFixture f;
         f.commands.New();
