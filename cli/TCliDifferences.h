@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/TCliOtherController.h"
 #include "sync/TSyncViewer.h"
 
 #include <QJsonObject>
@@ -11,9 +12,13 @@ class TKeyComparison;
 // a synchronise the plan, then the question whether to write it.
 class TCliDifferences : public TSyncViewer {
 public:
-    explicit TCliDifferences(bool json) : json(json) {}
+    TCliDifferences(bool json, TCliOtherController& otherController)
+        : json(json), otherController(otherController) {}
 
     bool ShowComparison(const TKeyComparison& comparison, Purpose purpose) override;
+    bool ConfirmOtherController(const QString& question) override {
+        return otherController.Confirm(question);
+    }
 
     bool Shown() const { return shown; }
     static QString Text(const TKeyComparison& comparison);
@@ -21,5 +26,6 @@ public:
 
 private:
     bool json;
+    TCliOtherController& otherController;
     bool shown = false;
 };

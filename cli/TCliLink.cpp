@@ -1,8 +1,11 @@
 #include "cli/TCliLink.h"
 
+#include "cli/TCliOutput.h"
 #include "cli/TVtrkCommand.h"
 #include "controller/TControllerPort.h"
+#include "controller/TTransferReport.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/TStopRequest.h"
 
 TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
     : portName(portName), exchange(port, sequence), info(exchange, *this),
@@ -40,6 +43,8 @@ void TCliLink::OpenControllerPort() {
 }
 
 void TCliLink::NoAnswer(const QString& what) const {
+    if (TStopRequest::Raised())
+        throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("stopped before the %1 was answered").arg(what));
     throw EVtrkExit(VtrkExit::Port,
                     QStringLiteral("the controller on %1 did not answer the %2").arg(portName, what));
 }
@@ -74,23 +79,33 @@ TCliLink::TFailedSlots TCliLink::WriteKeys(TKeyView& master, TKeyView& slave) {
 
 TCliLink::TFailedSlots TCliLink::Transfer(bool write, TKeyView& master, TKeyView& slave) {
     using End = TKeyTransfer::Result::End;
+    TTransferReport report(write ? TTransferReport::Direction::Write : TTransferReport::Direction::Read);
     TFailedSlots failed;
+    bool stopped = false;
     for (const TKeyTransfer::Table table : {TKeyTransfer::Table::Master, TKeyTransfer::Table::Slave}) {
+        if (stopped) {
+            report.Skip(table);
+            continue;
+        }
         const bool isMaster = table == TKeyTransfer::Table::Master;
         TKeyView& view = isMaster ? master : slave;
         const TKeyTransfer::Result result =
             write ? transfer.WriteKeys(table, view) : transfer.ReadKeys(table, view);
-        (isMaster ? failed.master : failed.slave) = result.failedSlots;
-        switch (result.end) {
-        case End::Completed:
-            break;
-        case End::Refused:
+        if (result.end == End::Refused)
             throw EVtrkExit(VtrkExit::File, QStringLiteral("a key code cannot be sent; nothing was written"));
-        case End::PortFailure:
-        case End::ControllerSilent:
-        case End::PortGone:
-            throw EVtrkExit(VtrkExit::Port, QStringLiteral("the transfer on %1 stopped").arg(portName));
-        }
+        (isMaster ? failed.master : failed.slave) = result.failedSlots;
+        report.Add(table, result);
+        stopped = result.end != End::Completed;
+    }
+    if (stopped) {
+        // Every slot whose state is unknown and every one not reached is named before the exit.
+        for (const QString& line : report.Text(port.ComNumber()).split(QLatin1Char('\r')))
+            TCliOutput::Note(line);
+        const bool interrupted = TStopRequest::Raised();
+        throw EVtrkExit(
+            interrupted ? VtrkExit::Stopped : VtrkExit::Port,
+            QStringLiteral("the transfer on %1 %2")
+                .arg(portName, interrupted ? QStringLiteral("was stopped") : QStringLiteral("stopped")));
     }
     return failed;
 }

@@ -22,6 +22,19 @@ bool TCliMessageBoxes::Confirm(const QString& text) {
         TCliOutput::Note(QStringLiteral("  not confirmed: nobody to ask; give --yes to go on"));
         return false;
     }
+    return AskTerminal();
+}
+
+bool TCliMessageBoxes::confirmYesNo(const QString& text, const QString&) {
+    write(Kind::Confirmation, text, QString());
+    if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDERR_FILENO) != 1) {
+        TCliOutput::Note(QStringLiteral("  not confirmed: nobody to ask"));
+        return false;
+    }
+    return AskTerminal();
+}
+
+bool TCliMessageBoxes::AskTerminal() {
     std::fputs("  continue? [y/N] ", stderr);
     std::fflush(stderr);
     char answer[16] = {};

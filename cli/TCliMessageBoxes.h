@@ -11,12 +11,15 @@ public:
 
     bool confirmOkCancel(const QString& text, const QString& caption = QString()) override;
     Answer confirmYesNoCancel(const QString& text, const QString& caption = QString()) override;
+    // Asked on a terminal only; --yes does not answer it.
+    bool confirmYesNo(const QString& text, const QString& caption = QString()) override;
 
 protected:
     void write(Kind kind, const QString& text, const QString& caption) override;
 
 private:
     bool Confirm(const QString& text);
+    static bool AskTerminal();
 
     bool assumeYes;
 };

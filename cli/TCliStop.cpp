@@ -1,14 +1,13 @@
 #include "cli/TCliStop.h"
 
 #include "cli/TVtrkCommand.h"
+#include "seams/TStopRequest.h"
 
 #include <csignal>
 
 namespace {
-volatile std::sig_atomic_t stopRequested = 0;
-
 extern "C" void onStopSignal(int) {
-    stopRequested = 1;
+    TStopRequest::Raise();
 }
 } // namespace
 
@@ -21,7 +20,7 @@ void TCliStop::Install() {
 }
 
 bool TCliStop::Requested() {
-    return stopRequested != 0;
+    return TStopRequest::Raised();
 }
 
 void TCliStop::Check() {

@@ -21,7 +21,8 @@ std::unique_ptr<TCliLink> openLink(const QCommandLineParser& parser, TCliProgres
 TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
     : link(openLink(parser, progress, portName)),
       host(std::make_unique<TCliSyncHost>(*link, progress, list.Master(), list.Slave())),
-      viewer(parser.isSet(QStringLiteral("json"))), sync(link->Exchange(), *host, viewer, store) {
+      otherController(parser), viewer(parser.isSet(QStringLiteral("json")), otherController),
+      sync(link->Exchange(), *host, viewer, store) {
     // The list first: a wrong file is known before the controller is asked anything.
     header = list.Open(parser.positionalArguments().constLast());
     link->Open();

@@ -22,6 +22,7 @@ public:
     const QString& ListSerial() const { return header.serial; }
     const QString& PortName() const { return portName; }
     TCliSyncHost& Host() { return *host; }
+    const TCliOtherController& OtherController() const { return otherController; }
 
 private:
     TCliKeyList list;
@@ -30,6 +31,7 @@ private:
     TCliProgress progress;
     std::unique_ptr<TCliLink> link;
     std::unique_ptr<TCliSyncHost> host;
+    TCliOtherController otherController;
     TCliDifferences viewer;
     TSnapshotStore store;
     TSyncCommands sync;

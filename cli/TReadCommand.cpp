@@ -104,9 +104,9 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     const QList<int>& failedSlave = failedSlots.slave;
     const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
     if (failed)
-        TCliOutput::Error(
-            QStringLiteral("these keys could not be read and keep their empty record in the file: ") +
-            FailedText(failedMaster, failedSlave));
+        TCliOutput::Error(QStringLiteral("these keys could not be read and are marked %1 in the file: ")
+                              .arg(QLatin1String(TKeyListSchema::UnreadCode)) +
+                          FailedText(failedMaster, failedSlave));
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonObject object = TInfoCommand::ToJson(data);
         object.insert(QStringLiteral("port"), port.name);

@@ -4,6 +4,7 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliStop.h"
 #include "controller/TKeySlot.h"
+#include "controller/TKeyTransfer.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -11,9 +12,13 @@
 
 namespace {
 QJsonObject keyJson(const TKeySlot& key) {
-    return {{QStringLiteral("recid"), key.recId},  {QStringLiteral("keyid"), key.keyId},
-            {QStringLiteral("type"), key.keyType}, {QStringLiteral("active"), key.active},
-            {QStringLiteral("code"), key.keyCode}, {QStringLiteral("note"), key.memo}};
+    return {{QStringLiteral("recid"), key.recId},
+            {QStringLiteral("keyid"), key.keyId},
+            {QStringLiteral("type"), key.keyType},
+            {QStringLiteral("active"), key.active},
+            {QStringLiteral("code"), key.keyCode},
+            {QStringLiteral("note"), key.memo},
+            {QStringLiteral("unread"), TKeyTransfer::IsUnread(key)}};
 }
 
 QString row(const QString& type, const QString& number, const QString& code, const QString& active,
@@ -24,6 +29,9 @@ QString row(const QString& type, const QString& number, const QString& code, con
 }
 
 QString keyLine(const TKeySlot& key) {
+    if (TKeyTransfer::IsUnread(key))
+        return row(key.keyType, QString::number(key.recId), key.keyCode, QStringLiteral("?"),
+                   QStringLiteral("(not read from the controller; read it again)"));
     return row(key.keyType, QString::number(key.recId), key.keyCode,
                key.active ? QStringLiteral("yes") : QStringLiteral("no"), key.memo);
 }

@@ -14,6 +14,8 @@ constexpr int Usage = 2;
 constexpr int Port = 3;
 constexpr int File = 4;
 constexpr int Version = 5;
+// The key list was saved from another controller and --other-controller was not given.
+constexpr int OtherController = 6;
 // Interrupted (Ctrl-C or SIGTERM), as a shell reports a command ended by SIGINT.
 constexpr int Stopped = 130;
 } // namespace VtrkExit

@@ -2,6 +2,7 @@
 
 #include "cli/TCliKeyList.h"
 #include "cli/TCliLink.h"
+#include "cli/TCliOtherController.h"
 #include "cli/TCliOutput.h"
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
@@ -9,6 +10,7 @@
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TMessageBoxes.h"
+#include "sync/TKeyComparison.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -25,6 +27,7 @@ void TWriteCommand::Define(QCommandLineParser& parser) const {
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to write."));
     parser.addOption({{QStringLiteral("y"), QStringLiteral("yes")},
                       QStringLiteral("Answer the confirmations with yes (needed without a terminal).")});
+    TCliOtherController::Define(parser);
 }
 
 int TWriteCommand::Run(const QCommandLineParser& parser) {
@@ -33,10 +36,9 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     const QString source = parser.positionalArguments().constLast();
     TCliKeyList list;
     const TKeyListStore::THeader header = list.Open(source);
-    const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, list.Master());
-    const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, list.Slave());
-    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
-        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+    const QString refusal = TKeyTransfer::RefusalText(&list.Master(), &list.Slave());
+    if (!refusal.isEmpty()) {
+        MessageBoxes().error(refusal);
         throw EVtrkExit(
             VtrkExit::File,
             QStringLiteral("%1 was not written to the controller").arg(QDir::toNativeSeparators(source)));
@@ -45,7 +47,11 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     TCliProgress progress;
     TCliLink link(port.number, port.name, progress);
     link.Open();
-    link.ReadIdentity();
+    const TControllerInfoData controller = link.ReadIdentity();
+    if (TKeyComparison::SerialsDiffer(header.serial, controller.serial) &&
+        !TCliOtherController(parser).Confirm(
+            TKeyComparison::OtherControllerQuestion(header.serial, controller.serial)))
+        TCliOtherController::Refuse(port.name);
     if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("not confirmed; nothing was written"));
     progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
@@ -53,8 +59,8 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     progress.Finish();
     if (!failed.IsEmpty())
         TCliOutput::Error(
-            QStringLiteral("these keys could not be written; the controller may still hold what it "
-                           "held there: ") +
+            QStringLiteral("these slots are unknown: the write may or may not have been applied there; "
+                           "read the controller again: ") +
             TReadCommand::FailedText(failed.master, failed.slave));
 
     // "<unknown>" is what a list holds when nobody knew the text; written, it would replace the

@@ -226,11 +226,10 @@ TTransferReport TControllerCommands::WriteAllKeys() {
     TKeyView& master = host.MasterView();
     TKeyView& slave = host.SlaveView();
     TTransferReport report(TTransferReport::Direction::Write);
-    const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Master, master);
-    const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(TKeyTransfer::Table::Slave, slave);
-    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
+    const QString refusal = TKeyTransfer::RefusalText(&master, &slave);
+    if (!refusal.isEmpty()) {
         // The key writes are refused; the information block is a separate step and still offered.
-        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+        MessageBoxes().error(refusal);
         return report;
     }
     if (hasRecords(master))

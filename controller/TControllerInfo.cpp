@@ -50,6 +50,8 @@ bool TControllerInfo::Succeeded(TControllerExchange::Outcome outcome) const {
         MessageBoxes().error(TControllerExchange::NoAnswerText(exchange.port().PortNumber()));
     else if (outcome == Outcome::PortGone)
         MessageBoxes().error(TControllerExchange::DisconnectedText(exchange.port().PortNumber()));
+    else if (outcome == Outcome::Chattering)
+        MessageBoxes().error(TControllerExchange::ChatteringText(exchange.port().PortNumber()));
     return outcome == Outcome::Done;
 }
 

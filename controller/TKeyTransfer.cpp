@@ -25,24 +25,61 @@ TKeyTransfer::TKeyTransfer(TControllerExchange& exchange, TControllerPortOpener&
                            TTransferProgress& progress)
     : exchange(exchange), opener(opener), progress(progress) {}
 
-bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int recId, Result& result, int& silentRun) {
+bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int recId, Result& result,
+                           int& silentRun) const {
     using Outcome = TControllerExchange::Outcome;
     switch (outcome) {
     case Outcome::PortFailure:
     case Outcome::PortGone:
-        result.end = outcome == Outcome::PortGone ? Result::End::PortGone : Result::End::PortFailure;
-        result.firstNotTried = recId;
+    case Outcome::Interrupted:
+        result.end = outcome == Outcome::PortGone      ? Result::End::PortGone
+                     : outcome == Outcome::PortFailure ? Result::End::PortFailure
+                                                       : Result::End::Interrupted;
+        // A request that went out may have reached the controller: its slot is unknown.
+        if (exchange.AttemptsSent() > 0)
+            result.failedSlots.append(recId);
+        else
+            result.firstNotTried = recId;
         return false;
     case Outcome::Done:
         silentRun = 0;
         return true;
     case Outcome::Failed:
     case Outcome::Silent:
-        silentRun = outcome == Outcome::Silent ? silentRun + 1 : 0;
+    case Outcome::Chattering:
+        silentRun = outcome == Outcome::Failed ? 0 : silentRun + 1;
         result.failedSlots.append(recId);
         return true;
     }
     return true;
+}
+
+bool TKeyTransfer::StopsSilent(int silentRun, TControllerExchange::Outcome outcome, Result& result) {
+    if (silentRun < SilentSlotsToStop)
+        return false;
+    result.end = outcome == TControllerExchange::Outcome::Chattering ? Result::End::LineChattering
+                                                                     : Result::End::ControllerSilent;
+    return true;
+}
+
+TKeySlot TKeyTransfer::UnreadSlot(int recId, int slot, const QString& keyType) {
+    TKeySlot key;
+    key.recId = recId;
+    key.keyId = slot;
+    key.keyType = keyType;
+    key.active = true;
+    key.keyCode = QLatin1String(TKeyListSchema::UnreadCode);
+    return key;
+}
+
+bool TKeyTransfer::IsUnread(const TKeySlot& key) {
+    return key.keyCode == QLatin1String(TKeyListSchema::UnreadCode);
+}
+
+void TKeyTransfer::MarkUnread(const Shape& shape, TKeyView& view, const QList<int>& records, int fromSlot,
+                              int slotTotal) const {
+    for (int slot = fromSlot; slot < slotTotal; ++slot)
+        view.Store(records[slot], UnreadSlot(view.Load(records[slot]).recId, slot, shape.keyType));
 }
 
 TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
@@ -51,7 +88,6 @@ TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
         opener.OpenControllerPort();
     const QList<int> records = view.SlotRecords();
     const int slotTotal = std::min(shape.slotCount, int(records.size()));
-    const TControllerExchange::QueryShape query{Frame::SlotReplySize, true, true};
     TFrame request, reply;
     Result result;
     int silentRun = 0;
@@ -60,19 +96,23 @@ TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
             progress.PumpMessages();
         const int size = BuildSlotReadRequest(request, exchange.sequence(), shape.command,
                                               static_cast<unsigned char>(slot));
+        const TControllerExchange::QueryShape query{Frame::SlotReplySize, true, true, slot};
         const auto outcome = exchange.Query(request, size, reply, query);
-        if (outcome == TControllerExchange::Outcome::Done)
-            view.Store(records[slot], DecodeSlot(reply, slot, shape.keyType));
-        const int recId =
-            outcome == TControllerExchange::Outcome::Done ? slot : view.Load(records[slot]).recId;
-        if (!Counted(outcome, recId, result, silentRun))
-            return result;
-        progress.StepProgress(shape.progressStep);
-        exchange.advanceSequence();
-        if (silentRun >= SilentSlotsToStop) {
-            result.end = Result::End::ControllerSilent;
-            if (slot + 1 < slotTotal)
+        // What was not read for sure is never taken for a value: the slot is marked unread, its
+        // record keeping its "#".
+        const bool read = outcome == TControllerExchange::Outcome::Done;
+        const int recId = read ? slot : view.Load(records[slot]).recId;
+        view.Store(records[slot],
+                   read ? DecodeSlot(reply, slot, shape.keyType) : UnreadSlot(recId, slot, shape.keyType));
+        const bool goesOn = Counted(outcome, recId, result, silentRun);
+        if (goesOn) {
+            progress.StepProgress(shape.progressStep);
+            exchange.advanceSequence();
+        }
+        if (!goesOn || StopsSilent(silentRun, outcome, result)) {
+            if (result.firstNotTried < 0 && slot + 1 < slotTotal)
                 result.firstNotTried = view.Load(records[slot + 1]).recId;
+            MarkUnread(shape, view, records, slot + 1, slotTotal);
             break;
         }
     }
@@ -80,12 +120,27 @@ TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
     return result;
 }
 
+QList<int> TKeyTransfer::UnreadSlots(Table table, TKeyView& view) {
+    QList<int> unread;
+    if (!view.IsOpen())
+        return unread;
+    const QList<int> records = view.SlotRecords();
+    const int slotCount = ShapeOf(table).slotCount;
+    for (int slot = 0; slot < slotCount && slot < records.size(); ++slot) {
+        const TKeySlot key = view.Load(records[slot]);
+        if (IsUnread(key))
+            unread.append(key.recId);
+    }
+    return unread;
+}
+
 TKeyTransfer::Result TKeyTransfer::WriteKeys(Table table, TKeyView& view) {
     const Shape shape = ShapeOf(table);
     Result result;
-    const QList<int> bad = BadKeyCodeSlots(table, view);
-    if (!bad.isEmpty()) {
-        MessageBoxes().error(table == Table::Master ? BadKeyCodeText(bad, {}) : BadKeyCodeText({}, bad));
+    const QString refusal =
+        table == Table::Master ? RefusalText(&view, nullptr) : RefusalText(nullptr, &view);
+    if (!refusal.isEmpty()) {
+        MessageBoxes().error(refusal);
         result.end = Result::End::Refused;
         return result;
     }
@@ -96,28 +151,31 @@ TKeyTransfer::Result TKeyTransfer::WriteKeys(Table table, TKeyView& view) {
     const int slotTotal = std::min(shape.slotCount, int(records.size()));
     TFrame request, reply;
     BuildSlotWriteHeader(request, shape.command);
-    bool anyActive = false;
+    bool activeWritten = false;
     int silentRun = 0;
     for (int slot = 0; slot < slotTotal; ++slot) {
         const TKeySlot key = view.Load(records[slot]);
         request[Frame::OfsSequence] = exchange.sequence();
         EncodeSlot(request, slot, key);
-        anyActive = anyActive || key.active;
         SealFrame(request, Frame::SlotWriteSize);
-        if (!Counted(exchange.Command(request, Frame::SlotWriteSize, reply), key.recId, result, silentRun))
-            return result;
+        const auto outcome = exchange.Command(request, Frame::SlotWriteSize, reply);
+        // A request that went out may have been applied, answered or not.
+        activeWritten = activeWritten || (key.active && exchange.AttemptsSent() > 0);
+        if (!Counted(outcome, key.recId, result, silentRun))
+            break;
         progress.StepProgress(shape.progressStep);
         exchange.advanceSequence();
-        if (silentRun >= SilentSlotsToStop) {
-            result.end = Result::End::ControllerSilent;
+        if (StopsSilent(silentRun, outcome, result)) {
             if (slot + 1 < slotTotal)
                 result.firstNotTried = view.Load(records[slot + 1]).recId;
             break;
         }
     }
     view.GoToRecNo(remembered);
-    // A controller that has stopped answering would only add an unanswered closing frame.
-    if (table == Table::Master && anyActive && result.end == Result::End::Completed)
+    // A master table written in part still needs its closing frame; a controller that has stopped
+    // answering or a port that is gone would not take it.
+    const bool lineUsable = result.end == Result::End::Completed || result.end == Result::End::Interrupted;
+    if (table == Table::Master && activeWritten && lineUsable)
         SendClosingFrame();
     return result;
 }
@@ -160,4 +218,33 @@ QString TKeyTransfer::BadKeyCodeText(const QList<int>& masterSlots, const QList<
     if (!slaveSlots.isEmpty())
         text += QStringLiteral("\rSlave keys ") + slotList(slaveSlots);
     return text + QStringLiteral("\rNothing has been written to the controller.");
+}
+
+QString TKeyTransfer::RefusalText(TKeyView* master, TKeyView* slave) {
+    QList<int> bad[2], unread[2];
+    TKeyView* views[2] = {master, slave};
+    for (int i = 0; i < 2; ++i) {
+        if (!views[i])
+            continue;
+        const Table table = i == 0 ? Table::Master : Table::Slave;
+        unread[i] = UnreadSlots(table, *views[i]);
+        for (int slot : BadKeyCodeSlots(table, *views[i]))
+            if (!unread[i].contains(slot))
+                bad[i].append(slot);
+    }
+    QStringList texts;
+    if (!unread[0].isEmpty() || !unread[1].isEmpty())
+        texts << UnreadText(unread[0], unread[1]);
+    if (!bad[0].isEmpty() || !bad[1].isEmpty())
+        texts << BadKeyCodeText(bad[0], bad[1]);
+    return texts.join(QLatin1Char('\r'));
+}
+
+QString TKeyTransfer::UnreadText(const QList<int>& masterSlots, const QList<int>& slaveSlots) {
+    QStringList parts;
+    for (int slot : masterSlots)
+        parts << QStringLiteral("Master key slot #%1 was not read; read again.").arg(slot);
+    for (int slot : slaveSlots)
+        parts << QStringLiteral("Slave key slot #%1 was not read; read again.").arg(slot);
+    return parts.join(QLatin1Char('\r')) + QStringLiteral("\rNothing has been written to the controller.");
 }

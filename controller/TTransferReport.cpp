@@ -1,6 +1,7 @@
 #include "controller/TTransferReport.h"
 
 #include "controller/TControllerExchange.h"
+#include "keylist/TKeyListSchema.h"
 
 #include <QStringList>
 
@@ -40,11 +41,12 @@ bool TTransferReport::PortLost() const {
 }
 
 bool TTransferReport::Stopped() const {
-    return PortLost() || Any(End::ControllerSilent) || Any(End::PortFailure);
+    return PortLost() || Any(End::ControllerSilent) || Any(End::PortFailure) || Any(End::LineChattering) ||
+           Any(End::Interrupted);
 }
 
 TTransferReport::Severity TTransferReport::Kind() const {
-    if (PortLost() || Any(End::ControllerSilent))
+    if (PortLost() || Any(End::ControllerSilent) || Any(End::LineChattering))
         return Severity::Error;
     for (const Entry& entry : entries)
         if (!entry.skipped && !entry.result.failedSlots.isEmpty())
@@ -64,19 +66,22 @@ QString TTransferReport::Text(int comNumber) const {
         lines << TControllerExchange::DisconnectedText(comNumber);
     else if (Any(End::ControllerSilent))
         lines << TControllerExchange::NoAnswerText(comNumber);
+    else if (Any(End::LineChattering))
+        lines << TControllerExchange::ChatteringText(comNumber);
+    else if (Any(End::Interrupted))
+        lines << QStringLiteral("The transfer was stopped.");
     QStringList failed;
     for (const Entry& entry : entries)
         if (!entry.skipped && !entry.result.failedSlots.isEmpty())
             failed << tableName(entry.table) + QLatin1Char(' ') + numbers(entry.result.failedSlots);
     if (!failed.isEmpty()) {
-        lines << QStringLiteral("These key slots were not %1 after %2 attempts each:")
-                     .arg(Verb())
-                     .arg(TControllerExchange::Attempts);
+        lines << QStringLiteral("These key slots were not %1 for sure:").arg(Verb());
         lines << failed;
         lines << (direction == Direction::Write
-                      ? QStringLiteral("The controller may still hold its earlier keys there.")
-                      : QStringLiteral("The key list keeps what it held there; the controller may hold other "
-                                       "keys in these slots."));
+                      ? QStringLiteral("Unknown: the write may or may not have been applied there; read the "
+                                       "controller again.")
+                      : QStringLiteral("The key list marks them as not read (%1); read the controller again.")
+                            .arg(QLatin1String(TKeyListSchema::UnreadCode)));
     }
     for (const Entry& entry : entries) {
         if (entry.skipped)

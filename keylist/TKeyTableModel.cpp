@@ -1,6 +1,7 @@
 #include "keylist/TKeyTableModel.h"
 
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 
 namespace {
@@ -32,6 +33,15 @@ void TKeyTableModel::reset() {
     endResetModel();
     lastCurrent = -1;
     currentChanged();
+}
+
+const QString TKeyTableModel::UnreadHint =
+    QStringLiteral("Not read: the controller's slot could not be read. Read the controller again; until "
+                   "then this key list cannot be written.");
+
+bool TKeyTableModel::UnreadRow(int row) const {
+    const int codeField = fieldOf(1);
+    return codeField >= 0 && view.RowText(row, codeField) == QLatin1String(TKeyListSchema::UnreadCode);
 }
 
 int TKeyTableModel::fieldOf(int column) const {
@@ -77,7 +87,11 @@ int TKeyTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TKeyTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows || role != Qt::DisplayRole)
+    if (!index.isValid() || index.row() >= rows)
+        return QVariant();
+    if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
+        return UnreadRow(index.row()) ? UnreadHint : QVariant();
+    if (role != Qt::DisplayRole)
         return QVariant();
     const int field = fieldOf(index.column());
     if (field < 0)

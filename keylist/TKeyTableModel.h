@@ -39,11 +39,16 @@ signals:
     void CurrentRowChanged(int row);
     void MarkersChanged();
 
+public:
+    static const QString UnreadHint;
+
 private:
     void reset();
     void recordChanged(int recNo);
     void currentChanged();
     int fieldOf(int column) const;
+    // The row marks a slot a read could not get: its tooltip says so.
+    bool UnreadRow(int row) const;
 
     TDbfTable& view;
     std::array<TMarker, 4> markers{TMarker::Down, TMarker::None, TMarker::None, TMarker::None};

@@ -19,6 +19,7 @@ void TOneWirePoller::Start() {
         std::lock_guard<std::mutex> lock(mutex);
         stopping = false;
     }
+    stopFlag = false;
     tracker.Reset();
     worker = std::thread([this] { run(); });
 }
@@ -30,34 +31,51 @@ void TOneWirePoller::Stop() {
         std::lock_guard<std::mutex> lock(mutex);
         stopping = true;
     }
+    stopFlag = true;
     wake.notify_all();
     worker.join();
 }
 
 void TOneWirePoller::run() {
     std::unique_ptr<TOneWireBus> bus;
-    QString lastError;
+    QString lastState;
     do
-        search(bus, lastError);
+        search(bus, lastState);
     while (waitInterval());
 }
 
-void TOneWirePoller::search(std::unique_ptr<TOneWireBus>& bus, QString& lastError) {
+namespace {
+// States as the poller remembers them: "" before the first search, then a letter and a text.
+const QChar Ready('R'), Failed('F'), Readerless('N');
+} // namespace
+
+void TOneWirePoller::search(std::unique_ptr<TOneWireBus>& bus, QString& lastState) {
     try {
-        if (!bus) {
-            bus = makeBus();
-            lastError.clear();
-            post([this] { emit BusReady(); });
-        }
-        for (const QString& code : tracker.Poll(bus->TouchKeys()))
+        if (!bus)
+            bus = makeBus(stopFlag);
+        const QStringList present = bus->TouchKeys();
+        const QString problem = bus->ReaderProblem();
+        report(problem.isEmpty() ? QString(Ready) : Readerless + problem, lastState);
+        for (const QString& code : tracker.Poll(present))
             post([this, code] { emit KeyTouched(code); });
     } catch (const std::exception& e) {
-        bus.reset();
-        const QString message = QString::fromUtf8(e.what());
-        if (message != lastError)
-            post([this, message] { emit BusFailed(message); });
-        lastError = message;
+        if (stopFlag)
+            return;
+        report(Failed + QString::fromUtf8(e.what()), lastState);
     }
+}
+
+void TOneWirePoller::report(const QString& state, QString& lastState) {
+    if (state == lastState)
+        return;
+    lastState = state;
+    const QString text = state.mid(1);
+    if (state[0] == Ready)
+        post([this] { emit BusReady(); });
+    else if (state[0] == Readerless)
+        post([this, text] { emit NoReader(text); });
+    else
+        post([this, text] { emit BusFailed(text); });
 }
 
 // The signals go out on the poller's own thread, so receivers never see the search thread.

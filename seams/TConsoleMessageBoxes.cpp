@@ -39,3 +39,8 @@ TMessageBoxes::Answer TConsoleMessageBoxes::confirmYesNoCancel(const QString& te
     write(Kind::Confirmation, text, caption);
     return Answer::Cancel;
 }
+
+bool TConsoleMessageBoxes::confirmYesNo(const QString& text, const QString& caption) {
+    write(Kind::Confirmation, text, caption);
+    return false;
+}

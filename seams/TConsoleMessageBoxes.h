@@ -13,6 +13,7 @@ public:
     void plain(const QString& text, const QString& caption) override;
     bool confirmOkCancel(const QString& text, const QString& caption = QString()) override;
     Answer confirmYesNoCancel(const QString& text, const QString& caption = QString()) override;
+    bool confirmYesNo(const QString& text, const QString& caption = QString()) override;
 
 protected:
     // Writes one message; a '\r' in the text (a line break in a box) becomes a new line.

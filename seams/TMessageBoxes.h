@@ -21,6 +21,8 @@ public:
     virtual bool confirmOkCancel(const QString& text, const QString& caption = QString()) = 0;
     // Yes, No and Cancel.
     virtual Answer confirmYesNoCancel(const QString& text, const QString& caption = QString()) = 0;
+    // Yes and No, No the default: for a step that is seldom meant, which no blanket "yes" answers.
+    virtual bool confirmYesNo(const QString& text, const QString& caption = QString()) = 0;
 
     static TMessageBoxes& instance();
     // Installs the boxes used from now on; the caller keeps ownership. nullptr restores the standard ones.

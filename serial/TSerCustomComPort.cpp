@@ -103,6 +103,7 @@ void TSerCustomComPort::DoOpen() {
         state = psClosed;
         TSerErrors::Check(handshake);
     }
+    ++openings;
     lineWatch->start();
     emit OnPortOpen(this);
 }

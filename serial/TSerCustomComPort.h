@@ -80,6 +80,7 @@ public:
     bool isOpen() const override { return Open(); }
     bool HungUp() const override { return hungUp; }
     int PortNumber() const override { return comNumber; }
+    unsigned Openings() const override { return openings; }
     void DiscardInput() override;
     void WriteBlock(const void* block, unsigned short count) override;
     void ReadBlock(void* block, unsigned short count) override;
@@ -108,6 +109,7 @@ private:
     std::unique_ptr<TSerBaseDispatcher> dispatcher;
     QString openPath;
     bool hungUp = false;
+    unsigned openings = 0;
     QTimer* lineWatch;
 
     unsigned short comNumber = 0;

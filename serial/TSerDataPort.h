@@ -19,4 +19,7 @@ public:
     virtual bool HungUp() const { return false; }
     // The COM number the port has or had open, for messages; 0 when unknown.
     virtual int PortNumber() const { return 0; }
+    // Counts the port's openings: what was learnt about the line on one opening does not hold
+    // for the device found at the next.
+    virtual unsigned Openings() const { return 0; }
 };

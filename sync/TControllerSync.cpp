@@ -16,6 +16,18 @@ TControllerSync::TControllerSync(TControllerExchange& exchange, TControllerPortO
                                  TTransferProgress& progress)
     : exchange(exchange), opener(opener), progress(progress) {}
 
+namespace {
+QString unanswered(const TControllerExchange& exchange, const QString& query) {
+    return QStringLiteral("The controller on COM%1 did not answer the %2; nothing was written.")
+        .arg(exchange.port().PortNumber())
+        .arg(query);
+}
+
+bool possiblyApplied(TControllerSync::Outcome outcome) {
+    return outcome != TControllerSync::Outcome::NotWritten;
+}
+} // namespace
+
 bool TControllerSync::ReadIdentity(TKeyTables& held, QString* error) {
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
@@ -25,7 +37,11 @@ bool TControllerSync::ReadIdentity(TKeyTables& held, QString* error) {
     }
     TControllerInfo info(exchange, opener);
     QString version;
-    info.ReadProgramVersion(version);
+    // An unanswered query is not another firmware: say which it is.
+    if (!info.ReadProgramVersion(version)) {
+        *error = unanswered(exchange, QStringLiteral("version query"));
+        return false;
+    }
     held.version = version;
     if (!TControllerInfo::IsSupportedVersion(version)) {
         *error = TControllerInfo::UnknownVersionWarning(version);
@@ -33,24 +49,30 @@ bool TControllerSync::ReadIdentity(TKeyTables& held, QString* error) {
     }
     held.serial = TControllerInfo::UnknownText;
     held.info = TControllerInfo::UnknownText;
-    info.ReadControllerSerial(held.serial);
+    // Which controller this is decides whether a list may be written to it.
+    if (!info.ReadControllerSerial(held.serial)) {
+        *error = unanswered(exchange, QStringLiteral("serial number query"));
+        return false;
+    }
     info.ReadControllerInfo(held.info);
     held.serial = held.serial.trimmed();
     return true;
 }
 
-bool TControllerSync::ReadTable(Table table, TKeyTables& held) {
+TKeyTransfer::Result TControllerSync::ReadTable(Table table, TKeyTables& held) {
     TKeyTransfer transfer(exchange, opener, progress);
-    return transfer.ReadKeys(table, held.View(table)).end == TKeyTransfer::Result::End::Completed;
+    return transfer.ReadKeys(table, held.View(table));
 }
 
-void TControllerSync::Step(int done, int total) {
+void TControllerSync::Step() {
+    ++done;
     const int position = total > 0 ? done * 100 / total : 100;
     progress.StepProgress(position - shown);
     shown = position;
 }
 
-bool TControllerSync::WriteSlot(const TKeyDifference& change, TSlotResult& result) {
+TControllerExchange::Outcome TControllerSync::WriteSlot(const TKeyDifference& change, TSlotResult& result) {
+    using Exchange = TControllerExchange::Outcome;
     TFrame request, reply;
     BuildSlotWriteHeader(request, TKeyTransfer::ShapeOf(change.table).command);
     request[Frame::OfsSequence] = exchange.sequence();
@@ -59,84 +81,132 @@ bool TControllerSync::WriteSlot(const TKeyDifference& change, TSlotResult& resul
     key.keyId = change.slot;
     EncodeSlot(request, change.slot, key);
     SealFrame(request, Frame::SlotWriteSize);
-    const auto outcome = exchange.Command(request, Frame::SlotWriteSize, reply);
+    int refusals = 0;
+    const Exchange outcome =
+        exchange.Command(request, Frame::SlotWriteSize, reply, [&refusals] { ++refusals; });
     exchange.advanceSequence();
-    if (outcome == TControllerExchange::Outcome::PortFailure ||
-        outcome == TControllerExchange::Outcome::PortGone)
-        return false;
-    result.outcome =
-        outcome == TControllerExchange::Outcome::Done ? Outcome::ReadBackFailed : Outcome::WriteFailed;
-    return true;
+    if (outcome == Exchange::Done)
+        result.outcome = Outcome::ReadBackFailed; // until the read-back says more
+    else if (exchange.AttemptsSent() == 0)
+        result.outcome = Outcome::NotWritten;
+    else if (outcome == Exchange::Failed && refusals == exchange.AttemptsSent())
+        result.outcome = Outcome::WriteFailed;
+    else
+        // Unanswered, or cut short after a request went out: the controller may have applied it.
+        result.outcome = Outcome::WriteUnknown;
+    return outcome;
 }
 
-bool TControllerSync::ReadBack(TSlotResult& result, TKeyTables& held) {
+TControllerExchange::Outcome TControllerSync::ReadBack(TSlotResult& result, TKeyTables& held) {
     const TKeyTransfer::Shape shape = TKeyTransfer::ShapeOf(result.change.table);
     TMemoryKeyView& view = held.View(result.change.table);
     TFrame request, reply;
     const int size = BuildSlotReadRequest(request, exchange.sequence(), shape.command,
                                           static_cast<unsigned char>(result.change.slot));
-    const auto outcome = exchange.Query(request, size, reply,
-                                        TControllerExchange::QueryShape{Frame::SlotReplySize, true, true});
+    const auto outcome =
+        exchange.Query(request, size, reply,
+                       TControllerExchange::QueryShape{Frame::SlotReplySize, true, true, result.change.slot});
     exchange.advanceSequence();
-    if (outcome == TControllerExchange::Outcome::PortFailure ||
-        outcome == TControllerExchange::Outcome::PortGone)
-        return false;
     if (outcome != TControllerExchange::Outcome::Done)
-        return true; // stays ReadBackFailed, the slot unknown
+        return outcome; // the outcome stays, the slot unknown
     result.readBack = DecodeSlot(reply, result.change.slot, shape.keyType);
+    result.readBackDone = true;
     view.SetSlot(result.change.slot, result.readBack);
-    result.outcome =
-        TKeyDifference::Classify(result.change.wanted, result.readBack) == TKeyDifference::Kind::Same
-            ? Outcome::Verified
-            : Outcome::ReadBackDiffers;
-    return true;
+    if (TKeyDifference::Classify(result.change.wanted, result.readBack) == TKeyDifference::Kind::Same)
+        result.outcome = Outcome::Verified;
+    else if (result.outcome != Outcome::WriteFailed)
+        result.outcome = Outcome::ReadBackDiffers;
+    return outcome;
+}
+
+bool TControllerSync::Goes(TControllerExchange::Outcome outcome, int& silentRun, TResult& result) {
+    using Exchange = TControllerExchange::Outcome;
+    switch (outcome) {
+    case Exchange::Done:
+    case Exchange::Failed:
+        silentRun = 0;
+        return true;
+    case Exchange::Silent:
+        if (++silentRun < TKeyTransfer::SilentSlotsToStop)
+            return true;
+        result.end = End::ControllerSilent;
+        return false;
+    case Exchange::PortFailure:
+        result.end = End::PortFailure;
+        return false;
+    case Exchange::PortGone:
+        result.end = End::PortGone;
+        return false;
+    case Exchange::Chattering:
+        result.end = End::LineChattering;
+        return false;
+    case Exchange::Interrupted:
+        result.end = End::Interrupted;
+        return false;
+    }
+    return false;
+}
+
+void TControllerSync::WriteAll(const TKeyTables& wanted, TKeyTables& held, TResult& result) {
+    bool masterWritten = false;
+    bool activeMaster = false;
+    for (int slot = 0; slot < wanted.master.SlotCount(); ++slot)
+        activeMaster = activeMaster || (wanted.master.IsKnown(slot) && wanted.master.Slot(slot).active);
+    // A master key the controller may hold is closed, whatever ended the writes after it.
+    const auto close = [&] {
+        if (masterWritten && activeMaster && !result.closingFrameSent && result.end != End::PortGone &&
+            result.end != End::PortFailure) {
+            SendClosingFrame();
+            result.closingFrameSent = true;
+        }
+    };
+    int silentRun = 0;
+    for (TSlotResult& slot : result.results) {
+        if (slot.change.table == Table::Slave)
+            close();
+        const TControllerExchange::Outcome outcome = WriteSlot(slot.change, slot);
+        if (possiblyApplied(slot.outcome))
+            // Whatever the controller made of it, the slot is no longer known.
+            held.View(slot.change.table).Forget(slot.change.slot);
+        masterWritten =
+            masterWritten || (slot.change.table == Table::Master && possiblyApplied(slot.outcome) &&
+                              slot.outcome != Outcome::WriteFailed);
+        Step();
+        if (!Goes(outcome, silentRun, result))
+            break;
+    }
+    close();
+}
+
+void TControllerSync::ReadBackAll(TKeyTables& held, TResult& result) {
+    int silentRun = 0;
+    for (TSlotResult& slot : result.results) {
+        // Refused and unanswered writes too: the controller may have taken them after all.
+        if (slot.outcome == Outcome::NotWritten)
+            continue;
+        if (!Goes(ReadBack(slot, held), silentRun, result))
+            return;
+        Step();
+    }
 }
 
 TControllerSync::TResult TControllerSync::Write(const QList<TKeyDifference>& changes,
                                                 const TKeyTables& wanted, TKeyTables& held) {
     TResult result;
+    result.comNumber = exchange.port().PortNumber();
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
-    QList<TKeyDifference> ordered;
     for (Table table : TKeyTables::Tables)
         for (const TKeyDifference& change : changes)
             if (change.table == table && change.Differs())
-                ordered.append(change);
-    for (const TKeyDifference& change : ordered)
-        result.results.append({change, Outcome::NotWritten, {}});
-    const int total = 2 * int(ordered.size());
+                result.results.append({change, Outcome::NotWritten, {}});
+    total = 2 * int(result.results.size());
     shown = 0;
-    int done = 0;
-    bool masterWritten = false;
-    bool activeMaster = false;
-    for (int slot = 0; slot < wanted.master.SlotCount(); ++slot)
-        activeMaster = activeMaster || (wanted.master.IsKnown(slot) && wanted.master.Slot(slot).active);
-    for (int i = 0; i < result.results.size() && !result.portFailure; ++i) {
-        TSlotResult& slot = result.results[i];
-        if (slot.change.table == Table::Slave && masterWritten && activeMaster && !result.closingFrameSent) {
-            SendClosingFrame();
-            result.closingFrameSent = true;
-        }
-        result.portFailure = !WriteSlot(slot.change, slot);
-        if (slot.outcome != Outcome::NotWritten || result.portFailure)
-            // Whatever the controller made of a refused write, its slot is no longer known.
-            held.View(slot.change.table).Forget(slot.change.slot);
-        masterWritten =
-            masterWritten || (slot.change.table == Table::Master && slot.outcome == Outcome::ReadBackFailed);
-        Step(++done, total);
-    }
-    if (masterWritten && activeMaster && !result.closingFrameSent && !result.portFailure) {
-        SendClosingFrame();
-        result.closingFrameSent = true;
-    }
-    for (TSlotResult& slot : result.results) {
-        if (result.portFailure)
-            break;
-        if (slot.outcome != Outcome::ReadBackFailed)
-            continue;
-        result.portFailure = !ReadBack(slot, held);
-        Step(++done, total);
-    }
+    done = 0;
+    WriteAll(wanted, held, result);
+    // After a stop the read-backs wait: the user asked to end, or the line cannot carry them.
+    if (!result.Stopped())
+        ReadBackAll(held, result);
     return result;
 }
 
@@ -149,14 +219,25 @@ void TControllerSync::SendClosingFrame() {
     exchange.PortReadLate(frame.data(), 1);
 }
 
-QString TControllerSync::OutcomeText(Outcome outcome) {
+QString TControllerSync::OutcomeText(Outcome outcome, End end) {
     switch (outcome) {
     case Outcome::Verified:
         return QStringLiteral("written and verified");
     case Outcome::WriteFailed:
         return QStringLiteral("the controller did not accept the write");
+    case Outcome::WriteUnknown:
+        return QStringLiteral("unknown: may or may not have been applied; read again");
     case Outcome::NotWritten:
-        return QStringLiteral("not written (the port failed)");
+        switch (end) {
+        case End::ControllerSilent:
+            return QStringLiteral("not written (the controller stopped answering)");
+        case End::LineChattering:
+            return QStringLiteral("not written (the line did not fall quiet)");
+        case End::Interrupted:
+            return QStringLiteral("not written (stopped)");
+        default:
+            return QStringLiteral("not written (the port failed)");
+        }
     case Outcome::ReadBackFailed:
         return QStringLiteral("written, but could not be read back");
     case Outcome::ReadBackDiffers:
@@ -189,17 +270,37 @@ QString TControllerSync::TResult::ReportText() const {
     if (!failed.isEmpty()) {
         lines << QStringLiteral("These slots failed; check the cable and synchronise again:");
         for (const TSlotResult& slot : failed) {
-            QString line = QStringLiteral("%1 #%2 (%3): %4")
-                               .arg(TKeyTables::TableName(slot.change.table))
-                               .arg(slot.change.Number())
-                               .arg(TKeyDifference::KindText(slot.change.kind), OutcomeText(slot.outcome));
-            if (slot.outcome == Outcome::ReadBackDiffers)
+            QString line =
+                QStringLiteral("%1 #%2 (%3): %4")
+                    .arg(TKeyTables::TableName(slot.change.table))
+                    .arg(slot.change.Number())
+                    .arg(TKeyDifference::KindText(slot.change.kind), OutcomeText(slot.outcome, end));
+            if (slot.readBackDone)
                 line += QStringLiteral(", it holds %1")
                             .arg(slot.readBack.active ? slot.readBack.keyCode : QStringLiteral("no key"));
             lines << line;
         }
     }
-    if (portFailure)
+    switch (end) {
+    case End::Completed:
+    case End::Refused:
+        break;
+    case End::PortFailure:
         lines << QStringLiteral("The port failed; what was not written is listed above.");
+        break;
+    case End::PortGone:
+        lines << TControllerExchange::DisconnectedText(comNumber);
+        break;
+    case End::ControllerSilent:
+        lines << TControllerExchange::NoAnswerText(comNumber);
+        break;
+    case End::LineChattering:
+        lines << TControllerExchange::ChatteringText(comNumber);
+        break;
+    case End::Interrupted:
+        lines << QStringLiteral("The synchronisation was stopped; what was not written or not read back is "
+                                "listed above.");
+        break;
+    }
     return lines.join(QLatin1Char('\r'));
 }

@@ -52,7 +52,17 @@ bool TKeyComparison::IsKnownSerial(const QString& serial) {
 }
 
 bool TKeyComparison::SerialMismatch() const {
-    return IsKnownSerial(wantedSerial) && IsKnownSerial(heldSerial) && wantedSerial != heldSerial;
+    return SerialsDiffer(wantedSerial, heldSerial);
+}
+
+bool TKeyComparison::SerialsDiffer(const QString& first, const QString& second) {
+    return IsKnownSerial(first) && IsKnownSerial(second) && first.trimmed() != second.trimmed();
+}
+
+QString TKeyComparison::OtherControllerQuestion(const QString& listSerial, const QString& controllerSerial) {
+    return QStringLiteral("This key list was saved from controller %1, but the connected controller is %2.\r"
+                          "Write its keys to controller %2 anyway?")
+        .arg(listSerial.trimmed(), controllerSerial.trimmed());
 }
 
 QString TKeyComparison::SerialMismatchText(const QString& wantedName) const {

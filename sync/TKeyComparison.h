@@ -32,6 +32,10 @@ public:
     QString CountsText() const;
 
     static bool IsKnownSerial(const QString& serial);
+    // Both serial numbers known and not the same controller's.
+    static bool SerialsDiffer(const QString& first, const QString& second);
+    // The question before a list saved from one controller is written to another.
+    static QString OtherControllerQuestion(const QString& listSerial, const QString& controllerSerial);
 
 private:
     QList<TKeyDifference> rows;

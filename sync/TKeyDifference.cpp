@@ -1,5 +1,7 @@
 #include "sync/TKeyDifference.h"
 
+#include "keylist/TKeyListSchema.h"
+
 QString TKeyDifference::KindText(Kind kind) {
     switch (kind) {
     case Kind::Same:
@@ -23,6 +25,9 @@ QString TKeyDifference::KindText(Kind kind) {
 }
 
 QString TKeyDifference::NormalCode(const TKeySlot& key) {
+    // A list's mark of a slot its read could not get is shown as it is, never as no code.
+    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode))
+        return key.keyCode;
     return TKeySlot::IsValidKeyCode(key.keyCode) ? key.keyCode.toUpper() : QString();
 }
 

@@ -1,5 +1,7 @@
 #include "sync/TMemoryKeyView.h"
 
+#include "keylist/TKeyListSchema.h"
+
 TMemoryKeyView::TMemoryKeyView(const QString& keyType, int slotCount)
     : keyType(keyType), keys(slotCount), known(slotCount, false) {
     for (int slot = 0; slot < slotCount; ++slot)
@@ -29,6 +31,12 @@ TKeySlot TMemoryKeyView::Load(int recNo) {
 
 void TMemoryKeyView::Store(int recNo, const TKeySlot& key) {
     current = recNo;
+    // What a transfer could not read is unknown here, never a key called "<UNREAD>". (A key list
+    // loaded with SetSlot keeps its marks: they are what the list says.)
+    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode)) {
+        Forget(recNo - 1);
+        return;
+    }
     SetSlot(recNo - 1, key);
 }
 

@@ -2,10 +2,12 @@
 
 #include "controller/TControllerHost.h"
 #include "controller/TKeyView.h"
+#include "controller/TTransferReport.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TMessageBoxes.h"
+#include "serial/TSerDataPort.h"
 #include "sync/TControllerSync.h"
 #include "sync/TKeyTables.h"
 #include "sync/TWriteWarnings.h"
@@ -87,17 +89,38 @@ bool TSyncCommands::ListTables(const QString& listSerial, TKeyTables& wanted) {
     return true;
 }
 
-bool TSyncCommands::ReadHeld(TKeyTables& held, TSnapshotStore::Kind kind) {
+bool TSyncCommands::ReadIdentity(TKeyTables& held) {
     TControllerSync sync(exchange, host, host);
     QString error;
     if (!sync.ReadIdentity(held, &error)) {
         MessageBoxes().warning(error);
         return false;
     }
+    return true;
+}
+
+bool TSyncCommands::ConfirmController(const QString& listSerial, const TKeyTables& held) {
+    if (!TKeyComparison::SerialsDiffer(listSerial, held.serial))
+        return true;
+    return viewer.ConfirmOtherController(TKeyComparison::OtherControllerQuestion(listSerial, held.serial));
+}
+
+bool TSyncCommands::ReadTables(TKeyTables& held, TSnapshotStore::Kind kind) {
+    TControllerSync sync(exchange, host, host);
+    TTransferReport report(TTransferReport::Direction::Read);
     for (Table table : TKeyTables::Tables) {
+        if (report.Stopped()) {
+            report.Skip(table);
+            continue;
+        }
         TProgress progress(host, table == Table::Master ? ReadingMaster : ReadingSlave);
-        if (!sync.ReadTable(table, held))
-            return false; // the port's box has been shown
+        report.Add(table, sync.ReadTable(table, held));
+    }
+    if (report.Stopped()) {
+        // Nothing is compared or written from half a controller; the user learns why.
+        MessageBoxes().error(report.Text(exchange.port().PortNumber()) +
+                             QStringLiteral("\rNothing was written."));
+        return false;
     }
     const QString failed = store.TrySave(held, kind);
     if (!failed.isEmpty())
@@ -108,7 +131,8 @@ bool TSyncCommands::ReadHeld(TKeyTables& held, TSnapshotStore::Kind kind) {
 void TSyncCommands::Compare(const QString& listSerial) {
     TFlag flag(running);
     TKeyTables wanted, held;
-    if (!ListTables(listSerial, wanted) || !ReadHeld(held, TSnapshotStore::Kind::Read))
+    if (!ListTables(listSerial, wanted) || !ReadIdentity(held) ||
+        !ReadTables(held, TSnapshotStore::Kind::Read))
         return;
     comparison = TKeyComparison(wanted, held);
     viewer.ShowComparison(comparison, TSyncViewer::Purpose::Compare);
@@ -120,13 +144,13 @@ void TSyncCommands::WriteChanges(const QString& listSerial) {
     TKeyTables wanted, held;
     if (!ListTables(listSerial, wanted))
         return;
-    const QList<int> badMaster = TKeyTransfer::BadKeyCodeSlots(Table::Master, host.MasterView());
-    const QList<int> badSlave = TKeyTransfer::BadKeyCodeSlots(Table::Slave, host.SlaveView());
-    if (!badMaster.isEmpty() || !badSlave.isEmpty()) {
-        MessageBoxes().error(TKeyTransfer::BadKeyCodeText(badMaster, badSlave));
+    const QString refusal = TKeyTransfer::RefusalText(&host.MasterView(), &host.SlaveView());
+    if (!refusal.isEmpty()) {
+        MessageBoxes().error(refusal);
         return;
     }
-    if (!ReadHeld(held, TSnapshotStore::Kind::Read))
+    if (!ReadIdentity(held) || !ConfirmController(wanted.serial, held) ||
+        !ReadTables(held, TSnapshotStore::Kind::Read))
         return;
     WritePlan(wanted, held, TSyncViewer::Purpose::Write);
 }
@@ -141,7 +165,7 @@ void TSyncCommands::Restore(const TSnapshotStore::TSnapshot& snapshot) {
         return;
     }
     TKeyTables held;
-    if (!ReadHeld(held, TSnapshotStore::Kind::BeforeRestore))
+    if (!ReadIdentity(held) || !ReadTables(held, TSnapshotStore::Kind::BeforeRestore))
         return;
     const TKeyComparison check(wanted, held);
     if (check.SerialMismatch() &&

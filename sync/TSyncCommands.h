@@ -61,7 +61,11 @@ public:
 
 private:
     bool ListTables(const QString& listSerial, TKeyTables& wanted);
-    bool ReadHeld(TKeyTables& held, TSnapshotStore::Kind kind);
+    bool ReadIdentity(TKeyTables& held);
+    // A list saved from another controller is written only on the user's explicit word.
+    bool ConfirmController(const QString& listSerial, const TKeyTables& held);
+    // Both tables, or nothing: a read that stopped says why and ends the command.
+    bool ReadTables(TKeyTables& held, TSnapshotStore::Kind kind);
     void WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose);
 
     TControllerExchange& exchange;

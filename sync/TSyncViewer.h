@@ -1,5 +1,9 @@
 #pragma once
 
+#include "seams/TMessageBoxes.h"
+
+#include <QString>
+
 class TKeyComparison;
 
 // Where the synchronise commands show a comparison: the Differences window, or a test's script.
@@ -10,4 +14,8 @@ public:
     virtual ~TSyncViewer() = default;
     // For Write and Restore the planned changes are offered: true when the user chose to write them.
     virtual bool ShowComparison(const TKeyComparison& comparison, Purpose purpose) = 0;
+    // Before a key list saved from one controller is written to another: true to go on.
+    virtual bool ConfirmOtherController(const QString& question) {
+        return MessageBoxes().confirmYesNo(question);
+    }
 };

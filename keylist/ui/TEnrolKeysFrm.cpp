@@ -30,11 +30,18 @@ TEnrolKeysFrm::TEnrolKeysFrm(TKeyListStore& store, TDbfTable& page, TBusMaker ma
     : QDialog(parent), enrolment(store, page), makeBus(std::move(makeBus)),
       address(TOneWireSettings::ServerAddress()) {
     if (!this->makeBus)
-        this->makeBus = [](const QString& at) { return std::make_unique<TOwServerBus>(at); };
+        this->makeBus = [](const QString& at, const std::atomic<bool>& stop) {
+            return std::make_unique<TOwServerBus>(at, &stop);
+        };
     setObjectName(QStringLiteral("EnrolKeysFrm"));
     setWindowTitle(&page == &store.MKeysTable() ? QStringLiteral("Enrol Master Keys")
                                                 : QStringLiteral("Enrol Slave Keys"));
     buildLayout();
+    statusBackground = StatusLbl->palette().color(QPalette::Window);
+    flashTimer = new QTimer(this);
+    flashTimer->setSingleShot(true);
+    flashTimer->setInterval(FlashMs);
+    connect(flashTimer, &QTimer::timeout, this, [this] { setStatusBackground(statusBackground); });
     connectHandler(UndoBtn, &QPushButton::clicked, this, [this] { UndoBtnClick(); });
     connectHandler(SettingsBtn, &QPushButton::clicked, this, [this] { SettingsBtnClick(); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -105,17 +112,28 @@ void TEnrolKeysFrm::startPolling() {
     showStatus(QStringLiteral("Connecting to %1...").arg(address), false);
     const TBusMaker maker = makeBus;
     const QString at = address;
-    poller = std::make_unique<TOneWirePoller>([maker, at] { return maker(at); });
+    poller = std::make_unique<TOneWirePoller>(
+        [maker, at](const std::atomic<bool>& stop) { return maker(at, stop); });
     connect(poller.get(), &TOneWirePoller::KeyTouched, this,
             [this](const QString& code) { TErrorReport::run([this, code] { KeyTouched(code); }); });
     connect(poller.get(), &TOneWirePoller::BusFailed, this,
             [this](const QString& message) { BusFailed(message); });
     connect(poller.get(), &TOneWirePoller::BusReady, this, [this] { BusReady(); });
+    connect(poller.get(), &TOneWirePoller::NoReader, this,
+            [this](const QString& message) { NoReader(message); });
     poller->Start();
 }
 
 void TEnrolKeysFrm::BusReady() {
+    failureShown = false; // a server lost again later is said again
+    readerProblem.clear();
     showStatus(QStringLiteral("Touch a key to the reader."), false);
+}
+
+// Said in the status line only: the window keeps watching, and enrols what the server lists.
+void TEnrolKeysFrm::NoReader(const QString& message) {
+    readerProblem = message;
+    showStatus(message, true);
 }
 
 void TEnrolKeysFrm::BusFailed(const QString& message) {
@@ -135,12 +153,13 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
             QStringLiteral("%1   %2   engraved %3   %4")
                 .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.note));
         NoteEdit->clear();
-        showStatus(result.message, false);
     } else {
         item->setText(QStringLiteral("refused: ") + result.message);
         item->setForeground(Qt::darkRed);
-        showStatus(result.message, true);
     }
+    // A server without a real reader stays said beside what happened.
+    showStatus(readerProblem.isEmpty() ? result.message : result.message + QLatin1Char('\r') + readerProblem,
+               !result.ok || !readerProblem.isEmpty());
     EnrolledList->scrollToItem(item);
     UndoBtn->setEnabled(enrolment.CanUndo());
     flash(result.ok);
@@ -178,16 +197,16 @@ void TEnrolKeysFrm::showStatus(const QString& text, bool fault) {
     StatusLbl->setPalette(palette);
 }
 
-// A short sound and a coloured flash, so that the user need not look at the screen.
+// A short sound and a coloured flash, so that the user need not look at the screen. A flash
+// lasts FlashMs after the last event, in that event's colour.
 void TEnrolKeysFrm::flash(bool success) {
     QApplication::beep();
+    setStatusBackground(success ? QColor(0xb7, 0xeb, 0xb0) : QColor(0xf5, 0xb7, 0xb1));
+    flashTimer->start();
+}
+
+void TEnrolKeysFrm::setStatusBackground(const QColor& colour) {
     QPalette palette = StatusLbl->palette();
-    const QColor normal = palette.color(QPalette::Window);
-    palette.setColor(QPalette::Window, success ? QColor(0xb7, 0xeb, 0xb0) : QColor(0xf5, 0xb7, 0xb1));
+    palette.setColor(QPalette::Window, colour);
     StatusLbl->setPalette(palette);
-    QTimer::singleShot(FlashMs, StatusLbl, [label = StatusLbl, normal] {
-        QPalette restored = label->palette();
-        restored.setColor(QPalette::Window, normal);
-        label->setPalette(restored);
-    });
 }

@@ -2,8 +2,10 @@
 
 #include "keylist/TKeyEnrolment.h"
 
+#include <QColor>
 #include <QDialog>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -11,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QTimer;
 class TDbfTable;
 class TKeyListStore;
 class TOneWireBus;
@@ -18,11 +21,13 @@ class TOneWirePoller;
 
 // "Enrol keys...": while it is open, every key newly touched to the 1-Wire reader goes into the
 // page's current slot, or the next empty one, with the note typed here. It lists what was
-// enrolled or refused, can undo the last enrolment and keeps the reader's server address.
+// enrolled or refused, can undo the last enrolment and keeps the reader's server address. Its
+// status line says the reader's state until it changes: no server, server gone, no real reader, ready.
 class TEnrolKeysFrm : public QDialog {
     Q_OBJECT
 public:
-    using TBusMaker = std::function<std::unique_ptr<TOneWireBus>(const QString& address)>;
+    using TBusMaker =
+        std::function<std::unique_ptr<TOneWireBus>(const QString& address, const std::atomic<bool>& stop)>;
 
     // makeBus defaults to the owserver client.
     TEnrolKeysFrm(TKeyListStore& store, TDbfTable& page, TBusMaker makeBus = TBusMaker(),
@@ -34,6 +39,7 @@ public:
     void SettingsBtnClick();
     void BusFailed(const QString& message);
     void BusReady();
+    void NoReader(const QString& message);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,6 +49,7 @@ private:
     void buildLayout();
     void startPolling();
     void flash(bool success);
+    void setStatusBackground(const QColor& colour);
     void showStatus(const QString& text, bool fault);
 
     TKeyEnrolment enrolment;
@@ -50,6 +57,9 @@ private:
     std::unique_ptr<TOneWirePoller> poller;
     QString address;
     bool failureShown = false;
+    QString readerProblem; // why the server has no real reader; empty while it has one
+    QColor statusBackground;
+    QTimer* flashTimer;
 
     QLabel* ServerLbl;
     QLabel* StatusLbl;

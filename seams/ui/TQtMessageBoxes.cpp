@@ -53,3 +53,8 @@ TMessageBoxes::Answer TQtMessageBoxes::confirmYesNoCancel(const QString& text, c
         return Answer::No;
     return Answer::Cancel;
 }
+
+bool TQtMessageBoxes::confirmYesNo(const QString& text, const QString& caption) {
+    return runBox(QMessageBox::Warning, Kind::Confirmation, text, caption, QMessageBox::Yes | QMessageBox::No,
+                  QMessageBox::No) == QMessageBox::Yes;
+}

@@ -11,4 +11,5 @@ public:
     void plain(const QString& text, const QString& caption) override;
     bool confirmOkCancel(const QString& text, const QString& caption = QString()) override;
     Answer confirmYesNoCancel(const QString& text, const QString& caption = QString()) override;
+    bool confirmYesNo(const QString& text, const QString& caption = QString()) override;
 };

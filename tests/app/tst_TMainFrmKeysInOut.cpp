@@ -3,6 +3,7 @@
 #include "dbf/TDbfTable.h"
 #include "keylist/ui/TDBEditFrm.h"
 #include "onewire/TOneWireSettings.h"
+#include "tests/support/TOwServerProcess.h"
 #include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
 
@@ -15,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -23,12 +23,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
-
-#include <csignal>
-#include <netinet/in.h>
-#include <sys/prctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 // The program's windows over a private temporary directory, with scripted boxes and file dialogs.
 // With VTRK_SCREENSHOTS naming a directory, the tests leave pictures of what they showed there.
@@ -81,20 +75,6 @@ struct TWindowFixture {
         });
     }
 };
-
-namespace {
-int freePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof(address);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), size);
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-} // namespace
 
 class tst_TMainFrmKeysInOut : public QObject {
     Q_OBJECT
@@ -200,14 +180,10 @@ private slots:
 
     // The enrolment window against a real owserver with two fake touch keys and a thermometer.
     void shouldEnrolTheKeysOfARealReader() {
-        QProcess server;
-        const int port = freePort();
-        server.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-        server.start(QStringLiteral("/usr/bin/owserver"),
-                     {QStringLiteral("--fake=01.2BC5FB000000,10,01.4AEC29CDBAAB"), QStringLiteral("-p"),
-                      QString::number(port), QStringLiteral("--foreground"), QStringLiteral("--nozero")});
-        QVERIFY2(server.waitForStarted(10000), "owserver is missing: tools/scripts/install-deps installs it");
-        TOneWireSettings::SetServerAddress(QStringLiteral("localhost:%1").arg(port));
+        TOwServerProcess server;
+        QVERIFY2(server.start(QStringLiteral("01.2BC5FB000000,10,01.4AEC29CDBAAB")),
+                 "owserver is missing: tools/scripts/install-deps installs it");
+        TOneWireSettings::SetServerAddress(server.address());
         TWindowFixture f;
         f.frm->PageControl->setCurrentIndex(1);
         f.frm->MKeysTable->Next();
@@ -224,8 +200,7 @@ private slots:
             enrol->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
         });
         f.frm->MEnrolKeysBtn->trigger();
-        server.terminate();
-        server.waitForFinished(5000);
+        server.stop();
         QCOMPARE(enrolled.size(), 2);
         QVERIFY2(enrolled.join(' ').contains(QStringLiteral("66 000000FBC52B 01")),
                  qPrintable(enrolled.join('\n')));
@@ -239,7 +214,7 @@ private slots:
     }
 
     void shouldTellHowToStartAMissingServer() {
-        TOneWireSettings::SetServerAddress(QStringLiteral("localhost:%1").arg(freePort()));
+        TOneWireSettings::SetServerAddress(QStringLiteral("localhost:%1").arg(TOwServerProcess::freePort()));
         TWindowFixture f;
         f.frm->PageControl->setCurrentIndex(2);
         QString status;

@@ -70,6 +70,7 @@ private slots:
     void shouldKeepAHistoryOfReads();
     void shouldWriteOnlyWhatDiffers_data();
     void shouldWriteOnlyWhatDiffers();
+    void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
 
 private:
     TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
@@ -385,7 +386,22 @@ void tst_vtrk::shouldNameTheSlotsItCouldNotRead() {
     // Named by the record's "#", which a new list numbers from 1.
     QCOMPARE(failed[QStringLiteral("slave")].toArray(), QJsonArray{1});
     QVERIFY2(run.err.contains("slave keys #1"), run.err.constData());
+    QVERIFY2(run.err.contains("marked <UNREAD>"), run.err.constData());
     QVERIFY(QFile::exists(list));
+    // The backup says which slot it does not know, and no restore ever takes it for an empty one.
+    const QJsonObject slot =
+        vtrk({"show", list, "--json"}).json()[QStringLiteral("slave")].toArray()[0].toObject();
+    QCOMPARE(slot[QStringLiteral("code")].toString(), QStringLiteral("<UNREAD>"));
+    QCOMPARE(slot[QStringLiteral("unread")].toBool(), true);
+    QCOMPARE(vtrk({"diff", "COM7", list}).out.contains("<UNREAD>"), true);
+    writes = 0;
+    for (const char* command : {"sync", "write"}) {
+        const TRun refused = vtrk({command, "COM7", list, "--yes"});
+        QCOMPARE(refused.code, 4);
+        QVERIFY2(refused.err.contains("Slave key slot #1 was not read; read again."),
+                 refused.err.constData());
+    }
+    QCOMPARE(writes, 0);
 }
 
 void tst_vtrk::shouldWriteNoFileWhenTheControllerFallsSilent() {
@@ -780,6 +796,50 @@ void tst_vtrk::shouldWriteOnlyWhatDiffers() {
         QVERIFY2(run.err.contains(QByteArray::number(written) + " of " + QByteArray::number(changed) +
                                   " changes written and verified"),
                  run.err.constData());
+}
+
+// A list saved from another controller is written only with --other-controller (--yes is not
+// enough); a stop during the writes lets the slot in flight end, closes the master table and
+// names every slot.
+void tst_vtrk::shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop() {
+    fillController(33);
+    const QString list = file(QStringLiteral("door.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.serial = {'V', 'T', '0', '0', '0', '9', '9', '9'};
+        commandsSeen.clear();
+        writes = 0;
+    }
+    for (const char* command : {"sync", "write"}) {
+        const TRun run = vtrk({command, "COM7", list, "--yes"});
+        QCOMPARE(run.code, 6);
+        QVERIFY2(run.err.contains("VT000999") && run.err.contains("--other-controller"), run.err.constData());
+    }
+    QCOMPARE(writes, 0);
+    QCOMPARE(requestsFor(0xC1), 0); // refused before the tables were read
+
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        for (int i = 0; i < 3; ++i)
+            sim.master[i] = TControllerSim::EmptySlot(i);
+        for (int i = 0; i < 40; ++i)
+            sim.slave[i] = TControllerSim::EmptySlot(i);
+        commandsSeen.clear();
+        writes = 0;
+    }
+    const TRun stopped =
+        vtrk({"sync", "COM7", list, "--yes", "--other-controller"}, [this](QProcess& process) {
+            QTRY_VERIFY_WITH_TIMEOUT(writes >= 1, RunDeadlineMs);
+            ::kill(pid_t(process.processId()), SIGTERM);
+        });
+    QCOMPARE(stopped.code, 130);
+    QVERIFY2(stopped.err.contains("written, but could not be read back"), stopped.err.constData());
+    QVERIFY2(stopped.err.contains("not written (stopped)"), stopped.err.constData());
+    QVERIFY2(stopped.err.contains("The synchronisation was stopped"), stopped.err.constData());
+    QVERIFY(!stopped.err.contains("verified.\n") || stopped.err.contains("0 of "));
+    QVERIFY(writes < 3 + 40);
+    QCOMPARE(requestsFor(0xC3), 1); // the master table was closed
 }
 
 QTEST_GUILESS_MAIN(tst_vtrk)

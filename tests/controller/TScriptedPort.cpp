@@ -1,8 +1,10 @@
 #include "tests/controller/TScriptedPort.h"
 
 #include "serial/ESerException.h"
+
 #include "serial/TSerErrors.h"
 #include "tools/ctrlsim/TControllerSim.h"
+#include <algorithm>
 
 TScriptedPort* TScriptedPort::clocked = nullptr;
 
@@ -90,10 +92,16 @@ QList<QByteArray> TScriptedPort::requests() const {
 }
 
 void TScriptedPort::playController(TControllerSim& sim) {
-    timedResponder = [&sim](const QByteArray& request) {
+    timedResponder = [this, &sim](const QByteArray& request) {
         const TControllerSim::Answer answer =
             sim.Respond(TControllerSim::Bytes(request.begin(), request.end()));
-        return Piece{answer.delayMs, QByteArray(reinterpret_cast<const char*>(answer.bytes.data()),
-                                                int(answer.bytes.size()))};
+        // One controller answers one request after the other: a late answer holds back the next.
+        int delay = answer.delayMs;
+        if (!answer.bytes.empty()) {
+            delay = std::max(delay, lastAnswerAtMs - clockMs);
+            lastAnswerAtMs = clockMs + delay;
+        }
+        return Piece{
+            delay, QByteArray(reinterpret_cast<const char*>(answer.bytes.data()), int(answer.bytes.size()))};
     };
 }

@@ -62,4 +62,5 @@ public:
 private:
     void Deliver();
     QList<Piece> inFlight; // times on the port's clock
+    int lastAnswerAtMs = 0;
 };

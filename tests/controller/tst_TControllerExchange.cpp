@@ -106,7 +106,6 @@ void tst_TControllerExchange::shouldWaitForALateAnswerAndRetryAMissingOne() {
     port.timedResponder = nullptr;
     for (const QList<Piece>& pieces : answers)
         port.answerTimed(pieces);
-    port.input = QByteArray("Z\xAA\x25"); // stale bytes of an earlier exchange
     sequence = 9;
     TControllerExchange exchange(port, sequence);
     TFrame request, reply;

@@ -44,6 +44,11 @@ TMessageBoxes::Answer TTestMessageBoxes::confirmYesNoCancel(const QString& text,
     return nextAnswer(Answer::Yes);
 }
 
+bool TTestMessageBoxes::confirmYesNo(const QString& text, const QString& caption) {
+    record(Kind::Confirmation, text, caption);
+    return nextAnswer(Answer::No) == Answer::Yes;
+}
+
 int TTestMessageBoxes::count(Kind kind) const {
     int n = 0;
     for (const Shown& box : shown)

@@ -26,8 +26,10 @@ public:
     void plain(const QString& text, const QString& caption) override;
     bool confirmOkCancel(const QString& text, const QString& caption = QString()) override;
     Answer confirmYesNoCancel(const QString& text, const QString& caption = QString()) override;
+    bool confirmYesNo(const QString& text, const QString& caption = QString()) override;
 
-    // Answers for the coming confirmations, in order; with none queued, OK / Yes is given.
+    // Answers for the coming confirmations, in order; with none queued, OK / Yes is given
+    // (No for confirmYesNo, whose default is No).
     void queueAnswer(Answer answer) { answers.append(answer); }
 
     QList<Shown> shown;

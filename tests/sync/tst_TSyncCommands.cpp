@@ -1,7 +1,9 @@
 // Compare, write changes and restore against the controller simulator, the key list in memory.
 #include "controller/TControllerExchange.h"
+#include "controller/TKeyTransfer.h"
 #include "dbf/TDbfEnv.h"
 #include "seams/TSleep.h"
+#include "seams/TStopRequest.h"
 #include "sync/TKeyTables.h"
 #include "sync/TRecordingKeyView.h"
 #include "sync/TSnapshotStore.h"
@@ -89,6 +91,13 @@ private slots:
     void shouldAskBeforeRestoringToAnotherController();
     void shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole_data();
     void shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole();
+    void shouldVerifyOnlyWhatTheControllerHoldsWhenItAnswersLate_data();
+    void shouldVerifyOnlyWhatTheControllerHoldsWhenItAnswersLate();
+    void shouldWriteAnotherControllersListOnlyOnAnExplicitYes_data();
+    void shouldWriteAnotherControllersListOnlyOnAnExplicitYes();
+    void shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlot_data();
+    void shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlot();
+    void shouldNeverWriteASlotAReadCouldNotGet();
 };
 
 void tst_TSyncCommands::init() {
@@ -107,6 +116,7 @@ void tst_TSyncCommands::init() {
 
 void tst_TSyncCommands::cleanup() {
     TSleep::setHandler(nullptr);
+    TStopRequest::Clear();
     QDir(dataDir.path()).removeRecursively();
     QDir().mkpath(dataDir.path());
 }
@@ -261,7 +271,8 @@ void tst_TSyncCommands::shouldNeverReportALostOrCorruptedWriteAsWritten_data() {
     QTest::newRow("write acknowledged and stored corrupted")
         << Fault::Corrupt << int(Form::Write) << 1 << "read back differently, it holds 1200000000" << true;
     QTest::newRow("write refused five times")
-        << Fault::WrongAck << int(Form::Write) << 5 << "the controller did not accept the write" << false;
+        << Fault::WrongAck << int(Form::Write) << 5
+        << "the controller did not accept the write, it holds no key" << true;
     QTest::newRow("read-back refused five times")
         << Fault::WrongAck << int(Form::Read) << 5 << "written, but could not be read back" << false;
 }
@@ -313,7 +324,7 @@ void tst_TSyncCommands::shouldStopAtAPortFailureAndReportWhatWasNotWritten() {
     QVERIFY(report.contains(QStringLiteral("Slave #4 (key added): not written (the port failed)")));
     const TSnapshotStore::TSnapshot after = snapshots().first();
     QCOMPARE(after.kind, QStringLiteral("after-write"));
-    QVERIFY(!after.masterValid); // the slot being written when the port failed is not known
+    QVERIFY(after.masterValid); // the port refused the request: nothing reached the controller
     QVERIFY(after.slaveValid);
 }
 
@@ -423,6 +434,191 @@ void tst_TSyncCommands::shouldKeepASnapshotOfTheTablesAKeyListReadGotWhole() {
     commands->StoreRecordedReads(QStringLiteral("VT000417"), QString(), QString());
     QCOMPARE(snapshots().size(), 1);
     QCOMPARE(boxes.shown.size(), 0);
+}
+
+void tst_TSyncCommands::shouldVerifyOnlyWhatTheControllerHoldsWhenItAnswersLate_data() {
+    QTest::addColumn<bool>("pauseInCompare"); // else in the writes
+    QTest::addColumn<int>("lateFromMs");
+    QTest::addColumn<int>("lateToMs");
+    QTest::addColumn<bool>("echoSequence");
+    QTest::newRow("800 ms pause in the compare read") << true << 0 << 0 << false;
+    QTest::newRow("800 ms pause in the writes") << false << 0 << 0 << false;
+    QTest::newRow("every answer 450-700 ms late") << true << 450 << 700 << false;
+    QTest::newRow("every answer 450-700 ms late, sequence echoed") << false << 450 << 700 << true;
+}
+
+void tst_TSyncCommands::shouldVerifyOnlyWhatTheControllerHoldsWhenItAnswersLate() {
+    QFETCH(bool, pauseInCompare);
+    QFETCH(int, lateFromMs);
+    QFETCH(int, lateToMs);
+    QFETCH(bool, echoSequence);
+    TScriptedPort::clocked = &port;
+    TSleep::setHandler(TScriptedPort::ClockedSleep);
+    TTestMessageBoxes boxes;
+    // every slot a key of its own, the list without 20 of them: a lost batch to revoke
+    for (int i = 0; i < 128; ++i)
+        sim.slave[i] = TControllerSim::ActiveSlot(
+            i, QStringLiteral("0103%1").arg(i * 7919 + 3, 8, 16, QLatin1Char('0')).toUpper().toStdString(),
+            "k");
+    sim.echoSequence = echoSequence;
+    sim.SetReplyDelay(lateFromMs, lateToMs, 3);
+    listFromController();
+    for (int slot = 30; slot < 50; ++slot) {
+        host->slave.slot(slot).active = false;
+        host->slave.slot(slot).keyCode = TKeySlot::EmptyCode;
+        host->slave.slot(slot).memo.clear();
+    }
+    if (pauseInCompare)
+        sim.PauseOnce(0xC1, 29, 800);
+    else
+        viewer->whileShown = [&] { sim.PauseOnce(0xC1, 35, 800); };
+
+    commands->WriteChanges(QStringLiteral("VT000417"));
+
+    QVERIFY(commands->LastWriteRan());
+    const TControllerSync::TResult& result = commands->LastWrite();
+    for (const TControllerSync::TSlotResult& slot : result.results) {
+        // what the controller holds is what was planned for this very slot
+        QVERIFY2(slot.change.slot >= 30 && slot.change.slot < 50,
+                 qPrintable(QString::number(slot.change.slot)));
+        if (slot.outcome == TControllerSync::Outcome::Verified)
+            QCOMPARE(TKeyDifference::Classify(slot.change.wanted, simSlot(sim, false, slot.change.slot)),
+                     TKeyDifference::Kind::Same);
+    }
+    if (result.Failed().isEmpty()) {
+        QCOMPARE(mismatchWithList(), QString());
+        QCOMPARE(boxes.shown.last().text, QStringLiteral("20 of 20 changes written and verified."));
+    }
+    QCOMPARE(int(result.results.size()), 20);
+}
+
+void tst_TSyncCommands::shouldWriteAnotherControllersListOnlyOnAnExplicitYes_data() {
+    QTest::addColumn<QString>("listSerial");
+    QTest::addColumn<QList<Outcome>>("answers"); // the other-controller question, then the warnings
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("writes");
+    QTest::newRow("another controller, no") << "VT000999" << QList<Outcome>{Outcome::No} << true << 0;
+    QTest::newRow("another controller, nobody answers") << "VT000999" << QList<Outcome>{} << true << 0;
+    QTest::newRow("another controller, yes") << "VT000999" << QList<Outcome>{Outcome::Yes} << true << 1;
+    QTest::newRow("the same controller") << "VT000417" << QList<Outcome>{} << false << 1;
+    QTest::newRow("a new list") << "<unknown>" << QList<Outcome>{} << false << 1;
+}
+
+void tst_TSyncCommands::shouldWriteAnotherControllersListOnlyOnAnExplicitYes() {
+    QFETCH(QString, listSerial);
+    QFETCH(QList<Outcome>, answers);
+    QFETCH(bool, asked);
+    QFETCH(int, writes);
+    TTestMessageBoxes boxes;
+    boxes.answers = answers;
+    listFromController();
+    change(false, 9);
+
+    commands->WriteChanges(listSerial);
+
+    const QString question = QStringLiteral(
+        "This key list was saved from controller VT000999, but the connected controller is VT000417.\r"
+        "Write its keys to controller VT000417 anyway?");
+    QCOMPARE(boxes.count(question), asked ? 1 : 0);
+    QCOMPARE(slotWrites(), writes);
+    // asked before the tables are read: a refusal costs three queries, not a whole read
+    if (writes == 0)
+        QCOMPARE(slotReads(), 0);
+}
+
+void tst_TSyncCommands::shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlot_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("writeRequests");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("closing");
+    QTest::addColumn<bool>("slaveKnown"); // the slave table is whole after the writes
+    QTest::newRow("silent from the first slave write")
+        << "silent" << 2 + 1 + 2 * 5
+        << QStringList{QStringLiteral("Master #1 (key added): written, but could not be read back"),
+                       QStringLiteral("Slave #1 (key added): written, but could not be read back"),
+                       QStringLiteral(
+                           "Slave #2 (key added): unknown: may or may not have been applied; read again"),
+                       QStringLiteral(
+                           "Slave #3 (key added): unknown: may or may not have been applied; read again"),
+                       QStringLiteral("Slave #4 (key added): not written (the controller stopped answering)"),
+                       QStringLiteral("The controller does not answer on COM7.")}
+        << 1 << false;
+    QTest::newRow("stopped after the first master write")
+        << "stop" << 1
+        << QStringList{QStringLiteral("Master #1 (key added): written, but could not be read back"),
+                       QStringLiteral("Master #2 (key added): not written (stopped)"),
+                       QStringLiteral("Slave #1 (key added): not written (stopped)"),
+                       QStringLiteral(
+                           "The synchronisation was stopped; what was not written or not read back is "
+                           "listed above.")}
+        << 1 << true;
+    QTest::newRow("adapter pulled after the first master request went out")
+        << "port" << 1
+        << QStringList{QStringLiteral(
+                           "Master #1 (key added): unknown: may or may not have been applied; read again"),
+                       QStringLiteral("Master #2 (key added): not written (the port failed)"),
+                       QStringLiteral("The controller port COM7 was disconnected.")}
+        << 0 << true; // a port that is gone takes no closing frame
+}
+
+void tst_TSyncCommands::shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlot() {
+    QFETCH(QString, fault);
+    QFETCH(int, writeRequests);
+    QFETCH(QStringList, lines);
+    QFETCH(int, closing);
+    QFETCH(bool, slaveKnown);
+    TTestMessageBoxes boxes;
+    sim.Clear();
+    sim.serial = {'V', 'T', '0', '0', '0', '4', '1', '7'};
+    listFromController();
+    for (int slot : {0, 1})
+        change(true, slot);
+    for (int slot = 0; slot < 10; ++slot)
+        change(false, slot);
+    viewer->whileShown = [&] {
+        port.onRequest = [&](int) {
+            const QByteArray last = port.requests().last();
+            const bool write = last.size() == 39 && last[4] == 0x00;
+            if (!write)
+                return;
+            if (fault == QLatin1String("silent") && quint8(last[3]) == 0xC1)
+                sim.SetFault(0xC1, Form::Any, Fault::NoAnswer);
+            if (fault == QLatin1String("stop"))
+                TStopRequest::Raise();
+            if (fault == QLatin1String("port"))
+                port.hangUp();
+        };
+    };
+
+    commands->WriteChanges(QStringLiteral("VT000417"));
+
+    QCOMPARE(slotWrites(), writeRequests);
+    QCOMPARE(closingFrames(), closing);
+    const QString report = boxes.shown.last().text;
+    QCOMPARE(boxes.shown.last().kind, TMessageBoxes::Kind::Warning);
+    for (const QString& line : lines)
+        QVERIFY2(report.split(QLatin1Char('\r')).contains(line),
+                 qPrintable(report + QStringLiteral("\n-> ") + line));
+    QVERIFY(!report.contains(QStringLiteral("did not accept")));
+    // no read-back after a stop; what is still known after the writes is kept
+    QCOMPARE(slotReads(), 136);
+    const TSnapshotStore::TSnapshot after = snapshots().first();
+    QCOMPARE(after.kind, slaveKnown ? QStringLiteral("after-write") : QStringLiteral("read"));
+    QCOMPARE(after.slaveValid, true);
+}
+
+void tst_TSyncCommands::shouldNeverWriteASlotAReadCouldNotGet() {
+    TTestMessageBoxes boxes;
+    listFromController();
+    host->slave.slot(6) = TKeyTransfer::UnreadSlot(7, 6, QStringLiteral("S"));
+    change(false, 9);
+
+    commands->WriteChanges(QStringLiteral("VT000417"));
+
+    QCOMPARE(slotWrites(), 0);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
+    QVERIFY(
+        boxes.shown.first().text.startsWith(QStringLiteral("Slave key slot #7 was not read; read again.")));
 }
 
 QTEST_GUILESS_MAIN(tst_TSyncCommands)

@@ -259,7 +259,33 @@ TControllerSim::Answer TControllerSim::Respond(const Bytes& frame) {
     Answer answer = RespondAtOnce(frame);
     if (!answer.bytes.empty() && delayMax > 0)
         answer.delayMs += std::uniform_int_distribution<int>(delayMin, delayMax)(delayRandom);
+    const bool slotRequest = (frame.size() == 7 || frame.size() == 39) && frame[3] == pause.command;
+    if (!answer.bytes.empty() && slotRequest && frame[5] == pause.slot) {
+        answer.delayMs += pause.ms;
+        pause = Pause();
+    }
     return answer;
+}
+
+void TControllerSim::PauseOnce(int command, int slot, int ms) {
+    pause = {command, slot, ms};
+}
+
+bool TControllerSim::ParsePause(const std::string& text, int& command, int& slot, int& ms) {
+    const std::size_t first = text.find(':');
+    const std::size_t second = text.find(':', first == std::string::npos ? first : first + 1);
+    if (first == std::string::npos || second == std::string::npos)
+        return false;
+    Form form = Form::Any;
+    if (!ParseTarget(text.substr(0, first), command, form) || (command != 0xC0 && command != 0xC1))
+        return false;
+    try {
+        slot = std::stoi(text.substr(first + 1, second - first - 1));
+        ms = std::stoi(text.substr(second + 1));
+    } catch (const std::exception&) {
+        return false;
+    }
+    return slot >= 0 && slot < (command == 0xC0 ? MasterSlots : SlaveSlots) && ms >= 0;
 }
 
 TControllerSim::Answer TControllerSim::RespondAtOnce(const Bytes& frame) {
@@ -273,7 +299,8 @@ TControllerSim::Answer TControllerSim::RespondAtOnce(const Bytes& frame) {
     const std::uint8_t sequence = frame[2];
     const std::uint8_t command = frame[3];
     auto reply = [&](std::uint8_t sub, const std::uint8_t* data, std::size_t count) {
-        Bytes out{Start, static_cast<std::uint8_t>(count + (sub == 0xFF ? 3 : 4)), sequence, command};
+        Bytes out{Start, static_cast<std::uint8_t>(count + (sub == 0xFF ? 3 : 4)),
+                  echoSequence ? sequence : std::uint8_t(0), command};
         if (sub != 0xFF)
             out.push_back(sub);
         out.insert(out.end(), data, data + count);

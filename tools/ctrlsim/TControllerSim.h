@@ -52,6 +52,8 @@ public:
     std::array<SlotRecord, MasterSlots> master{};
     std::array<SlotRecord, SlaveSlots> slave{};
     int lateMs = 300;
+    // Whether replies repeat the request's sequence byte; some controllers leave it 0.
+    bool echoSequence = true;
 
     // Every slot empty, serial and information block erased.
     void Clear();
@@ -73,6 +75,11 @@ public:
     void SetReplyDelay(int minMs, int maxMs, unsigned seed = 1);
     // "120" or "80-160".
     static bool ParseReplyDelay(const std::string& text, int& minMs, int& maxMs);
+    // The first request for this slot of the table (0xC0, 0xC1) is answered ms later than it would
+    // be: a busy controller or an adapter that stalls once.
+    void PauseOnce(int command, int slot, int ms);
+    // "c1:40:800".
+    static bool ParsePause(const std::string& text, int& command, int& slot, int& ms);
 
     // The answer to one whole request frame (start byte to checksum).
     Answer Respond(const Bytes& frame);
@@ -107,6 +114,12 @@ private:
     double randomRate = 0.0;
     std::vector<Fault> randomKinds;
     std::mt19937 random;
+    struct Pause {
+        int command = -1;
+        int slot = -1;
+        int ms = 0;
+    };
+    Pause pause;
     int delayMin = 0;
     int delayMax = 0;
     std::mt19937 delayRandom; // apart, so that a delay never changes which frames are faulted

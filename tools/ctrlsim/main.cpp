@@ -48,6 +48,9 @@ Options:
                         400 more for an answer that is not complete by then)
   --reply-delay MS      answer every request after MS milliseconds, or after a delay drawn
                         from MIN-MAX (e.g. 120 or 80-160): a slow controller or USB adapter
+  --pause T:SLOT:MS     answer the first request for SLOT of T (c0 or c1) MS milliseconds
+                        late, once: a controller or adapter that stalls
+  --sequence-zero       leave the reply's sequence byte 0 instead of repeating the request's
   --verbose             log every request and answer on standard error
   --help                this text
 
@@ -166,6 +169,13 @@ int main(int argc, char* argv[]) {
             } else if (arg == "--reply-delay") {
                 if (!TControllerSim::ParseReplyDelay(value(), delayMin, delayMax))
                     return fail("--reply-delay takes MS or MIN-MAX, e.g. 120 or 80-160");
+            } else if (arg == "--pause") {
+                int command = 0, slot = 0, ms = 0;
+                if (!TControllerSim::ParsePause(value(), command, slot, ms))
+                    return fail("--pause takes TABLE:SLOT:MS, e.g. c1:40:800");
+                sim.PauseOnce(command, slot, ms);
+            } else if (arg == "--sequence-zero") {
+                sim.echoSequence = false;
             } else if (arg == "--verbose") {
                 verbose = true;
             } else {

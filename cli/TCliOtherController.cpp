@@ -1,0 +1,38 @@
+#include "cli/TCliOtherController.h"
+
+#include "cli/TCliOutput.h"
+#include "cli/TVtrkCommand.h"
+#include "seams/TMessageBoxes.h"
+
+#include <QCommandLineParser>
+
+namespace {
+const QString OptionName = QStringLiteral("other-controller");
+}
+
+void TCliOtherController::Define(QCommandLineParser& parser) {
+    parser.addOption({OptionName, QStringLiteral("Write a key list saved from another controller to this one "
+                                                 "(--yes does not cover this).")});
+}
+
+TCliOtherController::TCliOtherController(const QCommandLineParser& parser)
+    : allowed(parser.isSet(OptionName)) {}
+
+bool TCliOtherController::Confirm(const QString& question) {
+    if (allowed) {
+        QString line = question;
+        TCliOutput::Note(line.replace(QLatin1Char('\r'), QLatin1Char(' ')) +
+                         QStringLiteral(" yes (--other-controller)"));
+        return true;
+    }
+    refused = !MessageBoxes().confirmYesNo(question);
+    return !refused;
+}
+
+void TCliOtherController::Refuse(const QString& portName) {
+    throw EVtrkExit(
+        VtrkExit::OtherController,
+        QStringLiteral("the key list belongs to another controller than the one on %1; nothing was "
+                       "written (give --other-controller to write it anyway)")
+            .arg(portName));
+}
