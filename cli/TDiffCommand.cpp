@@ -1,6 +1,7 @@
 #include "cli/TDiffCommand.h"
 
 #include "cli/TCliPortArgument.h"
+#include "cli/TCliStop.h"
 #include "cli/TCliSyncSession.h"
 
 #include <QCommandLineParser>
@@ -13,6 +14,8 @@ void TDiffCommand::Define(QCommandLineParser& parser) const {
 int TDiffCommand::Run(const QCommandLineParser& parser) {
     TCliSyncSession session(parser);
     session.Sync().Compare(session.ListSerial());
+    // A read stopped by the user is an interruption, not a failing port.
+    TCliStop::Check();
     // The core has said why on the standard error stream (no answer, the port went).
     if (!session.Viewer().Shown())
         throw EVtrkExit(VtrkExit::Port,

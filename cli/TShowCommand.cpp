@@ -56,7 +56,7 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
     for (TKeyView* view : {&list.Master(), &list.Slave()}) {
         QJsonArray keys;
         for (int recNo : view->SlotRecords()) {
-            TCliStop::Check();
+            TCliStop::CheckBeforeShowing();
             const TKeySlot key = view->Load(recNo);
             keys.append(keyJson(key));
             text += keyLine(key);
@@ -64,7 +64,7 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
         object.insert(view == &list.Master() ? QStringLiteral("master") : QStringLiteral("slave"), keys);
     }
     // Printed whole or not at all.
-    TCliStop::Check();
+    TCliStop::CheckBeforeShowing();
     if (parser.isSet(QStringLiteral("json")))
         TCliOutput::Json(QJsonDocument(object));
     else

@@ -56,6 +56,7 @@ private slots:
     void shouldNameTheSlotsItCouldNotRead();
     void shouldWriteNoFileWhenTheControllerFallsSilent();
     void shouldStopOnInterruptAndWriteNoFile();
+    void shouldEndEveryCommandOnAStopAskedForBeforeItsEnd();
     void shouldWriteAKeyListOnlyWhenConfirmed();
     void shouldRefuseFilesThatAreNotKeyLists_data();
     void shouldRefuseFilesThatAreNotKeyLists();
@@ -73,7 +74,9 @@ private slots:
     void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
 
 private:
-    TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
+    // pendingSignal: raised in vtrk's process before it starts, held back until vtrk takes it.
+    TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {},
+              int pendingSignal = 0);
     QString file(const QString& name) const { return dir.filePath(name); }
     void fillController(unsigned seed);
     // Every slot of the list shown by "show --json" against the simulator's slots.
@@ -124,11 +127,23 @@ void tst_vtrk::cleanupTestCase() {
     line.Stop();
 }
 
-TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning) {
+TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning,
+                    int pendingSignal) {
     QProcess process;
     process.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/vtrk"));
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
+    if (pendingSignal != 0) {
+        // Blocked and raised in the child: the signal waits for vtrk to take it, which makes a
+        // stop asked for before the command's end without racing the process's start.
+        process.setChildProcessModifier([pendingSignal] {
+            sigset_t held;
+            sigemptyset(&held);
+            sigaddset(&held, pendingSignal);
+            sigprocmask(SIG_BLOCK, &held, nullptr);
+            raise(pendingSignal);
+        });
+    }
     process.start();
     TRun run;
     if (!process.waitForStarted())
@@ -435,6 +450,31 @@ void tst_vtrk::shouldStopOnInterruptAndWriteNoFile() {
     QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     // The port was closed on the way out: the next command opens it.
     QCOMPARE(vtrk({"info", "COM7"}).code, 0);
+}
+
+// Ctrl-C or SIGTERM before a command's end, outside the transfers: it ends interrupted with
+// nothing on the standard output, and leaves no file behind.
+void tst_vtrk::shouldEndEveryCommandOnAStopAskedForBeforeItsEnd() {
+    fillController(8);
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QList<QStringList> commands{
+        {"show", list}, {"show", list, "--json"}, {"history"},           {"history", "VT000417"},
+        {"ports"},      {"info", "COM7"},         {"diff", "COM7", list}};
+    for (const QStringList& command : commands) {
+        for (const int signal : {SIGINT, SIGTERM}) {
+            const TRun run = vtrk(command, {}, signal);
+            const QByteArray what = command.join(QLatin1Char(' ')).toUtf8() + " on signal " +
+                                    QByteArray::number(signal) + ": " + run.err;
+            QVERIFY2(run.code == 130, what.constData());
+            QVERIFY2(run.out.isEmpty(), what.constData());
+            QVERIFY2(run.err.contains("interrupted") || run.err.contains("stopped"), what.constData());
+        }
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"site.dbf"});
+    QCOMPARE(snapshotCount(), 1);
+    // Nothing was held on to: the port opens and the history still lists the read.
+    QCOMPARE(vtrk({"history", "VT000417", "--json"}).code, 0);
 }
 
 void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
