@@ -18,6 +18,8 @@ const QString RecentKey = QStringLiteral("RecentKeyLists/Files");
 const QString OneWireServerKey = QStringLiteral("OneWire/Server");
 // The port numbers the chooser offers.
 constexpr int MaxComNumber = 50;
+// A few hundred bytes in use; the settings reader takes a file whole, so a larger one is not read.
+constexpr qint64 MaxSettingsBytes = 1024 * 1024;
 } // namespace
 
 QString TAppSettings::userFileName() {
@@ -33,6 +35,12 @@ QString unusable(const QString& fileName) {
         return QString();
     return TRegularFile::DescribeKind(st.st_mode);
 }
+
+bool oversized(const QString& fileName) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(fileName).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           st.st_size > MaxSettingsBytes;
+}
 } // namespace
 
 TAppSettings::TAppSettings(const QString& fileName) : notAFile(unusable(fileName)) {
@@ -43,6 +51,12 @@ TAppSettings::TAppSettings(const QString& fileName) : notAFile(unusable(fileName
         settings = std::make_unique<QSettings>(scratch->filePath(QStringLiteral("settings.conf")),
                                                QSettings::IniFormat);
         return;
+    }
+    if (oversized(fileName)) {
+        // Set aside unread, by name: copying it would take as long as reading it.
+        broken = true;
+        QFile::remove(fileName + QStringLiteral(".broken"));
+        QFile::rename(fileName, fileName + QStringLiteral(".broken"));
     }
     settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     if (settings->status() != QSettings::FormatError)

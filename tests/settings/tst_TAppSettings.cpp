@@ -100,6 +100,9 @@ private slots:
             << false;
         QTest::newRow("port a list") << QByteArray("[SerialPort]\nComNumber=3, 4\n") << false;
         QTest::newRow("empty") << QByteArray() << false;
+        // Readable, but far larger than settings ever are: not read at all.
+        QTest::newRow("too large") << QByteArray("[SerialPort]\nComNumber=7\n") + QByteArray(2 << 20, ';')
+                                   << true;
     }
 
     void shouldIgnoreABrokenSettingsFile() {
