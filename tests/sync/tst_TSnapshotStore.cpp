@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/time.h>
 #include <sys/wait.h>
@@ -75,7 +76,8 @@ private slots:
     void shouldNeverWriteThroughALinkPlantedAtTheNextName();
     void shouldKeepKeyCodesFromOtherUsers();
     void shouldSweepStagingFilesOfAKilledProcess();
-    void shouldNotWaitOnADescriptionThatIsANamedPipe();
+    void shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone_data();
+    void shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone();
     void shouldListControllersAndSnapshotsNewestFirstWithTheirChanges();
     void shouldOpenASnapshotAsANewUnsavedList();
 };
@@ -292,14 +294,30 @@ void tst_TSnapshotStore::shouldSweepStagingFilesOfAKilledProcess() {
     QVERIFY(QFile::exists(held));
 }
 
-void tst_TSnapshotStore::shouldNotWaitOnADescriptionThatIsANamedPipe() {
+void tst_TSnapshotStore::shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("link to an endless device") << "/dev/zero";
+    QTest::newRow("8 GB of holes") << "holes";
+}
+
+// The snapshot is still listed, as its name tells.
+void tst_TSnapshotStore::shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone() {
+    QFETCH(QString, kind);
     TDbfEnv env;
     TSnapshotStore store(root.path());
     const QString path =
         store.Save(controllerTables(QStringLiteral("VT000417"), 0), TSnapshotStore::Kind::Read, When);
     const QString description = path.chopped(4) + QStringLiteral(".json");
+    const QByteArray native = QFile::encodeName(description);
     QVERIFY(QFile::remove(description));
-    QVERIFY(::mkfifo(QFile::encodeName(description).constData(), 0600) == 0);
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+    else if (kind == QLatin1String("holes"))
+        QVERIFY(::close(::open(native.constData(), O_CREAT | O_WRONLY, 0600)) == 0 &&
+                ::truncate(native.constData(), 8LL << 30) == 0);
+    else
+        QVERIFY(QFile::link(kind, description));
     const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(QStringLiteral("VT000417"));
     QCOMPARE(snapshots.size(), 1);
     QCOMPARE(snapshots.first().time, When);
