@@ -153,7 +153,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
             QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
     makePrivateFolder(root);
     makePrivateFolder(directory);
-    TStaleFiles::Sweep(directory, StagedPrefix, LegacyStagedLength);
+    sweepStagedFiles();
     TStaged table(directory, QStringLiteral(".dbf"));
     // The engine creates its file afresh; the unique name stays reserved by this process alone.
     QFile::remove(table.path);
@@ -224,6 +224,14 @@ TSnapshotStore::TSnapshot TSnapshotStore::Describe(const QString& dbfPath) {
     snapshot.masterValid = json.value(QStringLiteral("masterValid")).toBool(true);
     snapshot.slaveValid = json.value(QStringLiteral("slaveValid")).toBool(true);
     return snapshot;
+}
+
+void TSnapshotStore::sweepStagedFiles() const {
+    // Every controller's folder: a process killed while saving another controller's snapshot
+    // left its key codes there.
+    const QStringList names = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString& name : names)
+        TStaleFiles::Sweep(QDir(root).filePath(name), StagedPrefix, LegacyStagedLength);
 }
 
 QList<TSnapshotStore::TSnapshot> TSnapshotStore::Described(const QString& directory) const {

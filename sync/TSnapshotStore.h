@@ -65,6 +65,8 @@ public:
 
 private:
     QList<TSnapshot> Described(const QString& directory) const;
+    // Removes the staging files that killed processes left in any controller's folder.
+    void sweepStagedFiles() const;
     static TSnapshot Describe(const QString& dbfPath);
 
     QString root;

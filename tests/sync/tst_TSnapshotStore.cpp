@@ -280,7 +280,11 @@ void tst_TSnapshotStore::shouldSweepStagingFilesOfAKilledProcess() {
     ::waitpid(child, nullptr, 0);
     const QString left = folder.filePath(QStringLiteral("staged-%1-Ab12Cd.dbf").arg(child));
     const QString held = folder.filePath(QStringLiteral("staged-%1-Ab12Cd.dbf").arg(::getpid()));
-    for (const QString& name : {left, held}) {
+    // Left in the folder of a controller that is not read again.
+    store.Save(controllerTables(QStringLiteral("VT000002"), 0), TSnapshotStore::Kind::Read, When);
+    const QString elsewhere =
+        QDir(root.path()).filePath(QStringLiteral("VT000002/staged-%1-Ef34Gh.json").arg(child));
+    for (const QString& name : {left, held, elsewhere}) {
         QFile file(name);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("every key code");
@@ -291,6 +295,7 @@ void tst_TSnapshotStore::shouldSweepStagingFilesOfAKilledProcess() {
     }
     store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When.addSecs(1));
     QVERIFY(!QFile::exists(left));
+    QVERIFY(!QFile::exists(elsewhere));
     QVERIFY(QFile::exists(held));
 }
 
