@@ -13,7 +13,7 @@ void TCliOutput::Text(const QString& text) {
 }
 
 void TCliOutput::Json(const QJsonDocument& document) {
-    std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+    std::fputs(TTerminalText::EscapedJson(document.toJson(QJsonDocument::Indented)).constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -39,6 +39,11 @@ void TCliOutput::Progress(const QString& line) {
     std::fprintf(stderr, "\r%s\033[K", TTerminalText::Escaped(line).toLocal8Bit().constData());
     std::fflush(stderr);
     progressDrawn = true;
+}
+
+void TCliOutput::InstallMessageHandler() {
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { Note(message); });
 }
 
 void TCliOutput::ClearProgress() {

@@ -11,4 +11,7 @@ public:
     // separators and bidirectional controls as \uHHHH; everything else unchanged. Escaped text
     // holds none of them, so escaping twice changes nothing.
     static QString Escaped(const QString& text);
+    // JSON text (UTF-8) with the characters above that JSON leaves as they are (DEL, C1, the
+    // separators and bidirectional controls) written as \uHHHH: the values read back unchanged.
+    static QByteArray EscapedJson(const QByteArray& json);
 };

@@ -69,6 +69,7 @@ private slots:
     void shouldCompareTheListWithTheController_data();
     void shouldCompareTheListWithTheController();
     void shouldKeepAHistoryOfReads();
+    void shouldShowControlCharactersFromControllersAndFilesEscaped();
     void shouldWriteOnlyWhatDiffers_data();
     void shouldWriteOnlyWhatDiffers();
     void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
@@ -785,6 +786,38 @@ void tst_vtrk::shouldKeepAHistoryOfReads() {
     const TRun unknown = vtrk({"history", "VT999999"});
     QCOMPARE(unknown.code, 4);
     QVERIFY2(unknown.err.contains("no snapshots of controller VT999999"), unknown.err.constData());
+}
+
+// Text from the controller, from a key list and from a file name reaches the terminal with its
+// control characters escaped, as text and as JSON, which still holds the text as it was.
+void tst_vtrk::shouldShowControlCharactersFromControllersAndFilesEscaped() {
+    const QByteArray hostile("Door\x1b]0;owned\x07\x1b[2J\r", 19);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.info.fill(0);
+        std::copy(hostile.cbegin(), hostile.cend(), sim.info.begin());
+    }
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QString missing = file(QStringLiteral("gone\x1b[2J.dbf"));
+    const QList<QStringList> commands{
+        {"info", "COM7"}, {"info", "COM7", "--json"}, {"show", list},   {"show", list, "--json"},
+        {"history"},      {"history", "--json"},      {"show", missing}};
+    for (const QStringList& command : commands) {
+        const TRun run = vtrk(command);
+        const QByteArray shown = run.out + run.err;
+        const QByteArray what = command.join(QLatin1Char(' ')).toUtf8() + ": " + shown;
+        for (int i = 0; i < shown.size(); ++i) {
+            const uchar c = uchar(shown[i]);
+            const bool c1 = c == 0xC2 && i + 1 < shown.size() && uchar(shown[i + 1]) >= 0x80 &&
+                            uchar(shown[i + 1]) <= 0x9F;
+            QVERIFY2(!((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || c1), what.constData());
+        }
+        QVERIFY2(shown.contains("\\x1b") || shown.contains("\\u001b"), what.constData());
+    }
+    // Escaped on the way out only: the list and its JSON hold what the controller sent.
+    const QString info = vtrk({"show", list, "--json"}).json()[QStringLiteral("info")].toString();
+    QVERIFY2(info.startsWith(QString::fromLatin1(hostile.left(18))), qPrintable(info));
 }
 
 void tst_vtrk::shouldWriteOnlyWhatDiffers_data() {

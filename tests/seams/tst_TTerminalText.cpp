@@ -1,5 +1,7 @@
 #include "seams/TTerminalText.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QtTest>
 
 class tst_TTerminalText : public QObject {
@@ -8,6 +10,8 @@ class tst_TTerminalText : public QObject {
 private slots:
     void shouldShowControlCharactersEscaped_data();
     void shouldShowControlCharactersEscaped();
+    void shouldWriteJsonWithoutControlCharactersAndTheSameValues_data();
+    void shouldWriteJsonWithoutControlCharactersAndTheSameValues();
 };
 
 void tst_TTerminalText::shouldShowControlCharactersEscaped_data() {
@@ -38,6 +42,26 @@ void tst_TTerminalText::shouldShowControlCharactersEscaped() {
     QFETCH(QString, text);
     QFETCH(QString, shown);
     QCOMPARE(TTerminalText::Escaped(text), shown);
+}
+
+void tst_TTerminalText::shouldWriteJsonWithoutControlCharactersAndTheSameValues_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain text") << "Flat 3, Müller";
+    QTest::newRow("ESC sequences") << "\x1b]0;owned\x07\x1b[2J";
+    QTest::newRow("DEL and C1") << QString(QChar(0x7f)) + QChar(0x9b) + "31m" + QChar(0x85);
+    QTest::newRow("bidirectional override and separators")
+        << QString(QChar(0x202e)) + "fdp.exe" + QChar(0x2028) + QChar(0x2066);
+}
+
+void tst_TTerminalText::shouldWriteJsonWithoutControlCharactersAndTheSameValues() {
+    QFETCH(QString, value);
+    const QJsonObject object{{QStringLiteral("info\x1b"), value}};
+    const QByteArray json = TTerminalText::EscapedJson(QJsonDocument(object).toJson());
+    const QString text = QString::fromUtf8(json);
+    QCOMPARE(TTerminalText::Escaped(text), text);
+    QJsonParseError error{};
+    QCOMPARE(QJsonDocument::fromJson(json, &error).object(), object);
+    QCOMPARE(error.error, QJsonParseError::NoError);
 }
 
 QTEST_GUILESS_MAIN(tst_TTerminalText)
