@@ -17,6 +17,8 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/time.h>
+#include <sys/wait.h>
 
 namespace {
 using Fault = TControllerSim::Fault;
@@ -70,6 +72,7 @@ private slots:
     void shouldCompareTheListWithTheController();
     void shouldKeepAHistoryOfReads();
     void shouldShowControlCharactersFromControllersAndFilesEscaped();
+    void shouldSweepTheWorkFoldersOfKilledRuns();
     void shouldWriteOnlyWhatDiffers_data();
     void shouldWriteOnlyWhatDiffers();
     void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
@@ -818,6 +821,35 @@ void tst_vtrk::shouldShowControlCharactersFromControllersAndFilesEscaped() {
     // Escaped on the way out only: the list and its JSON hold what the controller sent.
     const QString info = vtrk({"show", list, "--json"}).json()[QStringLiteral("info")].toString();
     QVERIFY2(info.startsWith(QString::fromLatin1(hostile.left(18))), qPrintable(info));
+}
+
+// A run killed outright leaves its work folder (a copy of the key list) in $TMPDIR; the next
+// run removes it, and leaves alone what a running one holds and what is not vtrk's.
+void tst_vtrk::shouldSweepTheWorkFoldersOfKilledRuns() {
+    QTemporaryDir temp;
+    const pid_t killed = ::fork();
+    if (killed == 0)
+        ::_exit(0);
+    ::waitpid(killed, nullptr, 0);
+    const QStringList names{QStringLiteral("vtrk-%1-Ab12Cd").arg(killed),
+                            QStringLiteral("vtrk-%1-Ef34Gh").arg(::getpid()), QStringLiteral("vtrk-notes")};
+    const time_t hourAgo = time(nullptr) - 3600;
+    const struct timeval times[2] = {{hourAgo, 0}, {hourAgo, 0}};
+    for (const QString& name : names) {
+        QVERIFY(QDir(temp.path()).mkpath(name + QStringLiteral("/work")));
+        QVERIFY(::utimes(QFile::encodeName(temp.filePath(name)).constData(), times) == 0);
+    }
+    const bool tempWasSet = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toUtf8());
+    const TRun run = vtrk({"show", file(QStringLiteral("missing.dbf"))});
+    if (tempWasSet)
+        qputenv("TMPDIR", oldTemp);
+    else
+        qunsetenv("TMPDIR");
+    QCOMPARE(run.code, 4);
+    QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             names.mid(1));
 }
 
 void tst_vtrk::shouldWriteOnlyWhatDiffers_data() {
