@@ -175,6 +175,8 @@ public:
     void PumpMessages() override;
     TControllerInfoData ControllerInfoData() const override { return CtrInfoData; }
     void SetControllerInfoData(const TControllerInfoData& data) override;
+    // Shows the values without judging them as a change of the key list.
+    void ShowControllerInfo(const TControllerInfoData& data);
     void SetKeyTransferEnabled(bool enabled) override;
     TKeyView& MasterView() override;
     TKeyView& SlaveView() override;

@@ -6,6 +6,8 @@
 #include "controller/TControllerPort.h"
 #include "controller/TDbfKeyView.h"
 #include "controller/ui/TLineTestFrm.h"
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListStore.h"
 #include "seams/TErrorReport.h"
 #include "serial/TSerComPort.h"
 #include "sync/TSyncCommands.h"
@@ -136,6 +138,14 @@ QList<std::pair<QLineEdit*, QString TControllerInfoData::*>> TMainFrm::InfoField
 }
 
 void TMainFrm::SetControllerInfoData(const TControllerInfoData& data) {
+    // What a controller read brings changes the list only where its header record changes.
+    const bool headerChanged = data.serial != CtrInfoData.serial || data.info != CtrInfoData.info;
+    ShowControllerInfo(data);
+    if (headerChanged && KeyListStore->IsOpen())
+        KeyListCommands->MarkChanged();
+}
+
+void TMainFrm::ShowControllerInfo(const TControllerInfoData& data) {
     CtrInfoData = data;
     for (const auto& [edit, member] : InfoFields())
         edit->setText(data.*member);

@@ -610,7 +610,7 @@ void tst_TSyncCommands::shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlo
 void tst_TSyncCommands::shouldNeverWriteASlotAReadCouldNotGet() {
     TTestMessageBoxes boxes;
     listFromController();
-    host->slave.slot(6) = TKeyTransfer::UnreadSlot(7, 6, QStringLiteral("S"));
+    host->slave.slot(6) = TKeyTransfer::UnreadSlot(6, QStringLiteral("S"));
     change(false, 9);
 
     commands->WriteChanges(QStringLiteral("VT000417"));
