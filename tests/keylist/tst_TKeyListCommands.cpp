@@ -12,8 +12,6 @@
 #include <stdexcept>
 #include <sys/stat.h>
 
-#include <sys/stat.h>
-
 using Answer = TMessageBoxes::Answer;
 using Kind = TMessageBoxes::Kind;
 
