@@ -11,6 +11,7 @@
 #include "settings/TAppSettings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 #include <cstdio>
@@ -82,6 +83,10 @@ int main(int argc, char* argv[]) {
         connectHandler(&instance, &TSingleInstance::raiseRequested, mainFrm,
                        [mainFrm] { mainFrm->RestoreAndRaise(); });
         mainFrm->show();
+        if (!settings.notAFileReason().isEmpty())
+            MessageBoxes().warning(
+                QStringLiteral("The settings file %1 %2: this time nothing is remembered.")
+                    .arg(QDir::toNativeSeparators(TAppSettings::userFileName()), settings.notAFileReason()));
         result = QApplication::exec();
     }
     instance.release();
