@@ -1,12 +1,14 @@
 #include "cli/TCliOutput.h"
 
+#include "seams/TTerminalText.h"
+
 #include <cstdio>
 #include <unistd.h>
 
 bool TCliOutput::progressDrawn = false;
 
 void TCliOutput::Text(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fputs(TTerminalText::Escaped(text).toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -21,7 +23,7 @@ void TCliOutput::Error(const QString& message) {
 
 void TCliOutput::Note(const QString& line) {
     ClearProgress();
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", TTerminalText::Escaped(line).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 
@@ -34,7 +36,7 @@ void TCliOutput::Progress(const QString& line) {
     if (!ProgressShown())
         return;
     // Carriage return and erase to the end of the line: the bar is redrawn in place.
-    std::fprintf(stderr, "\r%s\033[K", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "\r%s\033[K", TTerminalText::Escaped(line).toLocal8Bit().constData());
     std::fflush(stderr);
     progressDrawn = true;
 }

@@ -1,6 +1,7 @@
 #include "cli/THistoryCommand.h"
 
 #include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
 #include "sync/TSnapshotStore.h"
 
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ int listControllers(const TSnapshotStore& store, bool json) {
     QJsonArray array;
     QString text;
     for (const TSnapshotStore::TController& controller : store.Controllers()) {
+        TCliStop::Check();
         array.append(QJsonObject{{QStringLiteral("serial"), controller.serial},
                                  {QStringLiteral("info"), controller.info},
                                  {QStringLiteral("lastContact"), utc(controller.lastContact)},
@@ -43,13 +45,14 @@ int listControllers(const TSnapshotStore& store, bool json) {
 }
 
 int listSnapshots(const TSnapshotStore& store, const QString& serial, bool json) {
-    const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(serial);
+    const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(serial, TCliStop::Requested);
     if (snapshots.isEmpty())
         throw EVtrkExit(VtrkExit::File, QStringLiteral("no snapshots of controller %1 in %2")
                                             .arg(serial, QDir::toNativeSeparators(store.Root())));
     QJsonArray array;
     QString text;
     for (const TSnapshotStore::TSnapshot& snapshot : snapshots) {
+        TCliStop::Check();
         array.append(QJsonObject{{QStringLiteral("time"), utc(snapshot.time)},
                                  {QStringLiteral("kind"), snapshot.kind},
                                  {QStringLiteral("tables"), validTables(snapshot)},

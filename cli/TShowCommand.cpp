@@ -2,6 +2,7 @@
 
 #include "cli/TCliKeyList.h"
 #include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
 #include "controller/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
 
@@ -55,12 +56,15 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
     for (TKeyView* view : {&list.Master(), &list.Slave()}) {
         QJsonArray keys;
         for (int recNo : view->SlotRecords()) {
+            TCliStop::Check();
             const TKeySlot key = view->Load(recNo);
             keys.append(keyJson(key));
             text += keyLine(key);
         }
         object.insert(view == &list.Master() ? QStringLiteral("master") : QStringLiteral("slave"), keys);
     }
+    // Printed whole or not at all.
+    TCliStop::Check();
     if (parser.isSet(QStringLiteral("json")))
         TCliOutput::Json(QJsonDocument(object));
     else

@@ -1,10 +1,15 @@
 #include "settings/TAppSettings.h"
 
+#include "seams/TRegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 const QString ComNumberKey = QStringLiteral("SerialPort/ComNumber");
@@ -20,8 +25,26 @@ QString TAppSettings::userFileName() {
            QStringLiteral("/velm-tarvikon/velm-tarvikon.conf");
 }
 
-TAppSettings::TAppSettings(const QString& fileName)
-    : settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {
+namespace {
+// Why the file cannot hold settings: empty for a regular file or none at all.
+QString unusable(const QString& fileName) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(fileName).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return QString();
+    return TRegularFile::DescribeKind(st.st_mode);
+}
+} // namespace
+
+TAppSettings::TAppSettings(const QString& fileName) : notAFile(unusable(fileName)) {
+    if (!notAFile.isEmpty()) {
+        // Reading a named pipe or a device would wait for ever and writing would replace it: this
+        // run keeps its settings in a scratch file of its own, and the odd file stays as it is.
+        scratch = std::make_unique<QTemporaryDir>();
+        settings = std::make_unique<QSettings>(scratch->filePath(QStringLiteral("settings.conf")),
+                                               QSettings::IniFormat);
+        return;
+    }
+    settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     if (settings->status() != QSettings::FormatError)
         return;
     // What could be parsed from a broken file is not to be trusted; keep the file for whoever
@@ -35,7 +58,7 @@ TAppSettings::TAppSettings(const QString& fileName)
 TAppSettings::~TAppSettings() = default;
 
 QString TAppSettings::fileName() const {
-    return settings->fileName();
+    return scratch ? QString() : settings->fileName();
 }
 
 void TAppSettings::setValue(const QString& key, const QVariant& value) {
