@@ -15,7 +15,7 @@ QVector<TKeyRecord> records(TKeyListFixture& f) {
 }
 
 QByteArray exported(TKeyListFixture& f) {
-    return TKeyCsvWriter::Write(records(f));
+    return TKeyCsvWriter::Write(records(f), {QStringLiteral("S-1"), QStringLiteral("Hall")});
 }
 
 // Slot n of a view, counted from 0 in the list's order.
@@ -69,10 +69,10 @@ private slots:
         f.newList();
         putKey(f.master, 1, QStringLiteral("2BC5FB000000"), true, QStringLiteral("Door, \"main\"\nentry"));
         const QList<QByteArray> lines = exported(f).split('\n');
-        QCOMPARE(lines[0], QByteArray("type,#,slot,code,engraved,active,note\r"));
-        QCOMPARE(lines[1], QByteArray("M,1,0,<EMPTY>,,no,\r"));
+        QCOMPARE(lines[0], QByteArray("type,#,slot,code,engraved,active,note,serial,info\r"));
+        QCOMPARE(lines[1], QByteArray("M,1,0,<EMPTY>,,no,,S-1,Hall\r"));
         QCOMPARE(lines[2], QByteArray("M,2,1,2BC5FB000000,66 000000FBC52B 01,yes,\"Door, \"\"main\"\""));
-        QCOMPARE(lines[3], QByteArray("entry\"\r"));
+        QCOMPARE(lines[3], QByteArray("entry\",S-1,Hall\r"));
         QCOMPARE(exported(f).count("\r\n"), 1 + 8 + 128);
     }
 
