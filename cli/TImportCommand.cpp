@@ -35,6 +35,7 @@ TKeyImport planFor(const QString& csvPath, TCliKeyList& list) {
     } catch (const EVtrkExit&) {
         throw;
     } catch (const std::exception& e) {
+        stopIfAsked();
         throw EVtrkExit(VtrkExit::File, QString::fromUtf8(e.what()));
     }
 }

@@ -3,6 +3,7 @@
 #include "dbf/TWin1252.h"
 #include "keylist/TKeyCsvCell.h"
 #include "keylist/TKeyListSchema.h"
+#include "seams/TStopRequest.h"
 
 #include <QStringDecoder>
 
@@ -48,12 +49,10 @@ bool blank(char c) {
     return c == '\r' || c == '\n' || c == ' ' || c == '\t';
 }
 
-// libcsv trims spaces and tabs around unquoted fields; a tab is a delimiter in tab-separated text.
-int spaceOnly(unsigned char c) {
-    return c == ' ';
-}
-int spaceOrTab(unsigned char c) {
-    return c == ' ' || c == '\t';
+// libcsv trims spaces and tabs around unquoted fields; spreadsheets keep them, as RFC 4180 asks,
+// and a note may start with blanks on purpose.
+int noSpace(unsigned char) {
+    return 0;
 }
 
 enum class TEncoding { Ascii, Utf8, Other };
@@ -115,8 +114,9 @@ void split(const QByteArray& text, char delimiter, int firstLine, int maxRows, T
     if (csv_init(&parser, 0) != 0)
         throw failure(QStringLiteral("The CSV reader could not start"));
     csv_set_delim(&parser, static_cast<unsigned char>(delimiter));
-    csv_set_space_func(&parser, delimiter == '\t' ? spaceOnly : spaceOrTab);
+    csv_set_space_func(&parser, noSpace);
     int line = firstLine;
+    qsizetype fed = 0;
     // Fed a byte at a time so that a row's first line is known even when a quoted field in it
     // runs over several lines.
     for (char c : text) {
@@ -131,6 +131,10 @@ void split(const QByteArray& text, char delimiter, int firstLine, int maxRows, T
         }
         if (c == '\n')
             ++line;
+        if ((++fed & 0xFFFF) == 0 && TStopRequest::Raised()) {
+            csv_free(&parser);
+            throw failure(QStringLiteral("The CSV file was not read to its end: interrupted"));
+        }
         if (result->rows.size() >= maxRows)
             break;
     }

@@ -6,6 +6,7 @@
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListSchema.h"
 #include "seams/TRegularFile.h"
+#include "seams/TStopRequest.h"
 
 #include <QDir>
 
@@ -122,6 +123,8 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& cu
     QVector<TWanted> byOrder;
     QHash<int, int> controllerLines;
     for (int i = 1; i < rows.size(); ++i) {
+        if (TStopRequest::Raised())
+            throw std::runtime_error("The import was interrupted");
         if (allBlank(rows[i].fields))
             continue;
         TWanted wanted;

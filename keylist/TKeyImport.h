@@ -47,7 +47,8 @@ public:
     bool Worthwhile() const { return Accepted() > 0 || Rejects.isEmpty(); }
 
     // current: the list's records as TKeyListRows reads them. A file without a header row naming
-    // a code column raises std::runtime_error.
+    // a code column, or one that is no list of keys, raises std::runtime_error; so does a stop
+    // asked for (TStopRequest) before the plan is whole.
     static TKeyImport Plan(const QByteArray& csv, const QVector<TKeyRecord>& current);
     // The file's bytes; a missing, unreadable or implausibly large file, or one that is no regular
     // file (a named pipe, a terminal), raises std::runtime_error.

@@ -1,3 +1,4 @@
+#include "keylist/TKeyCsvCell.h"
 #include "keylist/TKeyCsvReader.h"
 #include "keylist/TKeyCsvWriter.h"
 #include "keylist/TKeyImport.h"
@@ -6,9 +7,17 @@
 #include "tests/keylist/TFakeKeyListHost.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 
+Q_DECLARE_METATYPE(TKeyCsvWriter::TFormat)
+
 namespace {
+
+QByteArray utf16(const QString& text, QStringEncoder::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+    return encoder(text);
+}
 
 QVector<TKeyRecord> records(TKeyListFixture& f) {
     return TKeyListRows::Read(f.master) + TKeyListRows::Read(f.slave);
@@ -43,25 +52,57 @@ QString rejectsText(const TKeyImport& plan) {
 class tst_TKeyCsv : public QObject {
     Q_OBJECT
 private slots:
+    void shouldGiveAnIdenticalListWhenExportedAndImportedIntoANewOne_data() {
+        QTest::addColumn<TKeyCsvWriter::TFormat>("format");
+        QTest::newRow("plain") << TKeyCsvWriter::TFormat::Plain;
+        QTest::newRow("for spreadsheets") << TKeyCsvWriter::TFormat::Spreadsheet;
+    }
     void shouldGiveAnIdenticalListWhenExportedAndImportedIntoANewOne() {
+        QFETCH(TKeyCsvWriter::TFormat, format);
         TKeyListFixture source;
         source.newList();
         putKey(source.master, 0, QStringLiteral("2BC5FB000000"), true,
                QStringLiteral("Door, \"main\"\nentry"));
         putKey(source.master, 7, QStringLiteral("0123456789AB"), false, QStringLiteral("kept, inactive"));
         putKey(source.slave, 5, QStringLiteral("ABCDEF012345"), true, QStringLiteral("Flat 3; Müller"));
-        putKey(source.slave, 127, QStringLiteral("00000000000F"), true, QStringLiteral(" leading blank"));
-        const QByteArray csv = exported(source);
+        putKey(source.slave, 127, QStringLiteral("00000000000F"), true, QStringLiteral("  two leading blanks"));
+        putKey(source.slave, 9, QStringLiteral("0000000000F0"), true, QStringLiteral("=SUM(A1:A9)"));
+        putKey(source.slave, 10, QStringLiteral("0000000000F1"), true, QStringLiteral("'-1 floor\ttab"));
+        const TKeyListStore::THeader controller{QStringLiteral("0815"), QStringLiteral("=Hall; \"east\"")};
+        const QByteArray csv = TKeyCsvWriter::Write(records(source), controller, format);
+        QCOMPARE(csv.startsWith("\xEF\xBB\xBFtype;#;slot;"), format == TKeyCsvWriter::TFormat::Spreadsheet);
 
         TKeyListFixture copy;
         copy.newList();
         const TKeyImport plan = TKeyImport::Plan(csv, records(copy));
         QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
-        QCOMPARE(plan.Changes.size(), 4);
+        QCOMPARE(plan.Changes.size(), 6);
+        QCOMPARE(plan.Serial, controller.serial);
+        QCOMPARE(plan.Info, controller.info);
         plan.Apply(copy.master, copy.slave);
-        QCOMPARE(exported(copy), csv);
+        QCOMPARE(TKeyCsvWriter::Write(records(copy), controller, format), csv);
         QCOMPARE(slot(copy, 'M', 0).note, QStringLiteral("Door, \"main\"\nentry"));
         QCOMPARE(slot(copy, 'S', 5).note, QStringLiteral("Flat 3; Müller"));
+        QCOMPARE(slot(copy, 'S', 127).note, QStringLiteral("  two leading blanks"));
+        QCOMPARE(slot(copy, 'S', 9).note, QStringLiteral("=SUM(A1:A9)"));
+    }
+
+    // What a spreadsheet would take for a formula gets an apostrophe, and only that.
+    void shouldNeutraliseFormulasExactlyOnce_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "Flat 3" << "Flat 3";
+        QTest::newRow("apostrophe of its own") << "'s Hertogenbosch" << "'s Hertogenbosch";
+        for (const char* start : {"=", "+", "-", "@", "\t", "\r"})
+            QTest::addRow("starting with %s", start) << QString::fromLatin1(start) + "1+2"
+                                                     << "'" + QString::fromLatin1(start) + "1+2";
+        QTest::newRow("apostrophe before a formula") << "'=1" << "''=1";
+    }
+    void shouldNeutraliseFormulasExactlyOnce() {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        QCOMPARE(TKeyCsvCell::Neutralised(text), written);
+        QCOMPARE(TKeyCsvCell::Plain(written), text);
     }
 
     void shouldWriteRfc4180RowsWithTheEngravedForm() {
@@ -79,31 +120,55 @@ private slots:
     void shouldReadSpreadsheetVariants_data() {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("slot"); // the slave slot the key lands in
         const QByteArray bom("\xEF\xBB\xBF");
-        QTest::newRow("commas, LF") << QByteArray("code,note\n2BC5FB000000,Anna\n") << "Anna";
+        QTest::newRow("commas, LF") << QByteArray("code,note\n2BC5FB000000,Anna\n") << "Anna" << true << 0;
         QTest::newRow("semicolons, CRLF")
-            << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea";
+            << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea" << true << 0;
         QTest::newRow("byte-order mark") << bom + "KEYCODE,Memo\r\n2BC5FB000000,Zoë\r\n"
-                                         << "Zoë";
-        QTest::newRow("Windows-1252") << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €";
+                                         << "Zoë" << true << 0;
+        QTest::newRow("Windows-1252") << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €"
+                                      << true << 0;
         QTest::newRow("engraved, quoted, no line end")
-            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"";
-        QTest::newRow("blank rows between") << QByteArray("code,note\n\n,\n2BC5FB000000,Anna\n\n") << "Anna";
+            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"" << true << 0;
+        QTest::newRow("blank rows between")
+            << QByteArray("code,note\n\n,\n2BC5FB000000,Anna\n\n") << "Anna" << true << 0;
+        QTest::newRow("German header, Platz counted from 1")
+            << bom + "Platz;Schlüssel;Bemerkung;Aktiv\r\n3;2BC5FB000000;Tür 3;nein\r\n" << "Tür 3" << false << 2;
+        QTest::newRow("German: Nr., Notiz, WAHR")
+            << QByteArray("Nr.;Typ;Code;Notiz;Aktiv\r\n2;S;2BC5FB000000;Keller;WAHR\r\n") << "Keller" << true << 1;
+        QTest::newRow("the window's labels") << QByteArray("Key Code,Key Info,Active Key\n2BC5FB000000,Hall,no\n")
+                                             << "Hall" << false << 0;
+        QTest::newRow("Excel's sep= line")
+            << QByteArray("sep=;\r\ncode;note\r\n2BC5FB000000;Anna, Bea, Cid\r\n") << "Anna, Bea, Cid" << true
+            << 0;
+        QTest::newRow("tab-separated") << QByteArray("code\tnote\tactive\n2BC5FB000000\t Anna, Bea\t0\n")
+                                       << " Anna, Bea" << false << 0;
+        QTest::newRow("UTF-16, little-endian")
+            << utf16("Schlüssel\tNotiz\r\n2BC5FB000000\tMüller\r\n", QStringEncoder::Utf16LE) << "Müller" << true << 0;
+        QTest::newRow("UTF-16, big-endian")
+            << utf16("code,note\n2BC5FB000000,€\n", QStringEncoder::Utf16BE) << "€" << true << 0;
+        QTest::newRow("=\"...\" keeps the leading zeros")
+            << QByteArray("code,note\n=\"012BC5FB00000066\",\"=\"\"7\"\"\"\n") << "7" << true << 0;
+        QTest::newRow("marked with x: blank is no")
+            << QByteArray("code,active,note\n111111111111,x,one\n2BC5FB000000,,two\n") << "two" << false << 1;
     }
     void shouldReadSpreadsheetVariants() {
         QFETCH(QByteArray, csv);
         QFETCH(QString, note);
+        QFETCH(bool, active);
+        QFETCH(int, slot);
         TKeyListFixture f;
         f.newList();
         const TKeyImport plan = TKeyImport::Plan(csv, records(f));
         QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
-        QCOMPARE(plan.Changes.size(), 1);
         plan.Apply(f.master, f.slave);
-        // No type column: a slave key; no slot: the first empty slot; no active column: active.
-        const TKeyRecord key = slot(f, 'S', 0);
+        // No type column: a slave key; no slot: the first empty slot.
+        const TKeyRecord key = ::slot(f, 'S', slot);
         QCOMPARE(key.code, QStringLiteral("2BC5FB000000"));
         QCOMPARE(key.note, note);
-        QVERIFY(key.active);
+        QCOMPARE(key.active, active);
     }
 
     void shouldRefuseRowsWithTheirLineAndReason() {
