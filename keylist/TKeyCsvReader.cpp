@@ -65,7 +65,7 @@ TEncoding encodingOf(const QVector<QByteArray>& fields) {
             ascii = ascii && static_cast<unsigned char>(c) < 0x80;
         if (ascii)
             continue;
-        QStringDecoder decoder(QStringDecoder::Utf8);
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = decoder(field);
         Q_UNUSED(text);
         if (decoder.hasError())
@@ -94,9 +94,9 @@ QByteArray decoded(const QByteArray& bytes, bool* marked) {
     const bool little = bytes.startsWith("\xFF\xFE");
     *marked = little || bytes.startsWith("\xFE\xFF") || bytes.startsWith(Utf8Mark);
     if (little || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
         const QString text = decoder(bytes.mid(2));
-        if (decoder.hasError())
+        if (decoder.hasError() || !text.isValidUtf16() || bytes.size() % 2 != 0)
             throw failure(QStringLiteral("The CSV file starts as UTF-16 but is not valid UTF-16"));
         return text.toUtf8();
     }

@@ -5,10 +5,16 @@
 #include "keylist/TKeyListRows.h"
 #include "tests/keylist/KeyListFixture.h"
 #include "tests/keylist/TFakeKeyListHost.h"
+#include "seams/TStopRequest.h"
+#include "tests/support/TFileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QStringEncoder>
 #include <QTest>
+
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TKeyCsvWriter::TFormat)
 
@@ -263,16 +269,152 @@ private slots:
         QCOMPARE(written, QStringList({"10=000000000000", "11=000000000001", "11=<EMPTY>", "10=<EMPTY>"}));
     }
 
+    // Each refused row names its line; the reason quotes only a short piece of what the row holds.
+    void shouldRefuseRowsWithAShortReason_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("worthwhile"); // whether a list made from the file is written
+        const QByteArray huge(10 * 1024 * 1024, 'A');
+        QTest::newRow("UTF-8 file with a Windows-1252 line")
+            << QByteArray("code;note\r\n111111111111;Tür\r\n222222222222;T\xFCr\r\n") << 3 << "not valid UTF-8" << true;
+        QTest::newRow("10 MB code") << "code,note\n111111111111,ok\n" + huge + ",x\n" << 3 << "AAAA..." << true;
+        QTest::newRow("10 MB active cell") << "code,active\n111111111111," + huge + "\n" << 2
+                                           << "not yes or no" << false;
+        QTest::newRow("10 MB slot") << "code,slot\n111111111111,1" + huge + "\n" << 2 << "AA...\" is not a slot number" << false;
+        QTest::newRow("serial differs between rows")
+            << QByteArray("code,serial\n111111111111,0815\n222222222222,4711\n") << 3 << "differs from \"0815\" on line 2"
+            << true;
+        QTest::newRow("information text too long")
+            << QByteArray("code,info\n111111111111,this text is longer than the list holds\n") << 2
+            << "does not fit a key list" << false;
+    }
+    void shouldRefuseRowsWithAShortReason() {
+        QFETCH(QByteArray, csv);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        QFETCH(bool, worthwhile);
+        TKeyListFixture f;
+        f.newList();
+        const TKeyImport plan = TKeyImport::Plan(csv, records(f));
+        QCOMPARE(plan.Rejects.size(), 1);
+        QCOMPARE(plan.Rejects[0].line, line);
+        QVERIFY2(plan.Rejects[0].reason.contains(reason), qPrintable(plan.Rejects[0].reason));
+        QVERIFY2(plan.Rejects[0].reason.size() < 160, qPrintable(plan.Rejects[0].reason.left(200)));
+        QCOMPARE(plan.Worthwhile(), worthwhile);
+        QCOMPARE(plan.Accepted(), worthwhile ? 1 : 0);
+    }
+
     void shouldRefuseAFileWithoutACodeColumn_data() {
         QTest::addColumn<QByteArray>("csv");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("no code column") << QByteArray("name,slot\nAnna,1\n");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("empty") << QByteArray() << "empty";
+        QTest::newRow("no code column") << QByteArray("name,slot\nAnna,1\n") << "no key code column";
+        QByteArray lines = "code\n";
+        while (lines.size() < 16 * 1024 * 1024)
+            lines += "a\n";
+        QTest::newRow("16 MB of short lines") << lines << "more than 5000 rows";
+        QTest::newRow("a million columns") << "code\n" + QByteArray(1024 * 1024, ',') << "more than 64 columns";
+        QTest::newRow("UTF-16 without its mark")
+            << QByteArray("c\0o\0d\0e\0\n\0", 10) << "UTF-16 is not supported without its byte-order mark";
+        QTest::newRow("broken UTF-16") << QByteArray("\xFF\xFE\x00\xD8", 4) << "not valid UTF-16";
     }
     void shouldRefuseAFileWithoutACodeColumn() {
         QFETCH(QByteArray, csv);
+        QFETCH(QString, said);
         TKeyListFixture f;
         f.newList();
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TKeyImport::Plan(csv, records(f)));
+        try {
+            TKeyImport::Plan(csv, records(f));
+            QFAIL("not refused");
+        } catch (const std::runtime_error& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains(said), e.what());
+        }
+    }
+
+    // Ctrl-C or SIGTERM while a file is read or planned: the plan ends there and nothing changes.
+    void shouldStopPlanningWhenAStopIsAskedFor() {
+        TKeyListFixture f;
+        f.newList();
+        TStopRequest::Raise();
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 TKeyImport::Plan("code\n111111111111\n" + QByteArray(1024 * 1024, '\n'), records(f)));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TKeyImport::Plan("code\n111111111111\n", records(f)));
+        TStopRequest::Clear();
+        QCOMPARE(TKeyImport::Plan("code\n111111111111\n", records(f)).Changes.size(), 1);
+    }
+
+    void shouldReadOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("named pipe") << "fifo" << "is a named pipe, not a file";
+        QTest::newRow("folder") << "folder" << "is a folder, not a file";
+        QTest::newRow("terminal") << "tty" << "not a file";
+        QTest::newRow("larger than 16 MB") << "large" << "is larger than";
+        QTest::newRow("missing") << "missing" << "No such file";
+    }
+    void shouldReadOnlyRegularFiles() {
+        QFETCH(QString, kind);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("keys.csv"));
+        if (kind == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("keys.csv")));
+        if (kind == QLatin1String("tty"))
+            path = QStringLiteral("/dev/ptmx");
+        if (kind == QLatin1String("large")) {
+            QFile large(path);
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(16 * 1024 * 1024 + 1));
+        }
+        try {
+            TKeyImport::ReadFile(path);
+            QFAIL("read");
+        } catch (const std::runtime_error& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains(said), e.what());
+        }
+    }
+
+    // A save that cannot be completed (a full disk, a file marked read-only, even for root) leaves
+    // the file as it was and says why.
+    void shouldKeepTheOldFileWhenTheExportCannotBeSaved_data() {
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("room enough") << 1024 * 1024 << false << true;
+        QTest::newRow("full disk: fails in the closing flush") << 1024 << false << false;
+        QTest::newRow("no room at all") << 0 << false << false;
+        QTest::newRow("marked read-only") << 1024 * 1024 << true << false;
+    }
+    void shouldKeepTheOldFileWhenTheExportCannotBeSaved() {
+        QFETCH(int, room);
+        QFETCH(bool, readOnly);
+        QFETCH(bool, saved);
+        TKeyListFixture f;
+        f.newList();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keys.csv"));
+        const QByteArray old = "code\n111111111111\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        QString error;
+        {
+            const TFileSizeLimit limit{rlim_t(room)};
+            try {
+                TKeyCsvWriter::Save(path, records(f), {});
+            } catch (const std::runtime_error& e) {
+                error = QString::fromUtf8(e.what());
+            }
+        }
+        QCOMPARE(error.isEmpty(), saved);
+        QVERIFY2(saved || error.contains(QStringLiteral("keys.csv")), qPrintable(error));
+        QCOMPARE(KeyListFixture::fileBytes(path), saved ? exported(f).replace("S-1,Hall", ",") : old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keys.csv")});
     }
 };
 
