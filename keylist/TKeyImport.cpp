@@ -128,7 +128,7 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const QHash<int, int
 
     const QString code = field(row, columns, Code).trimmed();
     if (!code.isEmpty() && code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) != 0) {
-        const TKeyCode::TReading reading = TKeyCode::Read(code);
+        const TKeyCode::TReading reading = TKeyCode::Read(code, TKeyCode::TSource::Given);
         if (!reading.ok)
             return reading.error;
         wanted->value.code = reading.code;
