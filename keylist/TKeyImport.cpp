@@ -5,6 +5,7 @@
 #include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListSchema.h"
+#include "keylist/TKeyNote.h"
 #include "seams/TRegularFile.h"
 #include "seams/TStopRequest.h"
 
@@ -116,6 +117,10 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& cu
     if (!layout.columns.contains(Code))
         throw std::runtime_error("The CSV file has no key code column: its first row must name one "
                                  "of the columns code, key or keycode");
+    // The program's own export names each code twice, as the list holds it and as engraved: its
+    // codes are the list's, not typed by hand.
+    if (layout.columns.contains(Engraved))
+        layout.source = TKeyCode::TSource::Given;
     for (int i = 1; i < rows.size() && !layout.crossMarks; ++i)
         layout.crossMarks = field(rows[i], layout.columns, Active).trimmed().toLower() == QLatin1String("x");
     TKeyImport plan;
@@ -160,7 +165,7 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layou
     else
         return QStringLiteral("the type \"%1\" is neither M nor S").arg(excerpt(type));
     for (const QString& reason :
-         {readCode(field(row, layout.columns, Code), wanted),
+         {readCode(field(row, layout.columns, Code), layout, wanted),
           readActive(field(row, layout.columns, Active), layout, wanted),
           readNote(field(row, layout.columns, Note), wanted), readSlots(row, layout, wanted)})
         if (!reason.isEmpty())
@@ -168,7 +173,7 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layou
     return QString();
 }
 
-QString TKeyImport::readCode(const QString& text, TWanted* wanted) {
+QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted* wanted) {
     const QString code = text.trimmed();
     if (code.isEmpty() || code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) == 0)
         return QString();
@@ -176,7 +181,7 @@ QString TKeyImport::readCode(const QString& text, TWanted* wanted) {
         return QStringLiteral("the key code \"%1\" is %2 characters long, longer than any way of writing one")
             .arg(excerpt(code))
             .arg(code.size());
-    const TKeyCode::TReading reading = TKeyCode::Read(code);
+    const TKeyCode::TReading reading = TKeyCode::Read(code, layout.source);
     if (!reading.ok)
         return reading.error;
     wanted->value.code = reading.code;
@@ -193,18 +198,11 @@ QString TKeyImport::readActive(const QString& text, const TLayout& layout, TWant
 }
 
 QString TKeyImport::readNote(const QString& text, TWanted* wanted) {
-    const QString note = withoutTrailingBlanks(text);
-    if (note.size() > TKeyListSchema::MemoLength)
-        return QStringLiteral("the note is %1 characters long, a key list holds at most %2")
-            .arg(note.size())
-            .arg(TKeyListSchema::MemoLength);
-    for (QChar c : note)
-        if (!TWin1252::canEncode(c))
-            return QStringLiteral("the note holds \"%1\", which the key list's code page "
-                                  "(Windows-1252) cannot hold")
-                .arg(c);
-    wanted->value.note = note;
-    return QString();
+    const QString note = TKeyNote::Composed(withoutTrailingBlanks(text));
+    const QString refusal = TKeyNote::Refusal(note);
+    if (refusal.isEmpty())
+        wanted->value.note = note;
+    return refusal;
 }
 
 QString TKeyImport::readSlots(const TKeyCsvReader::TRow& row, const TLayout& layout, TWanted* wanted) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keylist/TKeyCode.h"
 #include "keylist/TKeyCsvReader.h"
 #include "keylist/TKeyRecord.h"
 
@@ -65,6 +66,7 @@ private:
     struct TLayout {
         QHash<int, int> columns;
         bool crossMarks = false; // the active column marks with "x": a blank cell is "no"
+        TKeyCode::TSource source = TKeyCode::TSource::Typed;
     };
     struct TWanted {
         int line = 0;
@@ -77,7 +79,7 @@ private:
     static QHash<int, int> columns(const QStringList& header);
     // Why the row is refused; empty when it is read.
     static QString readRow(const TKeyCsvReader::TRow& row, const TLayout& layout, TWanted* wanted);
-    static QString readCode(const QString& text, TWanted* wanted);
+    static QString readCode(const QString& text, const TLayout& layout, TWanted* wanted);
     static QString readNote(const QString& text, TWanted* wanted);
     static QString readActive(const QString& text, const TLayout& layout, TWanted* wanted);
     static QString readSlots(const TKeyCsvReader::TRow& row, const TLayout& layout, TWanted* wanted);
