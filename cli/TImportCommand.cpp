@@ -27,8 +27,8 @@ TKeyImport planFor(const QString& csvPath, TCliKeyList& list) {
     try {
         const QByteArray csv = TKeyImport::ReadFile(csvPath);
         stopIfAsked();
-        const TKeyImport plan =
-            TKeyImport::Plan(csv, TKeyListRows::Read(list.MasterTable()) + TKeyListRows::Read(list.SlaveTable()));
+        const TKeyImport plan = TKeyImport::Plan(csv, TKeyListRows::Read(list.MasterTable()) +
+                                                          TKeyListRows::Read(list.SlaveTable()));
         stopIfAsked();
         plan.Apply(list.MasterTable(), list.SlaveTable());
         return plan;
@@ -59,19 +59,21 @@ void TImportCommand::Define(QCommandLineParser& parser) const {
                       QStringLiteral("The key-list file to write (replaced whole, or not at all)."),
                       QStringLiteral("file")});
     parser.addOption({ReplaceOption, QStringLiteral("Replace the key-list file when it exists.")});
-    parser.addOption({MergeOption, QStringLiteral("Import into the existing key-list file, as the window does.")});
+    parser.addOption(
+        {MergeOption, QStringLiteral("Import into the existing key-list file, as the window does.")});
 }
 
-TKeyListStore::THeader TImportCommand::prepare(const QCommandLineParser& parser, const QString& target, TCliKeyList& list,
-                             bool* merging) {
+TKeyListStore::THeader TImportCommand::prepare(const QCommandLineParser& parser, const QString& target,
+                                               TCliKeyList& list, bool* merging) {
     const QFileInfo info(target);
     const bool exists = info.exists() || info.isSymLink();
     *merging = parser.isSet(MergeOption);
     if (*merging && parser.isSet(ReplaceOption))
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("--merge and --replace exclude each other"));
     if (*merging && !exists)
-        throw EVtrkExit(VtrkExit::File, QStringLiteral("%1: there is no key list to merge into")
-                                            .arg(QDir::toNativeSeparators(target)));
+        throw EVtrkExit(
+            VtrkExit::File,
+            QStringLiteral("%1: there is no key list to merge into").arg(QDir::toNativeSeparators(target)));
     if (!*merging && exists && !parser.isSet(ReplaceOption))
         throw EVtrkExit(VtrkExit::Usage,
                         QStringLiteral("%1 exists; nothing was written. Add --replace to replace it, or "
@@ -97,7 +99,8 @@ int TImportCommand::Run(const QCommandLineParser& parser) {
     if (plan.Worthwhile()) {
         stopIfAsked();
         // Merged into a list, the list's controller stays; a new list takes the file's.
-        list.Save(target, merging ? kept : TKeyListStore::THeader{orUnknown(plan.Serial), orUnknown(plan.Info)});
+        list.Save(target,
+                  merging ? kept : TKeyListStore::THeader{orUnknown(plan.Serial), orUnknown(plan.Info)});
     } else {
         TCliOutput::Error(QStringLiteral("every key row was refused; %1 was not written")
                               .arg(QDir::toNativeSeparators(target)));

@@ -20,8 +20,8 @@ public:
 
 private:
     // Opens the list to merge into (its header returned), or makes a new one; *merging says which.
-    static TKeyListStore::THeader prepare(const QCommandLineParser& parser, const QString& target, TCliKeyList& list,
-                        bool* merging);
+    static TKeyListStore::THeader prepare(const QCommandLineParser& parser, const QString& target,
+                                          TCliKeyList& list, bool* merging);
     static void report(const QCommandLineParser& parser, const QString& target, const TKeyImport& plan,
                        bool written);
 };

@@ -94,7 +94,8 @@ QByteArray decoded(const QByteArray& bytes, bool* marked) {
     const bool little = bytes.startsWith("\xFF\xFE");
     *marked = little || bytes.startsWith("\xFE\xFF") || bytes.startsWith(Utf8Mark);
     if (little || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE, QStringDecoder::Flag::Stateless);
+        QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                               QStringDecoder::Flag::Stateless);
         const QString text = decoder(bytes.mid(2));
         if (decoder.hasError() || !text.isValidUtf16() || bytes.size() % 2 != 0)
             throw failure(QStringLiteral("The CSV file starts as UTF-16 but is not valid UTF-16"));
@@ -103,9 +104,10 @@ QByteArray decoded(const QByteArray& bytes, bool* marked) {
     const QByteArray text = bytes.startsWith(Utf8Mark) ? bytes.mid(Utf8Mark.size()) : bytes;
     const qsizetype zero = text.indexOf('\0');
     if (zero >= 0)
-        throw failure(QStringLiteral("The CSV file holds zero bytes (line %1): UTF-16 is not supported without "
-                                     "its byte-order mark; save the file as CSV (UTF-8)")
-                          .arg(text.left(zero).count('\n') + 1));
+        throw failure(
+            QStringLiteral("The CSV file holds zero bytes (line %1): UTF-16 is not supported without "
+                           "its byte-order mark; save the file as CSV (UTF-8)")
+                .arg(text.left(zero).count('\n') + 1));
     return text;
 }
 
@@ -200,11 +202,12 @@ QVector<TKeyCsvReader::TRow> TKeyCsvReader::Read(const QByteArray& bytes) {
     // One row more than allowed tells a file at the limit from one past it.
     split(text, delim, sepLine > 0 ? 2 : 1, MaxRows + 1, &parsed);
     if (parsed.rows.size() > MaxRows)
-        throw failure(QStringLiteral("The CSV file has more than %1 rows (line %2); a key list holds %3 keys, "
-                                     "so this is not a list of keys")
-                          .arg(MaxRows)
-                          .arg(parsed.lines.last())
-                          .arg(TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots));
+        throw failure(
+            QStringLiteral("The CSV file has more than %1 rows (line %2); a key list holds %3 keys, "
+                           "so this is not a list of keys")
+                .arg(MaxRows)
+                .arg(parsed.lines.last())
+                .arg(TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots));
     if (parsed.wideLine > 0)
         throw failure(QStringLiteral("Line %1 of the CSV file has more than %2 columns; this is not a list "
                                      "of keys")

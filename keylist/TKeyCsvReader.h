@@ -23,5 +23,4 @@ public:
     };
 
     static QVector<TRow> Read(const QByteArray& bytes);
-
 };

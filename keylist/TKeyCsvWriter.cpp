@@ -11,9 +11,9 @@
 #include <stdexcept>
 
 const QStringList TKeyCsvWriter::Header = {
-    QStringLiteral("type"),   QStringLiteral("#"),    QStringLiteral("slot"),   QStringLiteral("code"),
-    QStringLiteral("engraved"), QStringLiteral("active"), QStringLiteral("note"), QStringLiteral("serial"),
-    QStringLiteral("info")};
+    QStringLiteral("type"), QStringLiteral("#"),        QStringLiteral("slot"),
+    QStringLiteral("code"), QStringLiteral("engraved"), QStringLiteral("active"),
+    QStringLiteral("note"), QStringLiteral("serial"),   QStringLiteral("info")};
 
 QByteArray TKeyCsvWriter::Write(const QVector<TKeyRecord>& records, const TKeyListStore::THeader& controller,
                                 TFormat format) {
@@ -23,8 +23,8 @@ QByteArray TKeyCsvWriter::Write(const QVector<TKeyRecord>& records, const TKeyLi
     for (const TKeyRecord& record : records) {
         out += row({QString(record.type), QString::number(record.recId), QString::number(record.slot),
                     record.code, TKeyCode::Engraved(record.code),
-                    record.active ? QStringLiteral("yes") : QStringLiteral("no"), record.note, controller.serial,
-                    controller.info},
+                    record.active ? QStringLiteral("yes") : QStringLiteral("no"), record.note,
+                    controller.serial, controller.info},
                    delimiter);
     }
     return out;

@@ -87,13 +87,13 @@ QByteArray TKeyImport::ReadFile(const QString& path) {
 
 QHash<int, int> TKeyImport::columns(const QStringList& header) {
     static const QHash<QString, int> names = {
-        {"code", Code},       {"key", Code},         {"keycode", Code},     {"key code", Code},
-        {"schlüssel", Code},  {"note", Note},        {"memo", Note},        {"name", Note},
-        {"keymemo", Note},    {"key info", Note},    {"notiz", Note},       {"bemerkung", Note},
-        {"type", Type},       {"keytype", Type},     {"typ", Type},         {"slot", Slot},
-        {"keyid", Slot},      {"#", RecId},          {"recid", RecId},      {"platz", RecId},
-        {"nr.", RecId},       {"nr", RecId},         {"active", Active},    {"keystatus", Active},
-        {"active key", Active}, {"aktiv", Active},   {"engraved", Engraved}, {"serial", SerialColumn},
+        {"code", Code},         {"key", Code},      {"keycode", Code},      {"key code", Code},
+        {"schlüssel", Code},    {"note", Note},     {"memo", Note},         {"name", Note},
+        {"keymemo", Note},      {"key info", Note}, {"notiz", Note},        {"bemerkung", Note},
+        {"type", Type},         {"keytype", Type},  {"typ", Type},          {"slot", Slot},
+        {"keyid", Slot},        {"#", RecId},       {"recid", RecId},       {"platz", RecId},
+        {"nr.", RecId},         {"nr", RecId},      {"active", Active},     {"keystatus", Active},
+        {"active key", Active}, {"aktiv", Active},  {"engraved", Engraved}, {"serial", SerialColumn},
         {"info", InfoColumn}};
     QHash<int, int> found;
     for (int i = 0; i < header.size(); ++i) {

@@ -556,10 +556,11 @@ void tst_vtrk::shouldExportAndImportCsv_data() {
     QTest::newRow("quotes and line breaks in notes")
         << QByteArray("code,note,active\n2BC5FB000000,\"Say \"\"hi\"\",\nthen go\",no\n") << 0
         << QByteArrayList()
-        << QByteArrayList{"S,1,0,2BC5FB000000,66 000000FBC52B 01,no,\"Say \"\"hi\"\",\nthen go\",<unknown>,<unknown>\r"};
+        << QByteArrayList{
+               "S,1,0,2BC5FB000000,66 000000FBC52B 01,no,\"Say \"\"hi\"\",\nthen go\",<unknown>,<unknown>\r"};
     QTest::newRow("spreadsheet formulas, blanks, German header")
-        << QByteArray("Schl\xC3\xBCssel;Notiz;Aktiv\r\n2BC5FB000000;  =2+2;ja\r\n4AEC29CDBAAB;-1;nein\r\n") << 0
-        << QByteArrayList()
+        << QByteArray("Schl\xC3\xBCssel;Notiz;Aktiv\r\n2BC5FB000000;  =2+2;ja\r\n4AEC29CDBAAB;-1;nein\r\n")
+        << 0 << QByteArrayList()
         << QByteArrayList{"S,1,0,2BC5FB000000,66 000000FBC52B 01,yes,\"  =2+2\",<unknown>,<unknown>\r",
                           "S,2,1,4AEC29CDBAAB,B6 ABBACD29EC4A 01,no,'-1,<unknown>,<unknown>\r"};
 }
@@ -635,10 +636,11 @@ void tst_vtrk::shouldImportOntoAnExistingListOnlyWhenTold_data() {
     QTest::newRow("merged as the window does")
         << QStringList{"--merge"} << good << 0 << "2BC5FB000000 4AEC29CDBAAB" << QByteArray();
     QTest::newRow("every row refused, control characters escaped")
-        << QStringList{"--replace"} << QByteArray("type,code\n\x1b]0;owned\x07,4AEC29CDBAAB\n") << 1 << QString()
-        << QByteArray("line 2: the type \"\\x1b]0;OWNED\\x07\"");
-    QTest::newRow("merged, the same key again") << QStringList{"--merge"} << QByteArray("code\n2BC5FB000000\n") << 1
-                                                << QString() << QByteArray("already in the list");
+        << QStringList{"--replace"} << QByteArray("type,code\n\x1b]0;owned\x07,4AEC29CDBAAB\n") << 1
+        << QString() << QByteArray("line 2: the type \"\\x1b]0;OWNED\\x07\"");
+    QTest::newRow("merged, the same key again")
+        << QStringList{"--merge"} << QByteArray("code\n2BC5FB000000\n") << 1 << QString()
+        << QByteArray("already in the list");
 }
 
 // An existing key list is replaced or merged into only when asked, and never by a file whose every
@@ -673,8 +675,9 @@ void tst_vtrk::shouldImportOntoAnExistingListOnlyWhenTold() {
             held << key[QStringLiteral("code")].toString();
     QCOMPARE(held.join(QLatin1Char(' ')), codes);
     // Merged, the list keeps its controller; replaced, it takes the file's (none here).
-    QCOMPARE(shown[QStringLiteral("serial")].toString(),
-             options.contains(QStringLiteral("--merge")) ? QStringLiteral("0815") : QStringLiteral("<unknown>"));
+    QCOMPARE(shown[QStringLiteral("serial")].toString(), options.contains(QStringLiteral("--merge"))
+                                                             ? QStringLiteral("0815")
+                                                             : QStringLiteral("<unknown>"));
 }
 
 void tst_vtrk::shouldRefuseCsvItCannotUse_data() {

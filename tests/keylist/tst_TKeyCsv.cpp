@@ -3,15 +3,15 @@
 #include "keylist/TKeyCsvWriter.h"
 #include "keylist/TKeyImport.h"
 #include "keylist/TKeyListRows.h"
+#include "seams/TStopRequest.h"
 #include "tests/keylist/KeyListFixture.h"
 #include "tests/keylist/TFakeKeyListHost.h"
-#include "seams/TStopRequest.h"
 #include "tests/support/TFileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -71,7 +71,8 @@ private slots:
                QStringLiteral("Door, \"main\"\nentry"));
         putKey(source.master, 7, QStringLiteral("0123456789AB"), false, QStringLiteral("kept, inactive"));
         putKey(source.slave, 5, QStringLiteral("ABCDEF012345"), true, QStringLiteral("Flat 3; Müller"));
-        putKey(source.slave, 127, QStringLiteral("00000000000F"), true, QStringLiteral("  two leading blanks"));
+        putKey(source.slave, 127, QStringLiteral("00000000000F"), true,
+               QStringLiteral("  two leading blanks"));
         putKey(source.slave, 9, QStringLiteral("0000000000F0"), true, QStringLiteral("=SUM(A1:A9)"));
         putKey(source.slave, 10, QStringLiteral("0000000000F1"), true, QStringLiteral("'-1 floor\ttab"));
         const TKeyListStore::THeader controller{QStringLiteral("0815"), QStringLiteral("=Hall; \"east\"")};
@@ -97,12 +98,15 @@ private slots:
     void shouldNeutraliseFormulasExactlyOnce_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("written");
-        QTest::newRow("plain") << "Flat 3" << "Flat 3";
-        QTest::newRow("apostrophe of its own") << "'s Hertogenbosch" << "'s Hertogenbosch";
+        QTest::newRow("plain") << "Flat 3"
+                               << "Flat 3";
+        QTest::newRow("apostrophe of its own") << "'s Hertogenbosch"
+                                               << "'s Hertogenbosch";
         for (const char* start : {"=", "+", "-", "@", "\t", "\r"})
             QTest::addRow("starting with %s", start) << QString::fromLatin1(start) + "1+2"
                                                      << "'" + QString::fromLatin1(start) + "1+2";
-        QTest::newRow("apostrophe before a formula") << "'=1" << "''=1";
+        QTest::newRow("apostrophe before a formula") << "'=1"
+                                                     << "''=1";
     }
     void shouldNeutraliseFormulasExactlyOnce() {
         QFETCH(QString, text);
@@ -134,31 +138,35 @@ private slots:
             << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea" << true << 0;
         QTest::newRow("byte-order mark") << bom + "KEYCODE,Memo\r\n2BC5FB000000,Zoë\r\n"
                                          << "Zoë" << true << 0;
-        QTest::newRow("Windows-1252") << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €"
-                                      << true << 0;
+        QTest::newRow("Windows-1252")
+            << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €" << true << 0;
         QTest::newRow("engraved, quoted, no line end")
-            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"" << true << 0;
+            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"" << true
+            << 0;
         QTest::newRow("blank rows between")
             << QByteArray("code,note\n\n,\n2BC5FB000000,Anna\n\n") << "Anna" << true << 0;
         QTest::newRow("German header, Platz counted from 1")
-            << bom + "Platz;Schlüssel;Bemerkung;Aktiv\r\n3;2BC5FB000000;Tür 3;nein\r\n" << "Tür 3" << false << 2;
+            << bom + "Platz;Schlüssel;Bemerkung;Aktiv\r\n3;2BC5FB000000;Tür 3;nein\r\n"
+            << "Tür 3" << false << 2;
         QTest::newRow("German: Nr., Notiz, WAHR")
-            << QByteArray("Nr.;Typ;Code;Notiz;Aktiv\r\n2;S;2BC5FB000000;Keller;WAHR\r\n") << "Keller" << true << 1;
-        QTest::newRow("the window's labels") << QByteArray("Key Code,Key Info,Active Key\n2BC5FB000000,Hall,no\n")
-                                             << "Hall" << false << 0;
+            << QByteArray("Nr.;Typ;Code;Notiz;Aktiv\r\n2;S;2BC5FB000000;Keller;WAHR\r\n") << "Keller" << true
+            << 1;
+        QTest::newRow("the window's labels")
+            << QByteArray("Key Code,Key Info,Active Key\n2BC5FB000000,Hall,no\n") << "Hall" << false << 0;
         QTest::newRow("Excel's sep= line")
             << QByteArray("sep=;\r\ncode;note\r\n2BC5FB000000;Anna, Bea, Cid\r\n") << "Anna, Bea, Cid" << true
             << 0;
-        QTest::newRow("tab-separated") << QByteArray("code\tnote\tactive\n2BC5FB000000\t Anna, Bea\t0\n")
-                                       << " Anna, Bea" << false << 0;
+        QTest::newRow("tab-separated")
+            << QByteArray("code\tnote\tactive\n2BC5FB000000\t Anna, Bea\t0\n") << " Anna, Bea" << false << 0;
         QTest::newRow("UTF-16, little-endian")
-            << utf16("Schlüssel\tNotiz\r\n2BC5FB000000\tMüller\r\n", QStringEncoder::Utf16LE) << "Müller" << true << 0;
+            << utf16("Schlüssel\tNotiz\r\n2BC5FB000000\tMüller\r\n", QStringEncoder::Utf16LE) << "Müller"
+            << true << 0;
         QTest::newRow("UTF-16, big-endian")
             << utf16("code,note\n2BC5FB000000,€\n", QStringEncoder::Utf16BE) << "€" << true << 0;
         QTest::newRow("=\"...\" keeps the leading zeros")
             << QByteArray("code,note\n=\"012BC5FB00000066\",\"=\"\"7\"\"\"\n") << "7" << true << 0;
-        QTest::newRow("decomposed umlaut") << QByteArray("code,note\n2BC5FB000000,Mu\xCC\x88ller\n") << "Müller"
-                                           << true << 0;
+        QTest::newRow("decomposed umlaut")
+            << QByteArray("code,note\n2BC5FB000000,Mu\xCC\x88ller\n") << "Müller" << true << 0;
         QTest::newRow("marked with x: blank is no")
             << QByteArray("code,active,note\n111111111111,x,one\n2BC5FB000000,,two\n") << "two" << false << 1;
     }
@@ -279,18 +287,22 @@ private slots:
         QTest::addColumn<bool>("worthwhile"); // whether a list made from the file is written
         const QByteArray huge(10 * 1024 * 1024, 'A');
         QTest::newRow("UTF-8 file with a Windows-1252 line")
-            << QByteArray("code;note\r\n111111111111;Tür\r\n222222222222;T\xFCr\r\n") << 3 << "not valid UTF-8" << true;
-        QTest::newRow("10 MB code") << "code,note\n111111111111,ok\n" + huge + ",x\n" << 3 << "AAAA..." << true;
-        QTest::newRow("10 MB active cell") << "code,active\n111111111111," + huge + "\n" << 2
-                                           << "not yes or no" << false;
-        QTest::newRow("10 MB slot") << "code,slot\n111111111111,1" + huge + "\n" << 2 << "AA...\" is not a slot number" << false;
+            << QByteArray("code;note\r\n111111111111;Tür\r\n222222222222;T\xFCr\r\n") << 3
+            << "not valid UTF-8" << true;
+        QTest::newRow("10 MB code") << "code,note\n111111111111,ok\n" + huge + ",x\n"
+                                    << 3 << "AAAA..." << true;
+        QTest::newRow("10 MB active cell") << "code,active\n111111111111," + huge + "\n"
+                                           << 2 << "not yes or no" << false;
+        QTest::newRow("10 MB slot") << "code,slot\n111111111111,1" + huge + "\n"
+                                    << 2 << "AA...\" is not a slot number" << false;
         QTest::newRow("typed code that reads two ways")
             << QByteArray("code,note\n000000FBC52B,x\n") << 2 << "write the engraving with its CRC" << false;
         QTest::newRow("note with the controller's fill byte")
-            << QByteArray("code;note\r\n111111111111;L'Ha\xC3\xBF-les-Roses\r\n") << 2 << "fill byte" << false;
+            << QByteArray("code;note\r\n111111111111;L'Ha\xC3\xBF-les-Roses\r\n") << 2 << "fill byte"
+            << false;
         QTest::newRow("serial differs between rows")
-            << QByteArray("code,serial\n111111111111,0815\n222222222222,4711\n") << 3 << "differs from \"0815\" on line 2"
-            << true;
+            << QByteArray("code,serial\n111111111111,0815\n222222222222,4711\n") << 3
+            << "differs from \"0815\" on line 2" << true;
         QTest::newRow("information text too long")
             << QByteArray("code,info\n111111111111,this text is longer than the list holds\n") << 2
             << "does not fit a key list" << false;
@@ -320,7 +332,8 @@ private slots:
         while (lines.size() < 16 * 1024 * 1024)
             lines += "a\n";
         QTest::newRow("16 MB of short lines") << lines << "more than 5000 rows";
-        QTest::newRow("a million columns") << "code\n" + QByteArray(1024 * 1024, ',') << "more than 64 columns";
+        QTest::newRow("a million columns")
+            << "code\n" + QByteArray(1024 * 1024, ',') << "more than 64 columns";
         QTest::newRow("UTF-16 without its mark")
             << QByteArray("c\0o\0d\0e\0\n\0", 10) << "UTF-16 is not supported without its byte-order mark";
         QTest::newRow("broken UTF-16") << QByteArray("\xFF\xFE\x00\xD8", 4) << "not valid UTF-16";
@@ -343,8 +356,9 @@ private slots:
         TKeyListFixture f;
         f.newList();
         TStopRequest::Raise();
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 TKeyImport::Plan("code\n111111111111\n" + QByteArray(1024 * 1024, '\n'), records(f)));
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            TKeyImport::Plan("code\n111111111111\n" + QByteArray(1024 * 1024, '\n'), records(f)));
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, TKeyImport::Plan("code\n111111111111\n", records(f)));
         TStopRequest::Clear();
         QCOMPARE(TKeyImport::Plan("code\n111111111111\n", records(f)).Changes.size(), 1);
@@ -353,11 +367,16 @@ private slots:
     void shouldReadOnlyRegularFiles_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("said");
-        QTest::newRow("named pipe") << "fifo" << "is a named pipe, not a file";
-        QTest::newRow("folder") << "folder" << "is a folder, not a file";
-        QTest::newRow("terminal") << "tty" << "not a file";
-        QTest::newRow("larger than 16 MB") << "large" << "is larger than";
-        QTest::newRow("missing") << "missing" << "No such file";
+        QTest::newRow("named pipe") << "fifo"
+                                    << "is a named pipe, not a file";
+        QTest::newRow("folder") << "folder"
+                                << "is a folder, not a file";
+        QTest::newRow("terminal") << "tty"
+                                  << "not a file";
+        QTest::newRow("larger than 16 MB") << "large"
+                                           << "is larger than";
+        QTest::newRow("missing") << "missing"
+                                 << "No such file";
     }
     void shouldReadOnlyRegularFiles() {
         QFETCH(QString, kind);
