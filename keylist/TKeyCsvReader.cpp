@@ -82,7 +82,9 @@ char namedDelimiter(const QByteArray& text, qsizetype* lineLength) {
     qsizetype end = text.indexOf('\n');
     if (end < 0)
         end = text.size();
-    const QByteArray rest = text.mid(4, end - 4).trimmed();
+    QByteArray rest = text.mid(4, end - 4);
+    if (rest.endsWith('\r'))
+        rest.chop(1);
     if (rest.size() != 1)
         return 0;
     *lineLength = end + 1;

@@ -156,6 +156,8 @@ private slots:
         QTest::newRow("Excel's sep= line")
             << QByteArray("sep=;\r\ncode;note\r\n2BC5FB000000;Anna, Bea, Cid\r\n") << "Anna, Bea, Cid" << true
             << 0;
+        QTest::newRow("sep= naming a tab")
+            << QByteArray("sep=\t\ncode\tnote\n2BC5FB000000\tAnna; Bea, Cid\n") << "Anna; Bea, Cid" << true << 0;
         QTest::newRow("tab-separated")
             << QByteArray("code\tnote\tactive\n2BC5FB000000\t Anna, Bea\t0\n") << " Anna, Bea" << false << 0;
         QTest::newRow("UTF-16, little-endian")
