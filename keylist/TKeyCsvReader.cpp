@@ -77,7 +77,7 @@ TEncoding encodingOf(const QVector<QByteArray>& fields) {
 
 // Excel's first line "sep=;" names the delimiter; 0 when there is none.
 char namedDelimiter(const QByteArray& text, qsizetype* lineLength) {
-    if (!text.startsWith("sep=") && !text.startsWith("SEP=") && !text.startsWith("Sep="))
+    if (text.left(4).toLower() != "sep=")
         return 0;
     qsizetype end = text.indexOf('\n');
     if (end < 0)

@@ -79,9 +79,12 @@ QByteArray TKeyImport::ReadFile(const QString& path) {
     constexpr qint64 MaxSize = 16 * 1024 * 1024;
     const TRegularFile::TContents contents = TRegularFile::Read(path, MaxSize);
     if (!contents.ok)
-        throw std::runtime_error(QStringLiteral("Can not read the CSV file %1: it %2")
-                                     .arg(QDir::toNativeSeparators(path), contents.error)
-                                     .toStdString());
+        throw std::runtime_error(
+            QStringLiteral("Can not read the CSV file %1: %2")
+                .arg(QDir::toNativeSeparators(path), contents.error.startsWith(QLatin1String("is "))
+                                                         ? QStringLiteral("it ") + contents.error
+                                                         : contents.error)
+                .toStdString());
     return contents.data;
 }
 
@@ -116,7 +119,7 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& cu
     layout.columns = columns(rows.first().fields);
     if (!layout.columns.contains(Code))
         throw std::runtime_error("The CSV file has no key code column: its first row must name one "
-                                 "of the columns code, key or keycode");
+                                 "of the columns code, key, keycode, Schlüssel or Key Code");
     // The program's own export names each code twice, as the list holds it and as engraved: its
     // codes are the list's, not typed by hand.
     if (layout.columns.contains(Engraved))
