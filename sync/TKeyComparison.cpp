@@ -1,5 +1,6 @@
 #include "sync/TKeyComparison.h"
 
+#include "keylist/TKeyNote.h"
 #include "sync/TKeyTables.h"
 
 #include <QStringList>
@@ -33,6 +34,28 @@ QList<TKeyDifference> TKeyComparison::Differences() const {
         if (row.Differs())
             differing.append(row);
     return differing;
+}
+
+QList<TKeyDifference> TKeyComparison::Writable() const {
+    QList<TKeyDifference> writable;
+    for (const TKeyDifference& row : rows)
+        if (row.Writable())
+            writable.append(row);
+    return writable;
+}
+
+QString TKeyComparison::UnwritableText() const {
+    QStringList lines;
+    for (const TKeyDifference& row : rows)
+        if (row.Differs() && !row.Writable())
+            lines << QStringLiteral("%1 #%2: %3")
+                         .arg(TKeyTables::TableName(row.table))
+                         .arg(row.Number())
+                         .arg(TKeyNote::FillByteReason());
+    if (lines.isEmpty())
+        return QString();
+    lines.prepend(QStringLiteral("Not written; change the note in the key list (\"y\" for \"ÿ\"):"));
+    return lines.join(QLatin1Char('\r'));
 }
 
 int TKeyComparison::DifferenceCount() const {
