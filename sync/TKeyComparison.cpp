@@ -28,20 +28,20 @@ TKeyComparison::TKeyComparison(const TKeyTables& wanted, const TKeyTables& held)
     }
 }
 
-QList<TKeyDifference> TKeyComparison::Differences() const {
-    QList<TKeyDifference> differing;
+QList<TKeyDifference> TKeyComparison::RowsWhere(bool (TKeyDifference::*test)() const) const {
+    QList<TKeyDifference> found;
     for (const TKeyDifference& row : rows)
-        if (row.Differs())
-            differing.append(row);
-    return differing;
+        if ((row.*test)())
+            found.append(row);
+    return found;
+}
+
+QList<TKeyDifference> TKeyComparison::Differences() const {
+    return RowsWhere(&TKeyDifference::Differs);
 }
 
 QList<TKeyDifference> TKeyComparison::Writable() const {
-    QList<TKeyDifference> writable;
-    for (const TKeyDifference& row : rows)
-        if (row.Writable())
-            writable.append(row);
-    return writable;
+    return RowsWhere(&TKeyDifference::Writable);
 }
 
 QString TKeyComparison::UnwritableText() const {

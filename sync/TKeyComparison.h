@@ -42,6 +42,8 @@ public:
     static QString OtherControllerQuestion(const QString& listSerial, const QString& controllerSerial);
 
 private:
+    QList<TKeyDifference> RowsWhere(bool (TKeyDifference::*test)() const) const;
+
     QList<TKeyDifference> rows;
     QMap<TKeyDifference::Kind, int> counts;
     bool comparedMaster = false;

@@ -40,6 +40,10 @@ struct TDialogFixture : TKeyListFixture {
     }
     void enterCode() { edit("KeyCodeEdit")->setFocus(); }
     void leaveCode() { edit("KeyInfoEdit")->setFocus(); }
+    void paste(const char* name, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit(name), Qt::Key_V, Qt::ControlModifier);
+    }
     void typeCode(const QString& text) {
         enterCode();
         typeText(edit("KeyCodeEdit"), text);
@@ -136,8 +140,7 @@ private slots:
         f.newList();
         QVERIFY(f.show(1, 2));
         f.enterCode();
-        QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
+        f.paste("KeyCodeEdit", pasted);
         QCOMPARE(f.edit("KeyCodeEdit")->text(), code);
         QVERIFY(f.boxes.shown.isEmpty());
         QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), code);
@@ -171,8 +174,7 @@ private slots:
         QVERIFY(f.show(1, 2));
         const int recNo = f.master.RecNo();
         f.enterCode();
-        QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
+        f.paste("KeyCodeEdit", pasted);
         QCOMPARE(f.edit("KeyCodeEdit")->text(), pasted);
         auto* reason = f.dialog.findChild<QLabel*>(QStringLiteral("CodeProblemLbl"));
         QVERIFY(reason->isVisible());
@@ -223,8 +225,7 @@ private slots:
         f.boxes.queueAnswer(TMessageBoxes::Answer(answer));
         if (paste) {
             f.enterCode();
-            QApplication::clipboard()->setText(text);
-            QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
+            f.paste("KeyCodeEdit", text);
         } else {
             f.typeCode(text);
         }
@@ -268,8 +269,7 @@ private slots:
         f.enterCode();
         f.edit("KeyCodeEdit")->selectAll();
         if (paste) {
-            QApplication::clipboard()->setText(QStringLiteral("66 000000FBC52B 01"));
-            QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
+            f.paste("KeyCodeEdit", QStringLiteral("66 000000FBC52B 01"));
         } else {
             typeText(f.edit("KeyCodeEdit"), QStringLiteral("2BC5FB000000"));
         }
@@ -305,8 +305,7 @@ private slots:
         QVERIFY(f.show(1, 1));
         f.edit("KeyInfoEdit")->setFocus();
         if (paste) {
-            QApplication::clipboard()->setText(note);
-            QTest::keyClick(f.edit("KeyInfoEdit"), Qt::Key_V, Qt::ControlModifier);
+            f.paste("KeyInfoEdit", note);
         } else {
             typeText(f.edit("KeyInfoEdit"), note);
         }

@@ -55,6 +55,10 @@ private slots:
                                                      << "2BC5FB000000" << Form::WireOrder << true;
         QTest::newRow("C array") << "{0x01, 0x2B, 0xC5, 0xFB, 0x00, 0x00, 0x00, 0x66};"
                                  << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("Arduino array without blanks") << "0x01,0x2B,0xC5,0xFB,0x00,0x00,0x00,0x66"
+                                                      << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("engraving on two lines") << "66 000000FBC52B\n01"
+                                                << "2BC5FB000000" << Form::EngravedOrder << true;
         QTest::newRow("ROM line") << "ROM = 01 2B C5 FB 00 00 00 66"
                                   << "2BC5FB000000" << Form::WireOrder << true;
         QTest::newRow("owdir path") << "/01.D823C4C70000/"
