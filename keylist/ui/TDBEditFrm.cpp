@@ -32,8 +32,9 @@ const QString TDBEditFrm::KeyCodeHint = QStringLiteral(
 const QString TDBEditFrm::OrderCaption = QStringLiteral("Which Order?");
 
 namespace {
-// Room for a pasted number with separators; the validator leaves at most 12 digits.
-constexpr int PastedLength = 40;
+// Room for a pasted C array or a code with its words around it; cut shorter, a paste could lose
+// its CRC and still read. The validator leaves at most 12 digits.
+constexpr int PastedLength = 120;
 } // namespace
 
 namespace {

@@ -129,6 +129,8 @@ private slots:
                                          << "2BC5FB000000" << false;
         QTest::newRow("bytes without leading zeros") << "1 2B C5 FB 0 0 0 66"
                                                      << "2BC5FB000000" << true;
+        QTest::newRow("C array, engraved order") << "{0x66, 0x00, 0x00, 0x00, 0xFB, 0xC5, 0x2B, 0x01};"
+                                                 << "2BC5FB000000" << true;
         QTest::newRow("web page") << QString::fromUtf8("66\u00A0000000FBC52B\u00A001") << "2BC5FB000000"
                                   << true;
     }
