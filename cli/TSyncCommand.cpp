@@ -41,7 +41,9 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
         if (written.Stopped())
             throw EVtrkExit(VtrkExit::Port,
                             QStringLiteral("the synchronisation on %1 stopped").arg(session.PortName()));
-        return written.Failed().isEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
+        const bool allWritable =
+            sync.LastComparison().Writable().size() == sync.LastComparison().DifferenceCount();
+        return written.Failed().isEmpty() && allWritable ? VtrkExit::Done : VtrkExit::FailedSlots;
     }
     if (TStopRequest::Raised())
         throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("stopped; nothing was written"));
@@ -51,5 +53,7 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
         throw EVtrkExit(VtrkExit::Port, QStringLiteral("nothing was written to %1").arg(session.PortName()));
     if (comparison.DifferenceCount() == 0)
         return VtrkExit::Done;
+    if (comparison.Writable().isEmpty())
+        return VtrkExit::FailedSlots; // the core said why these slots cannot be written
     throw EVtrkExit(VtrkExit::Usage, QStringLiteral("not confirmed; nothing was written"));
 }

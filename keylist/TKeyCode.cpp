@@ -59,11 +59,9 @@ QString unwrapped(QString text) {
                                               QRegularExpression::CaseInsensitiveOption);
     text.remove(rom);
     text.remove(hexPrefix);
-    while (text.startsWith(QLatin1Char('/')))
-        text.remove(0, 1);
-    while (text.endsWith(QLatin1Char('/')))
-        text.chop(1);
-    return text.trimmed();
+    // An owfs path names the device last ("/bus.0/01.D823C4C70000/").
+    const QStringList path = text.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    return path.isEmpty() ? QString() : path.last().trimmed();
 }
 
 bool allOf(const QString& digits, QChar c) {

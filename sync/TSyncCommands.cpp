@@ -184,6 +184,12 @@ void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncV
         MessageBoxes().information(TControllerSync::TResult().ReportText());
         return;
     }
+    // A slot that a write cannot settle is never written, so it is never reported as a line fault.
+    const QString unwritable = comparison.UnwritableText();
+    if (comparison.Writable().isEmpty()) {
+        MessageBoxes().warning(unwritable);
+        return;
+    }
     if (!viewer.ShowComparison(comparison, purpose))
         return;
     if (!TWriteWarnings::Confirm(afterWrite(comparison, wanted, held), changes(comparison, Table::Master),
@@ -193,15 +199,17 @@ void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncV
     {
         TProgress progress(host, WritingText);
         TControllerSync sync(exchange, host, host);
-        result = sync.Write(comparison.Differences(), wanted, held);
+        result = sync.Write(comparison.Writable(), wanted, held);
     }
     lastWriteRan = true;
     lastWrite = result;
     QString report = result.ReportText();
+    if (!unwritable.isEmpty())
+        report += QLatin1Char('\r') + unwritable;
     const QString failed = store.TrySave(held, TSnapshotStore::Kind::AfterWrite);
     if (!failed.isEmpty())
         report += QLatin1Char('\r') + failed;
-    if (result.Failed().isEmpty() && failed.isEmpty())
+    if (result.Failed().isEmpty() && failed.isEmpty() && unwritable.isEmpty())
         MessageBoxes().information(report);
     else
         MessageBoxes().warning(report);

@@ -55,8 +55,14 @@ private slots:
                                                      << "2BC5FB000000" << Form::WireOrder << true;
         QTest::newRow("C array") << "{0x01, 0x2B, 0xC5, 0xFB, 0x00, 0x00, 0x00, 0x66};"
                                  << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("Arduino array without blanks") << "0x01,0x2B,0xC5,0xFB,0x00,0x00,0x00,0x66"
+                                                      << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("engraving on two lines") << "66 000000FBC52B\n01"
+                                                << "2BC5FB000000" << Form::EngravedOrder << true;
         QTest::newRow("ROM line") << "ROM = 01 2B C5 FB 00 00 00 66"
                                   << "2BC5FB000000" << Form::WireOrder << true;
+        QTest::newRow("owfs path below a bus") << "/bus.0/01.D823C4C70000"
+                                               << "D823C4C70000" << Form::FamilyAndCode << false;
         QTest::newRow("owdir path") << "/01.D823C4C70000/"
                                     << "D823C4C70000" << Form::FamilyAndCode << false;
         QTest::newRow("engraving on three lines") << "66\n000000FBC52B\r\n01"
