@@ -59,7 +59,8 @@ void TMainFrm::MenuExportCsvClick() {
                                                        QString(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    TKeyCsvWriter::Save(path, TKeyListRows::Read(*MKeysTable) + TKeyListRows::Read(*SKeysTable));
+    TKeyCsvWriter::Save(path, TKeyListRows::Read(*MKeysTable) + TKeyListRows::Read(*SKeysTable),
+                        {ControllerSerial(), ControllerInfo()});
 }
 
 void TMainFrm::MenuImportCsvClick() {

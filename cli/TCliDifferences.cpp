@@ -65,7 +65,7 @@ bool TCliDifferences::ShowComparison(const TKeyComparison& comparison, Purpose p
         TCliOutput::Text(Text(comparison));
     if (purpose == Purpose::Compare)
         return false;
-    const int count = comparison.DifferenceCount();
+    const int count = int(comparison.Writable().size());
     return MessageBoxes().confirmOkCancel(
         QStringLiteral("Write %1 %2 to the controller?").arg(count).arg(count == 1 ? "change" : "changes"));
 }

@@ -2,24 +2,40 @@
 
 #include "cli/TCliKeyList.h"
 #include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
 #include "keylist/TKeyImport.h"
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListSchema.h"
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
 
 namespace {
+const QString ReplaceOption = QStringLiteral("replace");
+const QString MergeOption = QStringLiteral("merge");
+
+// Between the steps: nothing has been written yet, so a stop leaves every file as it was.
+void stopIfAsked() {
+    if (TCliStop::Requested())
+        throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("interrupted; nothing was written"));
+}
+
 TKeyImport planFor(const QString& csvPath, TCliKeyList& list) {
     try {
-        const TKeyImport plan =
-            TKeyImport::Plan(TKeyImport::ReadFile(csvPath),
-                             TKeyListRows::Read(list.MasterTable()) + TKeyListRows::Read(list.SlaveTable()));
+        const QByteArray csv = TKeyImport::ReadFile(csvPath);
+        stopIfAsked();
+        const TKeyImport plan = TKeyImport::Plan(csv, TKeyListRows::Read(list.MasterTable()) +
+                                                          TKeyListRows::Read(list.SlaveTable()));
+        stopIfAsked();
         plan.Apply(list.MasterTable(), list.SlaveTable());
         return plan;
+    } catch (const EVtrkExit&) {
+        throw;
     } catch (const std::exception& e) {
+        stopIfAsked();
         throw EVtrkExit(VtrkExit::File, QString::fromUtf8(e.what()));
     }
 }
@@ -31,6 +47,10 @@ QJsonArray rejectsJson(const TKeyImport& plan) {
             QJsonObject{{QStringLiteral("line"), reject.line}, {QStringLiteral("reason"), reject.reason}});
     return rejects;
 }
+
+QString orUnknown(const QString& text) {
+    return text.isEmpty() ? QString::fromLatin1(TKeyListSchema::Unknown) : text;
+}
 } // namespace
 
 void TImportCommand::Define(QCommandLineParser& parser) const {
@@ -38,6 +58,31 @@ void TImportCommand::Define(QCommandLineParser& parser) const {
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                       QStringLiteral("The key-list file to write (replaced whole, or not at all)."),
                       QStringLiteral("file")});
+    parser.addOption({ReplaceOption, QStringLiteral("Replace the key-list file when it exists.")});
+    parser.addOption(
+        {MergeOption, QStringLiteral("Import into the existing key-list file, as the window does.")});
+}
+
+TKeyListStore::THeader TImportCommand::prepare(const QCommandLineParser& parser, const QString& target,
+                                               TCliKeyList& list, bool* merging) {
+    const QFileInfo info(target);
+    const bool exists = info.exists() || info.isSymLink();
+    *merging = parser.isSet(MergeOption);
+    if (*merging && parser.isSet(ReplaceOption))
+        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("--merge and --replace exclude each other"));
+    if (*merging && !exists)
+        throw EVtrkExit(
+            VtrkExit::File,
+            QStringLiteral("%1: there is no key list to merge into").arg(QDir::toNativeSeparators(target)));
+    if (!*merging && exists && !parser.isSet(ReplaceOption))
+        throw EVtrkExit(VtrkExit::Usage,
+                        QStringLiteral("%1 exists; nothing was written. Add --replace to replace it, or "
+                                       "--merge to import into it")
+                            .arg(QDir::toNativeSeparators(target)));
+    if (*merging)
+        return list.Open(target);
+    list.Create();
+    return {};
 }
 
 int TImportCommand::Run(const QCommandLineParser& parser) {
@@ -46,20 +91,34 @@ int TImportCommand::Run(const QCommandLineParser& parser) {
     if (target.isEmpty())
         throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the key-list file to write is missing (-o FILE)"));
     TCliKeyList list;
-    list.Create();
+    bool merging = false;
+    const TKeyListStore::THeader kept = prepare(parser, target, list, &merging);
     const TKeyImport plan = planFor(parser.positionalArguments().constFirst(), list);
-    const QString unknown = QString::fromLatin1(TKeyListSchema::Unknown);
-    list.Save(target, {unknown, unknown});
     for (const TKeyImport::TReject& reject : plan.Rejects)
         TCliOutput::Error(QStringLiteral("line %1: %2").arg(reject.line).arg(reject.reason));
+    if (plan.Worthwhile()) {
+        stopIfAsked();
+        // Merged into a list, the list's controller stays; a new list takes the file's.
+        list.Save(target,
+                  merging ? kept : TKeyListStore::THeader{orUnknown(plan.Serial), orUnknown(plan.Info)});
+    } else {
+        TCliOutput::Error(QStringLiteral("every key row was refused; %1 was not written")
+                              .arg(QDir::toNativeSeparators(target)));
+    }
+    report(parser, target, plan, plan.Worthwhile());
+    return plan.Rejects.isEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
+}
+
+void TImportCommand::report(const QCommandLineParser& parser, const QString& target, const TKeyImport& plan,
+                            bool written) {
     if (parser.isSet(QStringLiteral("json")))
         TCliOutput::Json(QJsonDocument(QJsonObject{{QStringLiteral("file"), target},
+                                                   {QStringLiteral("written"), written},
                                                    {QStringLiteral("imported"), int(plan.Changes.size())},
                                                    {QStringLiteral("rejected"), rejectsJson(plan)}}));
-    else
+    else if (written)
         TCliOutput::Text(QStringLiteral("%1: %2 keys imported, %3 rows refused\n")
                              .arg(QDir::toNativeSeparators(target))
                              .arg(plan.Changes.size())
                              .arg(plan.Rejects.size()));
-    return plan.Rejects.isEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

@@ -1,14 +1,27 @@
 #pragma once
 
 #include "cli/TVtrkCommand.h"
+#include "keylist/TKeyListStore.h"
 
-// "vtrk import keys.csv -o site.dbf": a new key list from a CSV file. Each refused row is named
-// with its line and reason on the standard error stream, and the exit code is then 1; the rows
-// that were accepted are written all the same.
+class TCliKeyList;
+class TKeyImport;
+
+// "vtrk import keys.csv -o site.dbf": a key list from a CSV file, new (an existing file is
+// replaced only with --replace) or merged into an existing one with --merge, as the window's
+// import does. Each refused row is named with its line and reason on the standard error stream,
+// and the exit code is then 1; the accepted rows are written all the same, but a file whose every
+// key row is refused writes nothing. Ctrl-C or SIGTERM before the list is written writes nothing.
 class TImportCommand : public TVtrkCommand {
 public:
     QString Name() const override { return QStringLiteral("import"); }
     QString Summary() const override { return QStringLiteral("make a key-list file from a CSV file"); }
     void Define(QCommandLineParser& parser) const override;
     int Run(const QCommandLineParser& parser) override;
+
+private:
+    // Opens the list to merge into (its header returned), or makes a new one; *merging says which.
+    static TKeyListStore::THeader prepare(const QCommandLineParser& parser, const QString& target,
+                                          TCliKeyList& list, bool* merging);
+    static void report(const QCommandLineParser& parser, const QString& target, const TKeyImport& plan,
+                       bool written);
 };

@@ -22,13 +22,18 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
     const TSyncCommands::Ending ending = session.Sync().WriteChanges(session.ListSerial());
     if (ending == TSyncCommands::Ending::NothingToDo)
         return VtrkExit::Done;
+    if (ending == TSyncCommands::Ending::Unwritable)
+        return VtrkExit::FailedSlots; // the core said why these slots cannot be written
     if (ending != TSyncCommands::Ending::Written)
         session.Fail(ending, QStringLiteral("nothing was written"));
-    const TControllerSync::TResult& written = session.Sync().LastWrite();
+    const TSyncCommands& sync = session.Sync();
+    const TControllerSync::TResult& written = sync.LastWrite();
     if (written.end == TControllerSync::End::Interrupted)
         throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("the synchronisation was stopped"));
     if (written.Stopped())
         throw EVtrkExit(VtrkExit::Port,
                         QStringLiteral("the synchronisation on %1 stopped").arg(session.PortName()));
-    return written.Failed().isEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
+    const bool allWritable =
+        sync.LastComparison().Writable().size() == sync.LastComparison().DifferenceCount();
+    return written.Failed().isEmpty() && allWritable ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

@@ -1,14 +1,16 @@
 #include "keylist/TKeyCode.h"
 
-#include <QStringList>
+#include "keylist/TKeyText.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
 namespace {
 
 bool isSeparator(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('.') || c == QLatin1Char('-') || c == QLatin1Char(':') ||
-           c == QLatin1Char('\t');
+    static const QString separators = QStringLiteral(" .-:,;\t\r\n{}");
+    return separators.contains(c);
 }
 
 bool isHexDigit(QChar c) {
@@ -40,6 +42,44 @@ TKeyCode::TReading refused(const QString& error) {
     return reading;
 }
 
+TKeyCode::TReading read(const QString& code, TKeyCode::TForm form, bool crcChecked = false) {
+    TKeyCode::TReading reading;
+    reading.ok = true;
+    reading.code = code;
+    reading.form = form;
+    reading.crcChecked = crcChecked;
+    return reading;
+}
+
+// The wrappers people paste around the digits: "ROM = ...", owfs paths, C's 0x prefixes.
+QString unwrapped(QString text) {
+    static const QRegularExpression rom(QStringLiteral("^rom\\s*[=:]?\\s*"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression hexPrefix(QStringLiteral("\\b0x"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    text.remove(rom);
+    text.remove(hexPrefix);
+    // An owfs path names the device last ("/bus.0/01.D823C4C70000/").
+    const QStringList path = text.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    return path.isEmpty() ? QString() : path.last().trimmed();
+}
+
+bool allOf(const QString& digits, QChar c) {
+    return std::all_of(digits.begin(), digits.end(), [c](QChar d) { return d == c; });
+}
+
+// What a 1-Wire line reads when it is shorted (zeros) or when no key answers (ones).
+bool noKeysCode(const QString& digits) {
+    return allOf(digits, QLatin1Char('0')) || allOf(digits, QLatin1Char('F'));
+}
+
+QString noKeyReason(const QString& shown) {
+    return QStringLiteral(
+               "\"%1\" is no key's code: all zeros or all FF is what a 1-Wire line reads when it is "
+               "shorted or no key touches it")
+        .arg(shown);
+}
+
 } // namespace
 
 quint8 TKeyCode::Crc8(const QByteArray& bytes) {
@@ -61,47 +101,115 @@ bool TKeyCode::IsCode(const QString& text) {
     return text.size() == CodeDigits && std::all_of(text.begin(), text.end(), isHexDigit);
 }
 
-TKeyCode::TReading TKeyCode::Read(const QString& input) {
-    const QString text = input.trimmed();
+TKeyCode::TReading TKeyCode::Read(const QString& input, TSource source) {
+    const QString text = unwrapped(TKeyText::Folded(input));
+    const QString shown = TKeyText::Shown(input.trimmed());
     if (text.isEmpty())
         return refused(QStringLiteral("There is no key code"));
+    QStringList groups(QString{});
+    QString separators;
+    for (char32_t c : text.toUcs4()) {
+        const QChar q = c <= 0xFFFF ? QChar(char16_t(c)) : QChar();
+        if (isHexDigit(q)) {
+            groups.last() += q.toUpper();
+        } else if (isSeparator(q) && !q.isNull()) {
+            if (!groups.last().isEmpty()) {
+                groups << QString();
+                separators += q;
+            }
+        } else {
+            return refused(QStringLiteral("\"%1\" is not a key code: \"%2\" cannot appear in one; only "
+                                          "hexadecimal digits, blanks, dots, dashes, colons and commas can")
+                               .arg(shown, TKeyText::Named(c)));
+        }
+    }
+    if (groups.last().isEmpty())
+        groups.removeLast();
+    return readDigits(groups, separators, shown, source);
+}
+
+// Groups of one digit betray a byte dump printed without leading zeros: then every group is a
+// byte. Otherwise the digits count, and where they stand tells the forms with 14 digits apart.
+TKeyCode::TReading TKeyCode::readDigits(const QStringList& groups, const QString& separators,
+                                        const QString& shown, TSource source) {
+    const bool byteDump =
+        std::any_of(groups.begin(), groups.end(), [](const QString& g) { return g.size() == 1; });
     QString digits;
-    for (QChar c : text) {
-        if (isHexDigit(c))
-            digits += c.toUpper();
-        else if (!isSeparator(c))
-            return refused(QStringLiteral("\"%1\" is not a key code: only hexadecimal digits, spaces, dots, "
-                                          "dashes and colons may appear in one")
-                               .arg(text));
+    for (const QString& group : groups) {
+        if (byteDump && group.size() > 2)
+            return refused(QStringLiteral("\"%1\" is not a key code: it is written as bytes, and \"%2\" is "
+                                          "longer than the two digits of a byte")
+                               .arg(shown, TKeyText::Shown(group)));
+        digits += byteDump ? group.rightJustified(2, QLatin1Char('0')) : group;
     }
-    const QByteArray written = QByteArray::fromHex(digits.toLatin1());
-    if (digits.size() == CodeDigits) {
-        TReading reading;
-        reading.ok = true;
-        reading.code = digits;
-        return reading;
+    if (noKeysCode(digits))
+        return refused(noKeyReason(shown));
+    TReading reading = readShaped(digits, groups, separators, shown);
+    if (reading.ok && noKeysCode(reading.code))
+        return refused(noKeyReason(shown));
+    if (reading.ok && reading.form == TForm::Code && source == TSource::Typed && IsAmbiguous(reading.code)) {
+        reading.ok = false;
+        reading.ambiguous = true;
+        reading.other = Reversed(reading.code);
+        reading.error =
+            QStringLiteral("\"%1\" reads two ways: as a code in wire order it is %2, as the middle digits of "
+                           "the engraving it is %3; no real key starts with its zero bytes in wire order, so "
+                           "write the engraving with its CRC (\"%4\") or the family and code (\"01.%2\") to "
+                           "say which is meant")
+                .arg(shown, reading.code, reading.other, Engraved(reading.other));
     }
-    if (digits.size() == 14) {
-        if (quint8(written[0]) != TouchKeyFamily)
-            return refused(QStringLiteral("\"%1\" is not a key code: 14 digits must start with the family "
-                                          "01 of a touch key, not %2")
-                               .arg(text, hexByte(quint8(written[0]))));
-        TReading reading;
-        reading.ok = true;
-        reading.code = digits.mid(2);
-        reading.form = TForm::FamilyAndCode;
-        return reading;
+    return reading;
+}
+
+TKeyCode::TReading TKeyCode::readShaped(const QString& digits, const QStringList& groups,
+                                        const QString& separators, const QString& shown) {
+    if (groups.size() == 2 && separators == QLatin1String("-") && groups[0].size() == 2 &&
+        groups[1].size() == 12) {
+        if (groups[0] != QLatin1String("01"))
+            return refused(
+                QStringLiteral("\"%1\" is not a touch key: its family is %2, not 01").arg(shown, groups[0]));
+        return read(Reversed(groups[1]), TForm::KernelName);
     }
+    if (digits.size() == CodeDigits)
+        return read(digits, TForm::Code);
+    if (digits.size() == 14)
+        return readFourteen(digits, groups, shown);
     if (digits.size() == 16)
-        return readNumber(written, text);
+        return readNumber(QByteArray::fromHex(digits.toLatin1()), shown);
     return refused(QStringLiteral("\"%1\" is not a key code: it has %2 hexadecimal digits, a key code has 12 "
                                   "and a key number 16")
-                       .arg(text)
+                       .arg(shown)
                        .arg(digits.size()));
 }
 
+bool TKeyCode::IsAmbiguous(const QString& code) {
+    return IsCode(code) && code.startsWith(QLatin1String("0000")) && !code.endsWith(QLatin1String("00"));
+}
+
+// The family and the code ("01.2BC5FB000000"), or the engraving without its CRC ("000000FBC52B 01").
+TKeyCode::TReading TKeyCode::readFourteen(const QString& digits, const QStringList& groups,
+                                          const QString& shown) {
+    const bool familyFirst = digits.startsWith(QLatin1String("01"));
+    const bool familyLast = digits.endsWith(QLatin1String("01"));
+    const bool engravedShape = groups.size() == 2 && groups[0].size() == 12;
+    const bool familyShape = groups.size() == 2 && groups[0].size() == 2;
+    if (familyFirst && familyLast && groups.size() == 1)
+        return refused(QStringLiteral("\"%1\" is not a key code: its 14 digits start and end with the family "
+                                      "01, so they may be family first or as engraved; add the CRC or a "
+                                      "blank after the family")
+                           .arg(shown));
+    if (familyLast && (engravedShape || (!familyFirst && !familyShape)))
+        return read(Reversed(digits.left(12)), TForm::EngravedWithoutCrc);
+    if (familyFirst && !engravedShape)
+        return read(digits.mid(2), TForm::FamilyAndCode);
+    return refused(
+        QStringLiteral("\"%1\" is not a key code: 14 digits must start with the family 01 of a touch "
+                       "key, or end with it as engraved, not %2 and %3")
+            .arg(shown, digits.left(2), digits.right(2)));
+}
+
 // The family byte and the CRC decide whether the number was written family first or as engraved.
-TKeyCode::TReading TKeyCode::readNumber(const QByteArray& written, const QString& text) {
+TKeyCode::TReading TKeyCode::readNumber(const QByteArray& written, const QString& shown) {
     const QByteArray engraved = reversed(written);
     const bool wireOk = checks(written);
     const bool engravedOk = checks(engraved);
@@ -110,17 +218,12 @@ TKeyCode::TReading TKeyCode::readNumber(const QByteArray& written, const QString
     if (wireOk && engravedOk && wireCode != engravedCode)
         return refused(QStringLiteral("The key number %1 checks both family first and as engraved, giving "
                                       "two different codes (%2 and %3); enter the 12-digit code instead")
-                           .arg(text, wireCode, engravedCode));
+                           .arg(shown, wireCode, engravedCode));
     if (!wireOk && !engravedOk)
         return refused(QStringLiteral("The key number %1 fails its check in both byte orders: read family "
                                       "first, %2; read as engraved, %3")
-                           .arg(text, describeOrder(written), describeOrder(engraved)));
-    TReading reading;
-    reading.ok = true;
-    reading.crcChecked = true;
-    reading.form = wireOk ? TForm::WireOrder : TForm::EngravedOrder;
-    reading.code = wireOk ? wireCode : engravedCode;
-    return reading;
+                           .arg(shown, describeOrder(written), describeOrder(engraved)));
+    return wireOk ? read(wireCode, TForm::WireOrder, true) : read(engravedCode, TForm::EngravedOrder, true);
 }
 
 QString TKeyCode::describeOrder(const QByteArray& wire) {
@@ -132,6 +235,10 @@ QString TKeyCode::describeOrder(const QByteArray& wire) {
         faults << QStringLiteral("the CRC is %1 where %2 was expected")
                       .arg(hexByte(quint8(wire[7])), hexByte(crc));
     return faults.join(QStringLiteral(" and "));
+}
+
+QString TKeyCode::Reversed(const QString& code) {
+    return hex(reversed(QByteArray::fromHex(code.toLatin1())));
 }
 
 QString TKeyCode::Engraved(const QString& code) {

@@ -1,44 +1,52 @@
 #include "keylist/TKeyCsvWriter.h"
 
 #include "keylist/TKeyCode.h"
+#include "keylist/TKeyCsvCell.h"
+#include "seams/TCheckedSave.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <csv.h>
 
 #include <stdexcept>
 
 const QStringList TKeyCsvWriter::Header = {
-    QStringLiteral("type"),     QStringLiteral("#"),      QStringLiteral("slot"), QStringLiteral("code"),
-    QStringLiteral("engraved"), QStringLiteral("active"), QStringLiteral("note")};
+    QStringLiteral("type"), QStringLiteral("#"),        QStringLiteral("slot"),
+    QStringLiteral("code"), QStringLiteral("engraved"), QStringLiteral("active"),
+    QStringLiteral("note"), QStringLiteral("serial"),   QStringLiteral("info")};
 
-QByteArray TKeyCsvWriter::Write(const QVector<TKeyRecord>& records) {
-    QByteArray out = row(Header);
+QByteArray TKeyCsvWriter::Write(const QVector<TKeyRecord>& records, const TKeyListStore::THeader& controller,
+                                TFormat format) {
+    const char delimiter = format == TFormat::Spreadsheet ? ';' : ',';
+    QByteArray out = format == TFormat::Spreadsheet ? QByteArray("\xEF\xBB\xBF") : QByteArray();
+    out += row(Header, delimiter);
     for (const TKeyRecord& record : records) {
         out += row({QString(record.type), QString::number(record.recId), QString::number(record.slot),
                     record.code, TKeyCode::Engraved(record.code),
-                    record.active ? QStringLiteral("yes") : QStringLiteral("no"), record.note});
+                    record.active ? QStringLiteral("yes") : QStringLiteral("no"), record.note,
+                    controller.serial, controller.info},
+                   delimiter);
     }
     return out;
 }
 
-QByteArray TKeyCsvWriter::row(const QStringList& fields) {
+QByteArray TKeyCsvWriter::row(const QStringList& fields, char delimiter) {
     QByteArray line;
     for (const QString& text : fields) {
         if (!line.isEmpty())
-            line += ',';
-        line += field(text);
+            line += delimiter;
+        line += field(TKeyCsvCell::Neutralised(text));
     }
     return line + "\r\n";
 }
 
 // Plain where a reader cannot misread it; quoted (quotes doubled) where it holds a delimiter of
-// either kind, a quote, a line break or space at an end, which readers would otherwise trim.
+// any kind, a quote, a line break or space at an end, which readers would otherwise trim.
 QByteArray TKeyCsvWriter::field(const QString& text) {
     const QByteArray bytes = text.toUtf8();
-    const bool plain = !bytes.contains(',') && !bytes.contains(';') && !bytes.contains('"') &&
-                       !bytes.contains('\r') && !bytes.contains('\n') && text == text.trimmed();
+    const bool plain = !bytes.contains(',') && !bytes.contains(';') && !bytes.contains('\t') &&
+                       !bytes.contains('"') && !bytes.contains('\r') && !bytes.contains('\n') &&
+                       text == text.trimmed();
     if (plain)
         return bytes;
     QByteArray quoted(int(csv_write(nullptr, 0, bytes.constData(), size_t(bytes.size()))), Qt::Uninitialized);
@@ -46,11 +54,11 @@ QByteArray TKeyCsvWriter::field(const QString& text) {
     return quoted;
 }
 
-void TKeyCsvWriter::Save(const QString& path, const QVector<TKeyRecord>& records) {
-    QSaveFile file(path);
-    const QByteArray bytes = Write(records);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+void TKeyCsvWriter::Save(const QString& path, const QVector<TKeyRecord>& records,
+                         const TKeyListStore::THeader& controller, TFormat format) {
+    QString error;
+    if (!TCheckedSave::Save(path, Write(records, controller, format), &error))
         throw std::runtime_error(QStringLiteral("Can not write the CSV file %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), file.errorString())
+                                     .arg(QDir::toNativeSeparators(path), error)
                                      .toStdString());
 }

@@ -1,23 +1,32 @@
 #pragma once
 
+#include "keylist/TKeyListStore.h"
 #include "keylist/TKeyRecord.h"
 
 #include <QByteArray>
 #include <QStringList>
 #include <QVector>
 
-// Writes a key list as CSV: UTF-8, a header row, one row per slot, lines ended by CR LF and
-// fields quoted as RFC 4180 asks (libcsv does the quoting).
+// Writes a key list as CSV: a header row, one row per slot, lines ended by CR LF and fields
+// quoted as RFC 4180 asks (libcsv does the quoting). Every row carries the controller's serial
+// number and information text, so that they survive a spreadsheet's sorting and deleting.
 class TKeyCsvWriter {
 public:
-    // type, "#", slot, code, engraved, active, note
+    // Plain: UTF-8 and commas. Spreadsheet: UTF-8 with a byte-order mark and semicolons, which
+    // spreadsheets in the locales with a decimal comma open as columns without asking.
+    enum class TFormat { Plain, Spreadsheet };
+
+    // type, "#", slot, code, engraved, active, note, serial, info
     static const QStringList Header;
 
-    static QByteArray Write(const QVector<TKeyRecord>& records);
-    // Writes the file whole or not at all; a failure raises std::runtime_error naming it.
-    static void Save(const QString& path, const QVector<TKeyRecord>& records);
+    static QByteArray Write(const QVector<TKeyRecord>& records, const TKeyListStore::THeader& controller,
+                            TFormat format = TFormat::Plain);
+    // Writes the file whole or not at all: a failure (a full disk too) raises std::runtime_error
+    // naming it and leaves the file as it was.
+    static void Save(const QString& path, const QVector<TKeyRecord>& records,
+                     const TKeyListStore::THeader& controller, TFormat format = TFormat::Plain);
 
 private:
     static QByteArray field(const QString& text);
-    static QByteArray row(const QStringList& fields);
+    static QByteArray row(const QStringList& fields, char delimiter);
 };

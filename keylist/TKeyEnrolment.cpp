@@ -4,6 +4,7 @@
 #include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListStore.h"
+#include "keylist/TKeyNote.h"
 
 #include <stdexcept>
 
@@ -15,6 +16,11 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
         throw std::runtime_error("No key list is open");
     if (!TKeyCode::IsCode(code)) {
         result.message = QStringLiteral("The reader gave \"%1\", which is not a key code").arg(code);
+        return result;
+    }
+    const QString noteRefusal = TKeyNote::Refusal(note);
+    if (!noteRefusal.isEmpty()) {
+        result.message = QStringLiteral("The key %1 was not enrolled: %2").arg(code, noteRefusal);
         return result;
     }
     for (TDbfTable* view : {&store.MKeysTable(), &store.SKeysTable()}) {
@@ -41,7 +47,7 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
         TKeyRecord after = slot;
         after.code = code;
         after.active = true;
-        after.note = note;
+        after.note = TKeyNote::Composed(note);
         TKeyListRows::Write(page, after);
         done << slot;
         result.ok = true;

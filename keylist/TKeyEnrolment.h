@@ -11,7 +11,8 @@ class TDbfTable;
 // Puts keys read from a 1-Wire reader into one page of the open key list: each new code fills
 // the page's current slot when it is empty, else the next empty slot after it (then from the
 // first), as an active key with the given note. A code the list already holds is refused with
-// the place that holds it. Every enrolment can be undone, the last one first.
+// the place that holds it, and so is a note the key list cannot hold or the controller cannot give
+// back. Every enrolment can be undone, the last one first.
 class TKeyEnrolment {
 public:
     struct TResult {

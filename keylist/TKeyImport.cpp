@@ -5,15 +5,23 @@
 #include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListSchema.h"
+#include "keylist/TKeyNote.h"
+#include "seams/TRegularFile.h"
+#include "seams/TStopRequest.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <algorithm>
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 
 namespace {
+
+// A refusal quotes at most this much of a cell: a cell may hold megabytes.
+constexpr int ExcerptLength = 32;
+// Longer than any written form of a key code, with blanks and a "ROM = " before it.
+constexpr int MaxCodeText = 80;
 
 QString typeName(QChar type) {
     return type == QLatin1Char('M') ? QStringLiteral("master") : QStringLiteral("slave");
@@ -37,12 +45,31 @@ QString withoutTrailingBlanks(QString text) {
     return text;
 }
 
+// The start of text, never half a character, with "..." where it was cut.
+QString excerpt(const QString& text) {
+    if (text.size() <= ExcerptLength)
+        return text;
+    const int cut = text[ExcerptLength - 1].isHighSurrogate() ? ExcerptLength - 1 : ExcerptLength;
+    return text.left(cut) + QStringLiteral("...");
+}
+
+bool encodable(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return TWin1252::canEncode(c); });
+}
+
 bool readFlag(const QString& text, bool* value) {
-    static const QStringList yes = {"yes", "y", "true", "t", "1", "x"};
-    static const QStringList no = {"no", "n", "false", "f", "0"};
+    static const QStringList yes = {"yes", "y", "true", "t", "1", "x", "ja", "j", "wahr"};
+    static const QStringList no = {"no", "n", "false", "f", "0", "nein", "falsch"};
     const QString word = text.trimmed().toLower();
     *value = yes.contains(word);
     return *value || no.contains(word);
+}
+
+QString headerName(const QString& text) {
+    QString name = text.normalized(QString::NormalizationForm_C).simplified().toLower();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name;
 }
 
 } // namespace
@@ -50,29 +77,30 @@ bool readFlag(const QString& text, bool* value) {
 QByteArray TKeyImport::ReadFile(const QString& path) {
     // 136 slots take a few kilobytes; anything this large is not a key list.
     constexpr qint64 MaxSize = 16 * 1024 * 1024;
-    QFile file(path);
-    const QString shown = QDir::toNativeSeparators(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const TRegularFile::TContents contents = TRegularFile::Read(path, MaxSize);
+    if (!contents.ok)
         throw std::runtime_error(
-            QStringLiteral("Can not read the CSV file %1: %2").arg(shown, file.errorString()).toStdString());
-    if (file.size() > MaxSize)
-        throw std::runtime_error(
-            QStringLiteral("The file %1 is too large for a list of keys").arg(shown).toStdString());
-    const QByteArray bytes = file.read(MaxSize + 1);
-    if (bytes.size() > MaxSize)
-        throw std::runtime_error(
-            QStringLiteral("The file %1 is too large for a list of keys").arg(shown).toStdString());
-    return bytes;
+            QStringLiteral("Can not read the CSV file %1: %2")
+                .arg(QDir::toNativeSeparators(path), contents.error.startsWith(QLatin1String("is "))
+                                                         ? QStringLiteral("it ") + contents.error
+                                                         : contents.error)
+                .toStdString());
+    return contents.data;
 }
 
 QHash<int, int> TKeyImport::columns(const QStringList& header) {
     static const QHash<QString, int> names = {
-        {"code", Code},  {"key", Code},     {"keycode", Code}, {"note", Note},     {"memo", Note},
-        {"name", Note},  {"keymemo", Note}, {"type", Type},    {"keytype", Type},  {"slot", Slot},
-        {"keyid", Slot}, {"#", RecId},      {"recid", RecId},  {"active", Active}, {"keystatus", Active}};
+        {"code", Code},         {"key", Code},      {"keycode", Code},      {"key code", Code},
+        {"schlüssel", Code},    {"note", Note},     {"memo", Note},         {"name", Note},
+        {"keymemo", Note},      {"key info", Note}, {"notiz", Note},        {"bemerkung", Note},
+        {"type", Type},         {"keytype", Type},  {"typ", Type},          {"slot", Slot},
+        {"keyid", Slot},        {"#", RecId},       {"recid", RecId},       {"platz", RecId},
+        {"nr.", RecId},         {"nr", RecId},      {"active", Active},     {"keystatus", Active},
+        {"active key", Active}, {"aktiv", Active},  {"engraved", Engraved}, {"serial", SerialColumn},
+        {"info", InfoColumn}};
     QHash<int, int> found;
     for (int i = 0; i < header.size(); ++i) {
-        const auto it = names.find(header[i].trimmed().toLower());
+        const auto it = names.find(headerName(header[i]));
         if (it != names.end() && !found.contains(it.value()))
             found.insert(it.value(), i);
     }
@@ -87,18 +115,32 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& cu
     const QVector<TKeyCsvReader::TRow> rows = TKeyCsvReader::Read(csv);
     if (rows.isEmpty())
         throw std::runtime_error("The CSV file is empty");
-    const QHash<int, int> found = columns(rows.first().fields);
-    if (!found.contains(Code))
+    TLayout layout;
+    layout.columns = columns(rows.first().fields);
+    if (!layout.columns.contains(Code))
         throw std::runtime_error("The CSV file has no key code column: its first row must name one "
-                                 "of the columns code, key or keycode");
+                                 "of the columns code, key, keycode, Schlüssel or Key Code");
+    // The program's own export names each code twice, as the list holds it and as engraved: its
+    // codes are the list's, not typed by hand.
+    if (layout.columns.contains(Engraved))
+        layout.source = TKeyCode::TSource::Given;
+    for (int i = 1; i < rows.size() && !layout.crossMarks; ++i)
+        layout.crossMarks = field(rows[i], layout.columns, Active).trimmed().toLower() == QLatin1String("x");
     TKeyImport plan;
     QVector<TWanted> bySlot;
     QVector<TWanted> byOrder;
+    QHash<int, int> controllerLines;
     for (int i = 1; i < rows.size(); ++i) {
+        if (TStopRequest::Raised())
+            throw std::runtime_error("The import was interrupted");
         if (allBlank(rows[i].fields))
             continue;
         TWanted wanted;
-        const QString reason = readRow(rows[i], found, &wanted);
+        QString reason = rows[i].error;
+        if (reason.isEmpty())
+            reason = readRow(rows[i], layout, &wanted);
+        if (reason.isEmpty())
+            reason = plan.readController(rows[i], layout, controllerLines);
         if (!reason.isEmpty())
             plan.Rejects.append({rows[i].line, reason});
         else
@@ -116,55 +158,94 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& cu
     return plan;
 }
 
-QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const QHash<int, int>& columns, TWanted* wanted) {
+QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layout, TWanted* wanted) {
     wanted->line = row.line;
-    const QString type = field(row, columns, Type).trimmed().toUpper();
+    const QString type = field(row, layout.columns, Type).trimmed().toUpper();
     if (type.isEmpty() || type == QLatin1String("S") || type == QLatin1String("SLAVE"))
         wanted->type = QLatin1Char('S');
     else if (type == QLatin1String("M") || type == QLatin1String("MASTER"))
         wanted->type = QLatin1Char('M');
     else
-        return QStringLiteral("the type \"%1\" is neither M nor S").arg(type);
+        return QStringLiteral("the type \"%1\" is neither M nor S").arg(excerpt(type));
+    for (const QString& reason :
+         {readCode(field(row, layout.columns, Code), layout, wanted),
+          readActive(field(row, layout.columns, Active), layout, wanted),
+          readNote(field(row, layout.columns, Note), wanted), readSlots(row, layout, wanted)})
+        if (!reason.isEmpty())
+            return reason;
+    return QString();
+}
 
-    const QString code = field(row, columns, Code).trimmed();
-    if (!code.isEmpty() && code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) != 0) {
-        const TKeyCode::TReading reading = TKeyCode::Read(code);
-        if (!reading.ok)
-            return reading.error;
-        wanted->value.code = reading.code;
-    }
-    const QString active = field(row, columns, Active);
-    wanted->value.active = wanted->value.HasKey();
-    if (!active.trimmed().isEmpty() && !readFlag(active, &wanted->value.active))
-        return QStringLiteral("the active column holds \"%1\", not yes or no").arg(active);
+QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted* wanted) {
+    const QString code = text.trimmed();
+    if (code.isEmpty() || code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) == 0)
+        return QString();
+    if (code.size() > MaxCodeText)
+        return QStringLiteral("the key code \"%1\" is %2 characters long, longer than any way of writing one")
+            .arg(excerpt(code))
+            .arg(code.size());
+    const TKeyCode::TReading reading = TKeyCode::Read(code, layout.source);
+    if (!reading.ok)
+        return reading.error;
+    wanted->value.code = reading.code;
+    return QString();
+}
+
+QString TKeyImport::readActive(const QString& text, const TLayout& layout, TWanted* wanted) {
+    wanted->value.active = wanted->value.HasKey() && !layout.crossMarks;
+    if (!text.trimmed().isEmpty() && !readFlag(text, &wanted->value.active))
+        return QStringLiteral("the active column holds \"%1\", not yes or no").arg(excerpt(text));
     if (wanted->value.active && !wanted->value.HasKey())
         return QStringLiteral("an active key needs a key code");
+    return QString();
+}
 
-    const QString note = withoutTrailingBlanks(field(row, columns, Note));
-    if (note.size() > TKeyListSchema::MemoLength)
-        return QStringLiteral("the note is %1 characters long, a key list holds at most %2")
-            .arg(note.size())
-            .arg(TKeyListSchema::MemoLength);
-    for (QChar c : note)
-        if (!TWin1252::canEncode(c))
-            return QStringLiteral("the note holds \"%1\", which the key list's code page "
-                                  "(Windows-1252) cannot hold")
-                .arg(c);
-    wanted->value.note = note;
+QString TKeyImport::readNote(const QString& text, TWanted* wanted) {
+    const QString note = TKeyNote::Composed(withoutTrailingBlanks(text));
+    const QString refusal = TKeyNote::Refusal(note);
+    if (refusal.isEmpty())
+        wanted->value.note = note;
+    return refusal;
+}
 
+QString TKeyImport::readSlots(const TKeyCsvReader::TRow& row, const TLayout& layout, TWanted* wanted) {
     for (auto [column, target] :
          {std::pair{int(Slot), &wanted->slot}, std::pair{int(RecId), &wanted->recId}}) {
-        const QString text = field(row, columns, column).trimmed();
+        const QString text = field(row, layout.columns, column).trimmed();
         if (text.isEmpty())
             continue;
         bool ok = false;
         *target = text.toInt(&ok);
         if (!ok || *target < 0)
             return QStringLiteral("the %1 \"%2\" is not a slot number")
-                .arg(column == Slot ? QStringLiteral("slot") : QStringLiteral("#"), text);
+                .arg(column == Slot ? QStringLiteral("slot") : QStringLiteral("#"), excerpt(text));
     }
     if (wanted->slot >= 0)
         wanted->recId = -1; // the controller's slot number wins over the row number
+    return QString();
+}
+
+QString TKeyImport::readController(const TKeyCsvReader::TRow& row, const TLayout& layout,
+                                   QHash<int, int>& firstLine) {
+    for (auto [column, kept, length] : {std::tuple{int(SerialColumn), &Serial, TKeyListSchema::KeyCodeLength},
+                                        std::tuple{int(InfoColumn), &Info, TKeyListSchema::MemoLength}}) {
+        const QString text = withoutTrailingBlanks(field(row, layout.columns, column));
+        const QString what =
+            column == SerialColumn ? QStringLiteral("serial number") : QStringLiteral("information text");
+        if (text.isEmpty() || text == *kept)
+            continue;
+        if (firstLine.contains(column))
+            return QStringLiteral("the controller's %1 \"%2\" differs from \"%3\" on line %4")
+                .arg(what, excerpt(text), excerpt(*kept))
+                .arg(firstLine[column]);
+        if (text.size() > length || !encodable(text))
+            return QStringLiteral("the controller's %1 \"%2\" does not fit a key list (at most %3 characters "
+                                  "of Windows-1252)")
+                .arg(what, excerpt(text))
+                .arg(length);
+        *kept = text;
+        firstLine.insert(column, row.line);
+    }
     return QString();
 }
 

@@ -32,12 +32,16 @@ bool TCheckedSave::Save(const QString& path, const QByteArray& bytes, QString* e
         *error = file.errorString();
         return false;
     }
+    errno = 0;
     const bool whole =
         file.write(bytes) == bytes.size() && file.flush() && file.error() == QFileDevice::NoError;
+    // A write cut short sets no error of its own, and Qt's text for it is "Unknown error": the
+    // system's reason ("No space left on device") is that of the attempt that failed.
+    const int cause = whole ? 0 : errno;
     if (whole && file.commit())
         return true;
-    // A short write sets no error of its own; the system's reason is that of the next attempt.
-    *error = file.error() != QFileDevice::NoError
+    *error = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause))
+             : file.error() != QFileDevice::NoError
                  ? file.errorString()
                  : QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
     // Discarded, not placed: the old file stays as it was.

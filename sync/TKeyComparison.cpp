@@ -1,5 +1,6 @@
 #include "sync/TKeyComparison.h"
 
+#include "keylist/TKeyNote.h"
 #include "sync/TKeyTables.h"
 
 #include <QStringList>
@@ -27,12 +28,34 @@ TKeyComparison::TKeyComparison(const TKeyTables& wanted, const TKeyTables& held)
     }
 }
 
-QList<TKeyDifference> TKeyComparison::Differences() const {
-    QList<TKeyDifference> differing;
+QList<TKeyDifference> TKeyComparison::RowsWhere(bool (TKeyDifference::*test)() const) const {
+    QList<TKeyDifference> found;
     for (const TKeyDifference& row : rows)
-        if (row.Differs())
-            differing.append(row);
-    return differing;
+        if ((row.*test)())
+            found.append(row);
+    return found;
+}
+
+QList<TKeyDifference> TKeyComparison::Differences() const {
+    return RowsWhere(&TKeyDifference::Differs);
+}
+
+QList<TKeyDifference> TKeyComparison::Writable() const {
+    return RowsWhere(&TKeyDifference::Writable);
+}
+
+QString TKeyComparison::UnwritableText() const {
+    QStringList lines;
+    for (const TKeyDifference& row : rows)
+        if (row.Differs() && !row.Writable())
+            lines << QStringLiteral("%1 #%2: %3")
+                         .arg(TKeyTables::TableName(row.table))
+                         .arg(row.Number())
+                         .arg(TKeyNote::FillByteReason());
+    if (lines.isEmpty())
+        return QString();
+    lines.prepend(QStringLiteral("Not written; change the note in the key list (\"y\" for \"ÿ\"):"));
+    return lines.join(QLatin1Char('\r'));
 }
 
 int TKeyComparison::DifferenceCount() const {

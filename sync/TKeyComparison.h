@@ -18,6 +18,10 @@ public:
     // Every compared slot, master slots first, each table in slot order.
     const QList<TKeyDifference>& AllSlots() const { return rows; }
     QList<TKeyDifference> Differences() const;
+    // The differences a write can settle.
+    QList<TKeyDifference> Writable() const;
+    // The slots a write cannot settle, a line each with the reason; empty when there are none.
+    QString UnwritableText() const;
     int DifferenceCount() const;
     int Count(TKeyDifference::Kind kind) const { return counts.value(kind); }
     bool Compared(TKeyTransfer::Table table) const;
@@ -38,6 +42,8 @@ public:
     static QString OtherControllerQuestion(const QString& listSerial, const QString& controllerSerial);
 
 private:
+    QList<TKeyDifference> RowsWhere(bool (TKeyDifference::*test)() const) const;
+
     QList<TKeyDifference> rows;
     QMap<TKeyDifference::Kind, int> counts;
     bool comparedMaster = false;

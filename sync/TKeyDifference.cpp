@@ -1,6 +1,7 @@
 #include "sync/TKeyDifference.h"
 
 #include "keylist/TKeyListSchema.h"
+#include "keylist/TKeyNote.h"
 
 QString TKeyDifference::KindText(Kind kind) {
     switch (kind) {
@@ -20,6 +21,8 @@ QString TKeyDifference::KindText(Kind kind) {
         return QStringLiteral("deactivated");
     case Kind::NotRead:
         return QStringLiteral("not read");
+    case Kind::NoteNotReadBack:
+        return QStringLiteral("note holds ÿ");
     }
     return QString();
 }
@@ -44,6 +47,10 @@ TKeyDifference::Kind TKeyDifference::Classify(const TKeySlot& wanted, const TKey
     const QString heldCode = NormalCode(held);
     if (!wanted.active && !held.active)
         return Kind::Same;
+    if (wanted.active && held.active && wantedCode == heldCode && NormalNote(wanted) == NormalNote(held))
+        return Kind::Same;
+    if (wanted.active && TKeyNote::HoldsFillByte(NormalNote(wanted)))
+        return Kind::NoteNotReadBack;
     if (wanted.active && !held.active)
         return !heldCode.isEmpty() && heldCode == wantedCode ? Kind::Activated : Kind::KeyAdded;
     if (!wanted.active)

@@ -205,6 +205,12 @@ TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTab
         MessageBoxes().information(TControllerSync::TResult().ReportText());
         return Ending::NothingToDo;
     }
+    // A slot that a write cannot settle is never written, so it is never reported as a line fault.
+    const QString unwritable = comparison.UnwritableText();
+    if (comparison.Writable().isEmpty()) {
+        MessageBoxes().warning(unwritable);
+        return Ending::Unwritable;
+    }
     if (!viewer.ShowComparison(comparison, purpose))
         return Ending::NotConfirmed;
     if (!TWriteWarnings::Confirm(afterWrite(comparison, wanted, held), changes(comparison, Table::Master),
@@ -214,15 +220,17 @@ TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTab
     {
         TProgress progress(host, WritingText);
         TControllerSync sync(exchange, host, host);
-        result = sync.Write(comparison.Differences(), wanted, held);
+        result = sync.Write(comparison.Writable(), wanted, held);
     }
     lastWriteRan = true;
     lastWrite = result;
     QString report = result.ReportText();
+    if (!unwritable.isEmpty())
+        report += QLatin1Char('\r') + unwritable;
     const QString failed = store.TrySave(held, TSnapshotStore::Kind::AfterWrite);
     if (!failed.isEmpty())
         report += QLatin1Char('\r') + failed;
-    if (result.Failed().isEmpty() && failed.isEmpty())
+    if (result.Failed().isEmpty() && failed.isEmpty() && unwritable.isEmpty())
         MessageBoxes().information(report);
     else
         MessageBoxes().warning(report);

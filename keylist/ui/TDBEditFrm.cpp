@@ -4,6 +4,7 @@
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyCode.h"
 #include "keylist/TKeyListStore.h"
+#include "keylist/TKeyNote.h"
 #include "keylist/ui/TKeyCodeValidator.h"
 #include "keylist/ui/TTypedTextValidator.h"
 #include "seams/TErrorReport.h"
@@ -24,12 +25,16 @@ const QString TDBEditFrm::KeyCodeHint = QStringLiteral(
     "The key code is the key's six serial bytes in the order the wire sends them, as 12 hexadecimal "
     "digits.\nThe can is engraved CRC, the six bytes most significant first, then the family 01: "
     "the key engraved \"66 000000FBC52B 01\" has the code 2BC5FB000000.\nPaste any written form: "
-    "the 16-digit number family first or as engraved, \"01.XXXXXXXXXXXX\", with or without spaces, "
-    "dots, dashes or colons.");
+    "the 16-digit number family first or as engraved, the engraving without its CRC, \"01.XXXXXXXXXXXX\", "
+    "Linux's \"01-xxxxxxxxxxxx\", byte dumps and C arrays, with or without spaces, dots, dashes or "
+    "colons.");
+
+const QString TDBEditFrm::OrderCaption = QStringLiteral("Which Order?");
 
 namespace {
-// Room for a pasted number with separators; the validator leaves at most 12 digits.
-constexpr int PastedLength = 40;
+// Room for a pasted C array or a code with its words around it; cut shorter, a paste could lose
+// its CRC and still read. The validator leaves at most 12 digits.
+constexpr int PastedLength = 120;
 } // namespace
 
 namespace {
@@ -43,6 +48,23 @@ void makeGrey(QLineEdit* edit) {
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     edit->setPalette(palette);
+}
+
+QLabel* problemLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setStyleSheet(QStringLiteral("color: #b42318;"));
+    label->setVisible(false);
+    return label;
+}
+
+// The reasons the core gives read as part of a sentence; beside the field they stand alone.
+QString sentence(QString reason) {
+    if (!reason.isEmpty())
+        reason[0] = reason[0].toUpper();
+    return reason;
 }
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text) {
@@ -68,9 +90,8 @@ TDBEditFrm::TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QW
     connect(KeyCodeEdit, &QLineEdit::textEdited, this,
             [this](const QString& text) { TErrorReport::run([this, text] { codeEdited(text); }); });
     connect(KeyCodeEdit, &QLineEdit::textChanged, this, [this](const QString& text) { showEngraved(text); });
-    connect(KeyInfoEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
-        TErrorReport::run([this, text] { writeField(MemoField, text); });
-    });
+    connect(KeyInfoEdit, &QLineEdit::textEdited, this,
+            [this](const QString& text) { TErrorReport::run([this, text] { noteEdited(text); }); });
     connect(ActiveCB, &QCheckBox::clicked, this, [this](bool checked) {
         TErrorReport::run([this, checked] { writeField(StatusField, checked); });
     });
@@ -104,6 +125,8 @@ void TDBEditFrm::buildLayout() {
     CodeCheckedLbl->setToolTip(QStringLiteral("The pasted key number's CRC checked"));
     CodeCheckedLbl->setStyleSheet(QStringLiteral("color: #1a7f37;"));
     CodeCheckedLbl->setVisible(false);
+    CodeProblemLbl = problemLabel(this, "CodeProblemLbl");
+    NoteProblemLbl = problemLabel(this, "NoteProblemLbl");
     ActiveCB = new QCheckBox(QStringLiteral("Active Key"), this);
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
@@ -134,8 +157,10 @@ void TDBEditFrm::buildLayout() {
     fields->addWidget(new QLabel(QStringLiteral("Engraved:"), this), 2, 0);
     fields->addWidget(EngravedEdit, 2, 1);
     fields->addWidget(CodeCheckedLbl, 2, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Key Info:"), this), 3, 0);
-    fields->addWidget(KeyInfoEdit, 3, 1, 1, 3);
+    fields->addWidget(CodeProblemLbl, 3, 1, 1, 3);
+    fields->addWidget(new QLabel(QStringLiteral("Key Info:"), this), 4, 0);
+    fields->addWidget(KeyInfoEdit, 4, 1, 1, 3);
+    fields->addWidget(NoteProblemLbl, 5, 1, 1, 3);
     fields->setColumnMinimumWidth(1, Scale.px(130));
     fields->setColumnMinimumWidth(3, Scale.px(130));
 
@@ -188,9 +213,12 @@ void TDBEditFrm::loadControls() {
         return;
     loading = true;
     CodeCheckedLbl->setVisible(false);
+    showProblem(CodeProblemLbl, &codeProblem, QString());
+    showProblem(NoteProblemLbl, &noteProblem, QString());
     const bool active = view->Active();
     RecNoEdit->setText(active ? view->FieldByName(RecIdField)->DisplayText() : QString());
     KeyCodeEdit->setText(active ? view->FieldByName(KeyCodeField)->AsString() : QString());
+    hadKey = TKeyCode::IsCode(KeyCodeEdit->text());
     ActiveCB->setChecked(active && view->FieldByName(StatusField)->AsBoolean());
     KeyInfoEdit->setText(active ? view->FieldByName(MemoField)->AsString() : QString());
     loading = false;
@@ -214,7 +242,64 @@ void TDBEditFrm::writeField(const QString& name, const QVariant& value) {
 void TDBEditFrm::codeEdited(const QString& text) {
     const auto* validator = qobject_cast<const TKeyCodeValidator*>(KeyCodeEdit->validator());
     CodeCheckedLbl->setVisible(validator && validator->LastInputChecked());
-    writeField(KeyCodeField, text);
+    // The record keeps its code until the field holds one that reads.
+    if (validator && validator->LastInputRefused()) {
+        showProblem(CodeProblemLbl, &codeProblem, validator->LastReading().error);
+        return;
+    }
+    QString code = text;
+    const bool explicitOrder = validator && validator->LastReading().ok;
+    if (!explicitOrder && TKeyCode::IsAmbiguous(code)) {
+        code = askOrder(code);
+        if (code.isEmpty()) {
+            showProblem(CodeProblemLbl, &codeProblem, TKeyCode::Read(text).error);
+            return;
+        }
+        KeyCodeEdit->setText(code);
+    }
+    showProblem(CodeProblemLbl, &codeProblem, QString());
+    writeField(KeyCodeField, code);
+    activateNewKey(code);
+}
+
+QString TDBEditFrm::askOrder(const QString& code) {
+    const QString other = TKeyCode::Reversed(code);
+    const QString question =
+        QStringLiteral("The code %1 reads two ways.\r\rYes: it is the key list's code, in the order the wire "
+                       "sends it: %1 (engraved \"%2\").\rNo: it is the middle of the engraving \"%3\": the "
+                       "code is %4.\r\rCancel: say neither and mend the code.")
+            .arg(code, TKeyCode::Engraved(code), TKeyCode::Engraved(other), other);
+    switch (MessageBoxes().confirmYesNoCancel(question, OrderCaption)) {
+    case TMessageBoxes::Answer::Yes:
+        return code;
+    case TMessageBoxes::Answer::No:
+        return other;
+    default:
+        return QString();
+    }
+}
+
+void TDBEditFrm::activateNewKey(const QString& code) {
+    if (hadKey || !TKeyCode::IsCode(code))
+        return;
+    hadKey = true;
+    if (!ActiveCB->isChecked()) {
+        ActiveCB->setChecked(true);
+        writeField(StatusField, true);
+    }
+}
+
+void TDBEditFrm::noteEdited(const QString& text) {
+    showProblem(NoteProblemLbl, &noteProblem, TKeyNote::Refusal(text));
+    if (noteProblem.isEmpty())
+        writeField(MemoField, TKeyNote::Composed(text));
+}
+
+void TDBEditFrm::showProblem(QLabel* label, QString* problem, const QString& reason) {
+    *problem = reason;
+    label->setText(sentence(reason));
+    label->setVisible(!reason.isEmpty());
+    OkBtn->setEnabled(codeProblem.isEmpty() && noteProblem.isEmpty());
 }
 
 void TDBEditFrm::showEngraved(const QString& code) {
@@ -231,6 +316,8 @@ bool TDBEditFrm::keyCodeRuleHolds(bool closing) {
 // Enter pressed in the code field or a click that did not take the focus away still has to pass
 // the check that leaving the field makes.
 bool TDBEditFrm::keyCodeAccepted() {
+    if (!codeProblem.isEmpty() || !noteProblem.isEmpty())
+        return false;
     if (KeyCodeEdit->hasFocus())
         KeyCodeEditExit();
     return !codeRefused;
@@ -244,6 +331,8 @@ void TDBEditFrm::KeyCodeEditEnter() {
 }
 
 void TDBEditFrm::KeyCodeEditExit() {
+    if (!codeProblem.isEmpty())
+        return; // said beside the field already
     const QString code = KeyCodeEdit->text();
     if (code.isEmpty()) {
         KeyCodeEdit->setText(QLatin1String(TKeyListSchema::EmptyCode));

@@ -22,6 +22,7 @@ public:
     static const QString DuplicateError;
     // The key dialog's hint on the code field: the program's code convention.
     static const QString KeyCodeHint;
+    static const QString OrderCaption; // the question which order a code that reads two ways is in
 
     // activePage gives the main window's page: 1 master keys, 2 slave keys.
     TDBEditFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
@@ -62,6 +63,13 @@ private:
     // The engraved form under the code field, and the mark for a pasted code whose CRC checked.
     void showEngraved(const QString& code);
     void codeEdited(const QString& text);
+    // The code as the user means it when it reads two ways; empty when the user would not say.
+    QString askOrder(const QString& code);
+    void noteEdited(const QString& text);
+    // A refused code or note keeps its text, shows why beside it and keeps OK disabled.
+    void showProblem(QLabel* label, QString* problem, const QString& reason);
+    // The key gets active as a code is given to a slot that had none.
+    void activateNewKey(const QString& code);
 
     TKeyListStore& store;
     std::function<int()> activePage;
@@ -70,11 +78,16 @@ private:
     bool loading = false;
     bool writing = false;
     bool codeRefused = false;
+    bool hadKey = false;
+    QString codeProblem;
+    QString noteProblem;
 
     QLineEdit* RecNoEdit;
     QLineEdit* KeyCodeEdit;
     QLineEdit* EngravedEdit;
     QLabel* CodeCheckedLbl;
+    QLabel* CodeProblemLbl;
+    QLabel* NoteProblemLbl;
     QCheckBox* ActiveCB;
     QLineEdit* KeyInfoEdit;
     QLineEdit* KeyTypeEdit;

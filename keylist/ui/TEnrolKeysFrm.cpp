@@ -5,6 +5,7 @@
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
+#include "keylist/TKeyNote.h"
 #include "keylist/ui/TTypedTextValidator.h"
 #include "onewire/TOneWirePoller.h"
 #include "onewire/TOneWireSettings.h"
@@ -45,6 +46,7 @@ TEnrolKeysFrm::TEnrolKeysFrm(TKeyListStore& store, TDbfTable& page, TBusMaker ma
     connectHandler(UndoBtn, &QPushButton::clicked, this, [this] { UndoBtnClick(); });
     connectHandler(SettingsBtn, &QPushButton::clicked, this, [this] { SettingsBtnClick(); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(NoteEdit, &QLineEdit::textEdited, this, [this](const QString& note) { NoteEditChange(note); });
 }
 
 TEnrolKeysFrm::~TEnrolKeysFrm() = default;
@@ -163,6 +165,13 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
     EnrolledList->scrollToItem(item);
     UndoBtn->setEnabled(enrolment.CanUndo());
     flash(result.ok);
+}
+
+// Said while the note is typed, not only when a key touched is refused for it.
+void TEnrolKeysFrm::NoteEditChange(const QString& note) {
+    const QString refusal = TKeyNote::Refusal(note);
+    if (!refusal.isEmpty())
+        showStatus(QStringLiteral("A key touched now would be refused: %1").arg(refusal), true);
 }
 
 void TEnrolKeysFrm::UndoBtnClick() {

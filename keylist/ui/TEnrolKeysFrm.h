@@ -36,6 +36,7 @@ public:
 
     void KeyTouched(const QString& code);
     void UndoBtnClick();
+    void NoteEditChange(const QString& note);
     void SettingsBtnClick();
     void BusFailed(const QString& message);
     void BusReady();

@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 TTypedTextValidator::TTypedTextValidator(QLineEdit* edit, int maxTyped)
     : QValidator(edit), Edit(edit), MaxTyped(maxTyped) {
     LastLength = int(edit->text().size());
@@ -11,10 +13,16 @@ TTypedTextValidator::TTypedTextValidator(QLineEdit* edit, int maxTyped)
             [this](const QString& text) { LastLength = int(text.size()); });
 }
 
-QValidator::State TTypedTextValidator::validate(QString& input, int&) const {
+QValidator::State TTypedTextValidator::validate(QString& input, int& pos) const {
     // setText clears the modified state before it validates: the program's texts pass as they are.
     if (!Edit->isModified())
         return Acceptable;
+    // A decomposed "ü" (as pasted from some systems) is the "ü" the code page holds.
+    const QString composed = input.normalized(QString::NormalizationForm_C);
+    if (composed != input) {
+        pos = std::max(0, pos - int(input.size() - composed.size()));
+        input = composed;
+    }
     for (QChar c : input)
         if (!TWin1252::canEncode(c))
             return Invalid;

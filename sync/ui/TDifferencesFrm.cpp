@@ -85,7 +85,7 @@ void TDifferencesFrm::Present(const TKeyComparison& value, Purpose why) {
     MismatchLbl->setText(mismatch);
     MismatchLbl->setVisible(!mismatch.isEmpty());
     CountsLbl->setText(comparison.CountsText() + QLatin1Char('.'));
-    const int changes = comparison.DifferenceCount();
+    const int changes = int(comparison.Writable().size());
     WriteBtn->setText(QStringLiteral("Write %1 %2").arg(changes).arg(changes == 1 ? "change" : "changes"));
     WriteBtn->setVisible(writing);
     WriteBtn->setEnabled(changes > 0);

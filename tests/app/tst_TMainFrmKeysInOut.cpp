@@ -146,7 +146,9 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = written.readAll().split('\n');
         QCOMPARE(lines.size(), 1 + 136 + 1);
-        QCOMPARE(lines[1], QByteArray("M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,\"Caretaker, day\"\r"));
+        QCOMPARE(
+            lines[1],
+            QByteArray("M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,\"Caretaker, day\",<unknown>,<unknown>\r"));
 
         f.dialogs.queueAnswer(f.file("no such folder/out.csv"));
         f.frm->MenuExportCsv->trigger();

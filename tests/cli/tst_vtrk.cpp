@@ -27,6 +27,11 @@ using Form = TControllerSim::Form;
 // Generous: a loaded machine may be slow, but a hang must still end the test.
 constexpr int RunDeadlineMs = 120000;
 
+QByteArray KeyListBytes(const QString& path) {
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
 struct TRun {
     int code = -1;
     QByteArray out;
@@ -67,6 +72,8 @@ private slots:
     void shouldCountLineTestCycles();
     void shouldExportAndImportCsv_data();
     void shouldExportAndImportCsv();
+    void shouldImportOntoAnExistingListOnlyWhenTold_data();
+    void shouldImportOntoAnExistingListOnlyWhenTold();
     void shouldRefuseCsvItCannotUse_data();
     void shouldRefuseCsvItCannotUse();
     void shouldCompareTheListWithTheController_data();
@@ -627,12 +634,18 @@ void tst_vtrk::shouldExportAndImportCsv_data() {
         << 1
         << QByteArrayList{"vtrk: line 4: The key number 012BC5FB00000067 fails",
                           "vtrk: line 5: the key 4AEC29CDBAAB is a duplicate of line 3"}
-        << QByteArrayList{"M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,Caretaker\r",
-                          "S,1,0,4AEC29CDBAAB,B6 ABBACD29EC4A 01,yes,\"Flat 1; left\"\r"};
+        << QByteArrayList{"M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,Caretaker,<unknown>,<unknown>\r",
+                          "S,1,0,4AEC29CDBAAB,B6 ABBACD29EC4A 01,yes,\"Flat 1; left\",<unknown>,<unknown>\r"};
     QTest::newRow("quotes and line breaks in notes")
         << QByteArray("code,note,active\n2BC5FB000000,\"Say \"\"hi\"\",\nthen go\",no\n") << 0
         << QByteArrayList()
-        << QByteArrayList{"S,1,0,2BC5FB000000,66 000000FBC52B 01,no,\"Say \"\"hi\"\",\nthen go\"\r"};
+        << QByteArrayList{
+               "S,1,0,2BC5FB000000,66 000000FBC52B 01,no,\"Say \"\"hi\"\",\nthen go\",<unknown>,<unknown>\r"};
+    QTest::newRow("spreadsheet formulas, blanks, German header")
+        << QByteArray("Schl\xC3\xBCssel;Notiz;Aktiv\r\n2BC5FB000000;  =2+2;ja\r\n4AEC29CDBAAB;-1;nein\r\n")
+        << 0 << QByteArrayList()
+        << QByteArrayList{"S,1,0,2BC5FB000000,66 000000FBC52B 01,yes,\"  =2+2\",<unknown>,<unknown>\r",
+                          "S,2,1,4AEC29CDBAAB,B6 ABBACD29EC4A 01,no,'-1,<unknown>,<unknown>\r"};
 }
 
 // A CSV becomes a list (refused rows named, the rest written), and that list exported, imported
@@ -662,7 +675,7 @@ void tst_vtrk::shouldExportAndImportCsv() {
     }
     const TRun exported = vtrk({"export", list});
     QCOMPARE(exported.code, 0);
-    QVERIFY(exported.out.startsWith("type,#,slot,code,engraved,active,note\r\n"));
+    QVERIFY(exported.out.startsWith("type,#,slot,code,engraved,active,note,serial,info\r\n"));
     for (const QByteArray& row : rows)
         QVERIFY2(exported.out.contains("\n" + row + "\n"), exported.out.left(400).constData());
     if (csv.isEmpty())
@@ -677,8 +690,14 @@ void tst_vtrk::shouldExportAndImportCsv() {
     QVERIFY2(reimport.code == 0, reimport.err.constData());
     if (csv.isEmpty()) {
         // A read numbers its records ("#") as the controller's slots, a new list from 1: the
-        // slots themselves must be the controller's.
-        QCOMPARE(mismatch(vtrk({"show", copy, "--json"}).json()), QString());
+        // slots themselves must be the controller's, and so must serial number and information.
+        const QJsonObject shown = vtrk({"show", copy, "--json"}).json();
+        QCOMPARE(mismatch(shown), QString());
+        const QJsonObject original = vtrk({"show", list, "--json"}).json();
+        for (const char* key : {"serial", "info"}) {
+            QVERIFY(!shown[QLatin1String(key)].toString().contains(QLatin1String("unknown")));
+            QCOMPARE(shown[QLatin1String(key)], original[QLatin1String(key)]);
+        }
         return;
     }
     const QString written = file(QStringLiteral("written.csv"));
@@ -686,6 +705,62 @@ void tst_vtrk::shouldExportAndImportCsv() {
     QFile back(written);
     QVERIFY(back.open(QIODevice::ReadOnly));
     QCOMPARE(back.readAll(), exported.out);
+}
+
+void tst_vtrk::shouldImportOntoAnExistingListOnlyWhenTold_data() {
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("codes"); // the slave codes of the list afterwards, "" where it is unchanged
+    QTest::addColumn<QByteArray>("said");
+    const QByteArray good = "code,note\n4AEC29CDBAAB,new\n";
+    QTest::newRow("exists, not told") << QStringList() << good << 2 << QString() << QByteArray("--replace");
+    QTest::newRow("replaced") << QStringList{"--replace"} << good << 0 << "4AEC29CDBAAB" << QByteArray();
+    QTest::newRow("merged as the window does")
+        << QStringList{"--merge"} << good << 0 << "2BC5FB000000 4AEC29CDBAAB" << QByteArray();
+    QTest::newRow("every row refused, control characters escaped")
+        << QStringList{"--replace"} << QByteArray("type,code\n\x1b]0;owned\x07,4AEC29CDBAAB\n") << 1
+        << QString() << QByteArray("line 2: the type \"\\x1b]0;OWNED\\x07\"");
+    QTest::newRow("merged, the same key again")
+        << QStringList{"--merge"} << QByteArray("code\n2BC5FB000000\n") << 1 << QString()
+        << QByteArray("already in the list");
+}
+
+// An existing key list is replaced or merged into only when asked, and never by a file whose every
+// row is refused; refused text reaches the terminal escaped.
+void tst_vtrk::shouldImportOntoAnExistingListOnlyWhenTold() {
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, csv);
+    QFETCH(int, code);
+    QFETCH(QString, codes);
+    QFETCH(QByteArray, said);
+    const QString list = file(QStringLiteral("site.dbf"));
+    QFile first(file(QStringLiteral("first.csv")));
+    QVERIFY(first.open(QIODevice::WriteOnly) && first.write("code,serial\n2BC5FB000000,0815\n") > 0);
+    first.close();
+    QCOMPARE(vtrk({"import", first.fileName(), "-o", list}).code, 0);
+    const QByteArray before = KeyListBytes(list);
+    QFile in(file(QStringLiteral("keys.csv")));
+    QVERIFY(in.open(QIODevice::WriteOnly) && in.write(csv) == csv.size());
+    in.close();
+    const TRun run = vtrk(QStringList{"import", in.fileName(), "-o", list} + options);
+    QCOMPARE(run.code, code);
+    QVERIFY2(run.err.contains(said), run.err.constData());
+    QVERIFY2(!run.err.contains('\x1b') && !run.err.contains('\x07'), run.err.constData());
+    if (codes.isEmpty()) {
+        QCOMPARE(KeyListBytes(list), before);
+        return;
+    }
+    const QJsonObject shown = vtrk({"show", list, "--json"}).json();
+    QStringList held;
+    for (const QJsonValue key : shown[QStringLiteral("slave")].toArray())
+        if (key[QStringLiteral("code")].toString() != QLatin1String("<EMPTY>"))
+            held << key[QStringLiteral("code")].toString();
+    QCOMPARE(held.join(QLatin1Char(' ')), codes);
+    // Merged, the list keeps its controller; replaced, it takes the file's (none here).
+    QCOMPARE(shown[QStringLiteral("serial")].toString(), options.contains(QStringLiteral("--merge"))
+                                                             ? QStringLiteral("0815")
+                                                             : QStringLiteral("<unknown>"));
 }
 
 void tst_vtrk::shouldRefuseCsvItCannotUse_data() {

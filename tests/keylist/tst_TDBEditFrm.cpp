@@ -1,3 +1,4 @@
+#include "keylist/TKeyCode.h"
 #include "keylist/ui/TDBEditFrm.h"
 #include "seams/ui/TScreenScale.h"
 #include "tests/keylist/TFakeKeyListHost.h"
@@ -39,6 +40,10 @@ struct TDialogFixture : TKeyListFixture {
     }
     void enterCode() { edit("KeyCodeEdit")->setFocus(); }
     void leaveCode() { edit("KeyInfoEdit")->setFocus(); }
+    void paste(const char* name, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(edit(name), Qt::Key_V, Qt::ControlModifier);
+    }
     void typeCode(const QString& text) {
         enterCode();
         typeText(edit("KeyCodeEdit"), text);
@@ -118,10 +123,16 @@ private slots:
                                       << "2BC5FB000000" << false;
         QTest::newRow("12 digits") << "2bc5fb000000"
                                    << "2BC5FB000000" << false;
-        QTest::newRow("CRC fails: nothing pasted") << "67 000000FBC52B 01"
-                                                   << "" << false;
-        QTest::newRow("13 digits: nothing pasted") << "2BC5FB0000001"
-                                                   << "" << false;
+        QTest::newRow("engraving without CRC") << "000000FBC52B 01"
+                                               << "2BC5FB000000" << false;
+        QTest::newRow("Linux w1 device") << "01-000000fbc52b"
+                                         << "2BC5FB000000" << false;
+        QTest::newRow("bytes without leading zeros") << "1 2B C5 FB 0 0 0 66"
+                                                     << "2BC5FB000000" << true;
+        QTest::newRow("C array, engraved order") << "{0x66, 0x00, 0x00, 0x00, 0xFB, 0xC5, 0x2B, 0x01};"
+                                                 << "2BC5FB000000" << true;
+        QTest::newRow("web page") << QString::fromUtf8("66\u00A0000000FBC52B\u00A001") << "2BC5FB000000"
+                                  << true;
     }
     void shouldTurnAPastedFormIntoTheCode() {
         QFETCH(QString, pasted);
@@ -131,9 +142,9 @@ private slots:
         f.newList();
         QVERIFY(f.show(1, 2));
         f.enterCode();
-        QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_V, Qt::ControlModifier);
+        f.paste("KeyCodeEdit", pasted);
         QCOMPARE(f.edit("KeyCodeEdit")->text(), code);
+        QVERIFY(f.boxes.shown.isEmpty());
         QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), code);
         QCOMPARE(f.edit("EngravedEdit")->text(),
                  code.isEmpty() ? QString() : QStringLiteral("66 000000FBC52B 01"));
@@ -145,6 +156,171 @@ private slots:
         typeText(f.edit("KeyCodeEdit"), QStringLiteral(" .g"));
         QCOMPARE(f.edit("KeyCodeEdit")->text(), code.left(11));
         QVERIFY(f.edit("EngravedEdit")->text().isEmpty());
+    }
+
+    // A paste that does not read stays in the field with the reason the import would give beside
+    // it; the record keeps its code, and neither OK nor moving on is possible until it is mended.
+    void shouldKeepARefusedPasteAndSayWhy_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("CRC fails") << "67 000000FBC52B 01";
+        QTest::newRow("13 digits") << "2BC5FB0000001";
+        QTest::newRow("other family") << "02.2BC5FB000000";
+        QTest::newRow("byte longer than two digits") << "1 2B C5 FB0 0 0 66";
+        QTest::newRow("all zeros") << "00 00 00 00 00 00 00 00";
+        QTest::newRow("no-break space is shown") << QString::fromUtf8("2BC5FB\u00B7000000\u00A0");
+    }
+    void shouldKeepARefusedPasteAndSayWhy() {
+        QFETCH(QString, pasted);
+        TDialogFixture f;
+        f.newList();
+        QVERIFY(f.show(1, 2));
+        const int recNo = f.master.RecNo();
+        f.enterCode();
+        f.paste("KeyCodeEdit", pasted);
+        QCOMPARE(f.edit("KeyCodeEdit")->text(), pasted);
+        auto* reason = f.dialog.findChild<QLabel*>(QStringLiteral("CodeProblemLbl"));
+        QVERIFY(reason->isVisible());
+        QCOMPARE(reason->text(), TKeyCode::Read(pasted).error);
+        QVERIFY(!f.button("OkBtn")->isEnabled());
+        QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), QString()); // as entering the field left it
+        f.button("NextBtn")->click();
+        f.leaveCode();
+        QCOMPARE(f.master.RecNo(), recNo);
+        QVERIFY(f.boxes.shown.isEmpty());
+        // Mended, it is taken.
+        f.edit("KeyCodeEdit")->selectAll();
+        typeText(f.edit("KeyCodeEdit"), QStringLiteral("2bc5fb000000"));
+        QVERIFY(!reason->isVisible());
+        QVERIFY(f.button("OkBtn")->isEnabled());
+        f.button("OkBtn")->click();
+        QVERIFY(!f.dialog.isVisible());
+        QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), QStringLiteral("2BC5FB000000"));
+    }
+
+    // A bare code that starts with zero bytes may be the engraving's middle digits: the dialog
+    // asks, showing both readings, unless the text says its order.
+    void shouldAskWhichOrderACodeIsIn_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QString>("stored");
+        const int yes = int(TMessageBoxes::Answer::Yes), no = int(TMessageBoxes::Answer::No),
+                  cancel = int(TMessageBoxes::Answer::Cancel);
+        QTest::newRow("typed, as written") << "000000fbc52b" << false << yes << true << "000000FBC52B";
+        QTest::newRow("typed, as engraved") << "000000fbc52b" << false << no << true << "2BC5FB000000";
+        QTest::newRow("pasted bytes, as engraved")
+            << "00 00 00 FB C5 2B" << true << no << true << "2BC5FB000000";
+        QTest::newRow("pasted, neither") << "000000FBC52B" << true << cancel << true << "";
+        QTest::newRow("family says the order") << "01.000000FBC52B" << true << no << false << "000000FBC52B";
+        QTest::newRow("ends in a zero byte") << "0000fbc52b00" << false << no << false << "0000FBC52B00";
+    }
+    void shouldAskWhichOrderACodeIsIn() {
+        QFETCH(QString, text);
+        QFETCH(bool, paste);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(QString, stored);
+        TDialogFixture f;
+        f.newList();
+        QVERIFY(f.show(2, 5));
+        f.boxes.queueAnswer(TMessageBoxes::Answer(answer));
+        if (paste) {
+            f.enterCode();
+            f.paste("KeyCodeEdit", text);
+        } else {
+            f.typeCode(text);
+        }
+        QCOMPARE(f.boxes.shown.size(), asked ? 1 : 0);
+        if (asked) {
+            QCOMPARE(f.boxes.shown[0].caption, TDBEditFrm::OrderCaption);
+            for (const char* reading : {"000000FBC52B", "2BC5FB000000", "66 000000FBC52B 01"})
+                QVERIFY2(f.boxes.shown[0].text.contains(QLatin1String(reading)),
+                         qPrintable(f.boxes.shown[0].text));
+        }
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYCODE"), stored);
+        const bool answered = !stored.isEmpty();
+        QCOMPARE(f.button("OkBtn")->isEnabled(), answered);
+        if (answered)
+            QCOMPARE(f.edit("KeyCodeEdit")->text(), stored);
+        else
+            QVERIFY(f.dialog.findChild<QLabel*>(QStringLiteral("CodeProblemLbl"))
+                        ->text()
+                        .contains("reads two ways"));
+    }
+
+    // A code given here makes the key active; the user may still take that back.
+    void shouldMakeAKeyGivenHereActive_data() {
+        QTest::addColumn<bool>("heldKey");
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<bool>("active");
+        QTest::newRow("empty slot, typed") << false << false << true;
+        QTest::newRow("empty slot, pasted") << false << true << true;
+        QTest::newRow("inactive key, code changed") << true << false << false;
+    }
+    void shouldMakeAKeyGivenHereActive() {
+        QFETCH(bool, heldKey);
+        QFETCH(bool, paste);
+        QFETCH(bool, active);
+        TDialogFixture f;
+        f.newList();
+        TKeyListFixture::goRow(f.slave, 4);
+        if (heldKey)
+            TKeyListFixture::setKey(f.slave, QStringLiteral("111111111111"), false, QString());
+        QVERIFY(f.show(2, 4));
+        f.enterCode();
+        f.edit("KeyCodeEdit")->selectAll();
+        if (paste) {
+            f.paste("KeyCodeEdit", QStringLiteral("66 000000FBC52B 01"));
+        } else {
+            typeText(f.edit("KeyCodeEdit"), QStringLiteral("2BC5FB000000"));
+        }
+        QCOMPARE(f.active()->isChecked(), active);
+        QCOMPARE(f.slave.FieldByName("KEYSTATUS")->AsBoolean(), active);
+        if (active) {
+            f.active()->click();
+            QTest::keyClick(f.edit("KeyCodeEdit"), Qt::Key_Backspace);
+            typeText(f.edit("KeyCodeEdit"), QStringLiteral("1"));
+            QVERIFY(!f.active()->isChecked());
+        }
+        f.button("OkBtn")->click();
+        QVERIFY(!f.dialog.isVisible());
+    }
+
+    // The controller drops 0xFF ("ÿ") from a note it gives back: such a note is refused with the
+    // reason beside it, decomposed or not; a decomposed "ü" is stored as the "ü" it is.
+    void shouldRefuseANoteTheControllerCannotGiveBack_data() {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("paste");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::newRow("typed") << QString::fromUtf8("L'Ha\u00FF-les-Roses") << false << "";
+        QTest::newRow("pasted, decomposed") << QString::fromUtf8("L'Hay\u0308-les-Roses") << true << "";
+        QTest::newRow("decomposed u umlaut")
+            << QString::fromUtf8("Mu\u0308ller") << true << QString::fromUtf8("M\u00FCller");
+    }
+    void shouldRefuseANoteTheControllerCannotGiveBack() {
+        QFETCH(QString, note);
+        QFETCH(bool, paste);
+        QFETCH(QString, stored);
+        TDialogFixture f;
+        f.newList();
+        QVERIFY(f.show(1, 1));
+        f.edit("KeyInfoEdit")->setFocus();
+        if (paste) {
+            f.paste("KeyInfoEdit", note);
+        } else {
+            typeText(f.edit("KeyInfoEdit"), note);
+        }
+        auto* reason = f.dialog.findChild<QLabel*>(QStringLiteral("NoteProblemLbl"));
+        QCOMPARE(reason->isVisible(), stored.isEmpty());
+        QCOMPARE(f.button("OkBtn")->isEnabled(), !stored.isEmpty());
+        if (!stored.isEmpty())
+            QCOMPARE(TKeyListFixture::text(f.master, "KEYMEMO"), stored);
+        if (stored.isEmpty()) {
+            QVERIFY(!TKeyListFixture::text(f.master, "KEYMEMO").contains(QChar(0xFF)));
+            QVERIFY2(reason->text().contains(QString::fromUtf8("\"\u00FF\"")), qPrintable(reason->text()));
+            QCOMPARE(f.edit("KeyInfoEdit")->text(), note.normalized(QString::NormalizationForm_C));
+        }
     }
 
     void shouldPutEmptyBackWhenTheCodeIsLeftEmpty() {
@@ -196,7 +372,7 @@ private slots:
         f.boxes.clear();
         f.leaveCode();
         QVERIFY(f.boxes.shown.isEmpty());
-        f.active()->click();
+        QVERIFY(f.active()->isChecked()); // a code given here makes the key active
         f.button("OkBtn")->click();
         QVERIFY(!f.dialog.isVisible());
         QCOMPARE(TKeyListFixture::text(f.view(), "KEYCODE"), QStringLiteral("0011223344AB"));

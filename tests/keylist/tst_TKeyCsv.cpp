@@ -1,21 +1,37 @@
+#include "keylist/TKeyCsvCell.h"
 #include "keylist/TKeyCsvReader.h"
 #include "keylist/TKeyCsvWriter.h"
 #include "keylist/TKeyImport.h"
 #include "keylist/TKeyListRows.h"
+#include "seams/TStopRequest.h"
 #include "tests/keylist/KeyListFixture.h"
 #include "tests/keylist/TFakeKeyListHost.h"
+#include "tests/support/TFileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <sys/stat.h>
+
+Q_DECLARE_METATYPE(TKeyCsvWriter::TFormat)
+
 namespace {
+
+QByteArray utf16(const QString& text, QStringEncoder::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringEncoder::Flag::WriteBom);
+    return encoder(text);
+}
 
 QVector<TKeyRecord> records(TKeyListFixture& f) {
     return TKeyListRows::Read(f.master) + TKeyListRows::Read(f.slave);
 }
 
 QByteArray exported(TKeyListFixture& f) {
-    return TKeyCsvWriter::Write(records(f));
+    return TKeyCsvWriter::Write(records(f), {QStringLiteral("S-1"), QStringLiteral("Hall")});
 }
 
 // Slot n of a view, counted from 0 in the list's order.
@@ -43,25 +59,61 @@ QString rejectsText(const TKeyImport& plan) {
 class tst_TKeyCsv : public QObject {
     Q_OBJECT
 private slots:
+    void shouldGiveAnIdenticalListWhenExportedAndImportedIntoANewOne_data() {
+        QTest::addColumn<TKeyCsvWriter::TFormat>("format");
+        QTest::newRow("plain") << TKeyCsvWriter::TFormat::Plain;
+        QTest::newRow("for spreadsheets") << TKeyCsvWriter::TFormat::Spreadsheet;
+    }
     void shouldGiveAnIdenticalListWhenExportedAndImportedIntoANewOne() {
+        QFETCH(TKeyCsvWriter::TFormat, format);
         TKeyListFixture source;
         source.newList();
         putKey(source.master, 0, QStringLiteral("2BC5FB000000"), true,
                QStringLiteral("Door, \"main\"\nentry"));
         putKey(source.master, 7, QStringLiteral("0123456789AB"), false, QStringLiteral("kept, inactive"));
         putKey(source.slave, 5, QStringLiteral("ABCDEF012345"), true, QStringLiteral("Flat 3; Müller"));
-        putKey(source.slave, 127, QStringLiteral("00000000000F"), true, QStringLiteral(" leading blank"));
-        const QByteArray csv = exported(source);
+        putKey(source.slave, 127, QStringLiteral("00000000000F"), true,
+               QStringLiteral("  two leading blanks"));
+        putKey(source.slave, 9, QStringLiteral("0000000000F0"), true, QStringLiteral("=SUM(A1:A9)"));
+        putKey(source.slave, 10, QStringLiteral("0000000000F1"), true, QStringLiteral("'-1 floor\ttab"));
+        const TKeyListStore::THeader controller{QStringLiteral("0815"), QStringLiteral("=Hall; \"east\"")};
+        const QByteArray csv = TKeyCsvWriter::Write(records(source), controller, format);
+        QCOMPARE(csv.startsWith("\xEF\xBB\xBFtype;#;slot;"), format == TKeyCsvWriter::TFormat::Spreadsheet);
 
         TKeyListFixture copy;
         copy.newList();
         const TKeyImport plan = TKeyImport::Plan(csv, records(copy));
         QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
-        QCOMPARE(plan.Changes.size(), 4);
+        QCOMPARE(plan.Changes.size(), 6);
+        QCOMPARE(plan.Serial, controller.serial);
+        QCOMPARE(plan.Info, controller.info);
         plan.Apply(copy.master, copy.slave);
-        QCOMPARE(exported(copy), csv);
+        QCOMPARE(TKeyCsvWriter::Write(records(copy), controller, format), csv);
         QCOMPARE(slot(copy, 'M', 0).note, QStringLiteral("Door, \"main\"\nentry"));
         QCOMPARE(slot(copy, 'S', 5).note, QStringLiteral("Flat 3; Müller"));
+        QCOMPARE(slot(copy, 'S', 127).note, QStringLiteral("  two leading blanks"));
+        QCOMPARE(slot(copy, 'S', 9).note, QStringLiteral("=SUM(A1:A9)"));
+    }
+
+    // What a spreadsheet would take for a formula gets an apostrophe, and only that.
+    void shouldNeutraliseFormulasExactlyOnce_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("plain") << "Flat 3"
+                               << "Flat 3";
+        QTest::newRow("apostrophe of its own") << "'s Hertogenbosch"
+                                               << "'s Hertogenbosch";
+        for (const char* start : {"=", "+", "-", "@", "\t", "\r"})
+            QTest::addRow("starting with %s", start) << QString::fromLatin1(start) + "1+2"
+                                                     << "'" + QString::fromLatin1(start) + "1+2";
+        QTest::newRow("apostrophe before a formula") << "'=1"
+                                                     << "''=1";
+    }
+    void shouldNeutraliseFormulasExactlyOnce() {
+        QFETCH(QString, text);
+        QFETCH(QString, written);
+        QCOMPARE(TKeyCsvCell::Neutralised(text), written);
+        QCOMPARE(TKeyCsvCell::Plain(written), text);
     }
 
     void shouldWriteRfc4180RowsWithTheEngravedForm() {
@@ -69,41 +121,73 @@ private slots:
         f.newList();
         putKey(f.master, 1, QStringLiteral("2BC5FB000000"), true, QStringLiteral("Door, \"main\"\nentry"));
         const QList<QByteArray> lines = exported(f).split('\n');
-        QCOMPARE(lines[0], QByteArray("type,#,slot,code,engraved,active,note\r"));
-        QCOMPARE(lines[1], QByteArray("M,1,0,<EMPTY>,,no,\r"));
+        QCOMPARE(lines[0], QByteArray("type,#,slot,code,engraved,active,note,serial,info\r"));
+        QCOMPARE(lines[1], QByteArray("M,1,0,<EMPTY>,,no,,S-1,Hall\r"));
         QCOMPARE(lines[2], QByteArray("M,2,1,2BC5FB000000,66 000000FBC52B 01,yes,\"Door, \"\"main\"\""));
-        QCOMPARE(lines[3], QByteArray("entry\"\r"));
+        QCOMPARE(lines[3], QByteArray("entry\",S-1,Hall\r"));
         QCOMPARE(exported(f).count("\r\n"), 1 + 8 + 128);
     }
 
     void shouldReadSpreadsheetVariants_data() {
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("slot"); // the slave slot the key lands in
         const QByteArray bom("\xEF\xBB\xBF");
-        QTest::newRow("commas, LF") << QByteArray("code,note\n2BC5FB000000,Anna\n") << "Anna";
+        QTest::newRow("commas, LF") << QByteArray("code,note\n2BC5FB000000,Anna\n") << "Anna" << true << 0;
         QTest::newRow("semicolons, CRLF")
-            << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea";
+            << QByteArray("Key;Name\r\n2BC5FB000000;Anna, Bea\r\n") << "Anna, Bea" << true << 0;
         QTest::newRow("byte-order mark") << bom + "KEYCODE,Memo\r\n2BC5FB000000,Zoë\r\n"
-                                         << "Zoë";
-        QTest::newRow("Windows-1252") << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €";
+                                         << "Zoë" << true << 0;
+        QTest::newRow("Windows-1252")
+            << QByteArray("code;note\r\n2BC5FB000000;Zo\xEB \x80\r\n") << "Zoë €" << true << 0;
         QTest::newRow("engraved, quoted, no line end")
-            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"";
-        QTest::newRow("blank rows between") << QByteArray("code,note\n\n,\n2BC5FB000000,Anna\n\n") << "Anna";
+            << QByteArray("\"note\",\"code\"\n\"A \"\"B\"\"\",\"66 000000FBC52B 01\"") << "A \"B\"" << true
+            << 0;
+        QTest::newRow("blank rows between")
+            << QByteArray("code,note\n\n,\n2BC5FB000000,Anna\n\n") << "Anna" << true << 0;
+        QTest::newRow("German header, Platz counted from 1")
+            << bom + "Platz;Schlüssel;Bemerkung;Aktiv\r\n3;2BC5FB000000;Tür 3;nein\r\n"
+            << "Tür 3" << false << 2;
+        QTest::newRow("German: Nr., Notiz, WAHR")
+            << QByteArray("Nr.;Typ;Code;Notiz;Aktiv\r\n2;S;2BC5FB000000;Keller;WAHR\r\n") << "Keller" << true
+            << 1;
+        QTest::newRow("the window's labels")
+            << QByteArray("Key Code,Key Info,Active Key\n2BC5FB000000,Hall,no\n") << "Hall" << false << 0;
+        QTest::newRow("Excel's sep= line")
+            << QByteArray("sep=;\r\ncode;note\r\n2BC5FB000000;Anna, Bea, Cid\r\n") << "Anna, Bea, Cid" << true
+            << 0;
+        QTest::newRow("sep= naming a tab") << QByteArray("sep=\t\ncode\tnote\n2BC5FB000000\tAnna; Bea, Cid\n")
+                                           << "Anna; Bea, Cid" << true << 0;
+        QTest::newRow("tab-separated")
+            << QByteArray("code\tnote\tactive\n2BC5FB000000\t Anna, Bea\t0\n") << " Anna, Bea" << false << 0;
+        QTest::newRow("UTF-16, little-endian")
+            << utf16("Schlüssel\tNotiz\r\n2BC5FB000000\tMüller\r\n", QStringEncoder::Utf16LE) << "Müller"
+            << true << 0;
+        QTest::newRow("UTF-16, big-endian")
+            << utf16("code,note\n2BC5FB000000,€\n", QStringEncoder::Utf16BE) << "€" << true << 0;
+        QTest::newRow("=\"...\" keeps the leading zeros")
+            << QByteArray("code,note\n=\"012BC5FB00000066\",\"=\"\"7\"\"\"\n") << "7" << true << 0;
+        QTest::newRow("decomposed umlaut")
+            << QByteArray("code,note\n2BC5FB000000,Mu\xCC\x88ller\n") << "Müller" << true << 0;
+        QTest::newRow("marked with x: blank is no")
+            << QByteArray("code,active,note\n111111111111,x,one\n2BC5FB000000,,two\n") << "two" << false << 1;
     }
     void shouldReadSpreadsheetVariants() {
         QFETCH(QByteArray, csv);
         QFETCH(QString, note);
+        QFETCH(bool, active);
+        QFETCH(int, slot);
         TKeyListFixture f;
         f.newList();
         const TKeyImport plan = TKeyImport::Plan(csv, records(f));
         QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
-        QCOMPARE(plan.Changes.size(), 1);
         plan.Apply(f.master, f.slave);
-        // No type column: a slave key; no slot: the first empty slot; no active column: active.
-        const TKeyRecord key = slot(f, 'S', 0);
+        // No type column: a slave key; no slot: the first empty slot.
+        const TKeyRecord key = ::slot(f, 'S', slot);
         QCOMPARE(key.code, QStringLiteral("2BC5FB000000"));
         QCOMPARE(key.note, note);
-        QVERIFY(key.active);
+        QCOMPARE(key.active, active);
     }
 
     void shouldRefuseRowsWithTheirLineAndReason() {
@@ -198,16 +282,171 @@ private slots:
         QCOMPARE(written, QStringList({"10=000000000000", "11=000000000001", "11=<EMPTY>", "10=<EMPTY>"}));
     }
 
+    // Each refused row names its line; the reason quotes only a short piece of what the row holds.
+    void shouldRefuseRowsWithAShortReason_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("worthwhile"); // whether a list made from the file is written
+        const QByteArray huge(10 * 1024 * 1024, 'A');
+        QTest::newRow("UTF-8 file with a Windows-1252 line")
+            << QByteArray("code;note\r\n111111111111;Tür\r\n222222222222;T\xFCr\r\n") << 3
+            << "not valid UTF-8" << true;
+        QTest::newRow("10 MB code") << "code,note\n111111111111,ok\n" + huge + ",x\n"
+                                    << 3 << "AAAA..." << true;
+        QTest::newRow("10 MB active cell") << "code,active\n111111111111," + huge + "\n"
+                                           << 2 << "not yes or no" << false;
+        QTest::newRow("10 MB slot") << "code,slot\n111111111111,1" + huge + "\n"
+                                    << 2 << "AA...\" is not a slot number" << false;
+        QTest::newRow("typed code that reads two ways")
+            << QByteArray("code,note\n000000FBC52B,x\n") << 2 << "write the engraving with its CRC" << false;
+        QTest::newRow("note with the controller's fill byte")
+            << QByteArray("code;note\r\n111111111111;L'Ha\xC3\xBF-les-Roses\r\n") << 2 << "fill byte"
+            << false;
+        QTest::newRow("serial differs between rows")
+            << QByteArray("code,serial\n111111111111,0815\n222222222222,4711\n") << 3
+            << "differs from \"0815\" on line 2" << true;
+        QTest::newRow("information text too long")
+            << QByteArray("code,info\n111111111111,this text is longer than the list holds\n") << 2
+            << "does not fit a key list" << false;
+    }
+    void shouldRefuseRowsWithAShortReason() {
+        QFETCH(QByteArray, csv);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        QFETCH(bool, worthwhile);
+        TKeyListFixture f;
+        f.newList();
+        const TKeyImport plan = TKeyImport::Plan(csv, records(f));
+        QCOMPARE(plan.Rejects.size(), 1);
+        QCOMPARE(plan.Rejects[0].line, line);
+        QVERIFY2(plan.Rejects[0].reason.contains(reason), qPrintable(plan.Rejects[0].reason));
+        QVERIFY2(plan.Rejects[0].reason.size() < 400, qPrintable(plan.Rejects[0].reason.left(200)));
+        QCOMPARE(plan.Worthwhile(), worthwhile);
+        QCOMPARE(plan.Accepted(), worthwhile ? 1 : 0);
+    }
+
     void shouldRefuseAFileWithoutACodeColumn_data() {
         QTest::addColumn<QByteArray>("csv");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("no code column") << QByteArray("name,slot\nAnna,1\n");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("empty") << QByteArray() << "empty";
+        QTest::newRow("no code column") << QByteArray("name,slot\nAnna,1\n") << "no key code column";
+        QByteArray lines = "code\n";
+        while (lines.size() < 16 * 1024 * 1024)
+            lines += "a\n";
+        QTest::newRow("16 MB of short lines") << lines << "more than 5000 rows";
+        QTest::newRow("a million columns")
+            << "code\n" + QByteArray(1024 * 1024, ',') << "more than 64 columns";
+        QTest::newRow("UTF-16 without its mark")
+            << QByteArray("c\0o\0d\0e\0\n\0", 10) << "UTF-16 is not supported without its byte-order mark";
+        QTest::newRow("broken UTF-16") << QByteArray("\xFF\xFE\x00\xD8", 4) << "not valid UTF-16";
     }
     void shouldRefuseAFileWithoutACodeColumn() {
         QFETCH(QByteArray, csv);
+        QFETCH(QString, said);
         TKeyListFixture f;
         f.newList();
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TKeyImport::Plan(csv, records(f)));
+        try {
+            TKeyImport::Plan(csv, records(f));
+            QFAIL("not refused");
+        } catch (const std::runtime_error& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains(said), e.what());
+        }
+    }
+
+    // Ctrl-C or SIGTERM while a file is read or planned: the plan ends there and nothing changes.
+    void shouldStopPlanningWhenAStopIsAskedFor() {
+        TKeyListFixture f;
+        f.newList();
+        TStopRequest::Raise();
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            TKeyImport::Plan("code\n111111111111\n" + QByteArray(1024 * 1024, '\n'), records(f)));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, TKeyImport::Plan("code\n111111111111\n", records(f)));
+        TStopRequest::Clear();
+        QCOMPARE(TKeyImport::Plan("code\n111111111111\n", records(f)).Changes.size(), 1);
+    }
+
+    void shouldReadOnlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("named pipe") << "fifo"
+                                    << "is a named pipe, not a file";
+        QTest::newRow("folder") << "folder"
+                                << "is a folder, not a file";
+        QTest::newRow("terminal") << "tty"
+                                  << "not a file";
+        QTest::newRow("larger than 16 MB") << "large"
+                                           << "is larger than";
+        QTest::newRow("missing") << "missing"
+                                 << "No such file";
+    }
+    void shouldReadOnlyRegularFiles() {
+        QFETCH(QString, kind);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        QString path = dir.filePath(QStringLiteral("keys.csv"));
+        if (kind == QLatin1String("fifo"))
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("keys.csv")));
+        if (kind == QLatin1String("tty"))
+            path = QStringLiteral("/dev/ptmx");
+        if (kind == QLatin1String("large")) {
+            QFile large(path);
+            QVERIFY(large.open(QIODevice::WriteOnly) && large.resize(16 * 1024 * 1024 + 1));
+        }
+        try {
+            TKeyImport::ReadFile(path);
+            QFAIL("read");
+        } catch (const std::runtime_error& e) {
+            QVERIFY2(QString::fromUtf8(e.what()).contains(said), e.what());
+        }
+    }
+
+    // A save that cannot be completed (a full disk, a file marked read-only, even for root) leaves
+    // the file as it was and says why.
+    void shouldKeepTheOldFileWhenTheExportCannotBeSaved_data() {
+        QTest::addColumn<int>("room");
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QString>("reason"); // empty: saved
+        const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+        QTest::newRow("room enough") << 1024 * 1024 << false << QString();
+        QTest::newRow("full disk: fails in the closing flush") << 1024 << false << tooLarge;
+        QTest::newRow("no room at all") << 0 << false << tooLarge;
+        QTest::newRow("marked read-only")
+            << 1024 * 1024 << true << QString::fromLocal8Bit(std::strerror(EACCES));
+    }
+    void shouldKeepTheOldFileWhenTheExportCannotBeSaved() {
+        QFETCH(int, room);
+        QFETCH(bool, readOnly);
+        QFETCH(QString, reason);
+        const bool saved = reason.isEmpty();
+        TKeyListFixture f;
+        f.newList();
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("keys.csv"));
+        const QByteArray old = "code\n111111111111\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+        QString error;
+        {
+            const TFileSizeLimit limit{rlim_t(room)};
+            try {
+                TKeyCsvWriter::Save(path, records(f), {});
+            } catch (const std::runtime_error& e) {
+                error = QString::fromUtf8(e.what());
+            }
+        }
+        QCOMPARE(error.isEmpty(), saved);
+        QVERIFY2(saved || (error.contains(QStringLiteral("keys.csv")) && error.endsWith(reason)),
+                 qPrintable(error));
+        QCOMPARE(KeyListFixture::fileBytes(path), saved ? exported(f).replace("S-1,Hall", ",") : old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keys.csv")});
     }
 };
 

@@ -53,6 +53,31 @@ private slots:
         QCOMPARE(after[6].code, QStringLiteral("000000000004"));
         QVERIFY(enrolment.CanUndo());
     }
+
+    void shouldRefuseANoteTheControllerCannotGiveBack_data() {
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("stored"); // empty: refused
+        QTest::newRow("y diaeresis") << QString::fromUtf8("L'Ha\u00FF-les-Roses") << "";
+        QTest::newRow("decomposed y diaeresis") << QString::fromUtf8("L'Hay\u0308-les-Roses") << "";
+        QTest::newRow("decomposed u umlaut")
+            << QString::fromUtf8("Mu\u0308ller") << QString::fromUtf8("M\u00FCller");
+    }
+    void shouldRefuseANoteTheControllerCannotGiveBack() {
+        QFETCH(QString, note);
+        QFETCH(QString, stored);
+        TKeyListFixture f;
+        f.newList();
+        TKeyEnrolment enrolment(f.store, f.slave);
+        const auto result = enrolment.Enrol(QStringLiteral("2BC5FB000000"), note);
+        QCOMPARE(result.ok, !stored.isEmpty());
+        const auto rows = TKeyListRows::Read(f.slave);
+        if (stored.isEmpty()) {
+            QVERIFY2(result.message.contains(QString::fromUtf8("\"\u00FF\"")), qPrintable(result.message));
+            QCOMPARE(rows[0].code, QStringLiteral("<EMPTY>"));
+        } else {
+            QCOMPARE(rows[0].note, stored);
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_TKeyEnrolment)

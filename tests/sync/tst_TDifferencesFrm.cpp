@@ -11,8 +11,9 @@
 #include <QtTest>
 
 namespace {
-// A key list of another controller with one key the controller lacks.
-TKeyComparison comparison() {
+// A key list of another controller with one key the controller lacks, and where asked another
+// whose note holds "ÿ", which a read never gives back.
+TKeyComparison comparison(bool unreadableNote = false) {
     TKeyTables list, controller;
     list.serial = QStringLiteral("VT000399");
     controller.serial = QStringLiteral("VT000417");
@@ -25,6 +26,11 @@ TKeyComparison comparison() {
     key.keyCode = QStringLiteral("0100000012C1");
     key.memo = QStringLiteral("Flat 4");
     list.slave.SetSlot(3, key);
+    if (unreadableNote) {
+        key.keyCode = QStringLiteral("0100000012C2");
+        key.memo = QString::fromUtf8("L'Ha\u00FF-les-Roses");
+        list.slave.SetSlot(4, key);
+    }
     return TKeyComparison(list, controller);
 }
 } // namespace
@@ -36,7 +42,17 @@ private slots:
     void shouldOfferTheWriteOnlyForAPlan_data();
     void shouldOfferTheWriteOnlyForAPlan();
     void shouldPrintTheRowsShownIntoAPdf();
+    void shouldOfferToWriteOnlyWhatAWriteCanSettle();
 };
+
+void tst_TDifferencesFrm::shouldOfferToWriteOnlyWhatAWriteCanSettle() {
+    TDifferencesFrm frm;
+    frm.Present(comparison(true), TSyncViewer::Purpose::Write);
+    QCOMPARE(frm.Model->rowCount(), 2);
+    QCOMPARE(frm.WriteBtn->text(), QStringLiteral("Write 1 change"));
+    QVERIFY2(frm.CountsLbl->text().contains(QString::fromUtf8("1 note holds \u00FF")),
+             qPrintable(frm.CountsLbl->text()));
+}
 
 void tst_TDifferencesFrm::shouldOfferTheWriteOnlyForAPlan_data() {
     QTest::addColumn<int>("purpose");

@@ -98,6 +98,8 @@ private slots:
     void shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlot_data();
     void shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlot();
     void shouldNeverWriteASlotAReadCouldNotGet();
+    void shouldNeverWriteANoteAReadCannotGiveBack_data();
+    void shouldNeverWriteANoteAReadCannotGiveBack();
 };
 
 void tst_TSyncCommands::init() {
@@ -623,3 +625,32 @@ void tst_TSyncCommands::shouldNeverWriteASlotAReadCouldNotGet() {
 
 QTEST_GUILESS_MAIN(tst_TSyncCommands)
 #include "tst_TSyncCommands.moc"
+
+void tst_TSyncCommands::shouldNeverWriteANoteAReadCannotGiveBack_data() {
+    QTest::addColumn<bool>("alsoAChange");
+    QTest::newRow("only the note") << false;
+    QTest::newRow("beside a change that can be written") << true;
+}
+
+// A note holding "ÿ" reads back without it: writing it could never be verified, and a failed
+// verification would send the installer to check the cable.
+void tst_TSyncCommands::shouldNeverWriteANoteAReadCannotGiveBack() {
+    QFETCH(bool, alsoAChange);
+    TTestMessageBoxes boxes;
+    listFromController();
+    host->slave.slot(3).active = true;
+    host->slave.slot(3).keyCode = QStringLiteral("2BC5FB000000");
+    host->slave.slot(3).memo = QString::fromUtf8("L'Ha\u00FF-les-Roses");
+    if (alsoAChange)
+        change(false, 10);
+
+    commands->WriteChanges(QStringLiteral("VT000417"));
+
+    QCOMPARE(slotWrites(), alsoAChange ? 1 : 0);
+    QCOMPARE(viewer->purposes.size(), alsoAChange ? 1 : 0);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Warning), 1);
+    const QString report = boxes.shown.last().text;
+    QVERIFY2(report.contains(QStringLiteral("Slave #4: the note holds \"\u00FF\"")), qPrintable(report));
+    QVERIFY2(!report.contains(QStringLiteral("cable")), qPrintable(report));
+    QCOMPARE(commands->LastWriteRan(), alsoAChange);
+}
