@@ -527,7 +527,7 @@ void TMainFrm::FormShow() {
         WorkDir.clear();
         workDirFailure = QString::fromUtf8(e.what());
     }
-    FrameSequence = 0;
+    Session->ResetSequence();
     PageControl->setCurrentIndex(0);
     KeyListStore->SetWorkDir(WorkDir);
     KeyListCommands->Reset();

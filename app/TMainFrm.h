@@ -27,6 +27,7 @@ class QToolButton;
 class TAboutForm;
 class TAppSettings;
 class TControllerCommands;
+class TControllerSession;
 class TControllerPort;
 class TDbfKeyView;
 class TDifferencesFrm;
@@ -99,7 +100,6 @@ public:
 
     // Application-wide values.
     QString WorkDir;
-    quint8 FrameSequence = 0;
 
     // Dialogs created at start-up (TAppForms), not owned here.
     TProgressFrm* ProgressFrm = nullptr;
@@ -149,6 +149,7 @@ public:
     std::unique_ptr<TControllerPort> ControllerPort;
     std::unique_ptr<TDbfKeyView> MKeysView;
     std::unique_ptr<TDbfKeyView> SKeysView;
+    std::unique_ptr<TControllerSession> Session;
     std::unique_ptr<TControllerCommands> Controller;
     TLineTestFrm* LineTestFrm = nullptr;
 
@@ -175,6 +176,8 @@ public:
     void PumpMessages() override;
     TControllerInfoData ControllerInfoData() const override { return CtrInfoData; }
     void SetControllerInfoData(const TControllerInfoData& data) override;
+    // Shows the values without judging them as a change of the key list.
+    void ShowControllerInfo(const TControllerInfoData& data);
     void SetKeyTransferEnabled(bool enabled) override;
     TKeyView& MasterView() override;
     TKeyView& SlaveView() override;

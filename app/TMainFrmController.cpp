@@ -4,8 +4,11 @@
 
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerPort.h"
+#include "controller/TControllerSession.h"
 #include "controller/TDbfKeyView.h"
 #include "controller/ui/TLineTestFrm.h"
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListStore.h"
 #include "seams/TErrorReport.h"
 #include "serial/TSerComPort.h"
 #include "sync/TSyncCommands.h"
@@ -26,7 +29,8 @@ void TMainFrm::CreateController() {
         *DallasPort, [this](bool open, int comNumber) { ShowPortStatus(open, comNumber); });
     MKeysView = std::make_unique<TDbfKeyView>(*MKeysTable);
     SKeysView = std::make_unique<TDbfKeyView>(*SKeysTable);
-    Controller = std::make_unique<TControllerCommands>(*DallasPort, FrameSequence, *this);
+    Session = std::make_unique<TControllerSession>(*DallasPort, *this, *this);
+    Controller = std::make_unique<TControllerCommands>(*Session, *this);
 }
 
 void TMainFrm::ConnectControllerHandlers() {
@@ -136,6 +140,14 @@ QList<std::pair<QLineEdit*, QString TControllerInfoData::*>> TMainFrm::InfoField
 }
 
 void TMainFrm::SetControllerInfoData(const TControllerInfoData& data) {
+    // What a controller read brings changes the list only where its header record changes.
+    const bool headerChanged = data.serial != CtrInfoData.serial || data.info != CtrInfoData.info;
+    ShowControllerInfo(data);
+    if (headerChanged && KeyListStore->IsOpen())
+        KeyListCommands->MarkChanged();
+}
+
+void TMainFrm::ShowControllerInfo(const TControllerInfoData& data) {
     CtrInfoData = data;
     for (const auto& [edit, member] : InfoFields())
         edit->setText(data.*member);

@@ -47,7 +47,8 @@ void TMainFrm::ConnectKeyListHandlers() {
     connectHandler(DSaveBDAct, &QAction::triggered, this, [this] { DSaveBDActExecute(); });
     connectHandler(MenuSaveAs, &QAction::triggered, this, [this] { MenuSaveAsClick(); });
     connectHandler(MenuFile, &QMenu::aboutToShow, this, [this] { UpdateRecentMenu(); });
-    connectHandler(CtrInfoEdit, &QLineEdit::textChanged, this, [this] { CtrInfoEditChange(); });
+    // Typed by the user; texts set by the program mark the list themselves where they change it.
+    connectHandler(CtrInfoEdit, &QLineEdit::textEdited, this, [this] { CtrInfoEditChange(); });
     CtrInfoEdit->installEventFilter(this);
 
     for (TDbfTable* view : {MKeysTable, SKeysTable}) {
@@ -131,7 +132,7 @@ void TMainFrm::SetControllerFields(const QString& serial, const QString& info) {
     TControllerInfoData data = CtrInfoData;
     data.serial = serial;
     data.info = info;
-    SetControllerInfoData(data);
+    ShowControllerInfo(data);
 }
 
 void TMainFrm::SetCaption(const QString& caption) {

@@ -2,6 +2,7 @@
 // on the Dallas menu (the first two also in the write button's drop-down) handing their work to
 // the synchronise commands.
 #include "app/TMainFrm.h"
+#include "controller/TControllerSession.h"
 
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerInfo.h"
@@ -38,7 +39,7 @@ void TMainFrm::CreateSync() {
     SnapshotStore = std::make_unique<TSnapshotStore>();
     DifferencesFrm = new TDifferencesFrm(this);
     HistoryFrm = new THistoryFrm(*SnapshotStore, this);
-    Sync = std::make_unique<TSyncCommands>(Controller->Exchange(), *this, *DifferencesFrm, *SnapshotStore);
+    Sync = std::make_unique<TSyncCommands>(Session->Exchange(), *this, *DifferencesFrm, *SnapshotStore);
     MKeysRecorder = std::make_unique<TRecordingKeyView>(*MKeysView, Sync->Recorded().master);
     SKeysRecorder = std::make_unique<TRecordingKeyView>(*SKeysView, Sync->Recorded().slave);
 }

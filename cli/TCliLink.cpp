@@ -8,8 +8,7 @@
 #include "seams/TStopRequest.h"
 
 TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
-    : portName(portName), exchange(port, sequence), info(exchange, *this),
-      transfer(exchange, *this, progress) {
+    : portName(portName), session(port, *this, progress) {
     port.SetAutoOpen(false);
     port.SetPromptForPort(false);
     port.SetComNumber(static_cast<unsigned short>(comNumber));
@@ -52,7 +51,7 @@ void TCliLink::NoAnswer(const QString& what) const {
 TControllerInfoData TCliLink::ReadIdentity() {
     TControllerInfoData data;
     QString version;
-    if (!info.ReadProgramVersion(version))
+    if (!Info().ReadProgramVersion(version))
         NoAnswer(QStringLiteral("version query"));
     data.versionCode = version;
     if (!TControllerInfo::IsSupportedVersion(version)) {
@@ -62,9 +61,9 @@ TControllerInfoData TCliLink::ReadIdentity() {
             QStringLiteral("firmware version \"%1\" refused; nothing was read or written").arg(version));
     }
     data.AcceptVersion();
-    if (!info.ReadControllerSerial(data.serial))
+    if (!Info().ReadControllerSerial(data.serial))
         NoAnswer(QStringLiteral("serial number query"));
-    if (!info.ReadControllerInfo(data.info))
+    if (!Info().ReadControllerInfo(data.info))
         NoAnswer(QStringLiteral("information query"));
     return data;
 }
@@ -90,7 +89,7 @@ TCliLink::TFailedSlots TCliLink::Transfer(bool write, TKeyView& master, TKeyView
         const bool isMaster = table == TKeyTransfer::Table::Master;
         TKeyView& view = isMaster ? master : slave;
         const TKeyTransfer::Result result =
-            write ? transfer.WriteKeys(table, view) : transfer.ReadKeys(table, view);
+            write ? Transfer().WriteKeys(table, view) : Transfer().ReadKeys(table, view);
         if (result.end == End::Refused)
             throw EVtrkExit(VtrkExit::File, QStringLiteral("a key code cannot be sent; nothing was written"));
         (isMaster ? failed.master : failed.slave) = result.failedSlots;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "controller/TControllerExchange.h"
-#include "controller/TControllerInfo.h"
 #include "controller/TControllerInfoData.h"
 #include "controller/TControllerPortOpener.h"
-#include "controller/TKeyTransfer.h"
+#include "controller/TControllerSession.h"
 #include "serial/TSerComPort.h"
 
 #include <QList>
@@ -44,9 +42,9 @@ public:
     TFailedSlots WriteKeys(TKeyView& master, TKeyView& slave);
 
     TSerComPort& Port() { return port; }
-    TControllerExchange& Exchange() { return exchange; }
-    TControllerInfo& Info() { return info; }
-    TKeyTransfer& Transfer() { return transfer; }
+    TControllerExchange& Exchange() { return session.Exchange(); }
+    TControllerInfo& Info() { return session.Info(); }
+    TKeyTransfer& Transfer() { return session.Transfer(); }
     const QString& PortName() const { return portName; }
 
 private:
@@ -55,8 +53,5 @@ private:
 
     QString portName;
     TSerComPort port;
-    unsigned char sequence = 0;
-    TControllerExchange exchange;
-    TControllerInfo info;
-    TKeyTransfer transfer;
+    TControllerSession session;
 };

@@ -2,6 +2,7 @@
 
 #include "cli/TCliPortArgument.h"
 #include "cli/TVtrkCommand.h"
+#include "seams/TStopRequest.h"
 
 #include <QCommandLineParser>
 
@@ -26,6 +27,24 @@ TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
     // The list first: a wrong file is known before the controller is asked anything.
     header = list.Open(parser.positionalArguments().constLast());
     link->Open();
-    // The version gate with its own exit codes; the core reads the identity again with the keys.
-    link->ReadIdentity();
+    // The version gate with its own exit codes; what it read serves the command, which then asks
+    // the controller nothing twice.
+    const TControllerInfoData identity = link->ReadIdentity();
+    sync.UseIdentity(identity.versionCode, identity.serial, identity.info);
+}
+
+void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& consequence) const {
+    using Ending = TSyncCommands::Ending;
+    const QString text = QStringLiteral("%1 (%2)").arg(consequence, portName);
+    switch (ending) {
+    case Ending::NotConfirmed:
+        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; ") + text);
+    case Ending::OtherController:
+        TCliOtherController::Refuse(portName);
+    case Ending::Refused:
+        throw EVtrkExit(VtrkExit::File, text);
+    default:
+        // The core has said why (no answer, the port went, a stop).
+        throw EVtrkExit(TStopRequest::Raised() ? VtrkExit::Stopped : VtrkExit::Port, text);
+    }
 }

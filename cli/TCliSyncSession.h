@@ -23,6 +23,9 @@ public:
     const QString& PortName() const { return portName; }
     TCliSyncHost& Host() { return *host; }
     const TCliOtherController& OtherController() const { return otherController; }
+    // Ends the command with the exit code of how the core's command ended; consequence: what was
+    // not done, e.g. "nothing was written".
+    [[noreturn]] void Fail(TSyncCommands::Ending ending, const QString& consequence) const;
 
 private:
     TCliKeyList list;

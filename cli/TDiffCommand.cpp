@@ -12,11 +12,12 @@ void TDiffCommand::Define(QCommandLineParser& parser) const {
 
 int TDiffCommand::Run(const QCommandLineParser& parser) {
     TCliSyncSession session(parser);
-    session.Sync().Compare(session.ListSerial());
-    // The core has said why on the standard error stream (no answer, the port went).
-    if (!session.Viewer().Shown())
-        throw EVtrkExit(VtrkExit::Port,
-                        QStringLiteral("the controller on %1 was not read whole; nothing was compared")
-                            .arg(session.PortName()));
-    return session.Sync().LastComparison().DifferenceCount() == 0 ? VtrkExit::Done : VtrkExit::FailedSlots;
+    const TSyncCommands::Ending ending = session.Sync().Compare(session.ListSerial());
+    if (ending != TSyncCommands::Ending::Compared)
+        session.Fail(ending, QStringLiteral("nothing was compared"));
+    const TKeyComparison& comparison = session.Sync().LastComparison();
+    // A slot not read is neither in step nor known to differ.
+    if (comparison.Count(TKeyDifference::Kind::NotRead) > 0)
+        return VtrkExit::Incomplete;
+    return comparison.DifferenceCount() == 0 ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

@@ -10,14 +10,11 @@
 #include <QJsonObject>
 
 namespace {
-QJsonObject keyJson(const TKeySlot& key) {
-    return {{QStringLiteral("recid"), key.recId},
-            {QStringLiteral("keyid"), key.keyId},
-            {QStringLiteral("type"), key.keyType},
-            {QStringLiteral("active"), key.active},
-            {QStringLiteral("code"), key.keyCode},
-            {QStringLiteral("note"), key.memo},
-            {QStringLiteral("unread"), TKeyTransfer::IsUnread(key)}};
+QJsonObject keyJson(const TKeySlot& key, int number) {
+    return {{QStringLiteral("number"), number},     {QStringLiteral("recid"), key.recId},
+            {QStringLiteral("keyid"), key.keyId},   {QStringLiteral("type"), key.keyType},
+            {QStringLiteral("active"), key.active}, {QStringLiteral("code"), key.keyCode},
+            {QStringLiteral("note"), key.memo},     {QStringLiteral("unread"), TKeyTransfer::IsUnread(key)}};
 }
 
 QString row(const QString& type, const QString& number, const QString& code, const QString& active,
@@ -27,11 +24,11 @@ QString row(const QString& type, const QString& number, const QString& code, con
              note);
 }
 
-QString keyLine(const TKeySlot& key) {
+QString keyLine(const TKeySlot& key, int number) {
     if (TKeyTransfer::IsUnread(key))
-        return row(key.keyType, QString::number(key.recId), key.keyCode, QStringLiteral("?"),
+        return row(key.keyType, QString::number(number), key.keyCode, QStringLiteral("?"),
                    QStringLiteral("(not read from the controller; read it again)"));
-    return row(key.keyType, QString::number(key.recId), key.keyCode,
+    return row(key.keyType, QString::number(number), key.keyCode,
                key.active ? QStringLiteral("yes") : QStringLiteral("no"), key.memo);
 }
 } // namespace
@@ -54,10 +51,13 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
             QStringLiteral("Note"));
     for (TKeyView* view : {&list.Master(), &list.Slave()}) {
         QJsonArray keys;
+        // "#" is the slot the writes send a record to, whatever its RECID says.
+        int slot = 0;
         for (int recNo : view->SlotRecords()) {
             const TKeySlot key = view->Load(recNo);
-            keys.append(keyJson(key));
-            text += keyLine(key);
+            const int number = TKeyTransfer::Number(slot++);
+            keys.append(keyJson(key, number));
+            text += keyLine(key, number);
         }
         object.insert(view == &list.Master() ? QStringLiteral("master") : QStringLiteral("slave"), keys);
     }

@@ -16,6 +16,10 @@ constexpr int File = 4;
 constexpr int Version = 5;
 // The key list was saved from another controller and --other-controller was not given.
 constexpr int OtherController = 6;
+// A question before a change was answered no, or nobody was there to answer it (no --yes).
+constexpr int NotConfirmed = 7;
+// diff: some slots could not be read, so the comparison is not complete.
+constexpr int Incomplete = 8;
 // Interrupted (Ctrl-C or SIGTERM), as a shell reports a command ended by SIGINT.
 constexpr int Stopped = 130;
 } // namespace VtrkExit

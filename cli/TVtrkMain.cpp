@@ -4,6 +4,7 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliStop.h"
 #include "cli/TVtrkCommandList.h"
+#include "seams/TSleep.h"
 #include "serial/ESerException.h"
 
 #include <QCommandLineParser>
@@ -22,11 +23,18 @@ QString TVtrkMain::GeneralHelp() {
         "\nOptions:\n  -h, --help     this text; \"vtrk COMMAND --help\" for a command\n"
         "  --version      the version of vtrk\n\n"
         "Exit codes: 0 done, 1 done with failed slots, cycles, refused rows or differences,\n2 usage, "
-        "3 port, 4 file, 5 firmware version refused,\n130 interrupted.\n");
+        "3 port, 4 file, 5 firmware version refused, 6 another controller's list,\n7 not confirmed, "
+        "8 not every slot could be compared (diff), 130 interrupted.\n");
     return text;
 }
 
 int TVtrkMain::Run(const QStringList& arguments) {
+    // Test runs against the simulator shorten the protocol's pause between frames; a real
+    // controller needs it whole, so nothing else sets this.
+    bool scaled = false;
+    const int percent = qEnvironmentVariableIntValue("VTRK_TEST_PAUSE_PERCENT", &scaled);
+    if (scaled)
+        TSleep::scaleLongPauses(percent);
     const QString first = arguments.value(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help")) {
         TCliOutput::Text(GeneralHelp());

@@ -11,6 +11,7 @@
 #include "keylist/TKeyListStore.h"
 #include "seams/TMessageBoxes.h"
 #include "sync/TKeyComparison.h"
+#include "sync/TSyncCommands.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -44,6 +45,10 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
             QStringLiteral("%1 was not written to the controller").arg(QDir::toNativeSeparators(source)));
     }
 
+    // The window's warnings (no active master key left, a code twice) come before any frame.
+    if (!TSyncCommands::ConfirmListWrite(list.Master(), list.Slave(), true, true))
+        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; nothing was sent"));
+
     TCliProgress progress;
     TCliLink link(port.number, port.name, progress);
     link.Open();
@@ -53,7 +58,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
             TKeyComparison::OtherControllerQuestion(header.serial, controller.serial)))
         TCliOtherController::Refuse(port.name);
     if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("not confirmed; nothing was written"));
+        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; nothing was written"));
     progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
     const TCliLink::TFailedSlots failed = link.WriteKeys(list.Master(), list.Slave());
     progress.Finish();

@@ -31,9 +31,8 @@ private:
     bool outer;
 };
 
-TControllerCommands::TControllerCommands(TSerDataPort& port, unsigned char& frameSequence,
-                                         TControllerHost& host)
-    : host(host), exchange(port, frameSequence), info(exchange, host), transfer(exchange, host, host) {}
+TControllerCommands::TControllerCommands(TControllerSession& session, TControllerHost& host)
+    : host(host), exchange(session.Exchange()), info(session.Info()), transfer(session.Transfer()) {}
 
 template <typename Routine> void TControllerCommands::WithProgress(const QString& text, Routine routine) {
     struct Closer {

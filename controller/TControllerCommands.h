@@ -1,21 +1,18 @@
 #pragma once
 
-#include "controller/TControllerExchange.h"
-#include "controller/TControllerInfo.h"
-#include "controller/TKeyTransfer.h"
+#include "controller/TControllerSession.h"
 #include "controller/TTransferReport.h"
 
 #include <QString>
 
 class TControllerHost;
 class TKeyView;
-class TSerDataPort;
 
 // The main window's controller commands: the version gate, the information write and the six
 // key-transfer actions, with their checks, confirmations and progress.
 class TControllerCommands {
 public:
-    TControllerCommands(TSerDataPort& port, unsigned char& frameSequence, TControllerHost& host);
+    TControllerCommands(TControllerSession& session, TControllerHost& host);
 
     void DGetInfoActExecute();
     void DPutInfoActExecute();
@@ -29,10 +26,6 @@ public:
     // True while a command runs: window messages are handled between key slots then, and the
     // commands that would change the port, the views or the key list must wait for its end.
     bool Busy() const { return running; }
-
-    TControllerExchange& Exchange() { return exchange; }
-    TControllerInfo& Info() { return info; }
-    TKeyTransfer& Transfer() { return transfer; }
 
 private:
     class RunningGuard;
@@ -50,8 +43,8 @@ private:
     void ShowReport(const TTransferReport& report);
 
     TControllerHost& host;
-    TControllerExchange exchange;
-    TControllerInfo info;
-    TKeyTransfer transfer;
+    TControllerExchange& exchange;
+    TControllerInfo& info;
+    TKeyTransfer& transfer;
     bool running = false;
 };

@@ -61,7 +61,7 @@ void EncodeSlot(TFrame& frame, int slot, const TKeySlot& key) {
 
 TKeySlot DecodeSlot(const TFrame& reply, int slot, const QString& keyType) {
     TKeySlot key;
-    key.recId = slot;
+    key.recId = slot + 1; // "#" as people count the slots
     key.keyId = slot;
     key.keyType = keyType;
     key.active = reply[TKeySlot::OfsStatus] == TKeySlot::ActiveStatus;

@@ -25,7 +25,7 @@ TKeyTransfer::TKeyTransfer(TControllerExchange& exchange, TControllerPortOpener&
                            TTransferProgress& progress)
     : exchange(exchange), opener(opener), progress(progress) {}
 
-bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int recId, Result& result,
+bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int number, Result& result,
                            int& silentRun) const {
     using Outcome = TControllerExchange::Outcome;
     switch (outcome) {
@@ -37,9 +37,9 @@ bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int recId, Resu
                                                        : Result::End::Interrupted;
         // A request that went out may have reached the controller: its slot is unknown.
         if (exchange.AttemptsSent() > 0)
-            result.failedSlots.append(recId);
+            result.failedSlots.append(number);
         else
-            result.firstNotTried = recId;
+            result.firstNotTried = number;
         return false;
     case Outcome::Done:
         silentRun = 0;
@@ -48,7 +48,7 @@ bool TKeyTransfer::Counted(TControllerExchange::Outcome outcome, int recId, Resu
     case Outcome::Silent:
     case Outcome::Chattering:
         silentRun = outcome == Outcome::Failed ? 0 : silentRun + 1;
-        result.failedSlots.append(recId);
+        result.failedSlots.append(number);
         return true;
     }
     return true;
@@ -62,9 +62,9 @@ bool TKeyTransfer::StopsSilent(int silentRun, TControllerExchange::Outcome outco
     return true;
 }
 
-TKeySlot TKeyTransfer::UnreadSlot(int recId, int slot, const QString& keyType) {
+TKeySlot TKeyTransfer::UnreadSlot(int slot, const QString& keyType) {
     TKeySlot key;
-    key.recId = recId;
+    key.recId = Number(slot);
     key.keyId = slot;
     key.keyType = keyType;
     key.active = true;
@@ -79,7 +79,7 @@ bool TKeyTransfer::IsUnread(const TKeySlot& key) {
 void TKeyTransfer::MarkUnread(const Shape& shape, TKeyView& view, const QList<int>& records, int fromSlot,
                               int slotTotal) const {
     for (int slot = fromSlot; slot < slotTotal; ++slot)
-        view.Store(records[slot], UnreadSlot(view.Load(records[slot]).recId, slot, shape.keyType));
+        view.Store(records[slot], UnreadSlot(slot, shape.keyType));
 }
 
 TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
@@ -98,20 +98,18 @@ TKeyTransfer::Result TKeyTransfer::ReadKeys(Table table, TKeyView& view) {
                                               static_cast<unsigned char>(slot));
         const TControllerExchange::QueryShape query{Frame::SlotReplySize, true, true, slot};
         const auto outcome = exchange.Query(request, size, reply, query);
-        // What was not read for sure is never taken for a value: the slot is marked unread, its
-        // record keeping its "#".
+        // What was not read for sure is never taken for a value: the slot is marked unread.
         const bool read = outcome == TControllerExchange::Outcome::Done;
-        const int recId = read ? slot : view.Load(records[slot]).recId;
         view.Store(records[slot],
-                   read ? DecodeSlot(reply, slot, shape.keyType) : UnreadSlot(recId, slot, shape.keyType));
-        const bool goesOn = Counted(outcome, recId, result, silentRun);
+                   read ? DecodeSlot(reply, slot, shape.keyType) : UnreadSlot(slot, shape.keyType));
+        const bool goesOn = Counted(outcome, Number(slot), result, silentRun);
         if (goesOn) {
             progress.StepProgress(shape.progressStep);
             exchange.advanceSequence();
         }
         if (!goesOn || StopsSilent(silentRun, outcome, result)) {
             if (result.firstNotTried < 0 && slot + 1 < slotTotal)
-                result.firstNotTried = view.Load(records[slot + 1]).recId;
+                result.firstNotTried = Number(slot + 1);
             MarkUnread(shape, view, records, slot + 1, slotTotal);
             break;
         }
@@ -129,7 +127,7 @@ QList<int> TKeyTransfer::UnreadSlots(Table table, TKeyView& view) {
     for (int slot = 0; slot < slotCount && slot < records.size(); ++slot) {
         const TKeySlot key = view.Load(records[slot]);
         if (IsUnread(key))
-            unread.append(key.recId);
+            unread.append(Number(slot));
     }
     return unread;
 }
@@ -161,13 +159,13 @@ TKeyTransfer::Result TKeyTransfer::WriteKeys(Table table, TKeyView& view) {
         const auto outcome = exchange.Command(request, Frame::SlotWriteSize, reply);
         // A request that went out may have been applied, answered or not.
         activeWritten = activeWritten || (key.active && exchange.AttemptsSent() > 0);
-        if (!Counted(outcome, key.recId, result, silentRun))
+        if (!Counted(outcome, Number(slot), result, silentRun))
             break;
         progress.StepProgress(shape.progressStep);
         exchange.advanceSequence();
         if (StopsSilent(silentRun, outcome, result)) {
             if (slot + 1 < slotTotal)
-                result.firstNotTried = view.Load(records[slot + 1]).recId;
+                result.firstNotTried = Number(slot + 1);
             break;
         }
     }
@@ -197,7 +195,7 @@ QList<int> TKeyTransfer::BadKeyCodeSlots(Table table, TKeyView& view) {
     for (int slot = 0; slot < slotCount && slot < records.size(); ++slot) {
         const TKeySlot key = view.Load(records[slot]);
         if (key.active && !TKeySlot::IsValidKeyCode(key.keyCode))
-            bad.append(key.recId);
+            bad.append(Number(slot));
     }
     return bad;
 }

@@ -35,11 +35,11 @@ public:
             Interrupted       // a stop was asked for; the slot in flight was let end
         };
         End end = End::Completed;
-        // Slots whose state is unknown: their five attempts all failed, or a stop or a port failure
-        // came after a request for them had gone out. A read marks them unread in the view; a
-        // write may or may not have been applied there.
+        // The "#" numbers of slots whose state is unknown: their five attempts all failed, or a
+        // stop or a port failure came after a request for them had gone out. A read marks them
+        // unread in the view; a write may or may not have been applied there.
         QList<int> failedSlots;
-        // The first slot not tried when the transfer stopped early, else -1.
+        // The "#" of the first slot not tried when the transfer stopped early, else -1.
         int firstNotTried = -1;
 
         bool ok() const { return end == End::Completed && failedSlots.isEmpty(); }
@@ -47,6 +47,9 @@ public:
 
     // After this many slots in a row without a single byte from the controller a transfer stops.
     static constexpr int SilentSlotsToStop = 2;
+    // "#": a slot as people count it (master 1..8, slave 1..128). A record's slot is its position
+    // in its table (ascending RECID, ties in record order); reads write RECID = "#", KEYID = slot.
+    static constexpr int Number(int slot) { return slot + 1; }
 
     TKeyTransfer(TControllerExchange& exchange, TControllerPortOpener& opener, TTransferProgress& progress);
 
@@ -61,13 +64,13 @@ public:
     Result WriteMasterKeys(TKeyView& view) { return WriteKeys(Table::Master, view); }
     Result WriteSlaveKeys(TKeyView& view) { return WriteKeys(Table::Slave, view); }
 
-    // The "#" numbers (RECID) of active records whose key code is not 12 hexadecimal digits
+    // The "#" numbers of active records whose key code is not 12 hexadecimal digits
     // (unread slots among them).
     static QList<int> BadKeyCodeSlots(Table table, TKeyView& view);
     // The "#" numbers of records that mark a slot a read could not get.
     static QList<int> UnreadSlots(Table table, TKeyView& view);
     // What a read leaves in a slot it could not get: no writer sends it, no one takes it for empty.
-    static TKeySlot UnreadSlot(int recId, int slot, const QString& keyType);
+    static TKeySlot UnreadSlot(int slot, const QString& keyType);
     static bool IsUnread(const TKeySlot& key);
     // The error text naming those records; tables without bad slots are left out.
     static QString BadKeyCodeText(const QList<int>& masterSlots, const QList<int>& slaveSlots);
@@ -78,7 +81,7 @@ public:
 
 private:
     // Counts a slot's outcome into the result; false when the transfer ends there.
-    bool Counted(TControllerExchange::Outcome outcome, int recId, Result& result, int& silentRun) const;
+    bool Counted(TControllerExchange::Outcome outcome, int number, Result& result, int& silentRun) const;
     // After the slot at index slot: true when two slots in a row went unanswered (the end is set).
     static bool StopsSilent(int silentRun, TControllerExchange::Outcome outcome, Result& result);
     // Reads mark every slot they did not get as unread, from the first not tried on.

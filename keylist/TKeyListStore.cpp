@@ -11,10 +11,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cstring>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <vector>
 
 const QString TKeyListStore::WorkCopyName = QStringLiteral("tmp01.dbf");
 using namespace TKeyListSchema;
@@ -293,6 +296,8 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
     }
     try {
         const THeader header = OpenKeyList(WorkCopyPath());
+        NumberFromOne(master);
+        NumberFromOne(slave);
         QFile::remove(previous);
         return header;
     } catch (const std::exception& e) {
@@ -304,6 +309,26 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
         throw failure(QStringLiteral("Can not open the key list %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     }
+}
+
+void TKeyListStore::NumberFromOne(TDbfTable& view) {
+    const int recIdIndex = view.FieldByName(QLatin1String(RecIdField))->Index();
+    const int count = view.RowCount();
+    std::vector<std::pair<int, int>> rows; // RECID, record number
+    rows.reserve(count);
+    for (int row = 0; row < count; ++row)
+        rows.emplace_back(view.RowValue(row, recIdIndex).toInt(), view.RowRecNo(row));
+    std::sort(rows.begin(), rows.end());
+    for (int slot = 0; slot < count; ++slot)
+        if (rows[slot].first != slot)
+            return;
+    for (const auto& [recId, recNo] : rows) {
+        view.SetRecNo(recNo);
+        view.Edit();
+        view.FieldByName(QLatin1String(RecIdField))->SetAsInteger(recId + 1);
+        view.Post();
+    }
+    view.First();
 }
 
 void TKeyListStore::Save(const QString& target, const THeader& header) {

@@ -83,6 +83,9 @@ public:
     void ViewBeforeClose(TDbfTable& view);
 
 private:
+    // Lists read by earlier versions numbered a table's RECID from 0; "#" counts from 1, so such a
+    // table is numbered from 1 in the working copy (positions, and so the slots, stay).
+    void NumberFromOne(TDbfTable& view);
     bool isMaster(const TDbfTable& view) const { return &view == &master; }
     void openView(TDbfTable& view, const QString& path);
     void createRecords();

@@ -4,6 +4,9 @@
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 const char* const Titles[] = {"#", "Key code", "Active", "Memo"};
 // Browse and edit, as the record indicator shows them.
@@ -30,6 +33,7 @@ void TKeyTableModel::reset() {
             view.Active() ? view.FindField(TKeyListStore::ColumnFields[column]) : nullptr;
         fields[column] = field ? field->Index() : -1;
     }
+    numberSlots();
     endResetModel();
     lastCurrent = -1;
     currentChanged();
@@ -44,6 +48,20 @@ bool TKeyTableModel::UnreadRow(int row) const {
     return codeField >= 0 && view.RowText(row, codeField) == QLatin1String(TKeyListSchema::UnreadCode);
 }
 
+void TKeyTableModel::numberSlots() {
+    numbers.clear();
+    const int recIdField = fieldOf(0);
+    if (recIdField < 0)
+        return;
+    std::vector<std::pair<int, int>> order; // RECID, record number
+    order.reserve(rows);
+    for (int row = 0; row < rows; ++row)
+        order.emplace_back(view.RowValue(row, recIdField).toInt(), view.RowRecNo(row));
+    std::sort(order.begin(), order.end());
+    for (int slot = 0; slot < int(order.size()); ++slot)
+        numbers.insert(order[slot].second, slot + 1);
+}
+
 int TKeyTableModel::fieldOf(int column) const {
     return column >= 0 && column < 4 ? fields[column] : -1;
 }
@@ -55,8 +73,12 @@ void TKeyTableModel::recordChanged(int recNo) {
         reset();
         return;
     }
+    // An edited RECID may move other records' "#" too.
+    const QHash<int, int> before = numbers;
+    numberSlots();
     for (int row = 0; row < rows; ++row) {
-        if (view.RowRecNo(row) == recNo)
+        const int rowRecNo = view.RowRecNo(row);
+        if (rowRecNo == recNo || numbers.value(rowRecNo) != before.value(rowRecNo))
             emit dataChanged(index(row, 0), index(row, columnCount() - 1));
     }
 }
@@ -93,6 +115,10 @@ QVariant TKeyTableModel::data(const QModelIndex& index, int role) const {
         return UnreadRow(index.row()) ? UnreadHint : QVariant();
     if (role != Qt::DisplayRole)
         return QVariant();
+    if (index.column() == 0)
+        return numbers.contains(view.RowRecNo(index.row()))
+                   ? QVariant(QString::number(numbers.value(view.RowRecNo(index.row()))))
+                   : QVariant();
     const int field = fieldOf(index.column());
     if (field < 0)
         return QVariant();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 #include <array>
 
@@ -49,10 +50,14 @@ private:
     int fieldOf(int column) const;
     // The row marks a slot a read could not get: its tooltip says so.
     bool UnreadRow(int row) const;
+    // "#" of every record: its slot (rank in ascending RECID, ties in record order) + 1, which
+    // is where the writes send it, whatever the RECID field holds.
+    void numberSlots();
 
     TDbfTable& view;
     std::array<TMarker, 4> markers{TMarker::Down, TMarker::None, TMarker::None, TMarker::None};
     std::array<int, 4> fields{-1, -1, -1, -1};
     int rows = 0;
     int lastCurrent = -1;
+    QHash<int, int> numbers; // record number -> "#"
 };

@@ -108,10 +108,10 @@ void Check(int result) {
 
 int MapOpenResult(int result) {
     switch (result) {
-    case -5:
+    case dlDeviceBusy:
         return ecAlreadyOpen;
-    case -2:
-    case -3:
+    case dlNotFound:
+    case dlPathNotFound:
         return ecBadId;
     default:
         return result;

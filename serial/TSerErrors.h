@@ -5,6 +5,11 @@
 // Result codes of the device layer and the port, and their failure mapping.
 namespace TSerErrors {
 enum : int {
+    // What a device opening returns besides a negated errno, numbered as the port's message
+    // table numbers them: no such device (or it went), no such path, held by another program.
+    dlNotFound = -2,
+    dlPathNotFound = -3,
+    dlDeviceBusy = -5,
     ecOutOfMemory = -8,
     ecBadId = -2001,
     ecNotOpen = -2007,

@@ -69,9 +69,9 @@ TSerPosixDispatcher::~TSerPosixDispatcher() {
 
 int TSerPosixDispatcher::ResultFromErrno(int error) {
     if (IsGone(error))
-        return -2;
+        return TSerErrors::dlNotFound;
     if (error == EBUSY || error == EWOULDBLOCK)
-        return -5;
+        return TSerErrors::dlDeviceBusy;
     return -error;
 }
 

@@ -10,7 +10,7 @@ TMemoryKeyView::TMemoryKeyView(const QString& keyType, int slotCount)
 
 TKeySlot TMemoryKeyView::EmptySlot(int slot) const {
     TKeySlot key;
-    key.recId = slot;
+    key.recId = slot + 1; // "#" as people count the slots
     key.keyId = slot;
     key.keyType = keyType;
     key.keyCode = TKeySlot::EmptyCode;
@@ -42,8 +42,9 @@ void TMemoryKeyView::Store(int recNo, const TKeySlot& key) {
 
 void TMemoryKeyView::SetSlot(int slot, const TKeySlot& key) {
     keys[slot] = key;
-    // The slot number is the record's identity here, whatever the reply's key number said.
-    keys[slot].recId = slot;
+    // The slot is the record's identity here, whatever the reply's key number said.
+    keys[slot].recId = slot + 1;
+    keys[slot].keyId = slot;
     keys[slot].keyType = keyType;
     known[slot] = true;
 }

@@ -89,7 +89,21 @@ bool TSyncCommands::ListTables(const QString& listSerial, TKeyTables& wanted) {
     return true;
 }
 
+void TSyncCommands::UseIdentity(const QString& version, const QString& serial, const QString& info) {
+    knownIdentity = std::make_unique<TKeyTables>();
+    knownIdentity->version = version;
+    knownIdentity->serial = serial.trimmed();
+    knownIdentity->info = info;
+}
+
 bool TSyncCommands::ReadIdentity(TKeyTables& held) {
+    if (knownIdentity) {
+        held.version = knownIdentity->version;
+        held.serial = knownIdentity->serial;
+        held.info = knownIdentity->info;
+        knownIdentity.reset();
+        return true;
+    }
     TControllerSync sync(exchange, host, host);
     QString error;
     if (!sync.ReadIdentity(held, &error)) {
@@ -128,73 +142,80 @@ bool TSyncCommands::ReadTables(TKeyTables& held, TSnapshotStore::Kind kind) {
     return true;
 }
 
-void TSyncCommands::Compare(const QString& listSerial) {
+TSyncCommands::Ending TSyncCommands::Compare(const QString& listSerial) {
     TFlag flag(running);
     TKeyTables wanted, held;
-    if (!ListTables(listSerial, wanted) || !ReadIdentity(held) ||
-        !ReadTables(held, TSnapshotStore::Kind::Read))
-        return;
+    if (!ListTables(listSerial, wanted))
+        return Ending::Refused;
+    if (!ReadIdentity(held) || !ReadTables(held, TSnapshotStore::Kind::Read))
+        return Ending::NotRead;
     comparison = TKeyComparison(wanted, held);
     viewer.ShowComparison(comparison, TSyncViewer::Purpose::Compare);
+    return Ending::Compared;
 }
 
-void TSyncCommands::WriteChanges(const QString& listSerial) {
+TSyncCommands::Ending TSyncCommands::WriteChanges(const QString& listSerial) {
     TFlag flag(running);
     lastWriteRan = false;
     TKeyTables wanted, held;
     if (!ListTables(listSerial, wanted))
-        return;
+        return Ending::Refused;
     const QString refusal = TKeyTransfer::RefusalText(&host.MasterView(), &host.SlaveView());
     if (!refusal.isEmpty()) {
         MessageBoxes().error(refusal);
-        return;
+        return Ending::Refused;
     }
-    if (!ReadIdentity(held) || !ConfirmController(wanted.serial, held) ||
-        !ReadTables(held, TSnapshotStore::Kind::Read))
-        return;
-    WritePlan(wanted, held, TSyncViewer::Purpose::Write);
+    if (!ReadIdentity(held))
+        return Ending::NotRead;
+    if (!ConfirmController(wanted.serial, held))
+        return Ending::OtherController;
+    if (!ReadTables(held, TSnapshotStore::Kind::Read))
+        return Ending::NotRead;
+    return WritePlan(wanted, held, TSyncViewer::Purpose::Write);
 }
 
-void TSyncCommands::Restore(const TSnapshotStore::TSnapshot& snapshot) {
+TSyncCommands::Ending TSyncCommands::Restore(const TSnapshotStore::TSnapshot& snapshot) {
     TFlag flag(running);
+    lastWriteRan = false;
     TKeyTables wanted;
     try {
         wanted = TSnapshotStore::Load(snapshot);
     } catch (const std::exception& e) {
         MessageBoxes().error(QString::fromUtf8(e.what()));
-        return;
+        return Ending::Refused;
     }
     TKeyTables held;
     if (!ReadIdentity(held) || !ReadTables(held, TSnapshotStore::Kind::BeforeRestore))
-        return;
+        return Ending::NotRead;
     const TKeyComparison check(wanted, held);
     if (check.SerialMismatch() &&
         !MessageBoxes().confirmOkCancel(
             QStringLiteral("This snapshot was taken from controller %1, but the connected controller is %2.\r"
                            "Restore it to this controller anyway (for example to a replacement unit)?")
                 .arg(check.wantedSerial, check.heldSerial)))
-        return;
-    WritePlan(wanted, held, TSyncViewer::Purpose::Restore);
+        return Ending::OtherController;
+    return WritePlan(wanted, held, TSyncViewer::Purpose::Restore);
 }
 
-void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose) {
+TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held,
+                                               TSyncViewer::Purpose purpose) {
     lastWriteRan = false;
     comparison = TKeyComparison(wanted, held);
     if (comparison.DifferenceCount() == 0) {
         MessageBoxes().information(TControllerSync::TResult().ReportText());
-        return;
+        return Ending::NothingToDo;
     }
     // A slot that a write cannot settle is never written, so it is never reported as a line fault.
     const QString unwritable = comparison.UnwritableText();
     if (comparison.Writable().isEmpty()) {
         MessageBoxes().warning(unwritable);
-        return;
+        return Ending::Refused;
     }
     if (!viewer.ShowComparison(comparison, purpose))
-        return;
+        return Ending::NotConfirmed;
     if (!TWriteWarnings::Confirm(afterWrite(comparison, wanted, held), changes(comparison, Table::Master),
                                  changes(comparison, Table::Slave)))
-        return;
+        return Ending::NotConfirmed;
     TControllerSync::TResult result;
     {
         TProgress progress(host, WritingText);
@@ -213,6 +234,7 @@ void TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncV
         MessageBoxes().information(report);
     else
         MessageBoxes().warning(report);
+    return Ending::Written;
 }
 
 bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,

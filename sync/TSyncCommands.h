@@ -27,10 +27,25 @@ public:
                   TSnapshotStore& store);
     ~TSyncCommands();
 
+    // How a command ended; every ending other than Compared and Written has been said to the user.
+    enum class Ending {
+        Compared,        // the comparison was shown (Compare)
+        NothingToDo,     // the controller holds what is wanted
+        Written,         // the writes ran: LastWrite() tells how each slot ended
+        NotConfirmed,    // the user declined the plan or the warnings before it
+        OtherController, // the list or snapshot is from another controller and was not confirmed
+        Refused,         // no key list open, a key code that cannot be sent, an unreadable snapshot, or
+                         // only slots whose note a read cannot give back
+        NotRead          // the identity or the tables were not read whole
+    };
+
     // listSerial: the serial number in the key list's header record.
-    void Compare(const QString& listSerial);
-    void WriteChanges(const QString& listSerial);
-    void Restore(const TSnapshotStore::TSnapshot& snapshot);
+    Ending Compare(const QString& listSerial);
+    Ending WriteChanges(const QString& listSerial);
+    Ending Restore(const TSnapshotStore::TSnapshot& snapshot);
+    // The caller's own version gate has just read the identity on this connection: the next
+    // command takes it instead of asking the controller again.
+    void UseIdentity(const QString& version, const QString& serial, const QString& info);
 
     bool Busy() const { return running; }
 
@@ -66,7 +81,7 @@ private:
     bool ConfirmController(const QString& listSerial, const TKeyTables& held);
     // Both tables, or nothing: a read that stopped says why and ends the command.
     bool ReadTables(TKeyTables& held, TSnapshotStore::Kind kind);
-    void WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose);
+    Ending WritePlan(const TKeyTables& wanted, TKeyTables& held, TSyncViewer::Purpose purpose);
 
     TControllerExchange& exchange;
     TControllerHost& host;
@@ -77,4 +92,5 @@ private:
     bool lastWriteRan = false;
     TControllerSync::TResult lastWrite;
     std::unique_ptr<TKeyTables> recorded;
+    std::unique_ptr<TKeyTables> knownIdentity;
 };

@@ -1,4 +1,5 @@
 #include "app/TMainFrm.h"
+#include "controller/TControllerSession.h"
 #include "seams/TErrorReport.h"
 #include "settings/TAppSettings.h"
 #include "tests/support/TTestMessageBoxes.h"
@@ -296,12 +297,13 @@ void tst_TMainFrm::shouldEnableOnlyFileActionsAfterShowing() {
 
 void tst_TMainFrm::shouldResetValuesWhenShown() {
     TMainFrm frm;
-    frm.FrameSequence = 77;
+    for (int i = 0; i < 77; ++i)
+        frm.Session->Exchange().advanceSequence();
     frm.KeyList().SetModified(true);
     frm.KeyList().SetPath(QStringLiteral("/keys/door1.dbf"));
     frm.PageControl->setCurrentIndex(2);
     frm.show();
-    QCOMPARE(frm.FrameSequence, quint8(0));
+    QCOMPARE(frm.Session->Exchange().sequence(), quint8(0));
     QVERIFY(!frm.KeyList().Modified());
     QVERIFY(frm.KeyList().Path().isEmpty());
     QCOMPARE(frm.PageControl->currentIndex(), 0);
@@ -316,11 +318,12 @@ void tst_TMainFrm::shouldReportUnusableWorkDirAndStillFinishShowing() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     TMainFrm frm;
-    frm.FrameSequence = 5;
+    for (int i = 0; i < 5; ++i)
+        frm.Session->Exchange().advanceSequence();
     frm.DallasPortPortOpen();
     frm.show();
     QVERIFY(frm.WorkDir.isEmpty());
-    QCOMPARE(frm.FrameSequence, quint8(0));
+    QCOMPARE(frm.Session->Exchange().sequence(), quint8(0));
     QVERIFY(!frm.DCheckAct->isEnabled());
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(int(boxes.shown[0].kind), int(TMessageBoxes::Kind::Error));

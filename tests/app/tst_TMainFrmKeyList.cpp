@@ -97,14 +97,18 @@ private slots:
         f.newList();
         QTest::mouseClick(f.frm->CtrInfoEdit, Qt::LeftButton);
         QVERIFY(f.boxes.shown.isEmpty());
-        f.frm->CtrInfoEdit->setText(QStringLiteral("Back door"));
+        // What the program puts there is no change of the user's; what the user types is.
+        f.frm->CtrInfoEdit->setText(QStringLiteral("Main entrance"));
+        QVERIFY(!f.frm->KeyList().Modified());
+        QTest::keyClicks(f.frm->CtrInfoEdit, QStringLiteral(", back door"));
+        QCOMPARE(f.frm->CtrInfoEdit->text(), QStringLiteral("Main entrance, back door"));
         QVERIFY(f.frm->KeyList().Modified());
     }
 
     void shouldKeepTheWindowWhenTheChosenSaveDidNotHappen() {
         TWindowFixture f;
         f.newList();
-        f.frm->CtrInfoEdit->setText(QStringLiteral("Changed"));
+        QTest::keyClicks(f.frm->CtrInfoEdit, QStringLiteral("Changed"));
         f.boxes.queueAnswer(Answer::Yes);
         f.dialogs.queueAnswer(QString());
         QVERIFY(!f.frm->close());

@@ -57,6 +57,7 @@ private slots:
     void shouldWriteNoFileWhenTheControllerFallsSilent();
     void shouldStopOnInterruptAndWriteNoFile();
     void shouldWriteAKeyListOnlyWhenConfirmed();
+    void shouldWarnAsTheWindowBeforeWritingAListWithoutAMasterKey();
     void shouldRefuseFilesThatAreNotKeyLists_data();
     void shouldRefuseFilesThatAreNotKeyLists();
     void shouldCountLineTestCycles_data();
@@ -109,6 +110,15 @@ void tst_vtrk::initTestCase() {
 }
 
 void tst_vtrk::init() {
+    // The simulator needs no pause between frames; a few cases keep the real one, to see the
+    // whole program at the controller's own pace.
+    const QByteArrayList realTiming{"shouldReadTheWholeControllerIntoAKeyList",
+                                    "shouldStopOnInterruptAndWriteNoFile",
+                                    "shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop"};
+    if (realTiming.contains(QTest::currentTestFunction()))
+        qunsetenv("VTRK_TEST_PAUSE_PERCENT");
+    else
+        qputenv("VTRK_TEST_PAUSE_PERCENT", "10");
     std::lock_guard<std::mutex> hold(line.Lock());
     sim = TControllerSim();
     commandsSeen.clear();
@@ -437,6 +447,34 @@ void tst_vtrk::shouldStopOnInterruptAndWriteNoFile() {
     QCOMPARE(vtrk({"info", "COM7"}).code, 0);
 }
 
+// A list that would leave the controller without an active master key gets the window's
+// warning; unanswered, not one frame goes out.
+void tst_vtrk::shouldWarnAsTheWindowBeforeWritingAListWithoutAMasterKey() {
+    fillController(31);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        for (int i = 0; i < TControllerSim::MasterSlots; ++i)
+            sim.master[i] = TControllerSim::EmptySlot(i);
+    }
+    const QString list = file(QStringLiteral("no-master.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        commandsSeen.clear();
+        writes = 0;
+    }
+    const QByteArray warning = "No active master key would remain";
+    const TRun refused = vtrk({"write", "COM7", list});
+    QCOMPARE(refused.code, 7);
+    QVERIFY2(refused.err.contains(warning), refused.err.constData());
+    QCOMPARE(requestsFor(0x99) + requestsFor(0xC0) + requestsFor(0xC1) + requestsFor(0xC2), 0);
+
+    const TRun written = vtrk({"write", "COM7", list, "--yes"});
+    QVERIFY2(written.code == 0, written.err.constData());
+    QVERIFY2(written.err.contains(warning), written.err.constData());
+    QVERIFY2(writes >= 8 + 128, QByteArray::number(writes).constData());
+}
+
 void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
     fillController(11);
     const QString list = file(QStringLiteral("site.dbf"));
@@ -452,7 +490,7 @@ void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
         writes = 0;
     }
     const TRun refused = vtrk({"write", "COM7", list});
-    QCOMPARE(refused.code, 2);
+    QCOMPARE(refused.code, 7);
     QVERIFY2(refused.err.contains("give --yes"), refused.err.constData());
     QCOMPARE(requestsFor(0xC2), 1); // the information read of the version gate, no write
     QCOMPARE(writes, 0);
@@ -463,8 +501,9 @@ void tst_vtrk::shouldWriteAKeyListOnlyWhenConfirmed() {
     }
     const TRun written = vtrk({"write", "COM7", list, "--yes", "--json"});
     QVERIFY2(written.code == 1, written.err.constData());
+    // Master slot 0 is "#1", as the grids, show and diff count it.
     QCOMPARE(written.json()[QStringLiteral("failed")].toObject()[QStringLiteral("master")].toArray(),
-             QJsonArray{0});
+             QJsonArray{1});
     QCOMPARE(written.json()[QStringLiteral("slots")].toInt(), 135);
     QCOMPARE(written.json()[QStringLiteral("infoWritten")].toBool(), true);
     QCOMPARE(mismatch(before), QString());
@@ -691,6 +730,12 @@ void tst_vtrk::shouldCompareTheListWithTheController() {
         QCOMPARE(rows[0][QStringLiteral("number")].toInt(), slot + 1);
         QCOMPARE(rows[0][QStringLiteral("kind")].toString(), kind);
         QCOMPARE(rows[0][QStringLiteral("controller")][QStringLiteral("code")].toString(), held);
+        // show gives the key the "#" diff gives it, and a read stores that "#" as its RECID.
+        const QJsonObject shown =
+            vtrk({"show", list, "--json"}).json()[QStringLiteral("slave")].toArray()[slot].toObject();
+        QCOMPARE(shown[QStringLiteral("number")].toInt(), rows[0][QStringLiteral("number")].toInt());
+        QCOMPARE(shown[QStringLiteral("recid")].toInt(), slot + 1);
+        QCOMPARE(shown[QStringLiteral("keyid")].toInt(), slot);
     }
     QCOMPARE(snapshotCount(), before + 1);
     QFile after(list);
@@ -755,7 +800,7 @@ void tst_vtrk::shouldWriteOnlyWhatDiffers_data() {
     QTest::addColumn<int>("written"); // slave slot writes acknowledged and verified
     QTest::newRow("nothing differs") << 0 << true << false << 0 << 0;
     QTest::newRow("two slots differ") << 2 << true << false << 0 << 2;
-    QTest::newRow("not confirmed") << 2 << false << false << 2 << 0;
+    QTest::newRow("not confirmed") << 2 << false << false << 7 << 0;
     QTest::newRow("writes refused") << 1 << true << true << 1 << 0;
 }
 
@@ -779,6 +824,7 @@ void tst_vtrk::shouldWriteOnlyWhatDiffers() {
         if (dropWrites)
             sim.SetFault(0xC1, Form::Write, Fault::WrongAck, 1000);
         writes = 0;
+        commandsSeen.clear();
     }
     QStringList arguments{"sync", "COM7", list};
     if (yes)
@@ -790,6 +836,10 @@ void tst_vtrk::shouldWriteOnlyWhatDiffers() {
             run.out.contains(QByteArray::number(changed) + (changed == 1 ? " difference" : " differences")),
             run.out.constData());
     QCOMPARE(mismatch(wanted).isEmpty(), changed == 0 || (yes && !dropWrites));
+    // The identity is asked once per run: version, serial number, information text.
+    QCOMPARE(requestsFor(0x99), 1);
+    QCOMPARE(requestsFor(0xC4), 1);
+    QCOMPARE(requestsFor(0xC2), 1);
     if (!dropWrites)
         QCOMPARE(writes, written);
     if (yes && changed > 0)

@@ -23,7 +23,6 @@ class tst_TControllerInfo : public QObject {
 
     TControllerSim sim;
     TScriptedPort port;
-    unsigned char sequence = 0;
 
 private slots:
     void init();
@@ -45,7 +44,6 @@ void tst_TControllerInfo::init() {
     sim = TControllerSim();
     port = TScriptedPort();
     port.playController(sim);
-    sequence = 0;
     TSleep::setHandler(noSleep);
 }
 
@@ -67,7 +65,8 @@ void tst_TControllerInfo::shouldAcceptOnlyTheExactVersionCode() {
     host.data.serial = QStringLiteral("old serial");
     host.data.info = QStringLiteral("old info");
     host.transferEnabled = !accepted;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     commands.DGetInfoActExecute();
     QCOMPARE(host.transferEnabled, accepted);
     if (accepted) {
@@ -79,7 +78,7 @@ void tst_TControllerInfo::shouldAcceptOnlyTheExactVersionCode() {
         QCOMPARE(host.data.serial, QStringLiteral("VT000417"));
         QCOMPARE(host.data.info, QStringLiteral("Main entrance"));
         QCOMPARE(host.data.versionCode, version);
-        QCOMPARE(sequence, 3);
+        QCOMPARE(session.Exchange().sequence(), 3);
         return;
     }
     const QString received = QString::fromStdString(sim.version).leftJustified(8, QLatin1Char(' '));
@@ -94,7 +93,7 @@ void tst_TControllerInfo::shouldAcceptOnlyTheExactVersionCode() {
     QCOMPARE(host.data.serial, QStringLiteral("old serial"));
     QCOMPARE(host.data.info, QStringLiteral("old info"));
     QCOMPARE(host.data.versionCode, received);
-    QCOMPARE(sequence, 1);
+    QCOMPARE(session.Exchange().sequence(), 1);
 }
 
 void tst_TControllerInfo::shouldWarnWithAnEmptyCodeWhenTheVersionGoesUnanswered() {
@@ -102,13 +101,14 @@ void tst_TControllerInfo::shouldWarnWithAnEmptyCodeWhenTheVersionGoesUnanswered(
     sim.SetFault(0x99, Form::Any, Fault::NoAnswer);
     TFakeControllerHost host;
     host.transferEnabled = true;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     commands.DGetInfoActExecute();
     QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("The controller does not answer on COM7."),
                                          TControllerInfo::UnknownVersionWarning(QString())}));
     QVERIFY(boxes.shown[1].text.contains(QStringLiteral("Controller version code: \"\")")));
     QVERIFY(!host.transferEnabled);
-    QCOMPARE(sequence, 0);
+    QCOMPARE(session.Exchange().sequence(), 0);
 }
 
 void tst_TControllerInfo::shouldEmptyTheFieldsWhenSerialAndInformationFailAfterAnAcceptedVersion() {
@@ -118,13 +118,14 @@ void tst_TControllerInfo::shouldEmptyTheFieldsWhenSerialAndInformationFailAfterA
     TFakeControllerHost host;
     host.data.serial = QStringLiteral("old serial");
     host.data.info = QStringLiteral("old info");
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     commands.DGetInfoActExecute();
     QVERIFY(host.transferEnabled);
     QCOMPARE(host.data.serial, QString());
     QCOMPARE(host.data.info, QString());
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("The controller does not answer on COM7.")});
-    QCOMPARE(sequence, 1);
+    QCOMPARE(session.Exchange().sequence(), 1);
 }
 
 void tst_TControllerInfo::shouldDecodeWireTextsWithoutZeroAndFFBytes_data() {
@@ -157,10 +158,11 @@ void tst_TControllerInfo::shouldDecodeWireTextsWithoutZeroAndFFBytes() {
     std::copy(serial.begin(), serial.end(), sim.serial.begin());
     std::copy(info.begin(), info.end(), sim.info.begin());
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     QString s, i;
-    QVERIFY(commands.Info().ReadControllerSerial(s));
-    QVERIFY(commands.Info().ReadControllerInfo(i));
+    QVERIFY(session.Info().ReadControllerSerial(s));
+    QVERIFY(session.Info().ReadControllerInfo(i));
     QCOMPARE(s, serialText);
     QCOMPARE(i, infoText);
 }
@@ -186,37 +188,40 @@ void tst_TControllerInfo::shouldEncodeTheInformationBlock() {
     QFETCH(QByteArray, expected);
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Info().WriteControllerInfo(text));
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QVERIFY(session.Info().WriteControllerInfo(text));
     QCOMPARE(bytes(sim.info.data(), 32), expected);
     QCOMPARE(port.requests().last().mid(5, 32), expected);
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Information has been written succesufuly.")});
     QCOMPARE(boxes.shown[0].kind, TMessageBoxes::Kind::Information);
-    QCOMPARE(sequence, 1);
+    QCOMPARE(session.Exchange().sequence(), 1);
 }
 
 void tst_TControllerInfo::shouldReportTheInformationWriteOncePerAttempt() {
     TTestMessageBoxes boxes;
     sim.SetFault(0xC2, Form::Write, Fault::WrongAck);
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(!commands.Info().WriteControllerInfo(QStringLiteral("Door")));
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QVERIFY(!session.Info().WriteControllerInfo(QStringLiteral("Door")));
     QCOMPARE(boxes.count(QStringLiteral("Information writing fail.")), 5);
     QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 5);
-    QCOMPARE(sequence, 0);
+    QCOMPARE(session.Exchange().sequence(), 0);
     boxes.clear();
     sim.SetFault(0xC2, Form::Write, Fault::WrongAck, 1);
-    QVERIFY(commands.Info().WriteControllerInfo(QStringLiteral("Door")));
+    QVERIFY(session.Info().WriteControllerInfo(QStringLiteral("Door")));
     QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("Information writing fail."),
                                          QStringLiteral("Information has been written succesufuly.")}));
-    QCOMPARE(sequence, 1);
+    QCOMPARE(session.Exchange().sequence(), 1);
 }
 
 void tst_TControllerInfo::shouldWriteTheInformationTextAfterConfirmationOnly() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
     host.data.info = QStringLiteral("Back door");
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     commands.DPutInfoActExecute();
     QCOMPARE(port.writes.size(), 0);

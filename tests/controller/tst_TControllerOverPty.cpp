@@ -79,8 +79,8 @@ struct Rig {
     TSerComPort port;
     TKeyListFixture list;
     TPtyHost host{port, list.master, list.slave};
-    unsigned char sequence = 0;
-    TControllerCommands commands{port, sequence, host};
+    TControllerSession session{port, host, host};
+    TControllerCommands commands{session, host};
 
     Rig() {
         std::string error;
@@ -116,7 +116,7 @@ struct Rig {
             const auto& record = master ? sim.master[slot] : sim.slave[slot];
             std::copy(record.begin(), record.end(), reply.begin() + 5);
             const TKeySlot held = DecodeSlot(reply, slot, master ? QStringLiteral("M") : QStringLiteral("S"));
-            if (key.recId != slot || key.keyId != held.keyId || key.active != held.active ||
+            if (key.recId != slot + 1 || key.keyId != held.keyId || key.active != held.active ||
                 key.keyCode != held.keyCode || key.memo != held.memo || key.keyType != held.keyType)
                 return QStringLiteral("slot %1: list %2/%3/%4/%5 controller %6/%7/%8/%9")
                     .arg(slot)
@@ -261,7 +261,7 @@ void tst_TControllerOverPty::shouldMoveEverySlotOverASlowLine() {
     rig.commands.DGetAllActExecute();
     QCOMPARE(rig.mismatch(true), QString());
     QCOMPARE(rig.mismatch(false), QString());
-    QCOMPARE(rig.sequence, 3 + 136);
+    QCOMPARE(rig.session.Exchange().sequence(), 3 + 136);
 
     rig.editList(4);
     rig.host.data.info = QStringLiteral("Slow gate");
@@ -310,7 +310,7 @@ void tst_TControllerOverPty::shouldPutNoReplyIntoAnotherSlotAtRealTiming() {
     }
     rig.open();
     TDbfKeyView view(master ? rig.list.master : rig.list.slave);
-    const TKeyTransfer::Result result = rig.commands.Transfer().ReadKeys(
+    const TKeyTransfer::Result result = rig.session.Transfer().ReadKeys(
         master ? TKeyTransfer::Table::Master : TKeyTransfer::Table::Slave, view);
     QCOMPARE(result.end, TKeyTransfer::Result::End::Completed);
     const QList<int> records = view.SlotRecords();
@@ -351,7 +351,8 @@ void tst_TControllerOverPty::shouldCloseThePortWhenTheAdapterIsPulledMidTransfer
     const QString box = boxes.texts().last();
     QVERIFY2(box.startsWith(QLatin1String("The controller port COM7 was disconnected.\r")), qPrintable(box));
     QVERIFY2(box.contains(QLatin1String("\rSlave keys from #")), qPrintable(box));
-    QVERIFY(rig.sequence > 0 && rig.sequence < 128); // stopped where the line went
+    QVERIFY(rig.session.Exchange().sequence() > 0 &&
+            rig.session.Exchange().sequence() < 128); // stopped where the line went
 
     // plugged in again, on a new device node: choosing the port again is all it takes
     TControllerSim sim;
@@ -362,7 +363,7 @@ void tst_TControllerOverPty::shouldCloseThePortWhenTheAdapterIsPulledMidTransfer
     rig.open();
     QVERIFY(rig.port.Open());
     QString version;
-    QVERIFY(rig.commands.Info().ReadProgramVersion(version));
+    QVERIFY(rig.session.Info().ReadProgramVersion(version));
     QCOMPARE(version, QStringLiteral("TARVK001"));
     rig.port.SetOpen(false);
 }
@@ -379,7 +380,7 @@ void tst_TControllerOverPty::shouldReadIntoTheRightRecordsInAnySortOrder() {
     rig.commands.DGetSKeysActExecute();
     QCOMPARE(rig.mismatch(true), QString());
     QCOMPARE(rig.mismatch(false), QString());
-    QCOMPARE(rig.sequence, 136);
+    QCOMPARE(rig.session.Exchange().sequence(), 136);
 }
 
 void tst_TControllerOverPty::shouldWriteAllDataWithRandomFaults() {
@@ -396,15 +397,6 @@ void tst_TControllerOverPty::shouldWriteAllDataWithRandomFaults() {
     rig.host.data.info = QStringLiteral("Side gate");
     rig.open();
     rig.commands.DPutAllActExecute();
-    // a new list numbers its records from 1; the controller's slotCount from 0
-    for (TDbfTable* view : {&rig.list.master, &rig.list.slave}) {
-        TDbfKeyView keys(*view);
-        for (int recNo : keys.SlotRecords()) {
-            TKeySlot key = keys.Load(recNo);
-            key.recId -= 1;
-            keys.Store(recNo, key);
-        }
-    }
     QCOMPARE(rig.mismatch(true), QString());
     QCOMPARE(rig.mismatch(false), QString());
     std::lock_guard<std::mutex> hold(rig.line.Lock());
@@ -443,7 +435,7 @@ void tst_TControllerOverPty::shouldShowTheFailureMatrixOverTheLine() {
     }
     const bool read = requests < 5 || count > 0;
     QString serial = QStringLiteral("kept");
-    QCOMPARE(rig.commands.Info().ReadControllerSerial(serial), read);
+    QCOMPARE(rig.session.Info().ReadControllerSerial(serial), read);
     QCOMPARE(serial, read ? QStringLiteral("VT000417") : QStringLiteral("kept"));
     QCOMPARE(boxes.texts(), texts);
     std::lock_guard<std::mutex> hold(rig.line.Lock());

@@ -112,7 +112,7 @@ void tst_TKeySlot::shouldDecodeAnActiveSlot() {
         QByteArray::fromHex("FF5A0123456789AB") + QByteArray("Door") + QByteArray(21, '\0');
     std::copy(record.begin(), record.end(), reply.begin() + 5);
     const TKeySlot key = DecodeSlot(reply, 6, QStringLiteral("M"));
-    QCOMPARE(key.recId, 6);
+    QCOMPARE(key.recId, 7); // "#", counted from 1
     QCOMPARE(key.keyId, 6); // the slot asked for, not the 0xFF of byte 5
     QCOMPARE(key.keyType, QStringLiteral("M"));
     QVERIFY(key.active);
@@ -135,7 +135,7 @@ void tst_TKeySlot::shouldDecodeAnyOtherStatusAsEmpty() {
     reply[5] = 0x7F;
     reply[6] = static_cast<unsigned char>(status);
     const TKeySlot key = DecodeSlot(reply, 127, QStringLiteral("S"));
-    QCOMPARE(key.recId, 127);
+    QCOMPARE(key.recId, 128);
     QCOMPARE(key.keyId, 127);
     QCOMPARE(key.keyType, QStringLiteral("S"));
     QVERIFY(!key.active);

@@ -64,7 +64,6 @@ class tst_TKeyTransfer : public QObject {
 
     TControllerSim sim;
     TScriptedPort port;
-    unsigned char sequence = 0;
 
     void fillSim();
 
@@ -118,7 +117,6 @@ void tst_TKeyTransfer::init() {
     fillSim();
     port = TScriptedPort();
     port.playController(sim);
-    sequence = 0;
     TScriptedPort::clocked = &port;
     TSleep::setHandler(TScriptedPort::ClockedSleep);
 }
@@ -137,16 +135,17 @@ void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder() {
         host.slave.slot(i).keyCode = QStringLiteral("%1").arg(i * 31 % 128, 12, 10, QLatin1Char('0'));
     if (sorted)
         host.slave.sortByKeyCodeDescending();
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadMasterKeys(host.master).ok());
-    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave).ok());
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QVERIFY(session.Transfer().ReadMasterKeys(host.master).ok());
+    QVERIFY(session.Transfer().ReadSlaveKeys(host.slave).ok());
     for (int i = 0; i < 8; ++i)
         QVERIFY2(sameKey(host.master.slot(i), simSlot(sim, Table::Master, i)),
                  qPrintable(QString::number(i)));
     for (int i = 0; i < 128; ++i)
         QVERIFY2(sameKey(host.slave.slot(i), simSlot(sim, Table::Slave, i)), qPrintable(QString::number(i)));
     QCOMPARE(host.slave.CurrentRecNo(), host.slave.order.first());
-    QCOMPARE(sequence, 136);
+    QCOMPARE(session.Exchange().sequence(), 136);
     QCOMPARE(boxes.shown.size(), 0);
     // "Z" after every reply
     QCOMPARE(port.writes.count(QByteArray("Z")), 136);
@@ -155,13 +154,14 @@ void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder() {
 void tst_TKeyTransfer::shouldAdvanceTheProgressBarByTheTablesStep() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
-    commands.Transfer().ReadMasterKeys(host.master);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    session.Transfer().ReadMasterKeys(host.master);
     QCOMPARE(host.progressHistory, (QList<int>{12, 24, 36, 48, 60, 72, 84, 96}));
     QCOMPARE(host.pumps, 16); // before each slot and at each step
     host.progress = 0;
     host.progressHistory.clear();
-    commands.Transfer().WriteSlaveKeys(host.slave);
+    session.Transfer().WriteSlaveKeys(host.slave);
     QCOMPARE(host.progressHistory.size(), 128);
     QCOMPARE(host.progressHistory[98], 99);
     QCOMPARE(host.progressHistory[99], 100);
@@ -204,8 +204,9 @@ void tst_TKeyTransfer::shouldNeverTakeALateReplyForTheNextSlot() {
     if (pauseSlot >= 0)
         sim.PauseOnce(0xC1, pauseSlot, pauseMs);
     sim.SetReplyDelay(lateFromMs, lateToMs, 7);
-    TControllerCommands commands(port, sequence, host);
-    const TKeyTransfer::Result result = commands.Transfer().ReadSlaveKeys(host.slave);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    const TKeyTransfer::Result result = session.Transfer().ReadSlaveKeys(host.slave);
     QCOMPARE(result.end, End::Completed);
     QList<int> unread;
     for (int i = 0; i < 128; ++i) {
@@ -237,8 +238,9 @@ void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail() {
     const TKeySlot old = keyOf(1, QStringLiteral("S"), QStringLiteral("FFFFFFFFFFFF"), QStringLiteral("old"));
     host.slave.slot(0) = old; // RECID 1 keeps slot order
     sim.SetFault(0xC1, Form::Read, Fault(fault), 5);
-    TControllerCommands commands(port, sequence, host);
-    const TKeyTransfer::Result result = commands.Transfer().ReadSlaveKeys(host.slave);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    const TKeyTransfer::Result result = session.Transfer().ReadSlaveKeys(host.slave);
     QCOMPARE(result.end, End::Completed);
     QCOMPARE(result.failedSlots, QList<int>{1});
     // never taken for empty or for what the list held: marked unread, under its own "#"
@@ -248,7 +250,7 @@ void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail() {
     for (int i = 1; i < 128; ++i)
         QVERIFY(sameKey(host.slave.slot(i), simSlot(sim, Table::Slave, i)));
     QCOMPARE(shown.shown.size(), boxes);
-    QCOMPARE(sequence, 128);
+    QCOMPARE(session.Exchange().sequence(), 128);
     QCOMPARE(host.progressHistory.size(), 128);
     // the five attempts carried the same sequence byte, the next slot the following one
     const QList<QByteArray> requests = port.requests();
@@ -311,14 +313,15 @@ void tst_TKeyTransfer::shouldStopAtASilentControllerOrAPulledAdapter() {
     };
     bool progressClosedFirst = true;
     boxes.onShow = [&](const TTestMessageBoxes::Shown&) { progressClosedFirst &= !host.progressShown; };
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     commands.DGetSKeysActExecute(); // no exception: nothing for the general error report
     QCOMPARE(boxes.texts().mid(1), QStringList{box});
     QCOMPARE(boxes.shown.last().kind,
              silentTo > 100 || pulledAt > 0 ? TMessageBoxes::Kind::Error : TMessageBoxes::Kind::Warning);
     QVERIFY(progressClosedFirst);
     QCOMPARE(port.requests().size(), requests);
-    QCOMPARE(int(sequence), steps);
+    QCOMPARE(int(session.Exchange().sequence()), steps);
     QCOMPARE(host.progressHistory.size(), steps);
 }
 
@@ -359,7 +362,8 @@ void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox() {
     };
     bool progressClosedFirst = true;
     boxes.onShow = [&](const TTestMessageBoxes::Shown&) { progressClosedFirst &= !host.progressShown; };
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     if (command == QLatin1String("read master"))
         commands.DGetMKeysActExecute();
     else if (command == QLatin1String("write slave"))
@@ -388,14 +392,15 @@ void tst_TKeyTransfer::shouldKeepSlotIdentityWhateverTheKeyNumberByteSays() {
     TFakeControllerHost host;
     for (auto& record : sim.master)
         record[0] = 0xFF; // an unused slot's key number, as some controllers report it
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadMasterKeys(host.master).ok());
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QVERIFY(session.Transfer().ReadMasterKeys(host.master).ok());
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(host.master.slot(i).keyId, i);
         host.master.slot(i).keyId = 255 - i; // whatever KEYID says, the slot is written
     }
     port.writes.clear();
-    QVERIFY(commands.Transfer().WriteMasterKeys(host.master).ok());
+    QVERIFY(session.Transfer().WriteMasterKeys(host.master).ok());
     const QList<QByteArray> writes = requestsOf(port, 0xC0);
     QCOMPARE(writes.size(), 8);
     for (int i = 0; i < 8; ++i)
@@ -407,11 +412,12 @@ void tst_TKeyTransfer::shouldKeepSlotIdentityWhateverTheKeyNumberByteSays() {
 void tst_TKeyTransfer::shouldNeverSendUnknownAsTheInformation() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host; // the information field still shows "<unknown>"
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     commands.DPutAllActExecute();
     commands.DPutInfoActExecute();
-    QVERIFY(!commands.Info().WriteControllerInfo(QStringLiteral("<unknown>")));
+    QVERIFY(!session.Info().WriteControllerInfo(QStringLiteral("<unknown>")));
     const QString unknown =
         QStringLiteral("The controller information is unknown: read it from the controller "
                        "first (Read controller information).\rNothing has been written.");
@@ -447,12 +453,14 @@ void tst_TKeyTransfer::shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlot
         ++n;
         return (n >= 2 && n <= 6) ? QByteArray("N") : simAnswer(port, request);
     };
-    sequence = 250;
-    TControllerCommands commands(port, sequence, host);
-    const TKeyTransfer::Result result = commands.Transfer().WriteKeys(Table(table), view);
+    TControllerSession session(port, host, host);
+    for (int i = 0; i < 250; ++i)
+        session.Exchange().advanceSequence();
+    TControllerCommands commands(session, host);
+    const TKeyTransfer::Result result = session.Transfer().WriteKeys(Table(table), view);
     QCOMPARE(result.end, End::Completed);
     QCOMPARE(result.failedSlots, QList<int>{view.slot(1).recId});
-    QCOMPARE(sequence, static_cast<unsigned char>(250 + step));
+    QCOMPARE(session.Exchange().sequence(), static_cast<unsigned char>(250 + step));
     QCOMPARE(view.current, 5);
     for (int i = 0; i < step; ++i) {
         if (i == 1)
@@ -489,15 +497,18 @@ void tst_TKeyTransfer::shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey() {
     if (activeSlot >= 0)
         view.slot(activeSlot) =
             keyOf(activeSlot + 1, view.slot(0).keyType, QStringLiteral("0123456789AB"), QString());
-    sequence = 77;
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().WriteKeys(Table(table), view).ok());
+    TControllerSession session(port, host, host);
+    for (int i = 0; i < 77; ++i)
+        session.Exchange().advanceSequence();
+    TControllerCommands commands(session, host);
+    QVERIFY(session.Transfer().WriteKeys(Table(table), view).ok());
     const QList<QByteArray> requests = port.requests();
     QCOMPARE(requestsOf(port, 0xC3).size(), closing ? 1 : 0);
     if (closing)
         QCOMPARE(requests.last(), QByteArray::fromHex("AA0300C38F"));
     QCOMPARE(sim.closingFrames, closing ? 1 : 0);
-    QCOMPARE(sequence, static_cast<unsigned char>(77 + (table == int(Table::Master) ? 8 : 128)));
+    QCOMPARE(session.Exchange().sequence(),
+             static_cast<unsigned char>(77 + (table == int(Table::Master) ? 8 : 128)));
 }
 
 void tst_TKeyTransfer::shouldRefuseToWriteKeyCodesThatAreNotTwelveHexDigits() {
@@ -508,27 +519,29 @@ void tst_TKeyTransfer::shouldRefuseToWriteKeyCodesThatAreNotTwelveHexDigits() {
     host.master.slot(4) = keyOf(5, QStringLiteral("M"), QStringLiteral("0123456789AB"), QString());
     host.master.slot(5).keyCode = QStringLiteral("junk"); // inactive: not sent, not checked
     port.open = false;
-    TControllerCommands commands(port, sequence, host);
-    QCOMPARE(commands.Transfer().WriteMasterKeys(host.master).end, End::Refused);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QCOMPARE(session.Transfer().WriteMasterKeys(host.master).end, End::Refused);
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(boxes.shown[0].kind, TMessageBoxes::Kind::Error);
     QVERIFY(boxes.shown[0].text.contains(QStringLiteral("Master keys #3, #7\r")));
     QCOMPARE(port.writes.size(), 0);
     QCOMPARE(host.opens, 0);
-    QCOMPARE(sequence, 0);
+    QCOMPARE(session.Exchange().sequence(), 0);
 }
 
 void tst_TKeyTransfer::shouldStopAtTheViewsLastRecord() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
     host.master = TFakeKeyView(QStringLiteral("M"), 5);
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadMasterKeys(host.master).ok());
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QVERIFY(session.Transfer().ReadMasterKeys(host.master).ok());
     QCOMPARE(port.requests().size(), 5);
     QCOMPARE(host.master.stores, 5);
-    QVERIFY(commands.Transfer().WriteMasterKeys(host.master).ok());
+    QVERIFY(session.Transfer().WriteMasterKeys(host.master).ok());
     QCOMPARE(port.requests().size(), 10 + 1);
-    QCOMPARE(sequence, 10);
+    QCOMPARE(session.Exchange().sequence(), 10);
 }
 
 void tst_TKeyTransfer::shouldOpenThePortWhenClosedOnlyOnce() {
@@ -536,16 +549,18 @@ void tst_TKeyTransfer::shouldOpenThePortWhenClosedOnlyOnce() {
     TFakeControllerHost host;
     port.open = false;
     host.onOpen = [this] { port.open = true; };
-    TControllerCommands commands(port, sequence, host);
-    QVERIFY(commands.Transfer().ReadSlaveKeys(host.slave).ok());
-    QVERIFY(commands.Transfer().WriteSlaveKeys(host.slave).ok());
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
+    QVERIFY(session.Transfer().ReadSlaveKeys(host.slave).ok());
+    QVERIFY(session.Transfer().WriteSlaveKeys(host.slave).ok());
     QCOMPARE(host.opens, 1);
 }
 
 void tst_TKeyTransfer::shouldCheckTheViewsBeforeReading() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     host.master.open = false;
     commands.DGetMKeysActExecute();
     commands.DGetAllActExecute();
@@ -581,7 +596,8 @@ void tst_TKeyTransfer::shouldCheckTheViewsBeforeReading() {
 void tst_TKeyTransfer::shouldCheckTheViewsBeforeWriting() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     host.master.recCount = 0;
     host.slave.open = false;
     commands.DPutMKeysActExecute();
@@ -603,7 +619,8 @@ void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
     host.data.info = QStringLiteral("Gate");
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     commands.DPutAllActExecute();
@@ -632,7 +649,8 @@ void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
 void tst_TKeyTransfer::shouldReadAllWithTheTextsInOrder() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     commands.DGetAllActExecute();
     QCOMPARE(boxes.texts(),
              QStringList{QStringLiteral("You are about to read all information from "
@@ -641,13 +659,13 @@ void tst_TKeyTransfer::shouldReadAllWithTheTextsInOrder() {
     QCOMPARE(host.progressTexts, (QStringList{QStringLiteral("Reading master keys list from controller..."),
                                               QStringLiteral("Reading slave keys list from controller...")}));
     QVERIFY(host.transferEnabled);
-    QCOMPARE(sequence, 3 + 136);
+    QCOMPARE(session.Exchange().sequence(), 3 + 136);
     // a refused version still reads the keys
     sim.version = "TARVK009";
     boxes.clear();
     commands.DGetAllActExecute();
     QCOMPARE(boxes.count(TMessageBoxes::Kind::Warning), 1);
-    QCOMPARE(sequence, static_cast<unsigned char>(3 + 136 + 1 + 136));
+    QCOMPARE(session.Exchange().sequence(), static_cast<unsigned char>(3 + 136 + 1 + 136));
 }
 
 void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIsBad() {
@@ -657,7 +675,8 @@ void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIs
     host.slave.slot(40) = keyOf(41, QStringLiteral("S"), QStringLiteral("0123"), QString());
     host.master.slot(0) = keyOf(1, QStringLiteral("M"), QStringLiteral("<EMPTY>"), QString());
     host.master.slot(0).active = true;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     commands.DPutAllActExecute();
     QCOMPARE(boxes.shown.size(), 4);
     QCOMPARE(boxes.shown[1].text,
@@ -673,7 +692,8 @@ void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIs
 void tst_TKeyTransfer::shouldBeBusyWhileATransferHandlesMessages() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
+    TControllerCommands commands(session, host);
     int busy = 0;
     host.onPump = [&] { busy += commands.Busy() ? 1 : 0; };
     QVERIFY(!commands.Busy());

@@ -1,6 +1,7 @@
 // The main window's controller handlers against the simulator on a pseudo-terminal.
 #include "app/TAppForms.h"
 #include "app/TMainFrm.h"
+#include "controller/TControllerSession.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "dbf/TDbfTable.h"
 #include "seams/TSleep.h"
@@ -100,6 +101,13 @@ void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
     QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("Main entrance"));
     QCOMPARE(frm.KeyTypeEdit->text(), QStringLiteral("Dallas Touch Memory DS-1990A"));
     shoot(&frm, "main-window-info.png");
+    // The new list's header record took the controller's serial number and text: a change.
+    QVERIFY(frm.KeyList().Modified());
+    // Read again, nothing of the header record changes, and neither does the list.
+    frm.KeyList().SetModified(false);
+    frm.DGetInfoAct->trigger();
+    QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("Main entrance"));
+    QVERIFY(!frm.KeyList().Modified());
 
     // While the transfer runs the window repaints, and what would change the port, the views or
     // the key list waits.
@@ -134,7 +142,8 @@ void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
     frm.SKeysTable->Next();
     QCOMPARE(frm.SKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->AsString(),
              QStringLiteral("Post office"));
-    QCOMPARE(frm.FrameSequence, quint8(3 + 3 + 136));
+    QCOMPARE(frm.Session->Exchange().sequence(),
+             quint8(3 + 3 + 3 + 136)); // info read twice, the gate, the slots
     frm.PageControl->setCurrentIndex(1);
     shoot(&frm, "main-window-master-keys.png");
     frm.PageControl->setCurrentIndex(0);

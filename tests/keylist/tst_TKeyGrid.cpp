@@ -48,6 +48,35 @@ private slots:
         QVERIFY(!(f.model()->flags(f.model()->index(0, 1)) & Qt::ItemIsEditable));
     }
 
+    // "#" is where the writes send the record (its rank by RECID) + 1, whatever RECID holds and
+    // however the grid is sorted.
+    void shouldNumberEveryRowByItsSlot() {
+        TGridFixture f;
+        QList<int> recNos;
+        for (int row = 0; row < f.slave.RowCount(); ++row)
+            recNos.append(f.slave.RowRecNo(row));
+        for (int slot = 0; slot < recNos.size(); ++slot) {
+            f.slave.SetRecNo(recNos[slot]);
+            f.slave.Edit();
+            f.slave.FieldByName(QStringLiteral("RECID"))->SetAsInteger(10 * slot + 3);
+            f.slave.Post();
+        }
+        f.slave.SetRecNo(recNos[4]);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("00000000ABCD"), true, QStringLiteral("Flat 5"));
+        f.clickTitle(3); // by note: the key's row moves, its "#" stays
+        QStringList shown;
+        for (int row = 0; row < f.model()->rowCount(); ++row)
+            if (f.cell(row, 3) == QStringLiteral("Flat 5"))
+                shown << f.cell(row, 0);
+        QCOMPARE(shown, QStringList{QStringLiteral("5")});
+        QStringList numbers;
+        for (int row = 0; row < f.model()->rowCount(); ++row)
+            numbers << f.cell(row, 0);
+        numbers.sort();
+        numbers.removeDuplicates();
+        QCOMPARE(numbers.size(), 128);
+    }
+
     void shouldScaleTheColumnsToTheGridWidth() {
         TGridFixture f;
         for (int width : {300, 700, 120}) {

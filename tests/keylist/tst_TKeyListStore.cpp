@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include <sys/stat.h>
@@ -533,6 +534,50 @@ private slots:
             TKeyListFixture::goRow(f.master, 2);
             QCOMPARE(TKeyListFixture::text(f.master, "KEYMEMO"), QString::fromUtf8("Tür €5"));
         }
+    }
+
+    // Lists read by earlier versions numbered RECID from 0; opened, they count from 1 as a fresh
+    // read does, so "#" and the slot the writes use agree. Any other numbering is the user's.
+    void shouldNumberAListOfEarlierReadsFromOne_data() {
+        QTest::addColumn<int>("first"); // RECID of the first slave record; the rest follow
+        QTest::addColumn<int>("gapAt"); // a record whose RECID skips one, -1 for none
+        QTest::addColumn<int>("shownFirst");
+        QTest::newRow("from 0, as earlier reads") << 0 << -1 << 1;
+        QTest::newRow("from 1") << 1 << -1 << 1;
+        QTest::newRow("from 0 with a gap") << 0 << 40 << 0;
+        QTest::newRow("from 5") << 5 << -1 << 5;
+    }
+    void shouldNumberAListOfEarlierReadsFromOne() {
+        QFETCH(int, first);
+        QFETCH(int, gapAt);
+        QFETCH(int, shownFirst);
+        TKeyListFixture f;
+        f.newList();
+        const int recIdIndex = f.slave.FieldByName(QStringLiteral("RECID"))->Index();
+        QList<int> recNos; // in slot order; edits below may reorder the rows
+        for (int row = 0; row < f.slave.RowCount(); ++row)
+            recNos.append(f.slave.RowRecNo(row));
+        for (int slot = 0; slot < recNos.size(); ++slot) {
+            f.slave.SetRecNo(recNos[slot]);
+            f.slave.Edit();
+            f.slave.FieldByName(QStringLiteral("RECID"))
+                ->SetAsInteger(first + slot + (gapAt >= 0 && slot >= gapAt));
+            f.slave.Post();
+        }
+        f.slave.SetRecNo(recNos[9]);
+        TKeyListFixture::setKey(f.slave, QStringLiteral("00000000ABCD"), true, QStringLiteral("Flat 9"));
+        const QString path = QDir(f.files.path()).filePath(QStringLiteral("earlier.dbf"));
+        f.store.Save(path, {"VT000417", "Main entrance"});
+        f.store.OpenUserFile(path);
+        QList<std::pair<int, int>> rows; // RECID, row
+        for (int row = 0; row < f.slave.RowCount(); ++row)
+            rows.append({f.slave.RowValue(row, recIdIndex).toInt(), row});
+        std::sort(rows.begin(), rows.end());
+        QCOMPARE(rows.size(), 128);
+        QCOMPARE(rows.first().first, shownFirst);
+        // The key stays in its slot: the tenth by RECID.
+        TKeyListFixture::goRow(f.slave, rows[9].second);
+        QCOMPARE(TKeyListFixture::text(f.slave, "KEYMEMO"), QStringLiteral("Flat 9"));
     }
 
     // Whatever the source's mode, the working copy is the user's own writable file.

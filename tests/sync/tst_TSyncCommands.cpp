@@ -612,7 +612,7 @@ void tst_TSyncCommands::shouldEndTheWritesLikeTheTransfersAndNameEveryUnknownSlo
 void tst_TSyncCommands::shouldNeverWriteASlotAReadCouldNotGet() {
     TTestMessageBoxes boxes;
     listFromController();
-    host->slave.slot(6) = TKeyTransfer::UnreadSlot(7, 6, QStringLiteral("S"));
+    host->slave.slot(6) = TKeyTransfer::UnreadSlot(6, QStringLiteral("S"));
     change(false, 9);
 
     commands->WriteChanges(QStringLiteral("VT000417"));
@@ -644,7 +644,8 @@ void tst_TSyncCommands::shouldNeverWriteANoteAReadCannotGiveBack() {
     if (alsoAChange)
         change(false, 10);
 
-    commands->WriteChanges(QStringLiteral("VT000417"));
+    QCOMPARE(commands->WriteChanges(QStringLiteral("VT000417")),
+             alsoAChange ? TSyncCommands::Ending::Written : TSyncCommands::Ending::Refused);
 
     QCOMPARE(slotWrites(), alsoAChange ? 1 : 0);
     QCOMPARE(viewer->purposes.size(), alsoAChange ? 1 : 0);

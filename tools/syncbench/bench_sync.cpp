@@ -2,9 +2,9 @@
 // the simulator on a pseudo-terminal: the synchronise command (a full read, one write, one
 // read-back) beside the blind way (write both tables, then read them to check). Also the cost of
 // a compare beyond its read, and how long the Differences window takes to open.
-#include "controller/TControllerCommands.h"
 #include "controller/TControllerHost.h"
 #include "controller/TControllerPort.h"
+#include "controller/TControllerSession.h"
 #include "seams/TPortChooser.h"
 #include "serial/TSerComPort.h"
 #include "sync/TKeyComparison.h"
@@ -81,23 +81,22 @@ int main(int argc, char* argv[]) {
     TSerComPort port;
     port.SetAutoOpen(false);
     TBenchHost host(port);
-    unsigned char sequence = 0;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
     TSnapshotStore store(data.path());
     TAcceptingViewer viewer;
-    TSyncCommands sync(commands.Exchange(), host, viewer, store);
+    TSyncCommands sync(session.Exchange(), host, viewer, store);
     host.OpenControllerPort();
 
     // The list: what the controller holds, with one note changed.
     QElapsedTimer timer;
     timer.start();
-    commands.Transfer().ReadMasterKeys(host.list.master);
-    commands.Transfer().ReadSlaveKeys(host.list.slave);
+    session.Transfer().ReadMasterKeys(host.list.master);
+    session.Transfer().ReadSlaveKeys(host.list.slave);
     const double tablesRead = seconds(timer);
     QString infoText;
-    commands.Info().ReadProgramVersion(infoText);
-    commands.Info().ReadControllerSerial(infoText);
-    commands.Info().ReadControllerInfo(infoText);
+    session.Info().ReadProgramVersion(infoText);
+    session.Info().ReadControllerSerial(infoText);
+    session.Info().ReadControllerInfo(infoText);
     const double readAll = tablesRead + seconds(timer);
     TKeySlot key = host.list.slave.Slot(10);
     key.memo = QStringLiteral("Flat 10, new tenant");
@@ -111,11 +110,11 @@ int main(int argc, char* argv[]) {
     key.memo = QStringLiteral("Flat 10, next tenant");
     host.list.slave.SetSlot(10, key);
     timer.restart();
-    commands.Transfer().WriteMasterKeys(host.list.master);
-    commands.Transfer().WriteSlaveKeys(host.list.slave);
+    session.Transfer().WriteMasterKeys(host.list.master);
+    session.Transfer().WriteSlaveKeys(host.list.slave);
     TKeyTables check;
-    commands.Transfer().ReadMasterKeys(check.master);
-    commands.Transfer().ReadSlaveKeys(check.slave);
+    session.Transfer().ReadMasterKeys(check.master);
+    session.Transfer().ReadSlaveKeys(check.slave);
     const double blind = seconds(timer);
 
     timer.restart();

@@ -1,9 +1,9 @@
 // Wall time of a full key-table read and write through the real serial port against the
 // simulator on a pseudo-terminal, beside the protocol's floor of one 100 ms wait per attempt.
 // Options: --reply-delay MS or MIN-MAX (a slow controller), --random-faults RATE, --seed N.
-#include "controller/TControllerCommands.h"
 #include "controller/TControllerHost.h"
 #include "controller/TControllerPort.h"
+#include "controller/TControllerSession.h"
 #include "controller/TKeyView.h"
 #include "seams/TPortChooser.h"
 #include "serial/TSerComPort.h"
@@ -122,8 +122,7 @@ int main(int argc, char* argv[]) {
     TSerComPort port;
     port.SetAutoOpen(false);
     TBenchHost host(port);
-    unsigned char sequence = 0;
-    TControllerCommands commands(port, sequence, host);
+    TControllerSession session(port, host, host);
     host.OpenControllerPort();
     if (!port.Open()) {
         std::fprintf(stderr, "bench_transfer: cannot open %s\n", line.DevicePath().c_str());
@@ -134,12 +133,12 @@ int main(int argc, char* argv[]) {
     const double floorWrite = 136 * 0.1 + 0.1; // and the closing frame's wait
     QElapsedTimer timer;
     timer.start();
-    const QList<TKeyTransfer::Result> reads = {commands.Transfer().ReadMasterKeys(host.master),
-                                               commands.Transfer().ReadSlaveKeys(host.slave)};
+    const QList<TKeyTransfer::Result> reads = {session.Transfer().ReadMasterKeys(host.master),
+                                               session.Transfer().ReadSlaveKeys(host.slave)};
     const double read = timer.nsecsElapsed() / 1e9;
     timer.restart();
-    const QList<TKeyTransfer::Result> writes = {commands.Transfer().WriteMasterKeys(host.master),
-                                                commands.Transfer().WriteSlaveKeys(host.slave)};
+    const QList<TKeyTransfer::Result> writes = {session.Transfer().WriteMasterKeys(host.master),
+                                                session.Transfer().WriteSlaveKeys(host.slave)};
     const double write = timer.nsecsElapsed() / 1e9;
     std::printf("reply delay %d-%d ms, random faults %.2f (seed %u)\n", delayMin, delayMax, rate, seed);
     std::printf("full read : %.3f s, floor %.1f s, %+.2f %%, slots not read: %d\n", read, floorRead,
