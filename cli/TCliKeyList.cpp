@@ -1,13 +1,26 @@
 #include "cli/TCliKeyList.h"
 
+#include "cli/TCliOutput.h"
 #include "cli/TVtrkCommand.h"
 #include "dbf/TDbfEngine.h"
+#include "keylist/TKeyListNumbering.h"
+#include "seams/TStaleFiles.h"
+
+#include <QDir>
 
 namespace {
+const QString WorkDirPrefix = QStringLiteral("vtrk-");
+
 EVtrkExit fileError(const QString& text) {
     return EVtrkExit(VtrkExit::File, text);
 }
 } // namespace
+
+QString TCliKeyList::WorkDirTemplate() {
+    // Earlier versions named these vtrk-XXXXXX, which other programs' names may match: not swept.
+    TStaleFiles::Sweep(QDir::tempPath(), WorkDirPrefix);
+    return QDir(QDir::tempPath()).filePath(TStaleFiles::OwnName(WorkDirPrefix) + QStringLiteral("XXXXXX"));
+}
 
 TCliKeyList::TCliKeyList() {
     if (!workDir.isValid())
@@ -27,11 +40,17 @@ void TCliKeyList::Create() {
 }
 
 TKeyListStore::THeader TCliKeyList::Open(const QString& path) {
+    TKeyListStore::THeader header;
     try {
-        return store.OpenUserFile(path);
+        header = store.OpenUserFile(path);
     } catch (const std::exception& e) {
         throw fileError(QString::fromStdString(e.what()));
     }
+    const QString warning = TKeyListNumbering::Warning(path, store.NumberingDisagreements());
+    if (!warning.isEmpty())
+        TCliOutput::Error(QStringLiteral("warning: ") +
+                          QString(warning).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    return header;
 }
 
 void TCliKeyList::Save(const QString& path, const TKeyListStore::THeader& header) {

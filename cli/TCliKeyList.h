@@ -40,7 +40,10 @@ private:
     void SetBusyCursor(bool) override {}
     TKeyListDocument& KeyList() override { return document; }
 
-    QTemporaryDir workDir;
+    // Sweeps what killed commands left behind, and names this one's directory after its process.
+    static QString WorkDirTemplate();
+
+    QTemporaryDir workDir{WorkDirTemplate()};
     TKeyListDocument document;
     TDbfEnv env;
     TDbfTable master;

@@ -1,17 +1,19 @@
 #include "cli/TCliOutput.h"
 
+#include "seams/TTerminalText.h"
+
 #include <cstdio>
 #include <unistd.h>
 
 bool TCliOutput::progressDrawn = false;
 
 void TCliOutput::Text(const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fputs(TTerminalText::Escaped(text).toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
 
 void TCliOutput::Json(const QJsonDocument& document) {
-    std::fputs(document.toJson(QJsonDocument::Indented).constData(), stdout);
+    std::fputs(TTerminalText::EscapedJson(document.toJson(QJsonDocument::Indented)).constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -21,7 +23,7 @@ void TCliOutput::Error(const QString& message) {
 
 void TCliOutput::Note(const QString& line) {
     ClearProgress();
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", TTerminalText::Escaped(line).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 
@@ -34,9 +36,14 @@ void TCliOutput::Progress(const QString& line) {
     if (!ProgressShown())
         return;
     // Carriage return and erase to the end of the line: the bar is redrawn in place.
-    std::fprintf(stderr, "\r%s\033[K", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "\r%s\033[K", TTerminalText::Escaped(line).toLocal8Bit().constData());
     std::fflush(stderr);
     progressDrawn = true;
+}
+
+void TCliOutput::InstallMessageHandler() {
+    qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& message) { Note(message); });
 }
 
 void TCliOutput::ClearProgress() {

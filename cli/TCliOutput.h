@@ -19,6 +19,8 @@ public:
     // Draws the progress line in place; Clear removes it.
     static void Progress(const QString& line);
     static void ClearProgress();
+    // Qt's own warnings (which may quote a file name) go out as Note does, escaped.
+    static void InstallMessageHandler();
 
 private:
     static bool progressDrawn;

@@ -17,13 +17,23 @@ void TCliStop::Install() {
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
+    // A parent may have blocked them (a service manager, a script): Ctrl-C must still stop vtrk.
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    sigprocmask(SIG_UNBLOCK, &stops, nullptr);
 }
 
 bool TCliStop::Requested() {
     return TStopRequest::Raised();
 }
 
-void TCliStop::Check() {
+void TCliStop::CheckBeforeShowing() {
+    Check(QStringLiteral("interrupted; nothing was shown"));
+}
+
+void TCliStop::Check(const QString& said) {
     if (Requested())
-        throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("interrupted; the port is closed"));
+        throw EVtrkExit(VtrkExit::Stopped, said);
 }

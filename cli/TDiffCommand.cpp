@@ -1,6 +1,7 @@
 #include "cli/TDiffCommand.h"
 
 #include "cli/TCliPortArgument.h"
+#include "cli/TCliStop.h"
 #include "cli/TCliSyncSession.h"
 
 #include <QCommandLineParser>
@@ -15,6 +16,8 @@ int TDiffCommand::Run(const QCommandLineParser& parser) {
     const TSyncCommands::Ending ending = session.Sync().Compare(session.ListSerial());
     if (ending != TSyncCommands::Ending::Compared)
         session.Fail(ending, QStringLiteral("nothing was compared"));
+    // Read whole, but the user asked to stop meanwhile: said as such.
+    TCliStop::Check();
     const TKeyComparison& comparison = session.Sync().LastComparison();
     // A slot not read is neither in step nor known to differ.
     if (comparison.Count(TKeyDifference::Kind::NotRead) > 0)

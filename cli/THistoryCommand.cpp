@@ -1,6 +1,7 @@
 #include "cli/THistoryCommand.h"
 
 #include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
 #include "sync/TSnapshotStore.h"
 
 #include <QCommandLineParser>
@@ -23,6 +24,7 @@ int listControllers(const TSnapshotStore& store, bool json) {
     QJsonArray array;
     QString text;
     for (const TSnapshotStore::TController& controller : store.Controllers()) {
+        TCliStop::CheckBeforeShowing();
         array.append(QJsonObject{{QStringLiteral("serial"), controller.serial},
                                  {QStringLiteral("info"), controller.info},
                                  {QStringLiteral("lastContact"), utc(controller.lastContact)},
@@ -32,6 +34,7 @@ int listControllers(const TSnapshotStore& store, bool json) {
                     .arg(controller.snapshots, 3)
                     .arg(controller.info);
     }
+    TCliStop::CheckBeforeShowing();
     if (json)
         TCliOutput::Json(QJsonDocument(array));
     else
@@ -43,13 +46,16 @@ int listControllers(const TSnapshotStore& store, bool json) {
 }
 
 int listSnapshots(const TSnapshotStore& store, const QString& serial, bool json) {
-    const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(serial);
+    const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(serial, TCliStop::Requested);
+    // Stopped while comparing: the counts left out are not shown as if they were known.
+    TCliStop::CheckBeforeShowing();
     if (snapshots.isEmpty())
         throw EVtrkExit(VtrkExit::File, QStringLiteral("no snapshots of controller %1 in %2")
                                             .arg(serial, QDir::toNativeSeparators(store.Root())));
     QJsonArray array;
     QString text;
     for (const TSnapshotStore::TSnapshot& snapshot : snapshots) {
+        TCliStop::CheckBeforeShowing();
         array.append(QJsonObject{{QStringLiteral("time"), utc(snapshot.time)},
                                  {QStringLiteral("kind"), snapshot.kind},
                                  {QStringLiteral("tables"), validTables(snapshot)},
@@ -64,6 +70,7 @@ int listSnapshots(const TSnapshotStore& store, const QString& serial, bool json)
                          validTables(snapshot).leftJustified(6), changed.leftJustified(11),
                          QDir::toNativeSeparators(snapshot.path));
     }
+    TCliStop::CheckBeforeShowing();
     if (json)
         TCliOutput::Json(QJsonDocument(array));
     else

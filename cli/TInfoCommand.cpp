@@ -4,6 +4,7 @@
 #include "cli/TCliOutput.h"
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
+#include "cli/TCliStop.h"
 
 #include <QCommandLineParser>
 
@@ -51,6 +52,8 @@ int TInfoCommand::Run(const QCommandLineParser& parser) {
     TCliLink link(port.number, port.name, progress);
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
+    // Answered, but the user asked to stop meanwhile: said as such, not shown as if asked for.
+    TCliStop::Check();
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonObject object = ToJson(data);
         object.insert(QStringLiteral("port"), port.name);

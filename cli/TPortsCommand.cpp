@@ -1,6 +1,7 @@
 #include "cli/TPortsCommand.h"
 
 #include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
 #include "serial/TSerPortMap.h"
 
 #include <QCommandLineParser>
@@ -13,6 +14,7 @@ int TPortsCommand::Run(const QCommandLineParser& parser) {
     QJsonArray ports;
     QString text;
     for (int number = 1; number <= TSerPortMap::MaxPort; ++number) {
+        TCliStop::CheckBeforeShowing();
         if (!TSerPortMap::ProbePort(number))
             continue;
         const TSerPortEntry entry = TSerPortMap::Describe(number);
@@ -31,6 +33,7 @@ int TPortsCommand::Run(const QCommandLineParser& parser) {
             columns << QStringLiteral("(no access: sudo usermod -aG dialout $USER, then log in again)");
         text += columns.join(QStringLiteral("  ")) + QLatin1Char('\n');
     }
+    TCliStop::CheckBeforeShowing();
     if (parser.isSet(QStringLiteral("json")))
         TCliOutput::Json(QJsonDocument(ports));
     else

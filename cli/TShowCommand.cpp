@@ -2,6 +2,7 @@
 
 #include "cli/TCliKeyList.h"
 #include "cli/TCliOutput.h"
+#include "cli/TCliStop.h"
 #include "controller/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
 
@@ -54,6 +55,7 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
         // "#" is the slot the writes send a record to, whatever its RECID says.
         int slot = 0;
         for (int recNo : view->SlotRecords()) {
+            TCliStop::CheckBeforeShowing();
             const TKeySlot key = view->Load(recNo);
             const int number = TKeyTransfer::Number(slot++);
             keys.append(keyJson(key, number));
@@ -61,6 +63,8 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
         }
         object.insert(view == &list.Master() ? QStringLiteral("master") : QStringLiteral("slave"), keys);
     }
+    // Printed whole or not at all.
+    TCliStop::CheckBeforeShowing();
     if (parser.isSet(QStringLiteral("json")))
         TCliOutput::Json(QJsonDocument(object));
     else

@@ -71,6 +71,7 @@ public:
             const size_t close = text.find(c, pos + 1);
             if (close == std::string_view::npos) {
                 t.kind = Tok::Bad;
+                t.text = "unclosed quote";
                 pos = text.size();
                 return t;
             }
@@ -89,10 +90,13 @@ public:
                 while (pos < text.size() && isDigit(text[pos]))
                     ++pos;
             }
-            // A number no double holds is no number: read as 0 it would turn a test around.
+            // A number no double holds is no number: read as 0 or as infinity it would turn a
+            // test around. Said as such, not as unreadable text.
             bool ok = false;
             t.number = DbeText::parseNumber(text.substr(start, pos - start), &ok);
             t.kind = ok && std::isfinite(t.number) ? Tok::Number : Tok::Bad;
+            if (t.kind == Tok::Bad)
+                t.text = "number out of range: " + shortened(text.substr(start, pos - start));
             return t;
         }
         if (c == '.' && pos + 1 < text.size() && isLetter(text[pos + 1])) {
@@ -139,6 +143,13 @@ public:
 
 private:
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+    // A literal quoted in an error is cut to a readable length.
+    static std::string shortened(std::string_view literal) {
+        constexpr size_t Shown = 24;
+        return literal.size() <= Shown ? std::string(literal)
+                                       : std::string(literal.substr(0, Shown)) + "... (" +
+                                             std::to_string(literal.size()) + " characters)";
+    }
     static bool isLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
     std::string_view text;
@@ -183,7 +194,7 @@ private:
     void advance() {
         tok = lexer.next();
         if (tok.kind == Tok::Bad)
-            fail("unreadable text");
+            fail(tok.text.empty() ? std::string("unreadable text") : tok.text);
     }
 
     bool isSymbol(const char* s) const { return tok.kind == Tok::Symbol && tok.text == s; }

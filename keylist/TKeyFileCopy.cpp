@@ -1,5 +1,7 @@
 #include "keylist/TKeyFileCopy.h"
 
+#include "seams/TRegularFile.h"
+
 #include <QByteArray>
 #include <QFile>
 
@@ -35,22 +37,12 @@ public:
     const int fd;
 };
 
-// A regular file only, and the one the name showed; never opening a FIFO or device at all.
-int openRegular(const QByteArray& path) {
-    struct stat byName {};
-    if (::stat(path.constData(), &byName) != 0)
-        throw systemFailure();
-    if (!S_ISREG(byName.st_mode))
-        throw failure(QStringLiteral("it is not a regular file"));
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+// A regular file only; a FIFO or device is never waited on, and is named for what it is.
+int openRegular(const QString& path) {
+    QString why;
+    const int fd = TRegularFile::Open(path, &why);
     if (fd < 0)
-        throw systemFailure();
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_ino != byName.st_ino ||
-        st.st_dev != byName.st_dev) {
-        ::close(fd);
-        throw failure(QStringLiteral("it is not a regular file"));
-    }
+        throw failure(why.startsWith(QLatin1String("is ")) ? QStringLiteral("it ") + why : why);
     return fd;
 }
 
@@ -117,7 +109,7 @@ qint64 keyListSize(int fd, qint64 fileSize) {
 } // namespace
 
 void TKeyFileCopy::CopyIn(const QString& source, const QString& target) {
-    const TFd in(openRegular(QFile::encodeName(source)));
+    const TFd in(openRegular(source));
     struct stat st {};
     if (::fstat(in.fd, &st) != 0)
         throw systemFailure();

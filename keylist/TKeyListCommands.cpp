@@ -1,5 +1,8 @@
 #include "keylist/TKeyListCommands.h"
 
+#include "keylist/TKeyListNumbering.h"
+#include "seams/TRegularFile.h"
+
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TFileDialogs.h"
@@ -121,12 +124,16 @@ void TKeyListCommands::Open() {
 }
 
 void TKeyListCommands::OpenRecent(const QString& path) {
-    if (!QFileInfo(path).isFile()) {
+    const QFileInfo info(path);
+    if (!info.isFile()) {
         if (settings)
             settings->removeRecentKeyList(path);
-        MessageBoxes().error(
-            QStringLiteral("Key list file not found: %1\rIt has been taken off the recent key lists.")
-                .arg(QDir::toNativeSeparators(path)));
+        // There, but a named pipe or a device: say what it is rather than "not found".
+        const QString what = info.exists() ? TRegularFile::Check(path) : QString();
+        const QString shown = QDir::toNativeSeparators(path);
+        MessageBoxes().error((what.isEmpty() ? QStringLiteral("Key list file not found: %1").arg(shown)
+                                             : QStringLiteral("Key list file %1 %2.").arg(shown, what)) +
+                             QStringLiteral("\rIt has been taken off the recent key lists."));
         return;
     }
     if (!SaveChangesFirst())
@@ -148,6 +155,9 @@ void TKeyListCommands::openFile(const QString& full) {
     host.SetStatusText(StatusPrefix + QDir::toNativeSeparators(full));
     host.KeyList().SetPath(full);
     host.KeyList().SetModified(false);
+    const QString warning = TKeyListNumbering::Warning(full, store.NumberingDisagreements());
+    if (!warning.isEmpty())
+        MessageBoxes().warning(warning);
     host.EnableSave(true);
     host.KeyList().SetTitle(QFileInfo(full).fileName());
     setCaption();

@@ -6,6 +6,7 @@
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyFileCopy.h"
 #include "keylist/TKeyListHost.h"
+#include "keylist/TKeyListNumbering.h"
 
 #include <QDir>
 #include <QFile>
@@ -354,6 +355,10 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
         throw;
     }
     restore();
+}
+
+QStringList TKeyListStore::NumberingDisagreements() {
+    return IsOpen() ? TKeyListNumbering::Disagreements(master, slave) : QStringList();
 }
 
 bool TKeyListStore::IsInWorkDir(const QString& path) const {

@@ -53,6 +53,8 @@ public:
     // list, or that cannot be copied, raises std::runtime_error naming it; the list open before
     // then stays open and unchanged.
     THeader OpenUserFile(const QString& path);
+    // Numbers repeated by the open list's records (see TKeyListNumbering); empty when none.
+    QStringList NumberingDisagreements();
     // Throws std::runtime_error saying why path is not a key list; shown names the file in it.
     static void CheckKeyList(const QString& path);
     static void CheckKeyList(const QString& path, const QString& shown);

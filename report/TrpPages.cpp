@@ -1,11 +1,12 @@
 #include "report/TrpPages.h"
 
+#include "seams/TCheckedSave.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -256,23 +257,20 @@ QString TrpPages::PageText(int index) const {
 }
 
 bool TrpPages::ExportPdf(const QString& path, const QPageLayout& layout, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    // Laid out in memory first: the PDF writer does not tell when a write to its device fails.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setCreator(QStringLiteral("VELM Tarvikon"));
         writer.setResolution(600);
         writer.setPageLayout(layout);
         Print(writer);
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    QString why;
+    if (TCheckedSave::Save(path, pdf.data(), &why))
+        return true;
+    if (error)
+        *error = why;
+    return false;
 }

@@ -1,5 +1,7 @@
 #include "seams/TConsoleMessageBoxes.h"
 
+#include "seams/TTerminalText.h"
+
 #include <cstdio>
 
 void TConsoleMessageBoxes::write(Kind kind, const QString& text, const QString& caption) {
@@ -8,7 +10,7 @@ void TConsoleMessageBoxes::write(Kind kind, const QString& text, const QString& 
     line.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (!title.isEmpty())
         line = title + QStringLiteral(": ") + line;
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s\n", TTerminalText::Escaped(line).toLocal8Bit().constData());
     std::fflush(stderr);
 }
 

@@ -1,5 +1,7 @@
 #include "seams/TFileDialogs.h"
 
+#include "seams/TSeam.h"
+
 namespace {
 // Without a window system nobody can choose a file: every dialog counts as cancelled.
 class TNoFileDialogs : public TFileDialogs {
@@ -9,24 +11,19 @@ public:
         return QString();
     }
 };
-
-TFileDialogs* installed = nullptr;
-TFileDialogs* standard = nullptr;
 } // namespace
 
 TFileDialogs::~TFileDialogs() = default;
 
 TFileDialogs& TFileDialogs::instance() {
     static TNoFileDialogs none;
-    if (installed)
-        return *installed;
-    return standard ? *standard : none;
+    return TSeam<TFileDialogs>::Get(none);
 }
 
 void TFileDialogs::setInstance(TFileDialogs* dialogs) {
-    installed = dialogs;
+    TSeam<TFileDialogs>::Install(dialogs);
 }
 
 void TFileDialogs::setStandard(TFileDialogs* dialogs) {
-    standard = dialogs;
+    TSeam<TFileDialogs>::SetStandard(dialogs);
 }

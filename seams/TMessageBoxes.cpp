@@ -1,27 +1,21 @@
 #include "seams/TMessageBoxes.h"
 
 #include "seams/TConsoleMessageBoxes.h"
-
-namespace {
-TMessageBoxes* installed = nullptr;
-TMessageBoxes* standard = nullptr;
-} // namespace
+#include "seams/TSeam.h"
 
 TMessageBoxes::~TMessageBoxes() = default;
 
 TMessageBoxes& TMessageBoxes::instance() {
     static TConsoleMessageBoxes console;
-    if (installed)
-        return *installed;
-    return standard ? *standard : console;
+    return TSeam<TMessageBoxes>::Get(console);
 }
 
 void TMessageBoxes::setInstance(TMessageBoxes* boxes) {
-    installed = boxes;
+    TSeam<TMessageBoxes>::Install(boxes);
 }
 
 void TMessageBoxes::setStandard(TMessageBoxes* boxes) {
-    standard = boxes;
+    TSeam<TMessageBoxes>::SetStandard(boxes);
 }
 
 QString TMessageBoxes::defaultCaption(Kind kind) {

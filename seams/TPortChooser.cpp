@@ -1,29 +1,26 @@
 #include "seams/TPortChooser.h"
 
+#include "seams/TSeam.h"
+
 namespace {
 // Without a window system nobody can choose a port: the chooser counts as cancelled.
 class TNoPortChooser : public TPortChooser {
 public:
     int ChoosePort() override { return 0; }
 };
-
-TPortChooser* installed = nullptr;
-TPortChooser* standard = nullptr;
 } // namespace
 
 TPortChooser::~TPortChooser() = default;
 
 TPortChooser& TPortChooser::instance() {
     static TNoPortChooser none;
-    if (installed)
-        return *installed;
-    return standard ? *standard : none;
+    return TSeam<TPortChooser>::Get(none);
 }
 
 void TPortChooser::setInstance(TPortChooser* chooser) {
-    installed = chooser;
+    TSeam<TPortChooser>::Install(chooser);
 }
 
 void TPortChooser::setStandard(TPortChooser* chooser) {
-    standard = chooser;
+    TSeam<TPortChooser>::SetStandard(chooser);
 }

@@ -32,6 +32,17 @@ QString TRegularFile::DescribeKind(unsigned mode) {
 
 int TRegularFile::Open(const QString& path, QString* error) {
     const QByteArray name = QFile::encodeName(path);
+    // Looked at before it is opened: opening a serial device raises its modem lines, and some
+    // devices reset on that.
+    struct stat byName {};
+    if (::stat(name.constData(), &byName) != 0) {
+        *error = systemText(errno);
+        return -1;
+    }
+    if (!S_ISREG(byName.st_mode)) {
+        *error = DescribeKind(byName.st_mode);
+        return -1;
+    }
     // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {

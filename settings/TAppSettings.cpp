@@ -1,10 +1,15 @@
 #include "settings/TAppSettings.h"
 
+#include "seams/TRegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 const QString ComNumberKey = QStringLiteral("SerialPort/ComNumber");
@@ -13,6 +18,8 @@ const QString RecentKey = QStringLiteral("RecentKeyLists/Files");
 const QString OneWireServerKey = QStringLiteral("OneWire/Server");
 // The port numbers the chooser offers.
 constexpr int MaxComNumber = 50;
+// A few hundred bytes in use; the settings reader takes a file whole, so a larger one is not read.
+constexpr qint64 MaxSettingsBytes = 1024 * 1024;
 } // namespace
 
 QString TAppSettings::userFileName() {
@@ -20,8 +27,38 @@ QString TAppSettings::userFileName() {
            QStringLiteral("/velm-tarvikon/velm-tarvikon.conf");
 }
 
-TAppSettings::TAppSettings(const QString& fileName)
-    : settings(std::make_unique<QSettings>(fileName, QSettings::IniFormat)) {
+namespace {
+// Why the file cannot hold settings: empty for a regular file or none at all.
+QString unusable(const QString& fileName) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(fileName).constData(), &st) != 0 || S_ISREG(st.st_mode))
+        return QString();
+    return TRegularFile::DescribeKind(st.st_mode);
+}
+
+bool oversized(const QString& fileName) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(fileName).constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           st.st_size > MaxSettingsBytes;
+}
+} // namespace
+
+TAppSettings::TAppSettings(const QString& fileName) : notAFile(unusable(fileName)) {
+    if (!notAFile.isEmpty()) {
+        // Reading a named pipe or a device would wait for ever and writing would replace it: this
+        // run keeps its settings in a scratch file of its own, and the odd file stays as it is.
+        scratch = std::make_unique<QTemporaryDir>();
+        settings = std::make_unique<QSettings>(scratch->filePath(QStringLiteral("settings.conf")),
+                                               QSettings::IniFormat);
+        return;
+    }
+    if (oversized(fileName)) {
+        // Set aside unread, by name: copying it would take as long as reading it.
+        broken = true;
+        QFile::remove(fileName + QStringLiteral(".broken"));
+        QFile::rename(fileName, fileName + QStringLiteral(".broken"));
+    }
+    settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
     if (settings->status() != QSettings::FormatError)
         return;
     // What could be parsed from a broken file is not to be trusted; keep the file for whoever
@@ -35,7 +72,7 @@ TAppSettings::TAppSettings(const QString& fileName)
 TAppSettings::~TAppSettings() = default;
 
 QString TAppSettings::fileName() const {
-    return settings->fileName();
+    return scratch ? QString() : settings->fileName();
 }
 
 void TAppSettings::setValue(const QString& key, const QVariant& value) {

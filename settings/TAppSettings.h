@@ -6,6 +6,7 @@
 #include <memory>
 
 class QSettings;
+class QTemporaryDir;
 
 // What the program remembers between runs: the last controller port chosen, the folder of the
 // last key-list file opened or saved, and the recent key lists. Every value read is checked, so a
@@ -23,7 +24,10 @@ public:
     TAppSettings(const TAppSettings&) = delete;
     TAppSettings& operator=(const TAppSettings&) = delete;
 
+    // Empty when the settings are not kept in a file (see notAFileReason).
     QString fileName() const;
+    // Why the settings file is not used this run ("is a named pipe, not a file"), or empty.
+    QString notAFileReason() const { return notAFile; }
     // True when the file was there but could not be read as settings (it was set aside).
     bool wasBroken() const { return broken; }
 
@@ -49,6 +53,8 @@ private:
     void setValue(const QString& key, const QVariant& value);
     void setRecentKeyLists(const QStringList& paths);
 
+    QString notAFile;
+    std::unique_ptr<QTemporaryDir> scratch;
     std::unique_ptr<QSettings> settings;
     bool broken = false;
 };

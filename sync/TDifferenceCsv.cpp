@@ -1,8 +1,7 @@
 #include "sync/TDifferenceCsv.h"
 
+#include "seams/TCheckedSave.h"
 #include "sync/TDifferenceTableModel.h"
-
-#include <QSaveFile>
 
 #include <csv.h>
 
@@ -39,10 +38,5 @@ QByteArray TDifferenceCsv::Text(const TDifferenceTableModel& model) {
 }
 
 bool TDifferenceCsv::Write(const TDifferenceTableModel& model, const QString& path, QString* error) {
-    QSaveFile file(path);
-    const QByteArray bytes = Text(model);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    *error = file.errorString();
-    return false;
+    return TCheckedSave::Save(path, Text(model), error);
 }

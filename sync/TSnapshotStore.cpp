@@ -1,5 +1,8 @@
 #include "sync/TSnapshotStore.h"
 
+#include "seams/TFilePlacement.h"
+#include "seams/TRegularFile.h"
+#include "seams/TStaleFiles.h"
 #include "sync/TKeyComparison.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
@@ -13,15 +16,25 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 const QString TimeFormat = QStringLiteral("yyyyMMdd'T'HHmmss'Z'");
 // Files being written; the table engine names its work area after the file, so no leading dot.
 const QString StagedPrefix = QStringLiteral("staged-");
+// The random part of the staging names of earlier versions, which carried no process number.
+constexpr int LegacyStagedLength = 6;
+// Every key code of a controller is in these folders: nobody else may look in.
+constexpr mode_t PrivateFolderMode = 0700;
+constexpr mode_t PrivateFileMode = 0600;
+// A description is a few hundred bytes; anything much larger is not one.
+constexpr qint64 MaxDescriptionBytes = 64 * 1024;
 
 std::runtime_error failure(const QString& text) {
     return std::runtime_error(text.toStdString());
@@ -39,7 +52,8 @@ void syncPath(const QString& path, int flags) {
 class TStaged {
 public:
     TStaged(const QString& directory, const QString& suffix)
-        : file(QDir(directory).filePath(StagedPrefix + QStringLiteral("XXXXXX") + suffix)) {
+        : file(QDir(directory).filePath(TStaleFiles::OwnName(StagedPrefix) + QStringLiteral("XXXXXX") +
+                                        suffix)) {
         if (!file.open())
             throw failure(QStringLiteral("Can not write a snapshot in %1: %2")
                               .arg(QDir::toNativeSeparators(directory), file.errorString()));
@@ -54,7 +68,7 @@ public:
     // Renamed to target only when nothing has that name; the system refuses to replace it.
     bool PlaceAs(const QString& target) {
         syncPath(path, O_RDONLY);
-        placed = QFile::rename(path, target);
+        placed = TFilePlacement::PlaceNew(path, target);
         return placed;
     }
 
@@ -62,6 +76,26 @@ public:
     QString path;
     bool placed = false;
 };
+
+std::string systemText() {
+    return std::strerror(errno);
+}
+
+// A folder of this user only, made when missing; an existing one is tightened, never followed
+// when it is a link.
+void makePrivateFolder(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), PrivateFolderMode) != 0 && errno != EEXIST)
+        throw failure(QStringLiteral("Can not make the snapshot folder %1: %2")
+                          .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
+    struct stat st {};
+    if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        throw failure(QStringLiteral("Can not use the snapshot folder %1: it is not a folder of this user")
+                          .arg(QDir::toNativeSeparators(path)));
+    if ((st.st_mode & 077) != 0 && ::chmod(name.constData(), PrivateFolderMode) != 0)
+        throw failure(QStringLiteral("Can not make the snapshot folder %1 private: %2")
+                          .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
+}
 
 QJsonObject describe(const TKeyTables& tables, const QString& kind, const QDateTime& when) {
     QJsonObject json;
@@ -85,6 +119,8 @@ QString TSnapshotStore::DefaultRoot() {
         .filePath(QStringLiteral("velm-tarvikon/controllers"));
 }
 
+const QString TSnapshotStore::UnknownDirectory = QStringLiteral("unknown");
+
 QString TSnapshotStore::KindName(Kind kind) {
     switch (kind) {
     case Kind::Read:
@@ -98,28 +134,33 @@ QString TSnapshotStore::KindName(Kind kind) {
 }
 
 QString TSnapshotStore::DirectoryName(const QString& serial) {
-    QString name;
-    for (QChar c : serial.trimmed()) {
-        const bool plain = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                           (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                           (c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QLatin1Char('-') ||
-                           c == QLatin1Char('_');
-        name += plain ? c : QLatin1Char('_');
-    }
-    return TKeyComparison::IsKnownSerial(serial) && !name.isEmpty() ? name : QStringLiteral("unknown");
+    if (!TKeyComparison::IsKnownSerial(serial))
+        return UnknownDirectory;
+    // Percent-encoding keeps distinct serial numbers apart ("a/b", "a_b" and "a.b" each get a
+    // folder of their own); the letters and digits of ordinary ones stay readable.
+    QString name = QString::fromLatin1(serial.trimmed().toUtf8().toPercentEncoding(QByteArray(), "."));
+    if (name == UnknownDirectory)
+        name.replace(0, 1, QStringLiteral("%75"));
+    return name;
 }
 
 QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTime& when) {
     if (!tables.Valid(TKeyTransfer::Table::Master) && !tables.Valid(TKeyTransfer::Table::Slave))
         return QString();
     const QString directory = QDir(root).filePath(DirectoryName(tables.serial));
-    if (!QDir().mkpath(directory))
+    if (!QDir().mkpath(QFileInfo(root).absolutePath()))
         throw failure(
-            QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(directory)));
+            QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
+    makePrivateFolder(root);
+    makePrivateFolder(directory);
+    sweepStagedFiles();
     TStaged table(directory, QStringLiteral(".dbf"));
     // The engine creates its file afresh; the unique name stays reserved by this process alone.
     QFile::remove(table.path);
     TKeyListFile::Write(tables, table.path);
+    if (::chmod(QFile::encodeName(table.path).constData(), PrivateFileMode) != 0)
+        throw failure(QStringLiteral("Can not write %1: %2")
+                          .arg(QDir::toNativeSeparators(table.path), QString::fromStdString(systemText())));
     TStaged description(directory, QStringLiteral(".json"));
     {
         QFile out(description.path);
@@ -140,8 +181,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
             syncPath(directory, O_RDONLY | O_DIRECTORY);
             return stem + QStringLiteral(".dbf");
         }
-        QFile::rename(stem + QStringLiteral(".json"), description.path);
-        description.placed = false;
+        description.placed = !TFilePlacement::PlaceNew(stem + QStringLiteral(".json"), description.path);
     }
     throw failure(QStringLiteral("Can not name a snapshot in %1").arg(QDir::toNativeSeparators(directory)));
 }
@@ -162,11 +202,16 @@ TSnapshotStore::TSnapshot TSnapshotStore::Describe(const QString& dbfPath) {
     TSnapshot snapshot;
     snapshot.path = dbfPath;
     const QFileInfo info(dbfPath);
-    QFile file(info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".json"));
+    // A description that is a named pipe or a device is no description: never waited on.
+    const TRegularFile::TContents description =
+        TRegularFile::Read(info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".json"),
+                           MaxDescriptionBytes);
     QJsonObject json;
-    if (file.open(QIODevice::ReadOnly) && file.size() < 64 * 1024)
-        json = QJsonDocument::fromJson(file.readAll()).object();
-    snapshot.serial = json.value(QStringLiteral("serial")).toString(info.dir().dirName());
+    if (description.ok)
+        json = QJsonDocument::fromJson(description.data).object();
+    snapshot.serial =
+        json.value(QStringLiteral("serial"))
+            .toString(QString::fromUtf8(QByteArray::fromPercentEncoding(info.dir().dirName().toUtf8())));
     snapshot.info = json.value(QStringLiteral("info")).toString();
     snapshot.version = json.value(QStringLiteral("version")).toString();
     snapshot.time = QDateTime::fromString(json.value(QStringLiteral("time")).toString(), Qt::ISODateWithMs);
@@ -179,6 +224,14 @@ TSnapshotStore::TSnapshot TSnapshotStore::Describe(const QString& dbfPath) {
     snapshot.masterValid = json.value(QStringLiteral("masterValid")).toBool(true);
     snapshot.slaveValid = json.value(QStringLiteral("slaveValid")).toBool(true);
     return snapshot;
+}
+
+void TSnapshotStore::sweepStagedFiles() const {
+    // Every controller's folder: a process killed while saving another controller's snapshot
+    // left its key codes there.
+    const QStringList names = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks);
+    for (const QString& name : names)
+        TStaleFiles::Sweep(QDir(root).filePath(name), StagedPrefix, LegacyStagedLength);
 }
 
 QList<TSnapshotStore::TSnapshot> TSnapshotStore::Described(const QString& directory) const {
@@ -206,11 +259,20 @@ QList<TSnapshotStore::TController> TSnapshotStore::Controllers() const {
     return controllers;
 }
 
-QList<TSnapshotStore::TSnapshot> TSnapshotStore::Snapshots(const QString& serial) const {
+QList<TSnapshotStore::TSnapshot> TSnapshotStore::Snapshots(const QString& serial,
+                                                           const std::function<bool()>& stopped) const {
     QList<TSnapshot> list = Described(QDir(root).filePath(DirectoryName(serial)));
+    // Folders of earlier versions were shared by serial numbers that differ only in punctuation.
+    const bool known = TKeyComparison::IsKnownSerial(serial);
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [&](const TSnapshot& s) {
+                                  return known ? s.serial.trimmed() != serial.trimmed()
+                                               : TKeyComparison::IsKnownSerial(s.serial);
+                              }),
+               list.end());
     // Oldest first, each against the readable one before it.
     std::optional<TKeyTables> older;
-    for (int i = int(list.size()) - 1; i >= 0; --i) {
+    for (int i = int(list.size()) - 1; i >= 0 && !(stopped && stopped()); --i) {
         std::optional<TKeyTables> tables;
         try {
             tables = Load(list[i]);

@@ -4,10 +4,12 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class TKeyTables;
 
 // What the controllers held, kept as key-list files under the user's data directory:
-// <root>/<serial>/<UTC time>-<kind>.dbf, each with a small description beside it
+// <root>/<serial>/<UTC time>-<kind>.dbf, folders 0700 and files 0600, each with a small description beside it
 // (<same name>.json: identity, firmware, which tables are valid). Files are written beside their
 // final name and renamed into place without replacing anything, so a snapshot is either whole or
 // absent and never overwritten.
@@ -49,17 +51,22 @@ public:
     QString TrySave(const TKeyTables& tables, Kind kind, QString* path = nullptr);
 
     QList<TController> Controllers() const;
-    // Newest first, each with the number of slots that differ from the one before it.
-    QList<TSnapshot> Snapshots(const QString& serial) const;
+    // Newest first, each with the number of slots that differ from the one before it. Reading
+    // each snapshot takes a while: when stopped() says so, the rest is left uncompared.
+    QList<TSnapshot> Snapshots(const QString& serial, const std::function<bool()>& stopped = {}) const;
     static TKeyTables Load(const TSnapshot& snapshot);
 
     static QString KindName(Kind kind);
-    // A serial number as a directory name: nothing a controller sends can leave the root.
+    // A serial number as a directory name: nothing a controller sends can leave the root, and
+    // distinct serial numbers never share a folder. Unknown serial numbers share UnknownDirectory.
     static QString DirectoryName(const QString& serial);
+    static const QString UnknownDirectory;
     static int ChangedSlots(const TKeyTables& before, const TKeyTables& after);
 
 private:
     QList<TSnapshot> Described(const QString& directory) const;
+    // Removes the staging files that killed processes left in any controller's folder.
+    void sweepStagedFiles() const;
     static TSnapshot Describe(const QString& dbfPath);
 
     QString root;

@@ -17,6 +17,8 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/time.h>
+#include <sys/wait.h>
 
 namespace {
 using Fault = TControllerSim::Fault;
@@ -56,6 +58,7 @@ private slots:
     void shouldNameTheSlotsItCouldNotRead();
     void shouldWriteNoFileWhenTheControllerFallsSilent();
     void shouldStopOnInterruptAndWriteNoFile();
+    void shouldEndEveryCommandOnAStopAskedForBeforeItsEnd();
     void shouldWriteAKeyListOnlyWhenConfirmed();
     void shouldWarnAsTheWindowBeforeWritingAListWithoutAMasterKey();
     void shouldRefuseFilesThatAreNotKeyLists_data();
@@ -69,12 +72,16 @@ private slots:
     void shouldCompareTheListWithTheController_data();
     void shouldCompareTheListWithTheController();
     void shouldKeepAHistoryOfReads();
+    void shouldShowControlCharactersFromControllersAndFilesEscaped();
+    void shouldSweepTheWorkFoldersOfKilledRuns();
     void shouldWriteOnlyWhatDiffers_data();
     void shouldWriteOnlyWhatDiffers();
     void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
 
 private:
-    TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {});
+    // pendingSignal: raised in vtrk's process before it starts, held back until vtrk takes it.
+    TRun vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning = {},
+              int pendingSignal = 0);
     QString file(const QString& name) const { return dir.filePath(name); }
     void fillController(unsigned seed);
     // Every slot of the list shown by "show --json" against the simulator's slots.
@@ -134,11 +141,23 @@ void tst_vtrk::cleanupTestCase() {
     line.Stop();
 }
 
-TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning) {
+TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProcess&)>& whileRunning,
+                    int pendingSignal) {
     QProcess process;
     process.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/vtrk"));
     process.setArguments(arguments);
     process.setStandardInputFile(QProcess::nullDevice());
+    if (pendingSignal != 0) {
+        // Blocked and raised in the child: the signal waits for vtrk to take it, which makes a
+        // stop asked for before the command's end without racing the process's start.
+        process.setChildProcessModifier([pendingSignal] {
+            sigset_t held;
+            sigemptyset(&held);
+            sigaddset(&held, pendingSignal);
+            sigprocmask(SIG_BLOCK, &held, nullptr);
+            raise(pendingSignal);
+        });
+    }
     process.start();
     TRun run;
     if (!process.waitForStarted())
@@ -445,6 +464,31 @@ void tst_vtrk::shouldStopOnInterruptAndWriteNoFile() {
     QVERIFY(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     // The port was closed on the way out: the next command opens it.
     QCOMPARE(vtrk({"info", "COM7"}).code, 0);
+}
+
+// Ctrl-C or SIGTERM before a command's end, outside the transfers: it ends interrupted with
+// nothing on the standard output, and leaves no file behind.
+void tst_vtrk::shouldEndEveryCommandOnAStopAskedForBeforeItsEnd() {
+    fillController(8);
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QList<QStringList> commands{
+        {"show", list}, {"show", list, "--json"}, {"history"},           {"history", "VT000417"},
+        {"ports"},      {"info", "COM7"},         {"diff", "COM7", list}};
+    for (const QStringList& command : commands) {
+        for (const int signal : {SIGINT, SIGTERM}) {
+            const TRun run = vtrk(command, {}, signal);
+            const QByteArray what = command.join(QLatin1Char(' ')).toUtf8() + " on signal " +
+                                    QByteArray::number(signal) + ": " + run.err;
+            QVERIFY2(run.code == 130, what.constData());
+            QVERIFY2(run.out.isEmpty(), what.constData());
+            QVERIFY2(run.err.contains("interrupted") || run.err.contains("stopped"), what.constData());
+        }
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"site.dbf"});
+    QCOMPARE(snapshotCount(), 1);
+    // Nothing was held on to: the port opens and the history still lists the read.
+    QCOMPARE(vtrk({"history", "VT000417", "--json"}).code, 0);
 }
 
 // A list that would leave the controller without an active master key gets the window's
@@ -790,6 +834,67 @@ void tst_vtrk::shouldKeepAHistoryOfReads() {
     const TRun unknown = vtrk({"history", "VT999999"});
     QCOMPARE(unknown.code, 4);
     QVERIFY2(unknown.err.contains("no snapshots of controller VT999999"), unknown.err.constData());
+}
+
+// Text from the controller, from a key list and from a file name reaches the terminal with its
+// control characters escaped, as text and as JSON, which still holds the text as it was.
+void tst_vtrk::shouldShowControlCharactersFromControllersAndFilesEscaped() {
+    const QByteArray hostile("Door\x1b]0;owned\x07\x1b[2J\r", 19);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.info.fill(0);
+        std::copy(hostile.cbegin(), hostile.cend(), sim.info.begin());
+    }
+    const QString list = file(QStringLiteral("site.dbf"));
+    QCOMPARE(vtrk({"read", "COM7", "-o", list}).code, 0);
+    const QString missing = file(QStringLiteral("gone\x1b[2J.dbf"));
+    const QList<QStringList> commands{
+        {"info", "COM7"}, {"info", "COM7", "--json"}, {"show", list},   {"show", list, "--json"},
+        {"history"},      {"history", "--json"},      {"show", missing}};
+    for (const QStringList& command : commands) {
+        const TRun run = vtrk(command);
+        const QByteArray shown = run.out + run.err;
+        const QByteArray what = command.join(QLatin1Char(' ')).toUtf8() + ": " + shown;
+        for (int i = 0; i < shown.size(); ++i) {
+            const uchar c = uchar(shown[i]);
+            const bool c1 = c == 0xC2 && i + 1 < shown.size() && uchar(shown[i + 1]) >= 0x80 &&
+                            uchar(shown[i + 1]) <= 0x9F;
+            QVERIFY2(!((c < 0x20 && c != '\n' && c != '\t') || c == 0x7F || c1), what.constData());
+        }
+        QVERIFY2(shown.contains("\\x1b") || shown.contains("\\u001b"), what.constData());
+    }
+    // Escaped on the way out only: the list and its JSON hold what the controller sent.
+    const QString info = vtrk({"show", list, "--json"}).json()[QStringLiteral("info")].toString();
+    QVERIFY2(info.startsWith(QString::fromLatin1(hostile.left(18))), qPrintable(info));
+}
+
+// A run killed outright leaves its work folder (a copy of the key list) in $TMPDIR; the next
+// run removes it, and leaves alone what a running one holds and what is not vtrk's.
+void tst_vtrk::shouldSweepTheWorkFoldersOfKilledRuns() {
+    QTemporaryDir temp;
+    const pid_t killed = ::fork();
+    if (killed == 0)
+        ::_exit(0);
+    ::waitpid(killed, nullptr, 0);
+    const QStringList names{QStringLiteral("vtrk-%1-Ab12Cd").arg(killed),
+                            QStringLiteral("vtrk-%1-Ef34Gh").arg(::getpid()), QStringLiteral("vtrk-notes")};
+    const time_t hourAgo = time(nullptr) - 3600;
+    const struct timeval times[2] = {{hourAgo, 0}, {hourAgo, 0}};
+    for (const QString& name : names) {
+        QVERIFY(QDir(temp.path()).mkpath(name + QStringLiteral("/work")));
+        QVERIFY(::utimes(QFile::encodeName(temp.filePath(name)).constData(), times) == 0);
+    }
+    const bool tempWasSet = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", temp.path().toUtf8());
+    const TRun run = vtrk({"show", file(QStringLiteral("missing.dbf"))});
+    if (tempWasSet)
+        qputenv("TMPDIR", oldTemp);
+    else
+        qunsetenv("TMPDIR");
+    QCOMPARE(run.code, 4);
+    QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             names.mid(1));
 }
 
 void tst_vtrk::shouldWriteOnlyWhatDiffers_data() {

@@ -220,6 +220,44 @@ private slots:
         QTest::newRow("empty") << "" << 0 << true << none;
         QTest::newRow("unknown function") << "FOO(KEYCODE) = 'A'" << 0 << true << none;
         QTest::newRow("bad dotted word") << "KEYSTATUS = .X." << 0 << true << none;
+        // Literals far longer than any field are read whole.
+        QTest::newRow("400-digit number, leading zeros")
+            << "RECID = " + QString(397, '0') + "003" << 3 << true << QList<int>{5};
+        QTest::newRow("400-digit number, decimals")
+            << "RECID = 3." + QString(398, '0') << 3 << true << QList<int>{5};
+        QTest::newRow("400-character string, padded")
+            << "KEYCODE = 'ABC" + QString(397, ' ') + "'" << 3 << true << QList<int>{2};
+        QTest::newRow("400-character string, not exact")
+            << "KEYCODE = 'ABC" + QString(397, 'X') + "'" << 3 << false << none;
+        QTest::newRow("400-character string contains")
+            << "'" + QString(400, 'A') + "' $ KEYMEMO" << 3 << true << none;
+    }
+
+    void shouldSayWhatIsWrongWithALiteral_data() {
+        QTest::addColumn<QString>("expression");
+        QTest::addColumn<QString>("reason");
+        const QString big = "1" + QString(399, '0');
+        const QString tiny = "0." + QString(397, '0') + "1";
+        const QString outOfRange = QStringLiteral("number out of range: %1... (400 characters)");
+        QTest::newRow("400 digits") << "RECID < " + big << outOfRange.arg(big.left(24));
+        QTest::newRow("400 digits, later in an .or.")
+            << "RECID = " + big + " .or. .T." << outOfRange.arg(big.left(24));
+        QTest::newRow("400-digit fraction") << "RECID < " + tiny << outOfRange.arg(tiny.left(24));
+        QTest::newRow("unclosed quote") << "KEYCODE = 'ABC"
+                                        << "unclosed quote";
+        QTest::newRow("unclosed 400-character quote")
+            << "KEYCODE = \"" + QString(400, 'A') << "unclosed quote";
+    }
+
+    // The reason names the fault and quotes at most a short piece of the literal.
+    void shouldSayWhatIsWrongWithALiteral() {
+        QFETCH(QString, expression);
+        QFETCH(QString, reason);
+        fillSample();
+        QCOMPARE(dbe_EvalTest(expression.toLatin1().constData()), 0);
+        const QByteArray said(dbe_ErrorText());
+        QVERIFY2(said.contains(reason.toLatin1()), said.constData());
+        QVERIFY2(said.size() < 200, said.constData());
     }
 
     void shouldEvaluateExpressions() {

@@ -10,7 +10,6 @@
 #include <QTest>
 
 #include <stdexcept>
-
 #include <sys/stat.h>
 
 using Answer = TMessageBoxes::Answer;
@@ -109,6 +108,64 @@ private slots:
         QCOMPARE(f.host.caption, Prefix + "door2.dbf");
         QVERIFY(!f.commands.KeyListModified());
         QCOMPARE(TAppSettings(settings.fileName()).recentKeyLists(), QStringList{door2});
+
+        // A named pipe in the list's place is said to be one, and taken off as well.
+        const QString door3 = f.saveAs("door3.dbf");
+        f.boxes.clear();
+        QVERIFY(QFile::remove(door3));
+        QVERIFY(::mkfifo(QFile::encodeName(door3).constData(), 0600) == 0);
+        f.commands.OpenRecent(door3);
+        QCOMPARE(f.boxes.texts(), QStringList{QStringLiteral("Key list file %1 is a named pipe, not a file.\r"
+                                                             "It has been taken off the recent key lists.")
+                                                  .arg(door3)});
+        QCOMPARE(settings.recentKeyLists(), QStringList{door2});
+        QCOMPARE(f.commands.KeyListPath(), door3);
+    }
+
+    void shouldWarnOnOpeningAListThatRepeatsSlotNumbers_data() {
+        QTest::addColumn<bool>("slave");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("warned");
+        QTest::newRow("numbered as it should be") << true << QString() << QString();
+        QTest::newRow("slave # repeated") << true << "RECID"
+                                          << "slave keys: # repeated: %1 (2 records)";
+        QTest::newRow("master slot number repeated")
+            << false << "KEYID"
+            << "master keys: slot number (KEYID) repeated: %1 (2 records)";
+    }
+    void shouldWarnOnOpeningAListThatRepeatsSlotNumbers() {
+        QFETCH(bool, slave);
+        QFETCH(QString, field);
+        QFETCH(QString, warned);
+        TCommandsFixture f;
+        f.newList();
+        TDbfTable& view = slave ? f.slave : f.master;
+        int number = 0;
+        if (!field.isEmpty()) {
+            TKeyListFixture::goRow(view, 2);
+            number = view.FieldByName(field)->AsInteger();
+            TKeyListFixture::goRow(view, 3);
+            view.Edit();
+            view.FieldByName(field)->SetAsInteger(number);
+            view.Post();
+        }
+        const QString door = f.filePath("door.dbf");
+        f.store.Save(door, {"SN-1", "Door"});
+        f.host.KeyList().SetModified(false);
+        f.boxes.clear();
+        f.dialogs.queueAnswer(door);
+        f.commands.Open();
+        QCOMPARE(f.commands.KeyListPath(), door); // opened all the same
+        if (warned.isEmpty()) {
+            QVERIFY(f.boxes.shown.isEmpty());
+            return;
+        }
+        QCOMPARE(f.boxes.shown.size(), 1);
+        QCOMPARE(f.boxes.shown[0].kind, Kind::Warning);
+        QCOMPARE(f.boxes.shown[0].text,
+                 QStringLiteral("The key list %1 numbers some slots twice:\r%2\rKeys are written to the "
+                                "controller by their position in the list, not by these numbers.")
+                     .arg(door, warned.arg(number)));
     }
 
     void shouldSaveAsUnderTheChosenPath() {

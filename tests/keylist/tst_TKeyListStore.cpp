@@ -266,9 +266,9 @@ private slots:
         QTest::newRow("missing file") << "missing"
                                       << "No such file or directory";
         QTest::newRow("FIFO") << "fifo"
-                              << "it is not a regular file";
+                              << "it is a named pipe, not a file";
         QTest::newRow("link to a FIFO") << "fifo link"
-                                        << "it is not a regular file";
+                                        << "it is a named pipe, not a file";
         QTest::newRow("2 GB of holes after the records") << "holes"
                                                          << "bytes more than its header says";
         QTest::newRow("a million two-byte records") << "tiny records"

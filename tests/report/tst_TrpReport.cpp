@@ -3,6 +3,7 @@
 #include "report/TrpReport.h"
 #include "tests/report/TPdfText.h"
 #include "tests/report/TTestRows.h"
+#include "tests/support/TFileSizeLimit.h"
 #include "tests/support/TTestMessageBoxes.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ private slots:
     void cleanup();
 
     void shouldShowNothingAndSayNothingWhenTheTemplateIsMissing();
+    void shouldKeepTheEarlierPdfWhenTheDiskIsFull();
     void shouldReportAMalformedTemplateOnceAndDoNothingElse_data();
     void shouldReportAMalformedTemplateOnceAndDoNothingElse();
     void shouldAskEveryVariableByNameInAnyLetterCase();
@@ -206,6 +208,25 @@ void tst_TrpReport::shouldAskEveryVariableByNameInAnyLetterCase() {
     QVERIFY2(text.contains(QLatin1String("[SN-0042] [SN-0042] [SN-0042] [TARVK001]")), qPrintable(text));
     QVERIFY(text.contains(QLatin1String("head TARVK001")));
     QCOMPARE(text.count(QLatin1String("row SN-0042")), 2);
+}
+
+void tst_TrpReport::shouldKeepTheEarlierPdfWhenTheDiskIsFull() {
+    build("@report\n@body\n<p>Main entrance</p>\n");
+    const QString path = exportPdf();
+    QFile earlier(path);
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    const QByteArray before = earlier.readAll();
+    earlier.close();
+    QVERIFY(before.startsWith("%PDF"));
+    auto pages = report->Pages();
+    QString error;
+    {
+        const TFileSizeLimit full(512);
+        QVERIFY(!pages->ExportPdf(path, pages->PageLayout(QPageSize(QPageSize::A4)), &error));
+    }
+    QVERIFY(!error.isEmpty());
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), before);
 }
 
 void tst_TrpReport::shouldKeepTheEnginesOwnValueWhenNoOneAnswers() {

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 void writeFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).path());
@@ -98,6 +100,9 @@ private slots:
             << false;
         QTest::newRow("port a list") << QByteArray("[SerialPort]\nComNumber=3, 4\n") << false;
         QTest::newRow("empty") << QByteArray() << false;
+        // Readable, but far larger than settings ever are: not read at all.
+        QTest::newRow("too large") << QByteArray("[SerialPort]\nComNumber=7\n") + QByteArray(2 << 20, ';')
+                                   << true;
     }
 
     void shouldIgnoreABrokenSettingsFile() {
@@ -138,6 +143,45 @@ private slots:
         QCOMPARE(settings.comNumber(), 5); // kept for this run at least
         QVERIFY(QFileInfo(file).isDir());
         QVERIFY(QDir(file).isEmpty());
+    }
+
+    void shouldNeverWaitOnASettingsFileThatIsNoFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("named pipe") << "fifo"
+                                    << "is a named pipe, not a file";
+        QTest::newRow("link to a named pipe") << "fifo link"
+                                              << "is a named pipe, not a file";
+        QTest::newRow("folder") << "folder"
+                                << "is a folder, not a file";
+        QTest::newRow("device") << "device"
+                                << "is a character device, not a file";
+    }
+
+    void shouldNeverWaitOnASettingsFileThatIsNoFile() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString file = dir.filePath("velm-tarvikon.conf");
+        const QString fifo = dir.filePath("pipe");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        if (kind == "fifo")
+            file = fifo;
+        else if (kind == "fifo link")
+            QVERIFY(QFile::link(fifo, file));
+        else if (kind == "folder")
+            QVERIFY(QDir().mkpath(file));
+        else
+            file = QStringLiteral("/dev/null");
+        {
+            TAppSettings settings(file); // returns: nothing opens the pipe
+            QCOMPARE(settings.notAFileReason(), reason);
+            QCOMPARE(settings.comNumber(), 0);
+            settings.setComNumber(7);
+            QCOMPARE(settings.comNumber(), 7);
+        }
+        QVERIFY(!QFileInfo(file).isFile());
+        QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     }
 
     void shouldFindDataFilesBesideTheExecutableThenInTheInstallation_data() {

@@ -4,6 +4,8 @@
 #include "sync/TKeyTables.h"
 #include "sync/TWriteWarnings.h"
 
+#include "tests/support/TFileSizeLimit.h"
+
 #include <QtTest>
 
 namespace {
@@ -253,6 +255,20 @@ void tst_TKeyComparison::shouldShowAndExportTheDifferencesOrEverySlot() {
     QVERIFY(TDifferenceCsv::Write(model, dir.filePath(QStringLiteral("d.csv")), &error));
     QVERIFY(!TDifferenceCsv::Write(model, dir.filePath(QStringLiteral("missing/d.csv")), &error));
     QVERIFY(!error.isEmpty());
+
+    // On a full disk the earlier file stays whole and the failure is told.
+    QFile earlier(dir.filePath(QStringLiteral("d.csv")));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    const QByteArray before = earlier.readAll();
+    earlier.close();
+    error.clear();
+    {
+        const TFileSizeLimit full(64);
+        QVERIFY(!TDifferenceCsv::Write(model, earlier.fileName(), &error));
+    }
+    QVERIFY(!error.isEmpty());
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), before);
 }
 
 QTEST_GUILESS_MAIN(tst_TKeyComparison)

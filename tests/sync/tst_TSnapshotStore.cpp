@@ -8,6 +8,10 @@
 
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -68,6 +72,12 @@ private slots:
     void shouldKeepAHostileSerialNumberInsideTheStore_data();
     void shouldKeepAHostileSerialNumberInsideTheStore();
     void shouldRecordWhichTableIsValid();
+    void shouldKeepSnapshotsOfSerialNumbersThatDifferOnlyInPunctuationApart();
+    void shouldNeverWriteThroughALinkPlantedAtTheNextName();
+    void shouldKeepKeyCodesFromOtherUsers();
+    void shouldSweepStagingFilesOfAKilledProcess();
+    void shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone_data();
+    void shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone();
     void shouldListControllersAndSnapshotsNewestFirstWithTheirChanges();
     void shouldOpenASnapshotAsANewUnsavedList();
 };
@@ -149,9 +159,20 @@ void tst_TSnapshotStore::shouldKeepAHostileSerialNumberInsideTheStore_data() {
     QTest::newRow("plain") << "VT000417"
                            << "VT000417";
     QTest::newRow("climbing out") << "../../x"
-                                  << "______x";
+                                  << "%2E%2E%2F%2E%2E%2Fx";
     QTest::newRow("dot dot") << ".."
-                             << "__";
+                             << "%2E%2E";
+    // Each of these is a controller of its own and gets a folder of its own.
+    QTest::newRow("slash") << "a/b"
+                           << "a%2Fb";
+    QTest::newRow("underline") << "a_b"
+                               << "a_b";
+    QTest::newRow("dot") << "a.b"
+                         << "a%2Eb";
+    QTest::newRow("percent") << "a%2Fb"
+                             << "a%252Fb";
+    QTest::newRow("named unknown") << "unknown"
+                                   << "%75nknown";
     QTest::newRow("unknown") << "<unknown>"
                              << "unknown";
     QTest::newRow("blank") << "   "
@@ -182,6 +203,130 @@ void tst_TSnapshotStore::shouldRecordWhichTableIsValid() {
     tables.master.Forget(0);
     QCOMPARE(store.Save(tables, TSnapshotStore::Kind::Read, When.addSecs(5)), QString());
     QCOMPARE(store.Snapshots(QStringLiteral("VT000417")).size(), 1);
+}
+
+void tst_TSnapshotStore::shouldKeepSnapshotsOfSerialNumbersThatDifferOnlyInPunctuationApart() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    const QStringList serials{"a/b", "a_b", "a.b"};
+    for (int i = 0; i < serials.size(); ++i)
+        store.Save(controllerTables(serials[i], i), TSnapshotStore::Kind::Read, When);
+    // A folder of an earlier version held every one of them; only the matching ones are listed.
+    const QString shared = QDir(root.path()).filePath(QStringLiteral("a_b"));
+    QVERIFY(QFile::copy(store.Snapshots(QStringLiteral("a/b")).first().path,
+                        QDir(shared).filePath(QStringLiteral("20261208T000000Z-read.dbf"))));
+    QFile description(QDir(shared).filePath(QStringLiteral("20261208T000000Z-read.json")));
+    QVERIFY(description.open(QIODevice::WriteOnly));
+    description.write(R"({"serial": "a/b", "time": "2026-12-08T00:00:00.000Z", "kind": "read"})");
+    description.close();
+
+    QCOMPARE(store.Controllers().size(), 3);
+    for (int i = 0; i < serials.size(); ++i) {
+        const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(serials[i]);
+        QCOMPARE(snapshots.size(), 1);
+        QCOMPARE(snapshots.first().serial, serials[i]);
+        QCOMPARE(TSnapshotStore::Load(snapshots.first()).slave.Slot(100 + i - 1).active, i > 0);
+    }
+}
+
+void tst_TSnapshotStore::shouldNeverWriteThroughALinkPlantedAtTheNextName() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    store.Save(controllerTables(QStringLiteral("VT000417"), 0), TSnapshotStore::Kind::Read, When);
+    const QDir folder(QDir(root.path()).filePath(QStringLiteral("VT000417")));
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("stolen"));
+    const QDateTime next = When.addSecs(60);
+    for (const QString& suffix : {QStringLiteral(".json"), QStringLiteral(".dbf")})
+        QVERIFY(
+            QFile::link(target + suffix, folder.filePath(QStringLiteral("20261209T122512Z-read") + suffix)));
+    const QString path =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, next);
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("20261209T122512Z-read-2.dbf"));
+    QCOMPARE(filesIn(elsewhere.path()), QStringList());
+    QCOMPARE(QFileInfo(folder.filePath(QStringLiteral("20261209T122512Z-read.dbf"))).isSymLink(), true);
+    QCOMPARE(TSnapshotStore::Load(store.Snapshots(QStringLiteral("VT000417")).first()).slave.Slot(100).active,
+             true);
+}
+
+void tst_TSnapshotStore::shouldKeepKeyCodesFromOtherUsers() {
+    TDbfEnv env;
+    const QString storeRoot = QDir(root.path()).filePath(QStringLiteral("controllers"));
+    // An earlier version made the folders for everyone to read.
+    QVERIFY(QDir().mkpath(QDir(storeRoot).filePath(QStringLiteral("VT000417"))));
+    QVERIFY(::chmod(QFile::encodeName(storeRoot).constData(), 0755) == 0);
+    TSnapshotStore store(storeRoot);
+    const QString path =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When);
+    const auto mode = [](const QString& p) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+    QCOMPARE(mode(storeRoot), 0700);
+    QCOMPARE(mode(QFileInfo(path).path()), 0700);
+    QCOMPARE(mode(path), 0600);
+    QCOMPARE(mode(path.chopped(4) + QStringLiteral(".json")), 0600);
+}
+
+void tst_TSnapshotStore::shouldSweepStagingFilesOfAKilledProcess() {
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    store.Save(controllerTables(QStringLiteral("VT000417"), 0), TSnapshotStore::Kind::Read, When);
+    const QDir folder(QDir(root.path()).filePath(QStringLiteral("VT000417")));
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    QVERIFY(child > 0);
+    ::waitpid(child, nullptr, 0);
+    const QString left = folder.filePath(QStringLiteral("staged-%1-Ab12Cd.dbf").arg(child));
+    const QString held = folder.filePath(QStringLiteral("staged-%1-Ab12Cd.dbf").arg(::getpid()));
+    // Left in the folder of a controller that is not read again.
+    store.Save(controllerTables(QStringLiteral("VT000002"), 0), TSnapshotStore::Kind::Read, When);
+    const QString elsewhere =
+        QDir(root.path()).filePath(QStringLiteral("VT000002/staged-%1-Ef34Gh.json").arg(child));
+    for (const QString& name : {left, held, elsewhere}) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("every key code");
+        file.close();
+        const QByteArray native = QFile::encodeName(name);
+        const struct timeval old[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+        QVERIFY(::utimes(native.constData(), old) == 0);
+    }
+    store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When.addSecs(1));
+    QVERIFY(!QFile::exists(left));
+    QVERIFY(!QFile::exists(elsewhere));
+    QVERIFY(QFile::exists(held));
+}
+
+void tst_TSnapshotStore::shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("link to an endless device") << "/dev/zero";
+    QTest::newRow("8 GB of holes") << "holes";
+}
+
+// The snapshot is still listed, as its name tells.
+void tst_TSnapshotStore::shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone() {
+    QFETCH(QString, kind);
+    TDbfEnv env;
+    TSnapshotStore store(root.path());
+    const QString path =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 0), TSnapshotStore::Kind::Read, When);
+    const QString description = path.chopped(4) + QStringLiteral(".json");
+    const QByteArray native = QFile::encodeName(description);
+    QVERIFY(QFile::remove(description));
+    if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(native.constData(), 0600) == 0);
+    else if (kind == QLatin1String("holes"))
+        QVERIFY(::close(::open(native.constData(), O_CREAT | O_WRONLY, 0600)) == 0 &&
+                ::truncate(native.constData(), 8LL << 30) == 0);
+    else
+        QVERIFY(QFile::link(kind, description));
+    const QList<TSnapshotStore::TSnapshot> snapshots = store.Snapshots(QStringLiteral("VT000417"));
+    QCOMPARE(snapshots.size(), 1);
+    QCOMPARE(snapshots.first().time, When);
+    QCOMPARE(snapshots.first().kind, QStringLiteral("read"));
 }
 
 void tst_TSnapshotStore::shouldListControllersAndSnapshotsNewestFirstWithTheirChanges() {
