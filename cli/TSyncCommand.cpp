@@ -33,7 +33,8 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
     if (written.Stopped())
         throw EVtrkExit(VtrkExit::Port,
                         QStringLiteral("the synchronisation on %1 stopped").arg(session.PortName()));
-    const bool allWritable =
-        sync.LastComparison().Writable().size() == sync.LastComparison().DifferenceCount();
+    // Slots whose note a read cannot give back were left unwritten, and the core said why.
+    const TKeyComparison& comparison = session.Sync().LastComparison();
+    const bool allWritable = comparison.Writable().size() == comparison.DifferenceCount();
     return written.Failed().isEmpty() && allWritable ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

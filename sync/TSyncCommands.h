@@ -31,12 +31,12 @@ public:
     enum class Ending {
         Compared,        // the comparison was shown (Compare)
         NothingToDo,     // the controller holds what is wanted
-        Unwritable,      // what differs no write can settle (e.g. a note with a fill byte)
+        Unwritable,      // only slots differ that no write can settle (a note a read cannot give back)
         Written,         // the writes ran: LastWrite() tells how each slot ended; differences no
                          // write can settle were left and said
         NotConfirmed,    // the user declined the plan or the warnings before it
         OtherController, // the list or snapshot is from another controller and was not confirmed
-        Refused,         // no key list open, a key code that cannot be sent, or an unreadable snapshot
+        Refused,         // no key list open, a key code that cannot be sent, an unreadable snapshot
         NotRead          // the identity or the tables were not read whole
     };
 

@@ -4,10 +4,26 @@
 
 #include <algorithm>
 
-TKeyCodeValidator::TKeyCodeValidator(QLineEdit* edit) : QValidator(edit) {
-    LastLength = int(edit->text().size());
-    connect(edit, &QLineEdit::textChanged, this,
-            [this](const QString& text) { LastLength = int(text.size()); });
+namespace {
+
+// How many characters were put in where the text was before: one for a key typed (over a
+// selection or not), more for a paste.
+qsizetype insertedLength(const QString& before, const QString& after) {
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    return after.size() - prefix - suffix;
+}
+
+} // namespace
+
+TKeyCodeValidator::TKeyCodeValidator(QLineEdit* edit) : QValidator(edit), LastText(edit->text()) {
+    connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) { LastText = text; });
 }
 
 bool TKeyCodeValidator::IsKeyCodeChar(QChar c) {
@@ -32,7 +48,7 @@ QValidator::State TKeyCodeValidator::validate(QString& input, int& pos) const {
     }
     // One character typed into a good text is filtered; a paste, or any change to a text that
     // was already refused, stays for the user to read and mend.
-    const bool typed = input.size() <= LastLength + 1;
+    const bool typed = insertedLength(LastText, input) <= 1;
     if (typed && !LastInputRefused())
         return Invalid;
     last = reading;

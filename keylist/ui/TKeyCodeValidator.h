@@ -24,6 +24,6 @@ public:
     bool LastInputRefused() const { return !last.ok && !last.ambiguous && !last.error.isEmpty(); }
 
 private:
-    int LastLength = 0;
+    QString LastText;
     mutable TKeyCode::TReading last;
 };

@@ -168,21 +168,25 @@ private slots:
         QTest::newRow("byte longer than two digits") << "1 2B C5 FB0 0 0 66";
         QTest::newRow("all zeros") << "00 00 00 00 00 00 00 00";
         QTest::newRow("no-break space is shown") << QString::fromUtf8("2BC5FB\u00B7000000\u00A0");
+        QTest::newRow("shorter than the code it replaces") << "67 00";
     }
     void shouldKeepARefusedPasteAndSayWhy() {
         QFETCH(QString, pasted);
         TDialogFixture f;
         f.newList();
+        TKeyListFixture::goRow(f.master, 2);
+        TKeyListFixture::setKey(f.master, QStringLiteral("111111111111"), true, QString());
         QVERIFY(f.show(1, 2));
         const int recNo = f.master.RecNo();
         f.enterCode();
+        f.edit("KeyCodeEdit")->selectAll();
         f.paste("KeyCodeEdit", pasted);
         QCOMPARE(f.edit("KeyCodeEdit")->text(), pasted);
         auto* reason = f.dialog.findChild<QLabel*>(QStringLiteral("CodeProblemLbl"));
         QVERIFY(reason->isVisible());
         QCOMPARE(reason->text(), TKeyCode::Read(pasted).error);
         QVERIFY(!f.button("OkBtn")->isEnabled());
-        QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), QString()); // as entering the field left it
+        QCOMPARE(TKeyListFixture::text(f.master, "KEYCODE"), QStringLiteral("111111111111"));
         f.button("NextBtn")->click();
         f.leaveCode();
         QCOMPARE(f.master.RecNo(), recNo);

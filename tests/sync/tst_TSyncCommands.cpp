@@ -644,7 +644,8 @@ void tst_TSyncCommands::shouldNeverWriteANoteAReadCannotGiveBack() {
     if (alsoAChange)
         change(false, 10);
 
-    commands->WriteChanges(QStringLiteral("VT000417"));
+    QCOMPARE(commands->WriteChanges(QStringLiteral("VT000417")),
+             alsoAChange ? TSyncCommands::Ending::Written : TSyncCommands::Ending::Unwritable);
 
     QCOMPARE(slotWrites(), alsoAChange ? 1 : 0);
     QCOMPARE(viewer->purposes.size(), alsoAChange ? 1 : 0);
