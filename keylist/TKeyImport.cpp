@@ -180,6 +180,11 @@ QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted
     const QString code = text.trimmed();
     if (code.isEmpty() || code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) == 0)
         return QString();
+    // A slot a read could not get travels as its mark, which no write sends.
+    if (code == QLatin1String(TKeyListSchema::UnreadCode)) {
+        wanted->value.code = code;
+        return QString();
+    }
     if (code.size() > MaxCodeText)
         return QStringLiteral("the key code \"%1\" is %2 characters long, longer than any way of writing one")
             .arg(excerpt(code))
@@ -197,6 +202,9 @@ QString TKeyImport::readActive(const QString& text, const TLayout& layout, TWant
         return QStringLiteral("the active column holds \"%1\", not yes or no").arg(excerpt(text));
     if (wanted->value.active && !wanted->value.HasKey())
         return QStringLiteral("an active key needs a key code");
+    // Inactive, the mark would be written as an empty slot and erase the controller's key.
+    if (wanted->value.code == QLatin1String(TKeyListSchema::UnreadCode))
+        wanted->value.active = true;
     return QString();
 }
 
@@ -273,6 +281,8 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
     } else {
         if (!wanted.value.HasKey())
             return reject(QStringLiteral("the row has neither a key code nor a slot"));
+        if (wanted.value.code == QLatin1String(TKeyListSchema::UnreadCode))
+            return reject(QStringLiteral("a slot marked as not read needs its slot number"));
         for (int i = 0; i < planned.size() && target < 0; ++i) {
             if (planned[i].type == wanted.type && !planned[i].HasKey() && !takenBy.contains(i))
                 target = i;
@@ -280,7 +290,8 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
         if (target < 0)
             return reject(QStringLiteral("there is no free %1 slot left").arg(typeName(wanted.type)));
     }
-    if (wanted.value.HasKey()) {
+    // Several slots may be marked as not read; only keys are unique.
+    if (wanted.value.HasKey() && wanted.value.code != QLatin1String(TKeyListSchema::UnreadCode)) {
         for (int i = 0; i < planned.size(); ++i) {
             if (i == target || planned[i].code != wanted.value.code)
                 continue;

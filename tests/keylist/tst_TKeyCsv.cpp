@@ -76,6 +76,9 @@ private slots:
                QStringLiteral("  two leading blanks"));
         putKey(source.slave, 9, QStringLiteral("0000000000F0"), true, QStringLiteral("=SUM(A1:A9)"));
         putKey(source.slave, 10, QStringLiteral("0000000000F1"), true, QStringLiteral("'-1 floor\ttab"));
+        // A slot a read could not get stays marked: neither a key nor an empty slot.
+        putKey(source.slave, 11, QLatin1String(TKeyListSchema::UnreadCode), true, QString());
+        putKey(source.slave, 12, QLatin1String(TKeyListSchema::UnreadCode), true, QString());
         const TKeyListStore::THeader controller{QStringLiteral("0815"), QStringLiteral("=Hall; \"east\"")};
         const QByteArray csv = TKeyCsvWriter::Write(records(source), controller, format);
         QCOMPARE(csv.startsWith("\xEF\xBB\xBFtype;#;slot;"), format == TKeyCsvWriter::TFormat::Spreadsheet);
@@ -84,7 +87,7 @@ private slots:
         copy.newList();
         const TKeyImport plan = TKeyImport::Plan(csv, records(copy));
         QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
-        QCOMPARE(plan.Changes.size(), 6);
+        QCOMPARE(plan.Changes.size(), 8);
         QCOMPARE(plan.Serial, controller.serial);
         QCOMPARE(plan.Info, controller.info);
         plan.Apply(copy.master, copy.slave);
@@ -93,6 +96,8 @@ private slots:
         QCOMPARE(slot(copy, 'S', 5).note, QStringLiteral("Flat 3; Müller"));
         QCOMPARE(slot(copy, 'S', 127).note, QStringLiteral("  two leading blanks"));
         QCOMPARE(slot(copy, 'S', 9).note, QStringLiteral("=SUM(A1:A9)"));
+        QCOMPARE(slot(copy, 'S', 11).code, QLatin1String(TKeyListSchema::UnreadCode));
+        QVERIFY(slot(copy, 'S', 11).active);
     }
 
     // What a spreadsheet would take for a formula gets an apostrophe, and only that.
