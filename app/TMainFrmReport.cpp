@@ -40,8 +40,6 @@ void TMainFrm::CreateReport() {
     KeyReport->PreviewButtons = TrpReport::pbZoom | TrpReport::pbPrint | TrpReport::pbFind |
                                 TrpReport::pbHelp | TrpReport::pbExit | TrpReport::pbPageSetup;
     KeyReport->InitialZoom = TrpReport::pzDefault;
-    KeyReport->RebuildPrinter = false;
-    KeyReport->StoreInDFM = false;
     MDataSource = new TrpDbfTableRows(*MKeysTable, this);
     SDataSource = new TrpDbfTableRows(*SKeysTable, this);
     rpDBDataSet1 = new TrpDBDataSet(QStringLiteral("rpDBDataSet1"), this);

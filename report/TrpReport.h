@@ -41,13 +41,9 @@ public:
         TrpPreviewButtons(pbZoom | pbPrint | pbFind | pbHelp | pbExit | pbPageSetup);
     TrpInitialZoom InitialZoom = pzDefault;
     bool ModalPreview = true;
-    // Building takes a moment at most, so no progress window is shown; kept for the callers' settings.
-    bool ShowProgress = true;
     bool ShowPrintDialog = true;
     // False: a report whose bands all came out empty has no page.
     bool PrintIfEmpty = true;
-    bool RebuildPrinter = false;
-    bool StoreInDFM = false;
 
     // Events. They run on the calling thread inside BuildPages; what they throw ends the build
     // (OnEndDoc still runs) and leaves the report without pages.
