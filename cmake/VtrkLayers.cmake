@@ -1,5 +1,5 @@
 # vtrk_layer(<target> [QT Core|Gui|Widgets] [USES <folders...>])
-# Checks, as part of building <target>, that its own folder's sources include nothing but Qt
+# Checks, as part of building <target>, that its own folder's sources and headers include nothing but Qt
 # modules up to the given one and the project folders it USES. A core library that includes a
 # widget header, or a lower layer that includes a higher one, fails the build here, also where the
 # include path would have let the header through (e.g. <QtWidgets/QWidget> via Qt's include root).
@@ -22,6 +22,18 @@ function(vtrk_layer target)
                 list(APPEND files ${header})
             endif()
         endif()
+    endforeach()
+    # Headers without a source of their own (declarations, interfaces, small value types) belong
+    # to the layer of the folder they lie in.
+    set(folders)
+    foreach(file ${files})
+        get_filename_component(folder ${file} DIRECTORY)
+        list(APPEND folders ${folder})
+    endforeach()
+    list(REMOVE_DUPLICATES folders)
+    foreach(folder ${folders})
+        file(GLOB headers CONFIGURE_DEPENDS ${folder}/*.h)
+        list(APPEND files ${headers})
     endforeach()
     list(REMOVE_DUPLICATES files)
     set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}.layer)
