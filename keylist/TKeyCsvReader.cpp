@@ -9,6 +9,8 @@
 
 #include <csv.h>
 
+#include <algorithm>
+
 #include <stdexcept>
 
 namespace {
@@ -119,6 +121,9 @@ void split(const QByteArray& text, char delimiter, int firstLine, int maxRows, T
         throw failure(QStringLiteral("The CSV reader could not start"));
     csv_set_delim(&parser, static_cast<unsigned char>(delimiter));
     csv_set_space_func(&parser, noSpace);
+    // libcsv grows a field's buffer by this much at a time: in small steps a field of megabytes
+    // is copied over and over. A sixteenth of the text bounds the steps at sixteen.
+    csv_set_blk_size(&parser, std::max<size_t>(128, size_t(text.size()) / 16));
     int line = firstLine;
     qsizetype fed = 0;
     // Fed a byte at a time so that a row's first line is known even when a quoted field in it
