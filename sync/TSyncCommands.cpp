@@ -38,19 +38,18 @@ public:
     TControllerHost& host;
 };
 
-// The tables as the controller will hold them: the compared tables as wanted, the rest as held.
-TKeyTables afterWrite(const TKeyComparison& comparison, const TKeyTables& wanted, const TKeyTables& held) {
+// The tables as the controller will hold them: what it holds, with the slots to be written as
+// wanted (a slot no write can settle is left as it is).
+TKeyTables afterWrite(const TKeyComparison& comparison, const TKeyTables& held) {
     TKeyTables after = held;
-    if (comparison.Compared(Table::Master))
-        after.master = wanted.master;
-    if (comparison.Compared(Table::Slave))
-        after.slave = wanted.slave;
+    for (const TKeyDifference& row : comparison.Writable())
+        after.View(row.table).SetSlot(row.slot, row.wanted);
     return after;
 }
 
 bool changes(const TKeyComparison& comparison, Table table) {
-    for (const TKeyDifference& row : comparison.AllSlots())
-        if (row.table == table && row.Differs())
+    for (const TKeyDifference& row : comparison.Writable())
+        if (row.table == table)
             return true;
     return false;
 }
@@ -213,7 +212,7 @@ TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTab
     }
     if (!viewer.ShowComparison(comparison, purpose))
         return Ending::NotConfirmed;
-    if (!TWriteWarnings::Confirm(afterWrite(comparison, wanted, held), changes(comparison, Table::Master),
+    if (!TWriteWarnings::Confirm(afterWrite(comparison, held), changes(comparison, Table::Master),
                                  changes(comparison, Table::Slave)))
         return Ending::NotConfirmed;
     TControllerSync::TResult result;

@@ -100,6 +100,7 @@ private slots:
     void shouldNeverWriteASlotAReadCouldNotGet();
     void shouldNeverWriteANoteAReadCannotGiveBack_data();
     void shouldNeverWriteANoteAReadCannotGiveBack();
+    void shouldWarnOfWhatTheControllerWillHoldNotOfWhatTheListSays();
 };
 
 void tst_TSyncCommands::init() {
@@ -654,4 +655,23 @@ void tst_TSyncCommands::shouldNeverWriteANoteAReadCannotGiveBack() {
     QVERIFY2(report.contains(QStringLiteral("Slave #4: the note holds \"\u00FF\"")), qPrintable(report));
     QVERIFY2(!report.contains(QStringLiteral("cable")), qPrintable(report));
     QCOMPARE(commands->LastWriteRan(), alsoAChange);
+}
+
+// The warnings judge the tables the controller will hold: a slot left unwritten keeps its key,
+// so the same code given to another slot is no duplicate.
+void tst_TSyncCommands::shouldWarnOfWhatTheControllerWillHoldNotOfWhatTheListSays() {
+    TTestMessageBoxes boxes;
+    listFromController();
+    const QString code = QStringLiteral("2BC5FB000000");
+    host->slave.slot(3).active = true;
+    host->slave.slot(3).keyCode = code;
+    host->slave.slot(3).memo = QString::fromUtf8("L'Ha\u00FF-les-Roses");
+    host->slave.slot(10).active = true;
+    host->slave.slot(10).keyCode = code;
+    host->slave.slot(10).memo = QStringLiteral("Moved here");
+
+    QCOMPARE(commands->WriteChanges(QStringLiteral("VT000417")), TSyncCommands::Ending::Written);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Confirmation), 0);
+    QCOMPARE(slotWrites(), 1);
+    QCOMPARE(boxes.count(TMessageBoxes::Kind::Warning), 1); // the report naming the note
 }
