@@ -1,11 +1,13 @@
 #include "cli/TCliLink.h"
 
 #include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
 #include "cli/TVtrkCommand.h"
 #include "controller/TControllerPort.h"
 #include "controller/TTransferReport.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/TStopRequest.h"
+#include "serial/ESerException.h"
 
 TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
     : portName(portName), session(port, *this, progress) {
@@ -28,6 +30,8 @@ TCliLink::~TCliLink() {
 void TCliLink::Open() {
     try {
         port.SetOpen(true);
+    } catch (const ESerException& e) {
+        throw EVtrkExit(VtrkExit::Port, TCliPortArgument::OpenFailureText(portName, e));
     } catch (const std::exception& e) {
         throw EVtrkExit(VtrkExit::Port,
                         QStringLiteral("cannot open %1: %2").arg(portName, QString::fromStdString(e.what())));
