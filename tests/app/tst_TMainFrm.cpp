@@ -74,6 +74,8 @@ private slots:
 
     void shouldCarryTheActionTable_data();
     void shouldCarryTheActionTable();
+    void shouldNameEachPartOnce_data();
+    void shouldNameEachPartOnce();
     void shouldHaveMenusInOrder();
     void shouldShowActionsInMenusAndToolbar();
     void shouldOfferRecentKeyListsAndDropOneThatIsGone();
@@ -174,6 +176,55 @@ void tst_TMainFrm::shouldCarryTheActionTable() {
     if (!hint.isEmpty())
         QCOMPARE(action->toolTip(), hint);
     QCOMPARE(action->isEnabled(), enabled);
+}
+
+void tst_TMainFrm::shouldNameEachPartOnce_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("actions") << "QAction"
+                             << QStringList{"DNewBDAct",     "DOpenBDAct",   "DSaveBDAct",     "DPrintBDAct",
+                                            "DExitAct",      "DCheckAct",    "DGetInfoAct",    "DPutInfoAct",
+                                            "DGetMKeysAct",  "DPutMKeysAct", "DGetSKeysAct",   "DPutSKeysAct",
+                                            "DGetAllAct",    "DPutAllAct",   "DCompareAct",    "DSyncAct",
+                                            "DHistoryAct",   "MenuSaveAs",   "MenuSelectPort", "MenuAbout",
+                                            "MenuImportCsv", "MenuExportCsv"};
+    QStringList keyButtons;
+    for (const char* page : {"M", "S"})
+        for (const char* button : {"FirstBtn", "PriorBtn", "NextBtn", "LastBtn", "EditKeyBtn", "DelKeyBtn",
+                                   "FindKeyBtn", "EnrolKeysBtn"})
+            keyButtons.append(QLatin1String(page) + QLatin1String(button));
+    QTest::newRow("key page buttons") << "QAction" << keyButtons;
+    QTest::newRow("menus") << "QMenu"
+                           << QStringList{"MenuFile",      "MenuRecent", "MenuDallas",   "MenuReadData",
+                                          "MenuWriteData", "MenuHelp",   "ReadDropMenu", "WriteDropMenu"};
+    QTest::newRow("toolbars") << "QToolBar" << QStringList{"ToolBar1", "ToolBar2", "ToolBar3"};
+    QTest::newRow("drop-down buttons") << "QToolButton" << QStringList{"ReadAllBtn", "WriteAllBtn"};
+    QTest::newRow("labels") << "QLabel" << QStringList{"CntrStatusLbl", "StatusPanel"};
+    QTest::newRow("pages") << "QTabWidget" << QStringList{"PageControl"};
+    QTest::newRow("sheets") << "QWidget" << QStringList{"InfoSheet", "MKeysSheet", "SKeysSheet"};
+    QTest::newRow("fields") << "QLineEdit"
+                            << QStringList{"PrgVersionEdit", "CtrSerialEdit", "CtrInfoEdit", "MaxMKeyEdit",
+                                           "MaxSKeyEdit",    "KeyTypeEdit",   "MemoryEdit",  "LockTimeEdit",
+                                           "DoorSignalEdit", "DoorTypeEdit"};
+    QTest::newRow("grids") << "QTableView" << QStringList{"MKeysGrid", "SKeysGrid"};
+    QTest::newRow("views") << "TDbfTable" << QStringList{"MKeysTable", "SKeysTable"};
+    QTest::newRow("port") << "TSerComPort" << QStringList{"DallasPort"};
+    QTest::newRow("report") << "TrpReport" << QStringList{"KeyReport"};
+}
+
+void tst_TMainFrm::shouldNameEachPartOnce() {
+    QFETCH(QString, type);
+    QFETCH(QStringList, names);
+    TMainFrm frm;
+    // Tests, tools and other windows reach the parts by these names; a second part of the same
+    // name would leave it to chance which one they get.
+    for (const QString& name : names) {
+        const QList<QObject*> found = frm.findChildren<QObject*>(name);
+        QVERIFY2(found.size() == 1,
+                 qPrintable(QStringLiteral("%1 found %2 times").arg(name).arg(found.size())));
+        QVERIFY2(found[0]->inherits(type.toLatin1()),
+                 qPrintable(name + QStringLiteral(" is a ") + found[0]->metaObject()->className()));
+    }
 }
 
 void tst_TMainFrm::shouldHaveMenusInOrder() {

@@ -22,36 +22,14 @@ template <typename T> T* Part(const QObject* window, const QString& name) {
     return part;
 }
 
-inline QAction* Action(const QObject* window, const QString& name) {
-    return Part<QAction>(window, name);
-}
-
-inline QMenu* Menu(const QObject* window, const QString& name) {
-    return Part<QMenu>(window, name);
-}
-
-inline QLineEdit* Edit(const QObject* window, const QString& name) {
-    return Part<QLineEdit>(window, name);
-}
-
-inline QLabel* Label(const QObject* window, const QString& name) {
-    return Part<QLabel>(window, name);
-}
-
-inline QToolBar* ToolBar(const QObject* window, const QString& name) {
-    return Part<QToolBar>(window, name);
-}
-
-inline QToolButton* Button(const QObject* window, const QString& name) {
-    return Part<QToolButton>(window, name);
-}
-
-inline QTableView* Grid(const QObject* window, const QString& name) {
-    return Part<QTableView>(window, name);
-}
-
-inline QTabWidget* Pages(const QObject* window, const QString& name) {
-    return Part<QTabWidget>(window, name);
-}
+// The kinds of parts the window tests reach most.
+inline constexpr auto Action = &Part<QAction>;
+inline constexpr auto Menu = &Part<QMenu>;
+inline constexpr auto Edit = &Part<QLineEdit>;
+inline constexpr auto Label = &Part<QLabel>;
+inline constexpr auto ToolBar = &Part<QToolBar>;
+inline constexpr auto Button = &Part<QToolButton>;
+inline constexpr auto Grid = &Part<QTableView>;
+inline constexpr auto Pages = &Part<QTabWidget>;
 
 } // namespace TWindowParts
