@@ -40,6 +40,7 @@ void setKey(TDbfTable* view, int slot, const QString& code, const QString& memo)
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    TrpPreviewFrm::installAsStandard();
     const QString pdf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
     QTemporaryDir temp;
