@@ -9,6 +9,7 @@
 
 class TControllerHost;
 class TKeyView;
+class TMessageBoxes;
 
 // The main window's controller commands: the version gate, the information write and the six
 // key-transfer actions, with their checks, confirmations and progress. They say and ask through
