@@ -5,12 +5,13 @@
 #include "cli/TVtrkCommand.h"
 #include "controller/TControllerPort.h"
 #include "controller/TTransferReport.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/TStopRequest.h"
 #include "serial/ESerException.h"
 
 TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
-    : portName(portName), session(port, *this, progress) {
+    : portName(portName), session(port, *this, progress, TInstalledMessageBoxes::Shared()) {
     port.SetAutoOpen(false);
     port.SetPromptForPort(false);
     port.SetComNumber(static_cast<unsigned short>(comNumber));
