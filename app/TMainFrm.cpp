@@ -19,7 +19,7 @@
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
 #include "keylist/ui/TTypedTextValidator.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerComPort.h"
 

@@ -10,7 +10,7 @@
 #include "keylist/ui/TDBEditFrm.h"
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/TMessageBoxes.h"
 #include "settings/TAppSettings.h"

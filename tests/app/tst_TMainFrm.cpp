@@ -1,7 +1,7 @@
 #include "app/TMainFrm.h"
 #include "controller/TControllerSession.h"
 #include "keylist/TKeyListStore.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "serial/TSerComPort.h"
 #include "settings/TAppSettings.h"
 #include "tests/support/TTestMessageBoxes.h"
