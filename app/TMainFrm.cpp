@@ -1,8 +1,7 @@
 #include "app/TMainFrm.h"
 
 #include "keylist/TKeyListSchema.h"
-#include "sync/TSnapshotStore.h"
-#include "sync/TSyncCommands.h"
+#include "sync/TDoorSession.h"
 
 #include "app/TAboutForm.h"
 #include "app/TProgressFrm.h"
@@ -535,7 +534,7 @@ void TMainFrm::FormShow() {
         WorkDir.clear();
         workDirFailure = QString::fromUtf8(e.what());
     }
-    Session->ResetSequence();
+    Door->Conversation().ResetSequence();
     PageControl->setCurrentIndex(0);
     KeyListStore->SetWorkDir(WorkDir);
     KeyListCommands->Reset();

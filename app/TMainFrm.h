@@ -26,14 +26,12 @@ class QToolBar;
 class QToolButton;
 class TAboutForm;
 class TAppSettings;
-class TControllerCommands;
 class TControllerSession;
 class TControllerPort;
 class TDbfKeyView;
 class TDifferencesFrm;
+class TDoorSession;
 class THistoryFrm;
-class TSnapshotStore;
-class TSyncCommands;
 class TLineTestFrm;
 class TSerComPort;
 class TDBEditFrm;
@@ -93,7 +91,7 @@ public:
     // port and the controller session over it.
     TKeyListStore& Store() { return *KeyListStore; }
     TSerComPort& Port() { return *DallasPort; }
-    TControllerSession& ControllerSession() { return *Session; }
+    TControllerSession& ControllerSession();
     // Where the report templates are looked for first; the executable's directory unless set.
     void SetReportTemplateDir(const QString& dir) { ReportTemplateDir = dir; }
 
@@ -165,7 +163,6 @@ private:
     bool TransferRunning() const;
 
     // Compare, write changes and the controller history (TMainFrmSync.cpp).
-    void SnapshotRecordedReads();
     void DCompareActExecute();
     void DSyncActExecute();
     void DHistoryActExecute();
@@ -280,17 +277,11 @@ private:
     std::unique_ptr<TControllerPort> ControllerPort;
     std::unique_ptr<TDbfKeyView> MKeysView;
     std::unique_ptr<TDbfKeyView> SKeysView;
-    std::unique_ptr<TControllerSession> Session;
-    std::unique_ptr<TControllerCommands> Controller;
-
-    // Compare, write changes and the controller history (TMainFrmSync.cpp).
-    std::unique_ptr<TSnapshotStore> SnapshotStore;
-    std::unique_ptr<TSyncCommands> Sync;
+    // Everything said on the port: the controller commands, compare, write changes, restore and
+    // the snapshots they keep (TMainFrmSync.cpp).
+    std::unique_ptr<TDoorSession> Door;
     TDifferencesFrm* DifferencesFrm = nullptr;
     THistoryFrm* HistoryFrm = nullptr;
-    // The views the key transfers get: they record what a read stored, for its snapshot.
-    std::unique_ptr<TKeyView> MKeysRecorder;
-    std::unique_ptr<TKeyView> SKeysRecorder;
     QAction* DCompareAct = nullptr;
     QAction* DSyncAct = nullptr;
     QAction* DHistoryAct = nullptr;

@@ -2,9 +2,7 @@
 // actions, the line test. Each handler hands its work to the controller classes.
 #include "app/TMainFrm.h"
 
-#include "controller/TControllerCommands.h"
 #include "controller/TControllerPort.h"
-#include "controller/TControllerSession.h"
 #include "controller/TDbfKeyView.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "keylist/TKeyListCommands.h"
@@ -12,7 +10,7 @@
 #include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "serial/TSerComPort.h"
-#include "sync/TSyncCommands.h"
+#include "sync/TDoorSession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,9 +28,6 @@ void TMainFrm::CreateController() {
         *DallasPort, [this](bool open, int comNumber) { ShowPortStatus(open, comNumber); });
     MKeysView = std::make_unique<TDbfKeyView>(*MKeysTable);
     SKeysView = std::make_unique<TDbfKeyView>(*SKeysTable);
-    Session =
-        std::make_unique<TControllerSession>(*DallasPort, *this, *this, TInstalledMessageBoxes::Shared());
-    Controller = std::make_unique<TControllerCommands>(*Session, *this);
 }
 
 void TMainFrm::ConnectControllerHandlers() {
@@ -57,25 +52,18 @@ void TMainFrm::ConnectControllerHandlers() {
         {DPutAllAct, &TControllerCommands::DPutAllActExecute}};
     for (const auto& [action, command] : commands) {
         auto run = command;
-        // The writes warn first about what the controller would then hold.
-        const bool master = action == DPutMKeysAct || action == DPutAllAct;
-        const bool slave = action == DPutSKeysAct || action == DPutAllAct;
-        connectHandler(action, &QAction::triggered, this, [this, run, master, slave] {
-            RunControllerCommand([this, run, master, slave] {
-                if (!TSyncCommands::ConfirmListWrite(*MKeysView, *SKeysView, master, slave,
-                                                     TInstalledMessageBoxes::Shared()))
-                    return;
-                Sync->BeginRecording();
-                (Controller.get()->*run)();
-                SnapshotRecordedReads();
-            });
-        });
+        connectHandler(action, &QAction::triggered, this,
+                       [this, run] { RunControllerCommand([this, run] { Door->Run(run); }); });
     }
     ConnectSyncHandlers();
 }
 
 bool TMainFrm::TransferRunning() const {
-    return (Controller && Controller->Busy()) || (Sync && Sync->Busy());
+    return Door && Door->Busy();
+}
+
+TControllerSession& TMainFrm::ControllerSession() {
+    return Door->Conversation();
 }
 
 template <typename Command> void TMainFrm::RunControllerCommand(Command command) {
@@ -161,9 +149,9 @@ void TMainFrm::SetKeyTransferEnabled(bool enabled) {
 }
 
 TKeyView& TMainFrm::MasterView() {
-    return MKeysRecorder ? *MKeysRecorder : *MKeysView;
+    return *MKeysView;
 }
 
 TKeyView& TMainFrm::SlaveView() {
-    return SKeysRecorder ? *SKeysRecorder : *SKeysView;
+    return *SKeysView;
 }

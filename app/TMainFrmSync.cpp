@@ -2,18 +2,14 @@
 // on the Dallas menu (the first two also in the write button's drop-down) handing their work to
 // the synchronise commands.
 #include "app/TMainFrm.h"
-#include "controller/TControllerSession.h"
 
-#include "controller/TControllerCommands.h"
-#include "controller/TControllerInfo.h"
 #include "controller/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
+#include "serial/TSerComPort.h"
+#include "sync/TDoorSession.h"
 #include "sync/TKeyListFile.h"
-#include "sync/TKeyTables.h"
-#include "sync/TRecordingKeyView.h"
-#include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 #include "sync/ui/TDifferencesFrm.h"
 #include "sync/ui/THistoryFrm.h"
@@ -37,18 +33,10 @@ void TMainFrm::CreateSync() {
     WriteDropMenu->addSeparator();
     WriteDropMenu->addActions({DCompareAct, DSyncAct});
 
-    SnapshotStore = std::make_unique<TSnapshotStore>();
     DifferencesFrm = new TDifferencesFrm(this);
-    HistoryFrm = new THistoryFrm(*SnapshotStore, this);
-    Sync = std::make_unique<TSyncCommands>(Session->Exchange(), *this, *DifferencesFrm, *SnapshotStore,
-                                           TInstalledMessageBoxes::Shared());
-    MKeysRecorder = std::make_unique<TRecordingKeyView>(*MKeysView, Sync->Recorded().master);
-    SKeysRecorder = std::make_unique<TRecordingKeyView>(*SKeysView, Sync->Recorded().slave);
-}
-
-void TMainFrm::SnapshotRecordedReads() {
-    // Transfers run only after the supported version was accepted.
-    Sync->StoreRecordedReads(CtrSerialEdit->text(), CtrInfoEdit->text(), TControllerInfo::SupportedVersion);
+    Door =
+        std::make_unique<TDoorSession>(*DallasPort, *this, *DifferencesFrm, TInstalledMessageBoxes::Shared());
+    HistoryFrm = new THistoryFrm(Door->Snapshots(), this);
 }
 
 void TMainFrm::ConnectSyncHandlers() {
@@ -60,7 +48,7 @@ void TMainFrm::ConnectSyncHandlers() {
                                      TInstalledMessageBoxes::Shared());
     };
     HistoryFrm->OnRestore = [this](const TSnapshotStore::TSnapshot& snapshot) {
-        RunControllerTask([&] { Sync->Restore(snapshot); });
+        RunControllerTask([&] { Door->Restore(snapshot); });
     };
 }
 
@@ -69,11 +57,11 @@ QString TMainFrm::KeyListHeaderSerial() const {
 }
 
 void TMainFrm::DCompareActExecute() {
-    RunControllerTask([this] { Sync->Compare(KeyListHeaderSerial()); });
+    RunControllerTask([this] { Door->Compare(KeyListHeaderSerial()); });
 }
 
 void TMainFrm::DSyncActExecute() {
-    RunControllerTask([this] { Sync->WriteChanges(KeyListHeaderSerial()); });
+    RunControllerTask([this] { Door->WriteChanges(KeyListHeaderSerial()); });
 }
 
 void TMainFrm::DHistoryActExecute() {
