@@ -10,8 +10,16 @@
 #include "seams/TStopRequest.h"
 #include "serial/ESerException.h"
 
-TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
-    : portName(portName), session(port, *this, progress, TInstalledMessageBoxes::Shared()) {
+TCliLink::TCliLink(int comNumber, const QString& portName, TCliProgress& progress)
+    : TCliLink(comNumber, portName, progress, noMaster, noSlave) {}
+
+// The fallbacks are handed in before they are made: they are only referred to, and made before
+// the session that could use them.
+TCliLink::TCliLink(int comNumber, const QString& portName, TCliProgress& progress, TKeyView& master,
+                   TKeyView& slave, TSyncViewer* viewer)
+    : portName(portName), noMaster(QStringLiteral("M"), 0), noSlave(QStringLiteral("S"), 0),
+      host(*this, progress, master, slave),
+      door(port, host, viewer ? *viewer : noViewer, TInstalledMessageBoxes::Shared()) {
     port.SetAutoOpen(false);
     port.SetPromptForPort(false);
     port.SetComNumber(static_cast<unsigned short>(comNumber));
@@ -70,6 +78,7 @@ TControllerInfoData TCliLink::ReadIdentity() {
         NoAnswer(QStringLiteral("serial number query"));
     if (!Info().ReadControllerInfo(data.info))
         NoAnswer(QStringLiteral("information query"));
+    door.UseIdentity(data);
     return data;
 }
 

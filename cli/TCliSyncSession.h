@@ -3,25 +3,24 @@
 #include "cli/TCliDifferences.h"
 #include "cli/TCliKeyList.h"
 #include "cli/TCliLink.h"
+#include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
-#include "cli/TCliSyncHost.h"
-#include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 
 class QCommandLineParser;
 
 // A key list and a controller for vtrk diff and sync: the list opened, the port opened and the
-// firmware version accepted, and the window's compare and synchronise core over them.
+// firmware version accepted, and the conversation the window holds (TDoorSession) over them.
 class TCliSyncSession {
 public:
     // "vtrk diff|sync PORT FILE": throws EVtrkExit as the other commands do.
     explicit TCliSyncSession(const QCommandLineParser& parser);
 
-    TSyncCommands& Sync() { return sync; }
+    TDoorSession& Door() { return link.Door(); }
+    TSyncCommands& Sync() { return link.Door().Sync(); }
     const TCliDifferences& Viewer() const { return viewer; }
     const QString& ListSerial() const { return header.serial; }
-    const QString& PortName() const { return portName; }
-    TCliSyncHost& Host() { return *host; }
+    const QString& PortName() const { return port.name; }
     const TCliOtherController& OtherController() const { return otherController; }
     // Ends the command with the exit code of how the core's command ended; consequence: what was
     // not done, e.g. "nothing was written".
@@ -30,12 +29,9 @@ public:
 private:
     TCliKeyList list;
     TKeyListStore::THeader header;
-    QString portName;
+    TCliPortArgument::TChoice port;
     TCliProgress progress;
-    std::unique_ptr<TCliLink> link;
-    std::unique_ptr<TCliSyncHost> host;
     TCliOtherController otherController;
     TCliDifferences viewer;
-    TSnapshotStore store;
-    TSyncCommands sync;
+    TCliLink link;
 };

@@ -13,7 +13,7 @@ void TDiffCommand::Define(QCommandLineParser& parser) const {
 
 int TDiffCommand::Run(const QCommandLineParser& parser) {
     TCliSyncSession session(parser);
-    const TSyncCommands::Ending ending = session.Sync().Compare(session.ListSerial());
+    const TSyncCommands::Ending ending = session.Door().Compare(session.ListSerial());
     if (ending != TSyncCommands::Ending::Compared)
         session.Fail(ending, QStringLiteral("nothing was compared"));
     // Read whole, but the user asked to stop meanwhile: said as such.

@@ -7,9 +7,6 @@
 #include "cli/TCliProgress.h"
 #include "cli/TInfoCommand.h"
 #include "keylist/TKeyListSchema.h"
-#include "sync/TKeyTables.h"
-#include "sync/TRecordingKeyView.h"
-#include "sync/TSnapshotStore.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -46,16 +43,6 @@ QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& sla
     return parts.join(QStringLiteral("; "));
 }
 
-void TReadCommand::KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data) {
-    recorded.serial = data.serial;
-    recorded.info = data.info;
-    recorded.version = data.versionCode;
-    // The history is a safety net: a failure is said, the read itself stands.
-    const QString failed = TSnapshotStore().TrySave(recorded, TSnapshotStore::Kind::Read);
-    if (!failed.isEmpty())
-        TCliOutput::Error(failed);
-}
-
 void TReadCommand::Define(QCommandLineParser& parser) const {
     TCliPortArgument::Define(parser);
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
@@ -78,7 +65,7 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     TCliKeyList list;
     list.Create();
     TCliProgress progress;
-    TCliLink link(port.number, port.name, progress);
+    TCliLink link(port.number, port.name, progress, list.Master(), list.Slave());
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
 
@@ -86,11 +73,10 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     TCliLink::TFailedSlots failedSlots;
     // As in the window: the slots the transfer stored are kept, and the tables read whole become
     // a snapshot in the controller history.
-    TKeyTables recorded;
-    TRecordingKeyView master(list.Master(), recorded.master);
-    TRecordingKeyView slave(list.Slave(), recorded.slave);
+    TDoorSession& door = link.Door();
+    door.BeginRecording();
     try {
-        failedSlots = link.ReadKeys(master, slave);
+        failedSlots = link.ReadKeys(door.RecordingMaster(), door.RecordingSlave());
     } catch (const EVtrkExit& e) {
         throw EVtrkExit(e.code(),
                         QString::fromStdString(e.what()) +
@@ -98,7 +84,8 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     }
     progress.Finish();
     list.Save(target, {data.serial, data.info});
-    KeepSnapshot(recorded, data);
+    // The history is a safety net: a failure is said, the read itself stands.
+    door.StoreRecordedReads();
 
     const QList<int>& failedMaster = failedSlots.master;
     const QList<int>& failedSlave = failedSlots.slave;

@@ -5,9 +5,6 @@
 #include <QJsonObject>
 #include <QList>
 
-class TKeyTables;
-struct TControllerInfoData;
-
 // "vtrk read COM3 -o site.dbf": the controller's information and both key tables into a new key
 // list. The file is written only when the transfer ran to its end, and then whole.
 class TReadCommand : public TVtrkCommand {
@@ -20,7 +17,4 @@ public:
     // {"master": [...], "slave": [...]} and the same as text, for the failed slots of a transfer.
     static QJsonObject FailedJson(const QList<int>& master, const QList<int>& slave);
     static QString FailedText(const QList<int>& master, const QList<int>& slave);
-
-private:
-    static void KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data);
 };

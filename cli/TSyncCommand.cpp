@@ -21,7 +21,7 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
     TCliSyncSession session(parser);
     // The core checks the key codes, reads, shows the plan, warns, writes and reports, each
     // message on the standard error stream; the ending it returns decides the exit code.
-    const TSyncCommands::Ending ending = session.Sync().WriteChanges(session.ListSerial());
+    const TSyncCommands::Ending ending = session.Door().WriteChanges(session.ListSerial());
     // With nothing it may write, the core shows no plan; a script still gets its one document.
     if (parser.isSet(QStringLiteral("json")) && !session.Viewer().Shown() &&
         (ending == TSyncCommands::Ending::NothingToDo || ending == TSyncCommands::Ending::Unwritable))
