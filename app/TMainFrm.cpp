@@ -1,6 +1,5 @@
 #include "app/TMainFrm.h"
 
-#include "keylist/TKeyListSchema.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 
@@ -19,6 +18,7 @@
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
 #include "keylist/ui/TTypedTextValidator.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerComPort.h"
@@ -68,7 +68,7 @@ constexpr int StatusLabelFontPixels = 9;
 constexpr int StatusPanelWidth = 250;
 constexpr int InfoTextMaxTyped = 25;
 
-const QString Unknown = QLatin1String(TKeyListSchema::Unknown);
+const QString Unknown = QLatin1String(TKeyPlaceholder::Unknown);
 const QString WorkingCopyName = QStringLiteral("tmp01.dbf");
 
 // An icon of the desktop's theme by its standard name; our own drawing where the theme has none.

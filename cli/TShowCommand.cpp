@@ -3,8 +3,8 @@
 #include "cli/TCliKeyList.h"
 #include "cli/TCliOutput.h"
 #include "cli/TCliStop.h"
-#include "controller/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
+#include "keys/TKeySlot.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
 #include "keylist/TKeyCsvWriter.h"
 
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyCsvCell.h"
+#include "keys/TKeyCode.h"
 #include "seams/TCheckedSave.h"
 
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "keylist/TKeyEnrolment.h"
 
 #include "dbf/TDbfTable.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/TKeyNote.h"
+#include "keys/TKeyCode.h"
 
 #include <stdexcept>
 

@@ -1,11 +1,12 @@
 #include "keylist/TKeyImport.h"
 
 #include "dbf/TDbfTable.h"
-#include "dbf/TWin1252.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyNote.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
+#include "keys/TWin1252.h"
 #include "seams/TRegularFile.h"
 #include "seams/TStopRequest.h"
 
@@ -108,7 +109,7 @@ QHash<int, int> TKeyImport::columns(const QStringList& header) {
 }
 
 int TKeyImport::slotCount(QChar type) {
-    return type == QLatin1Char('M') ? TKeyListSchema::MasterSlots : TKeyListSchema::SlaveSlots;
+    return type == QLatin1Char('M') ? TKeyTable::MasterSlots : TKeyTable::SlaveSlots;
 }
 
 TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& current) {
@@ -178,10 +179,10 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layou
 
 QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted* wanted) {
     const QString code = text.trimmed();
-    if (code.isEmpty() || code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) == 0)
+    if (code.isEmpty() || code.compare(QLatin1String(TKeyPlaceholder::EmptyCode), Qt::CaseInsensitive) == 0)
         return QString();
     // A slot a read could not get travels as its mark, which no write sends.
-    if (code == QLatin1String(TKeyListSchema::UnreadCode)) {
+    if (code == QLatin1String(TKeyPlaceholder::UnreadCode)) {
         wanted->value.code = code;
         return QString();
     }
@@ -203,7 +204,7 @@ QString TKeyImport::readActive(const QString& text, const TLayout& layout, TWant
     if (wanted->value.active && !wanted->value.HasKey())
         return QStringLiteral("an active key needs a key code");
     // Inactive, the mark would be written as an empty slot and erase the controller's key.
-    if (wanted->value.code == QLatin1String(TKeyListSchema::UnreadCode))
+    if (wanted->value.code == QLatin1String(TKeyPlaceholder::UnreadCode))
         wanted->value.active = true;
     return QString();
 }
@@ -235,8 +236,8 @@ QString TKeyImport::readSlots(const TKeyCsvReader::TRow& row, const TLayout& lay
 
 QString TKeyImport::readController(const TKeyCsvReader::TRow& row, const TLayout& layout,
                                    QHash<int, int>& firstLine) {
-    for (auto [column, kept, length] : {std::tuple{int(SerialColumn), &Serial, TKeyListSchema::KeyCodeLength},
-                                        std::tuple{int(InfoColumn), &Info, TKeyListSchema::MemoLength}}) {
+    for (auto [column, kept, length] : {std::tuple{int(SerialColumn), &Serial, TKeyTable::KeyCodeLength},
+                                        std::tuple{int(InfoColumn), &Info, TKeyTable::MemoLength}}) {
         const QString text = withoutTrailingBlanks(field(row, layout.columns, column));
         const QString what =
             column == SerialColumn ? QStringLiteral("serial number") : QStringLiteral("information text");
@@ -281,7 +282,7 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
     } else {
         if (!wanted.value.HasKey())
             return reject(QStringLiteral("the row has neither a key code nor a slot"));
-        if (wanted.value.code == QLatin1String(TKeyListSchema::UnreadCode))
+        if (wanted.value.code == QLatin1String(TKeyPlaceholder::UnreadCode))
             return reject(QStringLiteral("a slot marked as not read needs its slot number"));
         for (int i = 0; i < planned.size() && target < 0; ++i) {
             if (planned[i].type == wanted.type && !planned[i].HasKey() && !takenBy.contains(i))
@@ -291,7 +292,7 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
             return reject(QStringLiteral("there is no free %1 slot left").arg(typeName(wanted.type)));
     }
     // Several slots may be marked as not read; only keys are unique.
-    if (wanted.value.HasKey() && wanted.value.code != QLatin1String(TKeyListSchema::UnreadCode)) {
+    if (wanted.value.HasKey() && wanted.value.code != QLatin1String(TKeyPlaceholder::UnreadCode)) {
         for (int i = 0; i < planned.size(); ++i) {
             if (i == target || planned[i].code != wanted.value.code)
                 continue;
@@ -303,7 +304,7 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
         }
     }
     TKeyRecord after = planned[target];
-    after.code = wanted.value.HasKey() ? wanted.value.code : QString::fromLatin1(TKeyListSchema::EmptyCode);
+    after.code = wanted.value.HasKey() ? wanted.value.code : QString::fromLatin1(TKeyPlaceholder::EmptyCode);
     after.active = wanted.value.active;
     after.note = wanted.value.note;
     takenBy.insert(target, wanted.line);

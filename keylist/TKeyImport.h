@@ -1,8 +1,8 @@
 #pragma once
 
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyCsvReader.h"
 #include "keylist/TKeyRecord.h"
+#include "keys/TKeyCode.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "keylist/TKeyListSchema.h"
-
+#include "keys/TKeyPlaceholder.h"
 #include <QString>
 
 // One key slot of a key list as the CSV files and the enrolment see it.
@@ -14,7 +13,7 @@ struct TKeyRecord {
     QString note;
     int recNo = 0; // the record's physical number in the table
 
-    bool HasKey() const { return !code.isEmpty() && code != QLatin1String(TKeyListSchema::EmptyCode); }
+    bool HasKey() const { return !code.isEmpty() && code != QLatin1String(TKeyPlaceholder::EmptyCode); }
     bool SameKey(const TKeyRecord& other) const {
         return code == other.code && active == other.active && note == other.note;
     }

@@ -1,12 +1,12 @@
 #include "keylist/ui/TEnrolKeysFrm.h"
 
 #include "dbf/TDbfTable.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/TKeyNote.h"
 #include "keylist/ui/TTypedTextValidator.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyTable.h"
 #include "onewire/TOneWirePoller.h"
 #include "onewire/TOneWireSettings.h"
 #include "onewire/TOwServerBus.h"
@@ -64,7 +64,7 @@ void TEnrolKeysFrm::buildLayout() {
     StatusLbl->setMinimumHeight(StatusLbl->fontMetrics().height() * 3);
     NoteEdit = new QLineEdit(this);
     NoteEdit->setObjectName(QStringLiteral("NoteEdit"));
-    NoteEdit->setMaxLength(TKeyListSchema::MemoLength);
+    NoteEdit->setMaxLength(TKeyTable::MemoLength);
     NoteEdit->setValidator(new TTypedTextValidator(NoteEdit));
     NoteEdit->setPlaceholderText(QStringLiteral("goes with the next key touched"));
     EnrolledList = new QListWidget(this);

@@ -4,6 +4,7 @@
 #include "controller/TControllerHost.h"
 #include "controller/TControllerPort.h"
 #include "controller/TDbfKeyView.h"
+#include "controller/TKeySlotWire.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "seams/TSleep.h"
 #include "serial/TSerComPort.h"

@@ -3,6 +3,7 @@
 #include "keylist/TKeyCsvWriter.h"
 #include "keylist/TKeyImport.h"
 #include "keylist/TKeyListRows.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TStopRequest.h"
 #include "tests/keylist/KeyListFixture.h"
 #include "tests/keylist/TFakeKeyListHost.h"
@@ -77,8 +78,8 @@ private slots:
         putKey(source.slave, 9, QStringLiteral("0000000000F0"), true, QStringLiteral("=SUM(A1:A9)"));
         putKey(source.slave, 10, QStringLiteral("0000000000F1"), true, QStringLiteral("'-1 floor\ttab"));
         // A slot a read could not get stays marked: neither a key nor an empty slot.
-        putKey(source.slave, 11, QLatin1String(TKeyListSchema::UnreadCode), true, QString());
-        putKey(source.slave, 12, QLatin1String(TKeyListSchema::UnreadCode), true, QString());
+        putKey(source.slave, 11, QLatin1String(TKeyPlaceholder::UnreadCode), true, QString());
+        putKey(source.slave, 12, QLatin1String(TKeyPlaceholder::UnreadCode), true, QString());
         const TKeyListStore::THeader controller{QStringLiteral("0815"), QStringLiteral("=Hall; \"east\"")};
         const QByteArray csv = TKeyCsvWriter::Write(records(source), controller, format);
         QCOMPARE(csv.startsWith("\xEF\xBB\xBFtype;#;slot;"), format == TKeyCsvWriter::TFormat::Spreadsheet);
@@ -96,7 +97,7 @@ private slots:
         QCOMPARE(slot(copy, 'S', 5).note, QStringLiteral("Flat 3; Müller"));
         QCOMPARE(slot(copy, 'S', 127).note, QStringLiteral("  two leading blanks"));
         QCOMPARE(slot(copy, 'S', 9).note, QStringLiteral("=SUM(A1:A9)"));
-        QCOMPARE(slot(copy, 'S', 11).code, QLatin1String(TKeyListSchema::UnreadCode));
+        QCOMPARE(slot(copy, 'S', 11).code, QLatin1String(TKeyPlaceholder::UnreadCode));
         QVERIFY(slot(copy, 'S', 11).active);
     }
 
