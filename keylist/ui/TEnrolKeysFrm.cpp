@@ -153,7 +153,7 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
     if (result.ok) {
         item->setText(
             QStringLiteral("%1   %2   engraved %3   %4")
-                .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.note));
+                .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.memo));
         NoteEdit->clear();
     } else {
         item->setText(QStringLiteral("refused: ") + result.message);
@@ -177,7 +177,7 @@ void TEnrolKeysFrm::NoteEditChange(const QString& note) {
 void TEnrolKeysFrm::UndoBtnClick() {
     if (!enrolment.CanUndo())
         return;
-    const TKeyRecord slot = enrolment.Undo();
+    const TKeySlot slot = enrolment.Undo();
     auto* item = new QListWidgetItem(
         QStringLiteral("undone: %1 is empty again").arg(TKeyListRows::Place(slot)), EnrolledList);
     EnrolledList->scrollToItem(item);
