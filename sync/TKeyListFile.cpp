@@ -1,9 +1,9 @@
 #include "sync/TKeyListFile.h"
 
-#include "controller/TDbfKeyView.h"
 #include "dbf/TDbfEngine.h"
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "keys/TKeyPlaceholder.h"

@@ -4,7 +4,7 @@
 
 class TDbfTable;
 
-// A key-list view (MKeysTable or SKeysTable) as the key transfers see it.
+// A key-list view (MKeysTable or SKeysTable) as the key transfers and sync see it.
 class TDbfKeyView : public TKeyView {
 public:
     explicit TDbfKeyView(TDbfTable& table) : table(table) {}
