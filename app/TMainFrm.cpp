@@ -518,6 +518,14 @@ void TMainFrm::RestoreAndRaise() {
     activateWindow();
 }
 
+void TMainFrm::UseDialogs(const TDialogs& dialogs) {
+    ProgressFrm = dialogs.progress;
+    AboutForm = dialogs.about;
+    DBEditFrm = dialogs.editKey;
+    FindKeyFrm = dialogs.findKey;
+    LineTestFrm = dialogs.lineTest;
+}
+
 void TMainFrm::FormShow() {
     QString workDirFailure;
     try {

@@ -6,6 +6,7 @@
 #include "controller/TKeySlotWire.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "keylist/TDbfKeyView.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TSleep.h"
 #include "serial/TSerComPort.h"
 #include "serial/ui/TSerStatusLight.h"
@@ -80,7 +81,7 @@ struct Rig {
     TSerComPort port;
     TKeyListFixture list;
     TPtyHost host{port, list.master, list.slave};
-    TControllerSession session{port, host, host};
+    TControllerSession session{port, host, host, TInstalledMessageBoxes::Shared()};
     TControllerCommands commands{session, host};
 
     Rig() {
