@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keys/TKeyPlaceholder.h"
+
 #include <QString>
 
 // What is known of the controller, field by field as the Controller Info tab shows it and the
