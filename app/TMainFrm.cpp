@@ -19,8 +19,8 @@
 #include "keylist/ui/TKeyGrid.h"
 #include "keylist/ui/TTypedTextValidator.h"
 #include "keys/TKeyPlaceholder.h"
-#include "seams/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 #include "serial/TSerComPort.h"
 
 #include <QAction>
@@ -117,7 +117,8 @@ QColor TMainFrm::portStatusColor(bool open) {
 }
 
 void TMainFrm::FormCreate() {
-    setWindowTitle(QStringLiteral("VELM Tarvikon"));
+    // "[*]" is where the desktop shows that the key list has unsaved changes.
+    setWindowTitle(QStringLiteral("VELM Tarvikon[*]"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(Scale.px(FontPixels));
     setFont(font);
@@ -591,6 +592,8 @@ void TMainFrm::DeleteWorkingCopy() {
     QDir dir(WorkDir);
     for (const QString& name : TKeyListStore::WorkFileNames())
         dir.remove(name);
+    // Nothing of the run is left in the temporary folder; a folder still holding files stays.
+    QDir().rmdir(WorkDir);
 }
 
 void TMainFrm::DExitActExecute() {

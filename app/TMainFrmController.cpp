@@ -9,7 +9,7 @@
 #include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListStore.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "serial/TSerComPort.h"
 #include "sync/TSyncCommands.h"

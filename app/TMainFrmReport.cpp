@@ -8,7 +8,7 @@
 #include "report/TrpDBDataSet.h"
 #include "report/TrpDbfTableRows.h"
 #include "report/TrpReport.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "settings/TInstallDirs.h"
 

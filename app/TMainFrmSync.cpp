@@ -8,7 +8,7 @@
 #include "controller/TControllerInfo.h"
 #include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"

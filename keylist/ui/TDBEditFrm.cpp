@@ -9,8 +9,8 @@
 #include "keys/TKeyCode.h"
 #include "keys/TKeyPlaceholder.h"
 #include "keys/TKeyTable.h"
-#include "seams/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

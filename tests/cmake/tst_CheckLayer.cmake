@@ -10,7 +10,9 @@ set(rows
     "a recorder's constructor|report/TPlanted.cpp|Gui|seams|TTestMessageBoxes::TTestMessageBoxes() = default|pass"
     "global boxes in a ui library|sync/ui/TPlanted.cpp|Widgets|seams|    MessageBoxes().warning(text)|pass"
     "global boxes in vtrk|cli/TPlanted.cpp|Core|seams|    MessageBoxes().warning(text)|pass"
-    "the general error report|seams/TErrorReport.cpp|Core||    MessageBoxes().error(text)|pass"
+    "the seam itself|seams/TMessageBoxes.cpp|Core||    MessageBoxes().error(text)|pass"
+    "the windows' error report|seams/ui/TErrorReport.cpp|Widgets|seams|    MessageBoxes().error(text)|pass"
+    "another core seam|seams/TPlanted.cpp|Core||    MessageBoxes().error(text)|MessageBoxes().error(text)"
     "a wrong-way include still fails|serial/TPlanted.cpp|Core|seams|#include \"controller/TKeyTransfer.h\"|serial may not use controller")
 set(failed 0)
 set(index 0)
