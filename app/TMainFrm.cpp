@@ -1,6 +1,5 @@
 #include "app/TMainFrm.h"
 
-#include "keylist/TKeyListSchema.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 
@@ -9,9 +8,9 @@
 #include "app/TWorkDir.h"
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerPort.h"
-#include "controller/TDbfKeyView.h"
 #include "dbf/TDbfEnv.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListDocument.h"
 #include "keylist/TKeyListStore.h"
@@ -19,6 +18,7 @@
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
 #include "keylist/ui/TTypedTextValidator.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/ui/TErrorReport.h"
 #include "serial/TSerComPort.h"
@@ -68,7 +68,7 @@ constexpr int StatusLabelFontPixels = 9;
 constexpr int StatusPanelWidth = 250;
 constexpr int InfoTextMaxTyped = 25;
 
-const QString Unknown = QLatin1String(TKeyListSchema::Unknown);
+const QString Unknown = QLatin1String(TKeyPlaceholder::Unknown);
 const QString WorkingCopyName = QStringLiteral("tmp01.dbf");
 
 // An icon of the desktop's theme by its standard name; our own drawing where the theme has none.

@@ -6,7 +6,7 @@
 
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerInfo.h"
-#include "controller/TDbfKeyView.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/ui/TErrorReport.h"
