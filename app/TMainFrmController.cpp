@@ -3,8 +3,8 @@
 #include "app/TMainFrm.h"
 
 #include "controller/TControllerPort.h"
-#include "controller/TDbfKeyView.h"
 #include "controller/ui/TLineTestFrm.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/ui/TErrorReport.h"
