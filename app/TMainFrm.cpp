@@ -309,18 +309,18 @@ QWidget* TMainFrm::CreateInfoPage() {
         QLineEdit** edit;
     };
     const Field identity[] = {
-        {"Programm Version:", "PrgVersionEdit", &PrgVersionEdit},
-        {"Controller S/N:", "CtrSerialEdit", &CtrSerialEdit},
-        {"Controller Info:", "CtrInfoEdit", &CtrInfoEdit},
-        {"Max Master Key count:", "MaxMKeyEdit", &MaxMKeyEdit},
-        {"Max Slave Key count:", "MaxSKeyEdit", &MaxSKeyEdit},
-        {"Electronical keys type:", "KeyTypeEdit", &KeyTypeEdit},
+        {QT_TR_NOOP("Programm Version:"), "PrgVersionEdit", &PrgVersionEdit},
+        {QT_TR_NOOP("Controller S/N:"), "CtrSerialEdit", &CtrSerialEdit},
+        {QT_TR_NOOP("Controller Info:"), "CtrInfoEdit", &CtrInfoEdit},
+        {QT_TR_NOOP("Max Master Key count:"), "MaxMKeyEdit", &MaxMKeyEdit},
+        {QT_TR_NOOP("Max Slave Key count:"), "MaxSKeyEdit", &MaxSKeyEdit},
+        {QT_TR_NOOP("Electronical keys type:"), "KeyTypeEdit", &KeyTypeEdit},
     };
     const Field settings[] = {
-        {"Amount of memory (kB):", "MemoryEdit", &MemoryEdit},
-        {"Door lock holding time (s):", "LockTimeEdit", &LockTimeEdit},
-        {"Open door signalization time (s):", "DoorSignalEdit", &DoorSignalEdit},
-        {"Type of door opening gauge:", "DoorTypeEdit", &DoorTypeEdit},
+        {QT_TR_NOOP("Amount of memory (kB):"), "MemoryEdit", &MemoryEdit},
+        {QT_TR_NOOP("Door lock holding time (s):"), "LockTimeEdit", &LockTimeEdit},
+        {QT_TR_NOOP("Open door signalization time (s):"), "DoorSignalEdit", &DoorSignalEdit},
+        {QT_TR_NOOP("Type of door opening gauge:"), "DoorTypeEdit", &DoorTypeEdit},
     };
     auto panel = [this](const QString& name, const Field* fields, int count) {
         auto* frame = new QFrame;
@@ -329,7 +329,7 @@ QWidget* TMainFrm::CreateInfoPage() {
         auto* grid = new QGridLayout(frame);
         for (int i = 0; i < count; ++i) {
             *fields[i].edit = CreateInfoField(QString::fromLatin1(fields[i].name));
-            auto* label = new QLabel(QString::fromLatin1(fields[i].caption));
+            auto* label = new QLabel(tr(fields[i].caption));
             label->setBuddy(*fields[i].edit);
             grid->addWidget(label, i, 0);
             grid->addWidget(*fields[i].edit, i, 1);

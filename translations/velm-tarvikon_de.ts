@@ -259,5 +259,45 @@
         <source>What the controllers held when they were read or written</source>
         <translation>Was die Steuerungen beim Lesen oder Schreiben enthielten</translation>
     </message>
+    <message>
+        <source>Programm Version:</source>
+        <translation>Programmversion:</translation>
+    </message>
+    <message>
+        <source>Controller S/N:</source>
+        <translation>Seriennummer der Steuerung:</translation>
+    </message>
+    <message>
+        <source>Controller Info:</source>
+        <translation>Steuerungsinformation:</translation>
+    </message>
+    <message>
+        <source>Max Master Key count:</source>
+        <translation>Höchstzahl Stammschlüssel:</translation>
+    </message>
+    <message>
+        <source>Max Slave Key count:</source>
+        <translation>Höchstzahl Benutzerschlüssel:</translation>
+    </message>
+    <message>
+        <source>Electronical keys type:</source>
+        <translation>Art der elektronischen Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Amount of memory (kB):</source>
+        <translation>Speichergröße (kB):</translation>
+    </message>
+    <message>
+        <source>Door lock holding time (s):</source>
+        <translation>Öffnungszeit des Türschlosses (s):</translation>
+    </message>
+    <message>
+        <source>Open door signalization time (s):</source>
+        <translation>Meldezeit offene Tür (s):</translation>
+    </message>
+    <message>
+        <source>Type of door opening gauge:</source>
+        <translation>Art des Türöffnungskontakts:</translation>
+    </message>
 </context>
 </TS>
