@@ -59,9 +59,14 @@ TSyncCommands::Ending TDoorSession::Restore(const TSnapshotStore::TSnapshot& sna
 }
 
 void TDoorSession::StoreRecordedReads() {
-    // Transfers run only after the supported version was accepted.
-    const TControllerInfoData shown = host.ControllerInfoData();
-    sync.StoreRecordedReads(shown.serial, shown.info, TControllerInfo::SupportedVersion);
+    // Transfers run only after the supported version was accepted, so the controller's identity
+    // was read on this connection; the window's fields may show an open list's instead, and a
+    // snapshot filed under them would go into another controller's history.
+    const TControllerInfoData known =
+        identity.serial.isEmpty() || identity.serial == TControllerInfoData().serial
+            ? host.ControllerInfoData()
+            : identity;
+    sync.StoreRecordedReads(known.serial, known.info, TControllerInfo::SupportedVersion);
 }
 
 void TDoorSession::UseIdentity(const TControllerInfoData& data) {

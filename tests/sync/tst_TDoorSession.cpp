@@ -46,6 +46,7 @@ private slots:
     void shouldKeepWhatEachCommandReadWholeAndTheIdentityItSaw_data();
     void shouldKeepWhatEachCommandReadWholeAndTheIdentityItSaw();
     void shouldBeBusyForTheWholeOfEveryCommand();
+    void shouldFileAReadUnderTheControllerReadNotTheListShown();
 };
 
 void tst_TDoorSession::init() {
@@ -134,3 +135,17 @@ void tst_TDoorSession::shouldBeBusyForTheWholeOfEveryCommand() {
 
 QTEST_GUILESS_MAIN(tst_TDoorSession)
 #include "tst_TDoorSession.moc"
+
+void tst_TDoorSession::shouldFileAReadUnderTheControllerReadNotTheListShown() {
+    TTestMessageBoxes boxes;
+    TDoorSession door(port, host, viewer, boxes, dataDir.path());
+    QCOMPARE(door.Run(&TControllerCommands::DGetInfoActExecute).ending, Ending::Done);
+    // Another controller's list opened meanwhile: the window's fields show its serial number.
+    host.data.serial = QStringLiteral("VT000999");
+    host.data.info = QStringLiteral("Back door");
+    QCOMPARE(door.Run(&TControllerCommands::DGetMKeysActExecute).ending, Ending::Done);
+    const QList<TSnapshotStore::TSnapshot> kept = door.Snapshots().Snapshots(QStringLiteral("VT000417"));
+    QCOMPARE(kept.size(), 1);
+    QCOMPARE(kept[0].info, QStringLiteral("Main entrance"));
+    QVERIFY(door.Snapshots().Snapshots(QStringLiteral("VT000999")).isEmpty());
+}
