@@ -34,6 +34,11 @@ TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
 }
 
 void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& consequence) const {
+    Fail(ending, consequence, portName);
+}
+
+void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& consequence,
+                           const QString& portName) {
     using Ending = TSyncCommands::Ending;
     const QString text = QStringLiteral("%1 (%2)").arg(consequence, portName);
     switch (ending) {

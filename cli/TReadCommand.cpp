@@ -46,12 +46,38 @@ QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& sla
     return parts.join(QStringLiteral("; "));
 }
 
-void TReadCommand::KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data) {
+TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& progress,
+                                              const TControllerInfoData& data, const QString& target,
+                                              TSnapshotStore& history) {
+    TCliKeyList list;
+    list.Create();
+    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
+    TCliLink::TFailedSlots failedSlots;
+    // As in the window: the slots the transfer stored are kept, and the tables read whole become
+    // a snapshot in the controller history.
+    TKeyTables recorded;
+    TRecordingKeyView master(list.Master(), recorded.master);
+    TRecordingKeyView slave(list.Slave(), recorded.slave);
+    try {
+        failedSlots = link.ReadKeys(master, slave);
+    } catch (const EVtrkExit& e) {
+        throw EVtrkExit(e.code(),
+                        QString::fromStdString(e.what()) +
+                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
+    }
+    progress.Finish();
+    list.Save(target, {data.serial, data.info});
+    KeepSnapshot(recorded, data, history);
+    return failedSlots;
+}
+
+void TReadCommand::KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data,
+                                TSnapshotStore& history) {
     recorded.serial = data.serial;
     recorded.info = data.info;
     recorded.version = data.versionCode;
     // The history is a safety net: a failure is said, the read itself stands.
-    const QString failed = TSnapshotStore().TrySave(recorded, TSnapshotStore::Kind::Read);
+    const QString failed = history.TrySave(recorded, TSnapshotStore::Kind::Read);
     if (!failed.isEmpty())
         TCliOutput::Error(failed);
 }
@@ -75,30 +101,12 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
         throw EVtrkExit(VtrkExit::File,
                         QStringLiteral("cannot write %1: its folder is missing or not writable")
                             .arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath())));
-    TCliKeyList list;
-    list.Create();
     TCliProgress progress;
     TCliLink link(port.number, port.name, progress);
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
-
-    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
-    TCliLink::TFailedSlots failedSlots;
-    // As in the window: the slots the transfer stored are kept, and the tables read whole become
-    // a snapshot in the controller history.
-    TKeyTables recorded;
-    TRecordingKeyView master(list.Master(), recorded.master);
-    TRecordingKeyView slave(list.Slave(), recorded.slave);
-    try {
-        failedSlots = link.ReadKeys(master, slave);
-    } catch (const EVtrkExit& e) {
-        throw EVtrkExit(e.code(),
-                        QString::fromStdString(e.what()) +
-                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
-    }
-    progress.Finish();
-    list.Save(target, {data.serial, data.info});
-    KeepSnapshot(recorded, data);
+    TSnapshotStore history;
+    const TCliLink::TFailedSlots failedSlots = ReadInto(link, progress, data, target, history);
 
     const QList<int>& failedMaster = failedSlots.master;
     const QList<int>& failedSlave = failedSlots.slave;

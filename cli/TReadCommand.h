@@ -1,11 +1,14 @@
 #pragma once
 
+#include "cli/TCliLink.h"
 #include "cli/TVtrkCommand.h"
 
 #include <QJsonObject>
 #include <QList>
 
+class TCliProgress;
 class TKeyTables;
+class TSnapshotStore;
 struct TControllerInfoData;
 
 // "vtrk read COM3 -o site.dbf": the controller's information and both key tables into a new key
@@ -21,6 +24,12 @@ public:
     static QJsonObject FailedJson(const QList<int>& master, const QList<int>& slave);
     static QString FailedText(const QList<int>& master, const QList<int>& slave);
 
+    // The whole controller into a new key list at target (written only when the transfer ran to
+    // its end), the tables read whole kept as a snapshot in history.
+    static TCliLink::TFailedSlots ReadInto(TCliLink& link, TCliProgress& progress,
+                                           const TControllerInfoData& data, const QString& target,
+                                           TSnapshotStore& history);
+
 private:
-    static void KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data);
+    static void KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data, TSnapshotStore& history);
 };

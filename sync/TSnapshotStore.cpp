@@ -246,6 +246,32 @@ QList<TSnapshotStore::TSnapshot> TSnapshotStore::Described(const QString& direct
     return list;
 }
 
+TSnapshotStore::TLatest TSnapshotStore::Latest(const QString& serial) const {
+    TLatest latest;
+    const QDir directory(QDir(root).filePath(DirectoryName(serial)));
+    // Names start with the UTC time, so the name order is the time order.
+    const QStringList names =
+        directory.entryList({QStringLiteral("*.dbf")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString& name : names) {
+        if (name.startsWith(StagedPrefix))
+            continue;
+        const QString stem = QFileInfo(name).completeBaseName();
+        QDateTime time = QDateTime::fromString(stem.section(QLatin1Char('-'), 0, 0), TimeFormat);
+        time.setTimeSpec(Qt::UTC);
+        const QString kind = stem.section(QLatin1Char('-'), 1);
+        if (!latest.found) {
+            latest.newest = Describe(directory.filePath(name));
+            latest.found = true;
+        }
+        QDateTime& slot = kind.startsWith(KindName(Kind::AfterWrite)) ? latest.lastWritten : latest.lastRead;
+        if (!slot.isValid())
+            slot = time;
+        if (latest.lastRead.isValid() && latest.lastWritten.isValid())
+            break;
+    }
+    return latest;
+}
+
 QList<TSnapshotStore::TController> TSnapshotStore::Controllers() const {
     QList<TController> controllers;
     const QStringList names = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);

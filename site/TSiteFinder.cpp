@@ -1,0 +1,70 @@
+#include "site/TSiteFinder.h"
+
+#include "site/TSite.h"
+#include "site/TSiteDoorData.h"
+#include "site/TSiteQuery.h"
+#include "sync/TKeyDifference.h"
+
+namespace {
+bool matches(const TKeySlot& key, const TSiteQuery& query) {
+    return query.IsCode() ? query.MatchesCode(TKeyDifference::NormalCode(key)) : query.MatchesNote(key.memo);
+}
+
+bool listHoldsActive(const TKeyTables& list, const QString& code) {
+    for (TKeyTransfer::Table table : TKeyTables::Tables) {
+        const TMemoryKeyView& view = list.View(table);
+        for (int slot = 0; slot < view.SlotCount(); ++slot)
+            if (view.Slot(slot).active && TKeyDifference::NormalCode(view.Slot(slot)) == code)
+                return true;
+    }
+    return false;
+}
+
+void collect(const TSiteDoorData& data, const TKeyTables& tables, bool inSnapshot, const TSiteQuery& query,
+             QList<TSiteFinder::THit>& hits) {
+    for (TKeyTransfer::Table table : TKeyTables::Tables) {
+        const TMemoryKeyView& view = tables.View(table);
+        for (int slot = 0; slot < view.SlotCount(); ++slot) {
+            const TKeySlot& key = view.Slot(slot);
+            if (!view.IsKnown(slot) || !matches(key, query))
+                continue;
+            TSiteFinder::THit hit;
+            hit.door = data.door;
+            hit.inSnapshot = inSnapshot;
+            hit.snapshotTime = inSnapshot ? data.latest.newest.time : QDateTime();
+            hit.table = table;
+            hit.number = slot + 1;
+            hit.code = TKeyDifference::NormalCode(key);
+            hit.active = key.active;
+            hit.note = TKeyDifference::NormalNote(key);
+            hit.toVisit = inSnapshot && key.active && data.list && !listHoldsActive(*data.list, hit.code);
+            hits.append(hit);
+        }
+    }
+}
+} // namespace
+
+QList<TSiteFinder::THit> TSiteFinder::Find(const TSiteDoorData& data, const TSiteQuery& query) {
+    QList<THit> hits;
+    if (data.list)
+        collect(data, *data.list, false, query, hits);
+    if (data.snapshot)
+        collect(data, *data.snapshot, true, query, hits);
+    return hits;
+}
+
+QList<TSiteFinder::THit> TSiteFinder::Find(const TSite& site, const TSiteQuery& query) {
+    const TSnapshotStore history(site.HistoryRoot());
+    QList<THit> hits;
+    for (const TSiteDoor& door : site.Doors())
+        hits += Find(TSiteDoorData::Read(site, door, history), query);
+    return hits;
+}
+
+QStringList TSiteFinder::DoorsToVisit(const QList<THit>& hits) {
+    QStringList doors;
+    for (const THit& hit : hits)
+        if (hit.toVisit && !doors.contains(hit.door.Shown()))
+            doors.append(hit.door.Shown());
+    return doors;
+}
