@@ -93,6 +93,7 @@ private slots:
     void shouldReloadASiteFileChangedMeanwhileAndKeepTheFolderPermissions();
     void shouldTellEveryDoorsStatus_data();
     void shouldTellEveryDoorsStatus();
+    void shouldTakeTheWriteAfterAReadOfTheSameSecondAsNewest();
     void shouldFindAKeyInEveryWrittenFormInListsAndSnapshots_data();
     void shouldFindAKeyInEveryWrittenFormInListsAndSnapshots();
     void shouldRevokeEverywhereLeavingAListThatCannotBeWrittenWhole();
@@ -245,6 +246,19 @@ void tst_TSite::shouldTellEveryDoorsStatus() {
     QCOMPARE(status[0].Text(), text);
     QCOMPARE(status[0].lastRead.toString(Qt::ISODate), lastRead);
     QCOMPARE(status[0].lastWritten.isValid(), !snapshots.isEmpty());
+}
+
+void tst_TSite::shouldTakeTheWriteAfterAReadOfTheSameSecondAsNewest() {
+    const TSlots wanted{{3, key(Lost, QStringLiteral("Ann"))}};
+    list(QStringLiteral("a.dbf"), tables(QStringLiteral("VT1"), wanted));
+    // A synchronise: the read before it, then what the controller holds after it, in one second.
+    snapshot(tables(QStringLiteral("VT1")), TSnapshotStore::Kind::Read, Morning.addMSecs(900));
+    snapshot(tables(QStringLiteral("VT1"), wanted), TSnapshotStore::Kind::AfterWrite, Morning.addMSecs(950));
+    writeText(path(TSiteFile::FileName), doorText("VT1", "Main", "a.dbf").toUtf8());
+    const TSiteStatus status = TSiteStatus::Of(TSite::Load(dir.path())).first();
+    QCOMPARE(status.Text(), QStringLiteral("in step"));
+    QCOMPARE(status.lastRead, Morning);
+    QCOMPARE(status.lastWritten, Morning);
 }
 
 void tst_TSite::shouldFindAKeyInEveryWrittenFormInListsAndSnapshots_data() {
