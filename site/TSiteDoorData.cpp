@@ -1,11 +1,26 @@
 #include "site/TSiteDoorData.h"
 
+#include "seams/TRegularFile.h"
 #include "site/TSite.h"
 #include "sync/TKeyListFile.h"
 
-TSiteDoorData TSiteDoorData::ReadList(const TSite& site, const TSiteDoor& door) {
+namespace {
+// A key list is a few kilobytes; a larger file is read in full and refused there.
+constexpr qint64 FilterBytes = 1024 * 1024;
+
+bool passedOver(const QString& path, const TSiteDoorData::TFilter& worthReading) {
+    if (!worthReading)
+        return false;
+    const TRegularFile::TContents contents = TRegularFile::Read(path, FilterBytes);
+    return contents.ok && !worthReading(contents.data);
+}
+} // namespace
+
+TSiteDoorData TSiteDoorData::ReadList(const TSite& site, const TSiteDoor& door, const TFilter& worthReading) {
     TSiteDoorData data;
     data.door = door;
+    if (passedOver(site.ListPath(door), worthReading))
+        return data;
     try {
         data.list = TKeyListFile::Read(site.ListPath(door));
     } catch (const std::exception& e) {
@@ -14,12 +29,13 @@ TSiteDoorData TSiteDoorData::ReadList(const TSite& site, const TSiteDoor& door) 
     return data;
 }
 
-TSiteDoorData TSiteDoorData::Read(const TSite& site, const TSiteDoor& door, const TSnapshotStore& history) {
-    TSiteDoorData data = ReadList(site, door);
+TSiteDoorData TSiteDoorData::Read(const TSite& site, const TSiteDoor& door, const TSnapshotStore& history,
+                                  const TFilter& worthReading) {
+    TSiteDoorData data = ReadList(site, door, worthReading);
     if (!door.HasController())
         return data;
     data.latest = history.Latest(door.serial);
-    if (!data.latest.found)
+    if (!data.latest.found || passedOver(data.latest.newest.path, worthReading))
         return data;
     try {
         data.snapshot = TSnapshotStore::Load(data.latest.newest);

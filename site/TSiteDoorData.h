@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class TSite;
@@ -20,7 +21,11 @@ struct TSiteDoorData {
     std::optional<TKeyTables> snapshot;
     QString snapshotError;
 
-    static TSiteDoorData Read(const TSite& site, const TSiteDoor& door, const TSnapshotStore& history);
+    // worthReading: given a file's bytes, false when it need not be parsed; such a file is left
+    // out (no tables, no error).
+    using TFilter = std::function<bool(const QByteArray&)>;
+    static TSiteDoorData Read(const TSite& site, const TSiteDoor& door, const TSnapshotStore& history,
+                              const TFilter& worthReading = {});
     // The list alone, for changes that do not look at the controllers.
-    static TSiteDoorData ReadList(const TSite& site, const TSiteDoor& door);
+    static TSiteDoorData ReadList(const TSite& site, const TSiteDoor& door, const TFilter& worthReading = {});
 };

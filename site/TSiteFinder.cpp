@@ -37,7 +37,9 @@ void collect(const TSiteDoorData& data, const TKeyTables& tables, bool inSnapsho
             hit.code = TKeyDifference::NormalCode(key);
             hit.active = key.active;
             hit.note = TKeyDifference::NormalNote(key);
-            hit.toVisit = inSnapshot && key.active && data.list && !listHoldsActive(*data.list, hit.code);
+            // A list passed over unparsed (no error) cannot hold the key.
+            hit.toVisit = inSnapshot && key.active &&
+                          (data.list ? !listHoldsActive(*data.list, hit.code) : data.listError.isEmpty());
             hits.append(hit);
         }
     }
@@ -55,9 +57,10 @@ QList<TSiteFinder::THit> TSiteFinder::Find(const TSiteDoorData& data, const TSit
 
 QList<TSiteFinder::THit> TSiteFinder::Find(const TSite& site, const TSiteQuery& query) {
     const TSnapshotStore history(site.HistoryRoot());
+    const auto mayMatch = [&query](const QByteArray& bytes) { return query.MayMatch(bytes); };
     QList<THit> hits;
     for (const TSiteDoor& door : site.Doors())
-        hits += Find(TSiteDoorData::Read(site, door, history), query);
+        hits += Find(TSiteDoorData::Read(site, door, history, mayMatch), query);
     return hits;
 }
 

@@ -6,6 +6,20 @@ bool TSiteQuery::MatchesNote(const QString& note) const {
     return !text.isEmpty() && note.contains(text, Qt::CaseInsensitive);
 }
 
+bool TSiteQuery::MayMatch(const QByteArray& fileBytes) const {
+    if (IsCode()) {
+        const QByteArray upper = fileBytes.toUpper();
+        for (const QString& code : codes)
+            if (upper.contains(code.toLatin1()))
+                return true;
+        return false;
+    }
+    for (const QChar c : text)
+        if (c.unicode() > 0x7F)
+            return true;
+    return fileBytes.toLower().contains(text.toLower().toLatin1());
+}
+
 TSiteQuery TSiteQuery::Code(const QString& text, QString* error) {
     TSiteQuery query;
     const TKeyCode::TReading reading = TKeyCode::Read(text);

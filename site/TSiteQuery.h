@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,9 @@ struct TSiteQuery {
     bool IsCode() const { return !codes.isEmpty(); }
     bool MatchesCode(const QString& code) const { return codes.contains(code.toUpper()); }
     bool MatchesNote(const QString& note) const;
+    // False only when a key-list file with these bytes cannot hold a match: most files of a site
+    // are passed over without being parsed. A note search in text beyond ASCII cannot tell.
+    bool MayMatch(const QByteArray& fileBytes) const;
 
     static TSiteQuery Parse(const QString& text);
     // Only a key code; empty codes and why in *error when the text is not one.
