@@ -31,6 +31,21 @@ TCliPortArgument::TChoice portOf(const QCommandLineParser& parser) {
     return port;
 }
 
+// The site and the controller on the port, its firmware accepted and its identity read.
+struct TSiteConnection {
+    explicit TSiteConnection(const QCommandLineParser& parser)
+        : site(TSiteCommand::OpenSite(parser)), port(portOf(parser)), link(port.number, port.name, progress) {
+        link.Open();
+        identity = link.ReadIdentity();
+    }
+
+    TSite site;
+    TCliPortArgument::TChoice port;
+    TCliProgress progress;
+    TCliLink link;
+    TControllerInfoData identity;
+};
+
 QList<TSiteJournal::TEntry> writeEntries(const QString& serial, const TControllerSync::TResult& written) {
     QList<TSiteJournal::TEntry> entries;
     for (const TControllerSync::TSlotResult& result : written.results) {
@@ -97,59 +112,50 @@ int compareOnly(TSyncCommands& sync, const QString& listSerial, const QString& p
 } // namespace
 
 int TCliSiteRound::Round(const QCommandLineParser& parser) {
-    TSite site = TSiteCommand::OpenSite(parser);
-    const TCliPortArgument::TChoice port = portOf(parser);
-    TCliProgress progress;
-    TCliLink link(port.number, port.name, progress);
-    link.Open();
-    const TControllerInfoData identity = link.ReadIdentity();
-    const TSiteDoor door = doorOf(parser, site, identity.serial, port.name);
+    TSiteConnection on(parser);
+    const TSiteDoor door = doorOf(parser, on.site, on.identity.serial, on.port.name);
     TCliOutput::Note(QStringLiteral("%1: %2 (%3), controller %4")
-                         .arg(port.name, door.Shown(), door.list, identity.serial));
+                         .arg(on.port.name, door.Shown(), door.list, on.identity.serial));
     TCliKeyList list;
-    const TKeyListStore::THeader header = list.Open(site.ListPath(door));
-    TCliSyncHost host(link, progress, list.Master(), list.Slave());
+    const TKeyListStore::THeader header = list.Open(on.site.ListPath(door));
+    TCliSyncHost host(on.link, on.progress, list.Master(), list.Slave());
     TCliOtherController otherController(parser);
     TCliDifferences viewer(TSiteCommand::Json(parser), otherController);
-    TSnapshotStore history(site.HistoryRoot());
-    TSyncCommands sync(link.Exchange(), host, viewer, history);
-    sync.UseIdentity(identity.versionCode, identity.serial, identity.info);
+    TSnapshotStore history(on.site.HistoryRoot());
+    TSyncCommands sync(on.link.Exchange(), host, viewer, history);
+    sync.UseIdentity(on.identity.versionCode, on.identity.serial, on.identity.info);
     if (!parser.isSet(QStringLiteral("yes")))
-        return compareOnly(sync, header.serial, port.name);
+        return compareOnly(sync, header.serial, on.port.name);
     const TSyncCommands::Ending ending = sync.WriteChanges(header.serial);
     if (sync.LastWriteRan())
-        TSiteJournal(site.Folder()).Append(writeEntries(identity.serial, sync.LastWrite()));
-    return TSyncCommand::ExitCode(sync, ending, port.name);
+        TSiteJournal(on.site.Folder()).Append(writeEntries(on.identity.serial, sync.LastWrite()));
+    return TSyncCommand::ExitCode(sync, ending, on.port.name);
 }
 
 int TCliSiteRound::AddController(const QCommandLineParser& parser) {
-    TSite site = TSiteCommand::OpenSite(parser);
-    const TCliPortArgument::TChoice port = portOf(parser);
-    TCliProgress progress;
-    TCliLink link(port.number, port.name, progress);
-    link.Open();
-    const TControllerInfoData identity = link.ReadIdentity();
-    if (const TSiteDoor* door = site.DoorOfSerial(identity.serial)) {
+    TSiteConnection on(parser);
+    const QString serial = on.identity.serial;
+    if (const TSiteDoor* door = on.site.DoorOfSerial(serial)) {
         TCliOutput::Text(QStringLiteral("Controller %1 is in the site already: %2 (%3)\n")
-                             .arg(identity.serial, door->Shown(), door->list));
+                             .arg(serial, door->Shown(), door->list));
         return VtrkExit::Done;
     }
-    const QString listName = TSnapshotStore::DirectoryName(identity.serial) + QStringLiteral(".dbf");
-    const QString target = QDir(site.Folder()).filePath(listName);
+    const QString listName = TSnapshotStore::DirectoryName(serial) + QStringLiteral(".dbf");
+    const QString target = QDir(on.site.Folder()).filePath(listName);
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
         throw EVtrkExit(VtrkExit::File, QStringLiteral("%1 exists already; add it with \"vtrk site add %2\"")
                                             .arg(QDir::toNativeSeparators(target), listName));
-    TSnapshotStore history(site.HistoryRoot());
-    const TCliLink::TFailedSlots failed = TReadCommand::ReadInto(link, progress, identity, target, history);
+    TSnapshotStore history(on.site.HistoryRoot());
+    const TCliLink::TFailedSlots failed =
+        TReadCommand::ReadInto(on.link, on.progress, on.identity, target, history);
     TSiteDoor door;
-    door.serial = identity.serial;
-    door.name =
-        parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name")) : identity.info.trimmed();
+    door.serial = serial;
+    door.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
+                                                     : on.identity.info.trimmed();
     door.location = parser.value(QStringLiteral("location"));
     door.list = listName;
-    site.Change([&door](TSiteFile& file) { file.doors.append(door); });
-    TCliOutput::Text(
-        QStringLiteral("%1 added: %2, controller %3\n").arg(door.Shown(), listName, identity.serial));
+    on.site.Change([&door](TSiteFile& file) { file.doors.append(door); });
+    TCliOutput::Text(QStringLiteral("%1 added: %2, controller %3\n").arg(door.Shown(), listName, serial));
     if (!failed.IsEmpty())
         TCliOutput::Error(QStringLiteral("these keys could not be read and are marked unread in the list: ") +
                           TReadCommand::FailedText(failed.master, failed.slave));
