@@ -3,7 +3,7 @@
 #include "app/TLicenseFile.h"
 #include "app/TLinkLabel.h"
 #include "app/TShowNoteForm.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 
 #include <QApplication>

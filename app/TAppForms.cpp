@@ -20,16 +20,13 @@ void TAppForms::create() {
 
     TMainFrm* main = MainFrm;
     DBEditFrm = new TDBEditFrm(
-        *MainFrm->KeyListStore, [main] { return main->ActivePage(); }, MainFrm);
-    MainFrm->DBEditFrm = DBEditFrm;
+        MainFrm->Store(), [main] { return main->ActivePage(); }, MainFrm);
     CreationOrder.append(DBEditFrm->objectName());
 
     ProgressFrm = new TProgressFrm(MainFrm);
-    MainFrm->ProgressFrm = ProgressFrm;
     CreationOrder.append(ProgressFrm->objectName());
 
-    LineTestFrm = new TLineTestFrm(*MainFrm->DallasPort, *MainFrm, MainFrm);
-    MainFrm->LineTestFrm = LineTestFrm;
+    LineTestFrm = new TLineTestFrm(MainFrm->Port(), *MainFrm, MainFrm);
     CreationOrder.append(LineTestFrm->objectName());
 
     // Made once like every window, though each note is shown in a viewer of its own.
@@ -37,11 +34,11 @@ void TAppForms::create() {
     CreationOrder.append(ShowNoteForm->objectName());
 
     AboutForm = new TAboutForm(MainFrm);
-    MainFrm->AboutForm = AboutForm;
     CreationOrder.append(AboutForm->objectName());
 
     FindKeyFrm = new TFindKeyFrm(
-        *MainFrm->KeyListStore, [main] { return main->ActivePage(); }, MainFrm);
-    MainFrm->FindKeyFrm = FindKeyFrm;
+        MainFrm->Store(), [main] { return main->ActivePage(); }, MainFrm);
     CreationOrder.append(FindKeyFrm->objectName());
+
+    MainFrm->UseDialogs({ProgressFrm, AboutForm, DBEditFrm, FindKeyFrm, LineTestFrm});
 }

@@ -19,7 +19,7 @@
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
 #include "keylist/ui/TTypedTextValidator.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerComPort.h"
 
@@ -516,6 +516,14 @@ void TMainFrm::RestoreAndRaise() {
     show();
     raise();
     activateWindow();
+}
+
+void TMainFrm::UseDialogs(const TDialogs& dialogs) {
+    ProgressFrm = dialogs.progress;
+    AboutForm = dialogs.about;
+    DBEditFrm = dialogs.editKey;
+    FindKeyFrm = dialogs.findKey;
+    LineTestFrm = dialogs.lineTest;
 }
 
 void TMainFrm::FormShow() {

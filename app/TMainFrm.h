@@ -53,7 +53,8 @@ class TrpReport;
 // printing and serial parts connect to them; those handlers stay a few lines each and call code
 // that lives outside the window.
 // The key-list state is a TKeyListDocument that the window observes; the key-list commands reach
-// the window through TKeyListHost.
+// the window through TKeyListHost. Its widgets, actions and menus are its own: others find them by
+// their object names.
 class TMainFrm : public QMainWindow, public TKeyListHost, public TControllerHost {
     Q_OBJECT
 
@@ -64,26 +65,8 @@ public:
     // Captions and colours of the port status label.
     static QString portStatusText(bool open, int comNumber);
     static QColor portStatusColor(bool open);
-    static const QColor PortOpenColor;
-    static const QColor PortClosedColor;
-
-    // Runs when the window is shown: working directory, sequence counter, first tab, change flag,
-    // key-list path, and the controller and save actions disabled.
-    void FormShow();
-    // Runs when the window is asked to close; false keeps it open (the user cancelled the save
-    // prompt, or the save that the user asked for did not happen).
-    bool FormClose();
-
     // The port status label after an attempt to open the controller port.
     void ShowPortStatus(bool open, int comNumber);
-    // DallasPort's OnPortOpen and OnPortClose.
-    void DallasPortPortOpen();
-    void DallasPortPortClose();
-    // The port closed because its device hung up (adapter pulled).
-    void DallasPortPortHangup();
-    // The version gate: an accepted firmware version enables the six key-transfer actions, a
-    // refused one disables them.
-    void EnableKeyTransferActions(bool enabled);
 
     // A second start of the program asked for this window.
     void RestoreAndRaise();
@@ -91,42 +74,28 @@ public:
     // What the program remembers between runs (the port chooser keeps its own pointer): the last
     // folder of the file dialogs and the recent key lists. Without it nothing is remembered.
     void UseSettings(TAppSettings* settings);
-    // Fills "Recent key lists" from the settings; empty and disabled when there are none.
-    void UpdateRecentMenu();
-    void MenuRecentClick(const QString& path);
+
+    // The windows made at start-up after this one (TAppForms), not owned here. Without them their
+    // commands do nothing.
+    struct TDialogs {
+        TProgressFrm* progress = nullptr;
+        TAboutForm* about = nullptr;
+        TDBEditFrm* editKey = nullptr;
+        TFindKeyFrm* findKey = nullptr;
+        TLineTestFrm* lineTest = nullptr;
+    };
+    void UseDialogs(const TDialogs& dialogs);
 
     // Grey and read-only, or window-coloured and editable: the controller-information fields.
     static void SetFieldReadOnly(QLineEdit* edit, bool readOnly);
 
-    // Application-wide values.
-    QString WorkDir;
-
-    // Dialogs created at start-up (TAppForms), not owned here.
-    TProgressFrm* ProgressFrm = nullptr;
-    TAboutForm* AboutForm = nullptr;
-    TDBEditFrm* DBEditFrm = nullptr;
-    TFindKeyFrm* FindKeyFrm = nullptr;
-
-    // The engine settings, the two views of the working copy and the key-list store over them.
-    TDbfEnv* DbfEnv1;
-    TDbfTable* MKeysTable;
-    TDbfTable* SKeysTable;
-    TKeyListDocument* KeyListDocument;
-    TKeyListStore* KeyListStore;
-    TKeyListCommands* KeyListCommands;
-    TKeyGrid* MKeysGridLink;
-    TKeyGrid* SKeysGridLink;
-
-    // The key-list report, its two data-band sources and what they read: the views as they stand
-    // (TMainFrmReport.cpp).
-    TrpReport* KeyReport;
-    TrpDBDataSet* rpDBDataSet1;
-    TrpDBDataSet* rpDBDataSet2;
-    TrpDbfTableRows* MDataSource;
-    TrpDbfTableRows* SDataSource;
-    // Where the report templates are looked for first: the executable's directory; then in the
-    // installation's data directory.
-    QString ReportTemplateDir;
+    // The core objects behind the widgets: the key-list files and their two views, the controller
+    // port and the controller session over it.
+    TKeyListStore& Store() { return *KeyListStore; }
+    TSerComPort& Port() { return *DallasPort; }
+    TControllerSession& ControllerSession() { return *Session; }
+    // Where the report templates are looked for first; the executable's directory unless set.
+    void SetReportTemplateDir(const QString& dir) { ReportTemplateDir = dir; }
 
     // The main window's page: 0 controller information, 1 master keys, 2 slave keys.
     int ActivePage() const;
@@ -144,43 +113,49 @@ public:
     void CloseProgress() override;
     void SetBusyCursor(bool busy) override;
 
-    // The controller port, the controller commands over it and the line test (TAppForms).
-    TSerComPort* DallasPort;
-    std::unique_ptr<TControllerPort> ControllerPort;
-    std::unique_ptr<TDbfKeyView> MKeysView;
-    std::unique_ptr<TDbfKeyView> SKeysView;
-    std::unique_ptr<TControllerSession> Session;
-    std::unique_ptr<TControllerCommands> Controller;
-    TLineTestFrm* LineTestFrm = nullptr;
-
-    // Compare, write changes and the controller history (TMainFrmSync.cpp).
-    std::unique_ptr<TSnapshotStore> SnapshotStore;
-    std::unique_ptr<TSyncCommands> Sync;
-    TDifferencesFrm* DifferencesFrm = nullptr;
-    THistoryFrm* HistoryFrm = nullptr;
-    // The views the key transfers get: they record what a read stored, for its snapshot.
-    std::unique_ptr<TKeyView> MKeysRecorder;
-    std::unique_ptr<TKeyView> SKeysRecorder;
-    void SnapshotRecordedReads();
-    QAction* DCompareAct = nullptr;
-    QAction* DSyncAct = nullptr;
-    QAction* DHistoryAct = nullptr;
-    void DCompareActExecute();
-    void DSyncActExecute();
-    void DHistoryActExecute();
-    // The serial number in the open key list's header record; empty without a list.
-    QString KeyListHeaderSerial() const;
-
     // TControllerHost (StartProgress, StepProgress and CloseProgress are shared with TKeyListHost).
     void OpenControllerPort() override;
     void PumpMessages() override;
     TControllerInfoData ControllerInfoData() const override { return CtrInfoData; }
     void SetControllerInfoData(const TControllerInfoData& data) override;
-    // Shows the values without judging them as a change of the key list.
-    void ShowControllerInfo(const TControllerInfoData& data);
     void SetKeyTransferEnabled(bool enabled) override;
     TKeyView& MasterView() override;
     TKeyView& SlaveView() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs "Save key list..." for the close prompt and answers whether the key list was saved.
+    virtual bool SaveKeyListForExit();
+
+private:
+    static const QColor PortOpenColor;
+    static const QColor PortClosedColor;
+
+    // Runs when the window is shown: working directory, sequence counter, first tab, change flag,
+    // key-list path, and the controller and save actions disabled.
+    void FormShow();
+    // Runs when the window is asked to close; false keeps it open (the user cancelled the save
+    // prompt, or the save that the user asked for did not happen).
+    bool FormClose();
+
+    // DallasPort's OnPortOpen and OnPortClose.
+    void DallasPortPortOpen();
+    void DallasPortPortClose();
+    // The port closed because its device hung up (adapter pulled).
+    void DallasPortPortHangup();
+    // The version gate: an accepted firmware version enables the six key-transfer actions, a
+    // refused one disables them.
+    void EnableKeyTransferActions(bool enabled);
+
+    // Fills "Recent key lists" from the settings; empty and disabled when there are none.
+    void UpdateRecentMenu();
+    void MenuRecentClick(const QString& path);
+
+    // Shows the values without judging them as a change of the key list.
+    void ShowControllerInfo(const TControllerInfoData& data);
 
     // Controller handlers.
     void MenuSelectPortClick();
@@ -188,6 +163,14 @@ public:
     // True while a key transfer runs: the commands that would change the port, the views or the
     // key list are refused until it ends.
     bool TransferRunning() const;
+
+    // Compare, write changes and the controller history (TMainFrmSync.cpp).
+    void SnapshotRecordedReads();
+    void DCompareActExecute();
+    void DSyncActExecute();
+    void DHistoryActExecute();
+    // The serial number in the open key list's header record; empty without a list.
+    QString KeyListHeaderSerial() const;
 
     // Key-list handlers.
     void DNewBDActExecute();
@@ -214,16 +197,109 @@ public:
     void MenuExportCsvClick();
     void MenuImportCsvClick();
     void MEnrolKeysBtnClick();
-    QAction* MenuExportCsv;
-    QAction* MenuImportCsv;
-    QAction* MEnrolKeysBtn;
-    QAction* SEnrolKeysBtn;
 
     // Printing handlers.
     void DPrintBDActExecute();
     void KeyReportBeginDoc();
     void KeyReportEndDoc();
     void KeyReportGetValue(const QString& name, QVariant& value);
+
+    void FormCreate();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreatePages();
+    QWidget* CreateInfoPage();
+    QWidget* CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTableView*& grid,
+                            QAction* buttons[7]);
+    QLineEdit* CreateInfoField(const QString& name);
+    // The tab's fields with the member of CtrInfoData each one shows.
+    QList<std::pair<QLineEdit*, QString TControllerInfoData::*>> InfoFields() const;
+    void CreateStatusBar();
+    void ConnectHandlers();
+    void CreateKeyList();
+    void ConnectKeyListHandlers();
+    void CreateKeysInOut();
+    void CreateReport();
+    void ConnectReportHandlers();
+    void CreateController();
+    void ConnectControllerHandlers();
+    void CreateSync();
+    void ConnectSyncHandlers();
+    // Runs a controller command with the window's commands held off while it runs.
+    template <typename Command> void RunControllerCommand(Command command);
+    void RunControllerTask(const std::function<void()>& task);
+    void UpdateNavigation(TDbfTable* view);
+    void ApplyLayoutSize();
+    void CentreOnDesktop();
+
+    QAction* NewAction(const QString& name, const QString& caption, const QString& hint, bool enabled);
+    QList<QAction*> KeyTransferActions() const;
+
+    // The closing steps after the save prompt.
+    void CloseKeyViews();
+    void CloseControllerPort();
+    void DeleteWorkingCopy();
+
+    void DExitActExecute();
+    void MenuAboutClick();
+
+    // Application-wide values.
+    QString WorkDir;
+
+    // Dialogs created at start-up (UseDialogs).
+    TProgressFrm* ProgressFrm = nullptr;
+    TAboutForm* AboutForm = nullptr;
+    TDBEditFrm* DBEditFrm = nullptr;
+    TFindKeyFrm* FindKeyFrm = nullptr;
+    TLineTestFrm* LineTestFrm = nullptr;
+
+    // The engine settings, the two views of the working copy and the key-list store over them.
+    TDbfEnv* DbfEnv1;
+    TDbfTable* MKeysTable;
+    TDbfTable* SKeysTable;
+    TKeyListDocument* KeyListDocument;
+    TKeyListStore* KeyListStore;
+    TKeyListCommands* KeyListCommands;
+    TKeyGrid* MKeysGridLink;
+    TKeyGrid* SKeysGridLink;
+
+    // The key-list report, its two data-band sources and what they read: the views as they stand
+    // (TMainFrmReport.cpp).
+    TrpReport* KeyReport;
+    TrpDBDataSet* rpDBDataSet1;
+    TrpDBDataSet* rpDBDataSet2;
+    TrpDbfTableRows* MDataSource;
+    TrpDbfTableRows* SDataSource;
+    // Where the report templates are looked for first: the executable's directory; then in the
+    // installation's data directory.
+    QString ReportTemplateDir;
+
+    // The controller port and the controller commands over it.
+    TSerComPort* DallasPort;
+    std::unique_ptr<TControllerPort> ControllerPort;
+    std::unique_ptr<TDbfKeyView> MKeysView;
+    std::unique_ptr<TDbfKeyView> SKeysView;
+    std::unique_ptr<TControllerSession> Session;
+    std::unique_ptr<TControllerCommands> Controller;
+
+    // Compare, write changes and the controller history (TMainFrmSync.cpp).
+    std::unique_ptr<TSnapshotStore> SnapshotStore;
+    std::unique_ptr<TSyncCommands> Sync;
+    TDifferencesFrm* DifferencesFrm = nullptr;
+    THistoryFrm* HistoryFrm = nullptr;
+    // The views the key transfers get: they record what a read stored, for its snapshot.
+    std::unique_ptr<TKeyView> MKeysRecorder;
+    std::unique_ptr<TKeyView> SKeysRecorder;
+    QAction* DCompareAct = nullptr;
+    QAction* DSyncAct = nullptr;
+    QAction* DHistoryAct = nullptr;
+
+    // Keys in and out.
+    QAction* MenuExportCsv;
+    QAction* MenuImportCsv;
+    QAction* MEnrolKeysBtn;
+    QAction* SEnrolKeysBtn;
 
     // Actions.
     QAction* DNewBDAct;
@@ -298,55 +374,6 @@ public:
     QAction* SDelKeyBtn;
     QAction* SFindKeyBtn;
     QTableView* SKeysGrid;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-    // Runs "Save key list..." for the close prompt and answers whether the key list was saved.
-    virtual bool SaveKeyListForExit();
-
-private:
-    void FormCreate();
-    void CreateActions();
-    void CreateMenus();
-    void CreateToolBar();
-    void CreatePages();
-    QWidget* CreateInfoPage();
-    QWidget* CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTableView*& grid,
-                            QAction* buttons[7]);
-    QLineEdit* CreateInfoField(const QString& name);
-    // The tab's fields with the member of CtrInfoData each one shows.
-    QList<std::pair<QLineEdit*, QString TControllerInfoData::*>> InfoFields() const;
-    void CreateStatusBar();
-    void ConnectHandlers();
-    void CreateKeyList();
-    void ConnectKeyListHandlers();
-    void CreateKeysInOut();
-    void CreateReport();
-    void ConnectReportHandlers();
-    void CreateController();
-    void ConnectControllerHandlers();
-    void CreateSync();
-    void ConnectSyncHandlers();
-    // Runs a controller command with the window's commands held off while it runs.
-    template <typename Command> void RunControllerCommand(Command command);
-    void RunControllerTask(const std::function<void()>& task);
-    void UpdateNavigation(TDbfTable* view);
-    void ApplyLayoutSize();
-    void CentreOnDesktop();
-
-    QAction* NewAction(const QString& name, const QString& caption, const QString& hint, bool enabled);
-    QList<QAction*> KeyTransferActions() const;
-
-    // The closing steps after the save prompt.
-    void CloseKeyViews();
-    void CloseControllerPort();
-    void DeleteWorkingCopy();
-
-    void DExitActExecute();
-    void MenuAboutClick();
 
     TScreenScale Scale;
     TAppSettings* Settings = nullptr;

@@ -9,7 +9,8 @@
 #include "controller/ui/TLineTestFrm.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListStore.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "serial/TSerComPort.h"
 #include "sync/TSyncCommands.h"
 
@@ -29,7 +30,8 @@ void TMainFrm::CreateController() {
         *DallasPort, [this](bool open, int comNumber) { ShowPortStatus(open, comNumber); });
     MKeysView = std::make_unique<TDbfKeyView>(*MKeysTable);
     SKeysView = std::make_unique<TDbfKeyView>(*SKeysTable);
-    Session = std::make_unique<TControllerSession>(*DallasPort, *this, *this);
+    Session =
+        std::make_unique<TControllerSession>(*DallasPort, *this, *this, TInstalledMessageBoxes::Shared());
     Controller = std::make_unique<TControllerCommands>(*Session, *this);
 }
 
@@ -44,7 +46,7 @@ void TMainFrm::ConnectControllerHandlers() {
     connectHandler(DallasPort, &TSerComPort::OnPortHangup, this, [this] { DallasPortPortHangup(); });
     connectHandler(MenuSelectPort, &QAction::triggered, this, [this] { MenuSelectPortClick(); });
     connectHandler(DCheckAct, &QAction::triggered, this, [this] { DCheckActExecute(); });
-    const std::pair<QAction*, void (TControllerCommands::*)()> commands[] = {
+    const std::pair<QAction*, TControllerCommands::TResult (TControllerCommands::*)()> commands[] = {
         {DGetInfoAct, &TControllerCommands::DGetInfoActExecute},
         {DPutInfoAct, &TControllerCommands::DPutInfoActExecute},
         {DGetMKeysAct, &TControllerCommands::DGetMKeysActExecute},
@@ -60,7 +62,8 @@ void TMainFrm::ConnectControllerHandlers() {
         const bool slave = action == DPutSKeysAct || action == DPutAllAct;
         connectHandler(action, &QAction::triggered, this, [this, run, master, slave] {
             RunControllerCommand([this, run, master, slave] {
-                if (!TSyncCommands::ConfirmListWrite(*MKeysView, *SKeysView, master, slave))
+                if (!TSyncCommands::ConfirmListWrite(*MKeysView, *SKeysView, master, slave,
+                                                     TInstalledMessageBoxes::Shared()))
                     return;
                 Sync->BeginRecording();
                 (Controller.get()->*run)();

@@ -10,7 +10,8 @@
 #include "keylist/ui/TDBEditFrm.h"
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TMessageBoxes.h"
 #include "settings/TAppSettings.h"
 
@@ -36,7 +37,7 @@ void TMainFrm::CreateKeyList() {
     SKeysTable = new TDbfTable(this);
     SKeysTable->setObjectName(QStringLiteral("SKeysTable"));
     KeyListStore = new TKeyListStore(*MKeysTable, *SKeysTable, *this);
-    KeyListCommands = new TKeyListCommands(*KeyListStore, *this);
+    KeyListCommands = new TKeyListCommands(*KeyListStore, *this, TInstalledMessageBoxes::Shared());
     MKeysGridLink = new TKeyGrid(*MKeysGrid, *MKeysTable, *KeyListStore);
     SKeysGridLink = new TKeyGrid(*SKeysGrid, *SKeysTable, *KeyListStore);
 }

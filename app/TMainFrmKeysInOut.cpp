@@ -9,7 +9,7 @@
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TEnrolKeysFrm.h"
 #include "keylist/ui/TImportPreviewFrm.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
 

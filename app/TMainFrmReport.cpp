@@ -8,7 +8,8 @@
 #include "report/TrpDBDataSet.h"
 #include "report/TrpDbfTableRows.h"
 #include "report/TrpReport.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "settings/TInstallDirs.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ void setFilter(TDbfTable* view, const QString& filter) {
 } // namespace
 
 void TMainFrm::CreateReport() {
-    KeyReport = new TrpReport(this);
+    KeyReport = new TrpReport(TInstalledMessageBoxes::Shared(), this);
     KeyReport->setObjectName(QStringLiteral("KeyReport"));
     KeyReport->Title = QStringLiteral("VELM Tarvikon");
     KeyReport->PreviewButtons = TrpReport::pbZoom | TrpReport::pbPrint | TrpReport::pbFind |

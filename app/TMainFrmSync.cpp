@@ -8,7 +8,8 @@
 #include "controller/TControllerInfo.h"
 #include "controller/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
 #include "sync/TRecordingKeyView.h"
@@ -39,7 +40,8 @@ void TMainFrm::CreateSync() {
     SnapshotStore = std::make_unique<TSnapshotStore>();
     DifferencesFrm = new TDifferencesFrm(this);
     HistoryFrm = new THistoryFrm(*SnapshotStore, this);
-    Sync = std::make_unique<TSyncCommands>(Session->Exchange(), *this, *DifferencesFrm, *SnapshotStore);
+    Sync = std::make_unique<TSyncCommands>(Session->Exchange(), *this, *DifferencesFrm, *SnapshotStore,
+                                           TInstalledMessageBoxes::Shared());
     MKeysRecorder = std::make_unique<TRecordingKeyView>(*MKeysView, Sync->Recorded().master);
     SKeysRecorder = std::make_unique<TRecordingKeyView>(*SKeysView, Sync->Recorded().slave);
 }
@@ -54,7 +56,8 @@ void TMainFrm::ConnectSyncHandlers() {
     connectHandler(DSyncAct, &QAction::triggered, this, [this] { DSyncActExecute(); });
     connectHandler(DHistoryAct, &QAction::triggered, this, [this] { DHistoryActExecute(); });
     HistoryFrm->OnOpenAsNew = [this](const TSnapshotStore::TSnapshot& snapshot) {
-        TSyncCommands::OpenAsNewList(snapshot, *KeyListCommands, *KeyListStore, *this);
+        TSyncCommands::OpenAsNewList(snapshot, *KeyListCommands, *KeyListStore, *this,
+                                     TInstalledMessageBoxes::Shared());
     };
     HistoryFrm->OnRestore = [this](const TSnapshotStore::TSnapshot& snapshot) {
         RunControllerTask([&] { Sync->Restore(snapshot); });

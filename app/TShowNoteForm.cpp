@@ -1,7 +1,7 @@
 #include "app/TShowNoteForm.h"
 
 #include "app/TNotePrinter.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

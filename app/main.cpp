@@ -4,7 +4,7 @@
 #include "app/TSplashForm.h"
 #include "dbf/TDbfEngine.h"
 #include "report/ui/TrpPreviewFrm.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/ui/TQtSeams.h"
 #include "serial/ui/TQtPortChooser.h"

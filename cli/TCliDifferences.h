@@ -16,7 +16,7 @@ public:
         : json(json), otherController(otherController) {}
 
     bool ShowComparison(const TKeyComparison& comparison, Purpose purpose) override;
-    bool ConfirmOtherController(const QString& question) override {
+    bool ConfirmOtherController(const QString& question, TMessageBoxes&) override {
         return otherController.Confirm(question);
     }
 

@@ -1,14 +1,17 @@
 #include "cli/TCliLink.h"
 
 #include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
 #include "cli/TVtrkCommand.h"
 #include "controller/TControllerPort.h"
 #include "controller/TTransferReport.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/TStopRequest.h"
+#include "serial/ESerException.h"
 
 TCliLink::TCliLink(int comNumber, const QString& portName, TTransferProgress& progress)
-    : portName(portName), session(port, *this, progress) {
+    : portName(portName), session(port, *this, progress, TInstalledMessageBoxes::Shared()) {
     port.SetAutoOpen(false);
     port.SetPromptForPort(false);
     port.SetComNumber(static_cast<unsigned short>(comNumber));
@@ -28,6 +31,8 @@ TCliLink::~TCliLink() {
 void TCliLink::Open() {
     try {
         port.SetOpen(true);
+    } catch (const ESerException& e) {
+        throw EVtrkExit(VtrkExit::Port, TCliPortArgument::OpenFailureText(portName, e));
     } catch (const std::exception& e) {
         throw EVtrkExit(VtrkExit::Port,
                         QStringLiteral("cannot open %1: %2").arg(portName, QString::fromStdString(e.what())));

@@ -12,7 +12,10 @@ void TCliOutput::Text(const QString& text) {
     std::fflush(stdout);
 }
 
+bool TCliOutput::jsonWritten = false;
+
 void TCliOutput::Json(const QJsonDocument& document) {
+    jsonWritten = true;
     std::fputs(TTerminalText::EscapedJson(document.toJson(QJsonDocument::Indented)).constData(), stdout);
     std::fflush(stdout);
 }

@@ -9,6 +9,8 @@ class TCliOutput {
 public:
     static void Text(const QString& text);
     static void Json(const QJsonDocument& document);
+    // Whether a command has written its JSON document: a failure after it adds no second one.
+    static bool JsonWritten() { return jsonWritten; }
     // "vtrk: " and the message, on the standard error stream.
     static void Error(const QString& message);
     // A line on the standard error stream without the program's name.
@@ -24,4 +26,5 @@ public:
 
 private:
     static bool progressDrawn;
+    static bool jsonWritten;
 };

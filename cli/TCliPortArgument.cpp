@@ -1,11 +1,15 @@
 #include "cli/TCliPortArgument.h"
 
 #include "cli/TVtrkCommand.h"
+#include "serial/ESerException.h"
+#include "serial/TSerErrors.h"
 #include "serial/TSerPortMap.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <cerrno>
 
 namespace {
 QString canonical(const QString& path) {
@@ -47,14 +51,14 @@ TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& pa
     const QString device = parser.value(QStringLiteral("port"));
     if (!device.isEmpty()) {
         const int number = NumberForPath(device);
-        return {number, QStringLiteral("COM%1 (%2)").arg(number).arg(device), 0};
+        return {number, device, 0};
     }
     const QString text = parser.positionalArguments().value(index);
     if (text.isEmpty())
         throw usage(QStringLiteral("the controller port is missing (COMn or --port DEVICE)"));
     if (text.startsWith(QLatin1Char('/'))) {
         const int number = NumberForPath(text);
-        return {number, QStringLiteral("COM%1 (%2)").arg(number).arg(text), 1};
+        return {number, text, 1};
     }
     static const QRegularExpression comName(QStringLiteral("^(?:COM)?(\\d{1,2})$"),
                                             QRegularExpression::CaseInsensitiveOption);
@@ -65,4 +69,28 @@ TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& pa
                         .arg(text)
                         .arg(TSerPortMap::MaxPort));
     return {number, QStringLiteral("COM%1").arg(number), 1};
+}
+
+QString TCliPortArgument::OpenFailureText(const QString& name, const ESerException& failure) {
+    const bool path = name.startsWith(QLatin1Char('/'));
+    switch (failure.code()) {
+    case TSerErrors::ecBadId:
+        if (path)
+            return QFileInfo::exists(name)
+                       ? QStringLiteral("%1 is not a serial device that can be opened").arg(name)
+                       : QStringLiteral("%1 does not exist").arg(name);
+        return QStringLiteral(
+                   "%1 has no serial device on this machine; \"vtrk ports\" lists the ports there are")
+            .arg(name);
+    case EACCES:
+    case EPERM:
+        return QStringLiteral(
+                   "cannot open %1: permission denied. You may not use this port. Run: sudo usermod "
+                   "-aG dialout $USER, then log in again.")
+            .arg(name);
+    case TSerErrors::ecAlreadyOpen:
+        return QStringLiteral("%1 is in use by another program").arg(name);
+    default:
+        return QStringLiteral("cannot open %1: %2").arg(name, QString::fromStdString(failure.what()));
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class ESerException;
 class QCommandLineParser;
 
 // The controller port of a command: "COM3", "com3" or "3" as the first argument, or a device
@@ -10,7 +11,7 @@ class TCliPortArgument {
 public:
     struct TChoice {
         int number = 0;
-        QString name;     // "COM3", as messages name it
+        QString name;     // as messages name it: "COM3", or the device path as given
         int consumed = 0; // positional arguments taken (0 with --port)
     };
 
@@ -21,4 +22,7 @@ public:
     // A device path gets the number that already maps to it, else the highest free number,
     // mapped through VTRK_COM<n> for this process as the port map's rule has it.
     static int NumberForPath(const QString& path);
+    // Why a port did not open, in the words of the system it runs on, with the remedy where there
+    // is one (the same as the window's port chooser gives).
+    static QString OpenFailureText(const QString& name, const ESerException& failure);
 };

@@ -13,6 +13,7 @@
 #include "cli/TReadCommand.h"
 #include "cli/TSiteCommand.h"
 #include "cli/TSyncCommand.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "site/TSite.h"
 #include "site/TSiteJournal.h"
 #include "sync/TSnapshotStore.h"
@@ -122,7 +123,7 @@ int TCliSiteRound::Round(const QCommandLineParser& parser) {
     TCliOtherController otherController(parser);
     TCliDifferences viewer(TSiteCommand::Json(parser), otherController);
     TSnapshotStore history(on.site.HistoryRoot());
-    TSyncCommands sync(on.link.Exchange(), host, viewer, history);
+    TSyncCommands sync(on.link.Exchange(), host, viewer, history, TInstalledMessageBoxes::Shared());
     sync.UseIdentity(on.identity.versionCode, on.identity.serial, on.identity.info);
     if (!parser.isSet(QStringLiteral("yes")))
         return compareOnly(sync, header.serial, on.port.name);

@@ -2,6 +2,7 @@
 
 #include "cli/TCliPortArgument.h"
 #include "cli/TVtrkCommand.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TStopRequest.h"
 
 #include <QCommandLineParser>
@@ -23,7 +24,7 @@ TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
     : link(openLink(parser, progress, portName)),
       host(std::make_unique<TCliSyncHost>(*link, progress, list.Master(), list.Slave())),
       otherController(parser), viewer(parser.isSet(QStringLiteral("json")), otherController),
-      sync(link->Exchange(), *host, viewer, store) {
+      sync(link->Exchange(), *host, viewer, store, TInstalledMessageBoxes::Shared()) {
     // The list first: a wrong file is known before the controller is asked anything.
     header = list.Open(parser.positionalArguments().constLast());
     link->Open();

@@ -53,6 +53,25 @@ QString orUnknown(const QString& text) {
 }
 } // namespace
 
+QString TImportCommand::HelpDetails() const {
+    return QStringLiteral(
+        "The first row names the columns, in any order and case (comma, semicolon or tab):\n"
+        "  code      the key code: code, key, keycode, key code, Schl\u00fcssel (needed)\n"
+        "  note      note, memo, name, keymemo, key info, Notiz, Bemerkung\n"
+        "  type      M (master) or S (slave): type, keytype, Typ; without it, slave keys\n"
+        "  #         the slot as the window numbers it (1..8, 1..128): #, recid, Platz, Nr.\n"
+        "  slot      the controller's slot (0..7, 0..127): slot, keyid\n"
+        "  active    yes/no, ja/nein, 1/0, true/false or x: active, keystatus, aktiv\n"
+        "  engraved, serial, info: as vtrk export writes them\n"
+        "\n"
+        "Key codes are taken in every form they are written in: the 12 digits of a key list\n"
+        "(2BC5FB000000), with blanks, dots, dashes or colons between the digits, with the\n"
+        "family byte (01.2BC5FB000000, as owfs prints it), as Linux names the device\n"
+        "(01-000000fbc52b), all 16 digits in wire order (012BC5FB00000066) or as engraved\n"
+        "on the key (66000000FBC52B01, or 000000FBC52B 01 without the CRC). A CRC that is\n"
+        "given is checked.\n");
+}
+
 void TImportCommand::Define(QCommandLineParser& parser) const {
     parser.addPositionalArgument(QStringLiteral("csv"), QStringLiteral("The CSV file to read."));
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},

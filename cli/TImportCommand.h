@@ -16,6 +16,7 @@ public:
     QString Name() const override { return QStringLiteral("import"); }
     QString Summary() const override { return QStringLiteral("make a key-list file from a CSV file"); }
     void Define(QCommandLineParser& parser) const override;
+    QString HelpDetails() const override;
     int Run(const QCommandLineParser& parser) override;
 
 private:

@@ -34,6 +34,12 @@ QJsonObject TInfoCommand::ToJson(const TControllerInfoData& data) {
     QJsonObject object;
     for (const TInfoLine& line : InfoLines)
         object.insert(QLatin1String(line.key), data.*line.member);
+    // Counts are numbers for scripts; a controller that sends no number there gets null.
+    for (const char* key : {"maxMasterKeys", "maxSlaveKeys"}) {
+        bool number = false;
+        const int count = object.value(QLatin1String(key)).toString().trimmed().toInt(&number);
+        object.insert(QLatin1String(key), number ? QJsonValue(count) : QJsonValue());
+    }
     return object;
 }
 

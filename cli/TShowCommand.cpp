@@ -36,6 +36,9 @@ QString keyLine(const TKeySlot& key, int number) {
 
 void TShowCommand::Define(QCommandLineParser& parser) const {
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to show."));
+    parser.addOption(
+        {QStringLiteral("keys"),
+         QStringLiteral("Only the slots that hold a key (and those not read, whose key is unknown).")});
 }
 
 int TShowCommand::Run(const QCommandLineParser& parser) {
@@ -50,6 +53,7 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
         QStringLiteral("Controller S/N:  %1\nController Info: %2\n\n").arg(header.serial, header.info) +
         row(QStringLiteral("Type"), QStringLiteral("#"), QStringLiteral("Code"), QStringLiteral("Active"),
             QStringLiteral("Note"));
+    const bool keysOnly = parser.isSet(QStringLiteral("keys"));
     for (TKeyView* view : {&list.Master(), &list.Slave()}) {
         QJsonArray keys;
         // "#" is the slot the writes send a record to, whatever its RECID says.
@@ -58,6 +62,8 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
             TCliStop::CheckBeforeShowing();
             const TKeySlot key = view->Load(recNo);
             const int number = TKeyTransfer::Number(slot++);
+            if (keysOnly && key.keyCode == TKeySlot::EmptyCode)
+                continue;
             keys.append(keyJson(key, number));
             text += keyLine(key, number);
         }

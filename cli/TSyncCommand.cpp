@@ -1,6 +1,8 @@
 #include "cli/TSyncCommand.h"
 
+#include "cli/TCliDifferences.h"
 #include "cli/TCliOtherController.h"
+#include "cli/TCliOutput.h"
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliSyncSession.h"
 
@@ -20,6 +22,10 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
     // The core checks the key codes, reads, shows the plan, warns, writes and reports, each
     // message on the standard error stream; the ending it returns decides the exit code.
     const TSyncCommands::Ending ending = session.Sync().WriteChanges(session.ListSerial());
+    // With nothing it may write, the core shows no plan; a script still gets its one document.
+    if (parser.isSet(QStringLiteral("json")) && !session.Viewer().Shown() &&
+        (ending == TSyncCommands::Ending::NothingToDo || ending == TSyncCommands::Ending::Unwritable))
+        TCliOutput::Json(QJsonDocument(TCliDifferences::Json(session.Sync().LastComparison())));
     return ExitCode(session.Sync(), ending, session.PortName());
 }
 

@@ -47,6 +47,8 @@ public:
     virtual QString Summary() const = 0;
     // Adds the command's options and positional arguments ("--help" and "--json" are there already).
     virtual void Define(QCommandLineParser& parser) const = 0;
+    // Text that "vtrk COMMAND --help" shows after the options and arguments; empty for most.
+    virtual QString HelpDetails() const { return QString(); }
     // Returns the exit code; throws EVtrkExit where it ends early.
     virtual int Run(const QCommandLineParser& parser) = 0;
 

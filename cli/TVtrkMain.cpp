@@ -8,6 +8,7 @@
 #include "serial/ESerException.h"
 
 #include <QCommandLineParser>
+#include <QJsonObject>
 
 namespace {
 const QString Program = QStringLiteral("vtrk");
@@ -60,21 +61,26 @@ int TVtrkMain::Run(const QStringList& arguments) {
 int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(command.Summary());
-    parser.addHelpOption();
+    // Not addHelpOption: its --help-all lists Qt's own options, which mean nothing here.
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This help.")});
     parser.addOption({QStringLiteral("json"), QStringLiteral("Results as JSON, for scripts.")});
     command.Define(parser);
     if (!parser.parse(QStringList{Program} + arguments.mid(2))) {
-        TCliOutput::Error(parser.errorText() +
-                          QStringLiteral("; \"vtrk %1 --help\" shows the usage").arg(command.Name()));
+        const QString message =
+            parser.errorText() + QStringLiteral("; \"vtrk %1 --help\" shows the usage").arg(command.Name());
+        TCliOutput::Error(message);
+        if (arguments.contains(QStringLiteral("--json")))
+            TCliOutput::Json(ErrorDocument(VtrkExit::Usage, message));
         return VtrkExit::Usage;
     }
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(QStringLiteral("help"))) {
         // The parser names the program by the path it was started with, and knows no commands.
         QString help = parser.helpText();
         const int end = help.indexOf(QStringLiteral(" [options]"));
         if (help.startsWith(QStringLiteral("Usage: ")) && end > 0)
             help.replace(0, end, QStringLiteral("Usage: vtrk ") + command.Name());
-        TCliOutput::Text(help);
+        const QString details = command.HelpDetails();
+        TCliOutput::Text(details.isEmpty() ? help : help + QLatin1Char('\n') + details);
         return VtrkExit::Done;
     }
     const QStringList given = parser.optionNames();
@@ -82,19 +88,31 @@ int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
     TMessageBoxes::setInstance(&boxes);
     TCliStop::Install();
     int code = VtrkExit::Done;
+    QString failure;
     try {
         code = command.Run(parser);
     } catch (const EVtrkExit& e) {
-        TCliOutput::Error(QString::fromStdString(e.what()));
+        failure = QString::fromStdString(e.what());
         code = e.code();
     } catch (const ESerException& e) {
-        TCliOutput::Error(QString::fromStdString(e.what()));
+        failure = QString::fromStdString(e.what());
         code = VtrkExit::Port;
     } catch (const std::exception& e) {
         // The table layer and the file system are what is left to fail.
-        TCliOutput::Error(QString::fromStdString(e.what()));
+        failure = QString::fromStdString(e.what());
         code = VtrkExit::File;
     }
     TMessageBoxes::setInstance(nullptr);
+    if (!failure.isEmpty()) {
+        TCliOutput::Error(failure);
+        if (parser.isSet(QStringLiteral("json")) && !TCliOutput::JsonWritten())
+            TCliOutput::Json(ErrorDocument(code, failure));
+    }
     return code;
+}
+
+QJsonDocument TVtrkMain::ErrorDocument(int code, const QString& message) {
+    return QJsonDocument(
+        QJsonObject{{QStringLiteral("error"),
+                     QJsonObject{{QStringLiteral("exitCode"), code}, {QStringLiteral("message"), message}}}});
 }

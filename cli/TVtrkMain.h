@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonDocument>
 #include <QStringList>
 
 // The front of vtrk: "--help", "--version", and the command named by the first argument with its
@@ -7,6 +8,9 @@
 class TVtrkMain {
 public:
     static int Run(const QStringList& arguments);
+    // What a command that fails prints on the standard output when --json was given, beside
+    // the message on the standard error stream: {"error": {"exitCode": n, "message": "..."}}.
+    static QJsonDocument ErrorDocument(int code, const QString& message);
 
 private:
     static QString GeneralHelp();

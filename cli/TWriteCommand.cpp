@@ -46,7 +46,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     }
 
     // The window's warnings (no active master key left, a code twice) come before any frame.
-    if (!TSyncCommands::ConfirmListWrite(list.Master(), list.Slave(), true, true))
+    if (!TSyncCommands::ConfirmListWrite(list.Master(), list.Slave(), true, true, MessageBoxes()))
         throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; nothing was sent"));
 
     TCliProgress progress;

@@ -1,11 +1,29 @@
 # Run by vtrk_layer: fails when a file includes a Qt module above QT or a project folder that is
-# neither the file's own nor one of USES.
+# neither the file's own nor one of USES, and when core code talks to the user through the
+# installed message boxes instead of the boxes its caller passes in.
 set(qtLevels Core Gui Widgets)
+# The window (app/), vtrk (cli/) and the ui/ libraries hand the installed boxes down; the seam itself
+# is the only core code that reaches them.
+set(boxesFolders "^(app|cli|tests|tools)(/|$)|(^|/)ui$")
+set(boxesFiles seams/TMessageBoxes.h seams/TMessageBoxes.cpp seams/TInstalledMessageBoxes.h
+    seams/TInstalledMessageBoxes.cpp)
+set(boxesCall "(^|[^A-Za-z0-9_])MessageBoxes[ \t]*\\(|TMessageBoxes::instance|TInstalledMessageBoxes")
 list(FIND qtLevels ${QT} allowedLevel)
 set(failures "")
 foreach(file ${FILES})
     file(RELATIVE_PATH relative ${ROOT} ${file})
     get_filename_component(FOLDER ${relative} DIRECTORY)
+    list(FIND boxesFiles ${relative} boxesAllowed)
+    if(NOT FOLDER MATCHES "${boxesFolders}" AND boxesAllowed EQUAL -1)
+        file(STRINGS ${file} calls REGEX "${boxesCall}")
+        # A ';' in a line splits it here; only the pieces that call are named.
+        foreach(call ${calls})
+            if(call MATCHES "${boxesCall}")
+                string(STRIP "${call}" call)
+                string(APPEND failures "  ${file}: ${call} (core code asks through the boxes passed in)\n")
+            endif()
+        endforeach()
+    endif()
     file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include")
     foreach(line ${lines})
         if(line MATCHES "#[ \t]*include[ \t]*<(Qt[A-Za-z]+)/")
@@ -34,6 +52,6 @@ foreach(file ${FILES})
     endforeach()
 endforeach()
 if(failures)
-    message(FATAL_ERROR "Layering: wrong-way includes\n${failures}")
+    message(FATAL_ERROR "Layering: wrong-way includes or global message boxes\n${failures}")
 endif()
 file(WRITE ${STAMP} "")

@@ -5,6 +5,8 @@
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerDataPort.h"
 
+#include <algorithm>
+
 namespace {
 const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
 const QString ReadingSlave = QStringLiteral("Reading slave keys list from controller...");
@@ -32,7 +34,8 @@ private:
 };
 
 TControllerCommands::TControllerCommands(TControllerSession& session, TControllerHost& host)
-    : host(host), exchange(session.Exchange()), info(session.Info()), transfer(session.Transfer()) {}
+    : host(host), exchange(session.Exchange()), info(session.Info()), transfer(session.Transfer()),
+      boxes(session.Exchange().Boxes()) {}
 
 template <typename Routine> void TControllerCommands::WithProgress(const QString& text, Routine routine) {
     struct Closer {
@@ -62,26 +65,55 @@ void TControllerCommands::Run(TTransferReport& report, TKeyTransfer::Table table
 void TControllerCommands::ShowReport(const TTransferReport& report) {
     const QString text = report.Text(exchange.port().PortNumber());
     if (report.Kind() == TTransferReport::Severity::Error)
-        MessageBoxes().error(text);
+        boxes.error(text);
     else if (report.Kind() == TTransferReport::Severity::Warning)
-        MessageBoxes().warning(text);
+        boxes.warning(text);
 }
 
-void TControllerCommands::DGetInfoActExecute() {
-    RunningGuard guard(running);
+TControllerCommands::Ending TControllerCommands::EndingOf(TControllerExchange::Outcome outcome) {
+    using Outcome = TControllerExchange::Outcome;
+    switch (outcome) {
+    case Outcome::Done:
+        return Ending::Done;
+    case Outcome::Silent:
+        return Ending::Silent;
+    case Outcome::PortGone:
+        return Ending::PortLost;
+    default:
+        return Ending::PartlyFailed;
+    }
+}
+
+TControllerCommands::Ending TControllerCommands::EndingOf(const TTransferReport& report) {
+    using End = TKeyTransfer::Result::End;
+    if (report.PortLost())
+        return Ending::PortLost;
+    if (report.Any(End::ControllerSilent))
+        return Ending::Silent;
+    if (report.Kind() != TTransferReport::Severity::None)
+        return Ending::PartlyFailed;
+    return report.Any(End::Refused) ? Ending::Refused : Ending::Done;
+}
+
+TControllerCommands::TResult TControllerCommands::Reported(const TTransferReport& report, Ending before) {
+    ShowReport(report);
+    return {std::max(before, EndingOf(report)), report};
+}
+
+TControllerCommands::Ending TControllerCommands::ReadIdentity() {
     QString version;
-    info.ReadProgramVersion(version);
+    const bool versionRead = info.ReadProgramVersion(version);
     // A port that hung up has been told in its box and has disabled the actions by closing.
     if (exchange.PortLost())
-        return;
+        return Ending::PortLost;
     if (!TControllerInfo::IsSupportedVersion(version)) {
         UpdateInfoData([&](TControllerInfoData& data) {
             data.versionCode = version;
             data.RefuseVersion();
         });
-        MessageBoxes().warning(TControllerInfo::UnknownVersionWarning(version));
+        boxes.warning(TControllerInfo::UnknownVersionWarning(version));
         host.SetKeyTransferEnabled(false);
-        return;
+        return versionRead ? Ending::VersionRefused : EndingOf(info.LastOutcome());
     }
     UpdateInfoData([&](TControllerInfoData& data) {
         data.versionCode = version;
@@ -89,158 +121,167 @@ void TControllerCommands::DGetInfoActExecute() {
     });
     host.SetKeyTransferEnabled(true);
     QString serial;
-    info.ReadControllerSerial(serial);
+    const Ending serialEnding =
+        info.ReadControllerSerial(serial) ? Ending::Done : EndingOf(info.LastOutcome());
     UpdateInfoData([&](TControllerInfoData& data) { data.serial = serial; });
     if (exchange.PortLost())
-        return;
+        return Ending::PortLost;
     QString infoText;
-    info.ReadControllerInfo(infoText);
+    const Ending infoEnding = info.ReadControllerInfo(infoText) ? Ending::Done : EndingOf(info.LastOutcome());
     UpdateInfoData([&](TControllerInfoData& data) { data.info = infoText; });
+    return std::max(serialEnding, infoEnding);
 }
 
-void TControllerCommands::ConfirmInfoWrite() {
+TControllerCommands::TResult TControllerCommands::DGetInfoActExecute() {
+    RunningGuard guard(running);
+    return {ReadIdentity(), std::nullopt};
+}
+
+TControllerCommands::Ending TControllerCommands::ConfirmInfoWrite() {
     const QString text = host.ControllerInfoData().info;
     // "<unknown>" is this program's placeholder, never the controller's information.
     if (text == TControllerInfo::UnknownText) {
-        MessageBoxes().warning(TControllerInfo::UnknownInfoText);
-        return;
+        boxes.warning(TControllerInfo::UnknownInfoText);
+        return Ending::Refused;
     }
-    if (MessageBoxes().confirmOkCancel(
+    if (!boxes.confirmOkCancel(
             QStringLiteral("Are you sure you want to change controller information to:\r") + text))
-        info.WriteControllerInfo(text);
+        return Ending::Cancelled;
+    return info.WriteControllerInfo(text) ? Ending::Done : EndingOf(info.LastOutcome());
 }
 
-void TControllerCommands::DPutInfoActExecute() {
+TControllerCommands::TResult TControllerCommands::DPutInfoActExecute() {
     RunningGuard guard(running);
-    ConfirmInfoWrite();
+    return {ConfirmInfoWrite(), std::nullopt};
 }
 
-void TControllerCommands::DGetMKeysActExecute() {
+TControllerCommands::TResult TControllerCommands::ReadTable(TKeyTransfer::Table table, const QString& notOpen,
+                                                            const QString& question) {
     RunningGuard guard(running);
-    TKeyView& view = host.MasterView();
+    TKeyView& view = table == TKeyTransfer::Table::Master ? host.MasterView() : host.SlaveView();
     if (!view.IsOpen()) {
-        MessageBoxes().error(QStringLiteral(
-            "To read Master keys from controller you must first create new or open key list."));
-        return;
+        boxes.error(notOpen);
+        return {Ending::Refused, std::nullopt};
     }
+    // A list without records has no slot to read into; the program never said anything about it.
     if (view.RecCount() == 0)
-        return;
-    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
-            "You are about to read Master keys from controller. Current Master keys list\rwill be "
-            "overwrited. Are you sure you want to continue?")))
-        return;
+        return {Ending::Refused, std::nullopt};
+    if (!boxes.confirmOkCancel(question))
+        return {Ending::Cancelled, std::nullopt};
     TTransferReport report(TTransferReport::Direction::Read);
-    Run(report, TKeyTransfer::Table::Master, view, false);
-    ShowReport(report);
+    Run(report, table, view, false);
+    return Reported(report);
 }
 
-void TControllerCommands::DGetSKeysActExecute() {
-    RunningGuard guard(running);
-    TKeyView& view = host.SlaveView();
-    if (!view.IsOpen()) {
-        MessageBoxes().error(
-            QStringLiteral("To read Slave keys from controlle you must first create new or open key list."));
-        return;
-    }
-    if (view.RecCount() == 0)
-        return;
-    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
-            "You are about to read Slave keys from controller. Current Slave keys list\rwill be "
-            "overwrited. Are you sure you want to continue?")))
-        return;
-    TTransferReport report(TTransferReport::Direction::Read);
-    Run(report, TKeyTransfer::Table::Slave, view, false);
-    ShowReport(report);
+TControllerCommands::TResult TControllerCommands::DGetMKeysActExecute() {
+    return ReadTable(
+        TKeyTransfer::Table::Master,
+        QStringLiteral("To read Master keys from controller you must first create new or open key list."),
+        QStringLiteral("You are about to read Master keys from controller. Current Master keys list\rwill "
+                       "be overwrited. Are you sure you want to continue?"));
 }
 
-void TControllerCommands::DGetAllActExecute() {
+TControllerCommands::TResult TControllerCommands::DGetSKeysActExecute() {
+    return ReadTable(
+        TKeyTransfer::Table::Slave,
+        QStringLiteral("To read Slave keys from controlle you must first create new or open key list."),
+        QStringLiteral("You are about to read Slave keys from controller. Current Slave keys list\rwill "
+                       "be overwrited. Are you sure you want to continue?"));
+}
+
+TControllerCommands::TResult TControllerCommands::DGetAllActExecute() {
     RunningGuard guard(running);
     TKeyView& master = host.MasterView();
     TKeyView& slave = host.SlaveView();
     if (!master.IsOpen() || !slave.IsOpen()) {
-        MessageBoxes().error(
+        boxes.error(
             QStringLiteral("To read keys from controller you must first create new or open key list."));
-        return;
+        return {Ending::Refused, std::nullopt};
     }
-    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
+    if (!boxes.confirmOkCancel(QStringLiteral(
             "You are about to read all information from controller.Current information and keys "
             "list\rwill be overwrited. Are you sure you want to continue?")))
-        return;
-    DGetInfoActExecute();
+        return {Ending::Cancelled, std::nullopt};
+    const Ending identity = ReadIdentity();
     if (exchange.PortLost())
-        return;
+        return {Ending::PortLost, std::nullopt};
     TTransferReport report(TTransferReport::Direction::Read);
     Run(report, TKeyTransfer::Table::Master, master, false);
     if (report.Stopped())
         report.Skip(TKeyTransfer::Table::Slave);
     else
         Run(report, TKeyTransfer::Table::Slave, slave, false);
-    ShowReport(report);
+    return Reported(report, identity);
 }
 
-void TControllerCommands::DPutMKeysActExecute() {
+TControllerCommands::TResult TControllerCommands::WriteTable(TKeyTransfer::Table table, const QString& empty,
+                                                             const QString& question) {
     RunningGuard guard(running);
-    TKeyView& view = host.MasterView();
+    TKeyView& view = table == TKeyTransfer::Table::Master ? host.MasterView() : host.SlaveView();
     if (!hasRecords(view)) {
-        MessageBoxes().error(
-            QStringLiteral("Cannot load master keys list into the controller because it is empty."));
-        return;
+        boxes.error(empty);
+        return {Ending::Refused, std::nullopt};
     }
-    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
-            "You are about to overwrite controller`s master keys list.\rAre you sure you want to continue?")))
-        return;
+    if (!boxes.confirmOkCancel(question))
+        return {Ending::Cancelled, std::nullopt};
     TTransferReport report(TTransferReport::Direction::Write);
-    Run(report, TKeyTransfer::Table::Master, view, true);
-    ShowReport(report);
+    Run(report, table, view, true);
+    return Reported(report);
 }
 
-void TControllerCommands::DPutSKeysActExecute() {
-    RunningGuard guard(running);
-    TKeyView& view = host.SlaveView();
-    if (!hasRecords(view)) {
-        MessageBoxes().error(SlaveEmpty);
-        return;
-    }
-    if (!MessageBoxes().confirmOkCancel(QStringLiteral(
-            "You are about to overwrite controller`s slave keys list.\rAre you sure you want to continue?")))
-        return;
-    TTransferReport report(TTransferReport::Direction::Write);
-    Run(report, TKeyTransfer::Table::Slave, view, true);
-    ShowReport(report);
+TControllerCommands::TResult TControllerCommands::DPutMKeysActExecute() {
+    return WriteTable(
+        TKeyTransfer::Table::Master,
+        QStringLiteral("Cannot load master keys list into the controller because it is empty."),
+        QStringLiteral(
+            "You are about to overwrite controller`s master keys list.\rAre you sure you want to continue?"));
 }
 
-void TControllerCommands::DPutAllActExecute() {
+TControllerCommands::TResult TControllerCommands::DPutSKeysActExecute() {
+    return WriteTable(
+        TKeyTransfer::Table::Slave, SlaveEmpty,
+        QStringLiteral(
+            "You are about to overwrite controller`s slave keys list.\rAre you sure you want to continue?"));
+}
+
+TControllerCommands::TResult TControllerCommands::DPutAllActExecute() {
     RunningGuard guard(running);
-    if (MessageBoxes().confirmOkCancel(QStringLiteral(
+    TResult keys{Ending::Cancelled, std::nullopt};
+    if (boxes.confirmOkCancel(QStringLiteral(
             "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?"))) {
-        const TTransferReport report = WriteAllKeys();
+        keys = WriteAllKeys();
         // Without its port the information step could only fail.
-        if (report.PortLost())
-            return;
+        if (keys.ending == Ending::PortLost)
+            return keys;
     }
-    ConfirmInfoWrite();
+    keys.ending = std::max(keys.ending, ConfirmInfoWrite());
+    return keys;
 }
 
-TTransferReport TControllerCommands::WriteAllKeys() {
+TControllerCommands::TResult TControllerCommands::WriteAllKeys() {
     TKeyView& master = host.MasterView();
     TKeyView& slave = host.SlaveView();
-    TTransferReport report(TTransferReport::Direction::Write);
     const QString refusal = TKeyTransfer::RefusalText(&master, &slave);
     if (!refusal.isEmpty()) {
         // The key writes are refused; the information block is a separate step and still offered.
-        MessageBoxes().error(refusal);
-        return report;
+        boxes.error(refusal);
+        return {Ending::Refused, std::nullopt};
     }
+    TTransferReport report(TTransferReport::Direction::Write);
+    Ending emptyTable = Ending::Done;
     if (hasRecords(master))
         Run(report, TKeyTransfer::Table::Master, master, true);
-    else
-        MessageBoxes().error(MasterEmpty);
+    else {
+        boxes.error(MasterEmpty);
+        emptyTable = Ending::Refused;
+    }
     if (report.Stopped())
         report.Skip(TKeyTransfer::Table::Slave);
     else if (hasRecords(slave))
         Run(report, TKeyTransfer::Table::Slave, slave, true);
-    else
-        MessageBoxes().error(SlaveEmpty);
-    ShowReport(report);
-    return report;
+    else {
+        boxes.error(SlaveEmpty);
+        emptyTable = Ending::Refused;
+    }
+    return Reported(report, emptyTable);
 }

@@ -26,8 +26,8 @@ QString TControllerExchange::ChatteringText(int comNumber) {
         .arg(comNumber);
 }
 
-TControllerExchange::TControllerExchange(TSerDataPort& port, unsigned char& sequence)
-    : dataPort(port), frameSequence(sequence), openingSeen(port.Openings()) {}
+TControllerExchange::TControllerExchange(TSerDataPort& port, unsigned char& sequence, TMessageBoxes& boxes)
+    : dataPort(port), frameSequence(sequence), boxes(boxes), openingSeen(port.Openings()) {}
 
 void TControllerExchange::Pause(int ms) {
     TSleep::ms(ms);
@@ -159,7 +159,7 @@ TControllerExchange::Io TControllerExchange::Send(const unsigned char* buffer, i
     } catch (const ESerException&) {
         if (PortLost())
             return Io::Gone;
-        MessageBoxes().error(WriteErrorText);
+        boxes.error(WriteErrorText);
         return Io::Failed;
     }
 }
@@ -175,7 +175,7 @@ TControllerExchange::Io TControllerExchange::Take(unsigned char* buffer, int cou
         } catch (const ESerException&) {
             if (PortLost())
                 return Io::Gone;
-            MessageBoxes().error(ReadErrorText);
+            boxes.error(ReadErrorText);
             return Io::Failed;
         }
         const int step = std::min(PollMs, lateBudgetMs);
@@ -192,7 +192,7 @@ bool TControllerExchange::PortReadLate(unsigned char* buffer, int count) {
     int budget = lateReplyMs;
     const Io io = Take(buffer, count, budget);
     if (io == Io::Missing)
-        MessageBoxes().error(ReadErrorText);
+        boxes.error(ReadErrorText);
     return io == Io::Ok;
 }
 
@@ -265,7 +265,7 @@ TControllerExchange::Outcome TControllerExchange::Query(TFrame& request, int req
             continue;
         }
         if (!ReplyIsValid(reply, request, shape)) {
-            MessageBoxes().error(IntegrityErrorText);
+            boxes.error(IntegrityErrorText);
             continue;
         }
         if (!pairing.Matches(request, reply, shape.keyNumber)) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class TMessageBoxes;
 class TSerDataPort;
 
 // The byte-level routines and the two exchange patterns with the controller: a query (request,
@@ -28,6 +29,10 @@ class TSerDataPort;
 // is harmless: they only discard. A line seen to answer late (bytes during such a wait, or a reply taken
 // after an attempt had missed its deadline) gets the longer deadline SlowLineLateReplyMs until the port is
 // reopened.
+//
+// Port errors are told through the boxes its owner passes in; the information routines and the
+// key transfers built on an exchange talk to the user through the same boxes, so one conversation
+// has one user, whether a window, vtrk or a test's recorder.
 class TControllerExchange {
 public:
     enum class Outcome {
@@ -68,9 +73,10 @@ public:
     static QString NoAnswerText(int comNumber);
     static QString DisconnectedText(int comNumber);
 
-    TControllerExchange(TSerDataPort& port, unsigned char& frameSequence);
+    TControllerExchange(TSerDataPort& port, unsigned char& frameSequence, TMessageBoxes& boxes);
 
     TSerDataPort& port() const { return dataPort; }
+    TMessageBoxes& Boxes() const { return boxes; }
     unsigned char sequence() const { return frameSequence; }
     void advanceSequence() { ++frameSequence; }
     // The port closed itself because its device hung up.
@@ -130,6 +136,7 @@ private:
 
     TSerDataPort& dataPort;
     unsigned char& frameSequence;
+    TMessageBoxes& boxes;
     TReplyPairing pairing;
     bool lineInDoubt = false;
     bool quietBeforeRetry = false;

@@ -44,14 +44,15 @@ void TControllerInfo::InfoTextToBytes(const QString& text, unsigned char* info32
         info32[bytes.size()] = 0x00;
 }
 
-bool TControllerInfo::Succeeded(TControllerExchange::Outcome outcome) const {
+bool TControllerInfo::Succeeded(TControllerExchange::Outcome outcome) {
     using Outcome = TControllerExchange::Outcome;
+    lastOutcome = outcome;
     if (outcome == Outcome::Silent)
-        MessageBoxes().error(TControllerExchange::NoAnswerText(exchange.port().PortNumber()));
+        exchange.Boxes().error(TControllerExchange::NoAnswerText(exchange.port().PortNumber()));
     else if (outcome == Outcome::PortGone)
-        MessageBoxes().error(TControllerExchange::DisconnectedText(exchange.port().PortNumber()));
+        exchange.Boxes().error(TControllerExchange::DisconnectedText(exchange.port().PortNumber()));
     else if (outcome == Outcome::Chattering)
-        MessageBoxes().error(TControllerExchange::ChatteringText(exchange.port().PortNumber()));
+        exchange.Boxes().error(TControllerExchange::ChatteringText(exchange.port().PortNumber()));
     return outcome == Outcome::Done;
 }
 
@@ -98,9 +99,9 @@ bool TControllerInfo::WriteControllerInfo(const QString& text) {
     InfoTextToBytes(text, info);
     TFrame request, reply;
     const int size = BuildInfoWriteRequest(request, exchange.sequence(), info);
-    if (!Succeeded(exchange.Command(request, size, reply, [] { MessageBoxes().error(WriteFailText); })))
+    if (!Succeeded(exchange.Command(request, size, reply, [this] { exchange.Boxes().error(WriteFailText); })))
         return false;
-    MessageBoxes().information(WrittenText);
+    exchange.Boxes().information(WrittenText);
     exchange.advanceSequence();
     return true;
 }

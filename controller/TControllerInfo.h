@@ -6,7 +6,8 @@
 
 class TControllerPortOpener;
 
-// The controller's identity: firmware version, serial number and information block.
+// The controller's identity: firmware version, serial number and information block. What goes
+// wrong is told through the exchange's boxes.
 class TControllerInfo {
 public:
     static const QString SupportedVersion;
@@ -25,6 +26,8 @@ public:
     bool ReadControllerInfo(QString& text);
     // "<unknown>" is never sent as the information text: false, nothing sent, no box.
     bool WriteControllerInfo(const QString& text);
+    // How the last exchange of these routines ended: why one of them returned false.
+    TControllerExchange::Outcome LastOutcome() const { return lastOutcome; }
 
     static bool IsSupportedVersion(const QString& version) { return version == SupportedVersion; }
     static QString UnknownVersionWarning(const QString& version);
@@ -36,8 +39,9 @@ public:
 
 private:
     // Shows the box for a silent controller or a lost port; true on Done.
-    bool Succeeded(TControllerExchange::Outcome outcome) const;
+    bool Succeeded(TControllerExchange::Outcome outcome);
 
     TControllerExchange& exchange;
     TControllerPortOpener& opener;
+    TControllerExchange::Outcome lastOutcome = TControllerExchange::Outcome::Done;
 };

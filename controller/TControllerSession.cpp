@@ -1,5 +1,5 @@
 #include "controller/TControllerSession.h"
 
 TControllerSession::TControllerSession(TSerDataPort& port, TControllerPortOpener& opener,
-                                       TTransferProgress& progress)
-    : exchange(port, sequence), info(exchange, opener), transfer(exchange, opener, progress) {}
+                                       TTransferProgress& progress, TMessageBoxes& boxes)
+    : exchange(port, sequence, boxes), info(exchange, opener), transfer(exchange, opener, progress) {}

@@ -138,7 +138,7 @@ TKeyTransfer::Result TKeyTransfer::WriteKeys(Table table, TKeyView& view) {
     const QString refusal =
         table == Table::Master ? RefusalText(&view, nullptr) : RefusalText(nullptr, &view);
     if (!refusal.isEmpty()) {
-        MessageBoxes().error(refusal);
+        exchange.Boxes().error(refusal);
         result.end = Result::End::Refused;
         return result;
     }

@@ -23,6 +23,8 @@ public:
     // The controller stopped answering or its port is gone: later steps of the command are pointless.
     bool Stopped() const;
     bool PortLost() const;
+    // Some table's transfer ended so.
+    bool Any(TKeyTransfer::Result::End end) const;
     // Warning for failed slots, error when the controller is silent or the port is gone.
     Severity Kind() const;
     // Empty when everything was transferred.
@@ -34,7 +36,6 @@ private:
         TKeyTransfer::Result result;
         bool skipped = false;
     };
-    bool Any(TKeyTransfer::Result::End end) const;
     QString Verb() const;
 
     Direction direction;

@@ -30,7 +30,8 @@ QString withReason(const QString& message, const QString& reason) {
 }
 } // namespace
 
-TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host) : store(store), host(host) {}
+TKeyListCommands::TKeyListCommands(TKeyListStore& store, TKeyListHost& host, TMessageBoxes& boxes)
+    : store(store), host(host), boxes(boxes) {}
 
 bool TKeyListCommands::KeyListModified() const {
     return host.KeyList().Modified();
@@ -64,7 +65,7 @@ void TKeyListCommands::setCaption() {
 bool TKeyListCommands::SaveChangesFirst() {
     if (!host.KeyList().Modified())
         return true;
-    switch (MessageBoxes().confirmYesNoCancel(SavePrompt)) {
+    switch (boxes.confirmYesNoCancel(SavePrompt)) {
     case TMessageBoxes::Answer::Yes:
         // Going on after a failed or cancelled save would throw the changes away.
         return Save();
@@ -82,7 +83,7 @@ void TKeyListCommands::New() {
     const TKeyListStore::TCreateResult result = store.CreateKeyList();
     host.EnableSave(false);
     if (result == TKeyListStore::TCreateResult::CannotCreate) {
-        MessageBoxes().error(withReason(
+        boxes.error(withReason(
             QStringLiteral(
                 "Can not create file here. Check you access rights or contact your system administrator."),
             store.CreateError()));
@@ -92,10 +93,10 @@ void TKeyListCommands::New() {
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
-        MessageBoxes().error(withReason(QStringLiteral("Error creating new key list."), store.CreateError()));
+        boxes.error(withReason(QStringLiteral("Error creating new key list."), store.CreateError()));
         return;
     }
-    MessageBoxes().information(QStringLiteral("New key list created succesefully."));
+    boxes.information(QStringLiteral("New key list created succesefully."));
     const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
     host.SetControllerFields(header.serial, header.info);
     host.KeyList().SetModified(false);
@@ -132,9 +133,9 @@ void TKeyListCommands::OpenRecent(const QString& path) {
         // There, but a named pipe or a device: say what it is rather than "not found".
         const QString what = info.exists() ? TRegularFile::Check(path) : QString();
         const QString shown = QDir::toNativeSeparators(path);
-        MessageBoxes().error((what.isEmpty() ? QStringLiteral("Key list file not found: %1").arg(shown)
-                                             : QStringLiteral("Key list file %1 %2.").arg(shown, what)) +
-                             QStringLiteral("\rIt has been taken off the recent key lists."));
+        boxes.error((what.isEmpty() ? QStringLiteral("Key list file not found: %1").arg(shown)
+                                    : QStringLiteral("Key list file %1 %2.").arg(shown, what)) +
+                    QStringLiteral("\rIt has been taken off the recent key lists."));
         return;
     }
     if (!SaveChangesFirst())
@@ -149,7 +150,7 @@ void TKeyListCommands::openFile(const QString& full) {
     } catch (const std::exception& e) {
         // The list open before is open again, or none is.
         host.EnableSave(store.IsOpen());
-        MessageBoxes().error(QString::fromUtf8(e.what()));
+        boxes.error(QString::fromUtf8(e.what()));
         return;
     }
     host.SetControllerFields(header.serial, header.info);
@@ -158,7 +159,7 @@ void TKeyListCommands::openFile(const QString& full) {
     host.KeyList().SetModified(false);
     const QString warning = TKeyListNumbering::Warning(full, store.NumberingDisagreements());
     if (!warning.isEmpty())
-        MessageBoxes().warning(warning);
+        boxes.warning(warning);
     host.EnableSave(true);
     host.KeyList().SetTitle(QFileInfo(full).fileName());
     setCaption();
@@ -181,7 +182,7 @@ bool TKeyListCommands::Save() {
         // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
         host.KeyList().SetSaveAsPending(false);
         host.EnableSave(false);
-        MessageBoxes().error(NoListOpen);
+        boxes.error(NoListOpen);
         return false;
     }
     QString target = host.KeyList().Path();
@@ -192,13 +193,13 @@ bool TKeyListCommands::Save() {
         try {
             store.Save(target, {host.ControllerSerial(), host.ControllerInfo()});
         } catch (const EKeyListChanged& e) {
-            if (!MessageBoxes().confirmYesNo(QString::fromUtf8(e.what()) +
+            if (!boxes.confirmYesNo(QString::fromUtf8(e.what()) +
                                              QStringLiteral("\rOverwrite it anyway?")))
                 return false;
             store.Save(target, {host.ControllerSerial(), host.ControllerInfo()}, true);
         }
     } catch (const std::exception& e) {
-        MessageBoxes().error(QString::fromUtf8(e.what()));
+        boxes.error(QString::fromUtf8(e.what()));
         return false;
     }
     if (named) {

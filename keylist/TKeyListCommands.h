@@ -6,16 +6,18 @@
 
 class TAppSettings;
 class TKeyListStore;
+class TMessageBoxes;
 
 // The file commands New, Open, Save and Save As with the change flag, the file name and title of
-// the open key list and the save prompt that guards against losing changes.
+// the open key list and the save prompt that guards against losing changes. They say and ask
+// through the boxes their owner passes in.
 class TKeyListCommands {
 public:
     static const QString CaptionPrefix; // "VELM Tarvikon   Key file: "
     static const QString SavePrompt;
     static const QString NoListOpen;
 
-    TKeyListCommands(TKeyListStore& store, TKeyListHost& host);
+    TKeyListCommands(TKeyListStore& store, TKeyListHost& host, TMessageBoxes& boxes);
 
     bool KeyListModified() const;
     QString KeyListPath() const;
@@ -50,5 +52,6 @@ private:
 
     TKeyListStore& store;
     TKeyListHost& host;
+    TMessageBoxes& boxes;
     TAppSettings* settings = nullptr;
 };

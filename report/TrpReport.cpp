@@ -47,7 +47,7 @@ QPageSize defaultPageSize() {
 
 } // namespace
 
-TrpReport::TrpReport(QObject* parent) : QObject(parent) {}
+TrpReport::TrpReport(TMessageBoxes& boxes, QObject* parent) : QObject(parent), boxes(boxes) {}
 
 TrpReport::~TrpReport() = default;
 
@@ -93,9 +93,9 @@ QString TrpReport::PreviewCaption() const {
 
 void TrpReport::ReportFault(const QString path, const QString& fault) {
     ClearReport();
-    MessageBoxes().error(QStringLiteral("The report template \"%1\" cannot be used:\r%2.")
-                             .arg(QDir::toNativeSeparators(path), fault),
-                         Title);
+    boxes.error(QStringLiteral("The report template \"%1\" cannot be used:\r%2.")
+                    .arg(QDir::toNativeSeparators(path), fault),
+                Title);
 }
 
 bool TrpReport::LoadTemplate(const QString& path) {

@@ -11,11 +11,13 @@
 
 #include "report/TrpTemplate.h"
 
+class TMessageBoxes;
 class TrpDBDataSet;
 class TrpPages;
 
 // The report: a template loaded from a file, built into pages from its data-band sources and from
 // variables answered through OnGetValue, and shown in a modal preview from which the user prints.
+// A template that cannot be used is told in the boxes its owner passes in.
 class TrpReport : public QObject {
     Q_OBJECT
 public:
@@ -33,7 +35,7 @@ public:
     // pzDefault fits the page width into the window.
     enum TrpInitialZoom { pzDefault, pzPageWidth, pzFullPage };
 
-    explicit TrpReport(QObject* parent = nullptr);
+    explicit TrpReport(TMessageBoxes& boxes, QObject* parent = nullptr);
     ~TrpReport() override;
 
     QString Title;
@@ -90,6 +92,7 @@ private:
     TrpDBDataSet* FindDataSet(const QString& name) const;
     QStringList DataSetNames() const;
 
+    TMessageBoxes& boxes;
     std::vector<TrpDBDataSet*> dataSets;
     std::optional<TrpTemplate> loaded;
     QString templatePath;

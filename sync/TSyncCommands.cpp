@@ -56,9 +56,9 @@ bool changes(const TKeyComparison& comparison, Table table) {
 } // namespace
 
 TSyncCommands::TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
-                             TSnapshotStore& store)
-    : exchange(exchange), host(host), viewer(viewer), store(store), recorded(std::make_unique<TKeyTables>()) {
-}
+                             TSnapshotStore& store, TMessageBoxes& boxes)
+    : exchange(exchange), host(host), viewer(viewer), store(store), boxes(boxes),
+      recorded(std::make_unique<TKeyTables>()) {}
 
 TSyncCommands::~TSyncCommands() = default;
 
@@ -74,13 +74,13 @@ void TSyncCommands::StoreRecordedReads(const QString& serial, const QString& inf
     recorded->version = version;
     const QString failed = store.TrySave(*recorded, TSnapshotStore::Kind::Read);
     if (!failed.isEmpty())
-        MessageBoxes().warning(failed);
+        boxes.warning(failed);
     BeginRecording();
 }
 
 bool TSyncCommands::ListTables(const QString& listSerial, TKeyTables& wanted) {
     if (!host.MasterView().IsOpen() || !host.SlaveView().IsOpen()) {
-        MessageBoxes().error(NoKeyListText);
+        boxes.error(NoKeyListText);
         return false;
     }
     wanted.LoadFrom(host.MasterView(), host.SlaveView());
@@ -106,7 +106,7 @@ bool TSyncCommands::ReadIdentity(TKeyTables& held) {
     TControllerSync sync(exchange, host, host);
     QString error;
     if (!sync.ReadIdentity(held, &error)) {
-        MessageBoxes().warning(error);
+        boxes.warning(error);
         return false;
     }
     return true;
@@ -115,7 +115,8 @@ bool TSyncCommands::ReadIdentity(TKeyTables& held) {
 bool TSyncCommands::ConfirmController(const QString& listSerial, const TKeyTables& held) {
     if (!TKeyComparison::SerialsDiffer(listSerial, held.serial))
         return true;
-    return viewer.ConfirmOtherController(TKeyComparison::OtherControllerQuestion(listSerial, held.serial));
+    return viewer.ConfirmOtherController(TKeyComparison::OtherControllerQuestion(listSerial, held.serial),
+                                         boxes);
 }
 
 bool TSyncCommands::ReadTables(TKeyTables& held, TSnapshotStore::Kind kind) {
@@ -131,13 +132,12 @@ bool TSyncCommands::ReadTables(TKeyTables& held, TSnapshotStore::Kind kind) {
     }
     if (report.Stopped()) {
         // Nothing is compared or written from half a controller; the user learns why.
-        MessageBoxes().error(report.Text(exchange.port().PortNumber()) +
-                             QStringLiteral("\rNothing was written."));
+        boxes.error(report.Text(exchange.port().PortNumber()) + QStringLiteral("\rNothing was written."));
         return false;
     }
     const QString failed = store.TrySave(held, kind);
     if (!failed.isEmpty())
-        MessageBoxes().warning(failed);
+        boxes.warning(failed);
     return true;
 }
 
@@ -161,7 +161,7 @@ TSyncCommands::Ending TSyncCommands::WriteChanges(const QString& listSerial) {
         return Ending::Refused;
     const QString refusal = TKeyTransfer::RefusalText(&host.MasterView(), &host.SlaveView());
     if (!refusal.isEmpty()) {
-        MessageBoxes().error(refusal);
+        boxes.error(refusal);
         return Ending::Refused;
     }
     if (!ReadIdentity(held))
@@ -180,7 +180,7 @@ TSyncCommands::Ending TSyncCommands::Restore(const TSnapshotStore::TSnapshot& sn
     try {
         wanted = TSnapshotStore::Load(snapshot);
     } catch (const std::exception& e) {
-        MessageBoxes().error(QString::fromUtf8(e.what()));
+        boxes.error(QString::fromUtf8(e.what()));
         return Ending::Refused;
     }
     TKeyTables held;
@@ -188,7 +188,7 @@ TSyncCommands::Ending TSyncCommands::Restore(const TSnapshotStore::TSnapshot& sn
         return Ending::NotRead;
     const TKeyComparison check(wanted, held);
     if (check.SerialMismatch() &&
-        !MessageBoxes().confirmOkCancel(
+        !boxes.confirmOkCancel(
             QStringLiteral("This snapshot was taken from controller %1, but the connected controller is %2.\r"
                            "Restore it to this controller anyway (for example to a replacement unit)?")
                 .arg(check.wantedSerial, check.heldSerial)))
@@ -201,19 +201,19 @@ TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTab
     lastWriteRan = false;
     comparison = TKeyComparison(wanted, held);
     if (comparison.DifferenceCount() == 0) {
-        MessageBoxes().information(TControllerSync::TResult().ReportText());
+        boxes.information(TControllerSync::TResult().ReportText());
         return Ending::NothingToDo;
     }
     // A slot that a write cannot settle is never written, so it is never reported as a line fault.
     const QString unwritable = comparison.UnwritableText();
     if (comparison.Writable().isEmpty()) {
-        MessageBoxes().warning(unwritable);
+        boxes.warning(unwritable);
         return Ending::Unwritable;
     }
     if (!viewer.ShowComparison(comparison, purpose))
         return Ending::NotConfirmed;
     if (!TWriteWarnings::Confirm(afterWrite(comparison, held), changes(comparison, Table::Master),
-                                 changes(comparison, Table::Slave)))
+                                 changes(comparison, Table::Slave), boxes))
         return Ending::NotConfirmed;
     TControllerSync::TResult result;
     {
@@ -230,21 +230,21 @@ TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTab
     if (!failed.isEmpty())
         report += QLatin1Char('\r') + failed;
     if (result.Failed().isEmpty() && failed.isEmpty() && unwritable.isEmpty())
-        MessageBoxes().information(report);
+        boxes.information(report);
     else
-        MessageBoxes().warning(report);
+        boxes.warning(report);
     return Ending::Written;
 }
 
 bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,
-                                  TKeyListStore& store, TKeyListHost& host) {
+                                  TKeyListStore& store, TKeyListHost& host, TMessageBoxes& boxes) {
     if (!commands.SaveChangesFirst())
         return false;
     TKeyListStore::THeader header;
     try {
         header = store.OpenUserFile(snapshot.path);
     } catch (const std::exception& e) {
-        MessageBoxes().error(QString::fromUtf8(e.what()));
+        boxes.error(QString::fromUtf8(e.what()));
         return false;
     }
     host.SetControllerFields(header.serial, header.info);
@@ -260,10 +260,11 @@ bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKe
     return true;
 }
 
-bool TSyncCommands::ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave) {
+bool TSyncCommands::ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave,
+                                     TMessageBoxes& boxes) {
     if ((!writesMaster && !writesSlave) || !master.IsOpen() || !slave.IsOpen())
         return true;
     TKeyTables after;
     after.LoadFrom(master, slave);
-    return TWriteWarnings::Confirm(after, writesMaster, writesSlave);
+    return TWriteWarnings::Confirm(after, writesMaster, writesSlave, boxes);
 }

@@ -17,14 +17,16 @@ class TKeyListHost;
 class TKeyListStore;
 class TKeyTables;
 class TKeyView;
+class TMessageBoxes;
 
 // Compare, write changes and restore: the controller is read into memory (the key list is not
 // changed), a snapshot of what it holds is stored, the differences are shown, and on the user's
-// word only the differing slots are written and read back.
+// word only the differing slots are written and read back. What they say and ask goes through
+// the boxes their owner passes in (the window's, vtrk's, a test's recorder).
 class TSyncCommands {
 public:
     TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
-                  TSnapshotStore& store);
+                  TSnapshotStore& store, TMessageBoxes& boxes);
     ~TSyncCommands();
 
     // How a command ended; every ending other than Compared and Written has been said to the user.
@@ -66,11 +68,12 @@ public:
     // The snapshot becomes a new, unsaved key list (the snapshot file itself is never opened for
     // editing); unsaved changes of the open list are offered for saving first.
     static bool OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKeyListCommands& commands,
-                              TKeyListStore& store, TKeyListHost& host);
+                              TKeyListStore& store, TKeyListHost& host, TMessageBoxes& boxes);
 
     // The warnings before one of the full writes of the key list's tables; true when there is
     // nothing to warn about, the views are not open (the write refuses on its own), or the user goes on.
-    static bool ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave);
+    static bool ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave,
+                                 TMessageBoxes& boxes);
 
     static const QString NoKeyListText;
     static const QString WritingText;
@@ -88,6 +91,7 @@ private:
     TControllerHost& host;
     TSyncViewer& viewer;
     TSnapshotStore& store;
+    TMessageBoxes& boxes;
     TKeyComparison comparison;
     bool running = false;
     bool lastWriteRan = false;

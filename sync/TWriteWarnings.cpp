@@ -60,7 +60,8 @@ QString TWriteWarnings::Question(const QStringList& warnings) {
            QStringLiteral("\rDo you want to continue?");
 }
 
-bool TWriteWarnings::Confirm(const TKeyTables& after, bool writesMaster, bool writesSlave) {
+bool TWriteWarnings::Confirm(const TKeyTables& after, bool writesMaster, bool writesSlave,
+                             TMessageBoxes& boxes) {
     const QString question = Question(Check(after, writesMaster, writesSlave));
-    return question.isEmpty() || MessageBoxes().confirmOkCancel(question);
+    return question.isEmpty() || boxes.confirmOkCancel(question);
 }

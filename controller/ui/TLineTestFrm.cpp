@@ -1,7 +1,7 @@
 #include "controller/ui/TLineTestFrm.h"
 
 #include "controller/TControllerPortOpener.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "serial/TSerDataPort.h"
 #include "serial/ui/TSerLampGlyphs.h"
 #include "serial/ui/TSerStatusLight.h"

@@ -7,7 +7,7 @@
 #include "keylist/TKeyNote.h"
 #include "keylist/ui/TKeyCodeValidator.h"
 #include "keylist/ui/TTypedTextValidator.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 
 #include <QCheckBox>

@@ -10,7 +10,7 @@
 #include "onewire/TOneWirePoller.h"
 #include "onewire/TOneWireSettings.h"
 #include "onewire/TOwServerBus.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TTypedTextValidator.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -3,7 +3,7 @@
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/TKeyTableModel.h"
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QEvent>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #include "sync/ui/TDifferencesFrm.h"
 
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/ui/TScreenScale.h"

@@ -4,6 +4,7 @@
 #include "report/TrpPages.h"
 #include "report/TrpReport.h"
 #include "report/TrpRowSource.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "sync/TDifferenceTableModel.h"
 
 #include <QPageSize>
@@ -46,7 +47,7 @@ TDifferencesReport::TDifferencesReport(const TDifferenceTableModel& model, const
     : model(model), comparison(comparison), title(title) {}
 
 template <typename Use> void TDifferencesReport::WithReport(Use use) {
-    TrpReport report;
+    TrpReport report(TInstalledMessageBoxes::Shared());
     report.Title = title;
     TModelRows rows(model);
     TrpDBDataSet dataSet(QStringLiteral("Differences"));

@@ -1,6 +1,6 @@
 #include "sync/ui/THistoryFrm.h"
 
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/ui/TScreenScale.h"
 
 #include <QDir>

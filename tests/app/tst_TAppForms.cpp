@@ -5,6 +5,7 @@
 #include "app/TShowNoteForm.h"
 #include "app/TSplashForm.h"
 #include "controller/ui/TLineTestFrm.h"
+#include "tests/support/TWindowParts.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -30,14 +31,19 @@ void tst_TAppForms::shouldCreateWindowsOnceInOrder() {
     forms.create();
     QCOMPARE(forms.CreationOrder, (QStringList{"MainFrm", "DBEditFrm", "ProgressFrm", "LineTestFrm",
                                                "ShowNoteForm", "AboutForm", "FindKeyFrm"}));
-    QCOMPARE(forms.MainFrm->ProgressFrm, forms.ProgressFrm);
-    QCOMPARE(forms.MainFrm->AboutForm, forms.AboutForm);
     for (QWidget* window : std::initializer_list<QWidget*>{forms.ProgressFrm, forms.LineTestFrm,
                                                            forms.ShowNoteForm, forms.AboutForm}) {
         QVERIFY(!window->isVisible());
         QCOMPARE(window->parent(), forms.MainFrm);
         QVERIFY(window->isWindow());
     }
+    // The main window shows these very windows.
+    forms.MainFrm->StartProgress(QStringLiteral("Reading"));
+    QVERIFY(forms.ProgressFrm->isVisible());
+    forms.MainFrm->CloseProgress();
+    QVERIFY(!forms.ProgressFrm->isVisible());
+    TWindowParts::Action(forms.MainFrm, "MenuAbout")->trigger();
+    QVERIFY(forms.AboutForm->isVisible());
     qunsetenv("TEMP");
 }
 
@@ -47,7 +53,7 @@ void tst_TAppForms::shouldOpenAboutWithoutBlocking() {
     TAppForms forms;
     forms.create();
     forms.MainFrm->show();
-    forms.MainFrm->MenuAbout->trigger();
+    TWindowParts::Action(forms.MainFrm, "MenuAbout")->trigger();
     QVERIFY(forms.AboutForm->isVisible());
     QVERIFY(!forms.AboutForm->isModal());
     QCOMPARE(forms.AboutForm->FileVersionNumberLabel->text(), QStringLiteral("1.0.0.1"));

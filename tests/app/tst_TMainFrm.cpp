@@ -1,8 +1,11 @@
 #include "app/TMainFrm.h"
 #include "controller/TControllerSession.h"
-#include "seams/TErrorReport.h"
+#include "keylist/TKeyListStore.h"
+#include "seams/ui/TErrorReport.h"
+#include "serial/TSerComPort.h"
 #include "settings/TAppSettings.h"
 #include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TWindowParts.h"
 
 #include <QAction>
 #include <QFile>
@@ -24,6 +27,8 @@
 #include <stdexcept>
 
 #include <unistd.h>
+
+using namespace TWindowParts;
 
 namespace {
 
@@ -69,6 +74,8 @@ private slots:
 
     void shouldCarryTheActionTable_data();
     void shouldCarryTheActionTable();
+    void shouldNameEachPartOnce_data();
+    void shouldNameEachPartOnce();
     void shouldHaveMenusInOrder();
     void shouldShowActionsInMenusAndToolbar();
     void shouldOfferRecentKeyListsAndDropOneThatIsGone();
@@ -163,13 +170,61 @@ void tst_TMainFrm::shouldCarryTheActionTable() {
     QFETCH(QString, hint);
     QFETCH(bool, enabled);
     TMainFrm frm;
-    auto* action = frm.findChild<QAction*>(name);
-    QVERIFY(action);
+    QAction* action = Action(&frm, name);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->statusTip(), hint);
     if (!hint.isEmpty())
         QCOMPARE(action->toolTip(), hint);
     QCOMPARE(action->isEnabled(), enabled);
+}
+
+void tst_TMainFrm::shouldNameEachPartOnce_data() {
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("actions") << "QAction"
+                             << QStringList{"DNewBDAct",     "DOpenBDAct",   "DSaveBDAct",     "DPrintBDAct",
+                                            "DExitAct",      "DCheckAct",    "DGetInfoAct",    "DPutInfoAct",
+                                            "DGetMKeysAct",  "DPutMKeysAct", "DGetSKeysAct",   "DPutSKeysAct",
+                                            "DGetAllAct",    "DPutAllAct",   "DCompareAct",    "DSyncAct",
+                                            "DHistoryAct",   "MenuSaveAs",   "MenuSelectPort", "MenuAbout",
+                                            "MenuImportCsv", "MenuExportCsv"};
+    QStringList keyButtons;
+    for (const char* page : {"M", "S"})
+        for (const char* button : {"FirstBtn", "PriorBtn", "NextBtn", "LastBtn", "EditKeyBtn", "DelKeyBtn",
+                                   "FindKeyBtn", "EnrolKeysBtn"})
+            keyButtons.append(QLatin1String(page) + QLatin1String(button));
+    QTest::newRow("key page buttons") << "QAction" << keyButtons;
+    QTest::newRow("menus") << "QMenu"
+                           << QStringList{"MenuFile",      "MenuRecent", "MenuDallas",   "MenuReadData",
+                                          "MenuWriteData", "MenuHelp",   "ReadDropMenu", "WriteDropMenu"};
+    QTest::newRow("toolbars") << "QToolBar" << QStringList{"ToolBar1", "ToolBar2", "ToolBar3"};
+    QTest::newRow("drop-down buttons") << "QToolButton" << QStringList{"ReadAllBtn", "WriteAllBtn"};
+    QTest::newRow("labels") << "QLabel" << QStringList{"CntrStatusLbl", "StatusPanel"};
+    QTest::newRow("pages") << "QTabWidget" << QStringList{"PageControl"};
+    QTest::newRow("sheets") << "QWidget" << QStringList{"InfoSheet", "MKeysSheet", "SKeysSheet"};
+    QTest::newRow("fields") << "QLineEdit"
+                            << QStringList{"PrgVersionEdit", "CtrSerialEdit", "CtrInfoEdit", "MaxMKeyEdit",
+                                           "MaxSKeyEdit",    "KeyTypeEdit",   "MemoryEdit",  "LockTimeEdit",
+                                           "DoorSignalEdit", "DoorTypeEdit"};
+    QTest::newRow("grids") << "QTableView" << QStringList{"MKeysGrid", "SKeysGrid"};
+    QTest::newRow("views") << "TDbfTable" << QStringList{"MKeysTable", "SKeysTable"};
+    QTest::newRow("port") << "TSerComPort" << QStringList{"DallasPort"};
+    QTest::newRow("report") << "TrpReport" << QStringList{"KeyReport"};
+}
+
+void tst_TMainFrm::shouldNameEachPartOnce() {
+    QFETCH(QString, type);
+    QFETCH(QStringList, names);
+    TMainFrm frm;
+    // Tests, tools and other windows reach the parts by these names; a second part of the same
+    // name would leave it to chance which one they get.
+    for (const QString& name : names) {
+        const QList<QObject*> found = frm.findChildren<QObject*>(name);
+        QVERIFY2(found.size() == 1,
+                 qPrintable(QStringLiteral("%1 found %2 times").arg(name).arg(found.size())));
+        QVERIFY2(found[0]->inherits(type.toLatin1()),
+                 qPrintable(name + QStringLiteral(" is a ") + found[0]->metaObject()->className()));
+    }
 }
 
 void tst_TMainFrm::shouldHaveMenusInOrder() {
@@ -178,11 +233,11 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
     for (const QAction* action : frm.menuBar()->actions())
         top.append(action->text());
     QCOMPARE(top, (QStringList{"&File", "&Dallas", "&Help"}));
-    QCOMPARE(captionsOf(frm.MenuFile),
+    QCOMPARE(captionsOf(Menu(&frm, "MenuFile")),
              (QStringList{"Create &new key list", "&Open key list...", "&Save key list...",
                           "Save key list as...", "Recent key lists", "-", "Import keys from CSV...",
                           "Export key list to CSV...", "-", "&Print key list...", "-", "E&xit"}));
-    QCOMPARE(captionsOf(frm.MenuDallas),
+    QCOMPARE(captionsOf(Menu(&frm, "MenuDallas")),
              (QStringList{"Select COM port", "&Line Test", "&Read Controller Data", "&Write Controller Data",
                           "Compare key list with controller", "Write changes to controller",
                           "Controller history..."}));
@@ -190,14 +245,14 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
                            "Read all controller data"};
     const QStringList write{"Write master keys", "Write slave keys", "Write controller information", "-",
                             "Write all data to controller"};
-    QCOMPARE(captionsOf(frm.MenuReadData), read);
-    QCOMPARE(captionsOf(frm.ReadDropMenu), read);
-    QCOMPARE(captionsOf(frm.MenuWriteData), write);
-    QCOMPARE(captionsOf(frm.WriteDropMenu),
+    QCOMPARE(captionsOf(Menu(&frm, "MenuReadData")), read);
+    QCOMPARE(captionsOf(Menu(&frm, "ReadDropMenu")), read);
+    QCOMPARE(captionsOf(Menu(&frm, "MenuWriteData")), write);
+    QCOMPARE(captionsOf(Menu(&frm, "WriteDropMenu")),
              (write + QStringList{"-", "Compare key list with controller", "Write changes to controller"}));
-    QCOMPARE(frm.MenuReadData->menuAction()->statusTip(), QStringLiteral("Read Controller Data"));
-    QCOMPARE(frm.MenuWriteData->menuAction()->statusTip(), QStringLiteral("Write Controller Data"));
-    QCOMPARE(captionsOf(frm.MenuHelp), QStringList{"About..."});
+    QCOMPARE(Menu(&frm, "MenuReadData")->menuAction()->statusTip(), QStringLiteral("Read Controller Data"));
+    QCOMPARE(Menu(&frm, "MenuWriteData")->menuAction()->statusTip(), QStringLiteral("Write Controller Data"));
+    QCOMPARE(captionsOf(Menu(&frm, "MenuHelp")), QStringList{"About..."});
 }
 
 void tst_TMainFrm::shouldOfferRecentKeyListsAndDropOneThatIsGone() {
@@ -208,66 +263,71 @@ void tst_TMainFrm::shouldOfferRecentKeyListsAndDropOneThatIsGone() {
     const QString ampersand = dir.filePath("R&D.dbf");
     TMainFrm frm;
     frm.UseSettings(&settings);
-    QVERIFY(!frm.MenuRecent->menuAction()->isEnabled());
+    QMenu* recent = Menu(&frm, "MenuRecent");
+    QVERIFY(!recent->menuAction()->isEnabled());
 
     settings.noteKeyListUsed(gone);
     settings.noteKeyListUsed(ampersand);
-    emit frm.MenuFile->aboutToShow();
-    QCOMPARE(captionsOf(frm.MenuRecent), (QStringList{"&1 " + dir.filePath("R&&D.dbf"), "&2 " + gone}));
-    QVERIFY(frm.MenuRecent->menuAction()->isEnabled());
+    emit Menu(&frm, "MenuFile")->aboutToShow();
+    QCOMPARE(captionsOf(recent), (QStringList{"&1 " + dir.filePath("R&&D.dbf"), "&2 " + gone}));
+    QVERIFY(recent->menuAction()->isEnabled());
 
-    frm.MenuRecent->actions().at(1)->trigger();
+    recent->actions().at(1)->trigger();
     QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
-    QCOMPARE(captionsOf(frm.MenuRecent), QStringList{"&1 " + dir.filePath("R&&D.dbf")});
+    QCOMPARE(captionsOf(recent), QStringList{"&1 " + dir.filePath("R&&D.dbf")});
     QCOMPARE(settings.recentKeyLists(), QStringList{ampersand});
 }
 
 void tst_TMainFrm::shouldUseStandardShortcuts() {
     TMainFrm frm;
-    const QList<QPair<QAction*, QKeySequence::StandardKey>> expected = {
-        {frm.DNewBDAct, QKeySequence::New},    {frm.DOpenBDAct, QKeySequence::Open},
-        {frm.DSaveBDAct, QKeySequence::Save},  {frm.DPrintBDAct, QKeySequence::Print},
-        {frm.DExitAct, QKeySequence::Quit},    {frm.MFindKeyBtn, QKeySequence::Find},
-        {frm.SFindKeyBtn, QKeySequence::Find},
+    const QList<QPair<const char*, QKeySequence::StandardKey>> expected = {
+        {"DNewBDAct", QKeySequence::New},    {"DOpenBDAct", QKeySequence::Open},
+        {"DSaveBDAct", QKeySequence::Save},  {"DPrintBDAct", QKeySequence::Print},
+        {"DExitAct", QKeySequence::Quit},    {"MFindKeyBtn", QKeySequence::Find},
+        {"SFindKeyBtn", QKeySequence::Find},
     };
-    for (const auto& [action, key] : expected)
-        QCOMPARE(action->shortcut(), QKeySequence(key));
+    for (const auto& [name, key] : expected)
+        QCOMPARE(Action(&frm, name)->shortcut(), QKeySequence(key));
     // Every toolbar button shows an icon, from the theme or our own.
-    for (QToolBar* bar : {frm.ToolBar1, frm.ToolBar2, frm.ToolBar3})
-        for (QAction* action : bar->actions())
+    for (const char* name : {"ToolBar1", "ToolBar2", "ToolBar3"})
+        for (QAction* action : ToolBar(&frm, name)->actions())
             if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
                 QVERIFY2(!action->icon().pixmap(24).isNull(), qPrintable(action->objectName()));
 }
 
 void tst_TMainFrm::shouldShowActionsInMenusAndToolbar() {
     TMainFrm frm;
-    QList<QAction*> tools = frm.ToolBar1->actions();
-    QCOMPARE(tools.value(0), frm.DNewBDAct);
-    QCOMPARE(tools.value(1), frm.DOpenBDAct);
-    QCOMPARE(tools.value(2), frm.DSaveBDAct);
+    QToolBar* bar = ToolBar(&frm, "ToolBar1");
+    QToolButton* readAll = Button(&frm, "ReadAllBtn");
+    QToolButton* writeAll = Button(&frm, "WriteAllBtn");
+    QList<QAction*> tools = bar->actions();
+    QCOMPARE(tools.value(0), Action(&frm, "DNewBDAct"));
+    QCOMPARE(tools.value(1), Action(&frm, "DOpenBDAct"));
+    QCOMPARE(tools.value(2), Action(&frm, "DSaveBDAct"));
     QVERIFY(tools.value(3)->isSeparator());
-    QCOMPARE(tools.value(4), frm.DCheckAct);
-    QCOMPARE(frm.ToolBar1->widgetForAction(tools.value(5)), frm.ReadAllBtn);
-    QCOMPARE(frm.ToolBar1->widgetForAction(tools.value(6)), frm.WriteAllBtn);
-    QCOMPARE(tools.value(8), frm.DPrintBDAct);
-    QCOMPARE(tools.value(10), frm.DExitAct);
-    QCOMPARE(frm.ToolBar1->widgetForAction(tools.value(12)), frm.CntrStatusLbl);
-    QCOMPARE(frm.ReadAllBtn->menu(), frm.ReadDropMenu);
-    QCOMPARE(frm.WriteAllBtn->menu(), frm.WriteDropMenu);
+    QCOMPARE(tools.value(4), Action(&frm, "DCheckAct"));
+    QCOMPARE(bar->widgetForAction(tools.value(5)), readAll);
+    QCOMPARE(bar->widgetForAction(tools.value(6)), writeAll);
+    QCOMPARE(tools.value(8), Action(&frm, "DPrintBDAct"));
+    QCOMPARE(tools.value(10), Action(&frm, "DExitAct"));
+    QCOMPARE(bar->widgetForAction(tools.value(12)), Label(&frm, "CntrStatusLbl"));
+    QCOMPARE(readAll->menu(), Menu(&frm, "ReadDropMenu"));
+    QCOMPARE(writeAll->menu(), Menu(&frm, "WriteDropMenu"));
 
     // Buttons and menu entries are the actions themselves, so they follow their state.
-    frm.DGetAllAct->setEnabled(true);
-    QVERIFY(frm.ReadAllBtn->isEnabled());
-    QVERIFY(frm.MenuReadData->actions().contains(frm.DGetAllAct));
-    frm.DGetAllAct->setEnabled(false);
-    QVERIFY(!frm.ReadAllBtn->isEnabled());
+    QAction* getAll = Action(&frm, "DGetAllAct");
+    getAll->setEnabled(true);
+    QVERIFY(readAll->isEnabled());
+    QVERIFY(Menu(&frm, "MenuReadData")->actions().contains(getAll));
+    getAll->setEnabled(false);
+    QVERIFY(!readAll->isEnabled());
 }
 
 void tst_TMainFrm::shouldShowHintsOnlyWhereActionsHaveThem() {
     TMainFrm frm;
     frm.show();
-    frm.DGetAllAct->setEnabled(true);
-    frm.DPutAllAct->setEnabled(true);
+    Action(&frm, "DGetAllAct")->setEnabled(true);
+    Action(&frm, "DPutAllAct")->setEnabled(true);
     auto hover = [](QWidget* button) {
         QToolTip::hideText();
         if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 5000))
@@ -276,40 +336,41 @@ void tst_TMainFrm::shouldShowHintsOnlyWhereActionsHaveThem() {
         QApplication::sendEvent(button, &event);
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     };
-    QCOMPARE(hover(frm.WriteAllBtn), QStringLiteral("Overwrite controller keys list and information block"));
-    QCOMPARE(hover(frm.ReadAllBtn), QString());
-    QCOMPARE(hover(frm.ToolBar1->widgetForAction(frm.DNewBDAct)),
+    QCOMPARE(hover(Button(&frm, "WriteAllBtn")),
+             QStringLiteral("Overwrite controller keys list and information block"));
+    QCOMPARE(hover(Button(&frm, "ReadAllBtn")), QString());
+    QCOMPARE(hover(ToolBar(&frm, "ToolBar1")->widgetForAction(Action(&frm, "DNewBDAct"))),
              QStringLiteral("Create new empty list of keys"));
     QToolTip::hideText();
 }
 
 void tst_TMainFrm::shouldEnableOnlyFileActionsAfterShowing() {
     TMainFrm frm;
-    frm.DallasPortPortOpen();
-    frm.EnableKeyTransferActions(true);
+    emit frm.Port().OnPortOpen(&frm.Port());
+    frm.SetKeyTransferEnabled(true);
     frm.show();
     QCOMPARE(enabledActions(frm),
              (QStringList{"DExitAct", "DHistoryAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
-    QVERIFY(!frm.MenuSaveAs->isEnabled());
-    QVERIFY(frm.MenuSelectPort->isEnabled());
-    QVERIFY(frm.MenuAbout->isEnabled());
+    QVERIFY(!Action(&frm, "MenuSaveAs")->isEnabled());
+    QVERIFY(Action(&frm, "MenuSelectPort")->isEnabled());
+    QVERIFY(Action(&frm, "MenuAbout")->isEnabled());
 }
 
 void tst_TMainFrm::shouldResetValuesWhenShown() {
     TMainFrm frm;
     for (int i = 0; i < 77; ++i)
-        frm.Session->Exchange().advanceSequence();
+        frm.ControllerSession().Exchange().advanceSequence();
     frm.KeyList().SetModified(true);
     frm.KeyList().SetPath(QStringLiteral("/keys/door1.dbf"));
-    frm.PageControl->setCurrentIndex(2);
+    Pages(&frm, "PageControl")->setCurrentIndex(2);
     frm.show();
-    QCOMPARE(frm.Session->Exchange().sequence(), quint8(0));
+    QCOMPARE(frm.ControllerSession().Exchange().sequence(), quint8(0));
     QVERIFY(!frm.KeyList().Modified());
     QVERIFY(frm.KeyList().Path().isEmpty());
-    QCOMPARE(frm.PageControl->currentIndex(), 0);
-    QCOMPARE(frm.PageControl->tabText(0), QStringLiteral("Controller &Info"));
-    QVERIFY(frm.WorkDir.startsWith(Temp->path() + QLatin1Char('/')));
-    QVERIFY(QFileInfo(frm.WorkDir).isDir());
+    QCOMPARE(Pages(&frm, "PageControl")->currentIndex(), 0);
+    QCOMPARE(Pages(&frm, "PageControl")->tabText(0), QStringLiteral("Controller &Info"));
+    QVERIFY(frm.Store().WorkDir().startsWith(Temp->path() + QLatin1Char('/')));
+    QVERIFY(QFileInfo(frm.Store().WorkDir()).isDir());
 }
 
 void tst_TMainFrm::shouldReportUnusableWorkDirAndStillFinishShowing() {
@@ -319,12 +380,12 @@ void tst_TMainFrm::shouldReportUnusableWorkDirAndStillFinishShowing() {
     blocker.close();
     TMainFrm frm;
     for (int i = 0; i < 5; ++i)
-        frm.Session->Exchange().advanceSequence();
-    frm.DallasPortPortOpen();
+        frm.ControllerSession().Exchange().advanceSequence();
+    emit frm.Port().OnPortOpen(&frm.Port());
     frm.show();
-    QVERIFY(frm.WorkDir.isEmpty());
-    QCOMPARE(frm.Session->Exchange().sequence(), quint8(0));
-    QVERIFY(!frm.DCheckAct->isEnabled());
+    QVERIFY(frm.Store().WorkDir().isEmpty());
+    QCOMPARE(frm.ControllerSession().Exchange().sequence(), quint8(0));
+    QVERIFY(!Action(&frm, "DCheckAct")->isEnabled());
     QCOMPARE(boxes.shown.size(), 1);
     QCOMPARE(int(boxes.shown[0].kind), int(TMessageBoxes::Kind::Error));
     QVERIFY(boxes.shown[0].text.contains(QStringLiteral("it is not a directory")));
@@ -332,33 +393,37 @@ void tst_TMainFrm::shouldReportUnusableWorkDirAndStillFinishShowing() {
 
 void tst_TMainFrm::shouldFollowControllerActionStates() {
     TMainFrm frm;
+    // What the port announces when it opens and closes.
+    TSerComPort& port = frm.Port();
+    auto portOpened = [&port] { emit port.OnPortOpen(&port); };
+    auto portClosed = [&port] { emit port.OnPortClose(&port); };
     frm.show();
-    frm.DallasPortPortOpen();
+    portOpened();
     QCOMPARE(enabledActions(frm), (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct",
                                                "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 
-    frm.EnableKeyTransferActions(true);
+    frm.SetKeyTransferEnabled(true);
     const QStringList transfer{"DGetAllAct",   "DGetMKeysAct", "DGetSKeysAct", "DPutAllAct",
                                "DPutMKeysAct", "DPutSKeysAct", "DCompareAct",  "DSyncAct"};
     for (const QString& name : transfer)
-        QVERIFY2(frm.findChild<QAction*>(name)->isEnabled(), qPrintable(name));
-    QVERIFY(!frm.DPutInfoAct->isEnabled());
+        QVERIFY2(Action(&frm, name)->isEnabled(), qPrintable(name));
+    QVERIFY(!Action(&frm, "DPutInfoAct")->isEnabled());
 
-    frm.EnableKeyTransferActions(false);
+    frm.SetKeyTransferEnabled(false);
     for (const QString& name : transfer)
-        QVERIFY2(!frm.findChild<QAction*>(name)->isEnabled(), qPrintable(name));
-    QVERIFY(frm.DCheckAct->isEnabled());
-    QVERIFY(frm.DGetInfoAct->isEnabled());
+        QVERIFY2(!Action(&frm, name)->isEnabled(), qPrintable(name));
+    QVERIFY(Action(&frm, "DCheckAct")->isEnabled());
+    QVERIFY(Action(&frm, "DGetInfoAct")->isEnabled());
 
     // Reselecting a port passes through close and open: only the line test and the reading of
     // the information stay, until the version is read again.
-    frm.EnableKeyTransferActions(true);
-    frm.DallasPortPortClose();
-    frm.DallasPortPortOpen();
+    frm.SetKeyTransferEnabled(true);
+    portClosed();
+    portOpened();
     QCOMPARE(enabledActions(frm), (QStringList{"DCheckAct", "DExitAct", "DGetInfoAct", "DHistoryAct",
                                                "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 
-    frm.DallasPortPortClose();
+    portClosed();
     QCOMPARE(enabledActions(frm),
              (QStringList{"DExitAct", "DHistoryAct", "DNewBDAct", "DOpenBDAct", "DPrintBDAct"}));
 }
@@ -383,17 +448,19 @@ void tst_TMainFrm::shouldShowPortStatus() {
     TMainFrm frm;
     frm.ShowPortStatus(!open, number + 1);
     frm.ShowPortStatus(open, number);
-    QCOMPARE(frm.CntrStatusLbl->text(), text);
-    QCOMPARE(frm.CntrStatusLbl->palette().color(frm.CntrStatusLbl->foregroundRole()), color);
+    QLabel* status = Label(&frm, "CntrStatusLbl");
+    QCOMPARE(status->text(), text);
+    QCOMPARE(status->palette().color(status->foregroundRole()), color);
     QCOMPARE(TMainFrm::portStatusText(open, number),
              QString(text).replace(QLatin1Char('\n'), QLatin1Char('\r')));
 }
 
 void tst_TMainFrm::shouldShowControllerInfoFields() {
     TMainFrm frm;
-    QCOMPARE(frm.CntrStatusLbl->text(), QStringLiteral("Controller port:\nNOT SELECTED"));
-    QCOMPARE(frm.CntrStatusLbl->palette().color(frm.CntrStatusLbl->backgroundRole()), QColor(240, 251, 255));
-    QCOMPARE(frm.CntrStatusLbl->alignment(), Qt::AlignCenter);
+    QLabel* status = Label(&frm, "CntrStatusLbl");
+    QCOMPARE(status->text(), QStringLiteral("Controller port:\nNOT SELECTED"));
+    QCOMPARE(status->palette().color(status->backgroundRole()), QColor(240, 251, 255));
+    QCOMPARE(status->alignment(), Qt::AlignCenter);
 
     const QStringList captions{"Programm Version:",
                                "Controller S/N:",
@@ -405,11 +472,12 @@ void tst_TMainFrm::shouldShowControllerInfoFields() {
                                "Door lock holding time (s):",
                                "Open door signalization time (s):",
                                "Type of door opening gauge:"};
-    const QList<QLineEdit*> fields{frm.PrgVersionEdit, frm.CtrSerialEdit, frm.CtrInfoEdit, frm.MaxMKeyEdit,
-                                   frm.MaxSKeyEdit,    frm.KeyTypeEdit,   frm.MemoryEdit,  frm.LockTimeEdit,
-                                   frm.DoorSignalEdit, frm.DoorTypeEdit};
+    QList<QLineEdit*> fields;
+    for (const char* name : {"PrgVersionEdit", "CtrSerialEdit", "CtrInfoEdit", "MaxMKeyEdit", "MaxSKeyEdit",
+                             "KeyTypeEdit", "MemoryEdit", "LockTimeEdit", "DoorSignalEdit", "DoorTypeEdit"})
+        fields.append(Edit(&frm, name));
     QStringList shownCaptions;
-    for (QLabel* label : frm.InfoSheet->findChildren<QLabel*>())
+    for (QLabel* label : Part<QWidget>(&frm, "InfoSheet")->findChildren<QLabel*>())
         if (fields.contains(qobject_cast<QLineEdit*>(label->buddy())))
             shownCaptions.append(label->text());
     QCOMPARE(shownCaptions, captions);
@@ -419,45 +487,46 @@ void tst_TMainFrm::shouldShowControllerInfoFields() {
         QCOMPARE(field->palette().color(QPalette::Base),
                  field->style()->standardPalette().color(QPalette::Button));
     }
-    TMainFrm::SetFieldReadOnly(frm.CtrInfoEdit, false);
-    QVERIFY(!frm.CtrInfoEdit->isReadOnly());
-    QCOMPARE(frm.CtrInfoEdit->palette().color(QPalette::Base),
-             frm.CtrInfoEdit->style()->standardPalette().color(QPalette::Base));
+    QLineEdit* info = Edit(&frm, "CtrInfoEdit");
+    TMainFrm::SetFieldReadOnly(info, false);
+    QVERIFY(!info->isReadOnly());
+    QCOMPARE(info->palette().color(QPalette::Base), info->style()->standardPalette().color(QPalette::Base));
 }
 
 void tst_TMainFrm::shouldLimitTypedInfoTextOnly() {
     TMainFrm frm;
-    TMainFrm::SetFieldReadOnly(frm.CtrInfoEdit, false);
-    frm.CtrInfoEdit->clear();
-    QTest::keyClicks(frm.CtrInfoEdit, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"));
-    QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
+    QLineEdit* info = Edit(&frm, "CtrInfoEdit");
+    TMainFrm::SetFieldReadOnly(info, false);
+    info->clear();
+    QTest::keyClicks(info, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123"));
+    QCOMPARE(info->text(), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY"));
 
     // A read may place 32 characters; the user can shorten them but not add to them.
     const QString read32 = QStringLiteral("0123456789abcdefghijklmnopqrstuv");
-    frm.CtrInfoEdit->setText(read32);
-    QCOMPARE(frm.CtrInfoEdit->text(), read32);
-    frm.CtrInfoEdit->end(false);
-    QTest::keyClick(frm.CtrInfoEdit, Qt::Key_W);
-    QCOMPARE(frm.CtrInfoEdit->text(), read32);
-    QTest::keyClick(frm.CtrInfoEdit, Qt::Key_Backspace);
-    QCOMPARE(frm.CtrInfoEdit->text(), read32.left(31));
+    info->setText(read32);
+    QCOMPARE(info->text(), read32);
+    info->end(false);
+    QTest::keyClick(info, Qt::Key_W);
+    QCOMPARE(info->text(), read32);
+    QTest::keyClick(info, Qt::Key_Backspace);
+    QCOMPARE(info->text(), read32.left(31));
 
-    frm.CtrInfoEdit->setText(QStringLiteral("Door"));
-    frm.CtrInfoEdit->end(false);
+    info->setText(QStringLiteral("Door"));
+    info->end(false);
     for (QChar c : QString::fromUtf8(" \u00e4\u20ac\u0101\u4e2d!")) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(frm.CtrInfoEdit, &press);
+        QApplication::sendEvent(info, &press);
     }
-    QCOMPARE(frm.CtrInfoEdit->text(), QString::fromUtf8("Door \u00e4\u20ac!"));
+    QCOMPARE(info->text(), QString::fromUtf8("Door \u00e4\u20ac!"));
 }
 
 void tst_TMainFrm::shouldShowEmptyKeyGridsAndDisabledPageToolbars() {
     TMainFrm frm;
-    QCOMPARE(frm.PageControl->count(), 3);
-    QCOMPARE(frm.PageControl->tabText(1), QStringLiteral("&Master Keys"));
-    QCOMPARE(frm.PageControl->tabText(2), QStringLiteral("&Slave Keys"));
+    QCOMPARE(Pages(&frm, "PageControl")->count(), 3);
+    QCOMPARE(Pages(&frm, "PageControl")->tabText(1), QStringLiteral("&Master Keys"));
+    QCOMPARE(Pages(&frm, "PageControl")->tabText(2), QStringLiteral("&Slave Keys"));
     const QStringList titles{"#", "Key code", "Active", "Memo"};
-    for (QTableView* grid : {frm.MKeysGrid, frm.SKeysGrid}) {
+    for (QTableView* grid : {Grid(&frm, "MKeysGrid"), Grid(&frm, "SKeysGrid")}) {
         QCOMPARE(grid->model()->rowCount(), 0);
         QStringList shown;
         for (int c = 0; c < grid->model()->columnCount(); ++c)
@@ -466,25 +535,27 @@ void tst_TMainFrm::shouldShowEmptyKeyGridsAndDisabledPageToolbars() {
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         QCOMPARE(grid->selectionBehavior(), QAbstractItemView::SelectRows);
     }
-    QCOMPARE(frm.MKeysGrid->objectName(), QStringLiteral("MKeysGrid"));
-    QCOMPARE(frm.SKeysGrid->objectName(), QStringLiteral("SKeysGrid"));
+    QCOMPARE(Grid(&frm, "MKeysGrid")->objectName(), QStringLiteral("MKeysGrid"));
+    QCOMPARE(Grid(&frm, "SKeysGrid")->objectName(), QStringLiteral("SKeysGrid"));
 
     const QStringList masterHints{"First Record",  "Privios Record", "Next Record", "Last Record", "-",
                                   "Edit Key Info", "Deactivate Key", "-",           "Find Key",    "-",
                                   "Enrol keys..."};
     QStringList slaveHints = masterHints;
     slaveHints[6] = QStringLiteral("Deacivate Key");
-    for (auto [bar, hints] : {std::pair{frm.ToolBar2, masterHints}, std::pair{frm.ToolBar3, slaveHints}}) {
+    for (auto [bar, hints] : {std::pair{ToolBar(&frm, "ToolBar2"), masterHints},
+                              std::pair{ToolBar(&frm, "ToolBar3"), slaveHints}}) {
         QVERIFY(!bar->isEnabled());
         QStringList shown;
         for (QAction* action : bar->actions())
             shown.append(action->isSeparator() ? QStringLiteral("-") : action->toolTip());
         QCOMPARE(shown, hints);
     }
-    QCOMPARE(frm.MEditKeyBtn->objectName(), QStringLiteral("MEditKeyBtn"));
-    QCOMPARE(frm.SDelKeyBtn->objectName(), QStringLiteral("SDelKeyBtn"));
-    QCOMPARE(frm.SFindKeyBtn->objectName(), QStringLiteral("SFindKeyBtn"));
-    QCOMPARE(frm.StatusPanel->width(), frm.StatusPanel->minimumWidth());
+    QCOMPARE(Action(&frm, "MEditKeyBtn")->objectName(), QStringLiteral("MEditKeyBtn"));
+    QCOMPARE(Action(&frm, "SDelKeyBtn")->objectName(), QStringLiteral("SDelKeyBtn"));
+    QCOMPARE(Action(&frm, "SFindKeyBtn")->objectName(), QStringLiteral("SFindKeyBtn"));
+    QLabel* panel = Label(&frm, "StatusPanel");
+    QCOMPARE(panel->width(), panel->minimumWidth());
 }
 
 void tst_TMainFrm::shouldScaleToTheScreen() {
@@ -498,8 +569,8 @@ void tst_TMainFrm::shouldScaleToTheScreen() {
     QCOMPARE(frm.width(), qRound(392 * factor));
     QCOMPARE(frm.height() - frm.menuBar()->sizeHint().height(), qRound(424 * factor));
     QCOMPARE(frm.font().pixelSize(), qRound(11 * factor));
-    QCOMPARE(frm.CntrStatusLbl->size(), QSize(qRound(127 * factor), qRound(25 * factor)));
-    QCOMPARE(frm.StatusPanel->width(), qRound(250 * factor));
+    QCOMPARE(Label(&frm, "CntrStatusLbl")->size(), QSize(qRound(127 * factor), qRound(25 * factor)));
+    QCOMPARE(Label(&frm, "StatusPanel")->width(), qRound(250 * factor));
     QCOMPARE(frm.windowTitle(), QStringLiteral("VELM Tarvikon"));
 }
 
@@ -523,7 +594,7 @@ void tst_TMainFrm::shouldAskBeforeClosingWithChanges() {
     TSavingMainFrm frm;
     frm.saveSucceeds = saveSucceeds;
     frm.show();
-    QFile workingCopy(frm.WorkDir + QStringLiteral("/tmp01.dbf"));
+    QFile workingCopy(frm.Store().WorkDir() + QStringLiteral("/tmp01.dbf"));
     QVERIFY(workingCopy.open(QIODevice::WriteOnly));
     workingCopy.close();
     frm.KeyList().SetModified(true);
@@ -543,16 +614,16 @@ void tst_TMainFrm::shouldCloseWithoutAskingWhenUnchanged() {
     TTestMessageBoxes boxes;
     TSavingMainFrm frm;
     frm.show();
-    QFile workingCopy(frm.WorkDir + QStringLiteral("/tmp01.dbf"));
+    QFile workingCopy(frm.Store().WorkDir() + QStringLiteral("/tmp01.dbf"));
     QVERIFY(workingCopy.open(QIODevice::WriteOnly));
     workingCopy.close();
-    const QString status = frm.CntrStatusLbl->text();
-    frm.DExitAct->trigger();
+    const QString status = Label(&frm, "CntrStatusLbl")->text();
+    Action(&frm, "DExitAct")->trigger();
     QVERIFY(!frm.isVisible());
     QVERIFY(boxes.shown.isEmpty());
     QCOMPARE(frm.saves, 0);
     QVERIFY(!workingCopy.exists());
-    QCOMPARE(frm.CntrStatusLbl->text(), status);
+    QCOMPARE(Label(&frm, "CntrStatusLbl")->text(), status);
 }
 
 void tst_TMainFrm::shouldRestoreAndRaiseMinimisedWindow() {

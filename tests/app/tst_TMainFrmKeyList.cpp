@@ -6,6 +6,7 @@
 #include "keylist/ui/TFindKeyFrm.h"
 #include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TWindowParts.h"
 
 #include <QAction>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+using namespace TWindowParts;
 using Answer = TMessageBoxes::Answer;
 using Kind = TMessageBoxes::Kind;
 
@@ -42,7 +44,7 @@ struct TWindowFixture {
         frm->close();
     }
     void newList() {
-        frm->DNewBDAct->trigger();
+        Action(frm, "DNewBDAct")->trigger();
         boxes.clear();
     }
     static void shoot(QWidget* widget, const QString& name) {
@@ -59,56 +61,57 @@ class tst_TMainFrmKeyList : public QObject {
 private slots:
     void shouldShowANewListInTheWindow() {
         TWindowFixture f;
-        QVERIFY(f.frm->CtrInfoEdit->isReadOnly());
-        QVERIFY(!f.frm->ToolBar2->isEnabled());
-        f.frm->DNewBDAct->trigger();
+        QVERIFY(Edit(f.frm, "CtrInfoEdit")->isReadOnly());
+        QVERIFY(!ToolBar(f.frm, "ToolBar2")->isEnabled());
+        Action(f.frm, "DNewBDAct")->trigger();
         QCOMPARE(f.boxes.texts(), QStringList({"New key list created succesefully."}));
         QCOMPARE(f.frm->windowTitle(), QStringLiteral("VELM Tarvikon   Key file: New key list"));
-        QCOMPARE(f.frm->StatusPanel->text(), QStringLiteral("Key list: new key list"));
-        QVERIFY(f.frm->ToolBar2->isEnabled());
-        QVERIFY(f.frm->ToolBar3->isEnabled());
-        QVERIFY(!f.frm->CtrInfoEdit->isReadOnly());
-        QCOMPARE(f.frm->CtrInfoEdit->text(), QStringLiteral("<unknown>"));
-        QCOMPARE(f.frm->MKeysGrid->model()->rowCount(), 8);
-        QCOMPARE(f.frm->SKeysGrid->model()->rowCount(), 128);
-        QVERIFY(f.frm->DSaveBDAct->isEnabled());
-        QVERIFY(f.frm->MenuSaveAs->isEnabled());
+        QCOMPARE(Label(f.frm, "StatusPanel")->text(), QStringLiteral("Key list: new key list"));
+        QVERIFY(ToolBar(f.frm, "ToolBar2")->isEnabled());
+        QVERIFY(ToolBar(f.frm, "ToolBar3")->isEnabled());
+        QVERIFY(!Edit(f.frm, "CtrInfoEdit")->isReadOnly());
+        QCOMPARE(Edit(f.frm, "CtrInfoEdit")->text(), QStringLiteral("<unknown>"));
+        QCOMPARE(Grid(f.frm, "MKeysGrid")->model()->rowCount(), 8);
+        QCOMPARE(Grid(f.frm, "SKeysGrid")->model()->rowCount(), 128);
+        QVERIFY(Action(f.frm, "DSaveBDAct")->isEnabled());
+        QVERIFY(Action(f.frm, "MenuSaveAs")->isEnabled());
         QVERIFY(!f.frm->KeyList().Modified());
-        QVERIFY(QDir(f.frm->WorkDir).exists(QStringLiteral("SMemo2.ntx")));
+        QVERIFY(QDir(f.frm->Store().WorkDir()).exists(QStringLiteral("SMemo2.ntx")));
 
-        QVERIFY(!f.frm->MFirstBtn->isEnabled());
-        QVERIFY(f.frm->MNextBtn->isEnabled());
-        f.frm->MLastBtn->trigger();
-        QVERIFY(!f.frm->MNextBtn->isEnabled());
-        QVERIFY(f.frm->MPriorBtn->isEnabled());
-        QCOMPARE(f.frm->MKeysGrid->currentIndex().row(), 7);
+        QVERIFY(!Action(f.frm, "MFirstBtn")->isEnabled());
+        QVERIFY(Action(f.frm, "MNextBtn")->isEnabled());
+        Action(f.frm, "MLastBtn")->trigger();
+        QVERIFY(!Action(f.frm, "MNextBtn")->isEnabled());
+        QVERIFY(Action(f.frm, "MPriorBtn")->isEnabled());
+        QCOMPARE(Grid(f.frm, "MKeysGrid")->currentIndex().row(), 7);
 
-        f.frm->PageControl->setCurrentIndex(1);
+        Pages(f.frm, "PageControl")->setCurrentIndex(1);
         TWindowFixture::shoot(f.frm, QStringLiteral("master-keys.png"));
-        f.frm->PageControl->setCurrentIndex(2);
+        Pages(f.frm, "PageControl")->setCurrentIndex(2);
         TWindowFixture::shoot(f.frm, QStringLiteral("slave-keys.png"));
     }
 
     void shouldTrackChangesOfTheInformationField() {
         TWindowFixture f;
-        QTest::mouseClick(f.frm->CtrInfoEdit, Qt::LeftButton);
+        QLineEdit* info = Edit(f.frm, "CtrInfoEdit");
+        QTest::mouseClick(info, Qt::LeftButton);
         QCOMPARE(f.boxes.texts(),
                  QStringList({"To change controller information you must first create or open key list"}));
         f.newList();
-        QTest::mouseClick(f.frm->CtrInfoEdit, Qt::LeftButton);
+        QTest::mouseClick(info, Qt::LeftButton);
         QVERIFY(f.boxes.shown.isEmpty());
         // What the program puts there is no change of the user's; what the user types is.
-        f.frm->CtrInfoEdit->setText(QStringLiteral("Main entrance"));
+        info->setText(QStringLiteral("Main entrance"));
         QVERIFY(!f.frm->KeyList().Modified());
-        QTest::keyClicks(f.frm->CtrInfoEdit, QStringLiteral(", back door"));
-        QCOMPARE(f.frm->CtrInfoEdit->text(), QStringLiteral("Main entrance, back door"));
+        QTest::keyClicks(info, QStringLiteral(", back door"));
+        QCOMPARE(info->text(), QStringLiteral("Main entrance, back door"));
         QVERIFY(f.frm->KeyList().Modified());
     }
 
     void shouldKeepTheWindowWhenTheChosenSaveDidNotHappen() {
         TWindowFixture f;
         f.newList();
-        QTest::keyClicks(f.frm->CtrInfoEdit, QStringLiteral("Changed"));
+        QTest::keyClicks(Edit(f.frm, "CtrInfoEdit"), QStringLiteral("Changed"));
         f.boxes.queueAnswer(Answer::Yes);
         f.dialogs.queueAnswer(QString());
         QVERIFY(!f.frm->close());
@@ -117,12 +120,12 @@ private slots:
         const QString saved = QDir(f.temp.path()).filePath(QStringLiteral("saved.dbf"));
         f.boxes.queueAnswer(Answer::Yes);
         f.dialogs.queueAnswer(saved);
-        const QString workDir = f.frm->WorkDir;
+        const QString workDir = f.frm->Store().WorkDir();
         QVERIFY(f.frm->close());
         QVERIFY(QFile::exists(saved));
         QVERIFY(!QFile::exists(QDir(workDir).filePath(QStringLiteral("tmp01.dbf"))));
         QVERIFY(!QFile::exists(QDir(workDir).filePath(QStringLiteral("MRecId1.ntx"))));
-        QVERIFY(!f.frm->MKeysTable->Active());
+        QVERIFY(!f.frm->Store().MKeysTable().Active());
     }
 
     void shouldDeactivateAKeyOnlyAfterConfirmation_data() {
@@ -134,13 +137,13 @@ private slots:
         QFETCH(bool, confirmed);
         TWindowFixture f;
         f.newList();
-        TDbfTable* view = f.frm->SKeysTable;
+        TDbfTable* view = &f.frm->Store().SKeysTable();
         view->Next();
         view->Edit();
         view->FieldByName(QStringLiteral("KEYCODE"))->SetAsString(QStringLiteral("0123456789AB"));
         view->Post();
         f.boxes.queueAnswer(confirmed ? Answer::Ok : Answer::Cancel);
-        f.frm->SDelKeyBtn->trigger();
+        Action(f.frm, "SDelKeyBtn")->trigger();
         QCOMPARE(f.boxes.texts(), QStringList({"Clear key information?"}));
         QCOMPARE(view->FieldByName(QStringLiteral("KEYCODE"))->AsString(),
                  confirmed ? QStringLiteral("<EMPTY>") : QStringLiteral("0123456789AB"));
@@ -149,26 +152,26 @@ private slots:
     void shouldTellWhenNoKeyWasFound() {
         TWindowFixture f;
         f.newList();
-        f.frm->PageControl->setCurrentIndex(2);
+        Pages(f.frm, "PageControl")->setCurrentIndex(2);
         TWindowFixture::whenModal([&f] {
             auto* code = f.forms.FindKeyFrm->findChild<QLineEdit*>(QStringLiteral("KeyCodeEdit"));
             code->setText(QStringLiteral("FFFFFFFFFFFF"));
             TWindowFixture::shoot(f.forms.FindKeyFrm, QStringLiteral("find-key.png"));
             f.forms.FindKeyFrm->findChild<QPushButton*>(QStringLiteral("FindBtn"))->click();
         });
-        f.frm->SFindKeyBtn->trigger();
+        Action(f.frm, "SFindKeyBtn")->trigger();
         QCOMPARE(f.boxes.shown.size(), 1);
         QCOMPARE(f.boxes.shown[0].kind, Kind::Plain);
         QCOMPARE(f.boxes.shown[0].caption, QStringLiteral("VELM Tarvikon"));
         QCOMPARE(f.boxes.shown[0].text, QStringLiteral("Key with defined parametrs not found."));
-        QCOMPARE(f.frm->PageControl->currentIndex(), 2);
+        QCOMPARE(Pages(f.frm, "PageControl")->currentIndex(), 2);
     }
 
     void shouldEditTheDoubleClickedKey() {
         TWindowFixture f;
         f.newList();
-        f.frm->PageControl->setCurrentIndex(1);
-        f.frm->MKeysTable->Next();
+        Pages(f.frm, "PageControl")->setCurrentIndex(1);
+        f.frm->Store().MKeysTable().Next();
         TWindowFixture::whenModal([&f] {
             TDBEditFrm* dialog = f.forms.DBEditFrm;
             auto* code = dialog->findChild<QLineEdit*>(QStringLiteral("KeyCodeEdit"));
@@ -180,10 +183,11 @@ private slots:
             TWindowFixture::shoot(dialog, QStringLiteral("key-info.png"));
             dialog->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
         });
-        emit f.frm->MKeysGrid->doubleClicked(f.frm->MKeysGrid->currentIndex());
-        QCOMPARE(f.frm->MKeysTable->State(), dsBrowse);
-        QCOMPARE(f.frm->MKeysGrid->model()->index(1, 1).data().toString(), QStringLiteral("00112233AABB"));
-        QCOMPARE(f.frm->MKeysGrid->model()->index(1, 3).data().toString(), QStringLiteral("Janitor"));
+        QTableView* grid = Grid(f.frm, "MKeysGrid");
+        emit grid->doubleClicked(grid->currentIndex());
+        QCOMPARE(f.frm->Store().MKeysTable().State(), dsBrowse);
+        QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("00112233AABB"));
+        QCOMPARE(grid->model()->index(1, 3).data().toString(), QStringLiteral("Janitor"));
         QVERIFY(f.frm->KeyList().Modified());
     }
 };

@@ -1,11 +1,13 @@
 #include "app/TAppForms.h"
 #include "app/TMainFrm.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListStore.h"
 #include "keylist/ui/TDBEditFrm.h"
 #include "onewire/TOneWireSettings.h"
 #include "tests/support/TOwServerProcess.h"
 #include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TWindowParts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +26,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+using namespace TWindowParts;
+
 // The program's windows over a private temporary directory, with scripted boxes and file dialogs.
 // With VTRK_SCREENSHOTS naming a directory, the tests leave pictures of what they showed there.
 struct TWindowFixture {
@@ -38,7 +42,7 @@ struct TWindowFixture {
         forms.create();
         frm = forms.MainFrm;
         frm->show();
-        frm->DNewBDAct->trigger();
+        Action(frm, "DNewBDAct")->trigger();
         boxes.clear();
     }
     ~TWindowFixture() {
@@ -109,39 +113,38 @@ private slots:
             for (int i = 0; i < rejects->count(); ++i)
                 seen << rejects->item(i)->text();
             // The list is untouched while the preview is shown.
-            seen << f.cell(f.frm->MKeysGrid, 0, 1);
+            seen << f.cell(Grid(f.frm, "MKeysGrid"), 0, 1);
             TWindowFixture::shoot(preview, QStringLiteral("import-preview.png"));
             preview
                 ->findChild<QPushButton*>(confirm ? QStringLiteral("ImportBtn") : QStringLiteral("CancelBtn"))
                 ->click();
         });
-        f.frm->MenuImportCsv->trigger();
+        Action(f.frm, "MenuImportCsv")->trigger();
         QCOMPARE(seen.size(), 5);
         QCOMPARE(seen[0], QStringLiteral("2: master key #1"));
         QCOMPARE(seen[1], QStringLiteral("3: slave key #1"));
         QVERIFY(seen[2].startsWith(QStringLiteral("Line 4: The key number 012BC5FB00000067 fails")));
         QCOMPARE(seen[3], QStringLiteral("Line 5: the key 4AEC29CDBAAB is a duplicate of line 3"));
         QCOMPARE(seen[4], QStringLiteral("<EMPTY>"));
-        QCOMPARE(f.cell(f.frm->MKeysGrid, 0, 1),
+        QCOMPARE(f.cell(Grid(f.frm, "MKeysGrid"), 0, 1),
                  confirm ? QStringLiteral("2BC5FB000000") : QStringLiteral("<EMPTY>"));
-        QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 3), confirm ? QStringLiteral("Flat 1") : QString());
+        QCOMPARE(f.cell(Grid(f.frm, "SKeysGrid"), 0, 3), confirm ? QStringLiteral("Flat 1") : QString());
         QCOMPARE(f.frm->KeyList().Modified(), confirm);
         QVERIFY(f.boxes.shown.isEmpty());
     }
 
     void shouldExportTheOpenListOrSayWhyNot() {
         TWindowFixture f;
-        f.frm->MKeysTable->First();
-        f.frm->MKeysTable->Edit();
-        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYCODE"))
-            ->SetAsString(QStringLiteral("2BC5FB000000"));
-        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(true);
-        f.frm->MKeysTable->FieldByName(QStringLiteral("KEYMEMO"))
-            ->SetAsString(QStringLiteral("Caretaker, day"));
-        f.frm->MKeysTable->Post();
+        TDbfTable& master = f.frm->Store().MKeysTable();
+        master.First();
+        master.Edit();
+        master.FieldByName(QStringLiteral("KEYCODE"))->SetAsString(QStringLiteral("2BC5FB000000"));
+        master.FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(true);
+        master.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QStringLiteral("Caretaker, day"));
+        master.Post();
         const QString path = f.file("out.csv");
         f.dialogs.queueAnswer(path);
-        f.frm->MenuExportCsv->trigger();
+        Action(f.frm, "MenuExportCsv")->trigger();
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = written.readAll().split('\n');
@@ -151,7 +154,7 @@ private slots:
             QByteArray("M,1,0,2BC5FB000000,66 000000FBC52B 01,yes,\"Caretaker, day\",<unknown>,<unknown>\r"));
 
         f.dialogs.queueAnswer(f.file("no such folder/out.csv"));
-        f.frm->MenuExportCsv->trigger();
+        Action(f.frm, "MenuExportCsv")->trigger();
         QCOMPARE(f.boxes.count(TMessageBoxes::Kind::Error), 1);
         QVERIFY2(f.boxes.shown[0].text.contains(QStringLiteral("Can not write the CSV file")),
                  qPrintable(f.boxes.shown[0].text));
@@ -159,7 +162,7 @@ private slots:
 
     void shouldShowTheEngravedFormInTheKeyDialog() {
         TWindowFixture f;
-        f.frm->PageControl->setCurrentIndex(2);
+        Pages(f.frm, "PageControl")->setCurrentIndex(2);
         QApplication::clipboard()->setText(QStringLiteral("66 000000FBC52B 01"));
         QString engraved;
         TWindowFixture::whenModal([&] {
@@ -175,9 +178,9 @@ private slots:
             TWindowFixture::shoot(dialog, QStringLiteral("key-dialog-engraved.png"));
             dialog->findChild<QPushButton*>(QStringLiteral("OkBtn"))->click();
         });
-        f.frm->SEditKeyBtn->trigger();
+        Action(f.frm, "SEditKeyBtn")->trigger();
         QCOMPARE(engraved, QStringLiteral("66 000000FBC52B 01"));
-        QCOMPARE(f.cell(f.frm->SKeysGrid, 0, 1), QStringLiteral("2BC5FB000000"));
+        QCOMPARE(f.cell(Grid(f.frm, "SKeysGrid"), 0, 1), QStringLiteral("2BC5FB000000"));
     }
 
     // The enrolment window against a real owserver with two fake touch keys and a thermometer.
@@ -187,8 +190,8 @@ private slots:
                  "owserver is missing: tools/scripts/install-deps installs it");
         TOneWireSettings::SetServerAddress(server.address());
         TWindowFixture f;
-        f.frm->PageControl->setCurrentIndex(1);
-        f.frm->MKeysTable->Next();
+        Pages(f.frm, "PageControl")->setCurrentIndex(1);
+        f.frm->Store().MKeysTable().Next();
         QStringList enrolled;
         TWindowFixture::whenModal([&] {
             QWidget* enrol = QApplication::activeModalWidget();
@@ -201,13 +204,13 @@ private slots:
             enrol->findChild<QPushButton*>(QStringLiteral("UndoBtn"))->click();
             enrol->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
         });
-        f.frm->MEnrolKeysBtn->trigger();
+        Action(f.frm, "MEnrolKeysBtn")->trigger();
         server.stop();
         QCOMPARE(enrolled.size(), 2);
         QVERIFY2(enrolled.join(' ').contains(QStringLiteral("66 000000FBC52B 01")),
                  qPrintable(enrolled.join('\n')));
         // Rows 1 and 2 of the master page got the keys; the second one was undone.
-        QStringList codes{f.cell(f.frm->MKeysGrid, 1, 1), f.cell(f.frm->MKeysGrid, 2, 1)};
+        QStringList codes{f.cell(Grid(f.frm, "MKeysGrid"), 1, 1), f.cell(Grid(f.frm, "MKeysGrid"), 2, 1)};
         QVERIFY2(codes.contains(QStringLiteral("<EMPTY>")), qPrintable(codes.join(' ')));
         codes.removeAll(QStringLiteral("<EMPTY>"));
         QVERIFY(codes[0] == QStringLiteral("2BC5FB000000") || codes[0] == QStringLiteral("4AEC29CDBAAB"));
@@ -218,7 +221,7 @@ private slots:
     void shouldTellHowToStartAMissingServer() {
         TOneWireSettings::SetServerAddress(QStringLiteral("localhost:%1").arg(TOwServerProcess::freePort()));
         TWindowFixture f;
-        f.frm->PageControl->setCurrentIndex(2);
+        Pages(f.frm, "PageControl")->setCurrentIndex(2);
         QString status;
         TWindowFixture::whenModal([&] {
             QWidget* enrol = QApplication::activeModalWidget();
@@ -227,7 +230,7 @@ private slots:
             status = enrol->findChild<QLabel*>(QStringLiteral("StatusLbl"))->text();
             enrol->findChild<QPushButton*>(QStringLiteral("CloseBtn"))->click();
         });
-        f.frm->SEnrolKeysBtn->trigger();
+        Action(f.frm, "SEnrolKeysBtn")->trigger();
         QCOMPARE(f.boxes.shown.size(), 1);
         QVERIFY2(f.boxes.shown[0].text.contains(QStringLiteral("sudo apt-get install owserver")),
                  qPrintable(f.boxes.shown[0].text));

@@ -2,6 +2,7 @@
 // pseudo-terminal mapped to COM7, results read back from the standard output and the files.
 #include "controller/TControllerExchange.h"
 #include "controller/TKeySlot.h"
+#include "tests/cli/TJsonSchemaCheck.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"
 
@@ -84,6 +85,7 @@ private slots:
     void shouldWriteOnlyWhatDiffers_data();
     void shouldWriteOnlyWhatDiffers();
     void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
+    void shouldPrintTheDocumentedJsonForEveryCommand();
 
 private:
     // pendingSignal: raised in vtrk's process before it starts, held back until vtrk takes it.
@@ -285,6 +287,8 @@ void tst_vtrk::shouldHelpAndTellItsVersion_data() {
         QTest::newRow(command) << QStringList{command, "--help"}
                                << QStringLiteral("Usage: vtrk %1 [options]").arg(command);
     QTest::newRow("read options") << QStringList{"read", "-h"} << "--output <file>";
+    QTest::newRow("import columns") << QStringList{"import", "--help"} << "keycode, key code";
+    QTest::newRow("import code forms") << QStringList{"import", "--help"} << "(01.2BC5FB000000, as owfs";
 }
 
 void tst_vtrk::shouldHelpAndTellItsVersion() {
@@ -294,6 +298,8 @@ void tst_vtrk::shouldHelpAndTellItsVersion() {
     QCOMPARE(run.code, 0);
     QVERIFY2(run.out.contains(expected.toUtf8()), run.out.constData());
     QVERIFY(run.err.isEmpty());
+    // Qt's own options mean nothing to a vtrk user.
+    QVERIFY2(!run.out.contains("help-all") && !run.out.contains("Qt"), run.out.constData());
 }
 
 void tst_vtrk::shouldListTheMappedPort() {
@@ -331,7 +337,12 @@ void tst_vtrk::shouldShowTheControllerInformation() {
     QCOMPARE(info[QStringLiteral("programVersion")].toString(), QStringLiteral("VELM Tarvikon v.1.0"));
     QCOMPARE(info[QStringLiteral("serial")].toString(), QStringLiteral("VT000417"));
     QCOMPARE(info[QStringLiteral("info")].toString(), QStringLiteral("Main entrance"));
-    QCOMPARE(info[QStringLiteral("maxSlaveKeys")].toString(), QStringLiteral("128"));
+    QCOMPARE(info[QStringLiteral("maxSlaveKeys")].toInt(-1), 128);
+    // The port is named as it was given.
+    QCOMPARE(info[QStringLiteral("port")].toString(),
+             arguments.contains(QStringLiteral("--port")) || arguments.value(1).startsWith(QLatin1Char('/'))
+                 ? QString::fromStdString(line.DevicePath())
+                 : QStringLiteral("COM7"));
     QCOMPARE(info[QStringLiteral("keyType")].toString(), QStringLiteral("Dallas Touch Memory DS-1990A"));
 
     const TRun text = vtrk({"info", "COM7"});
@@ -488,7 +499,13 @@ void tst_vtrk::shouldEndEveryCommandOnAStopAskedForBeforeItsEnd() {
             const QByteArray what = command.join(QLatin1Char(' ')).toUtf8() + " on signal " +
                                     QByteArray::number(signal) + ": " + run.err;
             QVERIFY2(run.code == 130, what.constData());
-            QVERIFY2(run.out.isEmpty(), what.constData());
+            // Nothing of the command's result; with --json the error document alone.
+            if (command.contains(QStringLiteral("--json")))
+                QVERIFY2(run.json()[QStringLiteral("error")][QStringLiteral("exitCode")].toInt() == 130 &&
+                             run.json().size() == 1,
+                         what + run.out);
+            else
+                QVERIFY2(run.out.isEmpty(), what.constData());
             QVERIFY2(run.err.contains("interrupted") || run.err.contains("stopped"), what.constData());
         }
     }
@@ -1074,3 +1091,85 @@ void tst_vtrk::shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop()
 
 QTEST_GUILESS_MAIN(tst_vtrk)
 #include "tst_vtrk.moc"
+
+void tst_vtrk::shouldPrintTheDocumentedJsonForEveryCommand() {
+    QFile schemaFile(QStringLiteral(VTRK_JSON_SCHEMA));
+    QVERIFY(schemaFile.open(QIODevice::ReadOnly));
+    const QJsonObject schema = QJsonDocument::fromJson(schemaFile.readAll()).object();
+    const TJsonSchemaCheck check(schema);
+    const QJsonObject commands = schema[QStringLiteral("commands")].toObject();
+    fillController(11);
+    const QString list = file(QStringLiteral("door.dbf"));
+    const QString csv = file(QStringLiteral("door.csv"));
+    struct TStep {
+        const char* documented; // a command of the schema, or "error"
+        QStringList arguments;
+        int code;
+        std::function<void()> before = {};
+    };
+    const auto keyTakenOut = [this] {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.slave[5] = TControllerSim::EmptySlot(5);
+        sim.slave[6] = TControllerSim::ActiveSlot(6, "00000000C0DE", "Spare");
+    };
+    const QList<TStep> steps{
+        {"ports", {"ports"}, 0},
+        {"info", {"info", "COM7"}, 0},
+        {"read", {"read", "COM7", "-o", list}, 0},
+        {"show", {"show", list}, 0},
+        {"show", {"show", list, "--keys"}, 0},
+        {"export", {"export", list, "-o", csv}, 0},
+        {"import", {"import", csv, "-o", file(QStringLiteral("copy.dbf"))}, 0},
+        {"diff", {"diff", "COM7", list}, 0},
+        {"sync", {"sync", "COM7", file(QStringLiteral("copy.dbf"))}, 0},
+        // Without --yes and without a terminal nothing is confirmed: one document, the comparison.
+        {"sync", {"sync", "COM7", list}, 7, keyTakenOut},
+        {"write", {"write", "COM7", list, "--yes"}, 0},
+        {"linetest", {"linetest", "COM7", "-n", "2"}, 0},
+        {"history", {"history"}, 0},
+        {"history", {"history", "VT000417"}, 0},
+        {"error", {"info", "--port", "/dev/vtrk-no-such-device"}, 3},
+        {"error", {"info", "COM7", "--colour"}, 2},
+        {"error", {"show", file(QStringLiteral("missing.dbf"))}, 4},
+    };
+    for (const TStep& step : steps) {
+        if (step.before)
+            step.before();
+        const TRun run = vtrk(step.arguments + QStringList{QStringLiteral("--json")});
+        const QByteArray name = step.arguments.join(QLatin1Char(' ')).toUtf8();
+        QVERIFY2(run.code == step.code,
+                 name + ": exit code " + QByteArray::number(run.code) + "; " + run.err);
+        QJsonParseError parsed;
+        const QJsonDocument document = QJsonDocument::fromJson(run.out, &parsed);
+        QVERIFY2(parsed.error == QJsonParseError::NoError, name + ": not one JSON document: " + run.out);
+        const QLatin1String documented(step.documented);
+        const QJsonObject part = documented == QLatin1String("error") ? schema[documented].toObject()
+                                                                      : commands[documented].toObject();
+        const QJsonValue value =
+            document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+        const QString mismatch = check.Mismatch(value, part);
+        QVERIFY2(mismatch.isEmpty(), name + ": " + mismatch.toUtf8());
+        if (documented == QLatin1String("error"))
+            QVERIFY2(run.err.contains(document.object()[QStringLiteral("error")][QStringLiteral("message")]
+                                          .toString()
+                                          .left(20)
+                                          .toUtf8()),
+                     run.err.constData());
+    }
+    // Every documented command was run.
+    QStringList run;
+    for (const TStep& step : steps)
+        run << QString::fromLatin1(step.documented);
+    for (const QString& command : commands.keys())
+        QVERIFY2(run.contains(command),
+                 qPrintable(command + QStringLiteral(" is documented but not checked")));
+
+    // --keys leaves out the empty slots and nothing else.
+    const QJsonObject all = vtrk({"show", list, "--json"}).json();
+    const QJsonObject keys = vtrk({"show", list, "--json", "--keys"}).json();
+    int held = 0;
+    for (const QJsonValue key : all[QStringLiteral("slave")].toArray())
+        held += key[QStringLiteral("code")].toString() != QLatin1String("<EMPTY>");
+    QCOMPARE(keys[QStringLiteral("slave")].toArray().size(), held);
+    QVERIFY(held > 0 && held < 128);
+}

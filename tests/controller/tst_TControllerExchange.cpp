@@ -107,7 +107,7 @@ void tst_TControllerExchange::shouldWaitForALateAnswerAndRetryAMissingOne() {
     for (const QList<Piece>& pieces : answers)
         port.answerTimed(pieces);
     sequence = 9;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TFrame request, reply;
     const int size = BuildSerialRequest(request, sequence);
     QCOMPARE(int(exchange.Query(request, size, reply, {Frame::SerialReplySize, true, true})), outcome);
@@ -141,7 +141,7 @@ void tst_TControllerExchange::shouldTellASilentControllerOrAPulledAdapterInOneBo
             if (n == 2)
                 port.hangUp();
         };
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString serial = QStringLiteral("before");
     QVERIFY(!info.ReadControllerSerial(serial));
@@ -156,7 +156,7 @@ void tst_TControllerExchange::shouldTellASilentControllerOrAPulledAdapterInOneBo
 void tst_TControllerExchange::shouldRetryFiveTimesSilentlyOnAWrongAcknowledge() {
     TTestMessageBoxes boxes;
     sim.SetFault(0xC2, Form::Read, Fault::WrongAck);
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString text;
     QVERIFY(!info.ReadControllerInfo(text));
@@ -189,7 +189,7 @@ void tst_TControllerExchange::shouldShowOneBoxPerAttemptForABadReply() {
     QFETCH(bool, read);
     TTestMessageBoxes shown;
     sim.SetFault(0xC4, Form::Read, Fault(fault), count);
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, shown);
     TControllerInfo info(exchange, opener);
     QString serial;
     QCOMPARE(info.ReadControllerSerial(serial), read);
@@ -204,7 +204,7 @@ void tst_TControllerExchange::shouldKeepTheSequenceByteAcrossRetriesAndAdvanceOn
     TTestMessageBoxes boxes;
     sequence = 41;
     sim.SetFault(0xC4, Form::Read, Fault::BadChecksum, 2);
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString serial;
     QVERIFY(info.ReadControllerSerial(serial));
@@ -218,7 +218,7 @@ void tst_TControllerExchange::shouldKeepTheSequenceByteAcrossRetriesAndAdvanceOn
 void tst_TControllerExchange::shouldSendZBackOnlyAfterAnAcceptedReply() {
     TTestMessageBoxes boxes;
     sim.SetFault(0xC2, Form::Read, Fault::BadChecksum, 1);
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString text;
     QVERIFY(info.ReadControllerInfo(text));
@@ -231,7 +231,7 @@ void tst_TControllerExchange::shouldSendZBackOnlyAfterAnAcceptedReply() {
 
 void tst_TControllerExchange::shouldWrapTheSequenceAfter256SuccessfulExchanges() {
     TTestMessageBoxes boxes;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     for (int i = 0; i < 256; ++i) {
         QString text;
@@ -248,7 +248,7 @@ void tst_TControllerExchange::shouldWrapTheSequenceAfter256SuccessfulExchanges()
 void tst_TControllerExchange::shouldStopWithOneBoxWhenThePortRefusesTheWrite() {
     TTestMessageBoxes boxes;
     port.failWrites = true;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString version;
     QVERIFY(!info.ReadProgramVersion(version));
@@ -261,7 +261,7 @@ void tst_TControllerExchange::shouldStopWithOneBoxWhenThePortRefusesTheWrite() {
 
 void tst_TControllerExchange::shouldDiscardInputBeforeEachAttempt() {
     TTestMessageBoxes boxes;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString text;
     port.input = QByteArray("Z\xAA\x0B"); // a late answer of an earlier request
@@ -280,7 +280,7 @@ void tst_TControllerExchange::shouldAcceptAVersionReplyWithAnyCommandByte() {
     TTestMessageBoxes boxes;
     sim.SetFault(0x99, Form::Any, Fault::WrongCommand);
     sim.SetFault(0xC4, Form::Any, Fault::WrongCommand);
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString version, serial;
     QVERIFY(info.ReadProgramVersion(version));
@@ -292,7 +292,7 @@ void tst_TControllerExchange::shouldAcceptAVersionReplyWithAnyCommandByte() {
 void tst_TControllerExchange::shouldRecoverTheVersionQueryAfterNoiseBeforeTheAcknowledge() {
     TTestMessageBoxes boxes;
     sim.SetFault(0x99, Form::Any, Fault::Noise, 1);
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString version;
     QVERIFY(info.ReadProgramVersion(version));
@@ -304,7 +304,7 @@ void tst_TControllerExchange::shouldRecoverTheVersionQueryAfterNoiseBeforeTheAck
 void tst_TControllerExchange::shouldEndWithDeviceNotOpenWhenAClosedPortIsDiscarded() {
     TTestMessageBoxes boxes;
     port.open = false;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString text = QStringLiteral("kept");
     try {
@@ -324,7 +324,7 @@ void tst_TControllerExchange::shouldEndWithDeviceNotOpenWhenAClosedPortIsDiscard
 void tst_TControllerExchange::shouldMeetAWriteErrorWhenTheVersionQueryFindsThePortClosed() {
     TTestMessageBoxes boxes;
     port.open = false;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TControllerInfo info(exchange, opener);
     QString version;
     QVERIFY(!info.ReadProgramVersion(version));
@@ -334,7 +334,7 @@ void tst_TControllerExchange::shouldMeetAWriteErrorWhenTheVersionQueryFindsThePo
 
 void tst_TControllerExchange::shouldRunCommandAttemptsUntilAcknowledged() {
     TTestMessageBoxes boxes;
-    TControllerExchange exchange(port, sequence);
+    TControllerExchange exchange(port, sequence, boxes);
     TFrame request, reply;
     const int size = BuildClosingFrame(request);
     port.answer("N");

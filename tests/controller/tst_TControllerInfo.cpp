@@ -65,7 +65,7 @@ void tst_TControllerInfo::shouldAcceptOnlyTheExactVersionCode() {
     host.data.serial = QStringLiteral("old serial");
     host.data.info = QStringLiteral("old info");
     host.transferEnabled = !accepted;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     commands.DGetInfoActExecute();
     QCOMPARE(host.transferEnabled, accepted);
@@ -101,7 +101,7 @@ void tst_TControllerInfo::shouldWarnWithAnEmptyCodeWhenTheVersionGoesUnanswered(
     sim.SetFault(0x99, Form::Any, Fault::NoAnswer);
     TFakeControllerHost host;
     host.transferEnabled = true;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     commands.DGetInfoActExecute();
     QCOMPARE(boxes.texts(), (QStringList{QStringLiteral("The controller does not answer on COM7."),
@@ -118,7 +118,7 @@ void tst_TControllerInfo::shouldEmptyTheFieldsWhenSerialAndInformationFailAfterA
     TFakeControllerHost host;
     host.data.serial = QStringLiteral("old serial");
     host.data.info = QStringLiteral("old info");
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     commands.DGetInfoActExecute();
     QVERIFY(host.transferEnabled);
@@ -158,7 +158,7 @@ void tst_TControllerInfo::shouldDecodeWireTextsWithoutZeroAndFFBytes() {
     std::copy(serial.begin(), serial.end(), sim.serial.begin());
     std::copy(info.begin(), info.end(), sim.info.begin());
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QString s, i;
     QVERIFY(session.Info().ReadControllerSerial(s));
@@ -188,7 +188,7 @@ void tst_TControllerInfo::shouldEncodeTheInformationBlock() {
     QFETCH(QByteArray, expected);
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QVERIFY(session.Info().WriteControllerInfo(text));
     QCOMPARE(bytes(sim.info.data(), 32), expected);
@@ -202,7 +202,7 @@ void tst_TControllerInfo::shouldReportTheInformationWriteOncePerAttempt() {
     TTestMessageBoxes boxes;
     sim.SetFault(0xC2, Form::Write, Fault::WrongAck);
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QVERIFY(!session.Info().WriteControllerInfo(QStringLiteral("Door")));
     QCOMPARE(boxes.count(QStringLiteral("Information writing fail.")), 5);
@@ -220,7 +220,7 @@ void tst_TControllerInfo::shouldWriteTheInformationTextAfterConfirmationOnly() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
     host.data.info = QStringLiteral("Back door");
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     commands.DPutInfoActExecute();

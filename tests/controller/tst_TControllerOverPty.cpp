@@ -5,6 +5,7 @@
 #include "controller/TControllerPort.h"
 #include "controller/TDbfKeyView.h"
 #include "controller/ui/TLineTestFrm.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TSleep.h"
 #include "serial/TSerComPort.h"
 #include "serial/ui/TSerStatusLight.h"
@@ -79,7 +80,7 @@ struct Rig {
     TSerComPort port;
     TKeyListFixture list;
     TPtyHost host{port, list.master, list.slave};
-    TControllerSession session{port, host, host};
+    TControllerSession session{port, host, host, TInstalledMessageBoxes::Shared()};
     TControllerCommands commands{session, host};
 
     Rig() {

@@ -135,7 +135,7 @@ void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder() {
         host.slave.slot(i).keyCode = QStringLiteral("%1").arg(i * 31 % 128, 12, 10, QLatin1Char('0'));
     if (sorted)
         host.slave.sortByKeyCodeDescending();
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QVERIFY(session.Transfer().ReadMasterKeys(host.master).ok());
     QVERIFY(session.Transfer().ReadSlaveKeys(host.slave).ok());
@@ -154,7 +154,7 @@ void tst_TKeyTransfer::shouldReadEverySlotIntoItsRecordInAnyViewOrder() {
 void tst_TKeyTransfer::shouldAdvanceTheProgressBarByTheTablesStep() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     session.Transfer().ReadMasterKeys(host.master);
     QCOMPARE(host.progressHistory, (QList<int>{12, 24, 36, 48, 60, 72, 84, 96}));
@@ -204,7 +204,7 @@ void tst_TKeyTransfer::shouldNeverTakeALateReplyForTheNextSlot() {
     if (pauseSlot >= 0)
         sim.PauseOnce(0xC1, pauseSlot, pauseMs);
     sim.SetReplyDelay(lateFromMs, lateToMs, 7);
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     const TKeyTransfer::Result result = session.Transfer().ReadSlaveKeys(host.slave);
     QCOMPARE(result.end, End::Completed);
@@ -238,7 +238,7 @@ void tst_TKeyTransfer::shouldPassOverASlotWhoseAttemptsAllFail() {
     const TKeySlot old = keyOf(1, QStringLiteral("S"), QStringLiteral("FFFFFFFFFFFF"), QStringLiteral("old"));
     host.slave.slot(0) = old; // RECID 1 keeps slot order
     sim.SetFault(0xC1, Form::Read, Fault(fault), 5);
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, shown);
     TControllerCommands commands(session, host);
     const TKeyTransfer::Result result = session.Transfer().ReadSlaveKeys(host.slave);
     QCOMPARE(result.end, End::Completed);
@@ -313,7 +313,7 @@ void tst_TKeyTransfer::shouldStopAtASilentControllerOrAPulledAdapter() {
     };
     bool progressClosedFirst = true;
     boxes.onShow = [&](const TTestMessageBoxes::Shown&) { progressClosedFirst &= !host.progressShown; };
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     commands.DGetSKeysActExecute(); // no exception: nothing for the general error report
     QCOMPARE(boxes.texts().mid(1), QStringList{box});
@@ -362,7 +362,7 @@ void tst_TKeyTransfer::shouldReportFailedSlotsInOneBox() {
     };
     bool progressClosedFirst = true;
     boxes.onShow = [&](const TTestMessageBoxes::Shown&) { progressClosedFirst &= !host.progressShown; };
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     if (command == QLatin1String("read master"))
         commands.DGetMKeysActExecute();
@@ -392,7 +392,7 @@ void tst_TKeyTransfer::shouldKeepSlotIdentityWhateverTheKeyNumberByteSays() {
     TFakeControllerHost host;
     for (auto& record : sim.master)
         record[0] = 0xFF; // an unused slot's key number, as some controllers report it
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QVERIFY(session.Transfer().ReadMasterKeys(host.master).ok());
     for (int i = 0; i < 8; ++i) {
@@ -412,7 +412,7 @@ void tst_TKeyTransfer::shouldKeepSlotIdentityWhateverTheKeyNumberByteSays() {
 void tst_TKeyTransfer::shouldNeverSendUnknownAsTheInformation() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host; // the information field still shows "<unknown>"
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     commands.DPutAllActExecute();
@@ -453,7 +453,7 @@ void tst_TKeyTransfer::shouldWriteEverySlotAndStepTheSequenceAlsoOverFailingSlot
         ++n;
         return (n >= 2 && n <= 6) ? QByteArray("N") : simAnswer(port, request);
     };
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     for (int i = 0; i < 250; ++i)
         session.Exchange().advanceSequence();
     TControllerCommands commands(session, host);
@@ -497,7 +497,7 @@ void tst_TKeyTransfer::shouldSendTheClosingFrameOnlyAfterAnActiveMasterKey() {
     if (activeSlot >= 0)
         view.slot(activeSlot) =
             keyOf(activeSlot + 1, view.slot(0).keyType, QStringLiteral("0123456789AB"), QString());
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     for (int i = 0; i < 77; ++i)
         session.Exchange().advanceSequence();
     TControllerCommands commands(session, host);
@@ -519,7 +519,7 @@ void tst_TKeyTransfer::shouldRefuseToWriteKeyCodesThatAreNotTwelveHexDigits() {
     host.master.slot(4) = keyOf(5, QStringLiteral("M"), QStringLiteral("0123456789AB"), QString());
     host.master.slot(5).keyCode = QStringLiteral("junk"); // inactive: not sent, not checked
     port.open = false;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QCOMPARE(session.Transfer().WriteMasterKeys(host.master).end, End::Refused);
     QCOMPARE(boxes.shown.size(), 1);
@@ -534,7 +534,7 @@ void tst_TKeyTransfer::shouldStopAtTheViewsLastRecord() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
     host.master = TFakeKeyView(QStringLiteral("M"), 5);
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QVERIFY(session.Transfer().ReadMasterKeys(host.master).ok());
     QCOMPARE(port.requests().size(), 5);
@@ -549,7 +549,7 @@ void tst_TKeyTransfer::shouldOpenThePortWhenClosedOnlyOnce() {
     TFakeControllerHost host;
     port.open = false;
     host.onOpen = [this] { port.open = true; };
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     QVERIFY(session.Transfer().ReadSlaveKeys(host.slave).ok());
     QVERIFY(session.Transfer().WriteSlaveKeys(host.slave).ok());
@@ -559,7 +559,7 @@ void tst_TKeyTransfer::shouldOpenThePortWhenClosedOnlyOnce() {
 void tst_TKeyTransfer::shouldCheckTheViewsBeforeReading() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     host.master.open = false;
     commands.DGetMKeysActExecute();
@@ -596,7 +596,7 @@ void tst_TKeyTransfer::shouldCheckTheViewsBeforeReading() {
 void tst_TKeyTransfer::shouldCheckTheViewsBeforeWriting() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     host.master.recCount = 0;
     host.slave.open = false;
@@ -619,7 +619,7 @@ void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
     host.data.info = QStringLiteral("Gate");
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
     boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
@@ -649,7 +649,7 @@ void tst_TKeyTransfer::shouldAskForTheInformationWriteEvenAfterCancel() {
 void tst_TKeyTransfer::shouldReadAllWithTheTextsInOrder() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     commands.DGetAllActExecute();
     QCOMPARE(boxes.texts(),
@@ -675,7 +675,7 @@ void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIs
     host.slave.slot(40) = keyOf(41, QStringLiteral("S"), QStringLiteral("0123"), QString());
     host.master.slot(0) = keyOf(1, QStringLiteral("M"), QStringLiteral("<EMPTY>"), QString());
     host.master.slot(0).active = true;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     commands.DPutAllActExecute();
     QCOMPARE(boxes.shown.size(), 4);
@@ -692,7 +692,7 @@ void tst_TKeyTransfer::shouldWriteNoKeyButStillOfferTheInformationWhenAKeyCodeIs
 void tst_TKeyTransfer::shouldBeBusyWhileATransferHandlesMessages() {
     TTestMessageBoxes boxes;
     TFakeControllerHost host;
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, boxes);
     TControllerCommands commands(session, host);
     int busy = 0;
     host.onPump = [&] { busy += commands.Busy() ? 1 : 0; };

@@ -4,11 +4,13 @@
 #include "controller/TControllerSession.h"
 #include "controller/ui/TLineTestFrm.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListStore.h"
 #include "seams/TSleep.h"
 #include "serial/TSerComPort.h"
 #include "serial/ui/TSerStatusLight.h"
 #include "tests/support/TTestMessageBoxes.h"
 #include "tests/support/TTestPortChooser.h"
+#include "tests/support/TWindowParts.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"
 
@@ -26,6 +28,8 @@
 #include <chrono>
 #include <functional>
 #include <thread>
+
+using namespace TWindowParts;
 
 namespace {
 std::function<void()> duringWait;
@@ -83,30 +87,30 @@ void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
     forms.create();
     TMainFrm& frm = *forms.MainFrm;
     frm.show();
-    frm.DNewBDAct->trigger();
-    QVERIFY(frm.MKeysTable->Active());
+    Action(&frm, "DNewBDAct")->trigger();
+    QVERIFY(frm.Store().MKeysTable().Active());
 
     chooser.queueAnswer(7);
-    frm.MenuSelectPort->trigger();
-    QVERIFY(frm.DallasPort->Open());
-    QVERIFY(frm.CntrStatusLbl->text().contains(QStringLiteral("COM7")));
-    QVERIFY(frm.DGetInfoAct->isEnabled());
-    QVERIFY(frm.DCheckAct->isEnabled());
-    QVERIFY(!frm.DGetAllAct->isEnabled());
+    Action(&frm, "MenuSelectPort")->trigger();
+    QVERIFY(frm.Port().Open());
+    QVERIFY(Label(&frm, "CntrStatusLbl")->text().contains(QStringLiteral("COM7")));
+    QVERIFY(Action(&frm, "DGetInfoAct")->isEnabled());
+    QVERIFY(Action(&frm, "DCheckAct")->isEnabled());
+    QVERIFY(!Action(&frm, "DGetAllAct")->isEnabled());
 
-    frm.DGetInfoAct->trigger();
-    QVERIFY(frm.DGetAllAct->isEnabled());
-    QCOMPARE(frm.PrgVersionEdit->text(), QStringLiteral("VELM Tarvikon v.1.0"));
-    QCOMPARE(frm.CtrSerialEdit->text(), QStringLiteral("VT000417"));
-    QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("Main entrance"));
-    QCOMPARE(frm.KeyTypeEdit->text(), QStringLiteral("Dallas Touch Memory DS-1990A"));
+    Action(&frm, "DGetInfoAct")->trigger();
+    QVERIFY(Action(&frm, "DGetAllAct")->isEnabled());
+    QCOMPARE(Edit(&frm, "PrgVersionEdit")->text(), QStringLiteral("VELM Tarvikon v.1.0"));
+    QCOMPARE(Edit(&frm, "CtrSerialEdit")->text(), QStringLiteral("VT000417"));
+    QCOMPARE(Edit(&frm, "CtrInfoEdit")->text(), QStringLiteral("Main entrance"));
+    QCOMPARE(Edit(&frm, "KeyTypeEdit")->text(), QStringLiteral("Dallas Touch Memory DS-1990A"));
     shoot(&frm, "main-window-info.png");
     // The new list's header record took the controller's serial number and text: a change.
     QVERIFY(frm.KeyList().Modified());
     // Read again, nothing of the header record changes, and neither does the list.
     frm.KeyList().SetModified(false);
-    frm.DGetInfoAct->trigger();
-    QCOMPARE(frm.CtrInfoEdit->text(), QStringLiteral("Main entrance"));
+    Action(&frm, "DGetInfoAct")->trigger();
+    QCOMPARE(Edit(&frm, "CtrInfoEdit")->text(), QStringLiteral("Main entrance"));
     QVERIFY(!frm.KeyList().Modified());
 
     // While the transfer runs the window repaints, and what would change the port, the views or
@@ -116,41 +120,41 @@ void tst_TMainFrmController::shouldReadAllControllerDataIntoTheWindow() {
     duringWait = [&] {
         if (++checks % 20 != 1)
             return;
-        heldOff = heldOff && !frm.menuBar()->isEnabled() && !frm.ToolBar1->isEnabled() &&
-                  !frm.SKeysGrid->isEnabled();
+        heldOff = heldOff && !frm.menuBar()->isEnabled() && !ToolBar(&frm, "ToolBar1")->isEnabled() &&
+                  !Grid(&frm, "SKeysGrid")->isEnabled();
         heldOff = heldOff && !frm.close() && frm.isVisible();
         const int shown = chooser.shown;
-        frm.MenuSelectPort->trigger();
-        frm.DCheckAct->trigger();
+        Action(&frm, "MenuSelectPort")->trigger();
+        Action(&frm, "DCheckAct")->trigger();
         heldOff = heldOff && chooser.shown == shown && !forms.LineTestFrm->isVisible();
     };
     boxes.clear();
-    frm.DGetAllAct->trigger();
+    Action(&frm, "DGetAllAct")->trigger();
     duringWait = nullptr;
     QVERIFY(checks > 136);
     QVERIFY(heldOff);
-    QVERIFY(frm.menuBar()->isEnabled() && frm.SKeysGrid->isEnabled());
+    QVERIFY(frm.menuBar()->isEnabled() && Grid(&frm, "SKeysGrid")->isEnabled());
     QCOMPARE(boxes.texts().size(), 1); // the confirmation
     QVERIFY(frm.KeyList().Modified());
 
-    frm.MKeysTable->First();
-    QCOMPARE(frm.MKeysTable->FieldByName(QStringLiteral("KEYCODE"))->AsString(),
-             QStringLiteral("01A2B3C4D5E6"));
-    QCOMPARE(frm.MKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->AsString(), QStringLiteral("Installer"));
-    frm.SKeysTable->First();
-    frm.SKeysTable->Next();
-    frm.SKeysTable->Next();
-    QCOMPARE(frm.SKeysTable->FieldByName(QStringLiteral("KEYMEMO"))->AsString(),
-             QStringLiteral("Post office"));
-    QCOMPARE(frm.Session->Exchange().sequence(),
+    TDbfTable& master = frm.Store().MKeysTable();
+    master.First();
+    QCOMPARE(master.FieldByName(QStringLiteral("KEYCODE"))->AsString(), QStringLiteral("01A2B3C4D5E6"));
+    QCOMPARE(master.FieldByName(QStringLiteral("KEYMEMO"))->AsString(), QStringLiteral("Installer"));
+    TDbfTable& slave = frm.Store().SKeysTable();
+    slave.First();
+    slave.Next();
+    slave.Next();
+    QCOMPARE(slave.FieldByName(QStringLiteral("KEYMEMO"))->AsString(), QStringLiteral("Post office"));
+    QCOMPARE(frm.ControllerSession().Exchange().sequence(),
              quint8(3 + 3 + 3 + 136)); // info read twice, the gate, the slots
-    frm.PageControl->setCurrentIndex(1);
+    Pages(&frm, "PageControl")->setCurrentIndex(1);
     shoot(&frm, "main-window-master-keys.png");
-    frm.PageControl->setCurrentIndex(0);
+    Pages(&frm, "PageControl")->setCurrentIndex(0);
 
     boxes.queueAnswer(TMessageBoxes::Answer::No);
     frm.close();
-    QVERIFY(!frm.DallasPort->Open());
+    QVERIFY(!frm.Port().Open());
 }
 
 void tst_TMainFrmController::shouldRunTheLineTestFromTheMainWindow() {
@@ -161,7 +165,7 @@ void tst_TMainFrmController::shouldRunTheLineTestFromTheMainWindow() {
     TMainFrm& frm = *forms.MainFrm;
     frm.show();
     chooser.queueAnswer(7);
-    frm.MenuSelectPort->trigger();
+    Action(&frm, "MenuSelectPort")->trigger();
     {
         std::lock_guard<std::mutex> hold(line.Lock());
         sim.SetFault(TControllerSim::LineTest, TControllerSim::Form::Any, TControllerSim::Fault::NoAnswer, 4);
@@ -179,7 +183,7 @@ void tst_TMainFrmController::shouldRunTheLineTestFromTheMainWindow() {
         }
     };
     QTimer::singleShot(0, test->StartBtn, [test] { test->StartBtn->click(); });
-    frm.DCheckAct->trigger(); // modal until Exit
+    Action(&frm, "DCheckAct")->trigger(); // modal until Exit
     QCOMPARE(test->Edit1->text(), QStringLiteral("21"));
     QCOMPARE(test->Edit2->text(), QStringLiteral("4"));
     QVERIFY(test->Light1->Lit() && test->Light2->Lit());
@@ -195,15 +199,16 @@ void tst_TMainFrmController::shouldGiveEachWidgetBackItsStateAfterACommand() {
     TMainFrm& frm = *forms.MainFrm;
     frm.show(); // no key list: the key pages' toolbars are disabled
     chooser.queueAnswer(7);
-    frm.MenuSelectPort->trigger();
-    const QList<QWidget*> widgets = {frm.menuBar(), frm.ToolBar1,  frm.ToolBar2,   frm.ToolBar3,
-                                     frm.MKeysGrid, frm.SKeysGrid, frm.CtrInfoEdit};
+    Action(&frm, "MenuSelectPort")->trigger();
+    QList<QWidget*> widgets = {frm.menuBar()};
+    for (const char* name : {"ToolBar1", "ToolBar2", "ToolBar3", "MKeysGrid", "SKeysGrid", "CtrInfoEdit"})
+        widgets.append(Part<QWidget>(&frm, name));
     QList<bool> before;
     for (QWidget* widget : widgets)
         before.append(widget->isEnabled());
-    QVERIFY(!frm.ToolBar2->isEnabled() && !frm.ToolBar3->isEnabled());
-    frm.DGetInfoAct->trigger();
-    QVERIFY(frm.DGetAllAct->isEnabled());
+    QVERIFY(!ToolBar(&frm, "ToolBar2")->isEnabled() && !ToolBar(&frm, "ToolBar3")->isEnabled());
+    Action(&frm, "DGetInfoAct")->trigger();
+    QVERIFY(Action(&frm, "DGetAllAct")->isEnabled());
     for (int i = 0; i < widgets.size(); ++i)
         QVERIFY2(widgets[i]->isEnabled() == before[i], qPrintable(widgets[i]->objectName()));
     QCOMPARE(boxes.shown.size(), 0);
@@ -233,11 +238,11 @@ void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled() {
     forms.create();
     TMainFrm& frm = *forms.MainFrm;
     frm.show();
-    frm.DNewBDAct->trigger();
+    Action(&frm, "DNewBDAct")->trigger();
     chooser.queueAnswer(7);
-    frm.MenuSelectPort->trigger();
-    frm.DGetInfoAct->trigger();
-    QVERIFY(frm.DGetSKeysAct->isEnabled());
+    Action(&frm, "MenuSelectPort")->trigger();
+    Action(&frm, "DGetInfoAct")->trigger();
+    QVERIFY(Action(&frm, "DGetSKeysAct")->isEnabled());
     boxes.clear();
 
     int waits = 0;
@@ -255,17 +260,18 @@ void tst_TMainFrmController::shouldCloseThePortWhenTheAdapterIsPulled() {
         QCOMPARE(boxes.shown.size(), 0);
         test->ExitBtn->click();
     } else {
-        frm.DGetSKeysAct->trigger();
+        Action(&frm, "DGetSKeysAct")->trigger();
         QCOMPARE(boxes.count(TMessageBoxes::Kind::Error), 1);
         QVERIFY(boxes.texts().last().startsWith(QLatin1String("The controller port COM7 was disconnected.")));
-        QVERIFY(frm.menuBar()->isEnabled() && frm.ToolBar2->isEnabled());
+        QVERIFY(frm.menuBar()->isEnabled() && ToolBar(&frm, "ToolBar2")->isEnabled());
     }
     duringWait = nullptr;
-    QVERIFY(!frm.DallasPort->Open());
-    QVERIFY(frm.CntrStatusLbl->text().contains(QStringLiteral("NOT SELECTED")));
-    QCOMPARE(frm.CntrStatusLbl->palette().color(QPalette::WindowText), TMainFrm::PortClosedColor);
-    for (QAction* action : {frm.DCheckAct, frm.DGetInfoAct, frm.DGetSKeysAct, frm.DPutAllAct})
-        QVERIFY(!action->isEnabled());
+    QVERIFY(!frm.Port().Open());
+    QLabel* status = Label(&frm, "CntrStatusLbl");
+    QVERIFY(status->text().contains(QStringLiteral("NOT SELECTED")));
+    QCOMPARE(status->palette().color(QPalette::WindowText), TMainFrm::portStatusColor(false));
+    for (const char* name : {"DCheckAct", "DGetInfoAct", "DGetSKeysAct", "DPutAllAct"})
+        QVERIFY2(!Action(&frm, name)->isEnabled(), name);
     boxes.queueAnswer(TMessageBoxes::Answer::No);
     frm.close();
 }
@@ -278,8 +284,8 @@ void tst_TMainFrmController::shouldCloseThePortBeforeTheWindowGoes() {
         forms.create();
         forms.MainFrm->show();
         chooser.queueAnswer(7);
-        forms.MainFrm->MenuSelectPort->trigger();
-        QVERIFY(forms.MainFrm->DallasPort->Open());
+        Action(forms.MainFrm, "MenuSelectPort")->trigger();
+        QVERIFY(forms.MainFrm->Port().Open());
     } // destroyed with the port open, without closing the window first
     // the device is free again: the port was closed, through no handler of the window
     TSerComPort port;

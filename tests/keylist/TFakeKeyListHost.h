@@ -6,6 +6,7 @@
 #include "keylist/TKeyListDocument.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
+#include "seams/TInstalledMessageBoxes.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -61,7 +62,7 @@ struct TKeyListFixture {
     TDbfTable slave;
     TFakeKeyListHost host;
     TKeyListStore store{master, slave, host};
-    TKeyListCommands commands{store, host};
+    TKeyListCommands commands{store, host, TInstalledMessageBoxes::Shared()};
 
     TKeyListFixture() {
         env.SetExact(true);

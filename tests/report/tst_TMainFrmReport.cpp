@@ -8,6 +8,7 @@
 #include "tests/report/TPdfText.h"
 #include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TWindowParts.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -18,6 +19,8 @@
 #include <QTest>
 
 #include <stdexcept>
+
+using namespace TWindowParts;
 
 namespace {
 
@@ -70,6 +73,9 @@ private:
     void setKeys(TDbfTable* view, const QList<Key>& keys);
     void fillControllerFields();
     void print();
+    TDbfTable& master() const { return frm->Store().MKeysTable(); }
+    TDbfTable& slave() const { return frm->Store().SKeysTable(); }
+    TrpReport& report() const { return *TWindowParts::Part<TrpReport>(frm.get(), "KeyReport"); }
 
     std::unique_ptr<QTemporaryDir> temp;
     std::unique_ptr<TTestMessageBoxes> boxes;
@@ -87,7 +93,7 @@ void tst_TMainFrmReport::init() {
     boxes = std::make_unique<TTestMessageBoxes>();
     dialogs = std::make_unique<TTestFileDialogs>();
     frm = std::make_unique<TMainFrm>();
-    frm->FormShow();
+    frm->show();
     shown.clear();
     TrpReport::SetPreviewHook([this](TrpReport& report) {
         Shown s;
@@ -98,11 +104,11 @@ void tst_TMainFrmReport::init() {
                  qPrintable(error));
         s.text = TPdfText::text(pdf);
         s.pages = TPdfText::pageCount(pdf);
-        s.masterFilter = frm->MKeysTable->Filter();
-        s.slaveFilter = frm->SKeysTable->Filter();
-        if (frm->MKeysTable->Active()) {
-            s.masterRows = frm->MKeysTable->RowCount();
-            s.slaveRows = frm->SKeysTable->RowCount();
+        s.masterFilter = master().Filter();
+        s.slaveFilter = slave().Filter();
+        if (master().Active()) {
+            s.masterRows = master().RowCount();
+            s.slaveRows = slave().RowCount();
         }
         shown << s;
     });
@@ -111,8 +117,8 @@ void tst_TMainFrmReport::init() {
 void tst_TMainFrmReport::cleanup() {
     TrpReport::SetPreviewHook(nullptr);
     if (frm) {
-        frm->MKeysTable->Close();
-        frm->SKeysTable->Close();
+        master().Close();
+        slave().Close();
     }
     frm.reset();
     dialogs.reset();
@@ -134,38 +140,38 @@ void tst_TMainFrmReport::setKeys(TDbfTable* view, const QList<Key>& keys) {
 }
 
 void tst_TMainFrmReport::newListWithKeys() {
-    frm->DNewBDAct->trigger();
-    QVERIFY(frm->MKeysTable->Active() && frm->SKeysTable->Active());
-    setKeys(frm->MKeysTable, MasterKeys);
-    setKeys(frm->SKeysTable, SlaveKeys);
+    Action(frm.get(), "DNewBDAct")->trigger();
+    QVERIFY(master().Active() && slave().Active());
+    setKeys(&master(), MasterKeys);
+    setKeys(&slave(), SlaveKeys);
     boxes->clear();
 }
 
 void tst_TMainFrmReport::fillControllerFields() {
-    const QList<std::pair<QLineEdit*, QString>> fields{{frm->PrgVersionEdit, "TARVK001"},
-                                                       {frm->CtrSerialEdit, "SN-0042"},
-                                                       {frm->CtrInfoEdit, "Lobby, north door"},
-                                                       {frm->MaxMKeyEdit, "8"},
-                                                       {frm->MaxSKeyEdit, "128"},
-                                                       {frm->KeyTypeEdit, "DS-1990A"},
-                                                       {frm->MemoryEdit, "64"},
-                                                       {frm->LockTimeEdit, "5"},
-                                                       {frm->DoorSignalEdit, "30"},
-                                                       {frm->DoorTypeEdit, "Reed contact"}};
-    for (const auto& [edit, text] : fields)
-        edit->setText(text);
+    const std::pair<const char*, const char*> fields[] = {{"PrgVersionEdit", "TARVK001"},
+                                                          {"CtrSerialEdit", "SN-0042"},
+                                                          {"CtrInfoEdit", "Lobby, north door"},
+                                                          {"MaxMKeyEdit", "8"},
+                                                          {"MaxSKeyEdit", "128"},
+                                                          {"KeyTypeEdit", "DS-1990A"},
+                                                          {"MemoryEdit", "64"},
+                                                          {"LockTimeEdit", "5"},
+                                                          {"DoorSignalEdit", "30"},
+                                                          {"DoorTypeEdit", "Reed contact"}};
+    for (const auto& [name, text] : fields)
+        Edit(frm.get(), name)->setText(QString::fromLatin1(text));
 }
 
 void tst_TMainFrmReport::print() {
-    frm->DPrintBDAct->trigger();
+    Action(frm.get(), "DPrintBDAct")->trigger();
 }
 
 void tst_TMainFrmReport::shouldPrintTheControllerPageWithoutAnOpenList() {
     fillControllerFields();
-    const QString filter = frm->MKeysTable->Filter();
+    const QString filter = master().Filter();
     print();
     QCOMPARE(shown.size(), 1);
-    QVERIFY(frm->KeyReport->TemplatePath().endsWith(QLatin1String("/CtrlInfo.rpt")));
+    QVERIFY(report().TemplatePath().endsWith(QLatin1String("/CtrlInfo.rpt")));
     const QString& text = shown[0].text;
     for (const char* expected : {"Programm Version:",
                                  "TARVK001",
@@ -191,8 +197,8 @@ void tst_TMainFrmReport::shouldPrintTheControllerPageWithoutAnOpenList() {
         QVERIFY2(text.contains(QLatin1String(expected)), expected);
     QVERIFY(!text.contains(QLatin1String("Master keys")));
     // The views were not touched.
-    QVERIFY(!frm->MKeysTable->Active());
-    QCOMPARE(frm->MKeysTable->Filter(), filter);
+    QVERIFY(!master().Active());
+    QCOMPARE(master().Filter(), filter);
     QVERIFY(boxes->shown.isEmpty());
 }
 
@@ -200,7 +206,7 @@ void tst_TMainFrmReport::shouldPrintOnlyKeyedSlotsWithAnOpenList() {
     newListWithKeys();
     print();
     QCOMPARE(shown.size(), 1);
-    QVERIFY(frm->KeyReport->TemplatePath().endsWith(QLatin1String("/CtrlInfoKeys.rpt")));
+    QVERIFY(report().TemplatePath().endsWith(QLatin1String("/CtrlInfoKeys.rpt")));
     const QString& text = shown[0].text;
     QVERIFY(text.contains(QLatin1String("Key list: New key list")));
     QVERIFY(!text.contains(QLatin1String("<EMPTY>")));
@@ -240,8 +246,8 @@ void tst_TMainFrmReport::shouldPrintKeysInTheGridsSortOrder() {
     QVERIFY(order(shown.last().text, MasterKeys, bySlot));
     QVERIFY(order(shown.last().text, SlaveKeys, bySlot));
 
-    frm->KeyListStore->SortBy(*frm->MKeysTable, 1, true);
-    frm->KeyListStore->SortBy(*frm->SKeysTable, 3, false);
+    frm->Store().SortBy(master(), 1, true);
+    frm->Store().SortBy(slave(), 3, false);
     print();
     QVERIFY2(order(shown.last().text, MasterKeys, byCodeDescending), qPrintable(shown.last().text));
     QVERIFY(order(shown.last().text, SlaveKeys, byMemo));
@@ -250,17 +256,17 @@ void tst_TMainFrmReport::shouldPrintKeysInTheGridsSortOrder() {
 void tst_TMainFrmReport::shouldBuildTwiceAndShowTheViewsWholeAgain() {
     newListWithKeys();
     QStringList events;
-    const auto begin = frm->KeyReport->OnBeginDoc;
-    const auto end = frm->KeyReport->OnEndDoc;
-    frm->KeyReport->OnBeginDoc = [&] {
+    const auto begin = report().OnBeginDoc;
+    const auto end = report().OnEndDoc;
+    report().OnBeginDoc = [&] {
         begin();
         events << QStringLiteral("begin %1/%2 %3/%4")
-                      .arg(frm->MKeysTable->Filter())
-                      .arg(frm->MKeysTable->RowCount())
-                      .arg(frm->SKeysTable->Filter())
-                      .arg(frm->SKeysTable->RowCount());
+                      .arg(master().Filter())
+                      .arg(master().RowCount())
+                      .arg(slave().Filter())
+                      .arg(slave().RowCount());
     };
-    frm->KeyReport->OnEndDoc = [&] {
+    report().OnEndDoc = [&] {
         end();
         events << QStringLiteral("end");
     };
@@ -274,8 +280,8 @@ void tst_TMainFrmReport::shouldBuildTwiceAndShowTheViewsWholeAgain() {
     QCOMPARE(shown[0].slaveFilter, QStringLiteral("(KeyType ='S')"));
     QCOMPARE(shown[0].masterRows, 8);
     QCOMPARE(shown[0].slaveRows, 128);
-    QCOMPARE(frm->MKeysTable->RowCount(), 8);
-    QCOMPARE(frm->SKeysTable->RowCount(), 128);
+    QCOMPARE(master().RowCount(), 8);
+    QCOMPARE(slave().RowCount(), 128);
     // Printing is no change of the key list.
     QVERIFY(!frm->KeyList().Modified());
 }
@@ -299,12 +305,10 @@ void tst_TMainFrmReport::shouldAnswerEveryVariableInAnyLetterCase() {
     QFETCH(QString, field);
     QFETCH(QStringList, names);
     fillControllerFields();
-    auto* edit = frm->findChild<QLineEdit*>(field);
-    QVERIFY2(edit, qPrintable(field));
-    edit->setText(QStringLiteral("value of ") + field);
+    Edit(frm.get(), field)->setText(QStringLiteral("value of ") + field);
     for (const QString& name : names) {
         QVariant value = QStringLiteral("engine's own");
-        frm->KeyReportGetValue(name, value);
+        report().OnGetValue(name, value);
         QCOMPARE(value.toString(), QStringLiteral("value of ") + field);
     }
     // Through a template, as printed.
@@ -317,7 +321,7 @@ void tst_TMainFrmReport::shouldAnswerEveryVariableInAnyLetterCase() {
     body += "<p>other=[{{SERIAL}}] [{{FILE_NAME}}]</p>\n";
     file.write(body);
     file.close();
-    frm->ReportTemplateDir = dir.path();
+    frm->SetReportTemplateDir(dir.path());
     print();
     QCOMPARE(shown.size(), 1);
     for (const QString& name : names)
@@ -328,10 +332,10 @@ void tst_TMainFrmReport::shouldAnswerEveryVariableInAnyLetterCase() {
 void tst_TMainFrmReport::shouldGiveTheListsTitleAsFileNameAfterNewOpenAndSaveAs() {
     const auto fileName = [this] {
         QVariant value = QStringLiteral("unanswered");
-        frm->KeyReportGetValue(QStringLiteral("FileName"), value);
+        report().OnGetValue(QStringLiteral("FileName"), value);
         return value.toString();
     };
-    frm->DNewBDAct->trigger();
+    Action(frm.get(), "DNewBDAct")->trigger();
     QCOMPARE(fileName(), QStringLiteral("New key list"));
 
     // Names the key list's code page could not even hold: paths are the file system's bytes.
@@ -341,14 +345,14 @@ void tst_TMainFrmReport::shouldGiveTheListsTitleAsFileNameAfterNewOpenAndSaveAs(
     const QString path = folder + QLatin1Char('/') + name;
     boxes->clear();
     dialogs->queueAnswer(path);
-    frm->MenuSaveAs->trigger();
+    Action(frm.get(), "MenuSaveAs")->trigger();
     QVERIFY2(boxes->shown.isEmpty(), qPrintable(boxes->texts().join('|')));
     QCOMPARE(fileName(), path);
     print();
     QVERIFY2(shown.last().text.simplified().contains(name), qPrintable(shown.last().text));
 
     dialogs->queueAnswer(path);
-    frm->DOpenBDAct->trigger();
+    Action(frm.get(), "DOpenBDAct")->trigger();
     QVERIFY(boxes->shown.isEmpty());
     QCOMPARE(fileName(), name);
     print();
@@ -357,16 +361,16 @@ void tst_TMainFrmReport::shouldGiveTheListsTitleAsFileNameAfterNewOpenAndSaveAs(
 
 void tst_TMainFrmReport::shouldShowNothingWhenTheTemplateIsMissing() {
     QTemporaryDir empty;
-    frm->ReportTemplateDir = empty.path();
+    frm->SetReportTemplateDir(empty.path());
     print();
     newListWithKeys();
     print();
     QVERIFY(shown.isEmpty());
     QVERIFY(boxes->shown.isEmpty());
-    QCOMPARE(frm->KeyReport->PageCount(), 0);
+    QCOMPARE(report().PageCount(), 0);
     // No event ran: the views keep the filters the key list opened with.
-    QCOMPARE(frm->MKeysTable->Filter(), QStringLiteral("KeyType ='M'"));
-    QCOMPARE(frm->SKeysTable->Filter(), QStringLiteral("KeyType ='S'"));
+    QCOMPARE(master().Filter(), QStringLiteral("KeyType ='M'"));
+    QCOMPARE(slave().Filter(), QStringLiteral("KeyType ='S'"));
 }
 
 void tst_TMainFrmReport::shouldReportAMalformedTemplateAndTouchNoView() {
@@ -376,7 +380,7 @@ void tst_TMainFrmReport::shouldReportAMalformedTemplateAndTouchNoView() {
     file.write(
         "@report\n<table>\n@band rpDBDataSet1\n<tr><td>{{rpDBDataSet1.KEYCODE}}</td></tr>\n</table>\n");
     file.close();
-    frm->ReportTemplateDir = dir.path();
+    frm->SetReportTemplateDir(dir.path());
     newListWithKeys();
     print();
     QVERIFY(shown.isEmpty());
@@ -385,7 +389,7 @@ void tst_TMainFrmReport::shouldReportAMalformedTemplateAndTouchNoView() {
     QCOMPARE(boxes->shown[0].text, QStringLiteral("The report template \"%1\" cannot be used:\r"
                                                   "line 3: the band of rpDBDataSet1 is not closed by @end.")
                                        .arg(QDir::toNativeSeparators(file.fileName())));
-    QCOMPARE(frm->MKeysTable->Filter(), QStringLiteral("KeyType ='M'"));
+    QCOMPARE(master().Filter(), QStringLiteral("KeyType ='M'"));
 }
 
 void tst_TMainFrmReport::shouldBeReadableOnA4AndLetter() {
@@ -395,7 +399,7 @@ void tst_TMainFrmReport::shouldBeReadableOnA4AndLetter() {
     for (int slot = 0; slot < 128; ++slot)
         all << Key{slot, QStringLiteral("%1").arg(slot, 12, 16, QLatin1Char('0')).toUpper(),
                    QStringLiteral("Note of slot %1 with 25ch").arg(slot).left(25)};
-    setKeys(frm->SKeysTable, all);
+    setKeys(&slave(), all);
     TrpReport::SetPreviewHook([this, &all](TrpReport& report) {
         auto pages = report.Pages();
         for (const QPageSize& size : {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)}) {
@@ -427,8 +431,8 @@ void tst_TMainFrmReport::shouldBeReadableOnA4AndLetter() {
 
 void tst_TMainFrmReport::shouldEndTheCommandWithTheErrorReportWhenAViewFails() {
     newListWithKeys();
-    const auto begin = frm->KeyReport->OnBeginDoc;
-    frm->KeyReport->OnBeginDoc = [begin] {
+    const auto begin = report().OnBeginDoc;
+    report().OnBeginDoc = [begin] {
         begin();
         throw std::runtime_error("Invalid Query Expression");
     };
@@ -438,9 +442,9 @@ void tst_TMainFrmReport::shouldEndTheCommandWithTheErrorReportWhenAViewFails() {
     QCOMPARE(boxes->shown[0].kind, TTestMessageBoxes::Kind::Error);
     QCOMPARE(boxes->shown[0].text, QStringLiteral("Invalid Query Expression."));
     // The end event still put the views back on all their slots.
-    QCOMPARE(frm->MKeysTable->Filter(), QStringLiteral("(KeyType ='M')"));
-    QCOMPARE(frm->MKeysTable->RowCount(), 8);
-    QCOMPARE(frm->SKeysTable->RowCount(), 128);
+    QCOMPARE(master().Filter(), QStringLiteral("(KeyType ='M')"));
+    QCOMPARE(master().RowCount(), 8);
+    QCOMPARE(slave().RowCount(), 128);
 }
 
 QTEST_MAIN(tst_TMainFrmReport)

@@ -2,6 +2,7 @@
 #include "report/TrpPages.h"
 #include "report/TrpReport.h"
 #include "report/ui/TrpPreviewFrm.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "tests/report/TPdfText.h"
 #include "tests/report/TTestPrintDialogs.h"
 #include "tests/report/TTestRows.h"
@@ -82,7 +83,7 @@ void tst_TrpPreviewFrm::init() {
     }
     dataSet = std::make_unique<TrpDBDataSet>(QStringLiteral("rpDBDataSet1"));
     dataSet->SetDataSource(&rows);
-    report = std::make_unique<TrpReport>();
+    report = std::make_unique<TrpReport>(TInstalledMessageBoxes::Shared());
     report->Title = QStringLiteral("VELM Tarvikon");
     report->AddDataSet(dataSet.get());
     QFile file(dir->filePath(QStringLiteral("t.rpt")));

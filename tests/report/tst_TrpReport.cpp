@@ -85,7 +85,7 @@ private:
 void tst_TrpReport::init() {
     dir = std::make_unique<QTemporaryDir>();
     boxes = std::make_unique<TTestMessageBoxes>();
-    report = std::make_unique<TrpReport>();
+    report = std::make_unique<TrpReport>(*boxes);
     report->Title = QStringLiteral("VELM Tarvikon");
     masterRows = TTestRows({key(1, "0000AB12CD34", "front door"), key(2, "00FF00FF00FF")});
     slaveRows = TTestRows();

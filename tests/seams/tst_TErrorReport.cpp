@@ -1,4 +1,4 @@
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 #include "tests/support/TTestMessageBoxes.h"
 
 #include <QtTest>

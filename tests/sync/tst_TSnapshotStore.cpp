@@ -1,4 +1,5 @@
 #include "keylist/TKeyListStore.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
 #include "sync/TSnapshotStore.h"
@@ -368,7 +369,8 @@ void tst_TSnapshotStore::shouldOpenASnapshotAsANewUnsavedList() {
     const TSnapshotStore::TSnapshot snapshot = store.Snapshots(QStringLiteral("VT000417")).first();
     const QByteArray before = KeyListFixtureBytes(snapshot.path);
 
-    QVERIFY(TSyncCommands::OpenAsNewList(snapshot, fixture.commands, fixture.store, fixture.host));
+    QVERIFY(TSyncCommands::OpenAsNewList(snapshot, fixture.commands, fixture.store, fixture.host,
+                                         TInstalledMessageBoxes::Shared()));
     QCOMPARE(fixture.host.serial, QStringLiteral("VT000417"));
     QCOMPARE(fixture.host.info, QStringLiteral("Main entrance"));
     QVERIFY(fixture.host.KeyList().Path().isEmpty());

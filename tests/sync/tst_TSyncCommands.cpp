@@ -2,6 +2,7 @@
 #include "controller/TControllerExchange.h"
 #include "controller/TKeyTransfer.h"
 #include "dbf/TDbfEnv.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TSleep.h"
 #include "seams/TStopRequest.h"
 #include "sync/TKeyTables.h"
@@ -111,10 +112,11 @@ void tst_TSyncCommands::init() {
     sequence = 0;
     TSleep::setHandler(noSleep);
     host = std::make_unique<TFakeControllerHost>();
-    exchange = std::make_unique<TControllerExchange>(port, sequence);
+    exchange = std::make_unique<TControllerExchange>(port, sequence, TInstalledMessageBoxes::Shared());
     store = std::make_unique<TSnapshotStore>(dataDir.path());
     viewer = std::make_unique<TScriptedViewer>();
-    commands = std::make_unique<TSyncCommands>(*exchange, *host, *viewer, *store);
+    commands =
+        std::make_unique<TSyncCommands>(*exchange, *host, *viewer, *store, TInstalledMessageBoxes::Shared());
 }
 
 void tst_TSyncCommands::cleanup() {

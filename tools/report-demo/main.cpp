@@ -6,16 +6,20 @@
 #include "app/TMainFrm.h"
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListStore.h"
 #include "report/TrpPages.h"
 #include "report/TrpReport.h"
 #include "report/ui/TrpPreviewFrm.h"
 #include "tests/support/TTestMessageBoxes.h"
+#include "tests/support/TWindowParts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
+
+using namespace TWindowParts;
 
 namespace {
 
@@ -36,6 +40,7 @@ void setKey(TDbfTable* view, int slot, const QString& code, const QString& memo)
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    TrpPreviewFrm::installAsStandard();
     const QString pdf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
     QTemporaryDir temp;
@@ -45,27 +50,27 @@ int main(int argc, char* argv[]) {
     frm.show();
     {
         TTestMessageBoxes quiet; // "New key list created" would wait for a click
-        frm.DNewBDAct->trigger();
+        Action(&frm, "DNewBDAct")->trigger();
     }
-    const QList<std::pair<QLineEdit*, QString>> fields{{frm.PrgVersionEdit, "TARVK001"},
-                                                       {frm.CtrSerialEdit, "00-0417-2291"},
-                                                       {frm.CtrInfoEdit, "Riverside 12, main entrance"},
-                                                       {frm.MaxMKeyEdit, "8"},
-                                                       {frm.MaxSKeyEdit, "128"},
-                                                       {frm.KeyTypeEdit, "DS-1990A"},
-                                                       {frm.MemoryEdit, "2"},
-                                                       {frm.LockTimeEdit, "5"},
-                                                       {frm.DoorSignalEdit, "30"},
-                                                       {frm.DoorTypeEdit, "Reed contact"}};
-    for (const auto& [edit, text] : fields)
-        edit->setText(text);
-    setKey(frm.MKeysTable, 0, "01A2B3C40D00", "Caretaker");
-    setKey(frm.MKeysTable, 3, "01F00D5EED03", "Building owner");
+    const std::pair<const char*, const char*> fields[] = {{"PrgVersionEdit", "TARVK001"},
+                                                          {"CtrSerialEdit", "00-0417-2291"},
+                                                          {"CtrInfoEdit", "Riverside 12, main entrance"},
+                                                          {"MaxMKeyEdit", "8"},
+                                                          {"MaxSKeyEdit", "128"},
+                                                          {"KeyTypeEdit", "DS-1990A"},
+                                                          {"MemoryEdit", "2"},
+                                                          {"LockTimeEdit", "5"},
+                                                          {"DoorSignalEdit", "30"},
+                                                          {"DoorTypeEdit", "Reed contact"}};
+    for (const auto& [name, text] : fields)
+        Edit(&frm, name)->setText(QString::fromLatin1(text));
+    setKey(&frm.Store().MKeysTable(), 0, "01A2B3C40D00", "Caretaker");
+    setKey(&frm.Store().MKeysTable(), 3, "01F00D5EED03", "Building owner");
     const QStringList tenants{"Flat 1 Virtanen", "Flat 2 Kask",  "Flat 3 Tamm",   "Flat 4 Saar",
                               "Flat 5 Lepp",     "Flat 6 Mets",  "Flat 7 Rebane", "Cleaning service",
                               "Postman",         "Flat 8 Kuusk", "Fire brigade",  "Flat 9 Ilves"};
     for (int i = 0; i < tenants.size(); ++i)
-        setKey(frm.SKeysTable, i * 3 + 1,
+        setKey(&frm.Store().SKeysTable(), i * 3 + 1,
                QStringLiteral("0%1C0FFEE%2").arg(i % 10).arg(i * 3 + 1, 3, 10, QLatin1Char('0')), tenants[i]);
 
     QTimer::singleShot(500, &app, [&] {
@@ -73,7 +78,7 @@ int main(int argc, char* argv[]) {
         if (!preview)
             return;
         if (!pdf.isEmpty()) {
-            auto pages = frm.KeyReport->Pages();
+            auto pages = Part<TrpReport>(&frm, "KeyReport")->Pages();
             QString error;
             if (!pages->ExportPdf(pdf, pages->PageLayout(QPageSize(QPageSize::A4)), &error))
                 qWarning("%s", qPrintable(error));
@@ -81,8 +86,8 @@ int main(int argc, char* argv[]) {
         if (seconds > 0)
             QTimer::singleShot(seconds * 1000, preview, &QDialog::reject);
     });
-    frm.DPrintBDAct->trigger();
-    frm.MKeysTable->Close();
-    frm.SKeysTable->Close();
+    Action(&frm, "DPrintBDAct")->trigger();
+    frm.Store().MKeysTable().Close();
+    frm.Store().SKeysTable().Close();
     return 0;
 }

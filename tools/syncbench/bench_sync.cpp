@@ -5,6 +5,7 @@
 #include "controller/TControllerHost.h"
 #include "controller/TControllerPort.h"
 #include "controller/TControllerSession.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TPortChooser.h"
 #include "serial/TSerComPort.h"
 #include "sync/TKeyComparison.h"
@@ -81,10 +82,10 @@ int main(int argc, char* argv[]) {
     TSerComPort port;
     port.SetAutoOpen(false);
     TBenchHost host(port);
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, TInstalledMessageBoxes::Shared());
     TSnapshotStore store(data.path());
     TAcceptingViewer viewer;
-    TSyncCommands sync(session.Exchange(), host, viewer, store);
+    TSyncCommands sync(session.Exchange(), host, viewer, store, TInstalledMessageBoxes::Shared());
     host.OpenControllerPort();
 
     // The list: what the controller holds, with one note changed.

@@ -11,6 +11,7 @@
 #include "serial/TSerComPort.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
+#include "tests/support/TWindowParts.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"
 
@@ -133,18 +134,18 @@ int main(int argc, char* argv[]) {
 
     QTimer::singleShot(500, [&] {
         main->OpenControllerPort();
-        main->DGetInfoAct->trigger();
+        TWindowParts::Action(main, "DGetInfoAct")->trigger();
         const QString list = writeList(QDir(data.path()).filePath(QStringLiteral("site.dbf")));
-        const TKeyListStore::THeader header = main->KeyListStore->OpenUserFile(list);
-        main->SetControllerFields(main->CtrSerialEdit->text(), header.info);
-        main->DCompareAct->trigger();
-        main->DSyncAct->trigger();
-        main->DHistoryAct->trigger();
+        const TKeyListStore::THeader header = main->Store().OpenUserFile(list);
+        main->SetControllerFields(main->ControllerSerial(), header.info);
+        TWindowParts::Action(main, "DCompareAct")->trigger();
+        TWindowParts::Action(main, "DSyncAct")->trigger();
+        TWindowParts::Action(main, "DHistoryAct")->trigger();
         // Leaving without the save prompt: the list is the demonstration's own.
         QApplication::exit(0);
     });
     const int result = QApplication::exec();
-    main->DallasPort->SetOpen(false);
+    main->Port().SetOpen(false);
     line.Stop();
     return result;
 }

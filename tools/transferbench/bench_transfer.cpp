@@ -5,6 +5,7 @@
 #include "controller/TControllerPort.h"
 #include "controller/TControllerSession.h"
 #include "controller/TKeyView.h"
+#include "seams/TInstalledMessageBoxes.h"
 #include "seams/TPortChooser.h"
 #include "serial/TSerComPort.h"
 #include "tools/ctrlsim/TControllerSim.h"
@@ -122,7 +123,7 @@ int main(int argc, char* argv[]) {
     TSerComPort port;
     port.SetAutoOpen(false);
     TBenchHost host(port);
-    TControllerSession session(port, host, host);
+    TControllerSession session(port, host, host, TInstalledMessageBoxes::Shared());
     host.OpenControllerPort();
     if (!port.Open()) {
         std::fprintf(stderr, "bench_transfer: cannot open %s\n", line.DevicePath().c_str());

@@ -1,4 +1,4 @@
-#include "seams/TErrorReport.h"
+#include "seams/ui/TErrorReport.h"
 
 #include "seams/TMessageBoxes.h"
 
