@@ -57,10 +57,10 @@ QList<TSiteJournal::TEntry> writeEntries(const QString& serial, const TControlle
         entry.name = serial;
         entry.table = result.change.table;
         entry.number = result.change.Number();
-        entry.before = TSiteJournal::SlotText(result.change.held);
+        entry.before = TSiteJournal::HeldText(result.change.held);
         // Only what was read back as sent is journalled as held; anything else says what is known.
         entry.after = result.outcome == TControllerSync::Outcome::Verified
-                          ? TSiteJournal::SlotText(result.change.wanted)
+                          ? TSiteJournal::HeldText(result.change.wanted)
                           : QStringLiteral("unknown (%1)")
                                 .arg(TControllerSync::OutcomeText(result.outcome, written.end));
         entries.append(entry);
@@ -137,6 +137,10 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
     TSiteConnection on(parser);
     const QString serial = on.identity.serial;
     if (const TSiteDoor* door = on.site.DoorOfSerial(serial)) {
+        if (TSiteCommand::Json(parser)) {
+            TSiteCommand::PrintAdded(parser, *door);
+            return VtrkExit::Done;
+        }
         TCliOutput::Text(QStringLiteral("Controller %1 is in the site already: %2 (%3)\n")
                              .arg(serial, door->Shown(), door->list));
         return VtrkExit::Done;
@@ -156,7 +160,7 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
     door.location = parser.value(QStringLiteral("location"));
     door.list = listName;
     on.site.Change([&door](TSiteFile& file) { file.doors.append(door); });
-    TCliOutput::Text(QStringLiteral("%1 added: %2, controller %3\n").arg(door.Shown(), listName, serial));
+    TSiteCommand::PrintAdded(parser, door);
     if (!failed.IsEmpty())
         TCliOutput::Error(QStringLiteral("these keys could not be read and are marked unread in the list: ") +
                           TReadCommand::FailedText(failed.master, failed.slave));

@@ -181,11 +181,22 @@ int TSiteCommand::Add(const QCommandLineParser& parser) {
     door.location = parser.value(QStringLiteral("location"));
     door.list = relative;
     site.Change([&door](TSiteFile& file) { file.doors.append(door); });
+    PrintAdded(parser, door);
+    return VtrkExit::Done;
+}
+
+void TSiteCommand::PrintAdded(const QCommandLineParser& parser, const TSiteDoor& door) {
+    if (Json(parser)) {
+        TCliOutput::Json(QJsonDocument(QJsonObject{{QStringLiteral("name"), door.name},
+                                                   {QStringLiteral("location"), door.location},
+                                                   {QStringLiteral("serial"), door.serial},
+                                                   {QStringLiteral("list"), door.list}}));
+        return;
+    }
     TCliOutput::Text(QStringLiteral("%1 added: %2%3\n")
                          .arg(door.Shown(), door.list,
                               door.HasController() ? QStringLiteral(", controller ") + door.serial
                                                    : QStringLiteral(", no controller yet")));
-    return VtrkExit::Done;
 }
 
 int TSiteCommand::Status(const QCommandLineParser& parser) {

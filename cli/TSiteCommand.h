@@ -3,6 +3,7 @@
 #include "cli/TVtrkCommand.h"
 
 class TSite;
+struct TSiteDoor;
 
 // "vtrk site SUBCOMMAND": the controllers of a building kept as one site folder (--site DIR,
 // default the current folder): create, add, status, find, revoke, give, round, journal.
@@ -21,6 +22,8 @@ public:
     static bool Json(const QCommandLineParser& parser);
     // The positional argument after the subcommand; throws EVtrkExit (usage) when missing.
     static QString Argument(const QCommandLineParser& parser, const QString& what);
+    // "<door> added: <list>, controller <serial>", or its JSON.
+    static void PrintAdded(const QCommandLineParser& parser, const TSiteDoor& door);
 
 private:
     static int Create(const QCommandLineParser& parser);

@@ -104,6 +104,10 @@ QString TSiteJournal::SlotText(const TKeySlot& key) {
         .arg(code, key.active ? QString() : QStringLiteral(" inactive"), note);
 }
 
+QString TSiteJournal::HeldText(const TKeySlot& key) {
+    return key.active ? SlotText(key) : QString::fromLatin1(TKeyListSchema::EmptyCode);
+}
+
 QString TSiteJournal::TEntry::Line() const {
     const QStringList fields{time.toUTC().toString(Qt::ISODate),
                              user,

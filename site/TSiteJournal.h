@@ -47,6 +47,8 @@ public:
 
     // "2BC5FB000000 \"Ann\"", "2BC5FB000000 inactive \"Ann\"", "<EMPTY>".
     static QString SlotText(const TKeySlot& key);
+    // A controller's slot: one that is not active holds no key, whatever the list kept in it.
+    static QString HeldText(const TKeySlot& key);
     static QString CurrentUser();
     QString UserFile() const;
 

@@ -3,6 +3,7 @@
 #include "dbf/TDbfEnv.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
+#include "tests/cli/TJsonSchemaCheck.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"
 
@@ -122,6 +123,21 @@ TRun tst_vtrksite::vtrk(QStringList arguments) {
     run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
+    // Every document a script gets is the documented one.
+    if (arguments.contains(QStringLiteral("--json")) && run.code != 2 && run.code != 4) {
+        QFile schemaFile(QStringLiteral(VTRK_JSON_SCHEMA));
+        const QJsonObject schema =
+            QJsonDocument::fromJson(schemaFile.open(QIODevice::ReadOnly) ? schemaFile.readAll()
+                                                                         : QByteArray())
+                .object();
+        const QJsonDocument document = run.json();
+        const QJsonValue value =
+            document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+        const QString mismatch = TJsonSchemaCheck(schema).Mismatch(
+            value, schema[QStringLiteral("commands")][QStringLiteral("site")].toObject());
+        QTest::qVerify(mismatch.isEmpty(), "documented JSON", qPrintable(mismatch + ": " + run.out), __FILE__,
+                       __LINE__);
+    }
     return run;
 }
 
@@ -233,9 +249,21 @@ void tst_vtrksite::shouldRevokeEverywhereAndWriteTheRevokeOnTheNextRound() {
     for (const QJsonValue hit : run.json().object()[QStringLiteral("hits")].toArray())
         QVERIFY2(!hit[QStringLiteral("active")].toBool(), qPrintable(hit[QStringLiteral("door")].toString()));
     QCOMPARE(doorStatus()[QStringLiteral("state")].toString(), QStringLiteral("in-step"));
-    // Two list lines, then one controller line, in time order.
-    run = vtrk({QStringLiteral("journal"), QStringLiteral("--key"), Lost, QStringLiteral("--csv")});
-    QCOMPARE(run.out.count('\n'), 1 + 2 + 2);
+    QCOMPARE(vtrk({QStringLiteral("give"), Lost, QStringLiteral("--to"), QStringLiteral("back"),
+                   QStringLiteral("--note"), QStringLiteral("Ann again"), QStringLiteral("--yes"),
+                   QStringLiteral("--json")})
+                 .json()
+                 .object()[QStringLiteral("lists")][0][QStringLiteral("outcome")]
+                 .toString(),
+             QStringLiteral("saved"));
+    run = vtrk({QStringLiteral("journal"), QStringLiteral("--key"), Lost, QStringLiteral("--door"),
+                QStringLiteral("main"), QStringLiteral("--csv")});
+    // The main door's lines of the key: written, revoked in its list, emptied in its controller.
+    const QStringList lines = QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 3);
+    QVERIFY2(lines[1].contains(QLatin1String("\"controller\",\"VT000417\"")), qPrintable(lines[1]));
+    QVERIFY2(lines[2].contains(QLatin1String("\"list\",\"main.dbf\"")), qPrintable(lines[2]));
+    QVERIFY2(lines[3].endsWith(QLatin1String("\"<EMPTY>\"")), qPrintable(lines[3]));
 }
 
 void tst_vtrksite::shouldNeverWriteADoorWhoseListOrSerialDoesNotMatch_data() {
@@ -284,6 +312,8 @@ void tst_vtrksite::shouldAddAControllerNewToTheSite() {
     run = vtrk({QStringLiteral("add"), QStringLiteral("COM7")});
     QCOMPARE(run.code, 0);
     QVERIFY(run.out.contains("in the site already"));
+    run = vtrk({QStringLiteral("add"), QStringLiteral("COM7"), QStringLiteral("--json")});
+    QCOMPARE(run.json().object()[QStringLiteral("list")].toString(), QStringLiteral("VT000417.dbf"));
 }
 
 QTEST_GUILESS_MAIN(tst_vtrksite)
