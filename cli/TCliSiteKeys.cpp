@@ -165,7 +165,10 @@ int TCliSiteKeys::Find(const QCommandLineParser& parser) {
     const TSiteQuery query =
         TSiteQuery::Parse(TSiteCommand::Argument(parser, QStringLiteral("the key code or note text")));
     const TSite site = TSiteCommand::OpenSite(parser);
-    const QList<TSiteFinder::THit> hits = TSiteFinder::Find(site, query);
+    QStringList unreadable;
+    const QList<TSiteFinder::THit> hits = TSiteFinder::Find(site, query, &unreadable);
+    for (const QString& list : unreadable)
+        TCliOutput::Error(QStringLiteral("not searched: %1").arg(list));
     if (TSiteCommand::Json(parser)) {
         QJsonArray array;
         for (const TSiteFinder::THit& hit : hits)
@@ -180,6 +183,8 @@ int TCliSiteKeys::Find(const QCommandLineParser& parser) {
             text += hitText(hit);
         TCliOutput::Text(text.isEmpty() ? QStringLiteral("Not found in the site.\n") : text);
     }
+    if (!unreadable.isEmpty())
+        return VtrkExit::File;
     return hits.isEmpty() ? VtrkExit::FailedSlots : VtrkExit::Done;
 }
 

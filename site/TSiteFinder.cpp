@@ -55,12 +55,19 @@ QList<TSiteFinder::THit> TSiteFinder::Find(const TSiteDoorData& data, const TSit
     return hits;
 }
 
-QList<TSiteFinder::THit> TSiteFinder::Find(const TSite& site, const TSiteQuery& query) {
+QList<TSiteFinder::THit> TSiteFinder::Find(const TSite& site, const TSiteQuery& query,
+                                           QStringList* unreadable) {
     const TSnapshotStore history(site.HistoryRoot());
     const auto mayMatch = [&query](const QByteArray& bytes) { return query.MayMatch(bytes); };
     QList<THit> hits;
-    for (const TSiteDoor& door : site.Doors())
-        hits += Find(TSiteDoorData::Read(site, door, history, mayMatch), query);
+    for (const TSiteDoor& door : site.Doors()) {
+        const TSiteDoorData data = TSiteDoorData::Read(site, door, history, mayMatch);
+        // A list that could not be searched is never taken for one without the key.
+        for (const QString& error : {data.listError, data.snapshotError})
+            if (unreadable && !error.isEmpty())
+                unreadable->append(QStringLiteral("%1: %2").arg(door.list, error));
+        hits += Find(data, query);
+    }
     return hits;
 }
 

@@ -29,7 +29,8 @@ public:
         bool toVisit = false;
     };
 
-    static QList<THit> Find(const TSite& site, const TSiteQuery& query);
+    // unreadable: "<list>: why" for each list or snapshot that could not be searched.
+    static QList<THit> Find(const TSite& site, const TSiteQuery& query, QStringList* unreadable = nullptr);
     static QList<THit> Find(const TSiteDoorData& data, const TSiteQuery& query);
     // The doors whose controller still holds one of the query's keys active where the list does not.
     static QStringList DoorsToVisit(const QList<THit>& hits);
