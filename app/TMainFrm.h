@@ -32,6 +32,7 @@ class TControllerPort;
 class TDbfKeyView;
 class TDifferencesFrm;
 class THistoryFrm;
+class TSiteFrm;
 class TSnapshotStore;
 class TSyncCommands;
 class TLineTestFrm;
@@ -169,6 +170,9 @@ private:
     void DCompareActExecute();
     void DSyncActExecute();
     void DHistoryActExecute();
+    // The Site window (TMainFrmSite.cpp): every controller of a building.
+    QAction* SiteAction();
+    void MenuSiteClick();
     // The serial number in the open key list's header record; empty without a list.
     QString KeyListHeaderSerial() const;
 
@@ -288,6 +292,8 @@ private:
     std::unique_ptr<TSyncCommands> Sync;
     TDifferencesFrm* DifferencesFrm = nullptr;
     THistoryFrm* HistoryFrm = nullptr;
+    QAction* MenuSite = nullptr;
+    TSiteFrm* SiteFrm = nullptr;
     // The views the key transfers get: they record what a read stored, for its snapshot.
     std::unique_ptr<TKeyView> MKeysRecorder;
     std::unique_ptr<TKeyView> SKeysRecorder;
