@@ -1,6 +1,5 @@
 #include "app/TMainFrm.h"
 
-#include "keylist/TKeyListSchema.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 
@@ -9,9 +8,9 @@
 #include "app/TWorkDir.h"
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerPort.h"
-#include "controller/TDbfKeyView.h"
 #include "dbf/TDbfEnv.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListDocument.h"
 #include "keylist/TKeyListStore.h"
@@ -19,8 +18,9 @@
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
 #include "keylist/ui/TTypedTextValidator.h"
-#include "seams/ui/TErrorReport.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 #include "serial/TSerComPort.h"
 
 #include <QAction>
@@ -68,7 +68,7 @@ constexpr int StatusLabelFontPixels = 9;
 constexpr int StatusPanelWidth = 250;
 constexpr int InfoTextMaxTyped = 25;
 
-const QString Unknown = QLatin1String(TKeyListSchema::Unknown);
+const QString Unknown = QLatin1String(TKeyPlaceholder::Unknown);
 const QString WorkingCopyName = QStringLiteral("tmp01.dbf");
 
 // An icon of the desktop's theme by its standard name; our own drawing where the theme has none.
@@ -108,8 +108,8 @@ TMainFrm::~TMainFrm() {
 
 QString TMainFrm::portStatusText(bool open, int comNumber) {
     if (open)
-        return QStringLiteral("Controller port:\rCOM") + QString::number(comNumber);
-    return QStringLiteral("Controller port:\rNOT SELECTED");
+        return tr("Controller port:\rCOM") + QString::number(comNumber);
+    return tr("Controller port:\rNOT SELECTED");
 }
 
 QColor TMainFrm::portStatusColor(bool open) {
@@ -117,7 +117,8 @@ QColor TMainFrm::portStatusColor(bool open) {
 }
 
 void TMainFrm::FormCreate() {
-    setWindowTitle(QStringLiteral("VELM Tarvikon"));
+    // "[*]" is where the desktop shows that the key list has unsaved changes.
+    setWindowTitle(QStringLiteral("VELM Tarvikon[*]"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(Scale.px(FontPixels));
     setFont(font);
@@ -148,60 +149,57 @@ QAction* TMainFrm::NewAction(const QString& name, const QString& caption, const 
 }
 
 void TMainFrm::CreateActions() {
-    DNewBDAct = NewAction(QStringLiteral("DNewBDAct"), QStringLiteral("Create &new key list"),
-                          QStringLiteral("Create new empty list of keys"), true);
+    DNewBDAct = NewAction(QStringLiteral("DNewBDAct"), tr("Create &new key list"),
+                          tr("Create new empty list of keys"), true);
     DNewBDAct->setIcon(themeIcon(QStringLiteral("document-new")));
     DNewBDAct->setShortcut(QKeySequence::New);
-    DOpenBDAct = NewAction(QStringLiteral("DOpenBDAct"), QStringLiteral("&Open key list..."),
-                           QStringLiteral("Open Dallas keys list"), true);
+    DOpenBDAct =
+        NewAction(QStringLiteral("DOpenBDAct"), tr("&Open key list..."), tr("Open Dallas keys list"), true);
     DOpenBDAct->setIcon(themeIcon(QStringLiteral("document-open")));
     DOpenBDAct->setShortcut(QKeySequence::Open);
-    DSaveBDAct = NewAction(QStringLiteral("DSaveBDAct"), QStringLiteral("&Save key list..."),
-                           QStringLiteral("Save Dallas keys list into file"), true);
+    DSaveBDAct = NewAction(QStringLiteral("DSaveBDAct"), tr("&Save key list..."),
+                           tr("Save Dallas keys list into file"), true);
     DSaveBDAct->setIcon(themeIcon(QStringLiteral("document-save")));
     DSaveBDAct->setShortcut(QKeySequence::Save);
-    DPrintBDAct = NewAction(QStringLiteral("DPrintBDAct"), QStringLiteral("&Print key list..."),
-                            QStringLiteral("Print Dallas key list"), true);
+    DPrintBDAct =
+        NewAction(QStringLiteral("DPrintBDAct"), tr("&Print key list..."), tr("Print Dallas key list"), true);
     DPrintBDAct->setIcon(themeIcon(QStringLiteral("document-print")));
     DPrintBDAct->setShortcut(QKeySequence::Print);
-    DExitAct = NewAction(QStringLiteral("DExitAct"), QStringLiteral("E&xit"),
-                         QStringLiteral("Quit the programm"), true);
+    DExitAct = NewAction(QStringLiteral("DExitAct"), tr("E&xit"), tr("Quit the programm"), true);
     DExitAct->setIcon(themeIcon(QStringLiteral("application-exit")));
     DExitAct->setShortcut(QKeySequence::Quit);
-    DCheckAct = NewAction(QStringLiteral("DCheckAct"), QStringLiteral("&Line Test"),
-                          QStringLiteral("Check connection line to controller"), false);
+    DCheckAct = NewAction(QStringLiteral("DCheckAct"), tr("&Line Test"),
+                          tr("Check connection line to controller"), false);
     DCheckAct->setIcon(themeIcon(QStringLiteral("network-transmit-receive")));
-    DGetInfoAct = NewAction(QStringLiteral("DGetInfoAct"), QStringLiteral("Read controller information"),
-                            QStringLiteral("Read controller info"), false);
-    DPutInfoAct = NewAction(QStringLiteral("DPutInfoAct"), QStringLiteral("Write controller information"),
-                            QStringLiteral("Write controller information"), false);
-    DGetMKeysAct = NewAction(QStringLiteral("DGetMKeysAct"), QStringLiteral("Read master keys"),
-                             QStringLiteral("Read master keys list"), false);
-    DPutMKeysAct = NewAction(QStringLiteral("DPutMKeysAct"), QStringLiteral("Write master keys"),
-                             QStringLiteral("Write master keys list"), false);
-    DGetSKeysAct = NewAction(QStringLiteral("DGetSKeysAct"), QStringLiteral("Read slave keys"),
-                             QStringLiteral("Read slave keys list"), false);
-    DPutSKeysAct = NewAction(QStringLiteral("DPutSKeysAct"), QStringLiteral("Write slave keys"),
-                             QStringLiteral("Write slave keys"), false);
-    DGetAllAct =
-        NewAction(QStringLiteral("DGetAllAct"), QStringLiteral("Read all controller data"), QString(), false);
+    DGetInfoAct = NewAction(QStringLiteral("DGetInfoAct"), tr("Read controller information"),
+                            tr("Read controller info"), false);
+    DPutInfoAct = NewAction(QStringLiteral("DPutInfoAct"), tr("Write controller information"),
+                            tr("Write controller information"), false);
+    DGetMKeysAct =
+        NewAction(QStringLiteral("DGetMKeysAct"), tr("Read master keys"), tr("Read master keys list"), false);
+    DPutMKeysAct = NewAction(QStringLiteral("DPutMKeysAct"), tr("Write master keys"),
+                             tr("Write master keys list"), false);
+    DGetSKeysAct =
+        NewAction(QStringLiteral("DGetSKeysAct"), tr("Read slave keys"), tr("Read slave keys list"), false);
+    DPutSKeysAct =
+        NewAction(QStringLiteral("DPutSKeysAct"), tr("Write slave keys"), tr("Write slave keys"), false);
+    DGetAllAct = NewAction(QStringLiteral("DGetAllAct"), tr("Read all controller data"), QString(), false);
     DGetAllAct->setIcon(themeIcon(QStringLiteral("go-down")));
-    DPutAllAct = NewAction(QStringLiteral("DPutAllAct"), QStringLiteral("Write all data to controller"),
-                           QStringLiteral("Overwrite controller keys list and information block"), false);
+    DPutAllAct = NewAction(QStringLiteral("DPutAllAct"), tr("Write all data to controller"),
+                           tr("Overwrite controller keys list and information block"), false);
     DPutAllAct->setIcon(themeIcon(QStringLiteral("go-up")));
 
-    MenuSaveAs = NewAction(QStringLiteral("MenuSaveAs"), QStringLiteral("Save key list as..."),
-                           QStringLiteral("Save key list as..."), false);
-    MenuSelectPort =
-        NewAction(QStringLiteral("MenuSelectPort"), QStringLiteral("Select COM port"), QString(), true);
-    MenuAbout = NewAction(QStringLiteral("MenuAbout"), QStringLiteral("About..."), QString(), true);
+    MenuSaveAs =
+        NewAction(QStringLiteral("MenuSaveAs"), tr("Save key list as..."), tr("Save key list as..."), false);
+    MenuSelectPort = NewAction(QStringLiteral("MenuSelectPort"), tr("Select COM port"), QString(), true);
+    MenuAbout = NewAction(QStringLiteral("MenuAbout"), tr("About..."), QString(), true);
 }
 
 void TMainFrm::CreateMenus() {
-    MenuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    MenuFile = menuBar()->addMenu(tr("&File"));
     MenuFile->setObjectName(QStringLiteral("MenuFile"));
     MenuFile->addActions({DNewBDAct, DOpenBDAct, DSaveBDAct, MenuSaveAs});
-    MenuRecent = MenuFile->addMenu(QStringLiteral("Recent key lists"));
+    MenuRecent = MenuFile->addMenu(tr("Recent key lists"));
     MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
     MenuRecent->menuAction()->setEnabled(false);
     MenuFile->addSeparator();
@@ -211,17 +209,17 @@ void TMainFrm::CreateMenus() {
     MenuFile->addSeparator();
     MenuFile->addAction(DExitAct);
 
-    MenuDallas = menuBar()->addMenu(QStringLiteral("&Dallas"));
+    MenuDallas = menuBar()->addMenu(tr("&Dallas"));
     MenuDallas->setObjectName(QStringLiteral("MenuDallas"));
     MenuDallas->addActions({MenuSelectPort, DCheckAct});
-    MenuReadData = MenuDallas->addMenu(QStringLiteral("&Read Controller Data"));
+    MenuReadData = MenuDallas->addMenu(tr("&Read Controller Data"));
     MenuReadData->setObjectName(QStringLiteral("MenuReadData"));
-    MenuReadData->menuAction()->setStatusTip(QStringLiteral("Read Controller Data"));
-    MenuReadData->menuAction()->setToolTip(QStringLiteral("Read Controller Data"));
-    MenuWriteData = MenuDallas->addMenu(QStringLiteral("&Write Controller Data"));
+    MenuReadData->menuAction()->setStatusTip(tr("Read Controller Data"));
+    MenuReadData->menuAction()->setToolTip(tr("Read Controller Data"));
+    MenuWriteData = MenuDallas->addMenu(tr("&Write Controller Data"));
     MenuWriteData->setObjectName(QStringLiteral("MenuWriteData"));
-    MenuWriteData->menuAction()->setStatusTip(QStringLiteral("Write Controller Data"));
-    MenuWriteData->menuAction()->setToolTip(QStringLiteral("Write Controller Data"));
+    MenuWriteData->menuAction()->setStatusTip(tr("Write Controller Data"));
+    MenuWriteData->menuAction()->setToolTip(tr("Write Controller Data"));
 
     // The submenus and the two toolbar drop-downs show the same actions.
     ReadDropMenu = new QMenu(this);
@@ -239,7 +237,7 @@ void TMainFrm::CreateMenus() {
         menu->addAction(DPutAllAct);
     }
 
-    MenuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MenuHelp = menuBar()->addMenu(tr("&Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
     MenuHelp->addAction(MenuAbout);
 }
@@ -361,13 +359,13 @@ QWidget* TMainFrm::CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTa
     };
     const bool master = prefix == QLatin1String("M");
     const Button specs[7] = {
-        {"FirstBtn", "First Record", "go-first"},
-        {"PriorBtn", "Privios Record", "go-previous"},
-        {"NextBtn", "Next Record", "go-next"},
-        {"LastBtn", "Last Record", "go-last"},
-        {"EditKeyBtn", "Edit Key Info", "document-properties"},
-        {"DelKeyBtn", master ? "Deactivate Key" : "Deacivate Key", "edit-delete"},
-        {"FindKeyBtn", "Find Key", "edit-find"},
+        {"FirstBtn", QT_TR_NOOP("First Record"), "go-first"},
+        {"PriorBtn", QT_TR_NOOP("Privios Record"), "go-previous"},
+        {"NextBtn", QT_TR_NOOP("Next Record"), "go-next"},
+        {"LastBtn", QT_TR_NOOP("Last Record"), "go-last"},
+        {"EditKeyBtn", QT_TR_NOOP("Edit Key Info"), "document-properties"},
+        {"DelKeyBtn", master ? QT_TR_NOOP("Deactivate Key") : QT_TR_NOOP("Deacivate Key"), "edit-delete"},
+        {"FindKeyBtn", QT_TR_NOOP("Find Key"), "edit-find"},
     };
 
     auto* page = new QWidget;
@@ -375,7 +373,7 @@ QWidget* TMainFrm::CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTa
     toolBar->setObjectName(master ? QStringLiteral("ToolBar2") : QStringLiteral("ToolBar3"));
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (int i = 0; i < 7; ++i) {
-        const QString hint = QString::fromLatin1(specs[i].hint);
+        const QString hint = tr(specs[i].hint);
         buttons[i] = NewAction(prefix + QString::fromLatin1(specs[i].name), hint, hint, true);
         buttons[i]->setIcon(themeIcon(QString::fromLatin1(specs[i].icon)));
         if (i == 4 || i == 6)
@@ -390,8 +388,7 @@ QWidget* TMainFrm::CreateKeysPage(const QString& prefix, QToolBar*& toolBar, QTa
     grid = new QTableView(page);
     grid->setObjectName(master ? QStringLiteral("MKeysGrid") : QStringLiteral("SKeysGrid"));
     auto* model = new QStandardItemModel(0, 4, grid);
-    model->setHorizontalHeaderLabels(
-        {QStringLiteral("#"), QStringLiteral("Key code"), QStringLiteral("Active"), QStringLiteral("Memo")});
+    model->setHorizontalHeaderLabels({QStringLiteral("#"), tr("Key code"), tr("Active"), tr("Memo")});
     grid->setModel(model);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -436,9 +433,9 @@ void TMainFrm::CreatePages() {
     SEditKeyBtn = slaveButtons[4];
     SDelKeyBtn = slaveButtons[5];
     SFindKeyBtn = slaveButtons[6];
-    PageControl->addTab(InfoSheet, QStringLiteral("Controller &Info"));
-    PageControl->addTab(MKeysSheet, QStringLiteral("&Master Keys"));
-    PageControl->addTab(SKeysSheet, QStringLiteral("&Slave Keys"));
+    PageControl->addTab(InfoSheet, tr("Controller &Info"));
+    PageControl->addTab(MKeysSheet, tr("&Master Keys"));
+    PageControl->addTab(SKeysSheet, tr("&Slave Keys"));
     setCentralWidget(PageControl);
 
     // Both information panels start their fields at the same place, measured in the window's font.
@@ -552,7 +549,7 @@ void TMainFrm::FormShow() {
 bool TMainFrm::FormClose() {
     if (KeyList().Modified()) {
         switch (MessageBoxes().confirmYesNoCancel(
-            QStringLiteral("Current key list has been changed. Do you want to save changes before exit?"))) {
+            tr("Current key list has been changed. Do you want to save changes before exit?"))) {
         case TMessageBoxes::Answer::Yes:
             // A save that failed or was cancelled keeps the window, and with it the changes.
             if (!SaveKeyListForExit())
@@ -593,6 +590,8 @@ void TMainFrm::DeleteWorkingCopy() {
     QDir dir(WorkDir);
     for (const QString& name : TKeyListStore::WorkFileNames())
         dir.remove(name);
+    // Nothing of the run is left in the temporary folder; a folder still holding files stays.
+    QDir().rmdir(WorkDir);
 }
 
 void TMainFrm::DExitActExecute() {

@@ -10,9 +10,9 @@
 #include "keylist/ui/TDBEditFrm.h"
 #include "keylist/ui/TFindKeyFrm.h"
 #include "keylist/ui/TKeyGrid.h"
-#include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 #include "settings/TAppSettings.h"
 
 #include <QAction>
@@ -137,7 +137,7 @@ void TMainFrm::SetControllerFields(const QString& serial, const QString& info) {
 }
 
 void TMainFrm::SetCaption(const QString& caption) {
-    setWindowTitle(caption);
+    setWindowTitle(caption + QStringLiteral("[*]"));
 }
 
 void TMainFrm::SetStatusText(const QString& text) {

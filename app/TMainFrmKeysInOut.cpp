@@ -9,9 +9,9 @@
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TEnrolKeysFrm.h"
 #include "keylist/ui/TImportPreviewFrm.h"
-#include "seams/ui/TErrorReport.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QAction>
 #include <QFile>
@@ -24,14 +24,14 @@ const QString CsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
 }
 
 void TMainFrm::CreateKeysInOut() {
-    MenuImportCsv = NewAction(QStringLiteral("MenuImportCsv"), QStringLiteral("Import keys from CSV..."),
-                              QStringLiteral("Import keys from a CSV file into the open key list"), false);
-    MenuExportCsv = NewAction(QStringLiteral("MenuExportCsv"), QStringLiteral("Export key list to CSV..."),
-                              QStringLiteral("Write the open key list to a CSV file"), false);
+    MenuImportCsv = NewAction(QStringLiteral("MenuImportCsv"), tr("Import keys from CSV..."),
+                              tr("Import keys from a CSV file into the open key list"), false);
+    MenuExportCsv = NewAction(QStringLiteral("MenuExportCsv"), tr("Export key list to CSV..."),
+                              tr("Write the open key list to a CSV file"), false);
     MenuFile->insertAction(DPrintBDAct, MenuImportCsv);
     MenuFile->insertAction(DPrintBDAct, MenuExportCsv);
     MenuFile->insertSeparator(DPrintBDAct);
-    const QString hint = QStringLiteral("Enrol keys...");
+    const QString hint = tr("Enrol keys...");
     MEnrolKeysBtn = NewAction(QStringLiteral("MEnrolKeysBtn"), hint, hint, true);
     SEnrolKeysBtn = NewAction(QStringLiteral("SEnrolKeysBtn"), hint, hint, true);
     for (auto [bar, action] : {std::pair{ToolBar2, MEnrolKeysBtn}, std::pair{ToolBar3, SEnrolKeysBtn}}) {

@@ -6,10 +6,10 @@
 
 #include "controller/TControllerCommands.h"
 #include "controller/TControllerInfo.h"
-#include "controller/TDbfKeyView.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
-#include "seams/ui/TErrorReport.h"
 #include "seams/TInstalledMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
 #include "sync/TRecordingKeyView.h"
@@ -23,14 +23,12 @@
 #include <QMenu>
 
 void TMainFrm::CreateSync() {
-    DCompareAct =
-        NewAction(QStringLiteral("DCompareAct"), QStringLiteral("Compare key list with controller"),
-                  QStringLiteral("Read the controller and show how it differs from the key list"), false);
-    DSyncAct = NewAction(QStringLiteral("DSyncAct"), QStringLiteral("Write changes to controller"),
-                         QStringLiteral("Write only the slots that differ from the key list, and check them"),
-                         false);
-    DHistoryAct = NewAction(QStringLiteral("DHistoryAct"), QStringLiteral("Controller history..."),
-                            QStringLiteral("What the controllers held when they were read or written"), true);
+    DCompareAct = NewAction(QStringLiteral("DCompareAct"), tr("Compare key list with controller"),
+                            tr("Read the controller and show how it differs from the key list"), false);
+    DSyncAct = NewAction(QStringLiteral("DSyncAct"), tr("Write changes to controller"),
+                         tr("Write only the slots that differ from the key list, and check them"), false);
+    DHistoryAct = NewAction(QStringLiteral("DHistoryAct"), tr("Controller history..."),
+                            tr("What the controllers held when they were read or written"), true);
     MenuDallas->insertActions(
         MenuDallas->actions().value(MenuDallas->actions().indexOf(MenuWriteData->menuAction()) + 1),
         {DCompareAct, DSyncAct, DHistoryAct});

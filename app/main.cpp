@@ -4,11 +4,12 @@
 #include "app/TSplashForm.h"
 #include "dbf/TDbfEngine.h"
 #include "report/ui/TrpPreviewFrm.h"
-#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/ui/TQtSeams.h"
 #include "serial/ui/TQtPortChooser.h"
 #include "settings/TAppSettings.h"
+#include "settings/TLanguage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -60,6 +61,8 @@ int main(int argc, char* argv[]) {
     // starts with defaults.
     TAppSettings settings(TAppSettings::userFileName());
     TQtPortChooser::installAsStandard(&settings);
+    // Before the first window, whose texts are translated as it is made.
+    const TLanguage language(TLanguage::Choose(settings.language(), TLanguage::DesktopLanguages()));
 
     auto splash = std::make_unique<TSplashForm>();
     splash->show();

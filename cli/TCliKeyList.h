@@ -1,8 +1,8 @@
 #pragma once
 
-#include "controller/TDbfKeyView.h"
 #include "dbf/TDbfEnv.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
 

@@ -31,7 +31,7 @@ int TExportCommand::Run(const QCommandLineParser& parser) {
     RequirePositionals(parser, 1);
     TCliKeyList list;
     const TKeyListStore::THeader controller = list.Open(parser.positionalArguments().constFirst());
-    const QVector<TKeyRecord> records =
+    const QVector<TKeySlot> records =
         TKeyListRows::Read(list.MasterTable()) + TKeyListRows::Read(list.SlaveTable());
     const auto format =
         parser.isSet(SpreadsheetOption) ? TKeyCsvWriter::TFormat::Spreadsheet : TKeyCsvWriter::TFormat::Plain;

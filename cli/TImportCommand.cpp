@@ -5,7 +5,7 @@
 #include "cli/TCliStop.h"
 #include "keylist/TKeyImport.h"
 #include "keylist/TKeyListRows.h"
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -49,7 +49,7 @@ QJsonArray rejectsJson(const TKeyImport& plan) {
 }
 
 QString orUnknown(const QString& text) {
-    return text.isEmpty() ? QString::fromLatin1(TKeyListSchema::Unknown) : text;
+    return text.isEmpty() ? QString::fromLatin1(TKeyPlaceholder::Unknown) : text;
 }
 } // namespace
 

@@ -6,7 +6,8 @@
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
 #include "cli/TInfoCommand.h"
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
 #include "sync/TKeyTables.h"
 #include "sync/TRecordingKeyView.h"
 #include "sync/TSnapshotStore.h"
@@ -51,7 +52,7 @@ TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& prog
                                               TSnapshotStore& history) {
     TCliKeyList list;
     list.Create();
-    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
+    progress.Start(QStringLiteral("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
     TCliLink::TFailedSlots failedSlots;
     // As in the window: the slots the transfer stored are kept, and the tables read whole become
     // a snapshot in the controller history.
@@ -113,7 +114,7 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
     if (failed)
         TCliOutput::Error(QStringLiteral("these keys could not be read and are marked %1 in the file: ")
-                              .arg(QLatin1String(TKeyListSchema::UnreadCode)) +
+                              .arg(QLatin1String(TKeyPlaceholder::UnreadCode)) +
                           FailedText(failedMaster, failedSlave));
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonObject object = TInfoCommand::ToJson(data);
@@ -124,8 +125,8 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     } else {
         TCliOutput::Text(QStringLiteral("%1: %2 master and %3 slave slots read from %4\n")
                              .arg(QDir::toNativeSeparators(target))
-                             .arg(TKeyListSchema::MasterSlots - failedMaster.size())
-                             .arg(TKeyListSchema::SlaveSlots - failedSlave.size())
+                             .arg(TKeyTable::MasterSlots - failedMaster.size())
+                             .arg(TKeyTable::SlaveSlots - failedSlave.size())
                              .arg(port.name));
     }
     return failed ? VtrkExit::FailedSlots : VtrkExit::Done;

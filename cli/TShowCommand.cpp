@@ -3,8 +3,9 @@
 #include "cli/TCliKeyList.h"
 #include "cli/TCliOutput.h"
 #include "cli/TCliStop.h"
-#include "controller/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeySlot.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -62,7 +63,7 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
             TCliStop::CheckBeforeShowing();
             const TKeySlot key = view->Load(recNo);
             const int number = TKeyTransfer::Number(slot++);
-            if (keysOnly && key.keyCode == TKeySlot::EmptyCode)
+            if (keysOnly && key.keyCode == QLatin1String(TKeyPlaceholder::EmptyCode))
                 continue;
             keys.append(keyJson(key, number));
             text += keyLine(key, number);

@@ -7,8 +7,9 @@
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
 #include "cli/TReadCommand.h"
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
 #include "seams/TMessageBoxes.h"
 #include "sync/TKeyComparison.h"
 #include "sync/TSyncCommands.h"
@@ -59,7 +60,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
         TCliOtherController::Refuse(port.name);
     if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
         throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; nothing was written"));
-    progress.Start(QStringLiteral("slots"), TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots);
+    progress.Start(QStringLiteral("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
     const TCliLink::TFailedSlots failed = link.WriteKeys(list.Master(), list.Slave());
     progress.Finish();
     if (!failed.IsEmpty())
@@ -71,7 +72,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     // "<unknown>" is what a list holds when nobody knew the text; written, it would replace the
     // controller's real one.
     bool infoWritten = false;
-    if (header.info == QLatin1String(TKeyListSchema::Unknown))
+    if (header.info == QLatin1String(TKeyPlaceholder::Unknown))
         TCliOutput::Error(
             QStringLiteral("the information text is unknown in the list; the controller keeps its own"));
     else if (MessageBoxes().confirmOkCancel(ConfirmInfo + header.info) &&
@@ -80,7 +81,7 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
                         QStringLiteral("the information text was not written to %1").arg(port.name));
 
     const int slotCount =
-        TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots - failed.master.size() - failed.slave.size();
+        TKeyTable::MasterSlots + TKeyTable::SlaveSlots - failed.master.size() - failed.slave.size();
     if (parser.isSet(QStringLiteral("json"))) {
         TCliOutput::Json(QJsonDocument(
             QJsonObject{{QStringLiteral("port"), port.name},

@@ -1,7 +1,7 @@
 #include "controller/TControllerCommands.h"
 
 #include "controller/TControllerHost.h"
-#include "controller/TKeyView.h"
+#include "keys/TKeyView.h"
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerDataPort.h"
 

@@ -1,9 +1,9 @@
 #include "controller/TControllerInfo.h"
-#include "keylist/TKeyListSchema.h"
 
 #include "controller/TControllerExchange.h"
 #include "controller/TControllerPortOpener.h"
 #include "controller/TWireText.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerDataPort.h"
 
@@ -11,7 +11,7 @@
 #include <cstring>
 
 const QString TControllerInfo::SupportedVersion = QStringLiteral("TARVK001");
-const QString TControllerInfo::UnknownText = QLatin1String(TKeyListSchema::Unknown);
+const QString TControllerInfo::UnknownText = QLatin1String(TKeyPlaceholder::Unknown);
 const QString TControllerInfo::WriteFailText = QStringLiteral("Information writing fail.");
 const QString TControllerInfo::WrittenText = QStringLiteral("Information has been written succesufuly.");
 const QString TControllerInfo::UnknownInfoText =

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
 
 #include <QString>
 
@@ -8,7 +8,7 @@
 // report prints it. The version gate and the information reads fill it; a key list's header record
 // carries the serial number and the information text; the user may edit the information text.
 struct TControllerInfoData {
-    static QString Unknown() { return QLatin1String(TKeyListSchema::Unknown); }
+    static QString Unknown() { return QLatin1String(TKeyPlaceholder::Unknown); }
     static QString AcceptedVersionText() { return QStringLiteral("VELM Tarvikon v.1.0"); }
     static QString MaxMasterKeysText() { return QStringLiteral("8"); }
     static QString MaxSlaveKeysText() { return QStringLiteral("128"); }

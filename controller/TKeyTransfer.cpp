@@ -1,11 +1,13 @@
 #include "controller/TKeyTransfer.h"
-#include "keylist/TKeyListSchema.h"
 
 #include "controller/TControllerExchange.h"
 #include "controller/TControllerPortOpener.h"
-#include "controller/TKeySlot.h"
-#include "controller/TKeyView.h"
+#include "controller/TKeySlotWire.h"
 #include "controller/TTransferProgress.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
+#include "keys/TKeyView.h"
 #include "seams/TMessageBoxes.h"
 #include "seams/TSleep.h"
 #include "serial/TSerDataPort.h"
@@ -16,9 +18,8 @@
 
 TKeyTransfer::Shape TKeyTransfer::ShapeOf(Table table) {
     if (table == Table::Master)
-        return {Frame::CmdMasterKeys, TKeyListSchema::MasterSlots, 12,
-                QLatin1String(TKeyListSchema::MasterType)};
-    return {Frame::CmdSlaveKeys, TKeyListSchema::SlaveSlots, 1, QLatin1String(TKeyListSchema::SlaveType)};
+        return {Frame::CmdMasterKeys, TKeyTable::MasterSlots, 12, QLatin1String(TKeyTable::MasterType)};
+    return {Frame::CmdSlaveKeys, TKeyTable::SlaveSlots, 1, QLatin1String(TKeyTable::SlaveType)};
 }
 
 TKeyTransfer::TKeyTransfer(TControllerExchange& exchange, TControllerPortOpener& opener,
@@ -68,12 +69,12 @@ TKeySlot TKeyTransfer::UnreadSlot(int slot, const QString& keyType) {
     key.keyId = slot;
     key.keyType = keyType;
     key.active = true;
-    key.keyCode = QLatin1String(TKeyListSchema::UnreadCode);
+    key.keyCode = QLatin1String(TKeyPlaceholder::UnreadCode);
     return key;
 }
 
 bool TKeyTransfer::IsUnread(const TKeySlot& key) {
-    return key.keyCode == QLatin1String(TKeyListSchema::UnreadCode);
+    return key.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode);
 }
 
 void TKeyTransfer::MarkUnread(const Shape& shape, TKeyView& view, const QList<int>& records, int fromSlot,
@@ -194,7 +195,7 @@ QList<int> TKeyTransfer::BadKeyCodeSlots(Table table, TKeyView& view) {
     const int slotCount = ShapeOf(table).slotCount;
     for (int slot = 0; slot < slotCount && slot < records.size(); ++slot) {
         const TKeySlot key = view.Load(records[slot]);
-        if (key.active && !TKeySlot::IsValidKeyCode(key.keyCode))
+        if (key.active && !TKeyCode::IsCode(key.keyCode))
             bad.append(Number(slot));
     }
     return bad;

@@ -1,7 +1,7 @@
 #include "controller/TTransferReport.h"
 
 #include "controller/TControllerExchange.h"
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
 
 #include <QStringList>
 
@@ -81,7 +81,7 @@ QString TTransferReport::Text(int comNumber) const {
                       ? QStringLiteral("Unknown: the write may or may not have been applied there; read the "
                                        "controller again.")
                       : QStringLiteral("The key list marks them as not read (%1); read the controller again.")
-                            .arg(QLatin1String(TKeyListSchema::UnreadCode)));
+                            .arg(QLatin1String(TKeyPlaceholder::UnreadCode)));
     }
     for (const Entry& entry : entries) {
         if (entry.skipped)

@@ -1,6 +1,6 @@
 #include "controller/TWireText.h"
 
-#include "dbf/TWin1252.h"
+#include "keys/TWin1252.h"
 
 QChar TWireText::charOf(unsigned char byte) {
     return TWin1252::toUnicode(reinterpret_cast<const char*>(&byte), 1).at(0);

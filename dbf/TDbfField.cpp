@@ -2,7 +2,7 @@
 
 #include "dbf/EDbfError.h"
 #include "dbf/TDbfTable.h"
-#include "dbf/TWin1252.h"
+#include "keys/TWin1252.h"
 
 #include <QDate>
 

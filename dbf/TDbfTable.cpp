@@ -3,7 +3,7 @@
 #include "dbf/EDbfError.h"
 #include "dbf/TDbfEngine.h"
 #include "dbf/TDbfEnv.h"
-#include "dbf/TWin1252.h"
+#include "keys/TWin1252.h"
 
 #include <QDir>
 #include <QFile>

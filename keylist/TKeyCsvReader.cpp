@@ -1,8 +1,8 @@
 #include "keylist/TKeyCsvReader.h"
 
-#include "dbf/TWin1252.h"
 #include "keylist/TKeyCsvCell.h"
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyTable.h"
+#include "keys/TWin1252.h"
 #include "seams/TStopRequest.h"
 
 #include <QStringDecoder>
@@ -214,7 +214,7 @@ QVector<TKeyCsvReader::TRow> TKeyCsvReader::Read(const QByteArray& bytes) {
                            "so this is not a list of keys")
                 .arg(MaxRows)
                 .arg(parsed.lines.last())
-                .arg(TKeyListSchema::MasterSlots + TKeyListSchema::SlaveSlots));
+                .arg(TKeyTable::MasterSlots + TKeyTable::SlaveSlots));
     if (parsed.wideLine > 0)
         throw failure(QStringLiteral("Line %1 of the CSV file has more than %2 columns; this is not a list "
                                      "of keys")

@@ -1,7 +1,7 @@
 #include "keylist/TKeyCsvWriter.h"
 
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyCsvCell.h"
+#include "keys/TKeyCode.h"
 #include "seams/TCheckedSave.h"
 
 #include <QDir>
@@ -15,15 +15,15 @@ const QStringList TKeyCsvWriter::Header = {
     QStringLiteral("code"), QStringLiteral("engraved"), QStringLiteral("active"),
     QStringLiteral("note"), QStringLiteral("serial"),   QStringLiteral("info")};
 
-QByteArray TKeyCsvWriter::Write(const QVector<TKeyRecord>& records, const TKeyListStore::THeader& controller,
+QByteArray TKeyCsvWriter::Write(const QVector<TKeySlot>& records, const TKeyListStore::THeader& controller,
                                 TFormat format) {
     const char delimiter = format == TFormat::Spreadsheet ? ';' : ',';
     QByteArray out = format == TFormat::Spreadsheet ? QByteArray("\xEF\xBB\xBF") : QByteArray();
     out += row(Header, delimiter);
-    for (const TKeyRecord& record : records) {
-        out += row({QString(record.type), QString::number(record.recId), QString::number(record.slot),
-                    record.code, TKeyCode::Engraved(record.code),
-                    record.active ? QStringLiteral("yes") : QStringLiteral("no"), record.note,
+    for (const TKeySlot& record : records) {
+        out += row({QString(record.keyType), QString::number(record.recId), QString::number(record.keyId),
+                    record.keyCode, TKeyCode::Engraved(record.keyCode),
+                    record.active ? QStringLiteral("yes") : QStringLiteral("no"), record.memo,
                     controller.serial, controller.info},
                    delimiter);
     }
@@ -54,7 +54,7 @@ QByteArray TKeyCsvWriter::field(const QString& text) {
     return quoted;
 }
 
-void TKeyCsvWriter::Save(const QString& path, const QVector<TKeyRecord>& records,
+void TKeyCsvWriter::Save(const QString& path, const QVector<TKeySlot>& records,
                          const TKeyListStore::THeader& controller, TFormat format) {
     QString error;
     if (!TCheckedSave::Save(path, Write(records, controller, format), &error))

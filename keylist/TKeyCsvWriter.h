@@ -1,7 +1,7 @@
 #pragma once
 
 #include "keylist/TKeyListStore.h"
-#include "keylist/TKeyRecord.h"
+#include "keys/TKeySlot.h"
 
 #include <QByteArray>
 #include <QStringList>
@@ -19,11 +19,11 @@ public:
     // type, "#", slot, code, engraved, active, note, serial, info
     static const QStringList Header;
 
-    static QByteArray Write(const QVector<TKeyRecord>& records, const TKeyListStore::THeader& controller,
+    static QByteArray Write(const QVector<TKeySlot>& records, const TKeyListStore::THeader& controller,
                             TFormat format = TFormat::Plain);
     // Writes the file whole or not at all: a failure (a full disk too) raises std::runtime_error
     // naming it and leaves the file as it was.
-    static void Save(const QString& path, const QVector<TKeyRecord>& records,
+    static void Save(const QString& path, const QVector<TKeySlot>& records,
                      const TKeyListStore::THeader& controller, TFormat format = TFormat::Plain);
 
 private:

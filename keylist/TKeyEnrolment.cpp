@@ -1,10 +1,10 @@
 #include "keylist/TKeyEnrolment.h"
 
 #include "dbf/TDbfTable.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/TKeyNote.h"
+#include "keys/TKeyCode.h"
 
 #include <stdexcept>
 
@@ -26,8 +26,8 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
     for (TDbfTable* view : {&store.MKeysTable(), &store.SKeysTable()}) {
         if (!view->Active())
             continue;
-        for (const TKeyRecord& r : TKeyListRows::Read(*view)) {
-            if (r.code == code) {
+        for (const TKeySlot& r : TKeyListRows::Read(*view)) {
+            if (r.keyCode == code) {
                 result.message = QStringLiteral("The key %1 is already in the list as %2")
                                      .arg(code, TKeyListRows::Place(r));
                 result.record = r;
@@ -35,19 +35,19 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
             }
         }
     }
-    const QVector<TKeyRecord> rows = TKeyListRows::Read(page);
+    const QVector<TKeySlot> rows = TKeyListRows::Read(page);
     int start = 0;
     for (int i = 0; i < rows.size(); ++i)
         if (rows[i].recNo == page.RecNo())
             start = i;
     for (int n = 0; n < rows.size(); ++n) {
-        const TKeyRecord& slot = rows[(start + n) % rows.size()];
+        const TKeySlot& slot = rows[(start + n) % rows.size()];
         if (slot.HasKey())
             continue;
-        TKeyRecord after = slot;
-        after.code = code;
+        TKeySlot after = slot;
+        after.keyCode = code;
         after.active = true;
-        after.note = TKeyNote::Composed(note);
+        after.memo = TKeyNote::Composed(note);
         TKeyListRows::Write(page, after);
         done << slot;
         result.ok = true;
@@ -59,10 +59,10 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
     return result;
 }
 
-TKeyRecord TKeyEnrolment::Undo() {
+TKeySlot TKeyEnrolment::Undo() {
     if (done.isEmpty())
         throw std::runtime_error("There is no enrolment to undo");
-    const TKeyRecord before = done.takeLast();
+    const TKeySlot before = done.takeLast();
     TKeyListRows::Write(page, before);
     return before;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keylist/TKeyRecord.h"
+#include "keys/TKeySlot.h"
 
 #include <QString>
 #include <QVector>
@@ -17,8 +17,8 @@ class TKeyEnrolment {
 public:
     struct TResult {
         bool ok = false;
-        QString message;   // what happened, for the window's list or the refusal
-        TKeyRecord record; // the slot as it is now
+        QString message; // what happened, for the window's list or the refusal
+        TKeySlot record; // the slot as it is now
     };
 
     TKeyEnrolment(TKeyListStore& store, TDbfTable& page);
@@ -26,10 +26,10 @@ public:
     TResult Enrol(const QString& code, const QString& note);
     bool CanUndo() const { return !done.isEmpty(); }
     // Gives the last enrolled slot back what it held before; returns that slot.
-    TKeyRecord Undo();
+    TKeySlot Undo();
 
 private:
     TKeyListStore& store;
     TDbfTable& page;
-    QVector<TKeyRecord> done; // each enrolled slot as it was before
+    QVector<TKeySlot> done; // each enrolled slot as it was before
 };

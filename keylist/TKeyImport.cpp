@@ -1,11 +1,12 @@
 #include "keylist/TKeyImport.h"
 
 #include "dbf/TDbfTable.h"
-#include "dbf/TWin1252.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyNote.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
+#include "keys/TWin1252.h"
 #include "seams/TRegularFile.h"
 #include "seams/TStopRequest.h"
 
@@ -23,8 +24,8 @@ constexpr int ExcerptLength = 32;
 // Longer than any written form of a key code, with blanks and a "ROM = " before it.
 constexpr int MaxCodeText = 80;
 
-QString typeName(QChar type) {
-    return type == QLatin1Char('M') ? QStringLiteral("master") : QStringLiteral("slave");
+QString typeName(const QString& type) {
+    return type == QLatin1String(TKeyTable::MasterType) ? QStringLiteral("master") : QStringLiteral("slave");
 }
 
 QString field(const TKeyCsvReader::TRow& row, const QHash<int, int>& columns, int column) {
@@ -107,11 +108,11 @@ QHash<int, int> TKeyImport::columns(const QStringList& header) {
     return found;
 }
 
-int TKeyImport::slotCount(QChar type) {
-    return type == QLatin1Char('M') ? TKeyListSchema::MasterSlots : TKeyListSchema::SlaveSlots;
+int TKeyImport::slotCount(const QString& type) {
+    return type == QLatin1String(TKeyTable::MasterType) ? TKeyTable::MasterSlots : TKeyTable::SlaveSlots;
 }
 
-TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& current) {
+TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeySlot>& current) {
     const QVector<TKeyCsvReader::TRow> rows = TKeyCsvReader::Read(csv);
     if (rows.isEmpty())
         throw std::runtime_error("The CSV file is empty");
@@ -147,7 +148,7 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeyRecord>& cu
             (wanted.slot >= 0 || wanted.recId >= 0 ? bySlot : byOrder) << wanted;
     }
     // Rows that name their slot go first, so that the rows without one fill what is left.
-    QVector<TKeyRecord> planned = current;
+    QVector<TKeySlot> planned = current;
     QHash<int, int> takenBy;
     for (const TWanted& wanted : bySlot)
         plan.place(wanted, planned, takenBy);
@@ -162,9 +163,9 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layou
     wanted->line = row.line;
     const QString type = field(row, layout.columns, Type).trimmed().toUpper();
     if (type.isEmpty() || type == QLatin1String("S") || type == QLatin1String("SLAVE"))
-        wanted->type = QLatin1Char('S');
+        wanted->type = QLatin1String(TKeyTable::SlaveType);
     else if (type == QLatin1String("M") || type == QLatin1String("MASTER"))
-        wanted->type = QLatin1Char('M');
+        wanted->type = QLatin1String(TKeyTable::MasterType);
     else
         return QStringLiteral("the type \"%1\" is neither M nor S").arg(excerpt(type));
     for (const QString& reason :
@@ -178,11 +179,11 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layou
 
 QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted* wanted) {
     const QString code = text.trimmed();
-    if (code.isEmpty() || code.compare(QLatin1String(TKeyListSchema::EmptyCode), Qt::CaseInsensitive) == 0)
+    if (code.isEmpty() || code.compare(QLatin1String(TKeyPlaceholder::EmptyCode), Qt::CaseInsensitive) == 0)
         return QString();
     // A slot a read could not get travels as its mark, which no write sends.
-    if (code == QLatin1String(TKeyListSchema::UnreadCode)) {
-        wanted->value.code = code;
+    if (code == QLatin1String(TKeyPlaceholder::UnreadCode)) {
+        wanted->value.keyCode = code;
         return QString();
     }
     if (code.size() > MaxCodeText)
@@ -192,7 +193,7 @@ QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted
     const TKeyCode::TReading reading = TKeyCode::Read(code, layout.source);
     if (!reading.ok)
         return reading.error;
-    wanted->value.code = reading.code;
+    wanted->value.keyCode = reading.code;
     return QString();
 }
 
@@ -203,7 +204,7 @@ QString TKeyImport::readActive(const QString& text, const TLayout& layout, TWant
     if (wanted->value.active && !wanted->value.HasKey())
         return QStringLiteral("an active key needs a key code");
     // Inactive, the mark would be written as an empty slot and erase the controller's key.
-    if (wanted->value.code == QLatin1String(TKeyListSchema::UnreadCode))
+    if (wanted->value.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
         wanted->value.active = true;
     return QString();
 }
@@ -212,7 +213,7 @@ QString TKeyImport::readNote(const QString& text, TWanted* wanted) {
     const QString note = TKeyNote::Composed(withoutTrailingBlanks(text));
     const QString refusal = TKeyNote::Refusal(note);
     if (refusal.isEmpty())
-        wanted->value.note = note;
+        wanted->value.memo = note;
     return refusal;
 }
 
@@ -235,8 +236,8 @@ QString TKeyImport::readSlots(const TKeyCsvReader::TRow& row, const TLayout& lay
 
 QString TKeyImport::readController(const TKeyCsvReader::TRow& row, const TLayout& layout,
                                    QHash<int, int>& firstLine) {
-    for (auto [column, kept, length] : {std::tuple{int(SerialColumn), &Serial, TKeyListSchema::KeyCodeLength},
-                                        std::tuple{int(InfoColumn), &Info, TKeyListSchema::MemoLength}}) {
+    for (auto [column, kept, length] : {std::tuple{int(SerialColumn), &Serial, TKeyTable::KeyCodeLength},
+                                        std::tuple{int(InfoColumn), &Info, TKeyTable::MemoLength}}) {
         const QString text = withoutTrailingBlanks(field(row, layout.columns, column));
         const QString what =
             column == SerialColumn ? QStringLiteral("serial number") : QStringLiteral("information text");
@@ -257,13 +258,14 @@ QString TKeyImport::readController(const TKeyCsvReader::TRow& row, const TLayout
     return QString();
 }
 
-void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHash<int, int>& takenBy) {
+void TKeyImport::place(const TWanted& wanted, QVector<TKeySlot>& planned, QHash<int, int>& takenBy) {
     const auto reject = [&](const QString& reason) { Rejects.append({wanted.line, reason}); };
     int target = -1;
     if (wanted.slot >= 0 || wanted.recId >= 0) {
         for (int i = 0; i < planned.size() && target < 0; ++i) {
-            const TKeyRecord& r = planned[i];
-            if (r.type == wanted.type && (wanted.slot >= 0 ? r.slot == wanted.slot : r.recId == wanted.recId))
+            const TKeySlot& r = planned[i];
+            if (r.keyType == wanted.type &&
+                (wanted.slot >= 0 ? r.keyId == wanted.slot : r.recId == wanted.recId))
                 target = i;
         }
         if (target < 0)
@@ -281,31 +283,33 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHas
     } else {
         if (!wanted.value.HasKey())
             return reject(QStringLiteral("the row has neither a key code nor a slot"));
-        if (wanted.value.code == QLatin1String(TKeyListSchema::UnreadCode))
+        if (wanted.value.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
             return reject(QStringLiteral("a slot marked as not read needs its slot number"));
         for (int i = 0; i < planned.size() && target < 0; ++i) {
-            if (planned[i].type == wanted.type && !planned[i].HasKey() && !takenBy.contains(i))
+            if (planned[i].keyType == wanted.type && !planned[i].HasKey() && !takenBy.contains(i))
                 target = i;
         }
         if (target < 0)
             return reject(QStringLiteral("there is no free %1 slot left").arg(typeName(wanted.type)));
     }
     // Several slots may be marked as not read; only keys are unique.
-    if (wanted.value.HasKey() && wanted.value.code != QLatin1String(TKeyListSchema::UnreadCode)) {
+    if (wanted.value.HasKey() && wanted.value.keyCode != QLatin1String(TKeyPlaceholder::UnreadCode)) {
         for (int i = 0; i < planned.size(); ++i) {
-            if (i == target || planned[i].code != wanted.value.code)
+            if (i == target || planned[i].keyCode != wanted.value.keyCode)
                 continue;
-            return reject(takenBy.contains(i) ? QStringLiteral("the key %1 is a duplicate of line %2")
-                                                    .arg(wanted.value.code)
-                                                    .arg(takenBy[i])
-                                              : QStringLiteral("the key %1 is already in the list as %2")
-                                                    .arg(wanted.value.code, TKeyListRows::Place(planned[i])));
+            return reject(takenBy.contains(i)
+                              ? QStringLiteral("the key %1 is a duplicate of line %2")
+                                    .arg(wanted.value.keyCode)
+                                    .arg(takenBy[i])
+                              : QStringLiteral("the key %1 is already in the list as %2")
+                                    .arg(wanted.value.keyCode, TKeyListRows::Place(planned[i])));
         }
     }
-    TKeyRecord after = planned[target];
-    after.code = wanted.value.HasKey() ? wanted.value.code : QString::fromLatin1(TKeyListSchema::EmptyCode);
+    TKeySlot after = planned[target];
+    after.keyCode =
+        wanted.value.HasKey() ? wanted.value.keyCode : QString::fromLatin1(TKeyPlaceholder::EmptyCode);
     after.active = wanted.value.active;
-    after.note = wanted.value.note;
+    after.memo = wanted.value.memo;
     takenBy.insert(target, wanted.line);
     if (after.SameKey(planned[target]))
         ++Unchanged;
@@ -322,8 +326,8 @@ void TKeyImport::Apply(TDbfTable& master, TDbfTable& slave) const {
         slave.SetRecNo(slaveRecNo);
     };
     try {
-        Apply([&](const TKeyRecord& r) {
-            TKeyListRows::Write(r.type == QLatin1Char('M') ? master : slave, r);
+        Apply([&](const TKeySlot& r) {
+            TKeyListRows::Write(r.keyType == QLatin1String(TKeyTable::MasterType) ? master : slave, r);
         });
     } catch (...) {
         restore();
@@ -332,7 +336,7 @@ void TKeyImport::Apply(TDbfTable& master, TDbfTable& slave) const {
     restore();
 }
 
-void TKeyImport::Apply(const std::function<void(const TKeyRecord&)>& write) const {
+void TKeyImport::Apply(const std::function<void(const TKeySlot&)>& write) const {
     int applied = 0;
     try {
         for (const TChange& change : Changes) {

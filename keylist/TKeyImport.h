@@ -1,8 +1,8 @@
 #pragma once
 
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyCsvReader.h"
-#include "keylist/TKeyRecord.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeySlot.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -25,8 +25,8 @@ class TKeyImport {
 public:
     struct TChange {
         int line = 0;
-        TKeyRecord before;
-        TKeyRecord after;
+        TKeySlot before;
+        TKeySlot after;
     };
     struct TReject {
         int line = 0;
@@ -50,7 +50,7 @@ public:
     // current: the list's records as TKeyListRows reads them. A file without a header row naming
     // a code column, or one that is no list of keys, raises std::runtime_error; so does a stop
     // asked for (TStopRequest) before the plan is whole.
-    static TKeyImport Plan(const QByteArray& csv, const QVector<TKeyRecord>& current);
+    static TKeyImport Plan(const QByteArray& csv, const QVector<TKeySlot>& current);
     // The file's bytes; a missing, unreadable or implausibly large file, or one that is no regular
     // file (a named pipe, a terminal), raises std::runtime_error.
     static QByteArray ReadFile(const QString& path);
@@ -59,7 +59,7 @@ public:
     void Apply(TDbfTable& master, TDbfTable& slave) const;
     // The same through any writer of a record's code, status and note (by its recNo); a failure
     // undoes the changes written before it and goes on.
-    void Apply(const std::function<void(const TKeyRecord&)>& write) const;
+    void Apply(const std::function<void(const TKeySlot&)>& write) const;
 
 private:
     enum TColumn { Code, Note, Type, Slot, RecId, Active, Engraved, SerialColumn, InfoColumn };
@@ -70,10 +70,10 @@ private:
     };
     struct TWanted {
         int line = 0;
-        QChar type;
+        QString type;
         int slot = -1; // -1: the next empty slot
         int recId = -1;
-        TKeyRecord value;
+        TKeySlot value;
     };
 
     static QHash<int, int> columns(const QStringList& header);
@@ -86,6 +86,6 @@ private:
     // Takes the controller's serial number and information text from the row; why not when they
     // differ from an earlier row's or the list cannot hold them.
     QString readController(const TKeyCsvReader::TRow& row, const TLayout& layout, QHash<int, int>& firstLine);
-    void place(const TWanted& wanted, QVector<TKeyRecord>& planned, QHash<int, int>& takenBy);
-    static int slotCount(QChar type);
+    void place(const TWanted& wanted, QVector<TKeySlot>& planned, QHash<int, int>& takenBy);
+    static int slotCount(const QString& type);
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keylist/TKeyRecord.h"
+#include "keys/TKeySlot.h"
 
 #include <QVector>
 
@@ -11,9 +11,9 @@ class TDbfTable;
 class TKeyListRows {
 public:
     // Every record the view shows whose KEYTYPE is M or S, ordered by type (master first) and slot.
-    static QVector<TKeyRecord> Read(TDbfTable& view);
+    static QVector<TKeySlot> Read(TDbfTable& view);
     // Stores code, status and note into the record numbered record.recNo and posts it.
-    static void Write(TDbfTable& view, const TKeyRecord& record);
+    static void Write(TDbfTable& view, const TKeySlot& record);
     // Where a code is held, as the user sees it: "master key #4".
-    static QString Place(const TKeyRecord& record);
+    static QString Place(const TKeySlot& record);
 };

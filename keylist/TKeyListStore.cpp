@@ -8,6 +8,8 @@
 #include "keylist/TKeyFileCopy.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListNumbering.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,8 +45,8 @@ struct TFieldLayout {
     int width;
 };
 const TFieldLayout Layout[] = {
-    {RecIdField, "N", 10},  {KeyIdField, "N", 5},     {KeyCodeField, "C", KeyCodeLength},
-    {KeyTypeField, "C", 1}, {KeyStatusField, "L", 1}, {KeyMemoField, "C", MemoLength}};
+    {RecIdField, "N", 10},  {KeyIdField, "N", 5},     {KeyCodeField, "C", TKeyTable::KeyCodeLength},
+    {KeyTypeField, "C", 1}, {KeyStatusField, "L", 1}, {KeyMemoField, "C", TKeyTable::MemoLength}};
 constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
 constexpr int WorkCopyDriver = 1; // the NTX driver
 
@@ -171,13 +173,16 @@ TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
 
 void TKeyListStore::createRecords() {
     openView(master, WorkCopyPath());
-    master.InsertRecord({QVariant(), QVariant(), Unknown, QString(), false, Unknown});
-    for (int slot = 0; slot < MasterSlots; ++slot) {
-        master.InsertRecord({slot + 1, slot, EmptyCode, QLatin1String(MasterType), false, QString()});
+    master.InsertRecord(
+        {QVariant(), QVariant(), TKeyPlaceholder::Unknown, QString(), false, TKeyPlaceholder::Unknown});
+    for (int slot = 0; slot < TKeyTable::MasterSlots; ++slot) {
+        master.InsertRecord({slot + 1, slot, TKeyPlaceholder::EmptyCode, QLatin1String(TKeyTable::MasterType),
+                             false, QString()});
         host.StepProgress(1);
     }
-    for (int slot = 0; slot < SlaveSlots; ++slot) {
-        master.InsertRecord({slot + 1, slot, EmptyCode, QLatin1String(SlaveType), false, QString()});
+    for (int slot = 0; slot < TKeyTable::SlaveSlots; ++slot) {
+        master.InsertRecord({slot + 1, slot, TKeyPlaceholder::EmptyCode, QLatin1String(TKeyTable::SlaveType),
+                             false, QString()});
         host.StepProgress(1);
     }
     master.Close();
@@ -249,12 +254,12 @@ void TKeyListStore::CheckKeyList(const QString& path, const QString& shown) {
     // One record per controller slot, or a transfer would leave slots out or fill slots nobody chose.
     const int masters = viewCount(table, QLatin1String(MasterFilter));
     const int slaves = viewCount(table, QLatin1String(SlaveFilter));
-    if (masters != MasterSlots || slaves != SlaveSlots)
+    if (masters != TKeyTable::MasterSlots || slaves != TKeyTable::SlaveSlots)
         throw refuse(QStringLiteral("it holds %1 master and %2 slave key records instead of %3 and %4")
                          .arg(masters)
                          .arg(slaves)
-                         .arg(MasterSlots)
-                         .arg(SlaveSlots));
+                         .arg(TKeyTable::MasterSlots)
+                         .arg(TKeyTable::SlaveSlots));
     table.Close();
 }
 
@@ -433,7 +438,7 @@ void TKeyListStore::SortBy(TDbfTable& view, int column, bool descending) {
 
 void TKeyListStore::Deactivate(TDbfTable& view) {
     view.Edit();
-    view.FieldByName(QLatin1String(KeyCodeField))->SetAsString(EmptyCode);
+    view.FieldByName(QLatin1String(KeyCodeField))->SetAsString(TKeyPlaceholder::EmptyCode);
     view.FieldByName(QStringLiteral("KEYSTATUS"))->SetAsBoolean(false);
     view.FieldByName(QStringLiteral("KEYMEMO"))->SetAsString(QString());
     view.Post();

@@ -1,8 +1,8 @@
 #include "keylist/TKeyNote.h"
 
-#include "dbf/TWin1252.h"
-#include "keylist/TKeyListSchema.h"
-#include "keylist/TKeyText.h"
+#include "keys/TKeyTable.h"
+#include "keys/TKeyText.h"
+#include "keys/TWin1252.h"
 
 #include <QList>
 
@@ -24,10 +24,10 @@ QString TKeyNote::Refusal(const QString& note) {
                                   "cannot hold")
                 .arg(TKeyText::Named(c));
     }
-    if (composed.size() > TKeyListSchema::MemoLength)
+    if (composed.size() > TKeyTable::MemoLength)
         return QStringLiteral("the note is %1 characters long, a key list holds at most %2")
             .arg(composed.size())
-            .arg(TKeyListSchema::MemoLength);
+            .arg(TKeyTable::MemoLength);
     return QString();
 }
 

@@ -1,8 +1,8 @@
 #include "keylist/TKeyTableModel.h"
 
 #include "dbf/TDbfTable.h"
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
+#include "keys/TKeyPlaceholder.h"
 
 #include <algorithm>
 #include <vector>
@@ -45,7 +45,7 @@ const QString TKeyTableModel::UnreadHint =
 
 bool TKeyTableModel::UnreadRow(int row) const {
     const int codeField = fieldOf(1);
-    return codeField >= 0 && view.RowText(row, codeField) == QLatin1String(TKeyListSchema::UnreadCode);
+    return codeField >= 0 && view.RowText(row, codeField) == QLatin1String(TKeyPlaceholder::UnreadCode);
 }
 
 void TKeyTableModel::numberSlots() {

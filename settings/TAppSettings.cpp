@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -16,6 +17,7 @@ const QString ComNumberKey = QStringLiteral("SerialPort/ComNumber");
 const QString LastFolderKey = QStringLiteral("Folders/KeyLists");
 const QString RecentKey = QStringLiteral("RecentKeyLists/Files");
 const QString OneWireServerKey = QStringLiteral("OneWire/Server");
+const QString LanguageKey = QStringLiteral("General/Language");
 // The port numbers the chooser offers.
 constexpr int MaxComNumber = 50;
 // A few hundred bytes in use; the settings reader takes a file whole, so a larger one is not read.
@@ -150,4 +152,16 @@ QString TAppSettings::oneWireServer() const {
 
 void TAppSettings::setOneWireServer(const QString& address) {
     setValue(OneWireServerKey, address.trimmed());
+}
+
+QString TAppSettings::language() const {
+    const QVariant value = settings->value(LanguageKey);
+    const QString code = value.userType() == QMetaType::QString ? value.toString().trimmed() : QString();
+    // A language code is a few letters, perhaps with a region: anything else is no choice.
+    static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,3}([_-][A-Za-z]{2})?$"));
+    return shape.match(code).hasMatch() ? code : QString();
+}
+
+void TAppSettings::setLanguage(const QString& language) {
+    setValue(LanguageKey, language.trimmed());
 }

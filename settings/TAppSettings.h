@@ -48,6 +48,9 @@ public:
     // The 1-Wire server the enrolment reads keys from ("host:port"), or empty when none is set.
     QString oneWireServer() const;
     void setOneWireServer(const QString& address);
+    // The language the user chose ("de", "en"), or empty for the desktop's.
+    QString language() const;
+    void setLanguage(const QString& language);
 
 private:
     void setValue(const QString& key, const QVariant& value);

@@ -1,6 +1,6 @@
 #include "site/TSiteGive.h"
 
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
 #include "site/TSite.h"
 #include "site/TSiteDoorData.h"
 #include "sync/TKeyDifference.h"
@@ -48,7 +48,7 @@ QString choosePlace(const TKeyTables& list, const TSiteGive::TTarget& target, co
         if (target.slot >= list.View(target.table).SlotCount())
             return QStringLiteral("has no %1").arg(placeText(place));
         const TKeySlot& key = list.View(place.table).Slot(place.slot);
-        if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode))
+        if (key.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
             return QStringLiteral("%1 was not read from the controller; read it first").arg(placeText(place));
         return key.active ? QStringLiteral("%1 holds another key").arg(placeText(place)) : QString();
     }
@@ -60,7 +60,7 @@ QString choosePlace(const TKeyTables& list, const TSiteGive::TTarget& target, co
 } // namespace
 
 bool TSiteGive::IsFree(const TKeySlot& key) {
-    return !key.active && key.keyCode != QLatin1String(TKeyListSchema::UnreadCode) &&
+    return !key.active && key.keyCode != QLatin1String(TKeyPlaceholder::UnreadCode) &&
            TKeyDifference::NormalCode(key).isEmpty();
 }
 

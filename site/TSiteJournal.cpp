@@ -1,6 +1,6 @@
 #include "site/TSiteJournal.h"
 
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TRegularFile.h"
 #include "site/ESiteError.h"
 #include "site/TSiteFolder.h"
@@ -98,14 +98,14 @@ QString TSiteJournal::UserFile() const {
 QString TSiteJournal::SlotText(const TKeySlot& key) {
     const QString code = TKeyDifference::NormalCode(key);
     if (code.isEmpty())
-        return QString::fromLatin1(TKeyListSchema::EmptyCode);
+        return QString::fromLatin1(TKeyPlaceholder::EmptyCode);
     const QString note = TKeyDifference::NormalNote(key);
     return QStringLiteral("%1%2 \"%3\"")
         .arg(code, key.active ? QString() : QStringLiteral(" inactive"), note);
 }
 
 QString TSiteJournal::HeldText(const TKeySlot& key) {
-    return key.active ? SlotText(key) : QString::fromLatin1(TKeyListSchema::EmptyCode);
+    return key.active ? SlotText(key) : QString::fromLatin1(TKeyPlaceholder::EmptyCode);
 }
 
 QString TSiteJournal::TEntry::Line() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/TKeySlot.h"
+#include "keys/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
 #include "site/TSiteDoor.h"
 

@@ -4,6 +4,8 @@
 #include "dbf/TDbfTable.h"
 #include "keylist/TKeyFileCopy.h"
 #include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
 #include "seams/TCheckedSave.h"
 #include "site/TSite.h"
 #include "site/TSiteJournal.h"
@@ -67,7 +69,7 @@ void store(TDbfTable& table, const TKeySlot& key) {
     table.Edit();
     const QString code = TKeyDifference::NormalCode(key);
     table.FieldByName(QLatin1String(KeyCodeField))
-        ->SetAsString(code.isEmpty() ? QString::fromLatin1(EmptyCode) : code);
+        ->SetAsString(code.isEmpty() ? QString::fromLatin1(TKeyPlaceholder::EmptyCode) : code);
     table.FieldByName(QLatin1String(KeyStatusField))->SetAsBoolean(key.active);
     table.FieldByName(QLatin1String(KeyMemoField))->SetAsString(key.memo);
     table.Post();
@@ -111,7 +113,7 @@ void TSiteListWriter::ApplyOne(const TSite& site, const TSiteKeyChange& change) 
     const QMap<QString, QList<int>> records = slotRecords(table);
     for (const TSiteKeyChange::TSlot& slot : change.edits) {
         const QString type =
-            QLatin1String(slot.table == TKeyTransfer::Table::Master ? MasterType : SlaveType);
+            QLatin1String(slot.table == TKeyTransfer::Table::Master ? TKeyTable::MasterType : TKeyTable::SlaveType);
         const QList<int> recNos = records.value(type);
         if (slot.slot >= recNos.size())
             throw failure(path, QStringLiteral("it has no %1 #%2").arg(type).arg(slot.Number()));

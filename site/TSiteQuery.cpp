@@ -1,6 +1,6 @@
 #include "site/TSiteQuery.h"
 
-#include "keylist/TKeyCode.h"
+#include "keys/TKeyCode.h"
 
 bool TSiteQuery::MatchesNote(const QString& note) const {
     return !text.isEmpty() && note.contains(text, Qt::CaseInsensitive);

@@ -1,6 +1,6 @@
 #include "site/TSiteStatus.h"
 
-#include "keylist/TKeyListSchema.h"
+#include "keys/TKeyPlaceholder.h"
 #include "site/TSite.h"
 #include "site/TSiteDoorData.h"
 #include "sync/TKeyComparison.h"
@@ -43,7 +43,7 @@ int TSiteStatus::Changes(const TSiteDoorData& data) {
     int changes = comparison.DifferenceCount();
     for (const TKeyDifference& row : comparison.AllSlots())
         if (!row.Differs() && row.wanted.active &&
-            row.wanted.keyCode == QLatin1String(TKeyListSchema::UnreadCode))
+            row.wanted.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
             ++changes;
     return changes;
 }

@@ -3,6 +3,7 @@
 #include "controller/TControllerExchange.h"
 #include "controller/TControllerInfo.h"
 #include "controller/TControllerPortOpener.h"
+#include "controller/TKeySlotWire.h"
 #include "controller/TTransferProgress.h"
 #include "seams/TSleep.h"
 #include "serial/TSerDataPort.h"

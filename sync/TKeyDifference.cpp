@@ -1,8 +1,10 @@
 #include "sync/TKeyDifference.h"
 
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyNote.h"
 
+#include "keys/TKeyCode.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
 QString TKeyDifference::KindText(Kind kind) {
     switch (kind) {
     case Kind::Same:
@@ -29,14 +31,14 @@ QString TKeyDifference::KindText(Kind kind) {
 
 QString TKeyDifference::NormalCode(const TKeySlot& key) {
     // A list's mark of a slot its read could not get is shown as it is, never as no code.
-    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode))
+    if (key.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
         return key.keyCode;
-    return TKeySlot::IsValidKeyCode(key.keyCode) ? key.keyCode.toUpper() : QString();
+    return TKeyCode::IsCode(key.keyCode) ? key.keyCode.toUpper() : QString();
 }
 
 QString TKeyDifference::NormalNote(const TKeySlot& key) {
     // The file pads a note with blanks and the controller keeps 25 characters of it.
-    QString note = key.memo.left(TKeySlot::MemoBytes);
+    QString note = key.memo.left(TKeyTable::MemoLength);
     while (note.endsWith(QLatin1Char(' ')))
         note.chop(1);
     return note;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controller/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
+#include "keys/TKeySlot.h"
 
 #include <QString>
 

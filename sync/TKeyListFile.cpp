@@ -1,11 +1,12 @@
 #include "sync/TKeyListFile.h"
 
-#include "controller/TDbfKeyView.h"
 #include "dbf/TDbfEngine.h"
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
+#include "keys/TKeyPlaceholder.h"
 #include "sync/TKeyTables.h"
 
 #include <stdexcept>
@@ -13,8 +14,9 @@
 namespace {
 QVariantList recordOf(const TKeySlot& key, int slot, const QString& keyType, bool known) {
     const bool active = known && key.active;
-    return {slot + 1, slot,   active ? key.keyCode.toUpper() : QString::fromLatin1(TKeyListSchema::EmptyCode),
-            keyType,  active, active ? key.memo : QString()};
+    return {
+        slot + 1, slot,   active ? key.keyCode.toUpper() : QString::fromLatin1(TKeyPlaceholder::EmptyCode),
+        keyType,  active, active ? key.memo : QString()};
 }
 // Records of a file that nobody sees yet need no sync each (137 syncs cost most of a second);
 // the caller syncs the whole file once before giving it its name.

@@ -1,7 +1,6 @@
 #include "sync/TMemoryKeyView.h"
 
-#include "keylist/TKeyListSchema.h"
-
+#include "keys/TKeyPlaceholder.h"
 TMemoryKeyView::TMemoryKeyView(const QString& keyType, int slotCount)
     : keyType(keyType), keys(slotCount), known(slotCount, false) {
     for (int slot = 0; slot < slotCount; ++slot)
@@ -13,7 +12,7 @@ TKeySlot TMemoryKeyView::EmptySlot(int slot) const {
     key.recId = slot + 1; // "#" as people count the slots
     key.keyId = slot;
     key.keyType = keyType;
-    key.keyCode = TKeySlot::EmptyCode;
+    key.keyCode = QLatin1String(TKeyPlaceholder::EmptyCode);
     return key;
 }
 
@@ -33,7 +32,7 @@ void TMemoryKeyView::Store(int recNo, const TKeySlot& key) {
     current = recNo;
     // What a transfer could not read is unknown here, never a key called "<UNREAD>". (A key list
     // loaded with SetSlot keeps its marks: they are what the list says.)
-    if (key.keyCode == QLatin1String(TKeyListSchema::UnreadCode)) {
+    if (key.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode)) {
         Forget(recNo - 1);
         return;
     }

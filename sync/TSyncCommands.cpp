@@ -1,11 +1,11 @@
 #include "sync/TSyncCommands.h"
 
 #include "controller/TControllerHost.h"
-#include "controller/TKeyView.h"
 #include "controller/TTransferReport.h"
 #include "keylist/TKeyListCommands.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
+#include "keys/TKeyView.h"
 #include "seams/TMessageBoxes.h"
 #include "serial/TSerDataPort.h"
 #include "sync/TControllerSync.h"

@@ -2,13 +2,15 @@
 #include "keylist/TKeyListSchema.h"
 
 #include "dbf/TDbfTable.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/TKeyNote.h"
 #include "keylist/ui/TKeyCodeValidator.h"
 #include "keylist/ui/TTypedTextValidator.h"
-#include "seams/ui/TErrorReport.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyPlaceholder.h"
+#include "keys/TKeyTable.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -131,7 +133,7 @@ void TDBEditFrm::buildLayout() {
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
-    KeyInfoEdit->setMaxLength(TKeyListSchema::MemoLength);
+    KeyInfoEdit->setMaxLength(TKeyTable::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyTypeEdit = new QLineEdit(this);
     KeyTypeEdit->setObjectName(QStringLiteral("KeyTypeEdit"));
@@ -307,7 +309,7 @@ void TDBEditFrm::showEngraved(const QString& code) {
 }
 
 bool TDBEditFrm::keyCodeRuleHolds(bool closing) {
-    if (KeyCodeEdit->text().size() == TKeyListSchema::KeyCodeLength || !ActiveCB->isChecked())
+    if (KeyCodeEdit->text().size() == TKeyTable::KeyCodeLength || !ActiveCB->isChecked())
         return true;
     MessageBoxes().error(closing ? LengthError + QLatin1Char('.') : LengthError);
     return false;
@@ -324,7 +326,7 @@ bool TDBEditFrm::keyCodeAccepted() {
 }
 
 void TDBEditFrm::KeyCodeEditEnter() {
-    if (KeyCodeEdit->text().toUpper() == QLatin1String(TKeyListSchema::EmptyCode)) {
+    if (KeyCodeEdit->text().toUpper() == QLatin1String(TKeyPlaceholder::EmptyCode)) {
         KeyCodeEdit->clear();
         writeField(KeyCodeField, QString());
     }
@@ -335,12 +337,12 @@ void TDBEditFrm::KeyCodeEditExit() {
         return; // said beside the field already
     const QString code = KeyCodeEdit->text();
     if (code.isEmpty()) {
-        KeyCodeEdit->setText(QLatin1String(TKeyListSchema::EmptyCode));
-        writeField(KeyCodeField, QLatin1String(TKeyListSchema::EmptyCode));
+        KeyCodeEdit->setText(QLatin1String(TKeyPlaceholder::EmptyCode));
+        writeField(KeyCodeField, QLatin1String(TKeyPlaceholder::EmptyCode));
         codeRefused = false;
         return;
     }
-    if (code == QLatin1String(TKeyListSchema::EmptyCode) || !view) {
+    if (code == QLatin1String(TKeyPlaceholder::EmptyCode) || !view) {
         codeRefused = false;
         return;
     }

@@ -1,12 +1,12 @@
 #include "keylist/ui/TEnrolKeysFrm.h"
 
 #include "dbf/TDbfTable.h"
-#include "keylist/TKeyCode.h"
 #include "keylist/TKeyListRows.h"
-#include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/TKeyNote.h"
 #include "keylist/ui/TTypedTextValidator.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyTable.h"
 #include "onewire/TOneWirePoller.h"
 #include "onewire/TOneWireSettings.h"
 #include "onewire/TOwServerBus.h"
@@ -64,7 +64,7 @@ void TEnrolKeysFrm::buildLayout() {
     StatusLbl->setMinimumHeight(StatusLbl->fontMetrics().height() * 3);
     NoteEdit = new QLineEdit(this);
     NoteEdit->setObjectName(QStringLiteral("NoteEdit"));
-    NoteEdit->setMaxLength(TKeyListSchema::MemoLength);
+    NoteEdit->setMaxLength(TKeyTable::MemoLength);
     NoteEdit->setValidator(new TTypedTextValidator(NoteEdit));
     NoteEdit->setPlaceholderText(QStringLiteral("goes with the next key touched"));
     EnrolledList = new QListWidget(this);
@@ -153,7 +153,7 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
     if (result.ok) {
         item->setText(
             QStringLiteral("%1   %2   engraved %3   %4")
-                .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.note));
+                .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.memo));
         NoteEdit->clear();
     } else {
         item->setText(QStringLiteral("refused: ") + result.message);
@@ -177,7 +177,7 @@ void TEnrolKeysFrm::NoteEditChange(const QString& note) {
 void TEnrolKeysFrm::UndoBtnClick() {
     if (!enrolment.CanUndo())
         return;
-    const TKeyRecord slot = enrolment.Undo();
+    const TKeySlot slot = enrolment.Undo();
     auto* item = new QListWidgetItem(
         QStringLiteral("undone: %1 is empty again").arg(TKeyListRows::Place(slot)), EnrolledList);
     EnrolledList->scrollToItem(item);

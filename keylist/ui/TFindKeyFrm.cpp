@@ -1,8 +1,8 @@
 #include "keylist/ui/TFindKeyFrm.h"
-#include "keylist/TKeyListSchema.h"
 
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TTypedTextValidator.h"
+#include "keys/TKeyTable.h"
 #include "seams/ui/TErrorReport.h"
 
 #include <QComboBox>
@@ -23,14 +23,14 @@ TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, 
     setWindowTitle(QStringLiteral("Find Key Dialog"));
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
-    KeyCodeEdit->setMaxLength(TKeyListSchema::KeyCodeLength);
+    KeyCodeEdit->setMaxLength(TKeyTable::KeyCodeLength);
     KeyTypeCombo = new QComboBox(this);
     KeyTypeCombo->setObjectName(QStringLiteral("KeyTypeCombo"));
     KeyTypeCombo->addItems(
         {QStringLiteral("Master Key"), QStringLiteral("Slave Key"), QStringLiteral("Any Type")});
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
-    KeyInfoEdit->setMaxLength(TKeyListSchema::MemoLength);
+    KeyInfoEdit->setMaxLength(TKeyTable::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyInfoEdit->setMinimumWidth(200);
     FindBtn = new QPushButton(QStringLiteral("Find Key"), this);

@@ -13,12 +13,12 @@
 
 namespace {
 
-QString shown(const TKeyRecord& r) {
+QString shown(const TKeySlot& r) {
     if (!r.HasKey())
         return QStringLiteral("empty");
     return QStringLiteral("%1%2%3").arg(
-        r.code, r.active ? QString() : QStringLiteral(" (inactive)"),
-        r.note.isEmpty() ? QString() : QStringLiteral("  \"%1\"").arg(QString(r.note).replace('\n', ' ')));
+        r.keyCode, r.active ? QString() : QStringLiteral(" (inactive)"),
+        r.memo.isEmpty() ? QString() : QStringLiteral("  \"%1\"").arg(QString(r.memo).replace('\n', ' ')));
 }
 
 QTreeWidget* table(QWidget* parent, const char* name, const QStringList& titles) {

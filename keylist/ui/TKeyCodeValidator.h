@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keylist/TKeyCode.h"
+#include "keys/TKeyCode.h"
 
 #include <QValidator>
 

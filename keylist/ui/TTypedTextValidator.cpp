@@ -1,6 +1,6 @@
 #include "keylist/ui/TTypedTextValidator.h"
 
-#include "dbf/TWin1252.h"
+#include "keys/TWin1252.h"
 
 #include <QLineEdit>
 

@@ -572,7 +572,7 @@ void tst_TMainFrm::shouldScaleToTheScreen() {
     QCOMPARE(frm.font().pixelSize(), qRound(11 * factor));
     QCOMPARE(Label(&frm, "CntrStatusLbl")->size(), QSize(qRound(127 * factor), qRound(25 * factor)));
     QCOMPARE(Label(&frm, "StatusPanel")->width(), qRound(250 * factor));
-    QCOMPARE(frm.windowTitle(), QStringLiteral("VELM Tarvikon"));
+    QCOMPARE(frm.windowTitle(), QStringLiteral("VELM Tarvikon[*]"));
 }
 
 void tst_TMainFrm::shouldAskBeforeClosingWithChanges_data() {
@@ -624,6 +624,8 @@ void tst_TMainFrm::shouldCloseWithoutAskingWhenUnchanged() {
     QVERIFY(boxes.shown.isEmpty());
     QCOMPARE(frm.saves, 0);
     QVERIFY(!workingCopy.exists());
+    // The run's private folder goes with it.
+    QVERIFY(!QFileInfo::exists(frm.Store().WorkDir()));
     QCOMPARE(Label(&frm, "CntrStatusLbl")->text(), status);
 }
 

@@ -1,7 +1,7 @@
 // The command line end to end: the vtrk binary in a process of its own, the simulator on a
 // pseudo-terminal mapped to COM7, results read back from the standard output and the files.
 #include "controller/TControllerExchange.h"
-#include "controller/TKeySlot.h"
+#include "controller/TKeySlotWire.h"
 #include "tests/cli/TJsonSchemaCheck.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"

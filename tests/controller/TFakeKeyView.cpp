@@ -1,4 +1,5 @@
 #include "tests/controller/TFakeKeyView.h"
+#include "keys/TKeyPlaceholder.h"
 
 #include <algorithm>
 
@@ -8,7 +9,7 @@ TFakeKeyView::TFakeKeyView(const QString& keyType, int slotCount) : recCount(137
         key.recId = i + 1;
         key.keyId = i;
         key.keyType = keyType;
-        key.keyCode = TKeySlot::EmptyCode;
+        key.keyCode = QLatin1String(TKeyPlaceholder::EmptyCode);
         records.append(key);
         order.append(i + 2);
     }

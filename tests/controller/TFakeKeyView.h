@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/TKeyView.h"
+#include "keys/TKeyView.h"
 
 #include <QList>
 

@@ -1,4 +1,6 @@
 #include "controller/TControllerCommands.h"
+#include "controller/TKeySlotWire.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TSleep.h"
 #include "tests/controller/TFakeControllerHost.h"
 #include "tests/controller/TScriptedPort.h"
@@ -25,7 +27,7 @@ TKeySlot keyOf(int slot, const QString& type, const QString& code, const QString
     key.recId = slot;
     key.keyId = slot;
     key.keyType = type;
-    key.active = code != TKeySlot::EmptyCode;
+    key.active = code != QLatin1String(TKeyPlaceholder::EmptyCode);
     key.keyCode = code;
     key.memo = key.active ? memo : QString();
     return key;

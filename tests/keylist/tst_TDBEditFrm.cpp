@@ -1,5 +1,5 @@
-#include "keylist/TKeyCode.h"
 #include "keylist/ui/TDBEditFrm.h"
+#include "keys/TKeyCode.h"
 #include "seams/ui/TScreenScale.h"
 #include "tests/keylist/TFakeKeyListHost.h"
 #include "tests/keylist/TTypeText.h"

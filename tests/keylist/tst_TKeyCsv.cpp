@@ -3,6 +3,7 @@
 #include "keylist/TKeyCsvWriter.h"
 #include "keylist/TKeyImport.h"
 #include "keylist/TKeyListRows.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TStopRequest.h"
 #include "tests/keylist/KeyListFixture.h"
 #include "tests/keylist/TFakeKeyListHost.h"
@@ -26,7 +27,7 @@ QByteArray utf16(const QString& text, QStringEncoder::Encoding encoding) {
     return encoder(text);
 }
 
-QVector<TKeyRecord> records(TKeyListFixture& f) {
+QVector<TKeySlot> records(TKeyListFixture& f) {
     return TKeyListRows::Read(f.master) + TKeyListRows::Read(f.slave);
 }
 
@@ -35,11 +36,11 @@ QByteArray exported(TKeyListFixture& f) {
 }
 
 // Slot n of a view, counted from 0 in the list's order.
-TKeyRecord slot(TKeyListFixture& f, QChar type, int n) {
-    for (const TKeyRecord& r : records(f))
-        if (r.type == type && r.slot == n)
+TKeySlot slot(TKeyListFixture& f, char type, int n) {
+    for (const TKeySlot& r : records(f))
+        if (r.keyType == QLatin1Char(type) && r.keyId == n)
             return r;
-    return TKeyRecord();
+    return TKeySlot();
 }
 
 void putKey(TDbfTable& view, int row, const QString& code, bool active, const QString& note) {
@@ -77,8 +78,8 @@ private slots:
         putKey(source.slave, 9, QStringLiteral("0000000000F0"), true, QStringLiteral("=SUM(A1:A9)"));
         putKey(source.slave, 10, QStringLiteral("0000000000F1"), true, QStringLiteral("'-1 floor\ttab"));
         // A slot a read could not get stays marked: neither a key nor an empty slot.
-        putKey(source.slave, 11, QLatin1String(TKeyListSchema::UnreadCode), true, QString());
-        putKey(source.slave, 12, QLatin1String(TKeyListSchema::UnreadCode), true, QString());
+        putKey(source.slave, 11, QLatin1String(TKeyPlaceholder::UnreadCode), true, QString());
+        putKey(source.slave, 12, QLatin1String(TKeyPlaceholder::UnreadCode), true, QString());
         const TKeyListStore::THeader controller{QStringLiteral("0815"), QStringLiteral("=Hall; \"east\"")};
         const QByteArray csv = TKeyCsvWriter::Write(records(source), controller, format);
         QCOMPARE(csv.startsWith("\xEF\xBB\xBFtype;#;slot;"), format == TKeyCsvWriter::TFormat::Spreadsheet);
@@ -92,11 +93,11 @@ private slots:
         QCOMPARE(plan.Info, controller.info);
         plan.Apply(copy.master, copy.slave);
         QCOMPARE(TKeyCsvWriter::Write(records(copy), controller, format), csv);
-        QCOMPARE(slot(copy, 'M', 0).note, QStringLiteral("Door, \"main\"\nentry"));
-        QCOMPARE(slot(copy, 'S', 5).note, QStringLiteral("Flat 3; Müller"));
-        QCOMPARE(slot(copy, 'S', 127).note, QStringLiteral("  two leading blanks"));
-        QCOMPARE(slot(copy, 'S', 9).note, QStringLiteral("=SUM(A1:A9)"));
-        QCOMPARE(slot(copy, 'S', 11).code, QLatin1String(TKeyListSchema::UnreadCode));
+        QCOMPARE(slot(copy, 'M', 0).memo, QStringLiteral("Door, \"main\"\nentry"));
+        QCOMPARE(slot(copy, 'S', 5).memo, QStringLiteral("Flat 3; Müller"));
+        QCOMPARE(slot(copy, 'S', 127).memo, QStringLiteral("  two leading blanks"));
+        QCOMPARE(slot(copy, 'S', 9).memo, QStringLiteral("=SUM(A1:A9)"));
+        QCOMPARE(slot(copy, 'S', 11).keyCode, QLatin1String(TKeyPlaceholder::UnreadCode));
         QVERIFY(slot(copy, 'S', 11).active);
     }
 
@@ -189,9 +190,9 @@ private slots:
         QVERIFY2(plan.Rejects.isEmpty(), qPrintable(rejectsText(plan)));
         plan.Apply(f.master, f.slave);
         // No type column: a slave key; no slot: the first empty slot.
-        const TKeyRecord key = ::slot(f, 'S', slot);
-        QCOMPARE(key.code, QStringLiteral("2BC5FB000000"));
-        QCOMPARE(key.note, note);
+        const TKeySlot key = ::slot(f, 'S', slot);
+        QCOMPARE(key.keyCode, QStringLiteral("2BC5FB000000"));
+        QCOMPARE(key.memo, note);
         QCOMPARE(key.active, active);
     }
 
@@ -236,9 +237,9 @@ private slots:
             QVERIFY2(plan.Rejects[i].reason.contains(expected[i].second), qPrintable(rejectsText(plan)));
         }
         QCOMPARE(plan.Changes.size(), 2 + 5);
-        QCOMPARE(plan.Changes[0].after.slot, 1); // rows naming a slot are placed first
-        QCOMPARE(plan.Changes[1].after.slot, 0);
-        QCOMPARE(plan.Changes[1].after.note, QStringLiteral("two\r\nlines"));
+        QCOMPARE(plan.Changes[0].after.keyId, 1); // rows naming a slot are placed first
+        QCOMPARE(plan.Changes[1].after.keyId, 0);
+        QCOMPARE(plan.Changes[1].after.memo, QStringLiteral("two\r\nlines"));
     }
 
     void shouldChangeNothingUntilTheImportIsApplied() {
@@ -253,17 +254,17 @@ private slots:
                              "M,,444444444444,y\n",
                              records(f));
         QCOMPARE(plan.Changes.size(), 3);
-        QCOMPARE(plan.Changes[0].before.code, QStringLiteral("111111111111"));
-        QCOMPARE(plan.Changes[0].after.code, QStringLiteral("222222222222"));
+        QCOMPARE(plan.Changes[0].before.keyCode, QStringLiteral("111111111111"));
+        QCOMPARE(plan.Changes[0].after.keyCode, QStringLiteral("222222222222"));
         QCOMPARE(KeyListFixture::fileBytes(f.store.WorkCopyPath()), before);
         QVERIFY(!f.host.KeyList().Modified());
 
         plan.Apply(f.master, f.slave);
         QVERIFY(f.host.KeyList().Modified());
         QCOMPARE(f.slave.RecNo(), f.slave.RowRecNo(10));
-        QCOMPARE(slot(f, 'S', 2).note, QStringLiteral("new"));
-        QCOMPARE(slot(f, 'S', 0).code, QStringLiteral("333333333333"));
-        QCOMPARE(slot(f, 'M', 0).code, QStringLiteral("444444444444"));
+        QCOMPARE(slot(f, 'S', 2).memo, QStringLiteral("new"));
+        QCOMPARE(slot(f, 'S', 0).keyCode, QStringLiteral("333333333333"));
+        QCOMPARE(slot(f, 'M', 0).keyCode, QStringLiteral("444444444444"));
         QVERIFY(KeyListFixture::fileBytes(f.store.WorkCopyPath()) != before);
     }
 
@@ -271,17 +272,17 @@ private slots:
     void shouldUndoAPartlyAppliedImport() {
         TKeyImport plan;
         for (int slot : {0, 1, 2}) {
-            TKeyRecord before{QLatin1Char('S'), slot + 1, slot, QStringLiteral("<EMPTY>"), false,
-                              QString(),        slot + 10};
-            TKeyRecord after = before;
-            after.code = QStringLiteral("00000000000%1").arg(slot);
+            TKeySlot before{slot + 1,  slot,     QStringLiteral("S"), false, QStringLiteral("<EMPTY>"),
+                            QString(), slot + 10};
+            TKeySlot after = before;
+            after.keyCode = QStringLiteral("00000000000%1").arg(slot);
             plan.Changes.append({slot + 2, before, after});
         }
         QStringList written;
-        const auto write = [&written](const TKeyRecord& r) {
-            if (r.code == QLatin1String("000000000002"))
+        const auto write = [&written](const TKeySlot& r) {
+            if (r.keyCode == QLatin1String("000000000002"))
                 throw std::runtime_error("disk full");
-            written << QStringLiteral("%1=%2").arg(r.recNo).arg(r.code);
+            written << QStringLiteral("%1=%2").arg(r.recNo).arg(r.keyCode);
         };
         QVERIFY_THROWS_EXCEPTION(std::runtime_error, plan.Apply(write));
         QCOMPARE(written, QStringList({"10=000000000000", "11=000000000001", "11=<EMPTY>", "10=<EMPTY>"}));

@@ -32,8 +32,8 @@ private slots:
         QCOMPARE(placed, QStringList({"3", "4", "5", "6", "7", "8", "1"}));
         QVERIFY(f.host.KeyList().Modified());
         const auto rows = TKeyListRows::Read(f.master);
-        QCOMPARE(rows[0].code, QStringLiteral("000000000006"));
-        QCOMPARE(rows[0].note, QStringLiteral("n6"));
+        QCOMPARE(rows[0].keyCode, QStringLiteral("000000000006"));
+        QCOMPARE(rows[0].memo, QStringLiteral("n6"));
         QVERIFY(rows[0].active);
 
         const auto full = enrolment.Enrol(QStringLiteral("CCCCCCCCCCCC"), QString());
@@ -47,10 +47,10 @@ private slots:
         QCOMPARE(enrolment.Undo().recId, 1);
         QCOMPARE(enrolment.Undo().recId, 8);
         const auto after = TKeyListRows::Read(f.master);
-        QCOMPARE(after[0].code, QStringLiteral("<EMPTY>"));
+        QCOMPARE(after[0].keyCode, QStringLiteral("<EMPTY>"));
         QVERIFY(!after[0].active);
-        QCOMPARE(after[7].code, QStringLiteral("<EMPTY>"));
-        QCOMPARE(after[6].code, QStringLiteral("000000000004"));
+        QCOMPARE(after[7].keyCode, QStringLiteral("<EMPTY>"));
+        QCOMPARE(after[6].keyCode, QStringLiteral("000000000004"));
         QVERIFY(enrolment.CanUndo());
     }
 
@@ -73,9 +73,9 @@ private slots:
         const auto rows = TKeyListRows::Read(f.slave);
         if (stored.isEmpty()) {
             QVERIFY2(result.message.contains(QString::fromUtf8("\"\u00FF\"")), qPrintable(result.message));
-            QCOMPARE(rows[0].code, QStringLiteral("<EMPTY>"));
+            QCOMPARE(rows[0].keyCode, QStringLiteral("<EMPTY>"));
         } else {
-            QCOMPARE(rows[0].note, stored);
+            QCOMPARE(rows[0].memo, stored);
         }
     }
 };

@@ -1,5 +1,5 @@
 #include "dbf/EDbfError.h"
-#include "dbf/TWin1252.h"
+#include "keys/TWin1252.h"
 #include "tests/keylist/TDbfBytes.h"
 #include "tests/keylist/TFakeKeyListHost.h"
 

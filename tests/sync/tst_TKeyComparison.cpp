@@ -4,6 +4,7 @@
 #include "sync/TKeyTables.h"
 #include "sync/TWriteWarnings.h"
 
+#include "keys/TKeyPlaceholder.h"
 #include "tests/support/TFileSizeLimit.h"
 
 #include <QtTest>
@@ -55,7 +56,7 @@ void tst_TKeyComparison::shouldClassifyEverySlotAsTheControllerWouldHoldIt_data(
     QTest::addColumn<Kind>("kind");
     const QString a = QStringLiteral("0123456789AB");
     const QString b = QStringLiteral("0123456789AC");
-    const QString empty = TKeySlot::EmptyCode;
+    const QString empty = QLatin1String(TKeyPlaceholder::EmptyCode);
     QTest::newRow("both empty") << key(false, empty) << key(false, empty) << Kind::Same;
     QTest::newRow("inactive slots hold nothing, whatever their code")
         << key(false, a, QStringLiteral("x")) << key(false, b) << Kind::Same;

@@ -1,7 +1,9 @@
 // Compare, write changes and restore against the controller simulator, the key list in memory.
 #include "controller/TControllerExchange.h"
+#include "controller/TKeySlotWire.h"
 #include "controller/TKeyTransfer.h"
 #include "dbf/TDbfEnv.h"
+#include "keys/TKeyPlaceholder.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/TSleep.h"
 #include "seams/TStopRequest.h"
@@ -351,7 +353,7 @@ void tst_TSyncCommands::shouldWarnBeforeWritingAndWriteNothingWhenCancelled() {
     listFromController();
     for (int slot : {0, 1}) { // both active master keys removed
         host->master.slot(slot).active = false;
-        host->master.slot(slot).keyCode = TKeySlot::EmptyCode;
+        host->master.slot(slot).keyCode = QLatin1String(TKeyPlaceholder::EmptyCode);
     }
     viewer->write = viewerWrites;
 
@@ -470,7 +472,7 @@ void tst_TSyncCommands::shouldVerifyOnlyWhatTheControllerHoldsWhenItAnswersLate(
     listFromController();
     for (int slot = 30; slot < 50; ++slot) {
         host->slave.slot(slot).active = false;
-        host->slave.slot(slot).keyCode = TKeySlot::EmptyCode;
+        host->slave.slot(slot).keyCode = QLatin1String(TKeyPlaceholder::EmptyCode);
         host->slave.slot(slot).memo.clear();
     }
     if (pauseInCompare)

@@ -4,7 +4,7 @@
 #include "controller/TControllerHost.h"
 #include "controller/TControllerPort.h"
 #include "controller/TControllerSession.h"
-#include "controller/TKeyView.h"
+#include "keys/TKeyView.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/TPortChooser.h"
 #include "serial/TSerComPort.h"

@@ -1,5 +1,5 @@
-#include "keylist/TKeyCode.h"
-#include "keylist/TKeyText.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyText.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -190,6 +190,22 @@ private slots:
         QFETCH(QString, shown);
         QCOMPARE(TKeyText::Folded(text), folded);
         QCOMPARE(TKeyText::Shown(text), shown);
+    }
+
+    void shouldValidateKeyCodes_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("upper") << "0123456789AB" << true;
+        QTest::newRow("lower") << "0123456789ab" << true;
+        QTest::newRow("empty marker") << "<EMPTY>" << false;
+        QTest::newRow("blank padded") << "0123456789 " << false;
+        QTest::newRow("eleven") << "0123456789A" << false;
+        QTest::newRow("letter G") << "0123456789AG" << false;
+    }
+    void shouldValidateKeyCodes() {
+        QFETCH(QString, code);
+        QFETCH(bool, valid);
+        QCOMPARE(TKeyCode::IsCode(code), valid);
     }
 
     void shouldShowTheCodeAsEngravedAndReadItBack() {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "controller/TKeyView.h"
+#include "keys/TKeyView.h"
 
 class TDbfTable;
 
-// A key-list view (MKeysTable or SKeysTable) as the key transfers see it.
+// A key-list view (MKeysTable or SKeysTable) as the key transfers and sync see it.
 class TDbfKeyView : public TKeyView {
 public:
     explicit TDbfKeyView(TDbfTable& table) : table(table) {}

@@ -1,31 +1,21 @@
 #pragma once
 
 #include "controller/TControllerFrame.h"
+#include "keys/TKeySlot.h"
 
 #include <QString>
 
-// One key record's fields as a slot of the controller carries them.
-struct TKeySlot {
-    int recId = 0;
-    int keyId = 0;
-    QString keyType; // "M" or "S"
-    bool active = false;
-    QString keyCode;
-    QString memo;
-
-    static const QString EmptyCode;
-    static constexpr unsigned char ActiveStatus = 0x5A;
-    static constexpr unsigned char EmptyStatus = 0xA5;
-    static constexpr int OfsKeyId = 5;
-    static constexpr int OfsStatus = 6;
-    static constexpr int OfsCode = 7;
-    static constexpr int CodeBytes = 6;
-    static constexpr int OfsMemo = 13;
-    static constexpr int MemoBytes = 25;
-
-    // 12 hexadecimal digits, either case.
-    static bool IsValidKeyCode(const QString& code);
-};
+// Where a slot's fields lie in a key read reply or write request, and the status bytes.
+namespace TKeySlotWire {
+constexpr unsigned char ActiveStatus = 0x5A;
+constexpr unsigned char EmptyStatus = 0xA5;
+constexpr int OfsKeyId = 5;
+constexpr int OfsStatus = 6;
+constexpr int OfsCode = 7;
+constexpr int CodeBytes = 6;
+constexpr int OfsMemo = 13;
+constexpr int MemoBytes = 25;
+} // namespace TKeySlotWire
 
 // Stores the six bytes of a 12-character hexadecimal text at offsets 7..12. A text of another
 // length stores nothing; a pair that is not hexadecimal stops the conversion there. False then.

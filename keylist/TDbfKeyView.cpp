@@ -1,9 +1,8 @@
-#include "controller/TDbfKeyView.h"
-
-#include "keylist/TKeyListSchema.h"
+#include "keylist/TDbfKeyView.h"
 
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TKeyListSchema.h"
 
 #include <algorithm>
 #include <utility>
@@ -52,6 +51,7 @@ TKeySlot TDbfKeyView::Load(int recNo) {
     key.active = table.FieldByName(KeyStatusField)->AsBoolean();
     key.keyCode = table.FieldByName(KeyCodeField)->AsString();
     key.memo = table.FieldByName(KeyMemoField)->AsString();
+    key.recNo = recNo;
     return key;
 }
 

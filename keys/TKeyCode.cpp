@@ -1,6 +1,5 @@
-#include "keylist/TKeyCode.h"
-
-#include "keylist/TKeyText.h"
+#include "keys/TKeyCode.h"
+#include "keys/TKeyText.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "controller/TKeySlot.h"
+#include "controller/TKeySlotWire.h"
 
 #include <QtTest>
 
@@ -14,7 +14,7 @@ TFrame sentinelFrame() {
 }
 } // namespace
 
-class tst_TKeySlot : public QObject {
+class tst_TKeySlotWire : public QObject {
     Q_OBJECT
 
 private slots:
@@ -28,11 +28,9 @@ private slots:
     void shouldDecodeAnyOtherStatusAsEmpty_data();
     void shouldDecodeAnyOtherStatusAsEmpty();
     void shouldRoundTripEveryNoteByte();
-    void shouldValidateKeyCodes_data();
-    void shouldValidateKeyCodes();
 };
 
-void tst_TKeySlot::shouldConvertKeyCodesPairByPair_data() {
+void tst_TKeySlotWire::shouldConvertKeyCodesPairByPair_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("result");
     QTest::addColumn<QByteArray>("stored"); // offsets 7..12 afterwards
@@ -48,7 +46,7 @@ void tst_TKeySlot::shouldConvertKeyCodesPairByPair_data() {
         << "01 23456789A" << false << QByteArray::fromHex("01") + QByteArray(5, 0x11);
 }
 
-void tst_TKeySlot::shouldConvertKeyCodesPairByPair() {
+void tst_TKeySlotWire::shouldConvertKeyCodesPairByPair() {
     QFETCH(QString, text);
     QFETCH(bool, result);
     QFETCH(QByteArray, stored);
@@ -59,7 +57,7 @@ void tst_TKeySlot::shouldConvertKeyCodesPairByPair() {
     QCOMPARE(range(frame, 13, 26), QByteArray(26, 0x11));
 }
 
-void tst_TKeySlot::shouldPadTheNoteWithZeroBytes_data() {
+void tst_TKeySlotWire::shouldPadTheNoteWithZeroBytes_data() {
     QTest::addColumn<QString>("note");
     QTest::addColumn<QByteArray>("stored");
     QTest::newRow("empty") << "" << QByteArray(25, '\0');
@@ -71,7 +69,7 @@ void tst_TKeySlot::shouldPadTheNoteWithZeroBytes_data() {
                                << QByteArray("K\xF6\x80") + QByteArray(22, '\0');
 }
 
-void tst_TKeySlot::shouldPadTheNoteWithZeroBytes() {
+void tst_TKeySlotWire::shouldPadTheNoteWithZeroBytes() {
     QFETCH(QString, note);
     QFETCH(QByteArray, stored);
     TFrame frame = sentinelFrame();
@@ -81,7 +79,7 @@ void tst_TKeySlot::shouldPadTheNoteWithZeroBytes() {
     QCOMPARE(frame[38], 0x11);
 }
 
-void tst_TKeySlot::shouldEncodeAnActiveKey() {
+void tst_TKeySlotWire::shouldEncodeAnActiveKey() {
     TFrame frame = sentinelFrame();
     TKeySlot key;
     key.keyId = 300;
@@ -94,7 +92,7 @@ void tst_TKeySlot::shouldEncodeAnActiveKey() {
              QByteArray::fromHex("045A0123456789AB") + QByteArray("Door") + QByteArray(21, '\0'));
 }
 
-void tst_TKeySlot::shouldEncodeAnInactiveKeyWhateverItsCodeAndNote() {
+void tst_TKeySlotWire::shouldEncodeAnInactiveKeyWhateverItsCodeAndNote() {
     TFrame frame = sentinelFrame();
     TKeySlot key;
     key.keyId = 7;
@@ -105,7 +103,7 @@ void tst_TKeySlot::shouldEncodeAnInactiveKeyWhateverItsCodeAndNote() {
     QCOMPARE(range(frame, 5, 33), QByteArray::fromHex("07A5") + QByteArray(31, '\xFF'));
 }
 
-void tst_TKeySlot::shouldDecodeAnActiveSlot() {
+void tst_TKeySlotWire::shouldDecodeAnActiveSlot() {
     TFrame reply;
     reply.fill(0xFF);
     const QByteArray record =
@@ -120,7 +118,7 @@ void tst_TKeySlot::shouldDecodeAnActiveSlot() {
     QCOMPARE(key.memo, QStringLiteral("Door"));
 }
 
-void tst_TKeySlot::shouldDecodeAnyOtherStatusAsEmpty_data() {
+void tst_TKeySlotWire::shouldDecodeAnyOtherStatusAsEmpty_data() {
     QTest::addColumn<int>("status");
     QTest::newRow("A5") << 0xA5;
     QTest::newRow("00") << 0x00;
@@ -128,7 +126,7 @@ void tst_TKeySlot::shouldDecodeAnyOtherStatusAsEmpty_data() {
     QTest::newRow("FF") << 0xFF;
 }
 
-void tst_TKeySlot::shouldDecodeAnyOtherStatusAsEmpty() {
+void tst_TKeySlotWire::shouldDecodeAnyOtherStatusAsEmpty() {
     QFETCH(int, status);
     TFrame reply;
     reply.fill(0x41);
@@ -143,7 +141,7 @@ void tst_TKeySlot::shouldDecodeAnyOtherStatusAsEmpty() {
     QVERIFY(key.memo.isEmpty());
 }
 
-void tst_TKeySlot::shouldRoundTripEveryNoteByte() {
+void tst_TKeySlotWire::shouldRoundTripEveryNoteByte() {
     // Every byte but 0x00 and 0xFF survives a write and a read, in 25-byte notes.
     for (int start = 1; start < 255; start += 25) {
         QByteArray raw;
@@ -162,22 +160,5 @@ void tst_TKeySlot::shouldRoundTripEveryNoteByte() {
     }
 }
 
-void tst_TKeySlot::shouldValidateKeyCodes_data() {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("upper") << "0123456789AB" << true;
-    QTest::newRow("lower") << "0123456789ab" << true;
-    QTest::newRow("empty marker") << "<EMPTY>" << false;
-    QTest::newRow("blank padded") << "0123456789 " << false;
-    QTest::newRow("eleven") << "0123456789A" << false;
-    QTest::newRow("letter G") << "0123456789AG" << false;
-}
-
-void tst_TKeySlot::shouldValidateKeyCodes() {
-    QFETCH(QString, code);
-    QFETCH(bool, valid);
-    QCOMPARE(TKeySlot::IsValidKeyCode(code), valid);
-}
-
-QTEST_GUILESS_MAIN(tst_TKeySlot)
-#include "tst_TKeySlot.moc"
+QTEST_GUILESS_MAIN(tst_TKeySlotWire)
+#include "tst_TKeySlotWire.moc"

@@ -1,4 +1,4 @@
-#include "keylist/TKeyText.h"
+#include "keys/TKeyText.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "dbf/TWin1252.h"
+#include "keys/TWin1252.h"
 
 namespace {
 // 0x80..0x9F; the unassigned 0x81, 0x8D, 0x8F, 0x90, 0x9D keep their C1 code points.

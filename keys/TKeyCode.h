@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keys/TKeyTable.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@
 class TKeyCode {
 public:
     static constexpr quint8 TouchKeyFamily = 0x01;
-    static constexpr int CodeDigits = 12;
+    static constexpr int CodeDigits = TKeyTable::KeyCodeLength;
 
     enum class TForm {
         Code,              // the 12 digits of the key list
