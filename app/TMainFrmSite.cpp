@@ -10,9 +10,8 @@
 #include <QFileInfo>
 
 QAction* TMainFrm::SiteAction() {
-    MenuSite = NewAction(
-        QStringLiteral("MenuSite"), QStringLiteral("Site..."),
-        QStringLiteral("Every controller of a building: status, find, revoke and give a key"), true);
+    MenuSite = NewAction(QStringLiteral("MenuSite"), tr("Site..."),
+                         tr("Every controller of a building: status, find, revoke and give a key"), true);
     connectHandler(MenuSite, &QAction::triggered, this, [this] { MenuSiteClick(); });
     return MenuSite;
 }

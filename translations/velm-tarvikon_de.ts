@@ -259,5 +259,13 @@
         <source>What the controllers held when they were read or written</source>
         <translation>Was die Steuerungen beim Lesen oder Schreiben enthielten</translation>
     </message>
+    <message>
+        <source>Site...</source>
+        <translation>Gebäude...</translation>
+    </message>
+    <message>
+        <source>Every controller of a building: status, find, revoke and give a key</source>
+        <translation>Alle Steuerungen eines Gebäudes: Stand, Schlüssel suchen, sperren und vergeben</translation>
+    </message>
 </context>
 </TS>
