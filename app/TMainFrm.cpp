@@ -202,6 +202,8 @@ void TMainFrm::CreateMenus() {
     MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
     MenuRecent->menuAction()->setEnabled(false);
     MenuFile->addSeparator();
+    MenuFile->addAction(SiteAction());
+    MenuFile->addSeparator();
     MenuFile->addAction(DPrintBDAct);
     MenuFile->addSeparator();
     MenuFile->addAction(DExitAct);

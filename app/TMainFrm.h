@@ -32,6 +32,7 @@ class TDbfKeyView;
 class TDifferencesFrm;
 class TDoorSession;
 class THistoryFrm;
+class TSiteFrm;
 class TLineTestFrm;
 class TSerComPort;
 class TDBEditFrm;
@@ -166,6 +167,9 @@ private:
     void DCompareActExecute();
     void DSyncActExecute();
     void DHistoryActExecute();
+    // The Site window (TMainFrmSite.cpp): every controller of a building.
+    QAction* SiteAction();
+    void MenuSiteClick();
     // The serial number in the open key list's header record; empty without a list.
     QString KeyListHeaderSerial() const;
 
@@ -282,6 +286,8 @@ private:
     std::unique_ptr<TDoorSession> Door;
     TDifferencesFrm* DifferencesFrm = nullptr;
     THistoryFrm* HistoryFrm = nullptr;
+    QAction* MenuSite = nullptr;
+    TSiteFrm* SiteFrm = nullptr;
     QAction* DCompareAct = nullptr;
     QAction* DSyncAct = nullptr;
     QAction* DHistoryAct = nullptr;

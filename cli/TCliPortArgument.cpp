@@ -47,13 +47,13 @@ int TCliPortArgument::NumberForPath(const QString& path) {
     throw usage(QStringLiteral("no port number is free for %1").arg(path));
 }
 
-TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& parser) {
+TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& parser, int index) {
     const QString device = parser.value(QStringLiteral("port"));
     if (!device.isEmpty()) {
         const int number = NumberForPath(device);
         return {number, device, 0};
     }
-    const QString text = parser.positionalArguments().value(0);
+    const QString text = parser.positionalArguments().value(index);
     if (text.isEmpty())
         throw usage(QStringLiteral("the controller port is missing (COMn or --port DEVICE)"));
     if (text.startsWith(QLatin1Char('/'))) {

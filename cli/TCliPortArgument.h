@@ -17,7 +17,8 @@ public:
 
     static void Define(QCommandLineParser& parser);
     // Throws EVtrkExit (usage) when no port or no valid one is named.
-    static TChoice Resolve(const QCommandLineParser& parser);
+    // index: the positional argument that names the port (a command with a subcommand names it later).
+    static TChoice Resolve(const QCommandLineParser& parser, int index = 0);
     // A device path gets the number that already maps to it, else the highest free number,
     // mapped through VTRK_COM<n> for this process as the port map's rule has it.
     static int NumberForPath(const QString& path);

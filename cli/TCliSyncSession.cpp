@@ -30,13 +30,18 @@ TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
 }
 
 void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& consequence) const {
+    Fail(ending, consequence, port.name);
+}
+
+void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& consequence,
+                           const QString& portName) {
     using Ending = TSyncCommands::Ending;
-    const QString text = QStringLiteral("%1 (%2)").arg(consequence, port.name);
+    const QString text = QStringLiteral("%1 (%2)").arg(consequence, portName);
     switch (ending) {
     case Ending::NotConfirmed:
         throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; ") + text);
     case Ending::OtherController:
-        TCliOtherController::Refuse(port.name);
+        TCliOtherController::Refuse(portName);
     case Ending::Refused:
         throw EVtrkExit(VtrkExit::File, text);
     default:

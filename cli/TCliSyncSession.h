@@ -25,6 +25,8 @@ public:
     // Ends the command with the exit code of how the core's command ended; consequence: what was
     // not done, e.g. "nothing was written".
     [[noreturn]] void Fail(TSyncCommands::Ending ending, const QString& consequence) const;
+    [[noreturn]] static void Fail(TSyncCommands::Ending ending, const QString& consequence,
+                                  const QString& portName);
 
 private:
     TCliKeyList list;

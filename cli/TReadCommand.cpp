@@ -8,6 +8,10 @@
 #include "cli/TInfoCommand.h"
 #include "keys/TKeyPlaceholder.h"
 #include "keys/TKeyTable.h"
+#include "sync/TDoorSession.h"
+#include "sync/TKeyTables.h"
+#include "sync/TRecordingKeyView.h"
+#include "sync/TSnapshotStore.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -42,6 +46,42 @@ QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& sla
     if (!slave.isEmpty())
         parts << QStringLiteral("slave keys ") + slotNames(slave);
     return parts.join(QStringLiteral("; "));
+}
+
+TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& progress,
+                                              const TControllerInfoData& data, const QString& target,
+                                              TSnapshotStore& history) {
+    TCliKeyList list;
+    list.Create();
+    progress.Start(QStringLiteral("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
+    TCliLink::TFailedSlots failedSlots;
+    // As in the window: the slots the transfer stored are kept, and the tables read whole become
+    // a snapshot in the controller history.
+    TKeyTables recorded;
+    TRecordingKeyView master(list.Master(), recorded.master);
+    TRecordingKeyView slave(list.Slave(), recorded.slave);
+    try {
+        failedSlots = link.ReadKeys(master, slave);
+    } catch (const EVtrkExit& e) {
+        throw EVtrkExit(e.code(),
+                        QString::fromStdString(e.what()) +
+                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
+    }
+    progress.Finish();
+    list.Save(target, {data.serial, data.info});
+    KeepSnapshot(recorded, data, history);
+    return failedSlots;
+}
+
+void TReadCommand::KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data,
+                                TSnapshotStore& history) {
+    recorded.serial = data.serial;
+    recorded.info = data.info;
+    recorded.version = data.versionCode;
+    // The history is a safety net: a failure is said, the read itself stands.
+    const QString failed = history.TrySave(recorded, TSnapshotStore::Kind::Read);
+    if (!failed.isEmpty())
+        TCliOutput::Error(failed);
 }
 
 void TReadCommand::Define(QCommandLineParser& parser) const {

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "cli/TCliLink.h"
 #include "cli/TVtrkCommand.h"
 
 #include <QJsonObject>
 #include <QList>
+
+class TCliProgress;
+class TKeyTables;
+class TSnapshotStore;
+struct TControllerInfoData;
 
 // "vtrk read COM3 -o site.dbf": the controller's information and both key tables into a new key
 // list. The file is written only when the transfer ran to its end, and then whole.
@@ -17,4 +23,13 @@ public:
     // {"master": [...], "slave": [...]} and the same as text, for the failed slots of a transfer.
     static QJsonObject FailedJson(const QList<int>& master, const QList<int>& slave);
     static QString FailedText(const QList<int>& master, const QList<int>& slave);
+
+    // The whole controller into a new key list at target (written only when the transfer ran to
+    // its end), the tables read whole kept as a snapshot in history.
+    static TCliLink::TFailedSlots ReadInto(TCliLink& link, TCliProgress& progress,
+                                           const TControllerInfoData& data, const QString& target,
+                                           TSnapshotStore& history);
+
+private:
+    static void KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data, TSnapshotStore& history);
 };

@@ -26,21 +26,23 @@ int TSyncCommand::Run(const QCommandLineParser& parser) {
     if (parser.isSet(QStringLiteral("json")) && !session.Viewer().Shown() &&
         (ending == TSyncCommands::Ending::NothingToDo || ending == TSyncCommands::Ending::Unwritable))
         TCliOutput::Json(QJsonDocument(TCliDifferences::Json(session.Sync().LastComparison())));
+    return ExitCode(session.Sync(), ending, session.PortName());
+}
+
+int TSyncCommand::ExitCode(const TSyncCommands& sync, TSyncCommands::Ending ending, const QString& portName) {
     if (ending == TSyncCommands::Ending::NothingToDo)
         return VtrkExit::Done;
     if (ending == TSyncCommands::Ending::Unwritable)
         return VtrkExit::FailedSlots; // the core said why these slots cannot be written
     if (ending != TSyncCommands::Ending::Written)
-        session.Fail(ending, QStringLiteral("nothing was written"));
-    const TSyncCommands& sync = session.Sync();
+        TCliSyncSession::Fail(ending, QStringLiteral("nothing was written"), portName);
     const TControllerSync::TResult& written = sync.LastWrite();
     if (written.end == TControllerSync::End::Interrupted)
         throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("the synchronisation was stopped"));
     if (written.Stopped())
-        throw EVtrkExit(VtrkExit::Port,
-                        QStringLiteral("the synchronisation on %1 stopped").arg(session.PortName()));
+        throw EVtrkExit(VtrkExit::Port, QStringLiteral("the synchronisation on %1 stopped").arg(portName));
     // Slots whose note a read cannot give back were left unwritten, and the core said why.
-    const TKeyComparison& comparison = session.Sync().LastComparison();
+    const TKeyComparison& comparison = sync.LastComparison();
     const bool allWritable = comparison.Writable().size() == comparison.DifferenceCount();
     return written.Failed().isEmpty() && allWritable ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

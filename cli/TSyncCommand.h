@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/TVtrkCommand.h"
+#include "sync/TSyncCommands.h"
 
 // "vtrk sync COM3 site.dbf [--yes]": compares as diff does, prints the plan, asks, then writes
 // only the differing slots and reads each back. Ends with the window's report; exit code 1 when a
@@ -11,4 +12,7 @@ public:
     QString Summary() const override { return QStringLiteral("write only what differs, verified"); }
     void Define(QCommandLineParser& parser) const override;
     int Run(const QCommandLineParser& parser) override;
+
+    // The exit code of how a synchronise on portName ended; throws EVtrkExit where it failed.
+    static int ExitCode(const TSyncCommands& sync, TSyncCommands::Ending ending, const QString& portName);
 };

@@ -20,6 +20,8 @@ constexpr int OtherController = 6;
 constexpr int NotConfirmed = 7;
 // diff: some slots could not be read, so the comparison is not complete.
 constexpr int Incomplete = 8;
+// site round: the controller on the port is not one of the site's doors.
+constexpr int NotInSite = 9;
 // Interrupted (Ctrl-C or SIGTERM), as a shell reports a command ended by SIGINT.
 constexpr int Stopped = 130;
 } // namespace VtrkExit

@@ -9,6 +9,7 @@
 #include "cli/TPortsCommand.h"
 #include "cli/TReadCommand.h"
 #include "cli/TShowCommand.h"
+#include "cli/TSiteCommand.h"
 #include "cli/TSyncCommand.h"
 #include "cli/TWriteCommand.h"
 
@@ -26,5 +27,6 @@ std::vector<std::unique_ptr<TVtrkCommand>> VtrkCommands() {
     commands.push_back(std::make_unique<TDiffCommand>());
     commands.push_back(std::make_unique<TSyncCommand>());
     commands.push_back(std::make_unique<THistoryCommand>());
+    commands.push_back(std::make_unique<TSiteCommand>());
     return commands;
 }

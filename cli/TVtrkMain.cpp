@@ -25,7 +25,7 @@ QString TVtrkMain::GeneralHelp() {
         "  --version      the version of vtrk\n\n"
         "Exit codes: 0 done, 1 done with failed slots, cycles, refused rows or differences,\n2 usage, "
         "3 port, 4 file, 5 firmware version refused, 6 another controller's list,\n7 not confirmed, "
-        "8 not every slot could be compared (diff), 130 interrupted.\n");
+        "8 not every slot could be compared (diff), 9 the controller is not in the site,\n130 interrupted.\n");
     return text;
 }
 

@@ -3,6 +3,7 @@
 #include "keylist/TKeyListNumbering.h"
 #include "seams/TRegularFile.h"
 
+#include "keylist/EKeyListChanged.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
 #include "seams/TFileDialogs.h"
@@ -189,7 +190,14 @@ bool TKeyListCommands::Save() {
     if (named && !askTarget(&target))
         return false;
     try {
-        store.Save(target, {host.ControllerSerial(), host.ControllerInfo()});
+        try {
+            store.Save(target, {host.ControllerSerial(), host.ControllerInfo()});
+        } catch (const EKeyListChanged& e) {
+            if (!boxes.confirmYesNo(QString::fromUtf8(e.what()) +
+                                             QStringLiteral("\rOverwrite it anyway?")))
+                return false;
+            store.Save(target, {host.ControllerSerial(), host.ControllerInfo()}, true);
+        }
     } catch (const std::exception& e) {
         boxes.error(QString::fromUtf8(e.what()));
         return false;

@@ -4,6 +4,7 @@
 
 #include "dbf/EDbfError.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/EKeyListChanged.h"
 #include "keylist/TKeyFileCopy.h"
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListNumbering.h"
@@ -141,6 +142,7 @@ void TKeyListStore::openView(TDbfTable& view, const QString& path) {
 TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
     // Without the private directory the working copy would land wherever the program was started.
     createError.clear();
+    rememberFile(QString());
     if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields)) {
         createError =
             workDir.isEmpty() ? QStringLiteral("there is no working directory") : master.LastError();
@@ -305,6 +307,7 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
         NumberFromOne(master);
         NumberFromOne(slave);
         QFile::remove(previous);
+        rememberFile(path);
         return header;
     } catch (const std::exception& e) {
         QFile::remove(WorkCopyPath());
@@ -337,9 +340,27 @@ void TKeyListStore::NumberFromOne(TDbfTable& view) {
     view.First();
 }
 
-void TKeyListStore::Save(const QString& target, const THeader& header) {
+bool TKeyListStore::ChangedOnDisk(const QString& target) const {
+    const QString canonical = QFileInfo(target).canonicalFilePath();
+    return !knownPath.isEmpty() &&
+           (canonical.isEmpty() ? QFileInfo(target).absoluteFilePath() : canonical) == knownPath &&
+           TFileIdentity::Of(knownPath) != knownIdentity;
+}
+
+void TKeyListStore::rememberFile(const QString& path) {
+    knownPath = QFileInfo(path).canonicalFilePath();
+    knownIdentity = knownPath.isEmpty() ? TFileIdentity() : TFileIdentity::Of(knownPath);
+}
+
+void TKeyListStore::Save(const QString& target, const THeader& header, bool overwriteChanged) {
     if (!IsOpen())
         throw failure(QStringLiteral("No key list is open"));
+    if (!overwriteChanged && ChangedOnDisk(target))
+        throw EKeyListChanged(
+            QStringLiteral("The key list %1 was changed on disk since it was opened here; saving "
+                           "would overwrite that change.")
+                .arg(QDir::toNativeSeparators(knownPath))
+                .toStdString());
     const int masterRecNo = master.RecNo();
     const int slaveRecNo = slave.RecNo();
     const auto restore = [&] {
@@ -360,6 +381,7 @@ void TKeyListStore::Save(const QString& target, const THeader& header) {
         throw;
     }
     restore();
+    rememberFile(target);
 }
 
 QStringList TKeyListStore::NumberingDisagreements() {

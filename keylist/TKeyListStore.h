@@ -1,5 +1,7 @@
 #pragma once
 
+#include "seams/TFileIdentity.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -65,8 +67,11 @@ public:
     static bool CreateLayout(TDbfTable& table, const QString& path);
     // Writes the controller fields into the header record and replaces target atomically with the
     // working copy. A failure raises std::runtime_error naming target and the reason; the current
-    // records of both views are kept in every case.
-    void Save(const QString& target, const THeader& header);
+    // records of both views are kept in every case. The file the list was opened from (or last
+    // saved to) that was changed on disk meanwhile raises EKeyListChanged unless overwriteChanged.
+    void Save(const QString& target, const THeader& header, bool overwriteChanged = false);
+    // Whether target is the file the list came from and someone changed it since.
+    bool ChangedOnDisk(const QString& target) const;
 
     const TSortOrders& SortOrders(const TDbfTable& view) const;
     // Selects the column's order and keeps the current key current.
@@ -96,8 +101,13 @@ private:
 
     TDbfTable& master;
     TDbfTable& slave;
+    void rememberFile(const QString& path);
+
     TKeyListHost& host;
     QString workDir;
+    // The user's file as the list last saw it: opened from it or saved to it.
+    QString knownPath;
+    TFileIdentity knownIdentity;
     QString createError;
     TSortOrders masterOrders{};
     TSortOrders slaveOrders{};

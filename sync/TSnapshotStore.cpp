@@ -246,6 +246,40 @@ QList<TSnapshotStore::TSnapshot> TSnapshotStore::Described(const QString& direct
     return list;
 }
 
+TSnapshotStore::TLatest TSnapshotStore::Latest(const QString& serial) const {
+    TLatest latest;
+    QString newestSecond;
+    const QDir directory(QDir(root).filePath(DirectoryName(serial)));
+    // Names start with the UTC time, so the name order is the time order.
+    const QStringList names =
+        directory.entryList({QStringLiteral("*.dbf")}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (const QString& name : names) {
+        if (name.startsWith(StagedPrefix))
+            continue;
+        const QString stem = QFileInfo(name).completeBaseName();
+        const QString second = stem.section(QLatin1Char('-'), 0, 0);
+        QDateTime time = QDateTime::fromString(second, TimeFormat);
+        time.setTimeSpec(Qt::UTC);
+        const QString kind = stem.section(QLatin1Char('-'), 1);
+        // Snapshots of one second (a read, then the write after it) are told apart by their
+        // descriptions' milliseconds.
+        if (!latest.found || second == newestSecond) {
+            const TSnapshot candidate = Describe(directory.filePath(name));
+            if (!latest.found || candidate.time > latest.newest.time ||
+                (candidate.time == latest.newest.time && candidate.kind == KindName(Kind::AfterWrite)))
+                latest.newest = candidate;
+            latest.found = true;
+            newestSecond = second;
+        }
+        QDateTime& slot = kind.startsWith(KindName(Kind::AfterWrite)) ? latest.lastWritten : latest.lastRead;
+        if (!slot.isValid())
+            slot = time;
+        if (latest.lastRead.isValid() && latest.lastWritten.isValid() && second != newestSecond)
+            break;
+    }
+    return latest;
+}
+
 QList<TSnapshotStore::TController> TSnapshotStore::Controllers() const {
     QList<TController> controllers;
     const QStringList names = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);

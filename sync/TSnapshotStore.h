@@ -50,6 +50,16 @@ public:
     // Like Save, but a failure is returned as text instead of raised; empty when stored.
     QString TrySave(const TKeyTables& tables, Kind kind, QString* path = nullptr);
 
+    // The newest snapshot of a controller and when it was last read and written, from the file
+    // names alone (only the newest one's description is read): cheap enough for many controllers.
+    struct TLatest {
+        bool found = false;
+        TSnapshot newest;
+        QDateTime lastRead;    // UTC; invalid when never
+        QDateTime lastWritten; // UTC; invalid when never
+    };
+    TLatest Latest(const QString& serial) const;
+
     QList<TController> Controllers() const;
     // Newest first, each with the number of slots that differ from the one before it. Reading
     // each snapshot takes a while: when stopped() says so, the rest is left uncompared.

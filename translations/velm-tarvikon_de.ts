@@ -299,5 +299,13 @@
         <source>Type of door opening gauge:</source>
         <translation>Art des Türöffnungskontakts:</translation>
     </message>
+    <message>
+        <source>Site...</source>
+        <translation>Gebäude...</translation>
+    </message>
+    <message>
+        <source>Every controller of a building: status, find, revoke and give a key</source>
+        <translation>Alle Steuerungen eines Gebäudes: Stand, Schlüssel suchen, sperren und vergeben</translation>
+    </message>
 </context>
 </TS>

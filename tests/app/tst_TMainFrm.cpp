@@ -233,10 +233,11 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
     for (const QAction* action : frm.menuBar()->actions())
         top.append(action->text());
     QCOMPARE(top, (QStringList{"&File", "&Dallas", "&Help"}));
-    QCOMPARE(captionsOf(Menu(&frm, "MenuFile")),
-             (QStringList{"Create &new key list", "&Open key list...", "&Save key list...",
-                          "Save key list as...", "Recent key lists", "-", "Import keys from CSV...",
-                          "Export key list to CSV...", "-", "&Print key list...", "-", "E&xit"}));
+    QCOMPARE(
+        captionsOf(Menu(&frm, "MenuFile")),
+        (QStringList{"Create &new key list", "&Open key list...", "&Save key list...", "Save key list as...",
+                     "Recent key lists", "-", "Site...", "-", "Import keys from CSV...",
+                     "Export key list to CSV...", "-", "&Print key list...", "-", "E&xit"}));
     QCOMPARE(captionsOf(Menu(&frm, "MenuDallas")),
              (QStringList{"Select COM port", "&Line Test", "&Read Controller Data", "&Write Controller Data",
                           "Compare key list with controller", "Write changes to controller",

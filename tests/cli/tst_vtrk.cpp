@@ -1128,6 +1128,16 @@ void tst_vtrk::shouldPrintTheDocumentedJsonForEveryCommand() {
         {"linetest", {"linetest", "COM7", "-n", "2"}, 0},
         {"history", {"history"}, 0},
         {"history", {"history", "VT000417"}, 0},
+        {"site",
+         {"site", "status", "--site", file(QStringLiteral("site"))},
+         0,
+         [&] {
+             QDir().mkpath(file(QStringLiteral("site")));
+             QFile::copy(list, file(QStringLiteral("site/door.dbf")));
+             QFile siteFile(file(QStringLiteral("site/site.ini")));
+             QVERIFY(siteFile.open(QIODevice::WriteOnly));
+             siteFile.write("[door]\nserial = VT000417\nlist = door.dbf\n");
+         }},
         {"error", {"info", "--port", "/dev/vtrk-no-such-device"}, 3},
         {"error", {"info", "COM7", "--colour"}, 2},
         {"error", {"show", file(QStringLiteral("missing.dbf"))}, 4},

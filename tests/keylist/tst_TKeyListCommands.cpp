@@ -330,6 +330,44 @@ private slots:
                  replaced ? QStringLiteral("<EMPTY>") : QStringLiteral("123412341234"));
     }
 
+    void shouldNeverOverwriteAChangeMadeOnDiskWithoutAsking_data() {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("overwritten");
+        QTest::newRow("No keeps the other change") << int(Answer::No) << false;
+        QTest::newRow("Yes overwrites it") << int(Answer::Yes) << true;
+    }
+    void shouldNeverOverwriteAChangeMadeOnDiskWithoutAsking() {
+        QFETCH(int, answer);
+        QFETCH(bool, overwritten);
+        TCommandsFixture f;
+        f.newList();
+        const QString mine = f.saveAs("mine.dbf");
+        // vtrk site revoke, the Site window or a colleague's sync changes the file meanwhile.
+        {
+            QFile changed(mine);
+            QVERIFY(changed.open(QIODevice::Append));
+            changed.write("changed elsewhere");
+        }
+        const QByteArray theirs = TDbfBytes(mine).data;
+        TKeyListFixture::goRow(f.master, 1);
+        TKeyListFixture::setKey(f.master, QStringLiteral("123412341234"), true, QStringLiteral("stale"));
+        f.boxes.clear();
+        f.boxes.queueAnswer(Answer(answer));
+        QVERIFY2(f.commands.Save() == overwritten, qPrintable(f.boxes.texts().join(" / ")));
+        QCOMPARE(f.boxes.count(Kind::Confirmation), 1);
+        QVERIFY2(f.boxes.shown[0].text.contains(QLatin1String("was changed on disk")),
+                 qPrintable(f.boxes.shown[0].text));
+        QCOMPARE(TDbfBytes(mine).data == theirs, !overwritten);
+        QCOMPARE(f.commands.KeyListModified(), !overwritten);
+        // Once saved, the file is the list's own again: the next save asks nothing.
+        f.boxes.clear();
+        if (overwritten) {
+            f.commands.MarkChanged();
+            QVERIFY(f.commands.Save());
+            QCOMPARE(f.boxes.shown.size(), 0);
+        }
+    }
+
     void shouldNotAskForAnUnchangedList() {
         TCommandsFixture f;
         f.commands.New();

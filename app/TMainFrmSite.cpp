@@ -1,0 +1,41 @@
+#include "app/TMainFrm.h"
+
+#include "seams/TFileDialogs.h"
+#include "seams/TInstalledMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
+#include "site/ESiteError.h"
+#include "site/ui/TSiteFrm.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+QAction* TMainFrm::SiteAction() {
+    MenuSite = NewAction(QStringLiteral("MenuSite"), tr("Site..."),
+                         tr("Every controller of a building: status, find, revoke and give a key"), true);
+    connectHandler(MenuSite, &QAction::triggered, this, [this] { MenuSiteClick(); });
+    return MenuSite;
+}
+
+void TMainFrm::MenuSiteClick() {
+    const QString path = FileDialogs().getOpenFileName(QStringLiteral("Open site"),
+                                                       QStringLiteral("Site files (site.ini)"), QString());
+    if (path.isEmpty())
+        return;
+    if (!SiteFrm)
+        SiteFrm = new TSiteFrm(
+            TInstalledMessageBoxes::Shared(),
+            [this](const QString& list) {
+                MenuRecentClick(list);
+                raise();
+                activateWindow();
+            },
+            this);
+    try {
+        SiteFrm->OpenSite(QFileInfo(path).absolutePath());
+    } catch (const ESiteError& e) {
+        TInstalledMessageBoxes::Shared().error(e.Text());
+        return;
+    }
+    SiteFrm->show();
+    SiteFrm->raise();
+}

@@ -1,0 +1,168 @@
+#include "cli/TCliSiteRound.h"
+
+#include "cli/TCliDifferences.h"
+#include "cli/TCliKeyList.h"
+#include "cli/TCliLink.h"
+#include "cli/TCliOtherController.h"
+#include "cli/TCliOutput.h"
+#include "cli/TCliPortArgument.h"
+#include "cli/TCliProgress.h"
+#include "cli/TCliStop.h"
+#include "cli/TCliSyncHost.h"
+#include "cli/TCliSyncSession.h"
+#include "cli/TReadCommand.h"
+#include "cli/TSiteCommand.h"
+#include "cli/TSyncCommand.h"
+#include "seams/TInstalledMessageBoxes.h"
+#include "site/TSite.h"
+#include "site/TSiteJournal.h"
+#include "sync/TSnapshotStore.h"
+#include "sync/TSyncCommands.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+// The port after the subcommand, or --port.
+TCliPortArgument::TChoice portOf(const QCommandLineParser& parser) {
+    const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser, 1);
+    if (parser.positionalArguments().size() != 1 + port.consumed)
+        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give the controller port alone"));
+    return port;
+}
+
+// The site and the controller on the port, its firmware accepted and its identity read.
+struct TSiteConnection {
+    explicit TSiteConnection(const QCommandLineParser& parser)
+        : site(TSiteCommand::OpenSite(parser)), port(portOf(parser)), link(port.number, port.name, progress) {
+        link.Open();
+        identity = link.ReadIdentity();
+    }
+
+    TSite site;
+    TCliPortArgument::TChoice port;
+    TCliProgress progress;
+    TCliLink link;
+    TControllerInfoData identity;
+};
+
+QList<TSiteJournal::TEntry> writeEntries(const QString& serial, const TControllerSync::TResult& written) {
+    QList<TSiteJournal::TEntry> entries;
+    for (const TControllerSync::TSlotResult& result : written.results) {
+        if (result.outcome == TControllerSync::Outcome::NotWritten)
+            continue;
+        TSiteJournal::TEntry entry;
+        entry.kind = QStringLiteral("controller");
+        entry.name = serial;
+        entry.table = result.change.table;
+        entry.number = result.change.Number();
+        entry.before = TSiteJournal::HeldText(result.change.held);
+        // Only what was read back as sent is journalled as held; anything else says what is known.
+        entry.after = result.outcome == TControllerSync::Outcome::Verified
+                          ? TSiteJournal::HeldText(result.change.wanted)
+                          : QStringLiteral("unknown (%1)")
+                                .arg(TControllerSync::OutcomeText(result.outcome, written.end));
+        entries.append(entry);
+    }
+    return entries;
+}
+
+// The site's door for the controller; a list without a controller is linked to it only when
+// --door names it.
+TSiteDoor doorOf(const QCommandLineParser& parser, TSite& site, const QString& serial,
+                 const QString& portName) {
+    if (const TSiteDoor* door = site.DoorOfSerial(serial))
+        return *door;
+    const QString named = parser.value(QStringLiteral("door"));
+    if (named.isEmpty())
+        throw EVtrkExit(
+            VtrkExit::NotInSite,
+            QStringLiteral("controller %1 on %2 is not in the site: \"vtrk site add %2\" adds it, "
+                           "\"--door NAME\" links it to a list without a controller")
+                .arg(serial, portName));
+    const TSiteDoor* door = site.FindDoor(named);
+    if (!door || door->HasController())
+        throw EVtrkExit(VtrkExit::Usage,
+                        door ? QStringLiteral("door \"%1\" belongs to controller %2").arg(named, door->serial)
+                             : QStringLiteral("the site has no door \"%1\"").arg(named));
+    const QString list = door->list;
+    site.Change([&](TSiteFile& file) {
+        for (TSiteDoor& each : file.doors)
+            if (each.list == list)
+                each.serial = serial;
+    });
+    TCliOutput::Note(QStringLiteral("%1 is now the list of controller %2").arg(list, serial));
+    return *site.DoorOfSerial(serial);
+}
+
+// Without --yes: the comparison only, and nothing written.
+int compareOnly(TSyncCommands& sync, const QString& listSerial, const QString& portName) {
+    const TSyncCommands::Ending ending = sync.Compare(listSerial);
+    if (ending != TSyncCommands::Ending::Compared)
+        TCliSyncSession::Fail(ending, QStringLiteral("nothing was compared"), portName);
+    TCliStop::Check();
+    const TKeyComparison& comparison = sync.LastComparison();
+    if (comparison.Count(TKeyDifference::Kind::NotRead) > 0)
+        return VtrkExit::Incomplete;
+    if (comparison.DifferenceCount() == 0)
+        return VtrkExit::Done;
+    throw EVtrkExit(VtrkExit::NotConfirmed,
+                    QStringLiteral("the plan only; nothing was written (--yes writes it)"));
+}
+} // namespace
+
+int TCliSiteRound::Round(const QCommandLineParser& parser) {
+    TSiteConnection on(parser);
+    const TSiteDoor door = doorOf(parser, on.site, on.identity.serial, on.port.name);
+    TCliOutput::Note(QStringLiteral("%1: %2 (%3), controller %4")
+                         .arg(on.port.name, door.Shown(), door.list, on.identity.serial));
+    TCliKeyList list;
+    const TKeyListStore::THeader header = list.Open(on.site.ListPath(door));
+    TCliSyncHost host(on.link, on.progress, list.Master(), list.Slave());
+    TCliOtherController otherController(parser);
+    TCliDifferences viewer(TSiteCommand::Json(parser), otherController);
+    TSnapshotStore history(on.site.HistoryRoot());
+    TSyncCommands sync(on.link.Exchange(), host, viewer, history, TInstalledMessageBoxes::Shared());
+    sync.UseIdentity(on.identity.versionCode, on.identity.serial, on.identity.info);
+    if (!parser.isSet(QStringLiteral("yes")))
+        return compareOnly(sync, header.serial, on.port.name);
+    const TSyncCommands::Ending ending = sync.WriteChanges(header.serial);
+    if (sync.LastWriteRan())
+        TSiteJournal(on.site.Folder()).Append(writeEntries(on.identity.serial, sync.LastWrite()));
+    return TSyncCommand::ExitCode(sync, ending, on.port.name);
+}
+
+int TCliSiteRound::AddController(const QCommandLineParser& parser) {
+    TSiteConnection on(parser);
+    const QString serial = on.identity.serial;
+    if (const TSiteDoor* door = on.site.DoorOfSerial(serial)) {
+        if (TSiteCommand::Json(parser)) {
+            TSiteCommand::PrintAdded(parser, *door);
+            return VtrkExit::Done;
+        }
+        TCliOutput::Text(QStringLiteral("Controller %1 is in the site already: %2 (%3)\n")
+                             .arg(serial, door->Shown(), door->list));
+        return VtrkExit::Done;
+    }
+    const QString listName = TSnapshotStore::DirectoryName(serial) + QStringLiteral(".dbf");
+    const QString target = QDir(on.site.Folder()).filePath(listName);
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+        throw EVtrkExit(VtrkExit::File, QStringLiteral("%1 exists already; add it with \"vtrk site add %2\"")
+                                            .arg(QDir::toNativeSeparators(target), listName));
+    TSnapshotStore history(on.site.HistoryRoot());
+    const TCliLink::TFailedSlots failed =
+        TReadCommand::ReadInto(on.link, on.progress, on.identity, target, history);
+    TSiteDoor door;
+    door.serial = serial;
+    door.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))
+                                                     : on.identity.info.trimmed();
+    door.location = parser.value(QStringLiteral("location"));
+    door.list = listName;
+    on.site.Change([&door](TSiteFile& file) { file.doors.append(door); });
+    TSiteCommand::PrintAdded(parser, door);
+    if (!failed.IsEmpty())
+        TCliOutput::Error(QStringLiteral("these keys could not be read and are marked unread in the list: ") +
+                          TReadCommand::FailedText(failed.master, failed.slave));
+    return failed.IsEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+class QCommandLineParser;
+
+// The door round from the command line: connect to a controller, recognise it by its serial
+// number, compare its key list with what it holds and, with --yes, write only the differences,
+// each read back. Also "site add PORT": a controller new to the site read into a list of its own.
+class TCliSiteRound {
+public:
+    static int Round(const QCommandLineParser& parser);
+    static int AddController(const QCommandLineParser& parser);
+};

@@ -1,0 +1,216 @@
+#include "site/ui/TSiteFrm.h"
+
+#include "seams/TMessageBoxes.h"
+#include "seams/ui/TErrorReport.h"
+#include "site/ESiteError.h"
+#include "site/TSite.h"
+#include "site/TSiteFinder.h"
+#include "site/TSiteGive.h"
+#include "site/TSiteJournal.h"
+#include "site/TSiteListWriter.h"
+#include "site/TSiteQuery.h"
+#include "site/TSiteRevoke.h"
+#include "site/TSiteStatus.h"
+#include "sync/TKeyTables.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+QTableWidget* table(const QString& name, const QStringList& headers, QWidget* parent) {
+    auto* grid = new QTableWidget(0, int(headers.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setStretchLastSection(true);
+    return grid;
+}
+
+void fill(QTableWidget* grid, const QList<QStringList>& rows) {
+    grid->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row)
+        for (int column = 0; column < rows[row].size(); ++column)
+            grid->setItem(row, column, new QTableWidgetItem(rows[row][column]));
+    grid->resizeColumnsToContents();
+}
+
+QString timeText(const QDateTime& time) {
+    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                          : QStringLiteral("-");
+}
+
+QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {
+    auto* push = new QPushButton(caption, parent);
+    push->setObjectName(name);
+    return push;
+}
+} // namespace
+
+TSiteFrm::TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> openList, QWidget* parent)
+    : QWidget(parent, Qt::Window), boxes(boxes), openList(std::move(openList)) {
+    setObjectName(QStringLiteral("SiteFrm"));
+    setWindowTitle(QStringLiteral("Site"));
+    SiteLbl = new QLabel(this);
+    SiteLbl->setObjectName(QStringLiteral("SiteLbl"));
+    DoorTable =
+        table(QStringLiteral("DoorTable"),
+              {"Door", "Location", "Serial number", "Key list", "Last read", "Last written", "Status"}, this);
+    SearchEdit = new QLineEdit(this);
+    SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
+    SearchEdit->setPlaceholderText(QStringLiteral("Key code in any form, or note text"));
+    FindTable = table(QStringLiteral("FindTable"),
+                      {"Door", "Where", "Table", "#", "Key code", "Active", "Note"}, this);
+    JournalTable = table(QStringLiteral("JournalTable"),
+                         {"Time", "User", "List or controller", "Table", "#", "Old", "New"}, this);
+    auto* findBtn = button(QStringLiteral("FindBtn"), QStringLiteral("Find"), this);
+    auto* revokeBtn = button(QStringLiteral("RevokeBtn"), QStringLiteral("Revoke key everywhere..."), this);
+    auto* giveBtn = button(QStringLiteral("GiveBtn"), QStringLiteral("Give key to doors..."), this);
+    OpenListBtn = button(QStringLiteral("OpenListBtn"), QStringLiteral("Open list"), this);
+    auto* doorButtons = new QHBoxLayout;
+    doorButtons->addWidget(OpenListBtn);
+    doorButtons->addStretch();
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(SearchEdit, 1);
+    searchRow->addWidget(findBtn);
+    searchRow->addWidget(revokeBtn);
+    searchRow->addWidget(giveBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(SiteLbl);
+    layout->addWidget(DoorTable, 3);
+    layout->addLayout(doorButtons);
+    layout->addLayout(searchRow);
+    layout->addWidget(FindTable, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Journal"), this));
+    layout->addWidget(JournalTable, 2);
+    connectHandler(findBtn, &QPushButton::clicked, this, [this] { FindBtnClick(); });
+    connectHandler(SearchEdit, &QLineEdit::returnPressed, this, [this] { FindBtnClick(); });
+    connectHandler(revokeBtn, &QPushButton::clicked, this, [this] { RevokeBtnClick(); });
+    connectHandler(giveBtn, &QPushButton::clicked, this, [this] { GiveBtnClick(); });
+    connectHandler(OpenListBtn, &QPushButton::clicked, this, [this] { OpenListBtnClick(); });
+    resize(900, 640);
+}
+
+TSiteFrm::~TSiteFrm() = default;
+
+void TSiteFrm::OpenSite(const QString& folder) {
+    site = std::make_unique<TSite>(TSite::Load(folder));
+    Reload();
+}
+
+void TSiteFrm::Reload() {
+    if (!site)
+        return;
+    site->Reload();
+    SiteLbl->setText(QStringLiteral("%1 (%2)").arg(site->Name(), QDir::toNativeSeparators(site->Folder())));
+    ShowStatus();
+    ShowJournal();
+}
+
+void TSiteFrm::ShowStatus() {
+    QList<QStringList> rows;
+    for (const TSiteStatus& status : TSiteStatus::Of(*site))
+        rows.append({status.door.Shown(), status.door.location, status.door.serial, status.door.list,
+                     timeText(status.lastRead), timeText(status.lastWritten), status.Text()});
+    fill(DoorTable, rows);
+}
+
+void TSiteFrm::ShowJournal() {
+    QList<QStringList> rows;
+    for (const TSiteJournal::TEntry& entry : TSiteJournal(site->Folder()).Read())
+        rows.prepend({timeText(entry.time), entry.user, entry.name, TKeyTables::TableName(entry.table),
+                      QString::number(entry.number), entry.before, entry.after});
+    fill(JournalTable, rows);
+}
+
+void TSiteFrm::FindBtnClick() {
+    if (!site || SearchEdit->text().trimmed().isEmpty())
+        return;
+    QList<QStringList> rows;
+    QStringList unreadable;
+    for (const TSiteFinder::THit& hit :
+         TSiteFinder::Find(*site, TSiteQuery::Parse(SearchEdit->text()), &unreadable))
+        rows.append({hit.door.Shown(),
+                     hit.inSnapshot ? QStringLiteral("controller, %1").arg(timeText(hit.snapshotTime))
+                                    : QStringLiteral("key list"),
+                     TKeyTables::TableName(hit.table), QString::number(hit.number), hit.code,
+                     hit.active
+                         ? (hit.toVisit ? QStringLiteral("yes: visit the door") : QStringLiteral("yes"))
+                         : QStringLiteral("no"),
+                     hit.note});
+    fill(FindTable, rows);
+    if (!unreadable.isEmpty())
+        boxes.warning(QStringLiteral("Not searched:\r") + unreadable.join(QLatin1Char('\r')));
+}
+
+QString TSiteFrm::TypedCode() {
+    QString error;
+    const TSiteQuery query = TSiteQuery::Code(SearchEdit->text(), &error);
+    if (query.codes.size() == 1)
+        return query.codes.constFirst();
+    boxes.error(
+        query.codes.isEmpty()
+            ? QStringLiteral("Type the key code into the search box first: %1").arg(error)
+            : QStringLiteral("The code reads two ways (%1 or engraved %2); type it with its family byte.")
+                  .arg(query.codes[0], query.codes[1]));
+    return QString();
+}
+
+void TSiteFrm::CarryOut(const QString& what, QList<TSiteKeyChange> plan) {
+    QStringList lines;
+    for (const TSiteKeyChange& change : plan)
+        for (const TSiteKeyChange::TSlot& slot : change.edits)
+            lines << QStringLiteral("%1: %2 #%3")
+                         .arg(change.door.Shown(), TKeyTables::TableName(slot.table))
+                         .arg(slot.Number());
+    if (lines.isEmpty()) {
+        boxes.information(QStringLiteral("No key list of the site needs a change."));
+        return;
+    }
+    if (!boxes.confirmOkCancel(QStringLiteral("%1 in these key lists?\r").arg(what) +
+                               lines.join(QLatin1Char('\r'))))
+        return;
+    TSiteJournal journal(site->Folder());
+    TSiteListWriter::Apply(*site, plan, journal);
+    QStringList failed;
+    for (const TSiteKeyChange& change : plan)
+        if (change.outcome == TSiteKeyChange::Outcome::Failed)
+            failed << change.reason;
+    Reload();
+    FindBtnClick();
+    if (!failed.isEmpty())
+        boxes.error(failed.join(QLatin1Char('\r')));
+}
+
+void TSiteFrm::RevokeBtnClick() {
+    const QString code = site ? TypedCode() : QString();
+    if (!code.isEmpty())
+        CarryOut(QStringLiteral("Revoke key %1").arg(code), TSiteRevoke::Plan(*site, code));
+}
+
+void TSiteFrm::GiveBtnClick() {
+    const QString code = site ? TypedCode() : QString();
+    if (code.isEmpty())
+        return;
+    QList<TSiteGive::TTarget> targets;
+    for (const QModelIndex& row : DoorTable->selectionModel()->selectedRows())
+        targets.append({site->Doors().value(row.row()), TKeyTransfer::Table::Slave, -1});
+    if (targets.isEmpty()) {
+        boxes.error(QStringLiteral("Select the doors in the door table first."));
+        return;
+    }
+    CarryOut(QStringLiteral("Give key %1").arg(code), TSiteGive::Plan(*site, code, QString(), targets));
+}
+
+void TSiteFrm::OpenListBtnClick() {
+    const int row = DoorTable->currentRow();
+    if (site && row >= 0 && row < site->Doors().size())
+        openList(site->ListPath(site->Doors()[row]));
+}
