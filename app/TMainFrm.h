@@ -4,6 +4,7 @@
 #include "controller/TControllerInfoData.h"
 #include "keylist/TKeyListHost.h"
 #include "seams/ui/TScreenScale.h"
+#include "site/TOpenListHook.h"
 
 #include <QColor>
 #include <QList>
@@ -54,7 +55,7 @@ class TrpReport;
 // The key-list state is a TKeyListDocument that the window observes; the key-list commands reach
 // the window through TKeyListHost. Its widgets, actions and menus are its own: others find them by
 // their object names.
-class TMainFrm : public QMainWindow, public TKeyListHost, public TControllerHost {
+class TMainFrm : public QMainWindow, public TKeyListHost, public TControllerHost, public TOpenListHook {
     Q_OBJECT
 
 public:
@@ -120,6 +121,10 @@ public:
     void SetKeyTransferEnabled(bool enabled) override;
     TKeyView& MasterView() override;
     TKeyView& SlaveView() override;
+
+    // TOpenListHook: what the Site window changes in the open list.
+    QString OpenListPath() override;
+    void ApplyToOpenList(const QList<TSiteKeyChange::TSlot>& edits) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,9 +1,12 @@
 #include "app/TMainFrm.h"
 
+#include "keylist/TKeyListCommands.h"
+#include "keylist/TKeyListStore.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/ui/TErrorReport.h"
 #include "site/ESiteError.h"
+#include "site/TSiteOpenList.h"
 #include "site/ui/TSiteFrm.h"
 
 #include <QAction>
@@ -30,6 +33,7 @@ void TMainFrm::MenuSiteClick() {
                 activateWindow();
             },
             this);
+    SiteFrm->SetOpenListHook(this);
     try {
         SiteFrm->OpenSite(QFileInfo(path).absolutePath());
     } catch (const ESiteError& e) {
@@ -38,4 +42,13 @@ void TMainFrm::MenuSiteClick() {
     }
     SiteFrm->show();
     SiteFrm->raise();
+}
+
+QString TMainFrm::OpenListPath() {
+    return KeyListStore->IsOpen() ? KeyList().Path() : QString();
+}
+
+void TMainFrm::ApplyToOpenList(const QList<TSiteKeyChange::TSlot>& edits) {
+    TSiteOpenList::Apply(*KeyListStore, edits);
+    KeyListCommands->MarkChanged();
 }

@@ -30,6 +30,8 @@ QString outcomeName(Outcome outcome) {
         return QStringLiteral("failed");
     case Outcome::Skipped:
         return QStringLiteral("skipped");
+    case Outcome::InOpenList:
+        return QStringLiteral("changed in the open window");
     }
     return QString();
 }

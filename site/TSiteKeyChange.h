@@ -1,7 +1,7 @@
 #pragma once
 
-#include "keys/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
+#include "keys/TKeySlot.h"
 #include "site/TSiteDoor.h"
 
 #include <QList>
@@ -17,12 +17,14 @@ struct TSiteKeyChange {
         TKeySlot after;
         int Number() const { return slot + 1; }
     };
-    enum class Outcome { Planned, Saved, Failed, Skipped };
+    // InOpenList: changed in the list open in the main window, not yet saved.
+    enum class Outcome { Planned, Saved, Failed, Skipped, InOpenList };
 
     TSiteDoor door;
     QList<TSlot> edits;
     Outcome outcome = Outcome::Planned;
-    QString reason; // Skipped: why nothing changes here; Failed: why the list was not saved
+    // Skipped: why nothing changes here; Failed: why the list was not saved; InOpenList: what is left to do
+    QString reason;
 
     bool Changes() const { return !edits.isEmpty(); }
 };

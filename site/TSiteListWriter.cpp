@@ -7,11 +7,13 @@
 #include "keys/TKeyPlaceholder.h"
 #include "keys/TKeyTable.h"
 #include "seams/TCheckedSave.h"
+#include "site/TOpenListHook.h"
 #include "site/TSite.h"
 #include "site/TSiteJournal.h"
 #include "sync/TKeyDifference.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -60,16 +62,12 @@ bool sameSlot(TDbfTable& table, const TKeySlot& expected) {
     held.keyCode = field(table, KeyCodeField).trimmed();
     held.active = table.FieldByName(QLatin1String(KeyStatusField))->AsBoolean();
     held.memo = field(table, KeyMemoField);
-    return held.active == expected.active &&
-           TKeyDifference::NormalCode(held) == TKeyDifference::NormalCode(expected) &&
-           TKeyDifference::NormalNote(held) == TKeyDifference::NormalNote(expected);
+    return TSiteListWriter::SameSlot(held, expected);
 }
 
 void store(TDbfTable& table, const TKeySlot& key) {
     table.Edit();
-    const QString code = TKeyDifference::NormalCode(key);
-    table.FieldByName(QLatin1String(KeyCodeField))
-        ->SetAsString(code.isEmpty() ? QString::fromLatin1(TKeyPlaceholder::EmptyCode) : code);
+    table.FieldByName(QLatin1String(KeyCodeField))->SetAsString(TSiteListWriter::StoredCode(key));
     table.FieldByName(QLatin1String(KeyStatusField))->SetAsBoolean(key.active);
     table.FieldByName(QLatin1String(KeyMemoField))->SetAsString(key.memo);
     table.Post();
@@ -89,7 +87,35 @@ QList<TSiteJournal::TEntry> journalEntries(const TSiteKeyChange& change) {
     }
     return entries;
 }
+QString canonical(const QString& path) {
+    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
+}
+
+// The window's copy takes the change; the file and the journal wait for the window's save.
+void applyToWindow(TOpenListHook& openList, TSiteKeyChange& change) {
+    try {
+        openList.ApplyToOpenList(change.edits);
+    } catch (const std::exception& e) {
+        change.outcome = TSiteKeyChange::Outcome::Failed;
+        change.reason = QStringLiteral("%1 (open in the window): %2")
+                            .arg(change.door.Shown(), QString::fromStdString(e.what()));
+        return;
+    }
+    change.outcome = TSiteKeyChange::Outcome::InOpenList;
+    change.reason = QStringLiteral("changed in the open window; save it there");
+}
 } // namespace
+
+bool TSiteListWriter::SameSlot(const TKeySlot& held, const TKeySlot& expected) {
+    return held.active == expected.active &&
+           TKeyDifference::NormalCode(held) == TKeyDifference::NormalCode(expected) &&
+           TKeyDifference::NormalNote(held) == TKeyDifference::NormalNote(expected);
+}
+
+QString TSiteListWriter::StoredCode(const TKeySlot& key) {
+    const QString code = TKeyDifference::NormalCode(key);
+    return code.isEmpty() ? QString::fromLatin1(TKeyPlaceholder::EmptyCode) : code;
+}
 
 void TSiteListWriter::ApplyOne(const TSite& site, const TSiteKeyChange& change) {
     const QString path = site.ListPath(change.door);
@@ -112,8 +138,8 @@ void TSiteListWriter::ApplyOne(const TSite& site, const TSiteKeyChange& change) 
     table.Open();
     const QMap<QString, QList<int>> records = slotRecords(table);
     for (const TSiteKeyChange::TSlot& slot : change.edits) {
-        const QString type =
-            QLatin1String(slot.table == TKeyTransfer::Table::Master ? TKeyTable::MasterType : TKeyTable::SlaveType);
+        const QString type = QLatin1String(slot.table == TKeyTransfer::Table::Master ? TKeyTable::MasterType
+                                                                                     : TKeyTable::SlaveType);
         const QList<int> recNos = records.value(type);
         if (slot.slot >= recNos.size())
             throw failure(path, QStringLiteral("it has no %1 #%2").arg(type).arg(slot.Number()));
@@ -132,11 +158,17 @@ void TSiteListWriter::ApplyOne(const TSite& site, const TSiteKeyChange& change) 
     table.Close();
 }
 
-int TSiteListWriter::Apply(const TSite& site, QList<TSiteKeyChange>& changes, TSiteJournal& journal) {
+int TSiteListWriter::Apply(const TSite& site, QList<TSiteKeyChange>& changes, TSiteJournal& journal,
+                           TOpenListHook* openList) {
+    const QString openPath = openList ? canonical(openList->OpenListPath()) : QString();
     int saved = 0;
     for (TSiteKeyChange& change : changes) {
         if (!change.Changes() || change.outcome != TSiteKeyChange::Outcome::Planned)
             continue;
+        if (!openPath.isEmpty() && canonical(site.ListPath(change.door)) == openPath) {
+            applyToWindow(*openList, change);
+            continue;
+        }
         try {
             ApplyOne(site, change);
         } catch (const std::exception& e) {

@@ -178,13 +178,19 @@ void TSiteFrm::CarryOut(const QString& what, QList<TSiteKeyChange> plan) {
                                lines.join(QLatin1Char('\r'))))
         return;
     TSiteJournal journal(site->Folder());
-    TSiteListWriter::Apply(*site, plan, journal);
+    TSiteListWriter::Apply(*site, plan, journal, openListHook);
     QStringList failed;
-    for (const TSiteKeyChange& change : plan)
+    QStringList inWindow;
+    for (const TSiteKeyChange& change : plan) {
         if (change.outcome == TSiteKeyChange::Outcome::Failed)
             failed << change.reason;
+        else if (change.outcome == TSiteKeyChange::Outcome::InOpenList)
+            inWindow << QStringLiteral("%1: %2").arg(change.door.Shown(), change.reason);
+    }
     Reload();
     FindBtnClick();
+    if (!inWindow.isEmpty())
+        boxes.information(inWindow.join(QLatin1Char('\r')));
     if (!failed.isEmpty())
         boxes.error(failed.join(QLatin1Char('\r')));
 }

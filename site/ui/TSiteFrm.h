@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 class TMessageBoxes;
+class TOpenListHook;
 class TSite;
 
 // The Site window: the door table (status of every controller), a search box with what it finds,
@@ -23,6 +24,8 @@ public:
     // openList: opens a key list in the main window.
     TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> openList, QWidget* parent = nullptr);
     ~TSiteFrm() override;
+    // The list open in the main window takes its changes there; none: every list is written as a file.
+    void SetOpenListHook(TOpenListHook* hook) { openListHook = hook; }
 
     // Raises ESiteError when the folder holds no usable site.
     void OpenSite(const QString& folder);
@@ -42,6 +45,7 @@ private:
 
     TMessageBoxes& boxes;
     std::function<void(const QString&)> openList;
+    TOpenListHook* openListHook = nullptr;
     std::unique_ptr<TSite> site;
     QLabel* SiteLbl;
     QTableWidget* DoorTable;

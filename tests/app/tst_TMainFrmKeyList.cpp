@@ -1,9 +1,14 @@
 #include "app/TAppForms.h"
 #include "app/TMainFrm.h"
 #include "dbf/TDbfTable.h"
+#include "keylist/TDbfKeyView.h"
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TDBEditFrm.h"
 #include "keylist/ui/TFindKeyFrm.h"
+#include "site/TSiteFile.h"
+#include "site/ui/TSiteFrm.h"
+#include "sync/TKeyListFile.h"
+#include "sync/TKeyTables.h"
 #include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
 #include "tests/support/TWindowParts.h"
@@ -21,6 +26,27 @@
 #include <QtTest>
 
 using namespace TWindowParts;
+
+namespace {
+// A list whose slave #5 holds key, active, with a note.
+TKeyTables siteList(const QString& key) {
+    TKeyTables t;
+    for (TKeyTransfer::Table table : TKeyTables::Tables)
+        for (int slot = 0; slot < t.View(table).SlotCount(); ++slot)
+            t.View(table).SetSlot(slot, t.View(table).EmptySlot(slot));
+    TKeySlot held = t.slave.Slot(4);
+    held.active = true;
+    held.keyCode = key;
+    held.memo = QStringLiteral("Ann");
+    t.slave.SetSlot(4, held);
+    return t;
+}
+
+QByteArray bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
 using Answer = TMessageBoxes::Answer;
 using Kind = TMessageBoxes::Kind;
 
@@ -195,6 +221,65 @@ private slots:
         QCOMPARE(grid->model()->index(1, 1).data().toString(), QStringLiteral("00112233AABB"));
         QCOMPARE(grid->model()->index(1, 3).data().toString(), QStringLiteral("Janitor"));
         QVERIFY(f.frm->KeyList().Modified());
+    }
+    // A revoke from the Site window reaches the list open in the window through its document; the
+    // file waits for the window's save, which would otherwise put the key back.
+    void shouldTakeASiteChangeOfTheOpenListIntoItsDocument_data() {
+        QTest::addColumn<bool>("editedInWindow");
+        QTest::newRow("as on disk") << false;
+        QTest::newRow("slot edited in the window") << true;
+    }
+    void shouldTakeASiteChangeOfTheOpenListIntoItsDocument() {
+        QFETCH(bool, editedInWindow);
+        TWindowFixture f;
+        const QString lost = QStringLiteral("2BC5FB000000");
+        const QDir site(f.temp.path());
+        for (const char* list : {"a.dbf", "b.dbf"})
+            TKeyListFile::Write(siteList(lost), site.filePath(QLatin1String(list)));
+        QFile ini(site.filePath(TSiteFile::FileName));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(
+            "[site]\nname = Office\n[door]\nname = Main\nlist = a.dbf\n[door]\nname = Back\nlist = b.dbf\n");
+        ini.close();
+        const QString open = site.filePath(QStringLiteral("a.dbf"));
+        f.dialogs.queueAnswer(open);
+        Action(f.frm, "DOpenBDAct")->trigger();
+        QVERIFY(!f.frm->KeyList().Modified());
+        if (editedInWindow) {
+            TDbfKeyView view(f.frm->Store().SKeysTable());
+            TKeySlot held = view.Load(view.SlotRecords().at(4));
+            held.memo = QStringLiteral("Ann, spare");
+            view.Store(held.recNo, held);
+        }
+        const QByteArray onDisk = bytes(open);
+
+        f.dialogs.queueAnswer(ini.fileName());
+        Action(f.frm, "MenuSite")->trigger();
+        auto* siteFrm = f.frm->findChild<TSiteFrm*>();
+        QVERIFY(siteFrm);
+        Edit(siteFrm, "SearchEdit")->setText(lost);
+        f.boxes.clear();
+        siteFrm->findChild<QPushButton*>(QStringLiteral("RevokeBtn"))->click();
+
+        QVERIFY(!TKeyListFile::Read(site.filePath(QStringLiteral("b.dbf"))).slave.Slot(4).active);
+        QCOMPARE(bytes(open), onDisk);
+        QVERIFY(f.frm->KeyList().Modified());
+        TKeyTables shown;
+        shown.LoadFrom(f.frm->MasterView(), f.frm->SlaveView());
+        QCOMPARE(shown.slave.Slot(4).active, editedInWindow);
+        QCOMPARE(shown.slave.Slot(4).keyCode.trimmed(), lost);
+        const QString told = f.boxes.texts().join(QLatin1Char('|'));
+        QVERIFY2(told.contains(editedInWindow
+                                   ? QLatin1String("Slave #5 was changed in the window")
+                                   : QLatin1String("Main: changed in the open window; save it there")),
+                 qPrintable(told));
+        if (editedInWindow)
+            return;
+        Action(f.frm, "DSaveBDAct")->trigger();
+        QVERIFY(!f.frm->KeyList().Modified());
+        const TKeySlot saved = TKeyListFile::Read(open).slave.Slot(4);
+        QVERIFY(!saved.active);
+        QCOMPARE(saved.keyCode, lost);
     }
 };
 
