@@ -1,5 +1,6 @@
 #include "app/TMainFrm.h"
 
+#include "site/TSiteSaveJournal.h"
 #include "sync/TDoorSession.h"
 
 #include "app/TAboutForm.h"

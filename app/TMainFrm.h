@@ -34,6 +34,7 @@ class TDifferencesFrm;
 class TDoorSession;
 class THistoryFrm;
 class TSiteFrm;
+class TSiteSaveJournal;
 class TLineTestFrm;
 class TSerComPort;
 class TDBEditFrm;
@@ -289,6 +290,7 @@ private:
     // Everything said on the port: the controller commands, compare, write changes, restore and
     // the snapshots they keep (TMainFrmSync.cpp).
     std::unique_ptr<TDoorSession> Door;
+    std::unique_ptr<TSiteSaveJournal> SiteSaveJournal;
     TDifferencesFrm* DifferencesFrm = nullptr;
     THistoryFrm* HistoryFrm = nullptr;
     QAction* MenuSite = nullptr;

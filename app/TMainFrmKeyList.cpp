@@ -14,6 +14,7 @@
 #include "seams/TMessageBoxes.h"
 #include "seams/ui/TErrorReport.h"
 #include "settings/TAppSettings.h"
+#include "site/TSiteSaveJournal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,6 +39,8 @@ void TMainFrm::CreateKeyList() {
     SKeysTable->setObjectName(QStringLiteral("SKeysTable"));
     KeyListStore = new TKeyListStore(*MKeysTable, *SKeysTable, *this);
     KeyListCommands = new TKeyListCommands(*KeyListStore, *this, TInstalledMessageBoxes::Shared());
+    SiteSaveJournal = std::make_unique<TSiteSaveJournal>();
+    KeyListCommands->SetSaveHook(SiteSaveJournal.get());
     MKeysGridLink = new TKeyGrid(*MKeysGrid, *MKeysTable, *KeyListStore);
     SKeysGridLink = new TKeyGrid(*SKeysGrid, *SKeysTable, *KeyListStore);
 }

@@ -1,5 +1,7 @@
 #include "keylist/TKeyListCommands.h"
 
+#include "keylist/TKeyListSaveHook.h"
+
 #include "keylist/TKeyListNumbering.h"
 #include "seams/TRegularFile.h"
 
@@ -189,12 +191,13 @@ bool TKeyListCommands::Save() {
     const bool named = host.KeyList().SaveAsPending() || host.KeyList().Path().isEmpty();
     if (named && !askTarget(&target))
         return false;
+    if (saveHook)
+        saveHook->BeforeSave(target);
     try {
         try {
             store.Save(target, {host.ControllerSerial(), host.ControllerInfo()});
         } catch (const EKeyListChanged& e) {
-            if (!boxes.confirmYesNo(QString::fromUtf8(e.what()) +
-                                             QStringLiteral("\rOverwrite it anyway?")))
+            if (!boxes.confirmYesNo(QString::fromUtf8(e.what()) + QStringLiteral("\rOverwrite it anyway?")))
                 return false;
             store.Save(target, {host.ControllerSerial(), host.ControllerInfo()}, true);
         }
@@ -212,6 +215,9 @@ bool TKeyListCommands::Save() {
     host.EnableSave(true);
     if (settings)
         settings->noteKeyListUsed(target);
+    const QString unrecorded = saveHook ? saveHook->AfterSave(target) : QString();
+    if (!unrecorded.isEmpty())
+        boxes.warning(unrecorded);
     return true;
 }
 

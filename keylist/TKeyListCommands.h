@@ -5,6 +5,7 @@
 #include <QString>
 
 class TAppSettings;
+class TKeyListSaveHook;
 class TKeyListStore;
 class TMessageBoxes;
 
@@ -32,6 +33,8 @@ public:
     // With settings, Open and Save start their dialogs in the folder used last when no key list
     // file is named yet, and every file opened or saved heads the recent key lists.
     void SetSettings(TAppSettings* settings);
+    // Told before and after every save that writes the list.
+    void SetSaveHook(TKeyListSaveHook* hook) { saveHook = hook; }
 
     void New();
     void Open();
@@ -54,4 +57,5 @@ private:
     TKeyListHost& host;
     TMessageBoxes& boxes;
     TAppSettings* settings = nullptr;
+    TKeyListSaveHook* saveHook = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "keylist/ui/TDBEditFrm.h"
 #include "keylist/ui/TFindKeyFrm.h"
 #include "site/TSiteFile.h"
+#include "site/TSiteJournal.h"
 #include "site/ui/TSiteFrm.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
@@ -280,6 +281,13 @@ private slots:
         const TKeySlot saved = TKeyListFile::Read(open).slave.Slot(4);
         QVERIFY(!saved.active);
         QCOMPARE(saved.keyCode, lost);
+        // The revoke is journalled once, by the save that put it into the file.
+        TSiteJournal::TFilter ofOpenList;
+        ofOpenList.names = QStringList{QStringLiteral("a.dbf")};
+        const QList<TSiteJournal::TEntry> journal = TSiteJournal(site.path()).Read(ofOpenList);
+        QCOMPARE(journal.size(), 1);
+        QCOMPARE(journal.first().number, 5);
+        QCOMPARE(journal.first().after, QStringLiteral("2BC5FB000000 inactive \"Ann\""));
     }
 };
 

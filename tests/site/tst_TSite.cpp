@@ -3,12 +3,14 @@
 #include "dbf/TDbfEnv.h"
 #include "site/ESiteError.h"
 #include "site/TSite.h"
+#include "site/TSiteFile.h"
 #include "site/TSiteFinder.h"
 #include "site/TSiteGive.h"
 #include "site/TSiteJournal.h"
 #include "site/TSiteListWriter.h"
 #include "site/TSiteQuery.h"
 #include "site/TSiteRevoke.h"
+#include "site/TSiteSaveJournal.h"
 #include "site/TSiteStatus.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
@@ -100,6 +102,8 @@ private slots:
     void shouldGiveAKeyOnlyToFreeSlots();
     void shouldRefuseAListChangedSinceThePlan();
     void shouldMergeFilterAndExportTheJournals();
+    void shouldJournalEverySlotAWindowSaveChangedInASiteList_data();
+    void shouldJournalEverySlotAWindowSaveChangedInASiteList();
 };
 
 TSite tst_TSite::threeDoors() {
@@ -427,6 +431,60 @@ void tst_TSite::shouldMergeFilterAndExportTheJournals() {
     QCOMPARE(csv[0], QStringLiteral("time,user,kind,name,table,#,old,new"));
     QVERIFY2(csv[1].endsWith(QStringLiteral(",\"<EMPTY>\",\"2BC5FB000000 \"\"=cmd|' /C calc'!A0\"\"\"")),
              qPrintable(csv[1]));
+}
+
+void tst_TSite::shouldJournalEverySlotAWindowSaveChangedInASiteList_data() {
+    QTest::addColumn<bool>("inSite");
+    QTest::addColumn<QString>("before"); // "list", "absent" or "garbage"
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("warned");
+    const QString given = QStringLiteral("a.dbf Slave #10: <EMPTY> -> 0A0B0C0D0E0F \"Bob\"");
+    QTest::newRow("changed list of a site")
+        << true << "list"
+        << QStringList{QStringLiteral("a.dbf Slave #5: 2BC5FB000000 \"Ann\" -> <EMPTY>"), given} << false;
+    QTest::newRow("new list in a site")
+        << true << "absent"
+        << QStringList{QStringLiteral("a.dbf Master #1: <EMPTY> -> 01A2B3C4D5E6 \"Installer\""), given}
+        << false;
+    QTest::newRow("list outside a site") << false << "list" << QStringList() << false;
+    QTest::newRow("unreadable list before") << true << "garbage" << QStringList() << true;
+}
+
+void tst_TSite::shouldJournalEverySlotAWindowSaveChangedInASiteList() {
+    QFETCH(bool, inSite);
+    QFETCH(QString, before);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, warned);
+    QTemporaryDir folder;
+    const QString target = QDir(folder.path()).filePath(QStringLiteral("a.dbf"));
+    if (inSite)
+        writeText(QDir(folder.path()).filePath(TSiteFile::FileName), "[site]\nname = Office\n");
+    if (before == QLatin1String("list"))
+        TKeyListFile::Write(tables(QStringLiteral("VT1"), {{4, key(Lost, QStringLiteral("Ann"))}}), target);
+    else if (before == QLatin1String("garbage"))
+        writeText(target, "not a key list");
+
+    TSiteSaveJournal hook(QStringLiteral("ann"));
+    hook.BeforeSave(target);
+    QFile::remove(target);
+    TKeyListFile::Write(tables(QStringLiteral("VT1"), {{4, key(Lost, QStringLiteral("Ann"), false)},
+                                                       {9, key(Other, QStringLiteral("Bob"))}}),
+                        target);
+    const QString warning = hook.AfterSave(target);
+
+    QCOMPARE(warning.contains(QLatin1String("the site journal does not record it")), warned);
+    QStringList journalled;
+    for (const TSiteJournal::TEntry& entry : TSiteJournal(folder.path()).Read()) {
+        QCOMPARE(entry.user, QStringLiteral("ann"));
+        QCOMPARE(entry.kind, QStringLiteral("list"));
+        journalled << QStringLiteral("%1 %2 #%3: %4 -> %5")
+                          .arg(entry.name, TKeyTables::TableName(entry.table))
+                          .arg(entry.number)
+                          .arg(entry.before, entry.after);
+    }
+    journalled.sort();
+    lines.sort();
+    QCOMPARE(journalled, lines);
 }
 
 QTEST_GUILESS_MAIN(tst_TSite)
