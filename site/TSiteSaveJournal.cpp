@@ -6,19 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-// What a list that did not exist before held: nothing.
-TKeyTables emptyTables() {
-    TKeyTables tables;
-    for (TKeyTransfer::Table table : TKeyTables::Tables) {
-        TMemoryKeyView& view = tables.View(table);
-        for (int slot = 0; slot < view.SlotCount(); ++slot)
-            view.SetSlot(slot, view.EmptySlot(slot));
-    }
-    return tables;
-}
-} // namespace
-
 TSiteSaveJournal::TSiteSaveJournal(const QString& user) : user(user) {}
 
 void TSiteSaveJournal::BeforeSave(const QString& target) {
@@ -30,7 +17,7 @@ void TSiteSaveJournal::BeforeSave(const QString& target) {
         return;
     siteFolder = info.absolutePath();
     if (!info.exists()) {
-        before = emptyTables();
+        before = TKeyTables(); // a new list: every slot was empty
         return;
     }
     try {
