@@ -2,6 +2,7 @@
 // door, finding a key in every written form, revoking and giving across lists, the journal.
 #include "dbf/TDbfEnv.h"
 #include "site/ESiteError.h"
+#include "site/TOpenListHook.h"
 #include "site/TSite.h"
 #include "site/TSiteFile.h"
 #include "site/TSiteFinder.h"
@@ -67,6 +68,21 @@ QString doorText(const QString& serial, const QString& name, const QString& list
 }
 } // namespace
 
+// The main window as a site change sees it: the list it has open, and whether it takes a change.
+class TFakeOpenList : public TOpenListHook {
+public:
+    QString path;
+    bool refuse = false;
+    QList<TSiteKeyChange::TSlot> taken;
+
+    QString OpenListPath() override { return path; }
+    void ApplyToOpenList(const QList<TSiteKeyChange::TSlot>& edits) override {
+        if (refuse)
+            throw std::runtime_error("Slave #5 was changed in the window");
+        taken = edits;
+    }
+};
+
 Q_DECLARE_METATYPE(TKeySlot)
 
 class tst_TSite : public QObject {
@@ -102,6 +118,8 @@ private slots:
     void shouldGiveAKeyOnlyToFreeSlots();
     void shouldRefuseAListChangedSinceThePlan();
     void shouldMergeFilterAndExportTheJournals();
+    void shouldLeaveTheListOpenInTheWindowToIt_data();
+    void shouldLeaveTheListOpenInTheWindowToIt();
     void shouldJournalEverySlotAWindowSaveChangedInASiteList_data();
     void shouldJournalEverySlotAWindowSaveChangedInASiteList();
 };
@@ -431,6 +449,42 @@ void tst_TSite::shouldMergeFilterAndExportTheJournals() {
     QCOMPARE(csv[0], QStringLiteral("time,user,kind,name,table,#,old,new"));
     QVERIFY2(csv[1].endsWith(QStringLiteral(",\"<EMPTY>\",\"2BC5FB000000 \"\"=cmd|' /C calc'!A0\"\"\"")),
              qPrintable(csv[1]));
+}
+
+void tst_TSite::shouldLeaveTheListOpenInTheWindowToIt_data() {
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("taken by the window") << false;
+    QTest::newRow("refused by the window") << true;
+}
+
+void tst_TSite::shouldLeaveTheListOpenInTheWindowToIt() {
+    QFETCH(bool, refused);
+    const TSite site = threeDoors();
+    QList<TSiteKeyChange> plan = TSiteRevoke::Plan(site, Lost);
+    QCOMPARE(plan[0].door.list, QStringLiteral("a.dbf"));
+    const QByteArray onDisk = bytes(path(QStringLiteral("a.dbf")));
+    // The window opened the list through a link to the site folder: still the same file.
+    QTemporaryDir elsewhere;
+    const QString link = QDir(elsewhere.path()).filePath(QStringLiteral("site"));
+    QVERIFY(QFile::link(dir.path(), link));
+    TFakeOpenList window;
+    window.path = QDir(link).filePath(QStringLiteral("a.dbf"));
+    window.refuse = refused;
+    TSiteJournal journal(site.Folder(), QStringLiteral("alice"));
+
+    QCOMPARE(TSiteListWriter::Apply(site, plan, journal, &window), 1);
+    QCOMPARE(plan[0].outcome,
+             refused ? TSiteKeyChange::Outcome::Failed : TSiteKeyChange::Outcome::InOpenList);
+    QVERIFY2(plan[0].reason.contains(refused ? QLatin1String("(open in the window): Slave #5 was changed")
+                                             : QLatin1String("changed in the open window; save it there")),
+             qPrintable(plan[0].reason));
+    QCOMPARE(window.taken.size(), refused ? 0 : plan[0].edits.size());
+    QCOMPARE(bytes(path(QStringLiteral("a.dbf"))), onDisk);
+    // The window's change is journalled by the window's save, not here.
+    TSiteJournal::TFilter ofOpenList;
+    ofOpenList.names = QStringList{QStringLiteral("a.dbf")};
+    QVERIFY(journal.Read(ofOpenList).isEmpty());
+    QVERIFY(!journal.Read().isEmpty());
 }
 
 void tst_TSite::shouldJournalEverySlotAWindowSaveChangedInASiteList_data() {
