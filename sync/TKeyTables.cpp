@@ -17,3 +17,11 @@ void TKeyTables::LoadTable(Table table, TKeyView& view) {
 QString TKeyTables::TableName(Table table) {
     return table == Table::Master ? QStringLiteral("Master") : QStringLiteral("Slave");
 }
+
+void TKeyTables::MarkAllEmpty() {
+    for (Table table : Tables) {
+        TMemoryKeyView& view = View(table);
+        for (int slot = 0; slot < view.SlotCount(); ++slot)
+            view.SetSlot(slot, view.EmptySlot(slot));
+    }
+}

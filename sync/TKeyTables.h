@@ -24,6 +24,8 @@ public:
     // Every slot of both views, slot n from the record with the n-th smallest RECID.
     void LoadFrom(TKeyView& masterView, TKeyView& slaveView);
     void LoadTable(Table table, TKeyView& view);
+    // Every slot of both tables known and empty: a list without keys.
+    void MarkAllEmpty();
 
     static QString TableName(Table table);
     static constexpr Table Tables[] = {Table::Master, Table::Slave};

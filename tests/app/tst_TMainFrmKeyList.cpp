@@ -32,9 +32,7 @@ namespace {
 // A list whose slave #5 holds key, active, with a note.
 TKeyTables siteList(const QString& key) {
     TKeyTables t;
-    for (TKeyTransfer::Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < t.View(table).SlotCount(); ++slot)
-            t.View(table).SetSlot(slot, t.View(table).EmptySlot(slot));
+    t.MarkAllEmpty();
     TKeySlot held = t.slave.Slot(4);
     held.active = true;
     held.keyCode = key;

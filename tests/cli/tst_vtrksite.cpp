@@ -39,9 +39,7 @@ TKeyTables doorList(const QString& serial) {
     TKeyTables t;
     t.serial = serial;
     t.info = QStringLiteral("Main entrance");
-    for (TKeyTransfer::Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < t.View(table).SlotCount(); ++slot)
-            t.View(table).SetSlot(slot, t.View(table).EmptySlot(slot));
+    t.MarkAllEmpty();
     t.master.SetSlot(0, key(QStringLiteral("01A2B3C4D5E6"), QStringLiteral("Installer")));
     t.master.SetSlot(1, key(QStringLiteral("01F00D000001"), QStringLiteral("Caretaker")));
     t.slave.SetSlot(0, key(QStringLiteral("0100000012A4"), QStringLiteral("Flat 1")));

@@ -43,9 +43,7 @@ TKeyTables tables(const QString& serial, const TSlots& slave = {}) {
     TKeyTables t;
     t.serial = serial;
     t.info = QStringLiteral("Door");
-    for (Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < t.View(table).SlotCount(); ++slot)
-            t.View(table).SetSlot(slot, t.View(table).EmptySlot(slot));
+    t.MarkAllEmpty();
     t.master.SetSlot(0, key(QStringLiteral("01A2B3C4D5E6"), QStringLiteral("Installer")));
     for (auto it = slave.cbegin(); it != slave.cend(); ++it)
         t.slave.SetSlot(it.key(), it.value());

@@ -18,9 +18,7 @@ const QString Lost = QStringLiteral("2BC5FB000000");
 TKeyTables tables(const QString& serial, bool holdsLost) {
     TKeyTables t;
     t.serial = serial;
-    for (TKeyTransfer::Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < t.View(table).SlotCount(); ++slot)
-            t.View(table).SetSlot(slot, t.View(table).EmptySlot(slot));
+    t.MarkAllEmpty();
     TKeySlot key = t.slave.Slot(4);
     key.active = holdsLost;
     key.keyCode = holdsLost ? Lost : key.keyCode;

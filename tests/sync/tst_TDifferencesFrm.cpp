@@ -17,10 +17,8 @@ TKeyComparison comparison(bool unreadableNote = false) {
     TKeyTables list, controller;
     list.serial = QStringLiteral("VT000399");
     controller.serial = QStringLiteral("VT000417");
-    for (TKeyTables* tables : {&list, &controller})
-        for (TKeyTransfer::Table table : TKeyTables::Tables)
-            for (int slot = 0; slot < tables->View(table).SlotCount(); ++slot)
-                tables->View(table).SetSlot(slot, tables->View(table).EmptySlot(slot));
+    list.MarkAllEmpty();
+    controller.MarkAllEmpty();
     TKeySlot key;
     key.active = true;
     key.keyCode = QStringLiteral("0100000012C1");

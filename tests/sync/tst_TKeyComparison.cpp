@@ -25,9 +25,7 @@ TKeySlot key(bool active, const QString& code, const QString& memo = QString()) 
 TKeyTables emptyTables(const QString& serial = QString()) {
     TKeyTables tables;
     tables.serial = serial;
-    for (Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < tables.View(table).SlotCount(); ++slot)
-            tables.View(table).SetSlot(slot, tables.View(table).EmptySlot(slot));
+    tables.MarkAllEmpty();
     return tables;
 }
 } // namespace

@@ -31,9 +31,7 @@ TKeyTables controllerTables(const QString& serial, int variant) {
     tables.serial = serial;
     tables.info = QStringLiteral("Main entrance");
     tables.version = QStringLiteral("TARVK001");
-    for (Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < tables.View(table).SlotCount(); ++slot)
-            tables.View(table).SetSlot(slot, tables.View(table).EmptySlot(slot));
+    tables.MarkAllEmpty();
     tables.master.SetSlot(0, key(QStringLiteral("01A2B3C4D5E6"), QStringLiteral("Installer")));
     // Windows-1252 survives the file: the note is one byte per character.
     tables.slave.SetSlot(5, key(QStringLiteral("01000000C0DE"), QStringLiteral("Caf\u00e9 \u20ac")));

@@ -23,9 +23,7 @@ const QString Lost = QStringLiteral("2BC5FB000000");
 TKeyTables door(const QString& serial, int keys, bool holdsLost) {
     TKeyTables t;
     t.serial = serial;
-    for (TKeyTransfer::Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < t.View(table).SlotCount(); ++slot)
-            t.View(table).SetSlot(slot, t.View(table).EmptySlot(slot));
+    t.MarkAllEmpty();
     for (int slot = 0; slot < keys; ++slot) {
         TKeySlot key = t.slave.Slot(slot);
         key.active = true;

@@ -48,9 +48,7 @@ QString writeList(const QString& path) {
     TKeyTables list;
     list.serial = QStringLiteral("VT000399");
     list.info = QStringLiteral("Main entrance");
-    for (TKeyTransfer::Table table : TKeyTables::Tables)
-        for (int slot = 0; slot < list.View(table).SlotCount(); ++slot)
-            list.View(table).SetSlot(slot, list.View(table).EmptySlot(slot));
+    list.MarkAllEmpty();
     list.master.SetSlot(0, key(QStringLiteral("01A2B3C4D5E6"), QStringLiteral("Installer")));
     list.master.SetSlot(1, key(QStringLiteral("01F00D000001"), QStringLiteral("Caretaker (new phone)")));
     list.slave.SetSlot(0, key(QStringLiteral("0100000012A4"), QStringLiteral("Flat 1")));
