@@ -3,8 +3,9 @@
 #include "app/TLicenseFile.h"
 #include "app/TLinkLabel.h"
 #include "app/TShowNoteForm.h"
-#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TAccessibility.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -120,6 +121,7 @@ void TAboutForm::FormCreate() {
     connectHandler(LicenseButton, &QPushButton::clicked, this, [this] { LicenseButtonClick(); });
     connectHandler(Label1, &TLinkLabel::clicked, this, [this] { Label1Click(); });
     connectHandler(Label2, &TLinkLabel::clicked, this, [this] { Label2Click(); });
+    NameForAccessibility();
 }
 
 void TAboutForm::showEvent(QShowEvent* event) {
@@ -165,4 +167,19 @@ void TAboutForm::OpenTarget(const QString& target) {
 
 void TAboutForm::setBeepHandler(BeepHandler handler) {
     beepHandler = handler;
+}
+
+void TAboutForm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {AboutImage, tr("Picture"), tr("The program's picture")},
+        {OKButton, tr("OK"), tr("Close the About window")},
+        {LicenseButton, tr("License..."), tr("Show the license")},
+        {ProductNameLabel, tr("Product name"), tr("The program's name")},
+        {ProductVersionNumberLabel, tr("Product version"), tr("The program's version")},
+        {FileVersionNumberLabel, tr("File version"), tr("The program file's version")},
+        {OwnerLabel, tr("Maker"), tr("Who makes and supports the program")},
+        {Label1, tr("E-mail"), tr("Write an e-mail to support")},
+        {Label2, tr("WWW"), tr("Open the web site")},
+    });
+    TAccessibility::PairLabels(this);
 }

@@ -52,6 +52,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void FormCreate();
 
     TVersionInfo Version;

@@ -87,7 +87,8 @@ QString displayText(QString text) {
 } // namespace
 
 const QColor TMainFrm::PortOpenColor = QColor(0x00, 0x00, 0xFF);
-const QColor TMainFrm::PortClosedColor = QColor(0xFF, 0x00, 0x00);
+// A red dark enough to be read on the label's pale background.
+const QColor TMainFrm::PortClosedColor = QColor(0xC0, 0x00, 0x00);
 
 TMainFrm::TMainFrm(QWidget* parent)
     : QMainWindow(parent), KeyListDocument(new TKeyListDocument(this)), Scale(TScreenScale::forWidget(this)) {
@@ -136,6 +137,7 @@ void TMainFrm::FormCreate() {
     ConnectHandlers();
     ApplyLayoutSize();
     CentreOnDesktop();
+    NameForAccessibility();
 }
 
 QAction* TMainFrm::NewAction(const QString& name, const QString& caption, const QString& hint, bool enabled) {
@@ -491,6 +493,7 @@ void TMainFrm::ShowPortStatus(bool open, int comNumber) {
     QPalette palette = CntrStatusLbl->palette();
     palette.setColor(QPalette::WindowText, portStatusColor(open));
     CntrStatusLbl->setPalette(palette);
+    DescribePortStatus(open, comNumber);
 }
 
 void TMainFrm::DallasPortPortOpen() {

@@ -239,6 +239,10 @@ private:
     void UpdateNavigation(TDbfTable* view);
     void ApplyLayoutSize();
     void CentreOnDesktop();
+    // Names and descriptions for screen readers (TMainFrmAccessibility.cpp).
+    void NameForAccessibility();
+    void NameInfoFields();
+    void DescribePortStatus(bool open, int comNumber);
 
     QAction* NewAction(const QString& name, const QString& caption, const QString& hint, bool enabled);
     QList<QAction*> KeyTransferActions() const;

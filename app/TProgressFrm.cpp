@@ -1,4 +1,5 @@
 #include "app/TProgressFrm.h"
+#include "seams/ui/TAccessibility.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -54,6 +55,7 @@ void TProgressFrm::FormCreate() {
 
     setFont(Scale.font(font()));
     setFixedSize(Scale.px(ClientWidth), Scale.px(ClientHeight));
+    NameForAccessibility();
 }
 
 void TProgressFrm::centreOnScreen() {
@@ -77,4 +79,11 @@ void TProgressFrm::StartProgress(const QString& text) {
 void TProgressFrm::StepProgress(quint8 step) {
     ProgressBar->setValue(std::min(Maximum, ProgressBar->value() + int(step)));
     QApplication::processEvents();
+}
+
+void TProgressFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {ProgressBar, tr("Progress"), tr("How far the data exchange with the controller is")},
+        {ProgressLabel, tr("Step"), tr("What the data exchange is doing now")},
+    });
 }

@@ -25,6 +25,8 @@ public:
     QLabel* ProgressLabel;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void FormCreate();
     void centreOnScreen();
 

@@ -1,6 +1,7 @@
 #include "app/TShowNoteForm.h"
 
 #include "app/TNotePrinter.h"
+#include "seams/ui/TAccessibility.h"
 #include "seams/ui/TErrorReport.h"
 
 #include <QHBoxLayout>
@@ -56,6 +57,7 @@ TShowNoteForm::TShowNoteForm(QWidget* parent)
 
     connectHandler(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     connectHandler(PrintButton, &QPushButton::clicked, this, [this] { PrintButtonClick(); });
+    NameForAccessibility();
 }
 
 void TShowNoteForm::OKButtonClick() {
@@ -76,4 +78,12 @@ void ShowNote(const QString& caption, const QString& note, quint8 charSet, QWidg
     form.NoteMemo->setPlainText(note);
     form.setWindowTitle(caption);
     form.exec();
+}
+
+void TShowNoteForm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {NoteMemo, tr("Note"), tr("The note's text, read only")},
+        {PrintButton, tr("Print..."), tr("Print the note")},
+        {OKButton, tr("OK"), tr("Close the note")},
+    });
 }

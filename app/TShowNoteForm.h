@@ -20,6 +20,10 @@ public:
     QWidget* ButtonsPanel;
     QPushButton* PrintButton;
     QPushButton* OKButton;
+
+private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
 };
 
 // Shows note under caption in a new modal note viewer and returns when it is closed. charSet

@@ -113,6 +113,8 @@ QVariant TKeyTableModel::data(const QModelIndex& index, int role) const {
         return QVariant();
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
         return UnreadRow(index.row()) ? UnreadHint : QVariant();
+    if (role == Qt::AccessibleTextRole)
+        return SpokenText(index);
     if (role != Qt::DisplayRole)
         return QVariant();
     if (index.column() == 0)
@@ -136,6 +138,8 @@ QVariant TKeyTableModel::headerData(int section, Qt::Orientation orientation, in
     switch (role) {
     case Qt::DisplayRole:
         return Title(section);
+    case Qt::AccessibleTextRole:
+        return SpokenTitle(section);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     default:
@@ -145,6 +149,35 @@ QVariant TKeyTableModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags TKeyTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+// A listener hears the column with the value, and the check box column and an empty memo in
+// words rather than as "True" or nothing.
+QString TKeyTableModel::SpokenText(const QModelIndex& index) const {
+    const QString text = data(index, Qt::DisplayRole).toString();
+    switch (index.column()) {
+    case 0:
+        return tr("Slot %1").arg(text);
+    case 1:
+        return tr("Key code %1").arg(text);
+    case 2:
+        return text == QLatin1String("True") ? tr("Active") : tr("Deactivated");
+    default:
+        return text.trimmed().isEmpty() ? tr("No note") : tr("Note: %1").arg(text);
+    }
+}
+
+QString TKeyTableModel::SpokenTitle(int column) {
+    switch (column) {
+    case 0:
+        return tr("Slot number");
+    case 1:
+        return tr("Key code");
+    case 2:
+        return tr("Active");
+    default:
+        return tr("Note");
+    }
 }
 
 QString TKeyTableModel::Title(int column) {

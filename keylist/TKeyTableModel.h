@@ -26,6 +26,9 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     static QString Title(int column);
+    // What a screen reader says for a cell and for a column title.
+    QString SpokenText(const QModelIndex& index) const;
+    static QString SpokenTitle(int column);
     TMarker Marker(int column) const { return markers.at(column); }
     // Sets the marker of one column and removes those of the others.
     void SetMarker(int column, TMarker marker);

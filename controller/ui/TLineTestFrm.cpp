@@ -1,6 +1,7 @@
 #include "controller/ui/TLineTestFrm.h"
 
 #include "controller/TControllerPortOpener.h"
+#include "seams/ui/TAccessibility.h"
 #include "seams/ui/TErrorReport.h"
 #include "serial/TSerDataPort.h"
 #include "serial/ui/TSerLampGlyphs.h"
@@ -87,6 +88,7 @@ void TLineTestFrm::FormCreate() {
     connectHandler(StopBtn, &QPushButton::clicked, this, [this] { StopBtnClick(); });
     connect(ExitBtn, &QPushButton::clicked, this, &QDialog::accept);
     FormShow();
+    NameForAccessibility();
 }
 
 void TLineTestFrm::showEvent(QShowEvent* event) {
@@ -147,4 +149,17 @@ void TLineTestFrm::StartBtnClick() {
 void TLineTestFrm::StopBtnClick() {
     LineTestRunning = false;
     SetRunningButtons(false);
+}
+
+void TLineTestFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {Edit1, tr("Correct transmissions"), tr("How many test frames came back right")},
+        {Edit2, tr("Incorrect transmissions"), tr("How many test frames came back wrong or not at all")},
+        {Light1, tr("Correct transmission lamp"), tr("Lights green on each frame that came back right")},
+        {Light2, tr("Incorrect transmission lamp"), tr("Lights red on each frame that failed")},
+        {StartBtn, tr("Start"), tr("Start sending test frames to the controller")},
+        {StopBtn, tr("Stop"), tr("Stop the line test")},
+        {ExitBtn, tr("Exit"), tr("Close the line test")},
+    });
+    ExitBtn->setDefault(true);
 }

@@ -49,6 +49,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void FormCreate();
     void SetRunningButtons(bool running);
     static void Count(QLineEdit* edit, TSerStatusLight* light);

@@ -10,6 +10,7 @@
 #include "keys/TKeyPlaceholder.h"
 #include "keys/TKeyTable.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TAccessibility.h"
 #include "seams/ui/TErrorReport.h"
 
 #include <QCheckBox>
@@ -57,7 +58,7 @@ QLabel* problemLabel(QWidget* parent, const char* name) {
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
-    label->setStyleSheet(QStringLiteral("color: #b42318;"));
+    TAccessibility::SetTextColor(label, QColor(0xb4, 0x23, 0x18));
     label->setVisible(false);
     return label;
 }
@@ -125,7 +126,7 @@ void TDBEditFrm::buildLayout() {
     CodeCheckedLbl = new QLabel(QStringLiteral("\u2713 checked"), this);
     CodeCheckedLbl->setObjectName(QStringLiteral("CodeCheckedLbl"));
     CodeCheckedLbl->setToolTip(QStringLiteral("The pasted key number's CRC checked"));
-    CodeCheckedLbl->setStyleSheet(QStringLiteral("color: #1a7f37;"));
+    TAccessibility::SetTextColor(CodeCheckedLbl, QColor(0x1a, 0x7f, 0x37));
     CodeCheckedLbl->setVisible(false);
     CodeProblemLbl = problemLabel(this, "CodeProblemLbl");
     NoteProblemLbl = problemLabel(this, "NoteProblemLbl");
@@ -187,6 +188,7 @@ void TDBEditFrm::buildLayout() {
     setTabOrder(PriorBtn, NextBtn);
     setTabOrder(NextBtn, LastBtn);
     setTabOrder(LastBtn, OkBtn);
+    NameForAccessibility();
 }
 
 void TDBEditFrm::FormShow() {
@@ -417,4 +419,26 @@ bool TDBEditFrm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void TDBEditFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {RecNoEdit, tr("Record #"), tr("The key's slot number, read only")},
+        {KeyTypeEdit, tr("Key Type"), tr("Master key or slave key, read only")},
+        {KeyCodeEdit, tr("Key Code"),
+         tr("12 hexadecimal digits; any written form of the key number may be pasted")},
+        {EngravedEdit, tr("Engraved"), tr("The key code as it is engraved on the key, read only")},
+        {CodeCheckedLbl, tr("Checked"), tr("The pasted key number's CRC checked")},
+        {CodeProblemLbl, tr("Key code problem"), tr("Why the key code is refused")},
+        {NoteProblemLbl, tr("Note problem"), tr("Why the note is refused")},
+        {ActiveCB, tr("Active Key"), tr("Checked: the key opens the door; unchecked: deactivated")},
+        {KeyInfoEdit, tr("Key Info"), tr("A note about the key or its holder")},
+        {FirstBtn, tr("First key"), tr("Go to the first key of the list")},
+        {PriorBtn, tr("Previous key"), tr("Go to the previous key")},
+        {NextBtn, tr("Next key"), tr("Go to the next key")},
+        {LastBtn, tr("Last key"), tr("Go to the last key of the list")},
+        {OkBtn, tr("OK"), tr("Store the key and close")},
+    });
+    TAccessibility::PairLabels(this);
+    OkBtn->setDefault(true);
 }

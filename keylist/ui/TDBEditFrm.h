@@ -51,6 +51,8 @@ public slots:
     void reject() override;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     // Lays the dialog out at the screen's scale; once, from the constructor.
     void FormCreate();
     void buildLayout();

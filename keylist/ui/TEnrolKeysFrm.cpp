@@ -10,8 +10,9 @@
 #include "onewire/TOneWirePoller.h"
 #include "onewire/TOneWireSettings.h"
 #include "onewire/TOwServerBus.h"
-#include "seams/ui/TErrorReport.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TAccessibility.h"
+#include "seams/ui/TErrorReport.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -95,6 +96,7 @@ void TEnrolKeysFrm::buildLayout() {
     layout->addWidget(new QLabel(QStringLiteral("Enrolled:"), this));
     layout->addWidget(EnrolledList, 1);
     layout->addLayout(buttons);
+    NameForAccessibility();
 }
 
 void TEnrolKeysFrm::showEvent(QShowEvent* event) {
@@ -202,7 +204,9 @@ void TEnrolKeysFrm::SettingsBtnClick() {
 void TEnrolKeysFrm::showStatus(const QString& text, bool fault) {
     StatusLbl->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     QPalette palette = StatusLbl->palette();
-    palette.setColor(QPalette::WindowText, fault ? Qt::darkRed : palette.color(QPalette::Text));
+    palette.setColor(QPalette::WindowText,
+                     TAccessibility::Readable(fault ? QColor(Qt::darkRed) : palette.color(QPalette::Text),
+                                              palette.color(QPalette::Window)));
     StatusLbl->setPalette(palette);
 }
 
@@ -217,5 +221,21 @@ void TEnrolKeysFrm::flash(bool success) {
 void TEnrolKeysFrm::setStatusBackground(const QColor& colour) {
     QPalette palette = StatusLbl->palette();
     palette.setColor(QPalette::Window, colour);
+    // The text stays readable on the flash and back on the window's colour.
+    palette.setColor(QPalette::WindowText, TAccessibility::Readable(palette.color(QPalette::WindowText), colour));
     StatusLbl->setPalette(palette);
+}
+
+void TEnrolKeysFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {ServerLbl, tr("Reader"), tr("The 1-Wire server the keys are read from")},
+        {SettingsBtn, tr("Settings..."), tr("Choose the 1-Wire server")},
+        {StatusLbl, tr("Status"), tr("The last key read, or why none was")},
+        {NoteEdit, tr("Note"), tr("The note given to each key enrolled next")},
+        {EnrolledList, tr("Enrolled keys"), tr("The keys enrolled in this window, newest last")},
+        {UndoBtn, tr("Undo last"), tr("Take the last enrolled key out of the list again")},
+        {CloseBtn, tr("Close"), tr("Close the window; enrolled keys stay in the list")},
+    });
+    TAccessibility::PairLabels(this);
+    CloseBtn->setDefault(true);
 }

@@ -47,6 +47,8 @@ protected:
     void done(int result) override;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void buildLayout();
     void startPolling();
     void flash(bool success);

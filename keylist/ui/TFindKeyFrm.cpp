@@ -3,6 +3,7 @@
 #include "keylist/TKeyListStore.h"
 #include "keylist/ui/TTypedTextValidator.h"
 #include "keys/TKeyTable.h"
+#include "seams/ui/TAccessibility.h"
 #include "seams/ui/TErrorReport.h"
 
 #include <QComboBox>
@@ -60,6 +61,7 @@ TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, 
 
     connect(FindBtn, &QPushButton::clicked, this, [this] { TErrorReport::run([this] { FindBtnClick(); }); });
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    NameForAccessibility();
 }
 
 void TFindKeyFrm::FormShow() {
@@ -87,4 +89,14 @@ void TFindKeyFrm::FindBtnClick() {
         break;
     }
     done(found ? QDialog::Accepted : ResultNo);
+}
+
+void TFindKeyFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {KeyCodeEdit, tr("Key Code"), tr("The code to find, or its beginning")},
+        {KeyTypeCombo, tr("Key Type"), tr("Look among master keys, slave keys or both")},
+        {KeyInfoEdit, tr("Key Info"), tr("Text of the note to find")},
+        {FindBtn, tr("Find Key"), tr("Go to the first key that matches")},
+        {CancelBtn, tr("Cancel"), tr("Close without finding")},
+    });
 }

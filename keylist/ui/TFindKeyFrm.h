@@ -24,6 +24,8 @@ public:
     void FindBtnClick();
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     TKeyListStore& store;
     std::function<int()> activePage;
     QLineEdit* KeyCodeEdit;

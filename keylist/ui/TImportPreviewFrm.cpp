@@ -1,6 +1,7 @@
 #include "keylist/ui/TImportPreviewFrm.h"
 
 #include "keylist/TKeyListRows.h"
+#include "seams/ui/TAccessibility.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -74,6 +75,7 @@ TImportPreviewFrm::TImportPreviewFrm(const TKeyImport& plan, const QString& file
     layout->addWidget(RejectsView, 2);
     layout->addLayout(buttons);
     resize(720, 480);
+    NameForAccessibility();
 }
 
 void TImportPreviewFrm::fillChanges(const TKeyImport& plan) {
@@ -87,4 +89,14 @@ void TImportPreviewFrm::fillChanges(const TKeyImport& plan) {
 void TImportPreviewFrm::fillRejects(const TKeyImport& plan) {
     for (const TKeyImport::TReject& reject : plan.Rejects)
         new QListWidgetItem(QStringLiteral("Line %1: %2").arg(reject.line).arg(reject.reason), RejectsView);
+}
+
+void TImportPreviewFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {SummaryLbl, tr("Summary"), tr("How many rows change the key list and how many are refused")},
+        {ChangesView, tr("Changes"), tr("The slots the import changes, with their old and new keys")},
+        {RejectsView, tr("Refused rows"), tr("The file's rows that are not imported, and why")},
+        {ImportBtn, tr("Import"), tr("Make the changes in the key list")},
+        {CancelBtn, tr("Cancel"), tr("Import nothing")},
+    });
 }

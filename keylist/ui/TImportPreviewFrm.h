@@ -18,6 +18,8 @@ public:
     TImportPreviewFrm(const TKeyImport& plan, const QString& fileName, QWidget* parent = nullptr);
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void fillChanges(const TKeyImport& plan);
     void fillRejects(const TKeyImport& plan);
 

@@ -20,6 +20,8 @@ TKeyGrid::TKeyGrid(QTableView& grid, TDbfTable& view, TKeyListStore& store)
     grid.setSelectionMode(QAbstractItemView::SingleSelection);
     grid.setAlternatingRowColors(false);
     grid.setWordWrap(false);
+    // Tab leaves the grid for the next control; the arrow keys move inside it.
+    grid.setTabKeyNavigation(false);
     grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QHeaderView* titles = grid.horizontalHeader();
     titles->setSectionsClickable(true);

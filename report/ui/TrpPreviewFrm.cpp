@@ -5,6 +5,7 @@
 #include "report/ui/TrpPrintDialogs.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TAccessibility.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +55,7 @@ TrpPreviewFrm::TrpPreviewFrm(const TrpReport& report, std::shared_ptr<TrpPages> 
 
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     resize(std::min(screen.width() * 9 / 10, 1200), screen.height() * 9 / 10);
+    NameForAccessibility();
 }
 
 TrpPreviewFrm::~TrpPreviewFrm() {
@@ -259,4 +261,16 @@ void TrpPreviewFrm::Open(TrpReport& report) {
 
 void TrpPreviewFrm::installAsStandard() {
     TrpReport::SetStandardPreview(&TrpPreviewFrm::Open);
+}
+
+void TrpPreviewFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {toolBar, tr("Preview tools"), tr("Pages, zoom, printing and closing")},
+        {preview, tr("Preview"), tr("The report's pages as they will be printed")},
+        {pageEdit, tr("Page"), tr("The page shown; type a number to go there")},
+        {pageCountLbl, tr("Page count"), tr("How many pages the report has")},
+    });
+    for (QAction* action : toolBar->actions())
+        if (QWidget* button = toolBar->widgetForAction(action); button && !action->isSeparator())
+            button->setAccessibleDescription(action->toolTip());
 }

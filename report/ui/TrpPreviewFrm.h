@@ -43,6 +43,8 @@ public:
     void ShowHelp();
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     QAction* AddAction(const QString& name, const QString& text, const QKeySequence& key,
                        const std::function<void()>& run);
     void BuildToolBar(const TrpReport& report);

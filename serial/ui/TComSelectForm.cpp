@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Room under the list for the selected port's device, above the buttons.
@@ -87,6 +88,7 @@ TComSelectForm::TComSelectForm(QWidget* parent) : QDialog(parent) {
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     OkBtn->setFocus();
+    NameForAccessibility();
 }
 
 // The layout is drawn for MS Sans Serif; where another font stands in and needs more room,
@@ -155,4 +157,24 @@ void TComSelectForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void TComSelectForm::NameForAccessibility() {
+    const std::pair<QWidget*, std::pair<QString, QString>> texts[] = {
+        {PortsComboBox, {tr("Serial port"), tr("The COM port the controller is connected to")}},
+        {PathLabel, {tr("Device"), tr("The device file of the selected port")}},
+        {OkBtn, {tr("OK"), tr("Use the selected port")}},
+        {AbortBtn, {tr("Cancel"), tr("Keep no port")}},
+    };
+    for (const auto& [widget, text] : texts) {
+        widget->setAccessibleName(text.first);
+        widget->setAccessibleDescription(text.second);
+    }
+    // The form's black text was meant for a light window; on a dark desktop the desktop's own text
+    // colour is the one that reads.
+    if (palette().color(QPalette::Window).lightness() < 128) {
+        QPalette readable = palette();
+        readable.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
+        setPalette(readable);
+    }
 }

@@ -37,6 +37,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void WidenToTexts();
     void FillPorts();
     void ShowSelectedPath();

@@ -1,6 +1,7 @@
 #include "site/ui/TSiteFrm.h"
 
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TAccessibility.h"
 #include "seams/ui/TErrorReport.h"
 #include "site/ESiteError.h"
 #include "site/TSite.h"
@@ -96,6 +97,7 @@ TSiteFrm::TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> ope
     connectHandler(giveBtn, &QPushButton::clicked, this, [this] { GiveBtnClick(); });
     connectHandler(OpenListBtn, &QPushButton::clicked, this, [this] { OpenListBtnClick(); });
     resize(900, 640);
+    NameForAccessibility();
 }
 
 TSiteFrm::~TSiteFrm() = default;
@@ -219,4 +221,24 @@ void TSiteFrm::OpenListBtnClick() {
     const int row = DoorTable->currentRow();
     if (site && row >= 0 && row < site->Doors().size())
         openList(site->ListPath(site->Doors()[row]));
+}
+
+void TSiteFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {SiteLbl, tr("Site"), tr("The site's name and folder")},
+        {DoorTable, tr("Doors"), tr("Every door of the site with its controller, key list and status")},
+        {OpenListBtn, tr("Open list"), tr("Open the selected door's key list in the main window")},
+        {SearchEdit, tr("Find key"), tr("Key code in any form, or note text")},
+        {FindTable, tr("Found keys"),
+         tr("Where the key was found: door, table, slot, code, active and note")},
+        {JournalTable, tr("Journal"), tr("Every change made at this site")},
+        {findChild<QPushButton*>(QStringLiteral("FindBtn")), tr("Find"), tr("Find the key at every door")},
+        {findChild<QPushButton*>(QStringLiteral("RevokeBtn")), tr("Revoke key everywhere..."),
+         tr("Deactivate the found key at every door")},
+        {findChild<QPushButton*>(QStringLiteral("GiveBtn")), tr("Give key to doors..."),
+         tr("Give the key to the doors you choose")},
+    });
+    // Tab leaves a table for the next control; the arrow keys move inside it.
+    for (QTableWidget* table : {DoorTable, FindTable, JournalTable})
+        table->setTabKeyNavigation(false);
 }

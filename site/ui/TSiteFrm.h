@@ -37,6 +37,8 @@ public:
     void OpenListBtnClick();
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void ShowStatus();
     void ShowJournal();
     // The plan shown, and on the user's word saved; then the window shows the new state.

@@ -1,8 +1,9 @@
 #include "sync/ui/TDifferencesFrm.h"
 
-#include "seams/ui/TErrorReport.h"
 #include "seams/TFileDialogs.h"
 #include "seams/TMessageBoxes.h"
+#include "seams/ui/TAccessibility.h"
+#include "seams/ui/TErrorReport.h"
 #include "seams/ui/TScreenScale.h"
 #include "sync/TDifferenceCsv.h"
 #include "sync/TDifferenceTableModel.h"
@@ -31,7 +32,9 @@ TDifferencesFrm::TDifferencesFrm(QWidget* parent) : QDialog(parent) {
     Model = new TDifferenceTableModel(this);
     MismatchLbl = new QLabel(this);
     MismatchLbl->setObjectName(QStringLiteral("MismatchLbl"));
-    MismatchLbl->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    QFont bold = MismatchLbl->font();
+    bold.setBold(true);
+    MismatchLbl->setFont(bold);
     MismatchLbl->setWordWrap(true);
     CountsLbl = new QLabel(this);
     CountsLbl->setObjectName(QStringLiteral("CountsLbl"));
@@ -68,6 +71,7 @@ TDifferencesFrm::TDifferencesFrm(QWidget* parent) : QDialog(parent) {
     connectHandler(CsvBtn, &QPushButton::clicked, this, [this] { CsvBtnClick(); });
     connect(WriteBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    NameForAccessibility();
 }
 
 void TDifferencesFrm::Present(const TKeyComparison& value, Purpose why) {
@@ -132,4 +136,23 @@ void TDifferencesFrm::CsvBtnClick() {
     QString error;
     if (!TDifferenceCsv::Write(*Model, path, &error))
         MessageBoxes().error(QStringLiteral("Can not write %1: %2").arg(path, error));
+}
+
+void TDifferencesFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {MismatchLbl, tr("Warning"), tr("The controller is not the one the key list was made for")},
+        {CountsLbl, tr("Counts"), tr("How many slots differ")},
+        {Grid, tr("Differences"), tr("One row a slot: what the controller holds and what the list wants")},
+        {ShowAllChk, tr("Show all slots"), tr("Show the slots that are the same as well")},
+        {PrintBtn, tr("Print..."), tr("Print the differences")},
+        {PdfBtn, tr("Save as PDF..."), tr("Save the differences as a PDF file")},
+        {CsvBtn, tr("Export CSV..."), tr("Save the differences as a CSV file")},
+        {WriteBtn, tr("Write changes"), tr("Write the differing slots to the controller")},
+        {CancelBtn, tr("Cancel"), tr("Close without writing")},
+    });
+    // Enter never writes to a controller by itself.
+    CancelBtn->setDefault(true);
+    TAccessibility::SetTextColor(MismatchLbl, QColor(0xb0, 0x00, 0x00));
+    // Tab leaves the table for the next control; the arrow keys move inside it.
+    Grid->setTabKeyNavigation(false);
 }

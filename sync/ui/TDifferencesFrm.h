@@ -41,6 +41,8 @@ public:
     QPushButton* CancelBtn;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     QString ReportTitle() const;
 
     TKeyComparison comparison;

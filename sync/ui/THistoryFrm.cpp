@@ -1,5 +1,6 @@
 #include "sync/ui/THistoryFrm.h"
 
+#include "seams/ui/TAccessibility.h"
 #include "seams/ui/TErrorReport.h"
 #include "seams/ui/TScreenScale.h"
 
@@ -79,6 +80,7 @@ THistoryFrm::THistoryFrm(TSnapshotStore& store, QWidget* parent) : QDialog(paren
     connectHandler(OpenBtn, &QPushButton::clicked, this, [this] { OpenBtnClick(); });
     connectHandler(RestoreBtn, &QPushButton::clicked, this, [this] { RestoreBtnClick(); });
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::reject);
+    NameForAccessibility();
 }
 
 void THistoryFrm::Reload() {
@@ -153,4 +155,20 @@ void THistoryFrm::RestoreBtnClick() {
         return;
     accept();
     OnRestore(*snapshot);
+}
+
+void THistoryFrm::NameForAccessibility() {
+    TAccessibility::Describe({
+        {ControllersGrid, tr("Controllers"), tr("Every controller read or written, with its last contact")},
+        {SnapshotsGrid, tr("Snapshots"), tr("Snapshots of the selected controller, newest first")},
+        {PlaceLbl, tr("Folder"), tr("Where the snapshots are kept")},
+        {OpenBtn, tr("Open as new key list"), tr("Open the selected snapshot as a new key list")},
+        {RestoreBtn, tr("Restore to controller..."),
+         tr("Write the selected snapshot back to its controller")},
+        {CloseBtn, tr("Close"), tr("Close the history")},
+    });
+    CloseBtn->setDefault(true);
+    // Tab leaves a table for the next control; the arrow keys move inside it.
+    for (QTableWidget* table : {ControllersGrid, SnapshotsGrid})
+        table->setTabKeyNavigation(false);
 }

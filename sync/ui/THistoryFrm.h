@@ -40,6 +40,8 @@ public:
     QPushButton* CloseBtn;
 
 private:
+    // Names and descriptions for screen readers.
+    void NameForAccessibility();
     void UpdateButtons();
 
     TSnapshotStore& store;
