@@ -436,9 +436,10 @@ void tst_TMainFrm::shouldShowPortStatus_data() {
     QTest::addColumn<QColor>("color");
     QTest::newRow("COM1") << true << 1 << "Controller port:\nCOM1" << QColor(0, 0, 255);
     QTest::newRow("COM50") << true << 50 << "Controller port:\nCOM50" << QColor(0, 0, 255);
-    QTest::newRow("closed") << false << 0 << "Controller port:\nNOT SELECTED" << QColor(255, 0, 0);
+    // A red dark enough to read on the label (pure red is 4.0:1 there, below 4.5:1).
+    QTest::newRow("closed") << false << 0 << "Controller port:\nNOT SELECTED" << QColor(192, 0, 0);
     QTest::newRow("closed ignores number")
-        << false << 7 << "Controller port:\nNOT SELECTED" << QColor(255, 0, 0);
+        << false << 7 << "Controller port:\nNOT SELECTED" << QColor(192, 0, 0);
 }
 
 void tst_TMainFrm::shouldShowPortStatus() {
