@@ -76,10 +76,10 @@ int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
         // The parser names the program by the path it was started with, and knows no commands.
         // The path is looked for rather than the words around it, which follow the language.
         QString help = parser.helpText();
-        const QString started = QCoreApplication::arguments().value(0);
-        const int at = started.isEmpty() ? -1 : help.indexOf(started);
+        const QString started = QLatin1Char(' ') + QCoreApplication::arguments().value(0) + QLatin1Char(' ');
+        const int at = help.indexOf(started);
         if (at >= 0 && at < help.indexOf(QLatin1Char('\n')))
-            help.replace(at, started.size(), Program + QLatin1Char(' ') + command.Name());
+            help.replace(at, started.size(), QStringLiteral(" %1 %2 ").arg(Program, command.Name()));
         const QString details = command.HelpDetails();
         TCliOutput::Text(details.isEmpty() ? help : help + QLatin1Char('\n') + details);
         return VtrkExit::Done;
