@@ -33,6 +33,16 @@ QDateTime timeOption(const QCommandLineParser& parser, const QString& name) {
     return time.toUTC();
 }
 
+// The journal names what changed by a word of its own file ("list", "controller"); shown to a
+// person it is said in the language.
+QString kindText(const QString& kind) {
+    if (kind == QLatin1String("list"))
+        return TCliSiteJournal::tr("list");
+    if (kind == QLatin1String("controller"))
+        return TCliSiteJournal::tr("controller");
+    return kind;
+}
+
 TSiteJournal::TFilter filterOf(const QCommandLineParser& parser, const TSite& site) {
     TSiteJournal::TFilter filter;
     if (parser.isSet(QStringLiteral("key"))) {
@@ -80,7 +90,7 @@ int TCliSiteJournal::Journal(const QCommandLineParser& parser) {
                                  {QStringLiteral("old"), entry.before},
                                  {QStringLiteral("new"), entry.after}});
         text += QStringLiteral("%1  %2  %3 %4  %5 #%6: %7 -> %8\n")
-                    .arg(entry.time.toString(Qt::ISODate), entry.user, entry.kind, entry.name,
+                    .arg(entry.time.toString(Qt::ISODate), entry.user, kindText(entry.kind), entry.name,
                          TKeyTables::TableName(entry.table))
                     .arg(entry.number)
                     .arg(entry.before, entry.after);

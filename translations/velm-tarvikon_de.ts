@@ -205,6 +205,14 @@
         <translation>Keine Journalzeilen.
 </translation>
     </message>
+    <message>
+        <source>list</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>controller</source>
+        <translation>Steuerung</translation>
+    </message>
 </context>
 <context>
     <name>TCliSiteKeys</name>
