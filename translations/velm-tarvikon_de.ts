@@ -945,6 +945,22 @@ geprüft.
         <source>Every controller of a building: status, find, revoke and give a key</source>
         <translation>Alle Steuerungen eines Gebäudes: Stand, Schlüssel suchen, sperren und vergeben</translation>
     </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>The desktop's language</source>
+        <translation>Sprache der Arbeitsumgebung</translation>
+    </message>
+    <message>
+        <source>The program speaks the chosen language from its next start.</source>
+        <translation>Das Programm verwendet die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
 </context>
 <context>
     <name>TPortsCommand</name>
