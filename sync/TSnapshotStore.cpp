@@ -215,10 +215,11 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
 
 QString TSnapshotStore::TrySave(const TKeyTables& tables, Kind kind, QString* path) {
     try {
-        const QString saved = Save(tables, kind);
+        const QDateTime when = QDateTime::currentDateTimeUtc();
+        const QString saved = Save(tables, kind, when);
         if (path)
             *path = saved;
-        return QString();
+        return saved.isEmpty() || !witness ? QString() : witness(tables, kind, when);
     } catch (const std::exception& e) {
         return QStringLiteral("The snapshot of the controller was not stored: %1")
             .arg(QString::fromUtf8(e.what()));

@@ -52,7 +52,12 @@ public:
     // std::runtime_error naming the file on a failure.
     QString Save(const TKeyTables& tables, Kind kind,
                  const QDateTime& when = QDateTime::currentDateTimeUtc());
-    // Like Save, but a failure is returned as text instead of raised; empty when stored.
+    // Told of every snapshot TrySave stores, after it is safe here: another place that keeps its
+    // own history of some controllers (a site's doors). Returns why it failed, or nothing.
+    using TWitness = std::function<QString(const TKeyTables&, Kind, const QDateTime&)>;
+    void SetWitness(TWitness w) { witness = std::move(w); }
+    // Like Save, but a failure is returned as text instead of raised; empty when stored. The
+    // witness's failure is returned too, the snapshot here being stored all the same.
     QString TrySave(const TKeyTables& tables, Kind kind, QString* path = nullptr);
 
     // The newest snapshot of a controller and when it was last read and written, from the file
@@ -86,4 +91,5 @@ private:
 
     QString root;
     Sharing sharing = Sharing::Private;
+    TWitness witness;
 };
