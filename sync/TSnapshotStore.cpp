@@ -55,7 +55,7 @@ public:
         : file(QDir(directory).filePath(TStaleFiles::OwnName(StagedPrefix) + QStringLiteral("XXXXXX") +
                                         suffix)) {
         if (!file.open())
-            throw failure(QStringLiteral("Can not write a snapshot in %1: %2")
+            throw failure(TSnapshotStore::tr("Can not write a snapshot in %1: %2")
                               .arg(QDir::toNativeSeparators(directory), file.errorString()));
         file.setAutoRemove(false);
         path = file.fileName();
@@ -86,14 +86,15 @@ std::string systemText() {
 void makePrivateFolder(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), PrivateFolderMode) != 0 && errno != EEXIST)
-        throw failure(QStringLiteral("Can not make the snapshot folder %1: %2")
+        throw failure(TSnapshotStore::tr("Can not make the snapshot folder %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
-        throw failure(QStringLiteral("Can not use the snapshot folder %1: it is not a folder of this user")
-                          .arg(QDir::toNativeSeparators(path)));
+        throw failure(
+            TSnapshotStore::tr("Can not use the snapshot folder %1: it is not a folder of this user")
+                .arg(QDir::toNativeSeparators(path)));
     if ((st.st_mode & 077) != 0 && ::chmod(name.constData(), PrivateFolderMode) != 0)
-        throw failure(QStringLiteral("Can not make the snapshot folder %1 private: %2")
+        throw failure(TSnapshotStore::tr("Can not make the snapshot folder %1 private: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
 }
 
@@ -150,7 +151,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
     const QString directory = QDir(root).filePath(DirectoryName(tables.serial));
     if (!QDir().mkpath(QFileInfo(root).absolutePath()))
         throw failure(
-            QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
+            TSnapshotStore::tr("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
     makePrivateFolder(root);
     makePrivateFolder(directory);
     sweepStagedFiles();
@@ -159,7 +160,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
     QFile::remove(table.path);
     TKeyListFile::Write(tables, table.path);
     if (::chmod(QFile::encodeName(table.path).constData(), PrivateFileMode) != 0)
-        throw failure(QStringLiteral("Can not write %1: %2")
+        throw failure(TSnapshotStore::tr("Can not write %1: %2")
                           .arg(QDir::toNativeSeparators(table.path), QString::fromStdString(systemText())));
     TStaged description(directory, QStringLiteral(".json"));
     {
@@ -167,7 +168,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
         const QByteArray bytes = QJsonDocument(describe(tables, KindName(kind), when)).toJson();
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
             !out.flush())
-            throw failure(QStringLiteral("Can not write %1: %2")
+            throw failure(TSnapshotStore::tr("Can not write %1: %2")
                               .arg(QDir::toNativeSeparators(description.path), out.errorString()));
     }
     const QString base = when.toUTC().toString(TimeFormat) + QLatin1Char('-') + KindName(kind);
@@ -183,7 +184,8 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
         }
         description.placed = !TFilePlacement::PlaceNew(stem + QStringLiteral(".json"), description.path);
     }
-    throw failure(QStringLiteral("Can not name a snapshot in %1").arg(QDir::toNativeSeparators(directory)));
+    throw failure(
+        TSnapshotStore::tr("Can not name a snapshot in %1").arg(QDir::toNativeSeparators(directory)));
 }
 
 QString TSnapshotStore::TrySave(const TKeyTables& tables, Kind kind, QString* path) {
@@ -193,7 +195,7 @@ QString TSnapshotStore::TrySave(const TKeyTables& tables, Kind kind, QString* pa
             *path = saved;
         return QString();
     } catch (const std::exception& e) {
-        return QStringLiteral("The snapshot of the controller was not stored: %1")
+        return TSnapshotStore::tr("The snapshot of the controller was not stored: %1")
             .arg(QString::fromUtf8(e.what()));
     }
 }
