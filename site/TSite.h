@@ -5,6 +5,7 @@
 #include "site/TSiteFile.h"
 #include "sync/TSnapshotStore.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,6 +16,8 @@
 // The lists stay the record of what each door should hold; the history (snapshots of the site's
 // doors) and the journals live in the folder too, so that a team syncing it sees one status.
 class TSite {
+    Q_DECLARE_TR_FUNCTIONS(TSite)
+
 public:
     struct TCreated;
 

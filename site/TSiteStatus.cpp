@@ -8,16 +8,15 @@
 QString TSiteStatus::Text() const {
     switch (state) {
     case State::InStep:
-        return QStringLiteral("in step");
+        return tr("in step");
     case State::ChangesToWrite:
-        return changes == 1 ? QStringLiteral("1 change to write")
-                            : QStringLiteral("%1 changes to write").arg(changes);
+        return changes == 1 ? tr("1 change to write") : tr("%1 changes to write").arg(changes);
     case State::NeverRead:
-        return QStringLiteral("never read");
+        return tr("never read");
     case State::NoController:
-        return QStringLiteral("no controller yet");
+        return tr("no controller yet");
     case State::Unreadable:
-        return QStringLiteral("unreadable: %1").arg(error);
+        return tr("unreadable: %1").arg(error);
     }
     return QString();
 }

@@ -36,7 +36,7 @@ void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
     table.SetOEMTranslate(false);
     if (!TKeyListStore::CreateLayout(table, path))
         throw std::runtime_error(
-            QStringLiteral("Can not create %1: %2").arg(path, table.LastError()).toStdString());
+            TKeyListFile::tr("Can not create %1: %2").arg(path, table.LastError()).toStdString());
     const TUnsyncedWrites unsynced;
     table.SetTableName(path);
     table.Open();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class TKeyTables;
@@ -7,6 +8,8 @@ class TKeyTables;
 // Key tables to and from a key-list file (header record, 8 master and 128 slave records), the
 // same file the program opens and saves.
 class TKeyListFile {
+    Q_DECLARE_TR_FUNCTIONS(TKeyListFile)
+
 public:
     // Creates the file at path; raises on an engine failure. Unknown slots are written empty. The
     // records are not synced one by one: sync the file before it takes the place of another.

@@ -55,7 +55,7 @@ public:
         : file(QDir(directory).filePath(TStaleFiles::OwnName(StagedPrefix) + QStringLiteral("XXXXXX") +
                                         suffix)) {
         if (!file.open())
-            throw failure(QStringLiteral("Can not write a snapshot in %1: %2")
+            throw failure(TSnapshotStore::tr("Can not write a snapshot in %1: %2")
                               .arg(QDir::toNativeSeparators(directory), file.errorString()));
         file.setAutoRemove(false);
         path = file.fileName();
@@ -104,23 +104,24 @@ TModes modesFor(const QString& root, TSnapshotStore::Sharing sharing) {
 void makeFolder(const QString& path, TSnapshotStore::Sharing sharing, mode_t mode) {
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), mode) != 0 && errno != EEXIST)
-        throw failure(QStringLiteral("Can not make the snapshot folder %1: %2")
+        throw failure(TSnapshotStore::tr("Can not make the snapshot folder %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
     const bool team = sharing == TSnapshotStore::Sharing::Team;
     struct stat st {};
     if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || (!team && st.st_uid != ::geteuid()))
-        throw failure(QStringLiteral("Can not use the snapshot folder %1: it is not a folder of this user")
-                          .arg(QDir::toNativeSeparators(path)));
+        throw failure(
+            TSnapshotStore::tr("Can not use the snapshot folder %1: it is not a folder of this user")
+                .arg(QDir::toNativeSeparators(path)));
     // The set-group-ID bit of a team's folder keeps its files in the team's group.
     if (st.st_uid == ::geteuid() && (st.st_mode & 0777) != mode &&
         ::chmod(name.constData(), mode | (st.st_mode & S_ISGID)) != 0)
-        throw failure(QStringLiteral("Can not make the snapshot folder %1 private: %2")
+        throw failure(TSnapshotStore::tr("Can not make the snapshot folder %1 private: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
 }
 
 void setFileMode(const QString& path, mode_t mode) {
     if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
-        throw failure(QStringLiteral("Can not write %1: %2")
+        throw failure(TSnapshotStore::tr("Can not write %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
 }
 
@@ -177,7 +178,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
     const QString directory = QDir(root).filePath(DirectoryName(tables.serial));
     if (!QDir().mkpath(QFileInfo(root).absolutePath()))
         throw failure(
-            QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
+            TSnapshotStore::tr("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
     const TModes modes = modesFor(root, sharing);
     makeFolder(root, sharing, modes.folder);
     makeFolder(directory, sharing, modes.folder);
@@ -193,7 +194,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
         const QByteArray bytes = QJsonDocument(describe(tables, KindName(kind), when)).toJson();
         if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size() ||
             !out.flush())
-            throw failure(QStringLiteral("Can not write %1: %2")
+            throw failure(TSnapshotStore::tr("Can not write %1: %2")
                               .arg(QDir::toNativeSeparators(description.path), out.errorString()));
     }
     setFileMode(description.path, modes.file);
@@ -210,7 +211,8 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
         }
         description.placed = !TFilePlacement::PlaceNew(stem + QStringLiteral(".json"), description.path);
     }
-    throw failure(QStringLiteral("Can not name a snapshot in %1").arg(QDir::toNativeSeparators(directory)));
+    throw failure(
+        TSnapshotStore::tr("Can not name a snapshot in %1").arg(QDir::toNativeSeparators(directory)));
 }
 
 QString TSnapshotStore::TrySave(const TKeyTables& tables, Kind kind, QString* path) {
@@ -221,7 +223,7 @@ QString TSnapshotStore::TrySave(const TKeyTables& tables, Kind kind, QString* pa
             *path = saved;
         return saved.isEmpty() || !witness ? QString() : witness(tables, kind, when);
     } catch (const std::exception& e) {
-        return QStringLiteral("The snapshot of the controller was not stored: %1")
+        return TSnapshotStore::tr("The snapshot of the controller was not stored: %1")
             .arg(QString::fromUtf8(e.what()));
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -15,6 +16,8 @@ class TKeyTables;
 // final name and renamed into place without replacing anything, so a snapshot is either whole or
 // absent and never overwritten.
 class TSnapshotStore {
+    Q_DECLARE_TR_FUNCTIONS(TSnapshotStore)
+
 public:
     enum class Kind { Read, AfterWrite, BeforeRestore };
 
