@@ -93,13 +93,14 @@ void makeSite(const QString& folder, int doors, int snapshots) {
 }
 
 void copySite(const QString& from, const QString& to) {
-    QDirIterator it(from, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    const QDir source(QDir(from).absolutePath());
+    QDirIterator it(source.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(source));
+        const QString file = it.next();
+        const QString target = QDir(to).filePath(source.relativeFilePath(file));
         QDir().mkpath(QFileInfo(target).path());
-        if (!QFile::copy(source, target))
-            qFatal("cannot copy %s", qPrintable(source));
+        if (!QFile::copy(file, target))
+            qFatal("cannot copy %s", qPrintable(file));
     }
 }
 
