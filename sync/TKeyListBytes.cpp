@@ -33,17 +33,17 @@ constexpr std::array<int, LayoutFields + 1> fieldOffsets() {
 constexpr std::array<int, LayoutFields + 1> Offsets = fieldOffsets();
 constexpr int RecordLength = Offsets[LayoutFields];
 
-int littleEndian(const unsigned char* bytes, int size) {
-    int value = 0;
+quint32 littleEndian(const unsigned char* bytes, int size) {
+    quint32 value = 0;
     for (int i = size - 1; i >= 0; --i)
         value = value << 8 | bytes[i];
     return value;
 }
 
 bool plainHeader(const unsigned char* file) {
-    if (file[0] != DbaseIII || littleEndian(file + 4, 4) != RecordCount ||
-        littleEndian(file + 8, 2) != HeaderLength || littleEndian(file + 10, 2) != RecordLength ||
-        file[HeaderLength - 1] != HeaderTerminator)
+    if (file[0] != DbaseIII || littleEndian(file + 4, 4) != quint32(RecordCount) ||
+        littleEndian(file + 8, 2) != quint32(HeaderLength) ||
+        littleEndian(file + 10, 2) != quint32(RecordLength) || file[HeaderLength - 1] != HeaderTerminator)
         return false;
     for (int i = 0; i < LayoutFields; ++i) {
         const unsigned char* descriptor = file + FileHeaderSize + i * DescriptorSize;

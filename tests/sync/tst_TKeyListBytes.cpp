@@ -135,6 +135,8 @@ void tst_TKeyListBytes::shouldReadThePlainFormAsTheEngineAndLeaveAnyOtherToIt_da
         << TPatch([](QByteArray& b) { b.replace(32, 5, "recid"); }) << false;
     QTest::newRow("more records than the file holds")
         << TPatch([](QByteArray& b) { b[4] = char(138); }) << false;
+    QTest::newRow("record count beyond any file")
+        << TPatch([](QByteArray& b) { b[7] = char(0xFF); }) << false;
     QTest::newRow("truncated") << TPatch([](QByteArray& b) { b.chop(10); }) << false;
     QTest::newRow("empty") << TPatch([](QByteArray& b) { b.clear(); }) << false;
 }
