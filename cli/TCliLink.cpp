@@ -16,10 +16,10 @@ TCliLink::TCliLink(int comNumber, const QString& portName, TCliProgress& progres
 // The fallbacks are handed in before they are made: they are only referred to, and made before
 // the session that could use them.
 TCliLink::TCliLink(int comNumber, const QString& portName, TCliProgress& progress, TKeyView& master,
-                   TKeyView& slave, TSyncViewer* viewer)
+                   TKeyView& slave, TSyncViewer* viewer, const TSnapshotStore& history)
     : portName(portName), noMaster(QStringLiteral("M"), 0), noSlave(QStringLiteral("S"), 0),
       host(*this, progress, master, slave),
-      door(port, host, viewer ? *viewer : noViewer, TInstalledMessageBoxes::Shared()) {
+      door(port, host, viewer ? *viewer : noViewer, TInstalledMessageBoxes::Shared(), history) {
     port.SetAutoOpen(false);
     port.SetPromptForPort(false);
     port.SetComNumber(static_cast<unsigned short>(comNumber));

@@ -25,8 +25,11 @@ public:
     // A command without a key list: nothing it runs reads into views or compares.
     TCliLink(int comNumber, const QString& portName, TCliProgress& progress);
     // A command with a key list (its two views), and where a comparison is shown if it compares.
+    // The views may belong to a list opened later, before anything compares. history: where the
+    // session stores its snapshots.
     TCliLink(int comNumber, const QString& portName, TCliProgress& progress, TKeyView& master,
-             TKeyView& slave, TSyncViewer* viewer = nullptr);
+             TKeyView& slave, TSyncViewer* viewer = nullptr,
+             const TSnapshotStore& history = TSnapshotStore());
     ~TCliLink() override;
     TCliLink(const TCliLink&) = delete;
     TCliLink& operator=(const TCliLink&) = delete;

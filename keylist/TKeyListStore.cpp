@@ -39,15 +39,6 @@ const QString PreviousName = QStringLiteral("tmp00.dbf");
 // Index file stems in grid column order; "1" ascending, "2" descending.
 const char* const IndexStems[TKeyListStore::ColumnCount] = {"RecId", "Code", "Act", "Memo"};
 
-struct TFieldLayout {
-    const char* name;
-    const char* type;
-    int width;
-};
-const TFieldLayout Layout[] = {
-    {RecIdField, "N", 10},  {KeyIdField, "N", 5},     {KeyCodeField, "C", TKeyTable::KeyCodeLength},
-    {KeyTypeField, "C", 1}, {KeyStatusField, "L", 1}, {KeyMemoField, "C", TKeyTable::MemoLength}};
-constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
 constexpr int WorkCopyDriver = 1; // the NTX driver
 
 std::runtime_error failure(const QString& text) {

@@ -1,6 +1,10 @@
 #pragma once
 
+<<<<<<< HEAD
 #include <QCoreApplication>
+=======
+#include <QByteArray>
+>>>>>>> sitespeed
 #include <QString>
 
 class TKeyTables;
@@ -16,6 +20,14 @@ public:
     static void Write(const TKeyTables& tables, const QString& path);
     // Every slot of a key-list file; raises std::runtime_error naming the file when it is not one.
     static TKeyTables Read(const QString& path);
+    // The same for a file whose bytes the caller read already (empty when they could not be):
+    // a file in the plain form is taken from them, any other is read again through the engine.
+    static TKeyTables Read(const QString& path, const QByteArray& bytes);
+    // A key list in the plain form is a few kilobytes: beyond this the engine reads it.
+    static constexpr qint64 PlainBytes = 1024 * 1024;
     // The serial number in the header record; empty when the file cannot be read.
     static QString HeaderSerial(const QString& path);
+
+private:
+    static TKeyTables readThroughEngine(const QString& path);
 };

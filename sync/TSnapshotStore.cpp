@@ -351,7 +351,12 @@ QList<TSnapshotStore::TSnapshot> TSnapshotStore::Snapshots(const QString& serial
 }
 
 TKeyTables TSnapshotStore::Load(const TSnapshot& snapshot) {
-    TKeyTables tables = TKeyListFile::Read(snapshot.path);
+    const TRegularFile::TContents contents = TRegularFile::Read(snapshot.path, TKeyListFile::PlainBytes);
+    return Load(snapshot, contents.data);
+}
+
+TKeyTables TSnapshotStore::Load(const TSnapshot& snapshot, const QByteArray& bytes) {
+    TKeyTables tables = TKeyListFile::Read(snapshot.path, bytes);
     tables.version = snapshot.version;
     for (TKeyTransfer::Table table : TKeyTables::Tables) {
         if ((table == TKeyTransfer::Table::Master ? snapshot.masterValid : snapshot.slaveValid))

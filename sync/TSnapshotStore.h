@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
@@ -78,6 +79,8 @@ public:
     // each snapshot takes a while: when stopped() says so, the rest is left uncompared.
     QList<TSnapshot> Snapshots(const QString& serial, const std::function<bool()>& stopped = {}) const;
     static TKeyTables Load(const TSnapshot& snapshot);
+    // The same from the snapshot file's bytes, read already (see TKeyListFile::Read).
+    static TKeyTables Load(const TSnapshot& snapshot, const QByteArray& bytes);
 
     static QString KindName(Kind kind);
     // A serial number as a directory name: nothing a controller sends can leave the root, and
