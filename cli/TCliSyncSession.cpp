@@ -3,8 +3,10 @@
 #include "cli/TCliPortArgument.h"
 #include "cli/TVtrkCommand.h"
 #include "seams/TStopRequest.h"
+#include "site/TSiteDoorWitness.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 TCliPortArgument::TChoice choosePort(const QCommandLineParser& parser) {
@@ -22,7 +24,10 @@ TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
       viewer(parser.isSet(QStringLiteral("json")), otherController),
       link(port.number, port.name, progress, list.Master(), list.Slave(), &viewer) {
     // The list first: a wrong file is known before the controller is asked anything.
-    header = list.Open(parser.positionalArguments().constLast());
+    const QString listPath = QFileInfo(parser.positionalArguments().constLast()).absoluteFilePath();
+    header = list.Open(listPath);
+    // A door of a site: what it holds and what is written go into the site's history and journal.
+    link.Door().Snapshots().SetWitness(TSiteDoorWitness::ForList([listPath] { return listPath; }));
     link.Open();
     // The version gate with its own exit codes; what it read serves the command, which then asks
     // the controller nothing twice.

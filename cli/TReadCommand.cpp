@@ -8,6 +8,7 @@
 #include "cli/TInfoCommand.h"
 #include "keys/TKeyPlaceholder.h"
 #include "keys/TKeyTable.h"
+#include "site/TSiteDoorWitness.h"
 #include "sync/TDoorSession.h"
 #include "sync/TKeyTables.h"
 #include "sync/TRecordingKeyView.h"
@@ -106,6 +107,8 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     list.Create();
     TCliProgress progress;
     TCliLink link(port.number, port.name, progress, list.Master(), list.Slave());
+    const QString listPath = targetInfo.absoluteFilePath();
+    link.Door().Snapshots().SetWitness(TSiteDoorWitness::ForList([listPath] { return listPath; }));
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
 

@@ -54,8 +54,8 @@ TSnapshotStore::TWitness TSiteDoorWitness::ForList(const std::function<QString()
 
 QString TSiteDoorWitness::Witness(const QString& siteFolder, const QString& user, const TKeyTables& tables,
                                   TSnapshotStore::Kind kind, const QDateTime& when) {
-    const QString failed =
-        QCoreApplication::translate("TSiteDoorWitness", "The site's history of controller %1 was not updated: %2");
+    const QString failed = QCoreApplication::translate(
+        "TSiteDoorWitness", "The site's history of controller %1 was not updated: %2");
     try {
         const TSite site = TSite::Load(siteFolder);
         if (!site.DoorOfSerial(tables.serial))

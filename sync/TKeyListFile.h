@@ -1,10 +1,7 @@
 #pragma once
 
-<<<<<<< HEAD
-#include <QCoreApplication>
-=======
 #include <QByteArray>
->>>>>>> sitespeed
+#include <QCoreApplication>
 #include <QString>
 
 class TKeyTables;

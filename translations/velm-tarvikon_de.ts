@@ -2381,6 +2381,13 @@ Steuerungsinformation:      %2
     </message>
 </context>
 <context>
+    <name>TSiteDoorWitness</name>
+    <message>
+        <source>The site's history of controller %1 was not updated: %2</source>
+        <translation>Der Verlauf des Gebäudes für Steuerung %1 wurde nicht ergänzt: %2</translation>
+    </message>
+</context>
+<context>
     <name>TSiteFile</name>
     <message>
         <source>%1: is not UTF-8 text</source>
