@@ -8,6 +8,7 @@
 #include "seams/TInstalledMessageBoxes.h"
 #include "seams/ui/TErrorReport.h"
 #include "serial/TSerComPort.h"
+#include "site/TSiteDoorWitness.h"
 #include "sync/TDoorSession.h"
 #include "sync/TKeyListFile.h"
 #include "sync/TSyncCommands.h"
@@ -34,6 +35,8 @@ void TMainFrm::CreateSync() {
     DifferencesFrm = new TDifferencesFrm(this);
     Door =
         std::make_unique<TDoorSession>(*DallasPort, *this, *DifferencesFrm, TInstalledMessageBoxes::Shared());
+    // A door of a site is also filed in the site's history and journal, for the whole team.
+    Door->Snapshots().SetWitness(TSiteDoorWitness::ForList([this] { return OpenListPath(); }));
     HistoryFrm = new THistoryFrm(Door->Snapshots(), this);
 }
 

@@ -8,6 +8,7 @@
 #include "sync/TMemoryKeyView.h"
 #include "sync/TSyncViewer.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,12 +19,17 @@ class TKeyView;
 // chooser, and the conversation over it (TDoorSession) with the terminal's progress and the
 // command's key list. The port is closed when the link goes, however the command ends.
 class TCliLink : public TControllerPortOpener {
+    Q_DECLARE_TR_FUNCTIONS(TCliLink)
+
 public:
     // A command without a key list: nothing it runs reads into views or compares.
     TCliLink(int comNumber, const QString& portName, TCliProgress& progress);
     // A command with a key list (its two views), and where a comparison is shown if it compares.
+    // The views may belong to a list opened later, before anything compares. history: where the
+    // session stores its snapshots.
     TCliLink(int comNumber, const QString& portName, TCliProgress& progress, TKeyView& master,
-             TKeyView& slave, TSyncViewer* viewer = nullptr);
+             TKeyView& slave, TSyncViewer* viewer = nullptr,
+             const TSnapshotStore& history = TSnapshotStore());
     ~TCliLink() override;
     TCliLink(const TCliLink&) = delete;
     TCliLink& operator=(const TCliLink&) = delete;

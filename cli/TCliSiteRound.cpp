@@ -8,14 +8,14 @@
 #include "cli/TCliPortArgument.h"
 #include "cli/TCliProgress.h"
 #include "cli/TCliStop.h"
-#include "cli/TCliSyncHost.h"
 #include "cli/TCliSyncSession.h"
 #include "cli/TReadCommand.h"
 #include "cli/TSiteCommand.h"
 #include "cli/TSyncCommand.h"
-#include "seams/TInstalledMessageBoxes.h"
 #include "site/TSite.h"
 #include "site/TSiteJournal.h"
+#include "sync/TDoorSession.h"
+#include "sync/TMemoryKeyView.h"
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 
@@ -28,23 +28,34 @@ namespace {
 TCliPortArgument::TChoice portOf(const QCommandLineParser& parser) {
     const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser, 1);
     if (parser.positionalArguments().size() != 1 + port.consumed)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give the controller port alone"));
+        throw EVtrkExit(VtrkExit::Usage, TCliSiteRound::tr("give the controller port alone"));
     return port;
 }
 
-// The site and the controller on the port, its firmware accepted and its identity read.
+// The site and the controller on the port, its firmware accepted and its identity read. The
+// session stores into the site's history; a round hands it the views of the list it opens once the
+// controller's serial number has told which door this is.
 struct TSiteConnection {
-    explicit TSiteConnection(const QCommandLineParser& parser)
-        : site(TSiteCommand::OpenSite(parser)), port(portOf(parser)), link(port.number, port.name, progress) {
-        link.Open();
-        identity = link.ReadIdentity();
-    }
+    explicit TSiteConnection(const QCommandLineParser& parser) : TSiteConnection(parser, nullptr, nullptr) {}
+    TSiteConnection(const QCommandLineParser& parser, TCliKeyList& list, TSyncViewer& viewer)
+        : TSiteConnection(parser, &list, &viewer) {}
 
     TSite site;
     TCliPortArgument::TChoice port;
     TCliProgress progress;
+    TMemoryKeyView noMaster{QStringLiteral("M"), 0};
+    TMemoryKeyView noSlave{QStringLiteral("S"), 0};
     TCliLink link;
     TControllerInfoData identity;
+
+private:
+    TSiteConnection(const QCommandLineParser& parser, TCliKeyList* list, TSyncViewer* viewer)
+        : site(TSiteCommand::OpenSite(parser)), port(portOf(parser)),
+          link(port.number, port.name, progress, list ? list->Master() : noMaster,
+               list ? list->Slave() : noSlave, viewer, site.History()) {
+        link.Open();
+        identity = link.ReadIdentity();
+    }
 };
 
 QList<TSiteJournal::TEntry> writeEntries(const QString& serial, const TControllerSync::TResult& written) {
@@ -78,59 +89,59 @@ TSiteDoor doorOf(const QCommandLineParser& parser, TSite& site, const QString& s
     if (named.isEmpty())
         throw EVtrkExit(
             VtrkExit::NotInSite,
-            QStringLiteral("controller %1 on %2 is not in the site: \"vtrk site add %2\" adds it, "
-                           "\"--door NAME\" links it to a list without a controller")
+            TCliSiteRound::tr("controller %1 on %2 is not in the site: \"vtrk site add %2\" adds it, "
+                              "\"--door NAME\" links it to a list without a controller")
                 .arg(serial, portName));
     const TSiteDoor* door = site.FindDoor(named);
     if (!door || door->HasController())
-        throw EVtrkExit(VtrkExit::Usage,
-                        door ? QStringLiteral("door \"%1\" belongs to controller %2").arg(named, door->serial)
-                             : QStringLiteral("the site has no door \"%1\"").arg(named));
+        throw EVtrkExit(
+            VtrkExit::Usage,
+            door ? TCliSiteRound::tr("door \"%1\" belongs to controller %2").arg(named, door->serial)
+                 : TCliSiteRound::tr("the site has no door \"%1\"").arg(named));
     const QString list = door->list;
     site.Change([&](TSiteFile& file) {
         for (TSiteDoor& each : file.doors)
             if (each.list == list)
                 each.serial = serial;
     });
-    TCliOutput::Note(QStringLiteral("%1 is now the list of controller %2").arg(list, serial));
+    TCliOutput::Note(TCliSiteRound::tr("%1 is now the list of controller %2").arg(list, serial));
     return *site.DoorOfSerial(serial);
 }
 
 // Without --yes: the comparison only, and nothing written.
-int compareOnly(TSyncCommands& sync, const QString& listSerial, const QString& portName) {
-    const TSyncCommands::Ending ending = sync.Compare(listSerial);
+int compareOnly(TDoorSession& session, const QString& listSerial, const QString& portName) {
+    const TSyncCommands::Ending ending = session.Compare(listSerial);
     if (ending != TSyncCommands::Ending::Compared)
-        TCliSyncSession::Fail(ending, QStringLiteral("nothing was compared"), portName);
+        TCliSyncSession::Fail(ending, TCliSiteRound::tr("nothing was compared"), portName);
     TCliStop::Check();
-    const TKeyComparison& comparison = sync.LastComparison();
+    const TKeyComparison& comparison = session.Sync().LastComparison();
     if (comparison.Count(TKeyDifference::Kind::NotRead) > 0)
         return VtrkExit::Incomplete;
     if (comparison.DifferenceCount() == 0)
         return VtrkExit::Done;
     throw EVtrkExit(VtrkExit::NotConfirmed,
-                    QStringLiteral("the plan only; nothing was written (--yes writes it)"));
+                    TCliSiteRound::tr("the plan only; nothing was written (--yes writes it)"));
 }
 } // namespace
 
+// The door's list is opened into views the session has had from the start; the compare and the
+// write then run as in "vtrk diff" and "vtrk sync".
 int TCliSiteRound::Round(const QCommandLineParser& parser) {
-    TSiteConnection on(parser);
-    const TSiteDoor door = doorOf(parser, on.site, on.identity.serial, on.port.name);
-    TCliOutput::Note(QStringLiteral("%1: %2 (%3), controller %4")
-                         .arg(on.port.name, door.Shown(), door.list, on.identity.serial));
     TCliKeyList list;
-    const TKeyListStore::THeader header = list.Open(on.site.ListPath(door));
-    TCliSyncHost host(on.link, on.progress, list.Master(), list.Slave());
     TCliOtherController otherController(parser);
     TCliDifferences viewer(TSiteCommand::Json(parser), otherController);
-    TSnapshotStore history(on.site.HistoryRoot());
-    TSyncCommands sync(on.link.Exchange(), host, viewer, history, TInstalledMessageBoxes::Shared());
-    sync.UseIdentity(on.identity.versionCode, on.identity.serial, on.identity.info);
+    TSiteConnection on(parser, list, viewer);
+    const TSiteDoor door = doorOf(parser, on.site, on.identity.serial, on.port.name);
+    TCliOutput::Note(
+        tr("%1: %2 (%3), controller %4").arg(on.port.name, door.Shown(), door.list, on.identity.serial));
+    const TKeyListStore::THeader header = list.Open(on.site.ListPath(door));
+    TDoorSession& session = on.link.Door();
     if (!parser.isSet(QStringLiteral("yes")))
-        return compareOnly(sync, header.serial, on.port.name);
-    const TSyncCommands::Ending ending = sync.WriteChanges(header.serial);
-    if (sync.LastWriteRan())
-        TSiteJournal(on.site.Folder()).Append(writeEntries(on.identity.serial, sync.LastWrite()));
-    return TSyncCommand::ExitCode(sync, ending, on.port.name);
+        return compareOnly(session, header.serial, on.port.name);
+    const TSyncCommands::Ending ending = session.WriteChanges(header.serial);
+    if (session.Sync().LastWriteRan())
+        TSiteJournal(on.site.Folder()).Append(writeEntries(on.identity.serial, session.Sync().LastWrite()));
+    return TSyncCommand::ExitCode(session.Sync(), ending, on.port.name);
 }
 
 int TCliSiteRound::AddController(const QCommandLineParser& parser) {
@@ -141,16 +152,16 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
             TSiteCommand::PrintAdded(parser, *door);
             return VtrkExit::Done;
         }
-        TCliOutput::Text(QStringLiteral("Controller %1 is in the site already: %2 (%3)\n")
-                             .arg(serial, door->Shown(), door->list));
+        TCliOutput::Text(
+            tr("Controller %1 is in the site already: %2 (%3)\n").arg(serial, door->Shown(), door->list));
         return VtrkExit::Done;
     }
     const QString listName = TSnapshotStore::DirectoryName(serial) + QStringLiteral(".dbf");
     const QString target = QDir(on.site.Folder()).filePath(listName);
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
-        throw EVtrkExit(VtrkExit::File, QStringLiteral("%1 exists already; add it with \"vtrk site add %2\"")
+        throw EVtrkExit(VtrkExit::File, tr("%1 exists already; add it with \"vtrk site add %2\"")
                                             .arg(QDir::toNativeSeparators(target), listName));
-    TSnapshotStore history(on.site.HistoryRoot());
+    TSnapshotStore history = on.site.History();
     const TCliLink::TFailedSlots failed =
         TReadCommand::ReadInto(on.link, on.progress, on.identity, target, history);
     TSiteDoor door;
@@ -162,7 +173,7 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
     on.site.Change([&door](TSiteFile& file) { file.doors.append(door); });
     TSiteCommand::PrintAdded(parser, door);
     if (!failed.IsEmpty())
-        TCliOutput::Error(QStringLiteral("these keys could not be read and are marked unread in the list: ") +
-                          TReadCommand::FailedText(failed.master, failed.slave));
+        TCliOutput::Error(tr("these keys could not be read and are marked unread in the list: %1")
+                              .arg(TReadCommand::FailedText(failed.master, failed.slave)));
     return failed.IsEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

@@ -3,14 +3,16 @@
 #include "cli/TCliPortArgument.h"
 #include "cli/TVtrkCommand.h"
 #include "seams/TStopRequest.h"
+#include "site/TSiteDoorWitness.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 TCliPortArgument::TChoice choosePort(const QCommandLineParser& parser) {
     const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
     if (parser.positionalArguments().size() != port.consumed + 1)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give the port and the key-list file"));
+        throw EVtrkExit(VtrkExit::Usage, TCliSyncSession::tr("give the port and the key-list file"));
     return port;
 }
 } // namespace
@@ -22,7 +24,10 @@ TCliSyncSession::TCliSyncSession(const QCommandLineParser& parser)
       viewer(parser.isSet(QStringLiteral("json")), otherController),
       link(port.number, port.name, progress, list.Master(), list.Slave(), &viewer) {
     // The list first: a wrong file is known before the controller is asked anything.
-    header = list.Open(parser.positionalArguments().constLast());
+    const QString listPath = QFileInfo(parser.positionalArguments().constLast()).absoluteFilePath();
+    header = list.Open(listPath);
+    // A door of a site: what it holds and what is written go into the site's history and journal.
+    link.Door().Snapshots().SetWitness(TSiteDoorWitness::ForList([listPath] { return listPath; }));
     link.Open();
     // The version gate with its own exit codes; what it read serves the command, which then asks
     // the controller nothing twice.
@@ -39,7 +44,7 @@ void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& conseque
     const QString text = QStringLiteral("%1 (%2)").arg(consequence, portName);
     switch (ending) {
     case Ending::NotConfirmed:
-        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; ") + text);
+        throw EVtrkExit(VtrkExit::NotConfirmed, tr("not confirmed; %1").arg(text));
     case Ending::OtherController:
         TCliOtherController::Refuse(portName);
     case Ending::Refused:

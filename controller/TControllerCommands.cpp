@@ -8,14 +8,20 @@
 #include <algorithm>
 
 namespace {
-const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
-const QString ReadingSlave = QStringLiteral("Reading slave keys list from controller...");
-const QString WritingMaster = QStringLiteral("Writing master keys list to controller...");
-const QString WritingSlave = QStringLiteral("Writing slave keys list to controller...");
-const QString MasterEmpty =
-    QStringLiteral("Cannot write master keys list into the controller because it is empty.");
-const QString SlaveEmpty =
-    QStringLiteral("Cannot write slave keys list into the controller because it is empty.");
+QString progressText(bool master, bool write) {
+    if (write)
+        return master ? TControllerCommands::tr("Writing master keys list to controller...")
+                      : TControllerCommands::tr("Writing slave keys list to controller...");
+    return master ? TControllerCommands::tr("Reading master keys list from controller...")
+                  : TControllerCommands::tr("Reading slave keys list from controller...");
+}
+
+QString emptyText(bool master) {
+    return master ? TControllerCommands::tr(
+                        "Cannot write master keys list into the controller because it is empty.")
+                  : TControllerCommands::tr(
+                        "Cannot write slave keys list into the controller because it is empty.");
+}
 
 bool hasRecords(TKeyView& view) {
     return view.IsOpen() && view.RecCount() > 0;
@@ -55,9 +61,7 @@ template <typename Change> void TControllerCommands::UpdateInfoData(Change chang
 void TControllerCommands::Run(TTransferReport& report, TKeyTransfer::Table table, TKeyView& view,
                               bool write) {
     const bool master = table == TKeyTransfer::Table::Master;
-    const QString text =
-        write ? (master ? WritingMaster : WritingSlave) : (master ? ReadingMaster : ReadingSlave);
-    WithProgress(text, [&] {
+    WithProgress(progressText(master, write), [&] {
         report.Add(table, write ? transfer.WriteKeys(table, view) : transfer.ReadKeys(table, view));
     });
 }
@@ -141,11 +145,10 @@ TControllerCommands::Ending TControllerCommands::ConfirmInfoWrite() {
     const QString text = host.ControllerInfoData().info;
     // "<unknown>" is this program's placeholder, never the controller's information.
     if (text == TControllerInfo::UnknownText) {
-        boxes.warning(TControllerInfo::UnknownInfoText);
+        boxes.warning(TControllerInfo::UnknownInfoText());
         return Ending::Refused;
     }
-    if (!boxes.confirmOkCancel(
-            QStringLiteral("Are you sure you want to change controller information to:\r") + text))
+    if (!boxes.confirmOkCancel(tr("Are you sure you want to change controller information to:\r") + text))
         return Ending::Cancelled;
     return info.WriteControllerInfo(text) ? Ending::Done : EndingOf(info.LastOutcome());
 }
@@ -174,19 +177,17 @@ TControllerCommands::TResult TControllerCommands::ReadTable(TKeyTransfer::Table 
 }
 
 TControllerCommands::TResult TControllerCommands::DGetMKeysActExecute() {
-    return ReadTable(
-        TKeyTransfer::Table::Master,
-        QStringLiteral("To read Master keys from controller you must first create new or open key list."),
-        QStringLiteral("You are about to read Master keys from controller. Current Master keys list\rwill "
-                       "be overwrited. Are you sure you want to continue?"));
+    return ReadTable(TKeyTransfer::Table::Master,
+                     tr("To read Master keys from controller you must first create new or open key list."),
+                     tr("You are about to read Master keys from controller. Current Master keys list\rwill "
+                        "be overwrited. Are you sure you want to continue?"));
 }
 
 TControllerCommands::TResult TControllerCommands::DGetSKeysActExecute() {
-    return ReadTable(
-        TKeyTransfer::Table::Slave,
-        QStringLiteral("To read Slave keys from controlle you must first create new or open key list."),
-        QStringLiteral("You are about to read Slave keys from controller. Current Slave keys list\rwill "
-                       "be overwrited. Are you sure you want to continue?"));
+    return ReadTable(TKeyTransfer::Table::Slave,
+                     tr("To read Slave keys from controlle you must first create new or open key list."),
+                     tr("You are about to read Slave keys from controller. Current Slave keys list\rwill "
+                        "be overwrited. Are you sure you want to continue?"));
 }
 
 TControllerCommands::TResult TControllerCommands::DGetAllActExecute() {
@@ -194,13 +195,12 @@ TControllerCommands::TResult TControllerCommands::DGetAllActExecute() {
     TKeyView& master = host.MasterView();
     TKeyView& slave = host.SlaveView();
     if (!master.IsOpen() || !slave.IsOpen()) {
-        boxes.error(
-            QStringLiteral("To read keys from controller you must first create new or open key list."));
+        boxes.error(tr("To read keys from controller you must first create new or open key list."));
         return {Ending::Refused, std::nullopt};
     }
-    if (!boxes.confirmOkCancel(QStringLiteral(
-            "You are about to read all information from controller.Current information and keys "
-            "list\rwill be overwrited. Are you sure you want to continue?")))
+    if (!boxes.confirmOkCancel(
+            tr("You are about to read all information from controller.Current information and keys "
+               "list\rwill be overwrited. Are you sure you want to continue?")))
         return {Ending::Cancelled, std::nullopt};
     const Ending identity = ReadIdentity();
     if (exchange.PortLost())
@@ -232,22 +232,20 @@ TControllerCommands::TResult TControllerCommands::WriteTable(TKeyTransfer::Table
 TControllerCommands::TResult TControllerCommands::DPutMKeysActExecute() {
     return WriteTable(
         TKeyTransfer::Table::Master,
-        QStringLiteral("Cannot load master keys list into the controller because it is empty."),
-        QStringLiteral(
-            "You are about to overwrite controller`s master keys list.\rAre you sure you want to continue?"));
+        tr("Cannot load master keys list into the controller because it is empty."),
+        tr("You are about to overwrite controller`s master keys list.\rAre you sure you want to continue?"));
 }
 
 TControllerCommands::TResult TControllerCommands::DPutSKeysActExecute() {
     return WriteTable(
-        TKeyTransfer::Table::Slave, SlaveEmpty,
-        QStringLiteral(
-            "You are about to overwrite controller`s slave keys list.\rAre you sure you want to continue?"));
+        TKeyTransfer::Table::Slave, emptyText(false),
+        tr("You are about to overwrite controller`s slave keys list.\rAre you sure you want to continue?"));
 }
 
 TControllerCommands::TResult TControllerCommands::DPutAllActExecute() {
     RunningGuard guard(running);
     TResult keys{Ending::Cancelled, std::nullopt};
-    if (boxes.confirmOkCancel(QStringLiteral(
+    if (boxes.confirmOkCancel(tr(
             "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?"))) {
         keys = WriteAllKeys();
         // Without its port the information step could only fail.
@@ -272,7 +270,7 @@ TControllerCommands::TResult TControllerCommands::WriteAllKeys() {
     if (hasRecords(master))
         Run(report, TKeyTransfer::Table::Master, master, true);
     else {
-        boxes.error(MasterEmpty);
+        boxes.error(emptyText(true));
         emptyTable = Ending::Refused;
     }
     if (report.Stopped())
@@ -280,7 +278,7 @@ TControllerCommands::TResult TControllerCommands::WriteAllKeys() {
     else if (hasRecords(slave))
         Run(report, TKeyTransfer::Table::Slave, slave, true);
     else {
-        boxes.error(SlaveEmpty);
+        boxes.error(emptyText(false));
         emptyTable = Ending::Refused;
     }
     return Reported(report, emptyTable);

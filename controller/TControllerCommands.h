@@ -3,6 +3,7 @@
 #include "controller/TControllerSession.h"
 #include "controller/TTransferReport.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,8 @@ class TMessageBoxes;
 // key-transfer actions, with their checks, confirmations and progress. They say and ask through
 // the session's boxes, as each step comes, and return how they ended.
 class TControllerCommands {
+    Q_DECLARE_TR_FUNCTIONS(TControllerCommands)
+
 public:
     // How a command ended; every ending has been said to the user. From the mildest to the worst:
     // a command of several steps ends with the worst of them.

@@ -8,21 +8,28 @@
 
 #include <algorithm>
 
-const QString TControllerExchange::WriteErrorText = QStringLiteral("Error writing data from COM port.");
-const QString TControllerExchange::ReadErrorText = QStringLiteral("Error reading data from COM port.");
-const QString TControllerExchange::IntegrityErrorText = QStringLiteral("Data integritatity check error.");
+QString TControllerExchange::WriteErrorText() {
+    return tr("Error writing data from COM port.");
+}
+
+QString TControllerExchange::ReadErrorText() {
+    return tr("Error reading data from COM port.");
+}
+
+QString TControllerExchange::IntegrityErrorText() {
+    return tr("Data integritatity check error.");
+}
 
 QString TControllerExchange::NoAnswerText(int comNumber) {
-    return QStringLiteral("The controller does not answer on COM%1.").arg(comNumber);
+    return tr("The controller does not answer on COM%1.").arg(comNumber);
 }
 
 QString TControllerExchange::DisconnectedText(int comNumber) {
-    return QStringLiteral("The controller port COM%1 was disconnected.").arg(comNumber);
+    return tr("The controller port COM%1 was disconnected.").arg(comNumber);
 }
 
 QString TControllerExchange::ChatteringText(int comNumber) {
-    return QStringLiteral(
-               "The line on COM%1 does not fall quiet: bytes keep arriving that answer no request.")
+    return tr("The line on COM%1 does not fall quiet: bytes keep arriving that answer no request.")
         .arg(comNumber);
 }
 
@@ -159,7 +166,7 @@ TControllerExchange::Io TControllerExchange::Send(const unsigned char* buffer, i
     } catch (const ESerException&) {
         if (PortLost())
             return Io::Gone;
-        boxes.error(WriteErrorText);
+        boxes.error(WriteErrorText());
         return Io::Failed;
     }
 }
@@ -175,7 +182,7 @@ TControllerExchange::Io TControllerExchange::Take(unsigned char* buffer, int cou
         } catch (const ESerException&) {
             if (PortLost())
                 return Io::Gone;
-            boxes.error(ReadErrorText);
+            boxes.error(ReadErrorText());
             return Io::Failed;
         }
         const int step = std::min(PollMs, lateBudgetMs);
@@ -192,7 +199,7 @@ bool TControllerExchange::PortReadLate(unsigned char* buffer, int count) {
     int budget = lateReplyMs;
     const Io io = Take(buffer, count, budget);
     if (io == Io::Missing)
-        boxes.error(ReadErrorText);
+        boxes.error(ReadErrorText());
     return io == Io::Ok;
 }
 
@@ -265,7 +272,7 @@ TControllerExchange::Outcome TControllerExchange::Query(TFrame& request, int req
             continue;
         }
         if (!ReplyIsValid(reply, request, shape)) {
-            boxes.error(IntegrityErrorText);
+            boxes.error(IntegrityErrorText());
             continue;
         }
         if (!pairing.Matches(request, reply, shape.keyNumber)) {

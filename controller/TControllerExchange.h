@@ -3,6 +3,7 @@
 #include "controller/TControllerFrame.h"
 #include "controller/TReplyPairing.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -34,6 +35,8 @@ class TSerDataPort;
 // key transfers built on an exchange talk to the user through the same boxes, so one conversation
 // has one user, whether a window, vtrk or a test's recorder.
 class TControllerExchange {
+    Q_DECLARE_TR_FUNCTIONS(TControllerExchange)
+
 public:
     enum class Outcome {
         Done,        // an attempt succeeded
@@ -67,9 +70,9 @@ public:
     // one is beyond what the pairing can guarantee.
     static constexpr int SlowLineLateReplyMs = 1500;
 
-    static const QString WriteErrorText;
-    static const QString ReadErrorText;
-    static const QString IntegrityErrorText;
+    static QString WriteErrorText();
+    static QString ReadErrorText();
+    static QString IntegrityErrorText();
     static QString NoAnswerText(int comNumber);
     static QString DisconnectedText(int comNumber);
 

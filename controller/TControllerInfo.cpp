@@ -12,19 +12,26 @@
 
 const QString TControllerInfo::SupportedVersion = QStringLiteral("TARVK001");
 const QString TControllerInfo::UnknownText = QLatin1String(TKeyPlaceholder::Unknown);
-const QString TControllerInfo::WriteFailText = QStringLiteral("Information writing fail.");
-const QString TControllerInfo::WrittenText = QStringLiteral("Information has been written succesufuly.");
-const QString TControllerInfo::UnknownInfoText =
-    QStringLiteral("The controller information is unknown: read it from the controller first "
-                   "(Read controller information).\rNothing has been written.");
+QString TControllerInfo::WriteFailText() {
+    return tr("Information writing fail.");
+}
+
+QString TControllerInfo::WrittenText() {
+    return tr("Information has been written succesufuly.");
+}
+
+QString TControllerInfo::UnknownInfoText() {
+    return tr("The controller information is unknown: read it from the controller first "
+              "(Read controller information).\rNothing has been written.");
+}
 
 TControllerInfo::TControllerInfo(TControllerExchange& exchange, TControllerPortOpener& opener)
     : exchange(exchange), opener(opener) {}
 
 QString TControllerInfo::UnknownVersionWarning(const QString& version) {
-    return QStringLiteral("Controller internal programm version is unknown.\r(Supported version code: \"") +
-           SupportedVersion + QStringLiteral("\" Controller version code: \"") + version +
-           QStringLiteral("\")\rReading or writing data can harm information in controller.");
+    return tr("Controller internal programm version is unknown.\r(Supported version code: \"%1\" Controller "
+              "version code: \"%2\")\rReading or writing data can harm information in controller.")
+        .arg(SupportedVersion, version);
 }
 
 QString TControllerInfo::BytesToText(const unsigned char* bytes, int count) {
@@ -99,9 +106,10 @@ bool TControllerInfo::WriteControllerInfo(const QString& text) {
     InfoTextToBytes(text, info);
     TFrame request, reply;
     const int size = BuildInfoWriteRequest(request, exchange.sequence(), info);
-    if (!Succeeded(exchange.Command(request, size, reply, [this] { exchange.Boxes().error(WriteFailText); })))
+    if (!Succeeded(
+            exchange.Command(request, size, reply, [this] { exchange.Boxes().error(WriteFailText()); })))
         return false;
-    exchange.Boxes().information(WrittenText);
+    exchange.Boxes().information(WrittenText());
     exchange.advanceSequence();
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "controller/TControllerExchange.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class TControllerPortOpener;
@@ -9,13 +10,15 @@ class TControllerPortOpener;
 // The controller's identity: firmware version, serial number and information block. What goes
 // wrong is told through the exchange's boxes.
 class TControllerInfo {
+    Q_DECLARE_TR_FUNCTIONS(TControllerInfo)
+
 public:
     static const QString SupportedVersion;
     static const QString UnknownText;
-    static const QString WriteFailText;
-    static const QString WrittenText;
+    static QString WriteFailText();
+    static QString WrittenText();
     // The information step when the field still shows "<unknown>": nothing is sent.
-    static const QString UnknownInfoText;
+    static QString UnknownInfoText();
 
     TControllerInfo(TControllerExchange& exchange, TControllerPortOpener& opener);
 

@@ -211,12 +211,12 @@ QString slotList(const QList<int>& slotNumbers) {
 } // namespace
 
 QString TKeyTransfer::BadKeyCodeText(const QList<int>& masterSlots, const QList<int>& slaveSlots) {
-    QString text = QStringLiteral("These active keys have a key code that is not 12 hexadecimal digits:");
+    QString text = tr("These active keys have a key code that is not 12 hexadecimal digits:");
     if (!masterSlots.isEmpty())
-        text += QStringLiteral("\rMaster keys ") + slotList(masterSlots);
+        text += QLatin1Char('\r') + tr("Master keys %1").arg(slotList(masterSlots));
     if (!slaveSlots.isEmpty())
-        text += QStringLiteral("\rSlave keys ") + slotList(slaveSlots);
-    return text + QStringLiteral("\rNothing has been written to the controller.");
+        text += QLatin1Char('\r') + tr("Slave keys %1").arg(slotList(slaveSlots));
+    return text + QLatin1Char('\r') + tr("Nothing has been written to the controller.");
 }
 
 QString TKeyTransfer::RefusalText(TKeyView* master, TKeyView* slave) {
@@ -242,8 +242,9 @@ QString TKeyTransfer::RefusalText(TKeyView* master, TKeyView* slave) {
 QString TKeyTransfer::UnreadText(const QList<int>& masterSlots, const QList<int>& slaveSlots) {
     QStringList parts;
     for (int slot : masterSlots)
-        parts << QStringLiteral("Master key slot #%1 was not read; read again.").arg(slot);
+        parts << tr("Master key slot #%1 was not read; read again.").arg(slot);
     for (int slot : slaveSlots)
-        parts << QStringLiteral("Slave key slot #%1 was not read; read again.").arg(slot);
-    return parts.join(QLatin1Char('\r')) + QStringLiteral("\rNothing has been written to the controller.");
+        parts << tr("Slave key slot #%1 was not read; read again.").arg(slot);
+    return parts.join(QLatin1Char('\r')) + QLatin1Char('\r') +
+           tr("Nothing has been written to the controller.");
 }

@@ -2,6 +2,7 @@
 
 #include "controller/TControllerExchange.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,8 @@ class TTransferProgress;
 
 // Moves the controller's master (8) or slave (128) key table between the controller and a view.
 class TKeyTransfer {
+    Q_DECLARE_TR_FUNCTIONS(TKeyTransfer)
+
 public:
     enum class Table { Master, Slave };
 

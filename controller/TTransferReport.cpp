@@ -9,8 +9,8 @@ using End = TKeyTransfer::Result::End;
 
 namespace {
 QString tableName(TKeyTransfer::Table table) {
-    return table == TKeyTransfer::Table::Master ? QStringLiteral("Master keys")
-                                                : QStringLiteral("Slave keys");
+    return table == TKeyTransfer::Table::Master ? TTransferReport::tr("Master keys")
+                                                : TTransferReport::tr("Slave keys");
 }
 
 QString numbers(const QList<int>& slotNumbers) {
@@ -55,7 +55,7 @@ TTransferReport::Severity TTransferReport::Kind() const {
 }
 
 QString TTransferReport::Verb() const {
-    return direction == Direction::Read ? QStringLiteral("read") : QStringLiteral("written");
+    return direction == Direction::Read ? tr("read") : tr("written");
 }
 
 QString TTransferReport::Text(int comNumber) const {
@@ -69,31 +69,30 @@ QString TTransferReport::Text(int comNumber) const {
     else if (Any(End::LineChattering))
         lines << TControllerExchange::ChatteringText(comNumber);
     else if (Any(End::Interrupted))
-        lines << QStringLiteral("The transfer was stopped.");
+        lines << tr("The transfer was stopped.");
     QStringList failed;
     for (const Entry& entry : entries)
         if (!entry.skipped && !entry.result.failedSlots.isEmpty())
             failed << tableName(entry.table) + QLatin1Char(' ') + numbers(entry.result.failedSlots);
     if (!failed.isEmpty()) {
-        lines << QStringLiteral("These key slots were not %1 for sure:").arg(Verb());
+        lines << tr("These key slots were not %1 for sure:").arg(Verb());
         lines << failed;
         lines << (direction == Direction::Write
-                      ? QStringLiteral("Unknown: the write may or may not have been applied there; read the "
-                                       "controller again.")
-                      : QStringLiteral("The key list marks them as not read (%1); read the controller again.")
+                      ? tr("Unknown: the write may or may not have been applied there; read the "
+                           "controller again.")
+                      : tr("The key list marks them as not read (%1); read the controller again.")
                             .arg(QLatin1String(TKeyPlaceholder::UnreadCode)));
     }
     for (const Entry& entry : entries) {
         if (entry.skipped)
-            lines << QStringLiteral("%1 were not %2.").arg(tableName(entry.table), Verb());
+            lines << tr("%1 were not %2.").arg(tableName(entry.table), Verb());
         else if (entry.result.firstNotTried >= 0)
-            lines << QStringLiteral("%1 from #%2 on were not %3.")
+            lines << tr("%1 from #%2 on were not %3.")
                          .arg(tableName(entry.table))
                          .arg(entry.result.firstNotTried)
                          .arg(Verb());
     }
-    lines << (PortLost()
-                  ? QStringLiteral("Connect the controller again, choose its port and repeat the command.")
-                  : QStringLiteral("Check the cable and repeat the command."));
+    lines << (PortLost() ? tr("Connect the controller again, choose its port and repeat the command.")
+                         : tr("Check the cable and repeat the command."));
     return lines.join(QLatin1Char('\r'));
 }

@@ -2,6 +2,7 @@
 
 #include "controller/TKeyTransfer.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -10,6 +11,8 @@
 // "#" number, what that means for the controller and the key list, and whether the controller
 // stopped answering or its port went away.
 class TTransferReport {
+    Q_DECLARE_TR_FUNCTIONS(TTransferReport)
+
 public:
     enum class Direction { Read, Write };
     enum class Severity { None, Warning, Error };

@@ -52,7 +52,7 @@ bool TDbfEngine::LoadEngine() {
 }
 
 QString TDbfEngine::LoadError() const {
-    return QStringLiteral("Unable to load required table engine: ") + LibraryFileName();
+    return tr("Unable to load required table engine: %1").arg(LibraryFileName());
 }
 
 QStringList TDbfEngine::DefaultSearchDirectories() {

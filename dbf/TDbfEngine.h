@@ -2,6 +2,7 @@
 
 #include "dbfeng/dbfeng.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +11,8 @@ class QLibrary;
 // The table engine library, loaded at run time on first need and released at program end.
 // Every entry point is resolved at load; the table layer calls them as DbfEngine().dbe_Go(n).
 class TDbfEngine {
+    Q_DECLARE_TR_FUNCTIONS(TDbfEngine)
+
 public:
     static TDbfEngine& Instance();
 

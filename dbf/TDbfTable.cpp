@@ -228,7 +228,7 @@ void TDbfTable::Open() {
     if (!exists && !fileName.contains(QLatin1Char('.')))
         exists = QFileInfo(directory + fileName + QStringLiteral(".dbf")).isFile();
     if (!exists)
-        raise(QStringLiteral("Table does not exist.\rFile or directory does not exist.\rFile: ") + fullName);
+        raise(tr("Table does not exist.\rFile or directory does not exist.\rFile: %1").arg(fullName));
 
     if (env)
         env->PassSettings();
@@ -236,7 +236,7 @@ void TDbfTable::Open() {
     const int area =
         dbe().dbe_Use(nativePath(directory + fileName).constData(), bytes(alias).constData(), mode, driver);
     if (area < 1)
-        raise(withReason(QStringLiteral("Unable to open table: ") + fullName, engineReason(fullName)));
+        raise(withReason(tr("Unable to open table: %1").arg(fullName), engineReason(fullName)));
     workArea = area;
     try {
         select();
@@ -283,7 +283,7 @@ void TDbfTable::readLayout() {
         const int width = dbe().dbe_FieldWidth(name.constData());
         const int decimals = dbe().dbe_FieldDecimals(name.constData());
         if (type.isEmpty() || offset < 1 || width < 1 || offset + width > recordSize)
-            raise(QStringLiteral("Unable to open table: ") + fullName);
+            raise(tr("Unable to open table: %1").arg(fullName));
         fields.push_back(std::make_unique<TDbfField>(this, i - 1, QString::fromLatin1(name), type[0], offset,
                                                      width, decimals));
     }
@@ -474,7 +474,7 @@ void TDbfTable::Edit() {
     checkWritable();
     select();
     if (!dbe().dbe_Rlock(currentRecNo))
-        raise(QStringLiteral("Record Lock Failure. May be locked by another user or task."));
+        raise(tr("Record Lock Failure. May be locked by another user or task."));
     if (dbe().dbe_Alias(workArea)[0] != '\0') {
         dbe().dbe_Go(currentRecNo);
         const QByteArray before = image;
@@ -525,17 +525,17 @@ void TDbfTable::Post() {
     const bool inserting = state == dsInsert;
     if (inserting) {
         if (!dbe().dbe_AppendBlank())
-            raise(QStringLiteral("Unable to write record: ") + text(dbe().dbe_ErrorText()));
+            raise(tr("Unable to write record: %1").arg(text(dbe().dbe_ErrorText())));
     } else {
         dbe().dbe_Go(currentRecNo);
     }
     if (!dbe().dbe_PutRecord(record.constData())) {
         const QString reason = text(dbe().dbe_ErrorText());
         if (!inserting)
-            raise(QStringLiteral("Unable to write record: ") + reason);
+            raise(tr("Unable to write record: %1").arg(reason));
         // The blank record stays; the insert can be posted again.
         currentRecNo = dbe().dbe_RecNo();
-        raise(QStringLiteral("Unable to write record: ") + reason);
+        raise(tr("Unable to write record: %1").arg(reason));
     }
     dbe().dbe_Unlock(0);
     currentRecNo = dbe().dbe_RecNo();
@@ -587,7 +587,7 @@ void TDbfTable::InsertRecords(const QList<QVariantList>& records) {
         }
         select();
         if (!dbe().dbe_AppendBlank() || !dbe().dbe_PutRecord(record.constData()))
-            raise(QStringLiteral("Unable to write record: ") + text(dbe().dbe_ErrorText()));
+            raise(tr("Unable to write record: %1").arg(text(dbe().dbe_ErrorText())));
     }
     dbe().dbe_Commit();
     readCurrent();
@@ -898,8 +898,7 @@ int TDbfTable::Index(const QString& indexFile, const QString& keyExpression, int
     const int n = dbe().dbe_Index(nativePath(indexFile).constData(), bytes(keyExpression).constData(), option,
                                   descending ? -1 : 0, condition.isEmpty() ? nullptr : cond.constData());
     if (n <= 0)
-        raise(
-            withReason(QStringLiteral("Unable to create index file: ") + indexFile, engineReason(indexFile)));
+        raise(withReason(tr("Unable to create index file: %1").arg(indexFile), engineReason(indexFile)));
     indexName = indexFile;
     indexCondition = text(dbe().dbe_IndexCondition());
     if (!condition.isEmpty()) {

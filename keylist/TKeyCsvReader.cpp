@@ -102,15 +102,15 @@ QByteArray decoded(const QByteArray& bytes, bool* marked) {
                                QStringDecoder::Flag::Stateless);
         const QString text = decoder(bytes.mid(2));
         if (decoder.hasError() || !text.isValidUtf16() || bytes.size() % 2 != 0)
-            throw failure(QStringLiteral("The CSV file starts as UTF-16 but is not valid UTF-16"));
+            throw failure(TKeyCsvReader::tr("The CSV file starts as UTF-16 but is not valid UTF-16"));
         return text.toUtf8();
     }
     const QByteArray text = bytes.startsWith(Utf8Mark) ? bytes.mid(Utf8Mark.size()) : bytes;
     const qsizetype zero = text.indexOf('\0');
     if (zero >= 0)
         throw failure(
-            QStringLiteral("The CSV file holds zero bytes (line %1): UTF-16 is not supported without "
-                           "its byte-order mark; save the file as CSV (UTF-8)")
+            TKeyCsvReader::tr("The CSV file holds zero bytes (line %1): UTF-16 is not supported without "
+                              "its byte-order mark; save the file as CSV (UTF-8)")
                 .arg(text.left(zero).count('\n') + 1));
     return text;
 }
@@ -118,7 +118,7 @@ QByteArray decoded(const QByteArray& bytes, bool* marked) {
 void split(const QByteArray& text, char delimiter, int firstLine, int maxRows, TSplit* result) {
     csv_parser parser;
     if (csv_init(&parser, 0) != 0)
-        throw failure(QStringLiteral("The CSV reader could not start"));
+        throw failure(TKeyCsvReader::tr("The CSV reader could not start"));
     csv_set_delim(&parser, static_cast<unsigned char>(delimiter));
     csv_set_space_func(&parser, noSpace);
     // libcsv grows a field's buffer by this much at a time: in small steps a field of megabytes
@@ -136,13 +136,14 @@ void split(const QByteArray& text, char delimiter, int firstLine, int maxRows, T
         if (csv_parse(&parser, &c, 1, fieldRead, rowRead, result) != 1) {
             const QString reason = QString::fromLatin1(csv_strerror(csv_error(&parser)));
             csv_free(&parser);
-            throw failure(QStringLiteral("The CSV file cannot be read on line %1: %2").arg(line).arg(reason));
+            throw failure(
+                TKeyCsvReader::tr("The CSV file cannot be read on line %1: %2").arg(line).arg(reason));
         }
         if (c == '\n')
             ++line;
         if ((++fed & 0xFFFF) == 0 && TStopRequest::Raised()) {
             csv_free(&parser);
-            throw failure(QStringLiteral("The CSV file was not read to its end: interrupted"));
+            throw failure(TKeyCsvReader::tr("The CSV file was not read to its end: interrupted"));
         }
         if (result->rows.size() >= maxRows)
             break;
@@ -187,8 +188,9 @@ QVector<TKeyCsvReader::TRow> rowsOf(const TSplit& parsed, bool unicode) {
         for (const QByteArray& field : parsed.rows[i])
             row.fields << TKeyCsvCell::Plain(win1252 ? TWin1252::toUnicode(field) : QString::fromUtf8(field));
         if (!win1252 && encodings[i] == TEncoding::Other)
-            row.error = QStringLiteral("the line is not valid UTF-8, while other lines of the file are; save "
-                                       "the file as CSV (UTF-8) again");
+            row.error =
+                TKeyCsvReader::tr("the line is not valid UTF-8, while other lines of the file are; save "
+                                  "the file as CSV (UTF-8) again");
         result << row;
     }
     return result;
@@ -210,15 +212,16 @@ QVector<TKeyCsvReader::TRow> TKeyCsvReader::Read(const QByteArray& bytes) {
     split(text, delim, sepLine > 0 ? 2 : 1, MaxRows + 1, &parsed);
     if (parsed.rows.size() > MaxRows)
         throw failure(
-            QStringLiteral("The CSV file has more than %1 rows (line %2); a key list holds %3 keys, "
-                           "so this is not a list of keys")
+            TKeyCsvReader::tr("The CSV file has more than %1 rows (line %2); a key list holds %3 keys, "
+                              "so this is not a list of keys")
                 .arg(MaxRows)
                 .arg(parsed.lines.last())
                 .arg(TKeyTable::MasterSlots + TKeyTable::SlaveSlots));
     if (parsed.wideLine > 0)
-        throw failure(QStringLiteral("Line %1 of the CSV file has more than %2 columns; this is not a list "
-                                     "of keys")
-                          .arg(parsed.wideLine)
-                          .arg(MaxFields));
+        throw failure(
+            TKeyCsvReader::tr("Line %1 of the CSV file has more than %2 columns; this is not a list "
+                              "of keys")
+                .arg(parsed.wideLine)
+                .arg(MaxFields));
     return rowsOf(parsed, marked);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVector>
 
@@ -11,6 +12,8 @@
 // number of the line it starts on. A file that is no list of keys (too many rows or columns,
 // zero bytes) raises std::runtime_error before it takes much memory.
 class TKeyCsvReader {
+    Q_DECLARE_TR_FUNCTIONS(TKeyCsvReader)
+
 public:
     // A key list holds 136 keys: a file with this many rows is something else.
     static constexpr int MaxRows = 5000;

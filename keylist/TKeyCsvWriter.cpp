@@ -58,7 +58,6 @@ void TKeyCsvWriter::Save(const QString& path, const QVector<TKeySlot>& records,
                          const TKeyListStore::THeader& controller, TFormat format) {
     QString error;
     if (!TCheckedSave::Save(path, Write(records, controller, format), &error))
-        throw std::runtime_error(QStringLiteral("Can not write the CSV file %1: %2")
-                                     .arg(QDir::toNativeSeparators(path), error)
-                                     .toStdString());
+        throw std::runtime_error(
+            tr("Can not write the CSV file %1: %2").arg(QDir::toNativeSeparators(path), error).toStdString());
 }

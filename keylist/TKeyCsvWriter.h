@@ -4,6 +4,7 @@
 #include "keys/TKeySlot.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVector>
 
@@ -11,6 +12,8 @@
 // quoted as RFC 4180 asks (libcsv does the quoting). Every row carries the controller's serial
 // number and information text, so that they survive a spreadsheet's sorting and deleting.
 class TKeyCsvWriter {
+    Q_DECLARE_TR_FUNCTIONS(TKeyCsvWriter)
+
 public:
     // Plain: UTF-8 and commas. Spreadsheet: UTF-8 with a byte-order mark and semicolons, which
     // spreadsheets in the locales with a decimal comma open as columns without asking.

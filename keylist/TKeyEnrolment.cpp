@@ -13,14 +13,14 @@ TKeyEnrolment::TKeyEnrolment(TKeyListStore& store, TDbfTable& page) : store(stor
 TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& note) {
     TResult result;
     if (!page.Active())
-        throw std::runtime_error("No key list is open");
+        throw std::runtime_error(tr("No key list is open").toStdString());
     if (!TKeyCode::IsCode(code)) {
-        result.message = QStringLiteral("The reader gave \"%1\", which is not a key code").arg(code);
+        result.message = tr("The reader gave \"%1\", which is not a key code").arg(code);
         return result;
     }
     const QString noteRefusal = TKeyNote::Refusal(note);
     if (!noteRefusal.isEmpty()) {
-        result.message = QStringLiteral("The key %1 was not enrolled: %2").arg(code, noteRefusal);
+        result.message = tr("The key %1 was not enrolled: %2").arg(code, noteRefusal);
         return result;
     }
     for (TDbfTable* view : {&store.MKeysTable(), &store.SKeysTable()}) {
@@ -28,8 +28,8 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
             continue;
         for (const TKeySlot& r : TKeyListRows::Read(*view)) {
             if (r.keyCode == code) {
-                result.message = QStringLiteral("The key %1 is already in the list as %2")
-                                     .arg(code, TKeyListRows::Place(r));
+                result.message =
+                    tr("The key %1 is already in the list as %2").arg(code, TKeyListRows::Place(r));
                 result.record = r;
                 return result;
             }
@@ -52,16 +52,16 @@ TKeyEnrolment::TResult TKeyEnrolment::Enrol(const QString& code, const QString& 
         done << slot;
         result.ok = true;
         result.record = after;
-        result.message = QStringLiteral("%1 enrolled as %2").arg(code, TKeyListRows::Place(after));
+        result.message = tr("%1 enrolled as %2").arg(code, TKeyListRows::Place(after));
         return result;
     }
-    result.message = QStringLiteral("There is no empty slot left for the key %1").arg(code);
+    result.message = tr("There is no empty slot left for the key %1").arg(code);
     return result;
 }
 
 TKeySlot TKeyEnrolment::Undo() {
     if (done.isEmpty())
-        throw std::runtime_error("There is no enrolment to undo");
+        throw std::runtime_error(tr("There is no enrolment to undo").toStdString());
     const TKeySlot before = done.takeLast();
     TKeyListRows::Write(page, before);
     return before;

@@ -2,6 +2,7 @@
 
 #include "keys/TKeySlot.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -14,6 +15,8 @@ class TDbfTable;
 // the place that holds it, and so is a note the key list cannot hold or the controller cannot give
 // back. Every enrolment can be undone, the last one first.
 class TKeyEnrolment {
+    Q_DECLARE_TR_FUNCTIONS(TKeyEnrolment)
+
 public:
     struct TResult {
         bool ok = false;

@@ -42,7 +42,7 @@ int openRegular(const QString& path) {
     QString why;
     const int fd = TRegularFile::Open(path, &why);
     if (fd < 0)
-        throw failure(why.startsWith(QLatin1String("is ")) ? QStringLiteral("it ") + why : why);
+        throw failure(why.startsWith(QLatin1String("is ")) ? TKeyFileCopy::tr("it %1").arg(why) : why);
     return fd;
 }
 
@@ -55,7 +55,7 @@ void readAll(int fd, char* into, qint64 size, qint64 offset) {
         if (n < 0)
             throw systemFailure();
         if (n == 0)
-            throw failure(QStringLiteral("the file is shorter than its header says"));
+            throw failure(TKeyFileCopy::tr("the file is shorter than its header says"));
         got += n;
     }
 }
@@ -79,29 +79,29 @@ int u16(const QByteArray& b, int at) {
 // Header and records, checked against each other and the file size: how many bytes to copy.
 qint64 keyListSize(int fd, qint64 fileSize) {
     if (fileSize < FileHeaderSize)
-        throw failure(QStringLiteral("the file is too short for a dBASE header"));
+        throw failure(TKeyFileCopy::tr("the file is too short for a dBASE header"));
     QByteArray head(FileHeaderSize, '\0');
     readAll(fd, head.data(), FileHeaderSize, 0);
     const qint64 records = qint64(u16(head, 4)) | qint64(u16(head, 6)) << 16;
     const int headerLength = u16(head, 8);
     const int recordLength = u16(head, 10);
     if (headerLength < FileHeaderSize + 6 * 32 + 1 || headerLength > TKeyFileCopy::MaxHeaderLength)
-        throw failure(QStringLiteral("its header length %1 is not that of a key list").arg(headerLength));
+        throw failure(TKeyFileCopy::tr("its header length %1 is not that of a key list").arg(headerLength));
     if (recordLength < TKeyFileCopy::MinRecordLength || recordLength > TKeyFileCopy::MaxRecordLength)
-        throw failure(QStringLiteral("its record length %1 is not that of a key list").arg(recordLength));
+        throw failure(TKeyFileCopy::tr("its record length %1 is not that of a key list").arg(recordLength));
     if (records < TKeyFileCopy::MinRecords || records > TKeyFileCopy::MaxRecords)
-        throw failure(QStringLiteral("it holds %1 records, not those of a key list").arg(records));
+        throw failure(TKeyFileCopy::tr("it holds %1 records, not those of a key list").arg(records));
     const qint64 size = headerLength + records * recordLength;
     if (fileSize < size)
-        throw failure(QStringLiteral("the file is shorter than its header says (truncated)"));
+        throw failure(TKeyFileCopy::tr("the file is shorter than its header says (truncated)"));
     if (fileSize > size + 1)
         throw failure(
-            QStringLiteral("the file holds %1 bytes more than its header says").arg(fileSize - size));
+            TKeyFileCopy::tr("the file holds %1 bytes more than its header says").arg(fileSize - size));
     if (fileSize == size + 1) {
         char last = 0;
         readAll(fd, &last, 1, size);
         if (last != EndOfFile)
-            throw failure(QStringLiteral("the file holds a byte more than its header says"));
+            throw failure(TKeyFileCopy::tr("the file holds a byte more than its header says"));
     }
     return size;
 }

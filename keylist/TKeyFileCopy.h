@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Brings a user's key-list file into the private working directory. Anything given as a key list
@@ -9,6 +10,8 @@
 // header and records are copied, into a file of the user's own (mode 0600) whatever the source's
 // mode.
 class TKeyFileCopy {
+    Q_DECLARE_TR_FUNCTIONS(TKeyFileCopy)
+
 public:
     // Bounds of a key list: 6 fields (a header of at most 64 fields allowed), a 55-byte record
     // (wider when other tools add fields), the header record and 136 slots.

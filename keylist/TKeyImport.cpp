@@ -24,8 +24,8 @@ constexpr int ExcerptLength = 32;
 // Longer than any written form of a key code, with blanks and a "ROM = " before it.
 constexpr int MaxCodeText = 80;
 
-QString typeName(const QString& type) {
-    return type == QLatin1String(TKeyTable::MasterType) ? QStringLiteral("master") : QStringLiteral("slave");
+bool isMaster(const QString& type) {
+    return type == QLatin1String(TKeyTable::MasterType);
 }
 
 QString field(const TKeyCsvReader::TRow& row, const QHash<int, int>& columns, int column) {
@@ -81,9 +81,9 @@ QByteArray TKeyImport::ReadFile(const QString& path) {
     const TRegularFile::TContents contents = TRegularFile::Read(path, MaxSize);
     if (!contents.ok)
         throw std::runtime_error(
-            QStringLiteral("Can not read the CSV file %1: %2")
+            tr("Can not read the CSV file %1: %2")
                 .arg(QDir::toNativeSeparators(path), contents.error.startsWith(QLatin1String("is "))
-                                                         ? QStringLiteral("it ") + contents.error
+                                                         ? tr("it %1").arg(contents.error)
                                                          : contents.error)
                 .toStdString());
     return contents.data;
@@ -115,12 +115,13 @@ int TKeyImport::slotCount(const QString& type) {
 TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeySlot>& current) {
     const QVector<TKeyCsvReader::TRow> rows = TKeyCsvReader::Read(csv);
     if (rows.isEmpty())
-        throw std::runtime_error("The CSV file is empty");
+        throw std::runtime_error(tr("The CSV file is empty").toStdString());
     TLayout layout;
     layout.columns = columns(rows.first().fields);
     if (!layout.columns.contains(Code))
-        throw std::runtime_error("The CSV file has no key code column: its first row must name one "
-                                 "of the columns code, key, keycode, Schlüssel or Key Code");
+        throw std::runtime_error(tr("The CSV file has no key code column: its first row must name one "
+                                    "of the columns code, key, keycode, Schlüssel or Key Code")
+                                     .toStdString());
     // The program's own export names each code twice, as the list holds it and as engraved: its
     // codes are the list's, not typed by hand.
     if (layout.columns.contains(Engraved))
@@ -133,7 +134,7 @@ TKeyImport TKeyImport::Plan(const QByteArray& csv, const QVector<TKeySlot>& curr
     QHash<int, int> controllerLines;
     for (int i = 1; i < rows.size(); ++i) {
         if (TStopRequest::Raised())
-            throw std::runtime_error("The import was interrupted");
+            throw std::runtime_error(tr("The import was interrupted").toStdString());
         if (allBlank(rows[i].fields))
             continue;
         TWanted wanted;
@@ -167,7 +168,7 @@ QString TKeyImport::readRow(const TKeyCsvReader::TRow& row, const TLayout& layou
     else if (type == QLatin1String("M") || type == QLatin1String("MASTER"))
         wanted->type = QLatin1String(TKeyTable::MasterType);
     else
-        return QStringLiteral("the type \"%1\" is neither M nor S").arg(excerpt(type));
+        return tr("the type \"%1\" is neither M nor S").arg(excerpt(type));
     for (const QString& reason :
          {readCode(field(row, layout.columns, Code), layout, wanted),
           readActive(field(row, layout.columns, Active), layout, wanted),
@@ -187,7 +188,7 @@ QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted
         return QString();
     }
     if (code.size() > MaxCodeText)
-        return QStringLiteral("the key code \"%1\" is %2 characters long, longer than any way of writing one")
+        return tr("the key code \"%1\" is %2 characters long, longer than any way of writing one")
             .arg(excerpt(code))
             .arg(code.size());
     const TKeyCode::TReading reading = TKeyCode::Read(code, layout.source);
@@ -200,9 +201,9 @@ QString TKeyImport::readCode(const QString& text, const TLayout& layout, TWanted
 QString TKeyImport::readActive(const QString& text, const TLayout& layout, TWanted* wanted) {
     wanted->value.active = wanted->value.HasKey() && !layout.crossMarks;
     if (!text.trimmed().isEmpty() && !readFlag(text, &wanted->value.active))
-        return QStringLiteral("the active column holds \"%1\", not yes or no").arg(excerpt(text));
+        return tr("the active column holds \"%1\", not yes or no").arg(excerpt(text));
     if (wanted->value.active && !wanted->value.HasKey())
-        return QStringLiteral("an active key needs a key code");
+        return tr("an active key needs a key code");
     // Inactive, the mark would be written as an empty slot and erase the controller's key.
     if (wanted->value.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
         wanted->value.active = true;
@@ -226,8 +227,9 @@ QString TKeyImport::readSlots(const TKeyCsvReader::TRow& row, const TLayout& lay
         bool ok = false;
         *target = text.toInt(&ok);
         if (!ok || *target < 0)
-            return QStringLiteral("the %1 \"%2\" is not a slot number")
-                .arg(column == Slot ? QStringLiteral("slot") : QStringLiteral("#"), excerpt(text));
+            return (column == Slot ? tr("the slot \"%1\" is not a slot number")
+                                   : tr("the # \"%1\" is not a slot number"))
+                .arg(excerpt(text));
     }
     if (wanted->slot >= 0)
         wanted->recId = -1; // the controller's slot number wins over the row number
@@ -239,17 +241,16 @@ QString TKeyImport::readController(const TKeyCsvReader::TRow& row, const TLayout
     for (auto [column, kept, length] : {std::tuple{int(SerialColumn), &Serial, TKeyTable::KeyCodeLength},
                                         std::tuple{int(InfoColumn), &Info, TKeyTable::MemoLength}}) {
         const QString text = withoutTrailingBlanks(field(row, layout.columns, column));
-        const QString what =
-            column == SerialColumn ? QStringLiteral("serial number") : QStringLiteral("information text");
+        const QString what = column == SerialColumn ? tr("serial number") : tr("information text");
         if (text.isEmpty() || text == *kept)
             continue;
         if (firstLine.contains(column))
-            return QStringLiteral("the controller's %1 \"%2\" differs from \"%3\" on line %4")
+            return tr("the controller's %1 \"%2\" differs from \"%3\" on line %4")
                 .arg(what, excerpt(text), excerpt(*kept))
                 .arg(firstLine[column]);
         if (text.size() > length || !encodable(text))
-            return QStringLiteral("the controller's %1 \"%2\" does not fit a key list (at most %3 characters "
-                                  "of Windows-1252)")
+            return tr("the controller's %1 \"%2\" does not fit a key list (at most %3 characters "
+                      "of Windows-1252)")
                 .arg(what, excerpt(text))
                 .arg(length);
         *kept = text;
@@ -269,40 +270,41 @@ void TKeyImport::place(const TWanted& wanted, QVector<TKeySlot>& planned, QHash<
                 target = i;
         }
         if (target < 0)
-            return reject(
-                wanted.slot >= 0
-                    ? QStringLiteral("there is no %1 slot %2 (slots 0 to %3)")
-                          .arg(typeName(wanted.type))
-                          .arg(wanted.slot)
-                          .arg(slotCount(wanted.type) - 1)
-                    : QStringLiteral("there is no %1 key #%2").arg(typeName(wanted.type)).arg(wanted.recId));
+            return reject(wanted.slot >= 0
+                              ? (isMaster(wanted.type) ? tr("there is no master slot %1 (slots 0 to %2)")
+                                                       : tr("there is no slave slot %1 (slots 0 to %2)"))
+                                    .arg(wanted.slot)
+                                    .arg(slotCount(wanted.type) - 1)
+                              : (isMaster(wanted.type) ? tr("there is no master key #%1")
+                                                       : tr("there is no slave key #%1"))
+                                    .arg(wanted.recId));
         if (takenBy.contains(target))
-            return reject(QStringLiteral("%1 is already filled by line %2")
+            return reject(tr("%1 is already filled by line %2")
                               .arg(TKeyListRows::Place(planned[target]))
                               .arg(takenBy[target]));
     } else {
         if (!wanted.value.HasKey())
-            return reject(QStringLiteral("the row has neither a key code nor a slot"));
+            return reject(tr("the row has neither a key code nor a slot"));
         if (wanted.value.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
-            return reject(QStringLiteral("a slot marked as not read needs its slot number"));
+            return reject(tr("a slot marked as not read needs its slot number"));
         for (int i = 0; i < planned.size() && target < 0; ++i) {
             if (planned[i].keyType == wanted.type && !planned[i].HasKey() && !takenBy.contains(i))
                 target = i;
         }
         if (target < 0)
-            return reject(QStringLiteral("there is no free %1 slot left").arg(typeName(wanted.type)));
+            return reject(isMaster(wanted.type) ? tr("there is no free master slot left")
+                                                : tr("there is no free slave slot left"));
     }
     // Several slots may be marked as not read; only keys are unique.
     if (wanted.value.HasKey() && wanted.value.keyCode != QLatin1String(TKeyPlaceholder::UnreadCode)) {
         for (int i = 0; i < planned.size(); ++i) {
             if (i == target || planned[i].keyCode != wanted.value.keyCode)
                 continue;
-            return reject(takenBy.contains(i)
-                              ? QStringLiteral("the key %1 is a duplicate of line %2")
-                                    .arg(wanted.value.keyCode)
-                                    .arg(takenBy[i])
-                              : QStringLiteral("the key %1 is already in the list as %2")
-                                    .arg(wanted.value.keyCode, TKeyListRows::Place(planned[i])));
+            return reject(
+                takenBy.contains(i)
+                    ? tr("the key %1 is a duplicate of line %2").arg(wanted.value.keyCode).arg(takenBy[i])
+                    : tr("the key %1 is already in the list as %2")
+                          .arg(wanted.value.keyCode, TKeyListRows::Place(planned[i])));
         }
     }
     TKeySlot after = planned[target];

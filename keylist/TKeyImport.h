@@ -5,6 +5,7 @@
 #include "keys/TKeySlot.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QVector>
 
@@ -22,6 +23,8 @@ class TDbfTable;
 // type. Rows are refused for a bad code or CRC, a duplicate, a slot that is taken or missing, no
 // free slot, or a note that is too long or has characters the list's code page cannot hold.
 class TKeyImport {
+    Q_DECLARE_TR_FUNCTIONS(TKeyImport)
+
 public:
     struct TChange {
         int line = 0;

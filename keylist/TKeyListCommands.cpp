@@ -17,15 +17,24 @@
 
 #include <stdexcept>
 
-const QString TKeyListCommands::CaptionPrefix = QStringLiteral("VELM Tarvikon   Key file: ");
-const QString TKeyListCommands::SavePrompt =
-    QStringLiteral("Current key list has been changed. Do you want to save changes?");
+const QString TKeyListCommands::CaptionPrefix =
+    QString::fromUtf8(QT_TRANSLATE_NOOP("TKeyListCommands", "VELM Tarvikon   Key file: "));
+const QString TKeyListCommands::SavePrompt = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("TKeyListCommands", "Current key list has been changed. Do you want to save changes?"));
 
-const QString TKeyListCommands::NoListOpen =
-    QStringLiteral("No key list is open, so there is nothing to save. Create or open a key list first.");
+const QString TKeyListCommands::NoListOpen = QString::fromUtf8(
+    QT_TRANSLATE_NOOP("TKeyListCommands",
+                      "No key list is open, so there is nothing to save. Create or open a key list first."));
 
 namespace {
-const QString StatusPrefix = QStringLiteral("Key list: ");
+// The English texts stay reachable as they are; people get them in their language.
+QString shown(const QString& english) {
+    return TKeyListCommands::tr(english.toUtf8().constData());
+}
+
+QString statusText(const QString& what) {
+    return TKeyListCommands::tr("Key list: %1").arg(what);
+}
 
 QString withReason(const QString& message, const QString& reason) {
     return reason.isEmpty() ? message : message + QStringLiteral("\r") + reason;
@@ -61,13 +70,13 @@ void TKeyListCommands::MarkChanged() {
 }
 
 void TKeyListCommands::setCaption() {
-    host.SetCaption(CaptionPrefix + QFileInfo(host.KeyList().Title()).fileName());
+    host.SetCaption(Caption(QFileInfo(host.KeyList().Title()).fileName()));
 }
 
 bool TKeyListCommands::SaveChangesFirst() {
     if (!host.KeyList().Modified())
         return true;
-    switch (boxes.confirmYesNoCancel(SavePrompt)) {
+    switch (boxes.confirmYesNoCancel(shown(SavePrompt))) {
     case TMessageBoxes::Answer::Yes:
         // Going on after a failed or cancelled save would throw the changes away.
         return Save();
@@ -86,25 +95,24 @@ void TKeyListCommands::New() {
     host.EnableSave(false);
     if (result == TKeyListStore::TCreateResult::CannotCreate) {
         boxes.error(withReason(
-            QStringLiteral(
-                "Can not create file here. Check you access rights or contact your system administrator."),
+            tr("Can not create file here. Check you access rights or contact your system administrator."),
             store.CreateError()));
         return;
     }
-    host.KeyList().SetTitle(QStringLiteral("New key list"));
+    host.KeyList().SetTitle(tr("New key list"));
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
-        boxes.error(withReason(QStringLiteral("Error creating new key list."), store.CreateError()));
+        boxes.error(withReason(tr("Error creating new key list."), store.CreateError()));
         return;
     }
-    boxes.information(QStringLiteral("New key list created succesefully."));
+    boxes.information(tr("New key list created succesefully."));
     const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
     host.SetControllerFields(header.serial, header.info);
     host.KeyList().SetModified(false);
     host.EnableSave(true);
     host.KeyList().SetPath(QString());
-    host.SetStatusText(StatusPrefix + QStringLiteral("new key list"));
+    host.SetStatusText(statusText(tr("new key list")));
 }
 
 void TKeyListCommands::SetSettings(TAppSettings* appSettings) {
@@ -120,8 +128,8 @@ QString TKeyListCommands::dialogFolder() const {
 void TKeyListCommands::Open() {
     if (!SaveChangesFirst())
         return;
-    const QString chosen = FileDialogs().getOpenFileName(
-        QStringLiteral("Create new key list"), QStringLiteral("Database files (*.dbf)"), dialogFolder());
+    const QString chosen = FileDialogs().getOpenFileName(tr("Create new key list"),
+                                                         tr("Database files (*.dbf)"), dialogFolder());
     if (chosen.isEmpty())
         return;
     openFile(QFileInfo(chosen).absoluteFilePath());
@@ -134,10 +142,10 @@ void TKeyListCommands::OpenRecent(const QString& path) {
             settings->removeRecentKeyList(path);
         // There, but a named pipe or a device: say what it is rather than "not found".
         const QString what = info.exists() ? TRegularFile::Check(path) : QString();
-        const QString shown = QDir::toNativeSeparators(path);
-        boxes.error((what.isEmpty() ? QStringLiteral("Key list file not found: %1").arg(shown)
-                                    : QStringLiteral("Key list file %1 %2.").arg(shown, what)) +
-                    QStringLiteral("\rIt has been taken off the recent key lists."));
+        const QString name = QDir::toNativeSeparators(path);
+        boxes.error((what.isEmpty() ? tr("Key list file not found: %1").arg(name)
+                                    : tr("Key list file %1 %2.").arg(name, what)) +
+                    QLatin1Char('\r') + tr("It has been taken off the recent key lists."));
         return;
     }
     if (!SaveChangesFirst())
@@ -156,7 +164,7 @@ void TKeyListCommands::openFile(const QString& full) {
         return;
     }
     host.SetControllerFields(header.serial, header.info);
-    host.SetStatusText(StatusPrefix + QDir::toNativeSeparators(full));
+    host.SetStatusText(statusText(QDir::toNativeSeparators(full)));
     host.KeyList().SetPath(full);
     host.KeyList().SetModified(false);
     const QString warning = TKeyListNumbering::Warning(full, store.NumberingDisagreements());
@@ -170,8 +178,8 @@ void TKeyListCommands::openFile(const QString& full) {
 }
 
 bool TKeyListCommands::askTarget(QString* target) {
-    const QString chosen = FileDialogs().getSaveFileName(QString(), QStringLiteral("DBF tables (*.dbf)"),
-                                                         dialogFolder(), QStringLiteral("dbf"));
+    const QString chosen = FileDialogs().getSaveFileName(QString(), tr("DBF tables (*.dbf)"), dialogFolder(),
+                                                         QStringLiteral("dbf"));
     host.KeyList().SetSaveAsPending(false);
     if (chosen.isEmpty())
         return false;
@@ -184,7 +192,7 @@ bool TKeyListCommands::Save() {
         // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
         host.KeyList().SetSaveAsPending(false);
         host.EnableSave(false);
-        boxes.error(NoListOpen);
+        boxes.error(shown(NoListOpen));
         return false;
     }
     QString target = host.KeyList().Path();
@@ -197,7 +205,8 @@ bool TKeyListCommands::Save() {
         try {
             store.Save(target, {host.ControllerSerial(), host.ControllerInfo()});
         } catch (const EKeyListChanged& e) {
-            if (!boxes.confirmYesNo(QString::fromUtf8(e.what()) + QStringLiteral("\rOverwrite it anyway?")))
+            if (!boxes.confirmYesNo(QString::fromUtf8(e.what()) + QLatin1Char('\r') +
+                                    tr("Overwrite it anyway?")))
                 return false;
             store.Save(target, {host.ControllerSerial(), host.ControllerInfo()}, true);
         }
@@ -209,7 +218,7 @@ bool TKeyListCommands::Save() {
         host.KeyList().SetPath(target);
         host.KeyList().SetTitle(QDir::toNativeSeparators(target));
         setCaption();
-        host.SetStatusText(StatusPrefix + host.KeyList().Title());
+        host.SetStatusText(statusText(host.KeyList().Title()));
     }
     host.KeyList().SetModified(false);
     host.EnableSave(true);
@@ -224,4 +233,8 @@ bool TKeyListCommands::Save() {
 bool TKeyListCommands::SaveAs() {
     host.KeyList().SetSaveAsPending(true);
     return Save();
+}
+
+QString TKeyListCommands::Caption(const QString& title) {
+    return shown(CaptionPrefix) + title;
 }

@@ -2,6 +2,7 @@
 
 #include "keylist/TKeyListHost.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class TAppSettings;
@@ -13,10 +14,14 @@ class TMessageBoxes;
 // the open key list and the save prompt that guards against losing changes. They say and ask
 // through the boxes their owner passes in.
 class TKeyListCommands {
+    Q_DECLARE_TR_FUNCTIONS(TKeyListCommands)
+
 public:
     static const QString CaptionPrefix; // "VELM Tarvikon   Key file: "
     static const QString SavePrompt;
     static const QString NoListOpen;
+    // The window caption for the list of this title.
+    static QString Caption(const QString& title);
 
     TKeyListCommands(TKeyListStore& store, TKeyListHost& host, TMessageBoxes& boxes);
 

@@ -18,7 +18,7 @@ QStringList repeated(TDbfTable& view, const char* field) {
     QStringList found;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         if (it.value() > 1)
-            found << QStringLiteral("%1 (%2 records)").arg(it.key()).arg(it.value());
+            found << TKeyListNumbering::tr("%1 (%2 records)").arg(it.key()).arg(it.value());
     return found;
 }
 } // namespace
@@ -26,13 +26,15 @@ QStringList repeated(TDbfTable& view, const char* field) {
 QStringList TKeyListNumbering::Disagreements(TDbfTable& master, TDbfTable& slave) {
     QStringList lines;
     for (TDbfTable* view : {&master, &slave}) {
-        const QString table = view == &master ? QStringLiteral("master keys") : QStringLiteral("slave keys");
+        const QString table =
+            view == &master ? TKeyListNumbering::tr("master keys") : TKeyListNumbering::tr("slave keys");
         const QStringList recIds = repeated(*view, TKeyListSchema::RecIdField);
         if (!recIds.isEmpty())
-            lines << QStringLiteral("%1: # repeated: %2").arg(table, recIds.join(QStringLiteral(", ")));
+            lines
+                << TKeyListNumbering::tr("%1: # repeated: %2").arg(table, recIds.join(QStringLiteral(", ")));
         const QStringList keyIds = repeated(*view, TKeyListSchema::KeyIdField);
         if (!keyIds.isEmpty())
-            lines << QStringLiteral("%1: slot number (KEYID) repeated: %2")
+            lines << TKeyListNumbering::tr("%1: slot number (KEYID) repeated: %2")
                          .arg(table, keyIds.join(QStringLiteral(", ")));
     }
     return lines;
@@ -41,7 +43,8 @@ QStringList TKeyListNumbering::Disagreements(TDbfTable& master, TDbfTable& slave
 QString TKeyListNumbering::Warning(const QString& path, const QStringList& disagreements) {
     if (disagreements.isEmpty())
         return QString();
-    return QStringLiteral("The key list %1 numbers some slots twice:\r%2\rKeys are written to the controller "
-                          "by their position in the list, not by these numbers.")
+    return TKeyListNumbering::tr(
+               "The key list %1 numbers some slots twice:\r%2\rKeys are written to the controller "
+               "by their position in the list, not by these numbers.")
         .arg(QDir::toNativeSeparators(path), disagreements.join(QLatin1Char('\r')));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class TDbfTable;
@@ -8,6 +9,8 @@ class TDbfTable;
 // and the slot number (KEYID). A list edited by hand or by another program may repeat them; the
 // program then writes each key by its position in the view, which is not what the numbers say.
 class TKeyListNumbering {
+    Q_DECLARE_TR_FUNCTIONS(TKeyListNumbering)
+
 public:
     // One line per table and field that repeats a number, naming the numbers; empty when none.
     static QStringList Disagreements(TDbfTable& master, TDbfTable& slave);

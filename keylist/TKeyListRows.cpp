@@ -55,8 +55,7 @@ void TKeyListRows::Write(TDbfTable& view, const TKeySlot& record) {
 }
 
 QString TKeyListRows::Place(const TKeySlot& record) {
-    return QStringLiteral("%1 key #%2")
-        .arg(record.keyType == QLatin1String(TKeyTable::MasterType) ? QStringLiteral("master")
-                                                                    : QStringLiteral("slave"))
+    return (record.keyType == QLatin1String(TKeyTable::MasterType) ? tr("master key #%1")
+                                                                   : tr("slave key #%1"))
         .arg(record.recId);
 }

@@ -2,6 +2,7 @@
 
 #include "keys/TKeySlot.h"
 
+#include <QCoreApplication>
 #include <QVector>
 
 class TDbfTable;
@@ -9,6 +10,8 @@ class TDbfTable;
 // Reads and writes the key records of a view without the grids or dialogs: for the CSV files,
 // the enrolment and the command line.
 class TKeyListRows {
+    Q_DECLARE_TR_FUNCTIONS(TKeyListRows)
+
 public:
     // Every record the view shows whose KEYTYPE is M or S, ordered by type (master first) and slot.
     static QVector<TKeySlot> Read(TDbfTable& view);

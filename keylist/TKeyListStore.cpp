@@ -39,15 +39,6 @@ const QString PreviousName = QStringLiteral("tmp00.dbf");
 // Index file stems in grid column order; "1" ascending, "2" descending.
 const char* const IndexStems[TKeyListStore::ColumnCount] = {"RecId", "Code", "Act", "Memo"};
 
-struct TFieldLayout {
-    const char* name;
-    const char* type;
-    int width;
-};
-const TFieldLayout Layout[] = {
-    {RecIdField, "N", 10},  {KeyIdField, "N", 5},     {KeyCodeField, "C", TKeyTable::KeyCodeLength},
-    {KeyTypeField, "C", 1}, {KeyStatusField, "L", 1}, {KeyMemoField, "C", TKeyTable::MemoLength}};
-constexpr int LayoutFields = int(sizeof(Layout) / sizeof(Layout[0]));
 constexpr int WorkCopyDriver = 1; // the NTX driver
 
 std::runtime_error failure(const QString& text) {
@@ -144,12 +135,11 @@ TKeyListStore::TCreateResult TKeyListStore::CreateKeyList() {
     createError.clear();
     rememberFile(QString());
     if (workDir.isEmpty() || !master.CreateNew(WorkCopyPath(), WorkCopyDriver, LayoutFields)) {
-        createError =
-            workDir.isEmpty() ? QStringLiteral("there is no working directory") : master.LastError();
+        createError = workDir.isEmpty() ? tr("there is no working directory") : master.LastError();
         return TCreateResult::CannotCreate;
     }
     host.SetBusyCursor(true);
-    host.StartProgress(QStringLiteral("Creating new key list..."));
+    host.StartProgress(tr("Creating new key list..."));
     bool ok = false;
     try {
         for (const TFieldLayout& field : Layout)
@@ -189,7 +179,7 @@ void TKeyListStore::createRecords() {
 }
 
 TKeyListStore::THeader TKeyListStore::OpenKeyList(const QString& path) {
-    TProgressScope progress(host, QStringLiteral("Opening Key list..."));
+    TProgressScope progress(host, tr("Opening Key list..."));
     try {
         master.Close();
         slave.Close();
@@ -220,12 +210,11 @@ void TKeyListStore::CheckKeyList(const QString& path) {
 
 void TKeyListStore::CheckKeyList(const QString& path, const QString& shown) {
     const auto refuse = [&shown](const QString& why) {
-        return failure(
-            QStringLiteral("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(shown), why));
+        return failure(tr("The file %1 is not a key list: %2").arg(QDir::toNativeSeparators(shown), why));
     };
     const QFileInfo info(path);
     if (!info.isFile())
-        throw refuse(QStringLiteral("it does not exist or is not a file"));
+        throw refuse(tr("it does not exist or is not a file"));
     TDbfTable table;
     table.SetTableType(ttDBNDX);
     table.SetReadOnly(true);
@@ -234,28 +223,28 @@ void TKeyListStore::CheckKeyList(const QString& path, const QString& shown) {
         table.Open();
     } catch (const std::exception& e) {
         // The engine's reason names the file it opened; the user knows theirs.
-        throw refuse(QStringLiteral("it is not a dBASE table (%1)")
+        throw refuse(tr("it is not a dBASE table (%1)")
                          .arg(QString::fromUtf8(e.what()).replace(info.absoluteFilePath(), shown)));
     }
     for (const TFieldLayout& expected : Layout) {
         const TDbfField* field = table.FindField(QString::fromLatin1(expected.name));
         if (!field)
-            throw refuse(QStringLiteral("the field %1 is missing").arg(QString::fromLatin1(expected.name)));
+            throw refuse(tr("the field %1 is missing").arg(QString::fromLatin1(expected.name)));
         if (field->TypeLetter() != expected.type[0] || field->Size() != expected.width)
-            throw refuse(QStringLiteral("the field %1 is not of type %2 and width %3")
+            throw refuse(tr("the field %1 is not of type %2 and width %3")
                              .arg(QString::fromLatin1(expected.name), QString::fromLatin1(expected.type))
                              .arg(expected.width));
     }
     if (table.RecCount() < 1)
-        throw refuse(QStringLiteral("it has no header record"));
+        throw refuse(tr("it has no header record"));
     table.First();
     if (!table.FieldByName(QLatin1String(KeyTypeField))->AsString().trimmed().isEmpty())
-        throw refuse(QStringLiteral("its first record is a key, not the header record"));
+        throw refuse(tr("its first record is a key, not the header record"));
     // One record per controller slot, or a transfer would leave slots out or fill slots nobody chose.
     const int masters = viewCount(table, QLatin1String(MasterFilter));
     const int slaves = viewCount(table, QLatin1String(SlaveFilter));
     if (masters != TKeyTable::MasterSlots || slaves != TKeyTable::SlaveSlots)
-        throw refuse(QStringLiteral("it holds %1 master and %2 slave key records instead of %3 and %4")
+        throw refuse(tr("it holds %1 master and %2 slave key records instead of %3 and %4")
                          .arg(masters)
                          .arg(slaves)
                          .arg(TKeyTable::MasterSlots)
@@ -273,7 +262,7 @@ int TKeyListStore::viewCount(TDbfTable& table, const QString& filter) {
 
 TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
     if (workDir.isEmpty())
-        throw failure(QStringLiteral("Can not open the key list %1: there is no working directory")
+        throw failure(tr("Can not open the key list %1: there is no working directory")
                           .arg(QDir::toNativeSeparators(path)));
     QDir dir(workDir);
     const QString staged = dir.filePath(StagedName);
@@ -281,7 +270,7 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
     try {
         TKeyFileCopy::CopyIn(path, staged);
     } catch (const std::exception& e) {
-        throw failure(QStringLiteral("Can not open the key list %1: %2")
+        throw failure(tr("Can not open the key list %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     }
     try {
@@ -299,8 +288,7 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
             QFile::rename(previous, WorkCopyPath());
         if (hadList)
             OpenKeyList(WorkCopyPath());
-        throw failure(
-            QStringLiteral("Can not make the working copy of %1").arg(QDir::toNativeSeparators(path)));
+        throw failure(tr("Can not make the working copy of %1").arg(QDir::toNativeSeparators(path)));
     }
     try {
         const THeader header = OpenKeyList(WorkCopyPath());
@@ -315,7 +303,7 @@ TKeyListStore::THeader TKeyListStore::OpenUserFile(const QString& path) {
             QFile::rename(previous, WorkCopyPath());
         if (hadList)
             OpenKeyList(WorkCopyPath());
-        throw failure(QStringLiteral("Can not open the key list %1: %2")
+        throw failure(tr("Can not open the key list %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())));
     }
 }
@@ -354,13 +342,12 @@ void TKeyListStore::rememberFile(const QString& path) {
 
 void TKeyListStore::Save(const QString& target, const THeader& header, bool overwriteChanged) {
     if (!IsOpen())
-        throw failure(QStringLiteral("No key list is open"));
+        throw failure(tr("No key list is open"));
     if (!overwriteChanged && ChangedOnDisk(target))
-        throw EKeyListChanged(
-            QStringLiteral("The key list %1 was changed on disk since it was opened here; saving "
-                           "would overwrite that change.")
-                .arg(QDir::toNativeSeparators(knownPath))
-                .toStdString());
+        throw EKeyListChanged(tr("The key list %1 was changed on disk since it was opened here; saving "
+                                 "would overwrite that change.")
+                                  .arg(QDir::toNativeSeparators(knownPath))
+                                  .toStdString());
     const int masterRecNo = master.RecNo();
     const int slaveRecNo = slave.RecNo();
     const auto restore = [&] {
@@ -406,13 +393,13 @@ void TKeyListStore::copyAtomically(const QString& requested) {
     const QFileInfo info(target);
     const QString shown = QDir::toNativeSeparators(info.absoluteFilePath());
     const auto refuse = [&shown](const QString& why) {
-        return failure(QStringLiteral("Can not save the key list to %1: %2").arg(shown, why));
+        return failure(tr("Can not save the key list to %1: %2").arg(shown, why));
     };
     // The working directory and everything in it is deleted when the program ends, and the views
     // work on the files there: a list saved there would be lost, or pulled from under the views.
     if (IsInWorkDir(requested))
-        throw refuse(QStringLiteral("that is the program's working directory, which is deleted when the "
-                                    "program ends; choose another folder"));
+        throw refuse(tr("that is the program's working directory, which is deleted when the "
+                        "program ends; choose another folder"));
     // A file marked read-only is refused even where the system would let the rename through
     // (the directory writable, or the user root): the mark is the user's protection.
     const bool readOnly = !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
@@ -422,7 +409,7 @@ void TKeyListStore::copyAtomically(const QString& requested) {
     // mode, or giving a new file the one the umask asks for): the user's file is either the old
     // one or the whole new one, never half of it.
     if (master.CopyFile(info.absoluteFilePath()) <= 0)
-        throw refuse(master.LastError().isEmpty() ? QStringLiteral("the table could not be written")
+        throw refuse(master.LastError().isEmpty() ? tr("the table could not be written")
                                                   : master.LastError());
 }
 

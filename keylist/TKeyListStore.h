@@ -2,6 +2,7 @@
 
 #include "seams/TFileIdentity.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ class TKeyListHost;
 // views on it with their index files and sort orders, and the whole-file moves (create, open,
 // save). No widgets here; the main window and the key dialogs call it.
 class TKeyListStore {
+    Q_DECLARE_TR_FUNCTIONS(TKeyListStore)
+
 public:
     enum class TCreateResult { CannotCreate, Failed, Created };
     struct THeader {

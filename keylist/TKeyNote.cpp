@@ -17,15 +17,15 @@ QString TKeyNote::Refusal(const QString& note) {
     const QString composed = Composed(note);
     for (char32_t c : composed.toUcs4()) {
         if (c == FillByteChar)
-            return QStringLiteral("the note holds \"ÿ\", which the controller takes for its fill byte: it "
-                                  "would be dropped there and the note never verified; write \"y\" instead");
+            return tr("the note holds \"ÿ\", which the controller takes for its fill byte: it "
+                      "would be dropped there and the note never verified; write \"y\" instead");
         if (c > 0xFFFF || !TWin1252::canEncode(QChar(char16_t(c))))
-            return QStringLiteral("the note holds \"%1\", which the key list's code page (Windows-1252) "
-                                  "cannot hold")
+            return tr("the note holds \"%1\", which the key list's code page (Windows-1252) "
+                      "cannot hold")
                 .arg(TKeyText::Named(c));
     }
     if (composed.size() > TKeyTable::MemoLength)
-        return QStringLiteral("the note is %1 characters long, a key list holds at most %2")
+        return tr("the note is %1 characters long, a key list holds at most %2")
             .arg(composed.size())
             .arg(TKeyTable::MemoLength);
     return QString();
@@ -36,6 +36,6 @@ bool TKeyNote::HoldsFillByte(const QString& note) {
 }
 
 QString TKeyNote::FillByteReason() {
-    return QStringLiteral("the note holds \"ÿ\", which the controller drops as its fill byte when it is "
-                          "read: the note can never be verified");
+    return tr("the note holds \"ÿ\", which the controller drops as its fill byte when it is "
+              "read: the note can never be verified");
 }

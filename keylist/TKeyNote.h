@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // A key's note as the key list and the controller hold it: at most 25 characters of
 // Windows-1252. The controller pads a note with 0xFF and its reads drop that byte wherever it
 // stands, so a note holding "ÿ" (0xFF) can be written but never read back as it was.
 class TKeyNote {
+    Q_DECLARE_TR_FUNCTIONS(TKeyNote)
+
 public:
     // Why the note cannot be stored and verified; empty when it can. The note is composed (NFC)
     // first: a decomposed "ü" is the "ü" the code page holds. A character is named whole.

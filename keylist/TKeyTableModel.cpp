@@ -8,7 +8,9 @@
 #include <vector>
 
 namespace {
-const char* const Titles[] = {"#", "Key code", "Active", "Memo"};
+const char* const Titles[] = {"#", QT_TRANSLATE_NOOP("TKeyTableModel", "Key code"),
+                              QT_TRANSLATE_NOOP("TKeyTableModel", "Active"),
+                              QT_TRANSLATE_NOOP("TKeyTableModel", "Memo")};
 // Browse and edit, as the record indicator shows them.
 const QString CurrentMark = QStringLiteral("\u25B6");
 const QString EditMark = QStringLiteral("I");
@@ -39,9 +41,10 @@ void TKeyTableModel::reset() {
     currentChanged();
 }
 
-const QString TKeyTableModel::UnreadHint =
-    QStringLiteral("Not read: the controller's slot could not be read. Read the controller again; until "
-                   "then this key list cannot be written.");
+QString TKeyTableModel::UnreadHint() {
+    return tr("Not read: the controller's slot could not be read. Read the controller again; until "
+              "then this key list cannot be written.");
+}
 
 bool TKeyTableModel::UnreadRow(int row) const {
     const int codeField = fieldOf(1);
@@ -112,7 +115,7 @@ QVariant TKeyTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows)
         return QVariant();
     if (role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole)
-        return UnreadRow(index.row()) ? UnreadHint : QVariant();
+        return UnreadRow(index.row()) ? UnreadHint() : QVariant();
     if (role == Qt::AccessibleTextRole)
         return SpokenText(index);
     if (role != Qt::DisplayRole)
@@ -181,7 +184,7 @@ QString TKeyTableModel::SpokenTitle(int column) {
 }
 
 QString TKeyTableModel::Title(int column) {
-    return QString::fromLatin1(Titles[column]);
+    return tr(Titles[column]);
 }
 
 void TKeyTableModel::SetMarker(int column, TMarker marker) {

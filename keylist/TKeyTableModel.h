@@ -44,7 +44,7 @@ signals:
     void MarkersChanged();
 
 public:
-    static const QString UnreadHint;
+    static QString UnreadHint();
 
 private:
     void reset();

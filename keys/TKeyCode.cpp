@@ -73,9 +73,8 @@ bool noKeysCode(const QString& digits) {
 }
 
 QString noKeyReason(const QString& shown) {
-    return QStringLiteral(
-               "\"%1\" is no key's code: all zeros or all FF is what a 1-Wire line reads when it is "
-               "shorted or no key touches it")
+    return TKeyCode::tr("\"%1\" is no key's code: all zeros or all FF is what a 1-Wire line reads when it is "
+                        "shorted or no key touches it")
         .arg(shown);
 }
 
@@ -104,7 +103,7 @@ TKeyCode::TReading TKeyCode::Read(const QString& input, TSource source) {
     const QString text = unwrapped(TKeyText::Folded(input));
     const QString shown = TKeyText::Shown(input.trimmed());
     if (text.isEmpty())
-        return refused(QStringLiteral("There is no key code"));
+        return refused(TKeyCode::tr("There is no key code"));
     QStringList groups(QString{});
     QString separators;
     for (char32_t c : text.toUcs4()) {
@@ -117,8 +116,8 @@ TKeyCode::TReading TKeyCode::Read(const QString& input, TSource source) {
                 separators += q;
             }
         } else {
-            return refused(QStringLiteral("\"%1\" is not a key code: \"%2\" cannot appear in one; only "
-                                          "hexadecimal digits, blanks, dots, dashes, colons and commas can")
+            return refused(TKeyCode::tr("\"%1\" is not a key code: \"%2\" cannot appear in one; only "
+                                        "hexadecimal digits, blanks, dots, dashes, colons and commas can")
                                .arg(shown, TKeyText::Named(c)));
         }
     }
@@ -136,8 +135,8 @@ TKeyCode::TReading TKeyCode::readDigits(const QStringList& groups, const QString
     QString digits;
     for (const QString& group : groups) {
         if (byteDump && group.size() > 2)
-            return refused(QStringLiteral("\"%1\" is not a key code: it is written as bytes, and \"%2\" is "
-                                          "longer than the two digits of a byte")
+            return refused(TKeyCode::tr("\"%1\" is not a key code: it is written as bytes, and \"%2\" is "
+                                        "longer than the two digits of a byte")
                                .arg(shown, TKeyText::Shown(group)));
         digits += byteDump ? group.rightJustified(2, QLatin1Char('0')) : group;
     }
@@ -151,10 +150,10 @@ TKeyCode::TReading TKeyCode::readDigits(const QStringList& groups, const QString
         reading.ambiguous = true;
         reading.other = Reversed(reading.code);
         reading.error =
-            QStringLiteral("\"%1\" reads two ways: as a code in wire order it is %2, as the middle digits of "
-                           "the engraving it is %3; no real key starts with its zero bytes in wire order, so "
-                           "write the engraving with its CRC (\"%4\") or the family and code (\"01.%2\") to "
-                           "say which is meant")
+            TKeyCode::tr("\"%1\" reads two ways: as a code in wire order it is %2, as the middle digits of "
+                         "the engraving it is %3; no real key starts with its zero bytes in wire order, so "
+                         "write the engraving with its CRC (\"%4\") or the family and code (\"01.%2\") to "
+                         "say which is meant")
                 .arg(shown, reading.code, reading.other, Engraved(reading.other));
     }
     return reading;
@@ -166,7 +165,7 @@ TKeyCode::TReading TKeyCode::readShaped(const QString& digits, const QStringList
         groups[1].size() == 12) {
         if (groups[0] != QLatin1String("01"))
             return refused(
-                QStringLiteral("\"%1\" is not a touch key: its family is %2, not 01").arg(shown, groups[0]));
+                TKeyCode::tr("\"%1\" is not a touch key: its family is %2, not 01").arg(shown, groups[0]));
         return read(Reversed(groups[1]), TForm::KernelName);
     }
     if (digits.size() == CodeDigits)
@@ -175,8 +174,8 @@ TKeyCode::TReading TKeyCode::readShaped(const QString& digits, const QStringList
         return readFourteen(digits, groups, shown);
     if (digits.size() == 16)
         return readNumber(QByteArray::fromHex(digits.toLatin1()), shown);
-    return refused(QStringLiteral("\"%1\" is not a key code: it has %2 hexadecimal digits, a key code has 12 "
-                                  "and a key number 16")
+    return refused(TKeyCode::tr("\"%1\" is not a key code: it has %2 hexadecimal digits, a key code has 12 "
+                                "and a key number 16")
                        .arg(shown)
                        .arg(digits.size()));
 }
@@ -193,17 +192,17 @@ TKeyCode::TReading TKeyCode::readFourteen(const QString& digits, const QStringLi
     const bool engravedShape = groups.size() == 2 && groups[0].size() == 12;
     const bool familyShape = groups.size() == 2 && groups[0].size() == 2;
     if (familyFirst && familyLast && groups.size() == 1)
-        return refused(QStringLiteral("\"%1\" is not a key code: its 14 digits start and end with the family "
-                                      "01, so they may be family first or as engraved; add the CRC or a "
-                                      "blank after the family")
+        return refused(TKeyCode::tr("\"%1\" is not a key code: its 14 digits start and end with the family "
+                                    "01, so they may be family first or as engraved; add the CRC or a "
+                                    "blank after the family")
                            .arg(shown));
     if (familyLast && (engravedShape || (!familyFirst && !familyShape)))
         return read(Reversed(digits.left(12)), TForm::EngravedWithoutCrc);
     if (familyFirst && !engravedShape)
         return read(digits.mid(2), TForm::FamilyAndCode);
     return refused(
-        QStringLiteral("\"%1\" is not a key code: 14 digits must start with the family 01 of a touch "
-                       "key, or end with it as engraved, not %2 and %3")
+        TKeyCode::tr("\"%1\" is not a key code: 14 digits must start with the family 01 of a touch "
+                     "key, or end with it as engraved, not %2 and %3")
             .arg(shown, digits.left(2), digits.right(2)));
 }
 
@@ -215,12 +214,12 @@ TKeyCode::TReading TKeyCode::readNumber(const QByteArray& written, const QString
     const QString wireCode = hex(written.mid(1, 6));
     const QString engravedCode = hex(engraved.mid(1, 6));
     if (wireOk && engravedOk && wireCode != engravedCode)
-        return refused(QStringLiteral("The key number %1 checks both family first and as engraved, giving "
-                                      "two different codes (%2 and %3); enter the 12-digit code instead")
+        return refused(TKeyCode::tr("The key number %1 checks both family first and as engraved, giving "
+                                    "two different codes (%2 and %3); enter the 12-digit code instead")
                            .arg(shown, wireCode, engravedCode));
     if (!wireOk && !engravedOk)
-        return refused(QStringLiteral("The key number %1 fails its check in both byte orders: read family "
-                                      "first, %2; read as engraved, %3")
+        return refused(TKeyCode::tr("The key number %1 fails its check in both byte orders: read family "
+                                    "first, %2; read as engraved, %3")
                            .arg(shown, describeOrder(written), describeOrder(engraved)));
     return wireOk ? read(wireCode, TForm::WireOrder, true) : read(engravedCode, TForm::EngravedOrder, true);
 }
@@ -228,12 +227,12 @@ TKeyCode::TReading TKeyCode::readNumber(const QByteArray& written, const QString
 QString TKeyCode::describeOrder(const QByteArray& wire) {
     QStringList faults;
     if (quint8(wire[0]) != TouchKeyFamily)
-        faults << QStringLiteral("the family is %1, not 01").arg(hexByte(quint8(wire[0])));
+        faults << TKeyCode::tr("the family is %1, not 01").arg(hexByte(quint8(wire[0])));
     const quint8 crc = Crc8(wire.left(7));
     if (crc != quint8(wire[7]))
-        faults << QStringLiteral("the CRC is %1 where %2 was expected")
+        faults << TKeyCode::tr("the CRC is %1 where %2 was expected")
                       .arg(hexByte(quint8(wire[7])), hexByte(crc));
-    return faults.join(QStringLiteral(" and "));
+    return faults.join(TKeyCode::tr(" and "));
 }
 
 QString TKeyCode::Reversed(const QString& code) {

@@ -3,6 +3,7 @@
 #include "keys/TKeyTable.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,8 @@
 // sent over the wire family first. The key list's code is the six serial bytes in wire order;
 // the can is engraved the other way round: CRC, the six bytes most significant first, family.
 class TKeyCode {
+    Q_DECLARE_TR_FUNCTIONS(TKeyCode)
+
 public:
     static constexpr quint8 TouchKeyFamily = 0x01;
     static constexpr int CodeDigits = TKeyTable::KeyCodeLength;

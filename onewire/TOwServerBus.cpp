@@ -25,9 +25,10 @@ QString entryName(const QString& entry) {
 
 // How Debian's owserver is moved from its simulated devices to a reader.
 QString readerSteps() {
-    return QStringLiteral("name the reader in /etc/owfs.conf instead of its \"FAKE\" line (\"server: usb = "
-                          "all\" for a USB adapter, \"server: device = /dev/ttyUSB0\" for a serial one) and "
-                          "run \"sudo systemctl restart owserver\"");
+    return TOwServerBus::tr(
+        "name the reader in /etc/owfs.conf instead of its \"FAKE\" line (\"server: usb = "
+        "all\" for a USB adapter, \"server: device = /dev/ttyUSB0\" for a serial one) and "
+        "run \"sudo systemctl restart owserver\"");
 }
 
 QStringList busesInListing(const QStringList& entries) {
@@ -37,7 +38,7 @@ QStringList busesInListing(const QStringList& entries) {
         if (!bus.match(entryName(entry)).hasMatch())
             continue;
         if (buses.size() == MaxBuses)
-            throw failureText(QStringLiteral("it lists more than %1 buses").arg(MaxBuses));
+            throw failureText(TOwServerBus::tr("it lists more than %1 buses").arg(MaxBuses));
         buses << entryName(entry);
     }
     return buses;
@@ -45,9 +46,9 @@ QStringList busesInListing(const QStringList& entries) {
 } // namespace
 
 QString TOwServerBus::NotAnswering(const QString& address) {
-    return QStringLiteral("No 1-Wire server (owserver) answers at %1.\r"
-                          "Install it with \"sudo apt-get install owserver\", %2, or set its address "
-                          "under Settings.")
+    return TOwServerBus::tr("No 1-Wire server (owserver) answers at %1.\r"
+                            "Install it with \"sudo apt-get install owserver\", %2, or set its address "
+                            "under Settings.")
         .arg(address, readerSteps());
 }
 
@@ -63,7 +64,7 @@ QStringList TOwServerBus::TouchKeys() {
     } catch (const TTcpStream::TError& e) {
         throw failureText(failure(e));
     } catch (const std::runtime_error& e) {
-        throw failureText(QStringLiteral("The 1-Wire server at %1 sent an answer that makes no sense: %2.")
+        throw failureText(TOwServerBus::tr("The 1-Wire server at %1 sent an answer that makes no sense: %2.")
                               .arg(address, QString::fromUtf8(e.what())));
     }
 }
@@ -73,12 +74,12 @@ QStringList TOwServerBus::search() {
     const QStringList entries = client.Listing(QStringLiteral("/uncached/"));
     const QStringList buses = busesInListing(entries);
     if (buses.isEmpty())
-        problem = QStringLiteral("The 1-Wire server at %1 answers, but no reader (1-Wire adapter) is "
-                                 "connected to it: plug the reader in, or start owserver for it.")
+        problem = TOwServerBus::tr("The 1-Wire server at %1 answers, but no reader (1-Wire adapter) is "
+                                   "connected to it: plug the reader in, or start owserver for it.")
                       .arg(address);
     else if (simulated(buses))
-        problem = QStringLiteral("The 1-Wire server at %1 serves simulated devices, not a reader, as "
-                                 "Debian installs it.\rTo use your reader, %2.")
+        problem = TOwServerBus::tr("The 1-Wire server at %1 serves simulated devices, not a reader, as "
+                                   "Debian installs it.\rTo use your reader, %2.")
                       .arg(address, readerSteps());
     else
         problem.clear();
@@ -102,19 +103,20 @@ bool TOwServerBus::simulated(const QStringList& buses) {
 QString TOwServerBus::failure(const TTcpStream::TError& error) const {
     switch (error.kind) {
     case TTcpStream::TError::Unreachable:
-        return answered ? QStringLiteral("The 1-Wire server at %1 has gone away (%2): no key touched now is "
-                                         "seen until it answers again.")
-                              .arg(address, QString::fromUtf8(error.what()))
-                        : NotAnswering(address);
+        return answered
+                   ? TOwServerBus::tr("The 1-Wire server at %1 has gone away (%2): no key touched now is "
+                                      "seen until it answers again.")
+                         .arg(address, QString::fromUtf8(error.what()))
+                   : NotAnswering(address);
     case TTcpStream::TError::TimedOut:
-        return QStringLiteral("The 1-Wire server at %1 did not answer in time.").arg(address);
+        return TOwServerBus::tr("The 1-Wire server at %1 did not answer in time.").arg(address);
     case TTcpStream::TError::Closed:
-        return QStringLiteral("The 1-Wire server at %1 broke off its answer (%2).")
+        return TOwServerBus::tr("The 1-Wire server at %1 broke off its answer (%2).")
             .arg(address, QString::fromUtf8(error.what()));
     case TTcpStream::TError::Stopped:
         break;
     }
-    return QStringLiteral("Stopped");
+    return TOwServerBus::tr("Stopped");
 }
 
 QStringList TOwServerBus::KeysInListing(const QStringList& entries) {
@@ -126,7 +128,7 @@ QStringList TOwServerBus::KeysInListing(const QStringList& entries) {
         if (!match.hasMatch() || seen.contains(match.captured(1)))
             continue;
         if (keys.size() == MaxKeys)
-            throw failureText(QStringLiteral("it lists more than %1 touch keys at once").arg(MaxKeys));
+            throw failureText(TOwServerBus::tr("it lists more than %1 touch keys at once").arg(MaxKeys));
         seen.insert(match.captured(1));
         keys << match.captured(1);
     }

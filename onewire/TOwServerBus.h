@@ -3,6 +3,7 @@
 #include "onewire/TOneWireBus.h"
 #include "onewire/TOwServerClient.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -12,6 +13,8 @@
 // serial adapters), reached over its network protocol. Every search is bounded in time and ends
 // early once the stop flag is raised.
 class TOwServerBus : public TOneWireBus {
+    Q_DECLARE_TR_FUNCTIONS(TOwServerBus)
+
 public:
     static const QString DefaultAddress; // "localhost:4304"
     // More keys than fit against a reader at once: a listing with more is not believed.

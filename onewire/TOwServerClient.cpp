@@ -36,7 +36,7 @@ TOwServerClient::TOwServerClient(const QString& address, const std::atomic<bool>
     const auto match = form.match(address.trimmed());
     const int number = match.captured(3).isEmpty() ? DefaultPort : match.captured(3).toInt();
     if (!match.hasMatch() || number < 1 || number > 65535)
-        throw broken(QStringLiteral("\"%1\" is not a server address (host:port)").arg(address));
+        throw broken(TOwServerClient::tr("\"%1\" is not a server address (host:port)").arg(address));
     host = match.captured(1).isEmpty() ? match.captured(2) : match.captured(1);
     port = quint16(number);
 }
@@ -44,12 +44,12 @@ TOwServerClient::TOwServerClient(const QString& address, const std::atomic<bool>
 QStringList TOwServerClient::Listing(const QString& path) {
     const TAnswer answer = exchange(DirAllMessage, OwnetFlag | BusListFlag, path, 0);
     if (answer.result < 0)
-        throw broken(QStringLiteral("it refused to list %1 (error %2)").arg(path).arg(-answer.result));
+        throw broken(TOwServerClient::tr("it refused to list %1 (error %2)").arg(path).arg(-answer.result));
     QByteArray text = answer.payload;
     while (text.endsWith('\0'))
         text.chop(1);
     if (text.contains('\0'))
-        throw broken(QStringLiteral("its listing holds a zero byte"));
+        throw broken(TOwServerClient::tr("its listing holds a zero byte"));
     return QString::fromLatin1(text).split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
@@ -79,7 +79,7 @@ TOwServerClient::TAnswer TOwServerClient::readAnswer(TTcpStream& stream) {
         if (payload == PingPayload)
             continue;
         if (payload < 0 || payload > MaxPayload)
-            throw broken(QStringLiteral("it announced an answer of %1 bytes").arg(payload));
+            throw broken(TOwServerClient::tr("it announced an answer of %1 bytes").arg(payload));
         TAnswer answer;
         answer.result = field[2];
         answer.payload = stream.Read(payload);

@@ -3,6 +3,7 @@
 #include "onewire/TTcpStream.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@
 // payload of -1 and carrying none. Every answer is bounded in size and every request in time.
 // Failures raise TTcpStream::TError for the connection, std::runtime_error for a broken answer.
 class TOwServerClient {
+    Q_DECLARE_TR_FUNCTIONS(TOwServerClient)
+
 public:
     static constexpr quint16 DefaultPort = 4304;
     // Far more than a directory of every device a bus can hold.

@@ -70,7 +70,7 @@ TTcpStream::TAddresses TTcpStream::lookUp(const QString& host, quint16 port) {
         if (!lookup->finished && ((stop && stop->load()) || TClock::now() >= deadline)) {
             lookup->abandoned = true;
             throw TError(stop && stop->load() ? TError::Stopped : TError::TimedOut,
-                         QStringLiteral("%1 was not found in time").arg(host));
+                         TTcpStream::tr("%1 was not found in time").arg(host));
         }
     }
     if (lookup->status != 0)
@@ -125,10 +125,10 @@ void TTcpStream::tryAddress(const addrinfo& address) {
 void TTcpStream::waitFor(short events) {
     for (;;) {
         if (stop && stop->load())
-            throw TError(TError::Stopped, QStringLiteral("stopped"));
+            throw TError(TError::Stopped, TTcpStream::tr("stopped"));
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now());
         if (left.count() <= 0)
-            throw TError(TError::TimedOut, QStringLiteral("no answer in time"));
+            throw TError(TError::TimedOut, TTcpStream::tr("no answer in time"));
         pollfd entry{fd, events, 0};
         const int ready = ::poll(&entry, 1, int(std::min(left, StopCheck).count()));
         if (ready < 0 && errno != EINTR)
@@ -157,7 +157,7 @@ QByteArray TTcpStream::Read(qsizetype count) {
         waitFor(POLLIN);
         const ssize_t n = ::recv(fd, bytes.data() + got, size_t(count - got), 0);
         if (n == 0)
-            throw TError(TError::Closed, QStringLiteral("the connection was closed"));
+            throw TError(TError::Closed, TTcpStream::tr("the connection was closed"));
         if (n < 0 && errno != EAGAIN && errno != EINTR)
             throw TError(TError::Closed, systemText(errno));
         if (n > 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <atomic>
@@ -12,6 +13,8 @@
 // another thread, so that a silent, slow or hostile peer can never hold its caller. Reading and writing
 // happen on one thread; only the stop flag is shared.
 class TTcpStream {
+    Q_DECLARE_TR_FUNCTIONS(TTcpStream)
+
 public:
     using TClock = std::chrono::steady_clock;
 

@@ -21,13 +21,13 @@ void TMessageBoxes::setStandard(TMessageBoxes* boxes) {
 QString TMessageBoxes::defaultCaption(Kind kind) {
     switch (kind) {
     case Kind::Error:
-        return QStringLiteral("Error");
+        return tr("Error");
     case Kind::Warning:
-        return QStringLiteral("Warning");
+        return tr("Warning");
     case Kind::Information:
-        return QStringLiteral("Information");
+        return tr("Information");
     case Kind::Confirmation:
-        return QStringLiteral("Confirm");
+        return tr("Confirm");
     case Kind::Plain:
         break;
     }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Every message box of the program goes through this interface, so that tests can record
 // what would have been shown and answer from a script.
 class TMessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(TMessageBoxes)
+
 public:
     enum class Kind { Error, Warning, Information, Confirmation, Plain };
     enum class Answer { Ok, Cancel, Yes, No };

@@ -18,16 +18,16 @@ QString systemText(int error) {
 
 QString TRegularFile::DescribeKind(unsigned mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("is a folder, not a file");
+        return tr("is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("is a named pipe, not a file");
+        return tr("is a named pipe, not a file");
     if (S_ISCHR(mode))
-        return QStringLiteral("is a character device, not a file");
+        return tr("is a character device, not a file");
     if (S_ISBLK(mode))
-        return QStringLiteral("is a block device, not a file");
+        return tr("is a block device, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("is a socket, not a file");
-    return QStringLiteral("is not a regular file");
+        return tr("is a socket, not a file");
+    return tr("is not a regular file");
 }
 
 int TRegularFile::Open(const QString& path, QString* error) {
@@ -95,7 +95,7 @@ TRegularFile::TContents TRegularFile::Read(const QString& path, qint64 maxBytes)
         if (n == 0)
             break;
         if (data.size() + n > maxBytes) {
-            result.error = QStringLiteral("is larger than %1 bytes").arg(maxBytes);
+            result.error = tr("is larger than %1 bytes").arg(maxBytes);
             ::close(fd);
             return result;
         }

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // A file named by the user or found on disk may be a named pipe, a terminal or a device: opening
 // one of those blocks or reads for ever. Every file the program reads by name comes through here:
 // opened without blocking, checked to be a regular file, and read with a bound.
 class TRegularFile {
+    Q_DECLARE_TR_FUNCTIONS(TRegularFile)
+
 public:
     struct TContents {
         bool ok = false;

@@ -34,6 +34,10 @@ QString TSite::HistoryRoot() const {
     return QDir(folder).filePath(HistoryName);
 }
 
+TSnapshotStore TSite::History() const {
+    return TSnapshotStore(HistoryRoot(), TSnapshotStore::Sharing::Team);
+}
+
 QString TSite::JournalFolder() const {
     return QDir(folder).filePath(JournalName);
 }
@@ -50,8 +54,7 @@ void TSite::Reload() {
     const QString shown = QDir::toNativeSeparators(path);
     const TFileIdentity before = TFileIdentity::Of(path);
     if (!before.Exists())
-        throw ESiteError(
-            QStringLiteral("%1: there is no site here (\"vtrk site create\" makes one)").arg(shown));
+        throw ESiteError(tr("%1: there is no site here (\"vtrk site create\" makes one)").arg(shown));
     const TRegularFile::TContents contents = TRegularFile::Read(path, TSiteFile::MaxBytes);
     if (!contents.ok)
         throw ESiteError(QStringLiteral("%1: %2").arg(shown, contents.error));
@@ -64,13 +67,13 @@ void TSite::Reload() {
 void TSite::check(const TSiteFile& candidate) const {
     const QString shown = QDir::toNativeSeparators(FilePath());
     for (const TSiteDoor& door : candidate.doors) {
-        const QString where = QStringLiteral("%1:%2: key list %3").arg(shown).arg(door.line).arg(door.list);
+        const QString where = tr("%1:%2: key list %3").arg(shown).arg(door.line).arg(door.list);
         if (!insideFolder(door.list))
-            throw ESiteError(where + QStringLiteral(" lies outside the site folder"));
+            throw ESiteError(tr("%1 lies outside the site folder").arg(where));
         const QString refused = TRegularFile::Check(ListPath(door));
         if (!refused.isEmpty())
-            throw ESiteError(where + QStringLiteral(" ") +
-                             (QFileInfo::exists(ListPath(door)) ? refused : QStringLiteral("is missing")));
+            throw ESiteError(where + QLatin1Char(' ') +
+                             (QFileInfo::exists(ListPath(door)) ? refused : tr("is missing")));
     }
 }
 
@@ -107,8 +110,7 @@ TSite::TCreated TSite::Create(const QString& folder, const QString& name) {
     TSite& site = created.site;
     site.folder = QDir(folder).absolutePath();
     if (QFileInfo::exists(site.FilePath()) || QFileInfo(site.FilePath()).isSymLink())
-        throw ESiteError(
-            QStringLiteral("%1: a site file exists already").arg(QDir::toNativeSeparators(site.FilePath())));
+        throw ESiteError(tr("%1: a site file exists already").arg(QDir::toNativeSeparators(site.FilePath())));
     QMap<QString, QStringList> bySerial;
     const QStringList lists =
         QDir(site.folder)

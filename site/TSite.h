@@ -3,7 +3,9 @@
 #include "seams/TFileIdentity.h"
 #include "site/TSiteDoor.h"
 #include "site/TSiteFile.h"
+#include "sync/TSnapshotStore.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,8 @@
 // The lists stay the record of what each door should hold; the history (snapshots of the site's
 // doors) and the journals live in the folder too, so that a team syncing it sees one status.
 class TSite {
+    Q_DECLARE_TR_FUNCTIONS(TSite)
+
 public:
     struct TCreated;
 
@@ -29,6 +33,8 @@ public:
     const QList<TSiteDoor>& Doors() const { return file.doors; }
     QString ListPath(const TSiteDoor& door) const;
     QString HistoryRoot() const;
+    // The site's controller history, shared by the team with the site folder's permissions.
+    TSnapshotStore History() const;
     QString JournalFolder() const;
 
     const TSiteDoor* DoorOfSerial(const QString& serial) const;

@@ -22,7 +22,7 @@ struct TSiteDoorData {
     QString snapshotError;
 
     // worthReading: given a file's bytes, false when it need not be parsed; such a file is left
-    // out (no tables, no error).
+    // out (no tables, no error) when it is a sound key list. Any other is read and its fault named.
     using TFilter = std::function<bool(const QByteArray&)>;
     static TSiteDoorData Read(const TSite& site, const TSiteDoor& door, const TSnapshotStore& history,
                               const TFilter& worthReading = {});

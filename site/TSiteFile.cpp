@@ -42,7 +42,7 @@ TSiteFile TSiteFile::Parse(const QByteArray& bytes, const QString& shown) {
     TSiteFile file;
     const QString text = QString::fromUtf8(bytes);
     if (text.contains(QChar::ReplacementCharacter))
-        throw ESiteError(QStringLiteral("%1: is not UTF-8 text").arg(shown));
+        throw ESiteError(TSiteFile::tr("%1: is not UTF-8 text").arg(shown));
     const QStringList lines = text.split(QLatin1Char('\n'));
     enum class Section { None, Site, Door } section = Section::None;
     for (int i = 0; i < lines.size(); ++i) {
@@ -64,23 +64,23 @@ TSiteFile TSiteFile::Parse(const QByteArray& bytes, const QString& shown) {
             continue;
         }
         if (line.startsWith(QLatin1Char('[')))
-            throw lineError(shown, number, QStringLiteral("unknown section %1").arg(line));
+            throw lineError(shown, number, TSiteFile::tr("unknown section %1").arg(line));
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0)
-            throw lineError(shown, number, QStringLiteral("expected \"key = value\""));
+            throw lineError(shown, number, TSiteFile::tr("expected \"key = value\""));
         const QString key = line.left(equals).trimmed().toLower();
         const QString value = line.mid(equals + 1).trimmed();
         if (hasControlCharacter(value))
-            throw lineError(shown, number, QStringLiteral("the value holds a control character"));
+            throw lineError(shown, number, TSiteFile::tr("the value holds a control character"));
         if (section == Section::None)
-            throw lineError(shown, number, QStringLiteral("\"%1\" before [site] or [door]").arg(key));
+            throw lineError(shown, number, TSiteFile::tr("\"%1\" before [site] or [door]").arg(key));
         if (section == Section::Site) {
             if (key == QLatin1String("name"))
                 file.siteName = value;
             continue;
         }
         if (!setDoorValue(file.doors.last(), key, value))
-            throw lineError(shown, number, QStringLiteral("\"%1\" given twice for one door").arg(key));
+            throw lineError(shown, number, TSiteFile::tr("\"%1\" given twice for one door").arg(key));
     }
     if (section == Section::Door)
         file.checkDoor(file.doors.constLast(), shown);
@@ -89,20 +89,19 @@ TSiteFile TSiteFile::Parse(const QByteArray& bytes, const QString& shown) {
 
 void TSiteFile::checkDoor(const TSiteDoor& door, const QString& shown) const {
     if (door.list.isEmpty())
-        throw lineError(shown, door.line, QStringLiteral("the door names no key list (\"list = ...\")"));
+        throw lineError(shown, door.line, TSiteFile::tr("the door names no key list (\"list = ...\")"));
     for (const TSiteDoor& other : doors) {
         if (&other == &door)
             break;
         if (door.HasController() && other.serial == door.serial)
             throw lineError(shown, door.line,
-                            QStringLiteral("serial number %1 is named twice (also at line %2)")
+                            TSiteFile::tr("serial number %1 is named twice (also at line %2)")
                                 .arg(door.serial)
                                 .arg(other.line));
         if (other.list == door.list)
-            throw lineError(shown, door.line,
-                            QStringLiteral("key list %1 is named twice (also at line %2)")
-                                .arg(door.list)
-                                .arg(other.line));
+            throw lineError(
+                shown, door.line,
+                TSiteFile::tr("key list %1 is named twice (also at line %2)").arg(door.list).arg(other.line));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "site/TSiteDoor.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -10,6 +11,8 @@
 // controller (serial, name, location, list), "key = value" lines, "#" comments. Plain text so
 // that people read it and their sync tools (git, a file share) merge it line by line.
 class TSiteFile {
+    Q_DECLARE_TR_FUNCTIONS(TSiteFile)
+
 public:
     static const QString FileName; // "site.ini"
     static constexpr qint64 MaxBytes = 4 * 1024 * 1024;

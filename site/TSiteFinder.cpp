@@ -57,7 +57,7 @@ QList<TSiteFinder::THit> TSiteFinder::Find(const TSiteDoorData& data, const TSit
 
 QList<TSiteFinder::THit> TSiteFinder::Find(const TSite& site, const TSiteQuery& query,
                                            QStringList* unreadable) {
-    const TSnapshotStore history(site.HistoryRoot());
+    const TSnapshotStore history = site.History();
     const auto mayMatch = [&query](const QByteArray& bytes) { return query.MayMatch(bytes); };
     QList<THit> hits;
     for (const TSiteDoor& door : site.Doors()) {

@@ -25,7 +25,7 @@ void TSiteFolder::SaveText(const QString& folder, const QString& path, const QBy
     const bool existed = QFileInfo::exists(path);
     QString error;
     if (!TCheckedSave::Save(path, bytes, &error))
-        throw ESiteError(QStringLiteral("Can not save %1: %2").arg(QDir::toNativeSeparators(path), error));
+        throw ESiteError(TSiteFolder::tr("Can not save %1: %2").arg(QDir::toNativeSeparators(path), error));
     if (!existed)
         ApplyMode(folder, path);
 }
@@ -37,13 +37,13 @@ QString TSiteFolder::Subfolder(const QString& folder, const QString& name) {
     if (::lstat(encoded.constData(), &st) == 0) {
         if (!S_ISDIR(st.st_mode))
             throw ESiteError(
-                QStringLiteral("Can not use %1: it is not a folder").arg(QDir::toNativeSeparators(path)));
+                TSiteFolder::tr("Can not use %1: it is not a folder").arg(QDir::toNativeSeparators(path)));
         return path;
     }
     const mode_t mode = FileMode(folder) | ((FileMode(folder) & 0444) >> 2) | 0700;
     if (::mkdir(encoded.constData(), mode) != 0 && errno != EEXIST)
         throw ESiteError(
-            QStringLiteral("Can not make the folder %1: %2")
+            TSiteFolder::tr("Can not make the folder %1: %2")
                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))));
     ::chmod(encoded.constData(), mode);
     return path;

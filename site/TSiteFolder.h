@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <sys/types.h>
@@ -9,6 +10,8 @@
 // folder: a folder the team shares (group-writable) gives files the team can read and write, a
 // private folder private files. The umask of whoever wrote first does not decide.
 class TSiteFolder {
+    Q_DECLARE_TR_FUNCTIONS(TSiteFolder)
+
 public:
     // The read and write bits of the folder, for a file in it.
     static mode_t FileMode(const QString& folder);

@@ -33,7 +33,7 @@ TPlace firstFree(const TKeyTables& list) {
 }
 
 QString placeText(const TPlace& place) {
-    return QStringLiteral("%1 #%2").arg(TKeyTables::TableName(place.table)).arg(place.slot + 1);
+    return QStringLiteral("%1 #%2").arg(TKeyTables::TableShown(place.table)).arg(place.slot + 1);
 }
 
 // Where the key goes in this list; empty reason when it can go there.
@@ -42,20 +42,20 @@ QString choosePlace(const TKeyTables& list, const TSiteGive::TTarget& target, co
     const TPlace active = holder(list, code, true);
     held = active.slot >= 0;
     if (held)
-        return QStringLiteral("already holds the key at %1").arg(placeText(active));
+        return TSiteGive::tr("already holds the key at %1").arg(placeText(active));
     if (target.slot >= 0) {
         place = {target.table, target.slot};
         if (target.slot >= list.View(target.table).SlotCount())
-            return QStringLiteral("has no %1").arg(placeText(place));
+            return TSiteGive::tr("has no %1").arg(placeText(place));
         const TKeySlot& key = list.View(place.table).Slot(place.slot);
         if (key.keyCode == QLatin1String(TKeyPlaceholder::UnreadCode))
-            return QStringLiteral("%1 was not read from the controller; read it first").arg(placeText(place));
-        return key.active ? QStringLiteral("%1 holds another key").arg(placeText(place)) : QString();
+            return TSiteGive::tr("%1 was not read from the controller; read it first").arg(placeText(place));
+        return key.active ? TSiteGive::tr("%1 holds another key").arg(placeText(place)) : QString();
     }
     place = holder(list, code, false);
     if (place.slot < 0)
         place = firstFree(list);
-    return place.slot < 0 ? QStringLiteral("has no free slave slot") : QString();
+    return place.slot < 0 ? TSiteGive::tr("has no free slave slot") : QString();
 }
 } // namespace
 

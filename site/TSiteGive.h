@@ -2,6 +2,7 @@
 
 #include "site/TSiteKeyChange.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -11,6 +12,8 @@ class TSite;
 // each door's list. A slot marked unread is never free, and a slot holding another active key is
 // never taken.
 class TSiteGive {
+    Q_DECLARE_TR_FUNCTIONS(TSiteGive)
+
 public:
     struct TTarget {
         TSiteDoor door;

@@ -74,7 +74,7 @@ void writeAll(int fd, const QByteArray& bytes, const QString& path) {
             continue;
         if (n <= 0)
             throw ESiteError(
-                QStringLiteral("Can not write the journal %1: %2")
+                TSiteJournal::tr("Can not write the journal %1: %2")
                     .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))));
         done += n;
     }
@@ -175,7 +175,7 @@ void TSiteJournal::Append(QList<TEntry> entries) {
                           O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         throw ESiteError(
-            QStringLiteral("Can not open the journal %1: %2")
+            TSiteJournal::tr("Can not open the journal %1: %2")
                 .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))));
     try {
         // A writer killed mid-line left a piece without its line break: the new lines start afresh.
@@ -186,7 +186,7 @@ void TSiteJournal::Append(QList<TEntry> entries) {
         writeAll(fd, bytes, path);
         if (::fsync(fd) != 0)
             throw ESiteError(
-                QStringLiteral("Can not write the journal %1: %2")
+                TSiteJournal::tr("Can not write the journal %1: %2")
                     .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(errno))));
     } catch (...) {
         ::close(fd);

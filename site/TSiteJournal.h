@@ -1,8 +1,9 @@
 #pragma once
 
-#include "keys/TKeySlot.h"
 #include "controller/TKeyTransfer.h"
+#include "keys/TKeySlot.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -12,6 +13,8 @@
 // Each user appends to a file of their own in the site's journal folder, so a tool that syncs
 // the folder never has to merge one file; lines are only ever appended.
 class TSiteJournal {
+    Q_DECLARE_TR_FUNCTIONS(TSiteJournal)
+
 public:
     struct TEntry {
         QDateTime time; // UTC

@@ -23,10 +23,12 @@
 using namespace TKeyListSchema;
 
 namespace {
+QString failureText(const QString& path, const QString& why) {
+    return TSiteListWriter::tr("Can not save the key list %1: %2").arg(QDir::toNativeSeparators(path), why);
+}
+
 std::runtime_error failure(const QString& path, const QString& why) {
-    return std::runtime_error(QStringLiteral("Can not save the key list %1: %2")
-                                  .arg(QDir::toNativeSeparators(path), why)
-                                  .toStdString());
+    return std::runtime_error(failureText(path, why).toStdString());
 }
 
 QString field(TDbfTable& table, const char* name) {
@@ -97,12 +99,12 @@ void applyToWindow(TOpenListHook& openList, TSiteKeyChange& change) {
         openList.ApplyToOpenList(change.edits);
     } catch (const std::exception& e) {
         change.outcome = TSiteKeyChange::Outcome::Failed;
-        change.reason = QStringLiteral("%1 (open in the window): %2")
+        change.reason = TSiteListWriter::tr("%1 (open in the window): %2")
                             .arg(change.door.Shown(), QString::fromStdString(e.what()));
         return;
     }
     change.outcome = TSiteKeyChange::Outcome::InOpenList;
-    change.reason = QStringLiteral("changed in the open window; save it there");
+    change.reason = TSiteListWriter::tr("changed in the open window; save it there");
 }
 } // namespace
 
@@ -142,19 +144,20 @@ void TSiteListWriter::ApplyOne(const TSite& site, const TSiteKeyChange& change) 
                                                                                      : TKeyTable::SlaveType);
         const QList<int> recNos = records.value(type);
         if (slot.slot >= recNos.size())
-            throw failure(path, QStringLiteral("it has no %1 #%2").arg(type).arg(slot.Number()));
+            throw failure(path, TSiteListWriter::tr("it has no %1 #%2").arg(type).arg(slot.Number()));
         table.SetRecNo(recNos[slot.slot]);
         if (!sameSlot(table, slot.before))
-            throw failure(path,
-                          QStringLiteral("%1 #%2 was changed meanwhile; nothing was changed in this list")
-                              .arg(type)
-                              .arg(slot.Number()));
+            throw failure(
+                path, TSiteListWriter::tr("%1 #%2 was changed meanwhile; nothing was changed in this list")
+                          .arg(type)
+                          .arg(slot.Number()));
         store(table, slot.after);
     }
     // The engine writes the whole copy beside the list and renames it over it.
     if (table.CopyFile(path) <= 0)
-        throw failure(path, table.LastError().isEmpty() ? QStringLiteral("the table could not be written")
-                                                        : table.LastError());
+        throw failure(path, table.LastError().isEmpty()
+                                ? TSiteListWriter::tr("the table could not be written")
+                                : table.LastError());
     table.Close();
 }
 
@@ -182,7 +185,7 @@ int TSiteListWriter::Apply(const TSite& site, QList<TSiteKeyChange>& changes, TS
             journal.Append(journalEntries(change));
         } catch (const std::exception& e) {
             change.reason =
-                QStringLiteral("saved, but not journalled: %1").arg(QString::fromStdString(e.what()));
+                TSiteListWriter::tr("saved, but not journalled: %1").arg(QString::fromStdString(e.what()));
         }
     }
     return saved;

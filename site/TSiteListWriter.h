@@ -2,6 +2,7 @@
 
 #include "site/TSiteKeyChange.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -14,6 +15,8 @@ class TOpenListHook;
 // the old one or the whole new one, whatever stops the run. A slot that no longer holds what the
 // plan saw (someone changed the list meanwhile) fails that list; the others go on.
 class TSiteListWriter {
+    Q_DECLARE_TR_FUNCTIONS(TSiteListWriter)
+
 public:
     // Applies every change that has slots; each ends Saved or Failed, and each saved one is
     // journalled. The list open in the window (openList) takes its change there instead and ends

@@ -15,12 +15,15 @@ struct TTarget {
     TKeySlot after;
 };
 
+QString refusalText(const TSiteKeyChange::TSlot& slot, const QString& why) {
+    return TSiteOpenList::tr("%1 #%2 %3; nothing was changed in this list")
+        .arg(TKeyTables::TableShown(slot.table))
+        .arg(slot.Number())
+        .arg(why);
+}
+
 std::runtime_error refusal(const TSiteKeyChange::TSlot& slot, const QString& why) {
-    return std::runtime_error(QStringLiteral("%1 #%2 %3; nothing was changed in this list")
-                                  .arg(TKeyTables::TableName(slot.table))
-                                  .arg(slot.Number())
-                                  .arg(why)
-                                  .toStdString());
+    return std::runtime_error(refusalText(slot, why).toStdString());
 }
 // Puts both views back on the records they stood on, whatever happens in between.
 class TPlaceKeeper {
@@ -44,7 +47,7 @@ private:
 
 void TSiteOpenList::Apply(TKeyListStore& store, const QList<TSiteKeyChange::TSlot>& edits) {
     if (!store.IsOpen())
-        throw std::runtime_error("No key list is open in the window.");
+        throw std::runtime_error(TSiteOpenList::tr("No key list is open in the window.").toStdString());
     TDbfKeyView master(store.MKeysTable());
     TDbfKeyView slave(store.SKeysTable());
     const TPlaceKeeper keeper(master, slave);
@@ -56,12 +59,12 @@ void TSiteOpenList::Apply(TKeyListStore& store, const QList<TSiteKeyChange::TSlo
         const bool isMaster = slot.table == TKeyTransfer::Table::Master;
         const QList<int>& records = isMaster ? masterRecords : slaveRecords;
         if (slot.slot < 0 || slot.slot >= records.size())
-            throw refusal(slot, QStringLiteral("is not in the open list"));
+            throw refusal(slot, TSiteOpenList::tr("is not in the open list"));
         TDbfKeyView* view = isMaster ? &master : &slave;
         TKeySlot held = view->Load(records[slot.slot]);
         held.keyCode = held.keyCode.trimmed();
         if (!TSiteListWriter::SameSlot(held, slot.before))
-            throw refusal(slot, QStringLiteral("was changed in the window"));
+            throw refusal(slot, TSiteOpenList::tr("was changed in the window"));
         held.keyCode = TSiteListWriter::StoredCode(slot.after);
         held.active = slot.after.active;
         held.memo = slot.after.memo;

@@ -31,7 +31,7 @@ QString TSiteSaveJournal::AfterSave(const QString& target) {
     if (siteFolder.isEmpty())
         return QString();
     const QString notJournalled =
-        QStringLiteral("The key list was saved, but the site journal does not record it: %1");
+        TSiteSaveJournal::tr("The key list was saved, but the site journal does not record it: %1");
     if (!before)
         return notJournalled.arg(beforeError);
     try {

@@ -4,6 +4,7 @@
 #include "site/TSiteJournal.h"
 #include "sync/TKeyTables.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -12,6 +13,8 @@
 // Journals a save of a key list that lives in a site folder (a site file beside it): one line per
 // slot that differs between the file before the save and the file after it.
 class TSiteSaveJournal : public TKeyListSaveHook {
+    Q_DECLARE_TR_FUNCTIONS(TSiteSaveJournal)
+
 public:
     explicit TSiteSaveJournal(const QString& user = TSiteJournal::CurrentUser());
 

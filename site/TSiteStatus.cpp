@@ -8,16 +8,15 @@
 QString TSiteStatus::Text() const {
     switch (state) {
     case State::InStep:
-        return QStringLiteral("in step");
+        return tr("in step");
     case State::ChangesToWrite:
-        return changes == 1 ? QStringLiteral("1 change to write")
-                            : QStringLiteral("%1 changes to write").arg(changes);
+        return changes == 1 ? tr("1 change to write") : tr("%1 changes to write").arg(changes);
     case State::NeverRead:
-        return QStringLiteral("never read");
+        return tr("never read");
     case State::NoController:
-        return QStringLiteral("no controller yet");
+        return tr("no controller yet");
     case State::Unreadable:
-        return QStringLiteral("unreadable: %1").arg(error);
+        return tr("unreadable: %1").arg(error);
     }
     return QString();
 }
@@ -71,7 +70,7 @@ TSiteStatus TSiteStatus::Of(const TSiteDoorData& data) {
 }
 
 QList<TSiteStatus> TSiteStatus::Of(const TSite& site) {
-    const TSnapshotStore history(site.HistoryRoot());
+    const TSnapshotStore history = site.History();
     QList<TSiteStatus> doors;
     for (const TSiteDoor& door : site.Doors())
         doors.append(Of(TSiteDoorData::Read(site, door, history)));

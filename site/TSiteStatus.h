@@ -2,6 +2,7 @@
 
 #include "site/TSiteDoor.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -12,6 +13,9 @@ struct TSiteDoorData;
 // Which doors still need a visit: per door its list, when it was last read and written, and how
 // many slots the list and the last snapshot differ by.
 struct TSiteStatus {
+    Q_DECLARE_TR_FUNCTIONS(TSiteStatus)
+
+public:
     enum class State { InStep, ChangesToWrite, NeverRead, NoController, Unreadable };
 
     TSiteDoor door;

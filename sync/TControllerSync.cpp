@@ -19,7 +19,7 @@ TControllerSync::TControllerSync(TControllerExchange& exchange, TControllerPortO
 
 namespace {
 QString unanswered(const TControllerExchange& exchange, const QString& query) {
-    return QStringLiteral("The controller on COM%1 did not answer the %2; nothing was written.")
+    return TControllerSync::tr("The controller on COM%1 did not answer the %2; nothing was written.")
         .arg(exchange.port().PortNumber())
         .arg(query);
 }
@@ -33,14 +33,14 @@ bool TControllerSync::ReadIdentity(TKeyTables& held, QString* error) {
     if (!exchange.port().isOpen())
         opener.OpenControllerPort();
     if (!exchange.port().isOpen()) {
-        *error = QStringLiteral("No controller port is open.");
+        *error = tr("No controller port is open.");
         return false;
     }
     TControllerInfo info(exchange, opener);
     QString version;
     // An unanswered query is not another firmware: say which it is.
     if (!info.ReadProgramVersion(version)) {
-        *error = unanswered(exchange, QStringLiteral("version query"));
+        *error = unanswered(exchange, tr("version query"));
         return false;
     }
     held.version = version;
@@ -52,7 +52,7 @@ bool TControllerSync::ReadIdentity(TKeyTables& held, QString* error) {
     held.info = TControllerInfo::UnknownText;
     // Which controller this is decides whether a list may be written to it.
     if (!info.ReadControllerSerial(held.serial)) {
-        *error = unanswered(exchange, QStringLiteral("serial number query"));
+        *error = unanswered(exchange, tr("serial number query"));
         return false;
     }
     info.ReadControllerInfo(held.info);
@@ -223,26 +223,26 @@ void TControllerSync::SendClosingFrame() {
 QString TControllerSync::OutcomeText(Outcome outcome, End end) {
     switch (outcome) {
     case Outcome::Verified:
-        return QStringLiteral("written and verified");
+        return tr("written and verified");
     case Outcome::WriteFailed:
-        return QStringLiteral("the controller did not accept the write");
+        return tr("the controller did not accept the write");
     case Outcome::WriteUnknown:
-        return QStringLiteral("unknown: may or may not have been applied; read again");
+        return tr("unknown: may or may not have been applied; read again");
     case Outcome::NotWritten:
         switch (end) {
         case End::ControllerSilent:
-            return QStringLiteral("not written (the controller stopped answering)");
+            return tr("not written (the controller stopped answering)");
         case End::LineChattering:
-            return QStringLiteral("not written (the line did not fall quiet)");
+            return tr("not written (the line did not fall quiet)");
         case End::Interrupted:
-            return QStringLiteral("not written (stopped)");
+            return tr("not written (stopped)");
         default:
-            return QStringLiteral("not written (the port failed)");
+            return tr("not written (the port failed)");
         }
     case Outcome::ReadBackFailed:
-        return QStringLiteral("written, but could not be read back");
+        return tr("written, but could not be read back");
     case Outcome::ReadBackDiffers:
-        return QStringLiteral("read back differently");
+        return tr("read back differently");
     }
     return QString();
 }
@@ -264,21 +264,23 @@ QList<TControllerSync::TSlotResult> TControllerSync::TResult::Failed() const {
 
 QString TControllerSync::TResult::ReportText() const {
     if (results.isEmpty())
-        return QStringLiteral("The controller already holds the wanted keys: nothing was written.");
+        return TControllerSync::tr("The controller already holds the wanted keys: nothing was written.");
     QStringList lines;
-    lines << QStringLiteral("%1 of %2 changes written and verified.").arg(Verified()).arg(results.size());
+    lines
+        << TControllerSync::tr("%1 of %2 changes written and verified.").arg(Verified()).arg(results.size());
     const QList<TSlotResult> failed = Failed();
     if (!failed.isEmpty()) {
-        lines << QStringLiteral("These slots failed; check the cable and synchronise again:");
+        lines << TControllerSync::tr("These slots failed; check the cable and synchronise again:");
         for (const TSlotResult& slot : failed) {
             QString line =
                 QStringLiteral("%1 #%2 (%3): %4")
-                    .arg(TKeyTables::TableName(slot.change.table))
+                    .arg(TKeyTables::TableShown(slot.change.table))
                     .arg(slot.change.Number())
-                    .arg(TKeyDifference::KindText(slot.change.kind), OutcomeText(slot.outcome, end));
+                    .arg(TKeyDifference::KindShown(slot.change.kind), OutcomeText(slot.outcome, end));
             if (slot.readBackDone)
-                line += QStringLiteral(", it holds %1")
-                            .arg(slot.readBack.active ? slot.readBack.keyCode : QStringLiteral("no key"));
+                line +=
+                    TControllerSync::tr(", it holds %1")
+                        .arg(slot.readBack.active ? slot.readBack.keyCode : TControllerSync::tr("no key"));
             lines << line;
         }
     }
@@ -287,7 +289,7 @@ QString TControllerSync::TResult::ReportText() const {
     case End::Refused:
         break;
     case End::PortFailure:
-        lines << QStringLiteral("The port failed; what was not written is listed above.");
+        lines << TControllerSync::tr("The port failed; what was not written is listed above.");
         break;
     case End::PortGone:
         lines << TControllerExchange::DisconnectedText(comNumber);
@@ -299,8 +301,9 @@ QString TControllerSync::TResult::ReportText() const {
         lines << TControllerExchange::ChatteringText(comNumber);
         break;
     case End::Interrupted:
-        lines << QStringLiteral("The synchronisation was stopped; what was not written or not read back is "
-                                "listed above.");
+        lines << TControllerSync::tr(
+            "The synchronisation was stopped; what was not written or not read back is "
+            "listed above.");
         break;
     }
     return lines.join(QLatin1Char('\r'));

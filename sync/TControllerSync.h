@@ -4,6 +4,7 @@
 #include "controller/TKeyTransfer.h"
 #include "sync/TKeyDifference.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -16,6 +17,8 @@ class TTransferProgress;
 // read back and compared with what was sent. The writes follow the transfers' rules: two slots in
 // a row without an answer, a port that fails or goes, a chattering line or a stop request end them.
 class TControllerSync {
+    Q_DECLARE_TR_FUNCTIONS(TControllerSync)
+
 public:
     enum class Outcome {
         Verified,       // read back as sent

@@ -26,12 +26,12 @@ QByteArray TDifferenceCsv::Text(const TDifferenceTableModel& model) {
     };
     QList<QString> header;
     for (int column = 0; column < TDifferenceTableModel::ColumnCount; ++column)
-        header << model.HeaderText(column);
+        header << model.HeaderText(column, TDifferenceTableModel::TWording::English);
     line(header);
     for (const TKeyDifference& row : model.Rows()) {
         QList<QString> cells;
         for (int column = 0; column < TDifferenceTableModel::ColumnCount; ++column)
-            cells << model.CellText(row, column);
+            cells << model.CellText(row, column, TDifferenceTableModel::TWording::English);
         line(cells);
     }
     return out;

@@ -2,10 +2,31 @@
 
 #include "sync/TKeyTables.h"
 
+#include <iterator>
+
 namespace {
-QString activeText(const TKeySlot& key) {
-    return key.active ? QStringLiteral("Yes") : QStringLiteral("No");
+using TWording = TDifferenceTableModel::TWording;
+
+QString worded(const char* english, TWording wording) {
+    return wording == TWording::English ? QString::fromUtf8(english) : TDifferenceTableModel::tr(english);
 }
+
+QString activeText(const TKeySlot& key, TWording wording) {
+    return key.active ? worded(QT_TRANSLATE_NOOP("TDifferenceTableModel", "Yes"), wording)
+                      : worded(QT_TRANSLATE_NOOP("TDifferenceTableModel", "No"), wording);
+}
+
+// The column titles, "%1" the side the comparison wants.
+const char* const HeaderTexts[] = {QT_TRANSLATE_NOOP("TDifferenceTableModel", "Table"),
+                                   "#",
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "%1: key code"),
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "Active"),
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "Note"),
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "Controller: key code"),
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "Active"),
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "Note"),
+                                   QT_TRANSLATE_NOOP("TDifferenceTableModel", "Difference")};
+static_assert(std::size(HeaderTexts) == TDifferenceTableModel::ColumnCount);
 } // namespace
 
 void TDifferenceTableModel::SetComparison(const TKeyComparison& value) {
@@ -37,17 +58,18 @@ int TDifferenceTableModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QString TDifferenceTableModel::CellText(const TKeyDifference& row, int column) const {
+QString TDifferenceTableModel::CellText(const TKeyDifference& row, int column, TWording wording) const {
     const bool heldKnown = row.kind != TKeyDifference::Kind::NotRead;
     switch (column) {
     case TableCol:
-        return TKeyTables::TableName(row.table);
+        return wording == TWording::English ? TKeyTables::TableName(row.table)
+                                            : TKeyTables::TableShown(row.table);
     case NumberCol:
         return QString::number(row.Number());
     case WantedCode:
         return row.wanted.active ? row.wanted.keyCode.toUpper() : QString::fromLatin1("<EMPTY>");
     case WantedActive:
-        return activeText(row.wanted);
+        return activeText(row.wanted, wording);
     case WantedNote:
         return row.wanted.active ? row.wanted.memo.trimmed() : QString();
     case HeldCode:
@@ -55,37 +77,27 @@ QString TDifferenceTableModel::CellText(const TKeyDifference& row, int column) c
                : row.held.active ? row.held.keyCode
                                  : QString::fromLatin1("<EMPTY>");
     case HeldActive:
-        return heldKnown ? activeText(row.held) : QStringLiteral("?");
+        return heldKnown ? activeText(row.held, wording) : QStringLiteral("?");
     case HeldNote:
         return heldKnown && row.held.active ? row.held.memo : QString();
     case KindCol:
-        return row.Differs() ? TKeyDifference::KindText(row.kind) : QString();
+        if (!row.Differs())
+            return QString();
+        return wording == TWording::English ? TKeyDifference::KindText(row.kind)
+                                            : TKeyDifference::KindShown(row.kind);
     }
     return QString();
 }
 
-QString TDifferenceTableModel::HeaderText(int column) const {
-    switch (column) {
-    case TableCol:
-        return QStringLiteral("Table");
-    case NumberCol:
-        return QStringLiteral("#");
-    case WantedCode:
-        return wantedName + QStringLiteral(": key code");
-    case WantedActive:
-        return QStringLiteral("Active");
-    case WantedNote:
-        return QStringLiteral("Note");
-    case HeldCode:
-        return QStringLiteral("Controller: key code");
-    case HeldActive:
-        return QStringLiteral("Active");
-    case HeldNote:
-        return QStringLiteral("Note");
-    case KindCol:
-        return QStringLiteral("Difference");
-    }
-    return QString();
+QString TDifferenceTableModel::HeaderText(int column, TWording wording) const {
+    if (column < 0 || column >= ColumnCount)
+        return QString();
+    const QString text = worded(HeaderTexts[column], wording);
+    if (column != WantedCode)
+        return text;
+    return text.arg(wantedName.isEmpty()
+                        ? worded(QT_TRANSLATE_NOOP("TDifferenceTableModel", "Key list"), wording)
+                        : wantedName);
 }
 
 QVariant TDifferenceTableModel::data(const QModelIndex& index, int role) const {

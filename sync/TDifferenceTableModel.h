@@ -35,9 +35,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The text of one cell, as shown, printed and exported.
-    QString CellText(const TKeyDifference& row, int column) const;
-    QString HeaderText(int column) const;
+    // The text of one cell, as shown and printed; an export gives it in English, as files keep it.
+    enum class TWording { Shown, English };
+    QString CellText(const TKeyDifference& row, int column, TWording wording = TWording::Shown) const;
+    QString HeaderText(int column, TWording wording = TWording::Shown) const;
 
 private:
     void Refill();
@@ -45,5 +46,5 @@ private:
     TKeyComparison comparison;
     QList<TKeyDifference> rows;
     bool showAll = false;
-    QString wantedName = QStringLiteral("Key list");
+    QString wantedName; // empty: the key list
 };

@@ -16,9 +16,8 @@ bool writesSlave(TDoorSession::TCommand command) {
 } // namespace
 
 TDoorSession::TDoorSession(TSerDataPort& port, TControllerHost& host, TSyncViewer& viewer,
-                           TMessageBoxes& boxes, const QString& snapshotRoot)
-    : host(host), boxes(boxes), store(snapshotRoot.isEmpty() ? TSnapshotStore::DefaultRoot() : snapshotRoot),
-      session(port, *this, *this, boxes), commands(session, *this),
+                           TMessageBoxes& boxes, const TSnapshotStore& history)
+    : host(host), boxes(boxes), store(history), session(port, *this, *this, boxes), commands(session, *this),
       sync(session.Exchange(), *this, viewer, store, boxes) {}
 
 TDoorSession::~TDoorSession() = default;

@@ -23,10 +23,10 @@ class TSyncViewer;
 // puts these parts together, so there is one busy state for everything said on the port.
 class TDoorSession : private TControllerHost {
 public:
-    // The host's views must stay the same objects for the session's life. snapshotRoot: where the
-    // history is kept; empty for the standard place.
+    // The host's views must stay the same objects for the session's life. history: where the
+    // snapshots are kept, the standard place unless given.
     TDoorSession(TSerDataPort& port, TControllerHost& host, TSyncViewer& viewer, TMessageBoxes& boxes,
-                 const QString& snapshotRoot = QString());
+                 const TSnapshotStore& history = TSnapshotStore());
     ~TDoorSession() override;
     TDoorSession(const TDoorSession&) = delete;
     TDoorSession& operator=(const TDoorSession&) = delete;

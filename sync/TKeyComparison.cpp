@@ -49,12 +49,12 @@ QString TKeyComparison::UnwritableText() const {
     for (const TKeyDifference& row : rows)
         if (row.Differs() && !row.Writable())
             lines << QStringLiteral("%1 #%2: %3")
-                         .arg(TKeyTables::TableName(row.table))
+                         .arg(TKeyTables::TableShown(row.table))
                          .arg(row.Number())
                          .arg(TKeyNote::FillByteReason());
     if (lines.isEmpty())
         return QString();
-    lines.prepend(QStringLiteral("Not written; change the note in the key list (\"y\" for \"ÿ\"):"));
+    lines.prepend(tr("Not written; change the note in the key list (\"y\" for \"ÿ\"):"));
     return lines.join(QLatin1Char('\r'));
 }
 
@@ -83,28 +83,28 @@ bool TKeyComparison::SerialsDiffer(const QString& first, const QString& second) 
 }
 
 QString TKeyComparison::OtherControllerQuestion(const QString& listSerial, const QString& controllerSerial) {
-    return QStringLiteral("This key list was saved from controller %1, but the connected controller is %2.\r"
-                          "Write its keys to controller %2 anyway?")
+    return tr("This key list was saved from controller %1, but the connected controller is %2.\r"
+              "Write its keys to controller %2 anyway?")
         .arg(listSerial.trimmed(), controllerSerial.trimmed());
 }
 
 QString TKeyComparison::SerialMismatchText(const QString& wantedName) const {
     if (!SerialMismatch())
         return QString();
-    return QStringLiteral("This %1 was saved from controller %2; the connected controller is %3.")
-        .arg(wantedName, wantedSerial, heldSerial);
+    return tr("This %1 was saved from controller %2; the connected controller is %3.")
+        .arg(wantedName.isEmpty() ? tr("key list") : wantedName, wantedSerial, heldSerial);
 }
 
 QString TKeyComparison::CountsText() const {
     const int total = DifferenceCount();
     if (total == 0)
-        return QStringLiteral("No differences");
+        return tr("No differences");
     QStringList parts;
     for (TKeyDifference::Kind kind : TKeyDifference::Kinds)
         if (counts.value(kind) > 0)
-            parts.append(QStringLiteral("%1 %2").arg(counts.value(kind)).arg(TKeyDifference::KindText(kind)));
-    return QStringLiteral("%1 %2: %3")
+            parts.append(
+                QStringLiteral("%1 %2").arg(counts.value(kind)).arg(TKeyDifference::KindShown(kind)));
+    return (total == 1 ? tr("%1 difference: %2") : tr("%1 differences: %2"))
         .arg(total)
-        .arg(total == 1 ? QStringLiteral("difference") : QStringLiteral("differences"))
         .arg(parts.join(QStringLiteral(", ")));
 }

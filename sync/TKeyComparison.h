@@ -2,6 +2,7 @@
 
 #include "sync/TKeyDifference.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -11,6 +12,8 @@ class TKeyTables;
 // What a key list (or a snapshot) wants against what a controller holds, slot by slot. Only the
 // wanted tables that are valid are compared: a snapshot of one table never speaks for the other.
 class TKeyComparison {
+    Q_DECLARE_TR_FUNCTIONS(TKeyComparison)
+
 public:
     TKeyComparison() = default;
     TKeyComparison(const TKeyTables& wanted, const TKeyTables& held);
@@ -31,7 +34,7 @@ public:
     // Both serial numbers known and not the same.
     bool SerialMismatch() const;
     // "This key list was saved from controller X", or empty.
-    QString SerialMismatchText(const QString& wantedName = QStringLiteral("key list")) const;
+    QString SerialMismatchText(const QString& wantedName = QString()) const; // empty: "key list"
     // "3 differences: 1 key added, 2 code changed", or "No differences".
     QString CountsText() const;
 

@@ -5,28 +5,26 @@
 #include "keys/TKeyCode.h"
 #include "keys/TKeyPlaceholder.h"
 #include "keys/TKeyTable.h"
+
+#include <iterator>
+
+namespace {
+// In the order of TKeyDifference::Kind.
+const char* const KindTexts[] = {
+    QT_TRANSLATE_NOOP("TKeyDifference", "same"),         QT_TRANSLATE_NOOP("TKeyDifference", "key added"),
+    QT_TRANSLATE_NOOP("TKeyDifference", "key removed"),  QT_TRANSLATE_NOOP("TKeyDifference", "code changed"),
+    QT_TRANSLATE_NOOP("TKeyDifference", "note changed"), QT_TRANSLATE_NOOP("TKeyDifference", "activated"),
+    QT_TRANSLATE_NOOP("TKeyDifference", "deactivated"),  QT_TRANSLATE_NOOP("TKeyDifference", "not read"),
+    QT_TRANSLATE_NOOP("TKeyDifference", "note holds ÿ")};
+static_assert(std::size(KindTexts) == int(TKeyDifference::Kind::NoteNotReadBack) + 1);
+} // namespace
+
 QString TKeyDifference::KindText(Kind kind) {
-    switch (kind) {
-    case Kind::Same:
-        return QStringLiteral("same");
-    case Kind::KeyAdded:
-        return QStringLiteral("key added");
-    case Kind::KeyRemoved:
-        return QStringLiteral("key removed");
-    case Kind::CodeChanged:
-        return QStringLiteral("code changed");
-    case Kind::NoteChanged:
-        return QStringLiteral("note changed");
-    case Kind::Activated:
-        return QStringLiteral("activated");
-    case Kind::Deactivated:
-        return QStringLiteral("deactivated");
-    case Kind::NotRead:
-        return QStringLiteral("not read");
-    case Kind::NoteNotReadBack:
-        return QStringLiteral("note holds ÿ");
-    }
-    return QString();
+    return QString::fromUtf8(KindTexts[int(kind)]);
+}
+
+QString TKeyDifference::KindShown(Kind kind) {
+    return tr(KindTexts[int(kind)]);
 }
 
 QString TKeyDifference::NormalCode(const TKeySlot& key) {

@@ -3,10 +3,14 @@
 #include "controller/TKeyTransfer.h"
 #include "keys/TKeySlot.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // One slot as the key list (or a snapshot) wants it and as the controller holds it.
 struct TKeyDifference {
+    Q_DECLARE_TR_FUNCTIONS(TKeyDifference)
+
+public:
     // NoteNotReadBack: the wanted note holds "ÿ", the controller's fill byte, which a read drops:
     // the slot can never be verified, so it is shown with that reason and never written.
     enum class Kind {
@@ -32,7 +36,9 @@ struct TKeyDifference {
     // "#" as the grids show it: slots count from 1.
     int Number() const { return slot + 1; }
 
+    // The kind's name for scripts and files ("key added"); KindShown is the one people read.
     static QString KindText(Kind kind);
+    static QString KindShown(Kind kind);
     static constexpr Kind Kinds[] = {Kind::KeyAdded,    Kind::KeyRemoved,     Kind::CodeChanged,
                                      Kind::NoteChanged, Kind::Activated,      Kind::Deactivated,
                                      Kind::NotRead,     Kind::NoteNotReadBack};

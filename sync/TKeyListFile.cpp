@@ -7,9 +7,13 @@
 #include "keylist/TKeyListSchema.h"
 #include "keylist/TKeyListStore.h"
 #include "keys/TKeyPlaceholder.h"
+#include "seams/TRegularFile.h"
+#include "sync/TKeyListBytes.h"
 #include "sync/TKeyTables.h"
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 QVariantList recordOf(const TKeySlot& key, int slot, const QString& keyType, bool known) {
@@ -36,7 +40,7 @@ void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
     table.SetOEMTranslate(false);
     if (!TKeyListStore::CreateLayout(table, path))
         throw std::runtime_error(
-            QStringLiteral("Can not create %1: %2").arg(path, table.LastError()).toStdString());
+            TKeyListFile::tr("Can not create %1: %2").arg(path, table.LastError()).toStdString());
     const TUnsyncedWrites unsynced;
     table.SetTableName(path);
     table.Open();
@@ -51,6 +55,17 @@ void TKeyListFile::Write(const TKeyTables& tables, const QString& path) {
 }
 
 TKeyTables TKeyListFile::Read(const QString& path) {
+    const TRegularFile::TContents contents = TRegularFile::Read(path, PlainBytes);
+    return Read(path, contents.data);
+}
+
+TKeyTables TKeyListFile::Read(const QString& path, const QByteArray& bytes) {
+    if (std::optional<TKeyTables> plain = TKeyListBytes::Parse(bytes))
+        return std::move(*plain);
+    return readThroughEngine(path);
+}
+
+TKeyTables TKeyListFile::readThroughEngine(const QString& path) {
     TKeyListStore::CheckKeyList(path);
     TDbfTable table;
     table.SetTableType(ttDBNDX);

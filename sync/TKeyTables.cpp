@@ -14,6 +14,10 @@ void TKeyTables::LoadTable(Table table, TKeyView& view) {
         target.SetSlot(slot, view.Load(records[slot]));
 }
 
+QString TKeyTables::TableShown(Table table) {
+    return table == Table::Master ? tr("Master") : tr("Slave");
+}
+
 QString TKeyTables::TableName(Table table) {
     return table == Table::Master ? QStringLiteral("Master") : QStringLiteral("Slave");
 }

@@ -3,11 +3,14 @@
 #include "controller/TKeyTransfer.h"
 #include "sync/TMemoryKeyView.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // Both key tables of one controller, or of one key list, held in memory with the identity that
 // goes with them. A table is valid when every one of its slots is known.
 class TKeyTables {
+    Q_DECLARE_TR_FUNCTIONS(TKeyTables)
+
 public:
     using Table = TKeyTransfer::Table;
 
@@ -27,6 +30,8 @@ public:
     // Every slot of both tables known and empty: a list without keys.
     void MarkAllEmpty();
 
+    // The table's name for scripts and files ("Master", "Slave"); TableShown is the one people read.
     static QString TableName(Table table);
+    static QString TableShown(Table table);
     static constexpr Table Tables[] = {Table::Master, Table::Slave};
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -9,11 +11,14 @@
 class TKeyTables;
 
 // What the controllers held, kept as key-list files under the user's data directory:
-// <root>/<serial>/<UTC time>-<kind>.dbf, folders 0700 and files 0600, each with a small description beside it
+// <root>/<serial>/<UTC time>-<kind>.dbf, folders 0700 and files 0600 (a team's store: the modes
+// of the folder that holds the root), each with a small description beside it
 // (<same name>.json: identity, firmware, which tables are valid). Files are written beside their
 // final name and renamed into place without replacing anything, so a snapshot is either whole or
 // absent and never overwritten.
 class TSnapshotStore {
+    Q_DECLARE_TR_FUNCTIONS(TSnapshotStore)
+
 public:
     enum class Kind { Read, AfterWrite, BeforeRestore };
 
@@ -38,7 +43,11 @@ public:
 
     // The standard place: ~/.local/share/velm-tarvikon/controllers on Linux.
     TSnapshotStore();
-    explicit TSnapshotStore(const QString& root) : root(root) {}
+    // Private: every key code in it is the user's alone. Team: a store inside a folder a team
+    // shares (a site) takes that folder's permissions, and a folder a teammate made is used.
+    enum class Sharing { Private, Team };
+    explicit TSnapshotStore(const QString& root, Sharing sharing = Sharing::Private)
+        : root(root), sharing(sharing) {}
 
     static QString DefaultRoot();
     QString Root() const { return root; }
@@ -47,7 +56,12 @@ public:
     // std::runtime_error naming the file on a failure.
     QString Save(const TKeyTables& tables, Kind kind,
                  const QDateTime& when = QDateTime::currentDateTimeUtc());
-    // Like Save, but a failure is returned as text instead of raised; empty when stored.
+    // Told of every snapshot TrySave stores, after it is safe here: another place that keeps its
+    // own history of some controllers (a site's doors). Returns why it failed, or nothing.
+    using TWitness = std::function<QString(const TKeyTables&, Kind, const QDateTime&)>;
+    void SetWitness(TWitness w) { witness = std::move(w); }
+    // Like Save, but a failure is returned as text instead of raised; empty when stored. The
+    // witness's failure is returned too, the snapshot here being stored all the same.
     QString TrySave(const TKeyTables& tables, Kind kind, QString* path = nullptr);
 
     // The newest snapshot of a controller and when it was last read and written, from the file
@@ -65,6 +79,8 @@ public:
     // each snapshot takes a while: when stopped() says so, the rest is left uncompared.
     QList<TSnapshot> Snapshots(const QString& serial, const std::function<bool()>& stopped = {}) const;
     static TKeyTables Load(const TSnapshot& snapshot);
+    // The same from the snapshot file's bytes, read already (see TKeyListFile::Read).
+    static TKeyTables Load(const TSnapshot& snapshot, const QByteArray& bytes);
 
     static QString KindName(Kind kind);
     // A serial number as a directory name: nothing a controller sends can leave the root, and
@@ -80,4 +96,6 @@ private:
     static TSnapshot Describe(const QString& dbfPath);
 
     QString root;
+    Sharing sharing = Sharing::Private;
+    TWitness witness;
 };

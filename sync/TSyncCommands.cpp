@@ -16,13 +16,19 @@
 
 using Table = TKeyTransfer::Table;
 
-const QString TSyncCommands::NoKeyListText =
-    QStringLiteral("To compare keys with the controller you must first create new or open key list.");
-const QString TSyncCommands::WritingText = QStringLiteral("Writing changes to controller...");
+QString TSyncCommands::NoKeyListText() {
+    return tr("To compare keys with the controller you must first create new or open key list.");
+}
+
+QString TSyncCommands::WritingText() {
+    return tr("Writing changes to controller...");
+}
 
 namespace {
-const QString ReadingMaster = QStringLiteral("Reading master keys list from controller...");
-const QString ReadingSlave = QStringLiteral("Reading slave keys list from controller...");
+QString readingText(Table table) {
+    return table == Table::Master ? TSyncCommands::tr("Reading master keys list from controller...")
+                                  : TSyncCommands::tr("Reading slave keys list from controller...");
+}
 
 class TFlag {
 public:
@@ -80,7 +86,7 @@ void TSyncCommands::StoreRecordedReads(const QString& serial, const QString& inf
 
 bool TSyncCommands::ListTables(const QString& listSerial, TKeyTables& wanted) {
     if (!host.MasterView().IsOpen() || !host.SlaveView().IsOpen()) {
-        boxes.error(NoKeyListText);
+        boxes.error(NoKeyListText());
         return false;
     }
     wanted.LoadFrom(host.MasterView(), host.SlaveView());
@@ -127,12 +133,13 @@ bool TSyncCommands::ReadTables(TKeyTables& held, TSnapshotStore::Kind kind) {
             report.Skip(table);
             continue;
         }
-        TProgress progress(host, table == Table::Master ? ReadingMaster : ReadingSlave);
+        TProgress progress(host, readingText(table));
         report.Add(table, sync.ReadTable(table, held));
     }
     if (report.Stopped()) {
         // Nothing is compared or written from half a controller; the user learns why.
-        boxes.error(report.Text(exchange.port().PortNumber()) + QStringLiteral("\rNothing was written."));
+        boxes.error(report.Text(exchange.port().PortNumber()) + QLatin1Char('\r') +
+                    tr("Nothing was written."));
         return false;
     }
     const QString failed = store.TrySave(held, kind);
@@ -189,8 +196,8 @@ TSyncCommands::Ending TSyncCommands::Restore(const TSnapshotStore::TSnapshot& sn
     const TKeyComparison check(wanted, held);
     if (check.SerialMismatch() &&
         !boxes.confirmOkCancel(
-            QStringLiteral("This snapshot was taken from controller %1, but the connected controller is %2.\r"
-                           "Restore it to this controller anyway (for example to a replacement unit)?")
+            tr("This snapshot was taken from controller %1, but the connected controller is %2.\r"
+               "Restore it to this controller anyway (for example to a replacement unit)?")
                 .arg(check.wantedSerial, check.heldSerial)))
         return Ending::OtherController;
     return WritePlan(wanted, held, TSyncViewer::Purpose::Restore);
@@ -217,7 +224,7 @@ TSyncCommands::Ending TSyncCommands::WritePlan(const TKeyTables& wanted, TKeyTab
         return Ending::NotConfirmed;
     TControllerSync::TResult result;
     {
-        TProgress progress(host, WritingText);
+        TProgress progress(host, WritingText());
         TControllerSync sync(exchange, host, host);
         result = sync.Write(comparison.Writable(), wanted, held);
     }
@@ -250,9 +257,9 @@ bool TSyncCommands::OpenAsNewList(const TSnapshotStore::TSnapshot& snapshot, TKe
     host.SetControllerFields(header.serial, header.info);
     host.KeyList().SetPath(QString());
     host.KeyList().SetSaveAsPending(false);
-    host.KeyList().SetTitle(QStringLiteral("New key list"));
-    host.SetCaption(TKeyListCommands::CaptionPrefix + host.KeyList().Title());
-    host.SetStatusText(QStringLiteral("Key list: new key list from the snapshot of %1, %2")
+    host.KeyList().SetTitle(tr("New key list"));
+    host.SetCaption(TKeyListCommands::Caption(host.KeyList().Title()));
+    host.SetStatusText(tr("Key list: new key list from the snapshot of %1, %2")
                            .arg(snapshot.serial, snapshot.time.toLocalTime().toString(Qt::ISODate)));
     // Not saved anywhere yet: leaving or opening another list asks first.
     host.KeyList().SetModified(true);

@@ -6,6 +6,7 @@
 #include "sync/TSnapshotStore.h"
 #include "sync/TSyncViewer.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <memory>
@@ -24,6 +25,8 @@ class TMessageBoxes;
 // word only the differing slots are written and read back. What they say and ask goes through
 // the boxes their owner passes in (the window's, vtrk's, a test's recorder).
 class TSyncCommands {
+    Q_DECLARE_TR_FUNCTIONS(TSyncCommands)
+
 public:
     TSyncCommands(TControllerExchange& exchange, TControllerHost& host, TSyncViewer& viewer,
                   TSnapshotStore& store, TMessageBoxes& boxes);
@@ -75,8 +78,8 @@ public:
     static bool ConfirmListWrite(TKeyView& master, TKeyView& slave, bool writesMaster, bool writesSlave,
                                  TMessageBoxes& boxes);
 
-    static const QString NoKeyListText;
-    static const QString WritingText;
+    static QString NoKeyListText();
+    static QString WritingText();
 
 private:
     bool ListTables(const QString& listSerial, TKeyTables& wanted);

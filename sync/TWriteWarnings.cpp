@@ -8,12 +8,14 @@
 
 namespace {
 struct TPlace {
-    QString table;
+    TKeyTransfer::Table table;
     int number;
 };
 
 QString placeText(const TPlace& place) {
-    return QStringLiteral("%1 #%2").arg(place.table).arg(place.number);
+    return (place.table == TKeyTransfer::Table::Master ? TWriteWarnings::tr("master #%1")
+                                                       : TWriteWarnings::tr("slave #%1"))
+        .arg(place.number);
 }
 } // namespace
 
@@ -31,23 +33,23 @@ QStringList TWriteWarnings::Check(const TKeyTables& after, bool writesMaster, bo
             if (!key.active || code.isEmpty())
                 continue;
             activeMaster = activeMaster || table == TKeyTransfer::Table::Master;
-            places[code].append({TKeyTables::TableName(table).toLower(), slot + 1});
+            places[code].append({table, slot + 1});
         }
     }
     if (writesMaster && !activeMaster)
-        warnings << QStringLiteral("No active master key would remain: the controller could no longer be "
-                                   "programmed with a master key.");
+        warnings << tr("No active master key would remain: the controller could no longer be "
+                       "programmed with a master key.");
     for (auto it = places.cbegin(); it != places.cend(); ++it) {
         if (it->size() < 2)
             continue;
         bool master = false, slave = false;
         QStringList where;
         for (const TPlace& place : *it) {
-            (place.table == QStringLiteral("master") ? master : slave) = true;
+            (place.table == TKeyTransfer::Table::Master ? master : slave) = true;
             where << placeText(place);
         }
-        warnings << (master && slave ? QStringLiteral("The slave key %1 is also a master key (%2).")
-                                     : QStringLiteral("The key %1 appears more than once (%2)."))
+        warnings << (master && slave ? tr("The slave key %1 is also a master key (%2).")
+                                     : tr("The key %1 appears more than once (%2)."))
                         .arg(it.key(), where.join(QStringLiteral(", ")));
     }
     return warnings;
@@ -56,8 +58,8 @@ QStringList TWriteWarnings::Check(const TKeyTables& after, bool writesMaster, bo
 QString TWriteWarnings::Question(const QStringList& warnings) {
     if (warnings.isEmpty())
         return QString();
-    return QStringLiteral("Before writing to the controller:\r") + warnings.join(QLatin1Char('\r')) +
-           QStringLiteral("\rDo you want to continue?");
+    return tr("Before writing to the controller:\r%1\rDo you want to continue?")
+        .arg(warnings.join(QLatin1Char('\r')));
 }
 
 bool TWriteWarnings::Confirm(const TKeyTables& after, bool writesMaster, bool writesSlave,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class TKeyTables;
@@ -9,6 +10,8 @@ class TMessageBoxes;
 // key left (nobody could change the keys any more), a slave key that is also a master key, a
 // key code in two slots.
 class TWriteWarnings {
+    Q_DECLARE_TR_FUNCTIONS(TWriteWarnings)
+
 public:
     // Only the tables to be written are judged for an active master key; codes are compared
     // across both tables as the controller will then hold them.

@@ -93,7 +93,7 @@ void tst_TDoorSession::shouldKeepWhatEachCommandReadWholeAndTheIdentityItSaw() {
     // The fake list holds no active master key: a master write is warned about first.
     if (declineWarning)
         boxes.queueAnswer(TMessageBoxes::Answer::Cancel);
-    TDoorSession door(port, host, viewer, boxes, dataDir.path());
+    TDoorSession door(port, host, viewer, boxes, TSnapshotStore(dataDir.path()));
     // What a read before the session knew no identity is filed under the list's fields.
     host.data.serial = QStringLiteral("VT000417");
 
@@ -117,7 +117,7 @@ void tst_TDoorSession::shouldKeepWhatEachCommandReadWholeAndTheIdentityItSaw() {
 
 void tst_TDoorSession::shouldBeBusyForTheWholeOfEveryCommand() {
     TTestMessageBoxes boxes;
-    TDoorSession door(port, host, viewer, boxes, dataDir.path());
+    TDoorSession door(port, host, viewer, boxes, TSnapshotStore(dataDir.path()));
     QList<bool> busy;
     host.onPump = [&] { busy.append(door.Busy()); };
     boxes.onShow = [&](const TTestMessageBoxes::Shown&) { busy.append(door.Busy()); };
@@ -138,7 +138,7 @@ QTEST_GUILESS_MAIN(tst_TDoorSession)
 
 void tst_TDoorSession::shouldFileAReadUnderTheControllerReadNotTheListShown() {
     TTestMessageBoxes boxes;
-    TDoorSession door(port, host, viewer, boxes, dataDir.path());
+    TDoorSession door(port, host, viewer, boxes, TSnapshotStore(dataDir.path()));
     QCOMPARE(door.Run(&TControllerCommands::DGetInfoActExecute).ending, Ending::Done);
     // Another controller's list opened meanwhile: the window's fields show its serial number.
     host.data.serial = QStringLiteral("VT000999");

@@ -9,7 +9,7 @@ trap 'rm -rf "$work"' EXIT
 cp "$ts" "$work/check.ts"
 cd "$root"
 dirs=()
-for dir in app cli controller keylist keys onewire report seams serial settings site sync; do
+for dir in app cli controller dbf keylist keys onewire report seams serial settings site sync; do
     [ -d "$dir" ] && dirs+=("$dir")
 done
 "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h "${dirs[@]}" -ts "$work/check.ts"
