@@ -201,7 +201,7 @@ void TMainFrm::CtrInfoEditChange() {
 void TMainFrm::CtrInfoEditClick() {
     if (CtrInfoEdit->isReadOnly())
         MessageBoxes().information(
-            QStringLiteral("To change controller information you must first create or open key list"));
+            tr("To change controller information you must first create or open key list"));
 }
 
 void TMainFrm::MKeysTableAfterOpen() {
@@ -254,18 +254,18 @@ void TMainFrm::SKeysGridDblClick() {
 }
 
 void TMainFrm::MDelKeyBtnClick() {
-    if (MessageBoxes().confirmOkCancel(QStringLiteral("Clear key information?")))
+    if (MessageBoxes().confirmOkCancel(tr("Clear key information?")))
         TKeyListStore::Deactivate(*MKeysTable);
 }
 
 void TMainFrm::SDelKeyBtnClick() {
-    if (MessageBoxes().confirmOkCancel(QStringLiteral("Clear key information?")))
+    if (MessageBoxes().confirmOkCancel(tr("Clear key information?")))
         TKeyListStore::Deactivate(*SKeysTable);
 }
 
 void TMainFrm::MFindKeyBtnClick() {
     if (FindKeyFrm && FindKeyFrm->ShowModal() == TFindKeyFrm::ResultNo)
-        MessageBoxes().plain(TFindKeyFrm::NotFound, TErrorReport::applicationTitle());
+        MessageBoxes().plain(TFindKeyFrm::NotFoundMessage(), TErrorReport::applicationTitle());
 }
 
 void TMainFrm::MKeysGridTitleBtnClick(int column) {

@@ -22,7 +22,7 @@ TLineTestFrm::TLineTestFrm(TSerDataPort& port, TControllerPortOpener& opener, QW
 
 void TLineTestFrm::FormCreate() {
     setObjectName(QStringLiteral("LineTestFrm"));
-    setWindowTitle(QStringLiteral("Line Test"));
+    setWindowTitle(tr("Line Test"));
     setModal(true);
     // "MS Sans Serif" 8 point, 11 pixels high. Substitutes for it are often wider; the labels
     // shrink their own font where the text would not fit before the counters.
@@ -63,10 +63,10 @@ void TLineTestFrm::FormCreate() {
         light->move(at);
         return light;
     };
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Correct transmitions:"), {16, 14, 112, 17});
+    Label1 = label(QStringLiteral("Label1"), tr("Correct transmitions:"), {16, 14, 112, 17});
     Edit1 = counter(QStringLiteral("Edit1"), {128, 12, 65, 21});
     Light1 = lamp(QStringLiteral("Light1"), TSerLampGlyphs::GreenLamp(), {208, 16});
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Uncorrect transmitions:"), {16, 46, 112, 17});
+    Label2 = label(QStringLiteral("Label2"), tr("Uncorrect transmitions:"), {16, 46, 112, 17});
     Edit2 = counter(QStringLiteral("Edit2"), {128, 44, 65, 21});
     Light2 = lamp(QStringLiteral("Light2"), TSerLampGlyphs::RedLamp(), {208, 48});
 
@@ -77,9 +77,9 @@ void TLineTestFrm::FormCreate() {
         b->setAutoDefault(false);
         return b;
     };
-    StartBtn = button(QStringLiteral("StartBtn"), QStringLiteral("Start"), {2, 97, 75, 25});
-    StopBtn = button(QStringLiteral("StopBtn"), QStringLiteral("Stop"), {80, 97, 75, 25});
-    ExitBtn = button(QStringLiteral("ExitBtn"), QStringLiteral("Exit"), {158, 97, 75, 25});
+    StartBtn = button(QStringLiteral("StartBtn"), tr("Start"), {2, 97, 75, 25});
+    StopBtn = button(QStringLiteral("StopBtn"), tr("Stop"), {80, 97, 75, 25});
+    ExitBtn = button(QStringLiteral("ExitBtn"), tr("Exit"), {158, 97, 75, 25});
     setTabOrder(StartBtn, StopBtn);
     setTabOrder(StopBtn, ExitBtn);
 
