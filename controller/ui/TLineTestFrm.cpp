@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 TLineTestFrm::TLineTestFrm(TSerDataPort& port, TControllerPortOpener& opener, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), port(port), opener(opener),
       test(port) {
@@ -25,7 +27,8 @@ void TLineTestFrm::FormCreate() {
     setWindowTitle(tr("Line Test"));
     setModal(true);
     // "MS Sans Serif" 8 point, 11 pixels high. Substitutes for it are often wider; the labels
-    // shrink their own font where the text would not fit before the counters.
+    // shrink their own font where the text would not fit before the counters, down to what is
+    // still read easily. Past that the window grows (WidenToTexts).
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
@@ -42,7 +45,7 @@ void TLineTestFrm::FormCreate() {
         l->setObjectName(name);
         l->setGeometry(geometry);
         QFont small = l->font();
-        while (small.pixelSize() > 8 && QFontMetrics(small).horizontalAdvance(text) > geometry.width()) {
+        while (small.pixelSize() > 9 && QFontMetrics(small).horizontalAdvance(text) > geometry.width()) {
             small.setPixelSize(small.pixelSize() - 1);
             l->setFont(small);
         }
@@ -82,11 +85,28 @@ void TLineTestFrm::FormCreate() {
     ExitBtn = button(QStringLiteral("ExitBtn"), tr("Exit"), {158, 97, 75, 25});
     setTabOrder(StartBtn, StopBtn);
     setTabOrder(StopBtn, ExitBtn);
+    WidenToTexts();
 
     connectHandler(StartBtn, &QPushButton::clicked, this, [this] { StartBtnClick(); });
     connectHandler(StopBtn, &QPushButton::clicked, this, [this] { StopBtnClick(); });
     connect(ExitBtn, &QPushButton::clicked, this, &QDialog::accept);
     FormShow();
+}
+
+// A text longer than its label (a translation) moves the counters and lamps to the right, and
+// the window grows by as much.
+void TLineTestFrm::WidenToTexts() {
+    const int extra = std::max(0, std::max(Label1->sizeHint().width() - Label1->width(),
+                                           Label2->sizeHint().width() - Label2->width()));
+    if (extra == 0)
+        return;
+    for (QLabel* label : {Label1, Label2})
+        label->resize(label->width() + extra, label->height());
+    for (QWidget* widget : std::initializer_list<QWidget*>{Edit1, Edit2, Light1, Light2, ExitBtn})
+        widget->move(widget->x() + extra, widget->y());
+    StopBtn->move(StopBtn->x() + extra / 2, StopBtn->y());
+    Panel1->resize(Panel1->width() + extra, Panel1->height());
+    setFixedSize(width() + extra, height());
 }
 
 void TLineTestFrm::showEvent(QShowEvent* event) {

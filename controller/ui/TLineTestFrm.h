@@ -50,6 +50,7 @@ protected:
 
 private:
     void FormCreate();
+    void WidenToTexts();
     void SetRunningButtons(bool running);
     static void Count(QLineEdit* edit, TSerStatusLight* light);
 

@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -270,6 +271,10 @@ private slots:
         const TLanguage german(QStringLiteral("de"));
         TDialogBench bench;
         QWidget* window = bench.Open(dialog);
+        // With VTRK_SCREENSHOTS naming a directory, the German dialogs are left there as pictures.
+        if (const QString shots = qEnvironmentVariable("VTRK_SCREENSHOTS"); !shots.isEmpty())
+            window->grab().save(QDir(shots).filePath(
+                QString(dialog).replace(QLatin1Char(' '), QLatin1Char('-')) + QStringLiteral("-de.png")));
         const QStringList cramped = crampedTexts(window);
         QVERIFY2(cramped.isEmpty(), qPrintable(cramped.join(QStringLiteral("; "))));
         const QList<QPair<QString, QString>> shown = dialogTexts(window);
