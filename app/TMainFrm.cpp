@@ -239,6 +239,8 @@ void TMainFrm::CreateMenus() {
 
     MenuHelp = menuBar()->addMenu(tr("&Help"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    MenuHelp->addMenu(CreateLanguageMenu());
+    MenuHelp->addSeparator();
     MenuHelp->addAction(MenuAbout);
 }
 

@@ -157,6 +157,10 @@ private:
 
     // Fills "Recent key lists" from the settings; empty and disabled when there are none.
     void UpdateRecentMenu();
+    // Help > Language (TMainFrmLanguage.cpp): the desktop's language or one the user chooses.
+    QMenu* CreateLanguageMenu();
+    void UpdateLanguageMenu();
+    void MenuLanguageClick(const QString& language);
     void MenuRecentClick(const QString& path);
 
     // Shows the values without judging them as a change of the key list.
@@ -331,6 +335,7 @@ private:
     QMenu* MenuReadData;
     QMenu* MenuWriteData;
     QMenu* MenuHelp;
+    QMenu* MenuLanguage = nullptr;
     QMenu* ReadDropMenu;
     QMenu* WriteDropMenu;
 

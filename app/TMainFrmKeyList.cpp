@@ -94,6 +94,7 @@ void TMainFrm::UseSettings(TAppSettings* settings) {
     Settings = settings;
     KeyListCommands->SetSettings(settings);
     UpdateRecentMenu();
+    UpdateLanguageMenu();
 }
 
 void TMainFrm::UpdateRecentMenu() {

@@ -1,5 +1,6 @@
 #include "cli/TCliDifferences.h"
 
+#include "cli/TCliJsonNames.h"
 #include "cli/TCliOutput.h"
 #include "seams/TMessageBoxes.h"
 #include "sync/TKeyComparison.h"
@@ -11,7 +12,7 @@
 namespace {
 QString slotText(const TKeySlot& key) {
     if (!key.active)
-        return QStringLiteral("(empty)");
+        return TCliDifferences::tr("(empty)");
     return QStringLiteral("%1 %2")
         .arg(TKeyDifference::NormalCode(key), TKeyDifference::NormalNote(key))
         .trimmed();
@@ -23,8 +24,14 @@ QJsonObject slotJson(const TKeySlot& key) {
             {QStringLiteral("note"), TKeyDifference::NormalNote(key)}};
 }
 
+// The JSON's "table", the same in every language.
 QString tableName(TKeyTransfer::Table table) {
     return table == TKeyTransfer::Table::Master ? QStringLiteral("master") : QStringLiteral("slave");
+}
+
+QString tableText(TKeyTransfer::Table table) {
+    return table == TKeyTransfer::Table::Master ? TCliDifferences::tr("master")
+                                                : TCliDifferences::tr("slave");
 }
 } // namespace
 
@@ -34,8 +41,8 @@ QString TCliDifferences::Text(const TKeyComparison& comparison) {
     if (!mismatch.isEmpty())
         text += mismatch + QLatin1Char('\n');
     for (const TKeyDifference& row : comparison.Differences())
-        text += QStringLiteral("%1 #%2  %3  controller: %4  list: %5\n")
-                    .arg(tableName(row.table).leftJustified(6))
+        text += tr("%1 #%2  %3  controller: %4  list: %5\n")
+                    .arg(tableText(row.table).leftJustified(6))
                     .arg(row.Number(), -3)
                     .arg(TKeyDifference::KindText(row.kind).leftJustified(12), slotText(row.held),
                          slotText(row.wanted));
@@ -47,7 +54,7 @@ QJsonObject TCliDifferences::Json(const TKeyComparison& comparison) {
     for (const TKeyDifference& row : comparison.Differences())
         rows.append(QJsonObject{{QStringLiteral("table"), tableName(row.table)},
                                 {QStringLiteral("number"), row.Number()},
-                                {QStringLiteral("kind"), TKeyDifference::KindText(row.kind)},
+                                {QStringLiteral("kind"), TCliJsonNames::Kind(row.kind)},
                                 {QStringLiteral("controller"), slotJson(row.held)},
                                 {QStringLiteral("list"), slotJson(row.wanted)}});
     return {{QStringLiteral("listSerial"), comparison.wantedSerial},
@@ -67,5 +74,6 @@ bool TCliDifferences::ShowComparison(const TKeyComparison& comparison, Purpose p
         return false;
     const int count = int(comparison.Writable().size());
     return MessageBoxes().confirmOkCancel(
-        QStringLiteral("Write %1 %2 to the controller?").arg(count).arg(count == 1 ? "change" : "changes"));
+        (count == 1 ? tr("Write %1 change to the controller?") : tr("Write %1 changes to the controller?"))
+            .arg(count));
 }

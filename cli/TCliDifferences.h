@@ -3,6 +3,7 @@
 #include "cli/TCliOtherController.h"
 #include "sync/TSyncViewer.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QString>
 
@@ -11,6 +12,8 @@ class TKeyComparison;
 // The Differences window of vtrk: the differing slots on the standard output (text or JSON); for
 // a synchronise the plan, then the question whether to write it.
 class TCliDifferences : public TSyncViewer {
+    Q_DECLARE_TR_FUNCTIONS(TCliDifferences)
+
 public:
     TCliDifferences(bool json, TCliOtherController& otherController)
         : json(json), otherController(otherController) {}

@@ -24,7 +24,7 @@ QString TCliKeyList::WorkDirTemplate() {
 
 TCliKeyList::TCliKeyList() {
     if (!workDir.isValid())
-        throw fileError(QStringLiteral("cannot make a working directory: %1").arg(workDir.errorString()));
+        throw fileError(tr("cannot make a working directory: %1").arg(workDir.errorString()));
     // Exact comparison is what the views' filters rely on; setting it loads the table engine.
     env.SetExact(true);
     if (!DbfEngine().Loaded())
@@ -34,8 +34,7 @@ TCliKeyList::TCliKeyList() {
 
 void TCliKeyList::Create() {
     if (store.CreateKeyList() != TKeyListStore::TCreateResult::Created)
-        throw fileError(
-            QStringLiteral("cannot create a key list in %1: %2").arg(workDir.path(), store.CreateError()));
+        throw fileError(tr("cannot create a key list in %1: %2").arg(workDir.path(), store.CreateError()));
     store.OpenKeyList(store.WorkCopyPath());
 }
 
@@ -48,8 +47,8 @@ TKeyListStore::THeader TCliKeyList::Open(const QString& path) {
     }
     const QString warning = TKeyListNumbering::Warning(path, store.NumberingDisagreements());
     if (!warning.isEmpty())
-        TCliOutput::Error(QStringLiteral("warning: ") +
-                          QString(warning).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+        TCliOutput::Error(
+            tr("warning: %1").arg(QString(warning).replace(QLatin1Char('\r'), QLatin1Char('\n'))));
     return header;
 }
 

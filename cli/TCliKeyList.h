@@ -6,12 +6,15 @@
 #include "keylist/TKeyListHost.h"
 #include "keylist/TKeyListStore.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 // A key list for one command, worked on as the program does: a working copy in a private
 // temporary directory with its two views, copied in from the user's file and saved out to it
 // atomically. Failures throw EVtrkExit (file).
 class TCliKeyList : private TKeyListHost {
+    Q_DECLARE_TR_FUNCTIONS(TCliKeyList)
+
 public:
     TCliKeyList();
 

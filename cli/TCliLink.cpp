@@ -43,7 +43,7 @@ void TCliLink::Open() {
         throw EVtrkExit(VtrkExit::Port, TCliPortArgument::OpenFailureText(portName, e));
     } catch (const std::exception& e) {
         throw EVtrkExit(VtrkExit::Port,
-                        QStringLiteral("cannot open %1: %2").arg(portName, QString::fromStdString(e.what())));
+                        tr("cannot open %1: %2").arg(portName, QString::fromStdString(e.what())));
     }
 }
 
@@ -56,28 +56,26 @@ void TCliLink::OpenControllerPort() {
 
 void TCliLink::NoAnswer(const QString& what) const {
     if (TStopRequest::Raised())
-        throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("stopped before the %1 was answered").arg(what));
-    throw EVtrkExit(VtrkExit::Port,
-                    QStringLiteral("the controller on %1 did not answer the %2").arg(portName, what));
+        throw EVtrkExit(VtrkExit::Stopped, tr("stopped before the %1 was answered").arg(what));
+    throw EVtrkExit(VtrkExit::Port, tr("the controller on %1 did not answer the %2").arg(portName, what));
 }
 
 TControllerInfoData TCliLink::ReadIdentity() {
     TControllerInfoData data;
     QString version;
     if (!Info().ReadProgramVersion(version))
-        NoAnswer(QStringLiteral("version query"));
+        NoAnswer(tr("version query"));
     data.versionCode = version;
     if (!TControllerInfo::IsSupportedVersion(version)) {
         MessageBoxes().warning(TControllerInfo::UnknownVersionWarning(version));
-        throw EVtrkExit(
-            VtrkExit::Version,
-            QStringLiteral("firmware version \"%1\" refused; nothing was read or written").arg(version));
+        throw EVtrkExit(VtrkExit::Version,
+                        tr("firmware version \"%1\" refused; nothing was read or written").arg(version));
     }
     data.AcceptVersion();
     if (!Info().ReadControllerSerial(data.serial))
-        NoAnswer(QStringLiteral("serial number query"));
+        NoAnswer(tr("serial number query"));
     if (!Info().ReadControllerInfo(data.info))
-        NoAnswer(QStringLiteral("information query"));
+        NoAnswer(tr("information query"));
     door.UseIdentity(data);
     return data;
 }
@@ -105,7 +103,7 @@ TCliLink::TFailedSlots TCliLink::Transfer(bool write, TKeyView& master, TKeyView
         const TKeyTransfer::Result result =
             write ? Transfer().WriteKeys(table, view) : Transfer().ReadKeys(table, view);
         if (result.end == End::Refused)
-            throw EVtrkExit(VtrkExit::File, QStringLiteral("a key code cannot be sent; nothing was written"));
+            throw EVtrkExit(VtrkExit::File, tr("a key code cannot be sent; nothing was written"));
         (isMaster ? failed.master : failed.slave) = result.failedSlots;
         report.Add(table, result);
         stopped = result.end != End::Completed;
@@ -117,8 +115,8 @@ TCliLink::TFailedSlots TCliLink::Transfer(bool write, TKeyView& master, TKeyView
         const bool interrupted = TStopRequest::Raised();
         throw EVtrkExit(
             interrupted ? VtrkExit::Stopped : VtrkExit::Port,
-            QStringLiteral("the transfer on %1 %2")
-                .arg(portName, interrupted ? QStringLiteral("was stopped") : QStringLiteral("stopped")));
+            (interrupted ? tr("the transfer on %1 was stopped") : tr("the transfer on %1 stopped"))
+                .arg(portName));
     }
     return failed;
 }

@@ -8,6 +8,7 @@
 #include "sync/TMemoryKeyView.h"
 #include "sync/TSyncViewer.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,8 @@ class TKeyView;
 // chooser, and the conversation over it (TDoorSession) with the terminal's progress and the
 // command's key list. The port is closed when the link goes, however the command ends.
 class TCliLink : public TControllerPortOpener {
+    Q_DECLARE_TR_FUNCTIONS(TCliLink)
+
 public:
     // A command without a key list: nothing it runs reads into views or compares.
     TCliLink(int comNumber, const QString& portName, TCliProgress& progress);

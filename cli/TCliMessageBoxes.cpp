@@ -15,11 +15,11 @@ void TCliMessageBoxes::write(Kind kind, const QString& text, const QString& capt
 bool TCliMessageBoxes::Confirm(const QString& text) {
     write(Kind::Confirmation, text, QString());
     if (assumeYes) {
-        TCliOutput::Note(QStringLiteral("  yes (--yes)"));
+        TCliOutput::Note(tr("  yes (--yes)"));
         return true;
     }
     if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDERR_FILENO) != 1) {
-        TCliOutput::Note(QStringLiteral("  not confirmed: nobody to ask; give --yes to go on"));
+        TCliOutput::Note(tr("  not confirmed: nobody to ask; give --yes to go on"));
         return false;
     }
     return AskTerminal();
@@ -28,19 +28,22 @@ bool TCliMessageBoxes::Confirm(const QString& text) {
 bool TCliMessageBoxes::confirmYesNo(const QString& text, const QString&) {
     write(Kind::Confirmation, text, QString());
     if (::isatty(STDIN_FILENO) != 1 || ::isatty(STDERR_FILENO) != 1) {
-        TCliOutput::Note(QStringLiteral("  not confirmed: nobody to ask"));
+        TCliOutput::Note(tr("  not confirmed: nobody to ask"));
         return false;
     }
     return AskTerminal();
 }
 
 bool TCliMessageBoxes::AskTerminal() {
-    std::fputs("  continue? [y/N] ", stderr);
+    std::fputs(tr("  continue? [y/N] ").toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     char answer[16] = {};
     if (!std::fgets(answer, sizeof answer, stdin))
         return false;
-    return answer[0] == 'y' || answer[0] == 'Y';
+    // "y" always answers yes; so does the letter the question offers in the user's language.
+    const QChar given = QChar::fromLatin1(answer[0]).toLower();
+    const QString yes = tr("y", "the letter that answers yes in \"continue? [y/N]\"").toLower();
+    return given == QLatin1Char('y') || (!yes.isEmpty() && given == yes.at(0));
 }
 
 bool TCliMessageBoxes::confirmOkCancel(const QString& text, const QString&) {

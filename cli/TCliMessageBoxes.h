@@ -2,10 +2,14 @@
 
 #include "seams/TConsoleMessageBoxes.h"
 
+#include <QCoreApplication>
+
 // The message boxes of vtrk: every message on the standard error stream. A confirmation is
 // answered by --yes, else asked on the terminal when there is one, else refused, so that a script
 // never changes a controller it was not told to change.
 class TCliMessageBoxes : public TConsoleMessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(TCliMessageBoxes)
+
 public:
     explicit TCliMessageBoxes(bool assumeYes) : assumeYes(assumeYes) {}
 

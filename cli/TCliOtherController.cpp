@@ -11,8 +11,8 @@ const QString OptionName = QStringLiteral("other-controller");
 }
 
 void TCliOtherController::Define(QCommandLineParser& parser) {
-    parser.addOption({OptionName, QStringLiteral("Write a key list saved from another controller to this one "
-                                                 "(--yes does not cover this).")});
+    parser.addOption({OptionName, tr("Write a key list saved from another controller to this one "
+                                     "(--yes does not cover this).")});
 }
 
 TCliOtherController::TCliOtherController(const QCommandLineParser& parser)
@@ -21,8 +21,8 @@ TCliOtherController::TCliOtherController(const QCommandLineParser& parser)
 bool TCliOtherController::Confirm(const QString& question) {
     if (allowed) {
         QString line = question;
-        TCliOutput::Note(line.replace(QLatin1Char('\r'), QLatin1Char(' ')) +
-                         QStringLiteral(" yes (--other-controller)"));
+        TCliOutput::Note(
+            tr("%1 yes (--other-controller)").arg(line.replace(QLatin1Char('\r'), QLatin1Char(' '))));
         return true;
     }
     refused = !MessageBoxes().confirmYesNo(question);
@@ -30,9 +30,8 @@ bool TCliOtherController::Confirm(const QString& question) {
 }
 
 void TCliOtherController::Refuse(const QString& portName) {
-    throw EVtrkExit(
-        VtrkExit::OtherController,
-        QStringLiteral("the key list belongs to another controller than the one on %1; nothing was "
+    throw EVtrkExit(VtrkExit::OtherController,
+                    tr("the key list belongs to another controller than the one on %1; nothing was "
                        "written (give --other-controller to write it anyway)")
-            .arg(portName));
+                        .arg(portName));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class QCommandLineParser;
@@ -8,6 +9,8 @@ class QCommandLineParser;
 // --other-controller, or a "y" typed at a terminal, says yes; --yes does not, since a script that
 // confirms its routine writes must not overwrite the wrong door's keys.
 class TCliOtherController {
+    Q_DECLARE_TR_FUNCTIONS(TCliOtherController)
+
 public:
     static void Define(QCommandLineParser& parser);
     explicit TCliOtherController(const QCommandLineParser& parser);

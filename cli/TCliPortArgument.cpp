@@ -24,10 +24,10 @@ EVtrkExit usage(const QString& text) {
 
 void TCliPortArgument::Define(QCommandLineParser& parser) {
     parser.addPositionalArgument(QStringLiteral("port"),
-                                 QStringLiteral("The controller port: COM1 .. COM50, or a device path."),
+                                 tr("The controller port: COM1 .. COM50, or a device path."),
                                  QStringLiteral("COMn"));
-    parser.addOption({QStringLiteral("port"), QStringLiteral("The controller port as a device path."),
-                      QStringLiteral("device")});
+    parser.addOption(
+        {QStringLiteral("port"), tr("The controller port as a device path."), QStringLiteral("device")});
 }
 
 int TCliPortArgument::NumberForPath(const QString& path) {
@@ -44,7 +44,7 @@ int TCliPortArgument::NumberForPath(const QString& path) {
             return number;
         }
     }
-    throw usage(QStringLiteral("no port number is free for %1").arg(path));
+    throw usage(tr("no port number is free for %1").arg(path));
 }
 
 TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& parser, int index) {
@@ -55,7 +55,7 @@ TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& pa
     }
     const QString text = parser.positionalArguments().value(index);
     if (text.isEmpty())
-        throw usage(QStringLiteral("the controller port is missing (COMn or --port DEVICE)"));
+        throw usage(tr("the controller port is missing (COMn or --port DEVICE)"));
     if (text.startsWith(QLatin1Char('/'))) {
         const int number = NumberForPath(text);
         return {number, text, 1};
@@ -65,7 +65,7 @@ TCliPortArgument::TChoice TCliPortArgument::Resolve(const QCommandLineParser& pa
     const QRegularExpressionMatch match = comName.match(text);
     const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
     if (number < 1 || number > TSerPortMap::MaxPort)
-        throw usage(QStringLiteral("\"%1\" is not a port: give COM1 .. COM%2 or a device path")
+        throw usage(tr("\"%1\" is not a port: give COM1 .. COM%2 or a device path")
                         .arg(text)
                         .arg(TSerPortMap::MaxPort));
     return {number, QStringLiteral("COM%1").arg(number), 1};
@@ -76,21 +76,18 @@ QString TCliPortArgument::OpenFailureText(const QString& name, const ESerExcepti
     switch (failure.code()) {
     case TSerErrors::ecBadId:
         if (path)
-            return QFileInfo::exists(name)
-                       ? QStringLiteral("%1 is not a serial device that can be opened").arg(name)
-                       : QStringLiteral("%1 does not exist").arg(name);
-        return QStringLiteral(
-                   "%1 has no serial device on this machine; \"vtrk ports\" lists the ports there are")
+            return QFileInfo::exists(name) ? tr("%1 is not a serial device that can be opened").arg(name)
+                                           : tr("%1 does not exist").arg(name);
+        return tr("%1 has no serial device on this machine; \"vtrk ports\" lists the ports there are")
             .arg(name);
     case EACCES:
     case EPERM:
-        return QStringLiteral(
-                   "cannot open %1: permission denied. You may not use this port. Run: sudo usermod "
-                   "-aG dialout $USER, then log in again.")
+        return tr("cannot open %1: permission denied. You may not use this port. Run: sudo usermod "
+                  "-aG dialout $USER, then log in again.")
             .arg(name);
     case TSerErrors::ecAlreadyOpen:
-        return QStringLiteral("%1 is in use by another program").arg(name);
+        return tr("%1 is in use by another program").arg(name);
     default:
-        return QStringLiteral("cannot open %1: %2").arg(name, QString::fromStdString(failure.what()));
+        return tr("cannot open %1: %2").arg(name, QString::fromStdString(failure.what()));
     }
 }

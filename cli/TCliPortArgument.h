@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class ESerException;
@@ -8,6 +9,8 @@ class QCommandLineParser;
 // The controller port of a command: "COM3", "com3" or "3" as the first argument, or a device
 // path, also as --port /dev/ttyUSB0.
 class TCliPortArgument {
+    Q_DECLARE_TR_FUNCTIONS(TCliPortArgument)
+
 public:
     struct TChoice {
         int number = 0;

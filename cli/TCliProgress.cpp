@@ -45,7 +45,7 @@ void TCliProgress::Draw() {
                        .arg(unit);
     if (done > 0 && done < total) {
         const qint64 left = clock.elapsed() * (total - done) / done / 1000;
-        line += QStringLiteral(", %1:%2 left").arg(left / 60).arg(left % 60, 2, 10, QLatin1Char('0'));
+        line += tr(", %1:%2 left").arg(left / 60).arg(left % 60, 2, 10, QLatin1Char('0'));
     }
     TCliOutput::Progress(line);
 }

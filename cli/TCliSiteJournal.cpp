@@ -1,5 +1,6 @@
 #include "cli/TCliSiteJournal.h"
 
+#include "cli/TCliJsonNames.h"
 #include "cli/TCliOutput.h"
 #include "cli/TSiteCommand.h"
 #include "site/TSite.h"
@@ -25,11 +26,21 @@ QDateTime timeOption(const QCommandLineParser& parser, const QString& name) {
     }
     if (!time.isValid())
         throw EVtrkExit(VtrkExit::Usage,
-                        QStringLiteral("--%1 \"%2\" is not a time: give 2026-12-10 or 2026-12-10T14:00Z")
+                        TCliSiteJournal::tr("--%1 \"%2\" is not a time: give 2026-12-10 or 2026-12-10T14:00Z")
                             .arg(name, text));
     if (time.timeSpec() == Qt::LocalTime)
         time.setTimeSpec(Qt::UTC);
     return time.toUTC();
+}
+
+// The journal names what changed by a word of its own file ("list", "controller"); shown to a
+// person it is said in the language.
+QString kindText(const QString& kind) {
+    if (kind == QLatin1String("list"))
+        return TCliSiteJournal::tr("list");
+    if (kind == QLatin1String("controller"))
+        return TCliSiteJournal::tr("controller");
+    return kind;
 }
 
 TSiteJournal::TFilter filterOf(const QCommandLineParser& parser, const TSite& site) {
@@ -38,7 +49,7 @@ TSiteJournal::TFilter filterOf(const QCommandLineParser& parser, const TSite& si
         QString error;
         const TSiteQuery query = TSiteQuery::Code(parser.value(QStringLiteral("key")), &error);
         if (query.codes.size() != 1)
-            throw EVtrkExit(VtrkExit::Usage, QStringLiteral("--key: not one key code %1").arg(error));
+            throw EVtrkExit(VtrkExit::Usage, TCliSiteJournal::tr("--key: not one key code %1").arg(error));
         filter.code = query.codes.constFirst();
     }
     if (parser.isSet(QStringLiteral("door"))) {
@@ -46,7 +57,7 @@ TSiteJournal::TFilter filterOf(const QCommandLineParser& parser, const TSite& si
         if (!door)
             throw EVtrkExit(
                 VtrkExit::Usage,
-                QStringLiteral("the site has no door \"%1\"").arg(parser.value(QStringLiteral("door"))));
+                TCliSiteJournal::tr("the site has no door \"%1\"").arg(parser.value(QStringLiteral("door"))));
         filter.names = QStringList{door->list};
         if (door->HasController())
             filter.names.append(door->serial);
@@ -59,9 +70,8 @@ TSiteJournal::TFilter filterOf(const QCommandLineParser& parser, const TSite& si
 
 int TCliSiteJournal::Journal(const QCommandLineParser& parser) {
     if (parser.positionalArguments().size() > 1)
-        throw EVtrkExit(
-            VtrkExit::Usage,
-            QStringLiteral("journal takes no argument; filter with --key, --door, --since, --until"));
+        throw EVtrkExit(VtrkExit::Usage,
+                        tr("journal takes no argument; filter with --key, --door, --since, --until"));
     const TSite site = TSiteCommand::OpenSite(parser);
     const QList<TSiteJournal::TEntry> entries = TSiteJournal(site.Folder()).Read(filterOf(parser, site));
     if (parser.isSet(QStringLiteral("csv"))) {
@@ -75,12 +85,12 @@ int TCliSiteJournal::Journal(const QCommandLineParser& parser) {
                                  {QStringLiteral("user"), entry.user},
                                  {QStringLiteral("kind"), entry.kind},
                                  {QStringLiteral("name"), entry.name},
-                                 {QStringLiteral("table"), TKeyTables::TableName(entry.table)},
+                                 {QStringLiteral("table"), TCliJsonNames::Table(entry.table)},
                                  {QStringLiteral("number"), entry.number},
                                  {QStringLiteral("old"), entry.before},
                                  {QStringLiteral("new"), entry.after}});
         text += QStringLiteral("%1  %2  %3 %4  %5 #%6: %7 -> %8\n")
-                    .arg(entry.time.toString(Qt::ISODate), entry.user, entry.kind, entry.name,
+                    .arg(entry.time.toString(Qt::ISODate), entry.user, kindText(entry.kind), entry.name,
                          TKeyTables::TableName(entry.table))
                     .arg(entry.number)
                     .arg(entry.before, entry.after);
@@ -88,6 +98,6 @@ int TCliSiteJournal::Journal(const QCommandLineParser& parser) {
     if (TSiteCommand::Json(parser))
         TCliOutput::Json(QJsonDocument(array));
     else
-        TCliOutput::Text(text.isEmpty() ? QStringLiteral("No journal lines.\n") : text);
+        TCliOutput::Text(text.isEmpty() ? tr("No journal lines.\n") : text);
     return VtrkExit::Done;
 }

@@ -1,5 +1,6 @@
 #include "cli/TCliSiteKeys.h"
 
+#include "cli/TCliJsonNames.h"
 #include "cli/TCliOutput.h"
 #include "cli/TSiteCommand.h"
 #include "keylist/TKeyNote.h"
@@ -36,6 +37,23 @@ QString outcomeName(Outcome outcome) {
     return QString();
 }
 
+// The outcome as a person reads it; the JSON keeps outcomeName's words.
+QString outcomeText(Outcome outcome) {
+    switch (outcome) {
+    case Outcome::Planned:
+        return TCliSiteKeys::tr("planned");
+    case Outcome::Saved:
+        return TCliSiteKeys::tr("saved");
+    case Outcome::Failed:
+        return TCliSiteKeys::tr("failed");
+    case Outcome::Skipped:
+        return TCliSiteKeys::tr("skipped");
+    case Outcome::InOpenList:
+        return TCliSiteKeys::tr("changed in the open window");
+    }
+    return QString();
+}
+
 QJsonObject hitJson(const TSiteFinder::THit& hit) {
     return {{QStringLiteral("door"), hit.door.Shown()},
             {QStringLiteral("serial"), hit.door.serial},
@@ -43,7 +61,7 @@ QJsonObject hitJson(const TSiteFinder::THit& hit) {
             {QStringLiteral("source"), hit.inSnapshot ? QStringLiteral("snapshot") : QStringLiteral("list")},
             {QStringLiteral("snapshotTime"),
              hit.inSnapshot ? QJsonValue(hit.snapshotTime.toString(Qt::ISODate)) : QJsonValue()},
-            {QStringLiteral("table"), TKeyTables::TableName(hit.table)},
+            {QStringLiteral("table"), TCliJsonNames::Table(hit.table)},
             {QStringLiteral("number"), hit.number},
             {QStringLiteral("code"), hit.code},
             {QStringLiteral("active"), hit.active},
@@ -52,21 +70,21 @@ QJsonObject hitJson(const TSiteFinder::THit& hit) {
 }
 
 QString hitText(const TSiteFinder::THit& hit) {
-    const QString source = hit.inSnapshot ? QStringLiteral("controller %1 (%2)")
+    const QString source = hit.inSnapshot ? TCliSiteKeys::tr("controller %1 (%2)")
                                                 .arg(hit.door.serial, hit.snapshotTime.toString(Qt::ISODate))
-                                          : QStringLiteral("list %1").arg(hit.door.list);
+                                          : TCliSiteKeys::tr("list %1").arg(hit.door.list);
     return QStringLiteral("%1  %2  %3 #%4  %5  %6  \"%7\"%8\n")
         .arg(hit.door.Shown(), source, TKeyTables::TableName(hit.table))
         .arg(hit.number)
         .arg(hit.code.isEmpty() ? QStringLiteral("<EMPTY>") : hit.code,
-             hit.active ? QStringLiteral("active") : QStringLiteral("inactive"), hit.note,
-             hit.toVisit ? QStringLiteral("  still active in the controller: visit the door") : QString());
+             hit.active ? TCliSiteKeys::tr("active") : TCliSiteKeys::tr("inactive"), hit.note,
+             hit.toVisit ? TCliSiteKeys::tr("  still active in the controller: visit the door") : QString());
 }
 
 QJsonObject changeJson(const TSiteKeyChange& change) {
     QJsonArray edits;
     for (const TSiteKeyChange::TSlot& slot : change.edits)
-        edits.append(QJsonObject{{QStringLiteral("table"), TKeyTables::TableName(slot.table)},
+        edits.append(QJsonObject{{QStringLiteral("table"), TCliJsonNames::Table(slot.table)},
                                  {QStringLiteral("number"), slot.Number()},
                                  {QStringLiteral("old"), TSiteJournal::SlotText(slot.before)},
                                  {QStringLiteral("new"), TSiteJournal::SlotText(slot.after)}});
@@ -79,7 +97,7 @@ QJsonObject changeJson(const TSiteKeyChange& change) {
 
 QString changeText(const TSiteKeyChange& change) {
     QString text = QStringLiteral("%1 (%2): %3%4\n")
-                       .arg(change.door.Shown(), change.door.list, outcomeName(change.outcome),
+                       .arg(change.door.Shown(), change.door.list, outcomeText(change.outcome),
                             change.reason.isEmpty() ? QString() : QStringLiteral(", ") + change.reason);
     for (const TSiteKeyChange::TSlot& slot : change.edits)
         text += QStringLiteral("  %1 #%2: %3 -> %4\n")
@@ -92,15 +110,15 @@ QString changeText(const TSiteKeyChange& change) {
 QString readCode(const QCommandLineParser& parser) {
     QString error;
     const TSiteQuery query =
-        TSiteQuery::Code(TSiteCommand::Argument(parser, QStringLiteral("the key code")), &error);
+        TSiteQuery::Code(TSiteCommand::Argument(parser, TCliSiteKeys::tr("the key code")), &error);
     if (query.codes.size() != 1)
         throw EVtrkExit(
             VtrkExit::Usage,
             query.codes.size() > 1
-                ? QStringLiteral("the code reads two ways (%1 or engraved %2): write it with its family "
-                                 "byte, e.g. 01.%1")
+                ? TCliSiteKeys::tr("the code reads two ways (%1 or engraved %2): write it with its family "
+                                   "byte, e.g. 01.%1")
                       .arg(query.codes[0], query.codes[1])
-                : QStringLiteral("not a key code: %1").arg(error));
+                : TCliSiteKeys::tr("not a key code: %1").arg(error));
     return query.codes.constFirst();
 }
 
@@ -131,16 +149,16 @@ int carryOut(const QCommandLineParser& parser, const TSite& site, const QString&
                                       {QStringLiteral("toVisit"), QJsonArray::fromStringList(toVisit)}}));
     } else {
         if (text.isEmpty())
-            text = QStringLiteral("No list of the site needs a change for %1.\n").arg(code);
+            text = TCliSiteKeys::tr("No list of the site needs a change for %1.\n").arg(code);
         if (!toVisit.isEmpty())
-            text += QStringLiteral(
+            text += TCliSiteKeys::tr(
                         "Doors to synchronise (their controller held the key active when last seen): %1\n")
                         .arg(toVisit.join(QStringLiteral(", ")));
         TCliOutput::Text(text);
     }
     if (!confirmed && pending)
         throw EVtrkExit(VtrkExit::NotConfirmed,
-                        QStringLiteral("the plan only; nothing was changed (--yes carries it out)"));
+                        TCliSiteKeys::tr("the plan only; nothing was changed (--yes carries it out)"));
     return failed ? VtrkExit::FailedSlots : VtrkExit::Done;
 }
 
@@ -156,7 +174,7 @@ TSiteGive::TTarget slotChoice(const QCommandLineParser& parser) {
     const int number = match.captured(2).toInt();
     if (!match.hasMatch() || number < 1 || number > (master ? 8 : 128))
         throw EVtrkExit(VtrkExit::Usage,
-                        QStringLiteral("\"%1\" is not a slot: give M1..M8 or S1..S128").arg(slot));
+                        TCliSiteKeys::tr("\"%1\" is not a slot: give M1..M8 or S1..S128").arg(slot));
     target.table = master ? TKeyTransfer::Table::Master : TKeyTransfer::Table::Slave;
     target.slot = number - 1;
     return target;
@@ -165,12 +183,12 @@ TSiteGive::TTarget slotChoice(const QCommandLineParser& parser) {
 
 int TCliSiteKeys::Find(const QCommandLineParser& parser) {
     const TSiteQuery query =
-        TSiteQuery::Parse(TSiteCommand::Argument(parser, QStringLiteral("the key code or note text")));
+        TSiteQuery::Parse(TSiteCommand::Argument(parser, tr("the key code or note text")));
     const TSite site = TSiteCommand::OpenSite(parser);
     QStringList unreadable;
     const QList<TSiteFinder::THit> hits = TSiteFinder::Find(site, query, &unreadable);
     for (const QString& list : unreadable)
-        TCliOutput::Error(QStringLiteral("not searched: %1").arg(list));
+        TCliOutput::Error(tr("not searched: %1").arg(list));
     if (TSiteCommand::Json(parser)) {
         QJsonArray array;
         for (const TSiteFinder::THit& hit : hits)
@@ -183,7 +201,7 @@ int TCliSiteKeys::Find(const QCommandLineParser& parser) {
         QString text;
         for (const TSiteFinder::THit& hit : hits)
             text += hitText(hit);
-        TCliOutput::Text(text.isEmpty() ? QStringLiteral("Not found in the site.\n") : text);
+        TCliOutput::Text(text.isEmpty() ? tr("Not found in the site.\n") : text);
     }
     if (!unreadable.isEmpty())
         return VtrkExit::File;
@@ -204,17 +222,16 @@ int TCliSiteKeys::Give(const QCommandLineParser& parser) {
                              : QString();
     const QString refusal = note.isEmpty() ? QString() : TKeyNote::Refusal(note);
     if (!refusal.isEmpty())
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the note cannot be stored: %1").arg(refusal));
+        throw EVtrkExit(VtrkExit::Usage, tr("the note cannot be stored: %1").arg(refusal));
     const TSite site = TSiteCommand::OpenSite(parser);
     const QStringList doors = parser.values(QStringLiteral("to"));
     if (doors.isEmpty())
-        throw EVtrkExit(VtrkExit::Usage,
-                        QStringLiteral("name the doors with --to DOOR (repeat it for each)"));
+        throw EVtrkExit(VtrkExit::Usage, tr("name the doors with --to DOOR (repeat it for each)"));
     QList<TSiteGive::TTarget> targets;
     for (const QString& name : doors) {
         const TSiteDoor* door = site.FindDoor(name);
         if (!door)
-            throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the site has no door \"%1\"").arg(name));
+            throw EVtrkExit(VtrkExit::Usage, tr("the site has no door \"%1\"").arg(name));
         TSiteGive::TTarget target = slotChoice(parser);
         target.door = *door;
         targets.append(target);

@@ -28,7 +28,7 @@ namespace {
 TCliPortArgument::TChoice portOf(const QCommandLineParser& parser) {
     const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser, 1);
     if (parser.positionalArguments().size() != 1 + port.consumed)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give the controller port alone"));
+        throw EVtrkExit(VtrkExit::Usage, TCliSiteRound::tr("give the controller port alone"));
     return port;
 }
 
@@ -78,21 +78,22 @@ TSiteDoor doorOf(const QCommandLineParser& parser, TSite& site, const QString& s
     if (named.isEmpty())
         throw EVtrkExit(
             VtrkExit::NotInSite,
-            QStringLiteral("controller %1 on %2 is not in the site: \"vtrk site add %2\" adds it, "
-                           "\"--door NAME\" links it to a list without a controller")
+            TCliSiteRound::tr("controller %1 on %2 is not in the site: \"vtrk site add %2\" adds it, "
+                              "\"--door NAME\" links it to a list without a controller")
                 .arg(serial, portName));
     const TSiteDoor* door = site.FindDoor(named);
     if (!door || door->HasController())
-        throw EVtrkExit(VtrkExit::Usage,
-                        door ? QStringLiteral("door \"%1\" belongs to controller %2").arg(named, door->serial)
-                             : QStringLiteral("the site has no door \"%1\"").arg(named));
+        throw EVtrkExit(
+            VtrkExit::Usage,
+            door ? TCliSiteRound::tr("door \"%1\" belongs to controller %2").arg(named, door->serial)
+                 : TCliSiteRound::tr("the site has no door \"%1\"").arg(named));
     const QString list = door->list;
     site.Change([&](TSiteFile& file) {
         for (TSiteDoor& each : file.doors)
             if (each.list == list)
                 each.serial = serial;
     });
-    TCliOutput::Note(QStringLiteral("%1 is now the list of controller %2").arg(list, serial));
+    TCliOutput::Note(TCliSiteRound::tr("%1 is now the list of controller %2").arg(list, serial));
     return *site.DoorOfSerial(serial);
 }
 
@@ -100,7 +101,7 @@ TSiteDoor doorOf(const QCommandLineParser& parser, TSite& site, const QString& s
 int compareOnly(TSyncCommands& sync, const QString& listSerial, const QString& portName) {
     const TSyncCommands::Ending ending = sync.Compare(listSerial);
     if (ending != TSyncCommands::Ending::Compared)
-        TCliSyncSession::Fail(ending, QStringLiteral("nothing was compared"), portName);
+        TCliSyncSession::Fail(ending, TCliSiteRound::tr("nothing was compared"), portName);
     TCliStop::Check();
     const TKeyComparison& comparison = sync.LastComparison();
     if (comparison.Count(TKeyDifference::Kind::NotRead) > 0)
@@ -108,15 +109,15 @@ int compareOnly(TSyncCommands& sync, const QString& listSerial, const QString& p
     if (comparison.DifferenceCount() == 0)
         return VtrkExit::Done;
     throw EVtrkExit(VtrkExit::NotConfirmed,
-                    QStringLiteral("the plan only; nothing was written (--yes writes it)"));
+                    TCliSiteRound::tr("the plan only; nothing was written (--yes writes it)"));
 }
 } // namespace
 
 int TCliSiteRound::Round(const QCommandLineParser& parser) {
     TSiteConnection on(parser);
     const TSiteDoor door = doorOf(parser, on.site, on.identity.serial, on.port.name);
-    TCliOutput::Note(QStringLiteral("%1: %2 (%3), controller %4")
-                         .arg(on.port.name, door.Shown(), door.list, on.identity.serial));
+    TCliOutput::Note(
+        tr("%1: %2 (%3), controller %4").arg(on.port.name, door.Shown(), door.list, on.identity.serial));
     TCliKeyList list;
     const TKeyListStore::THeader header = list.Open(on.site.ListPath(door));
     TCliSyncHost host(on.link, on.progress, list.Master(), list.Slave());
@@ -141,14 +142,14 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
             TSiteCommand::PrintAdded(parser, *door);
             return VtrkExit::Done;
         }
-        TCliOutput::Text(QStringLiteral("Controller %1 is in the site already: %2 (%3)\n")
-                             .arg(serial, door->Shown(), door->list));
+        TCliOutput::Text(
+            tr("Controller %1 is in the site already: %2 (%3)\n").arg(serial, door->Shown(), door->list));
         return VtrkExit::Done;
     }
     const QString listName = TSnapshotStore::DirectoryName(serial) + QStringLiteral(".dbf");
     const QString target = QDir(on.site.Folder()).filePath(listName);
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
-        throw EVtrkExit(VtrkExit::File, QStringLiteral("%1 exists already; add it with \"vtrk site add %2\"")
+        throw EVtrkExit(VtrkExit::File, tr("%1 exists already; add it with \"vtrk site add %2\"")
                                             .arg(QDir::toNativeSeparators(target), listName));
     TSnapshotStore history(on.site.HistoryRoot());
     const TCliLink::TFailedSlots failed =
@@ -162,7 +163,7 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
     on.site.Change([&door](TSiteFile& file) { file.doors.append(door); });
     TSiteCommand::PrintAdded(parser, door);
     if (!failed.IsEmpty())
-        TCliOutput::Error(QStringLiteral("these keys could not be read and are marked unread in the list: ") +
-                          TReadCommand::FailedText(failed.master, failed.slave));
+        TCliOutput::Error(tr("these keys could not be read and are marked unread in the list: %1")
+                              .arg(TReadCommand::FailedText(failed.master, failed.slave)));
     return failed.IsEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

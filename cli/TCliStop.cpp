@@ -30,7 +30,11 @@ bool TCliStop::Requested() {
 }
 
 void TCliStop::CheckBeforeShowing() {
-    Check(QStringLiteral("interrupted; nothing was shown"));
+    Check(tr("interrupted; nothing was shown"));
+}
+
+void TCliStop::Check() {
+    Check(tr("interrupted; the port is closed"));
 }
 
 void TCliStop::Check(const QString& said) {

@@ -10,7 +10,7 @@ namespace {
 TCliPortArgument::TChoice choosePort(const QCommandLineParser& parser) {
     const TCliPortArgument::TChoice port = TCliPortArgument::Resolve(parser);
     if (parser.positionalArguments().size() != port.consumed + 1)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give the port and the key-list file"));
+        throw EVtrkExit(VtrkExit::Usage, TCliSyncSession::tr("give the port and the key-list file"));
     return port;
 }
 } // namespace
@@ -39,7 +39,7 @@ void TCliSyncSession::Fail(TSyncCommands::Ending ending, const QString& conseque
     const QString text = QStringLiteral("%1 (%2)").arg(consequence, portName);
     switch (ending) {
     case Ending::NotConfirmed:
-        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; ") + text);
+        throw EVtrkExit(VtrkExit::NotConfirmed, tr("not confirmed; %1").arg(text));
     case Ending::OtherController:
         TCliOtherController::Refuse(portName);
     case Ending::Refused:

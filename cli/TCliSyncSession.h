@@ -7,11 +7,15 @@
 #include "cli/TCliProgress.h"
 #include "sync/TSyncCommands.h"
 
+#include <QCoreApplication>
+
 class QCommandLineParser;
 
 // A key list and a controller for vtrk diff and sync: the list opened, the port opened and the
 // firmware version accepted, and the conversation the window holds (TDoorSession) over them.
 class TCliSyncSession {
+    Q_DECLARE_TR_FUNCTIONS(TCliSyncSession)
+
 public:
     // "vtrk diff|sync PORT FILE": throws EVtrkExit as the other commands do.
     explicit TCliSyncSession(const QCommandLineParser& parser);

@@ -8,14 +8,14 @@
 
 void TDiffCommand::Define(QCommandLineParser& parser) const {
     TCliPortArgument::Define(parser);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to compare."));
+    parser.addPositionalArgument(QStringLiteral("file"), tr("The key-list file to compare."));
 }
 
 int TDiffCommand::Run(const QCommandLineParser& parser) {
     TCliSyncSession session(parser);
     const TSyncCommands::Ending ending = session.Door().Compare(session.ListSerial());
     if (ending != TSyncCommands::Ending::Compared)
-        session.Fail(ending, QStringLiteral("nothing was compared"));
+        session.Fail(ending, tr("nothing was compared"));
     // Read whole, but the user asked to stop meanwhile: said as such.
     TCliStop::Check();
     const TKeyComparison& comparison = session.Sync().LastComparison();

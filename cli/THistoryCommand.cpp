@@ -14,10 +14,17 @@ QString utc(const QDateTime& time) {
     return time.toUTC().toString(Qt::ISODate);
 }
 
+// The JSON's "tables", the same in every language.
 QString validTables(const TSnapshotStore::TSnapshot& snapshot) {
     if (snapshot.masterValid && snapshot.slaveValid)
         return QStringLiteral("both");
     return snapshot.masterValid ? QStringLiteral("master") : QStringLiteral("slave");
+}
+
+QString validTablesText(const TSnapshotStore::TSnapshot& snapshot) {
+    if (snapshot.masterValid && snapshot.slaveValid)
+        return THistoryCommand::tr("both");
+    return snapshot.masterValid ? THistoryCommand::tr("master") : THistoryCommand::tr("slave");
 }
 
 int listControllers(const TSnapshotStore& store, bool json) {
@@ -29,7 +36,7 @@ int listControllers(const TSnapshotStore& store, bool json) {
                                  {QStringLiteral("info"), controller.info},
                                  {QStringLiteral("lastContact"), utc(controller.lastContact)},
                                  {QStringLiteral("snapshots"), controller.snapshots}});
-        text += QStringLiteral("%1  %2  %3 snapshots  %4\n")
+        text += THistoryCommand::tr("%1  %2  %3 snapshots  %4\n")
                     .arg(controller.serial.leftJustified(10), utc(controller.lastContact))
                     .arg(controller.snapshots, 3)
                     .arg(controller.info);
@@ -40,7 +47,7 @@ int listControllers(const TSnapshotStore& store, bool json) {
     else
         TCliOutput::Text(
             text.isEmpty()
-                ? QStringLiteral("No controllers in %1\n").arg(QDir::toNativeSeparators(store.Root()))
+                ? THistoryCommand::tr("No controllers in %1\n").arg(QDir::toNativeSeparators(store.Root()))
                 : text);
     return VtrkExit::Done;
 }
@@ -50,7 +57,7 @@ int listSnapshots(const TSnapshotStore& store, const QString& serial, bool json)
     // Stopped while comparing: the counts left out are not shown as if they were known.
     TCliStop::CheckBeforeShowing();
     if (snapshots.isEmpty())
-        throw EVtrkExit(VtrkExit::File, QStringLiteral("no snapshots of controller %1 in %2")
+        throw EVtrkExit(VtrkExit::File, THistoryCommand::tr("no snapshots of controller %1 in %2")
                                             .arg(serial, QDir::toNativeSeparators(store.Root())));
     QJsonArray array;
     QString text;
@@ -63,11 +70,11 @@ int listSnapshots(const TSnapshotStore& store, const QString& serial, bool json)
                                  {QStringLiteral("info"), snapshot.info},
                                  {QStringLiteral("file"), snapshot.path}});
         const QString changed = snapshot.changedSlots < 0
-                                    ? QStringLiteral("first")
-                                    : QStringLiteral("%1 changed").arg(snapshot.changedSlots);
+                                    ? THistoryCommand::tr("first")
+                                    : THistoryCommand::tr("%1 changed").arg(snapshot.changedSlots);
         text += QStringLiteral("%1  %2  %3  %4  %5\n")
                     .arg(utc(snapshot.time), snapshot.kind.leftJustified(13),
-                         validTables(snapshot).leftJustified(6), changed.leftJustified(11),
+                         validTablesText(snapshot).leftJustified(6), changed.leftJustified(11),
                          QDir::toNativeSeparators(snapshot.path));
     }
     TCliStop::CheckBeforeShowing();
@@ -80,16 +87,15 @@ int listSnapshots(const TSnapshotStore& store, const QString& serial, bool json)
 } // namespace
 
 void THistoryCommand::Define(QCommandLineParser& parser) const {
-    parser.addPositionalArgument(
-        QStringLiteral("serial"),
-        QStringLiteral("The controller's serial number; without it the controllers."),
-        QStringLiteral("[serial]"));
+    parser.addPositionalArgument(QStringLiteral("serial"),
+                                 tr("The controller's serial number; without it the controllers."),
+                                 QStringLiteral("[serial]"));
 }
 
 int THistoryCommand::Run(const QCommandLineParser& parser) {
     const QStringList given = parser.positionalArguments();
     if (given.size() > 1)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("give at most one serial number"));
+        throw EVtrkExit(VtrkExit::Usage, tr("give at most one serial number"));
     const TSnapshotStore store;
     const bool json = parser.isSet(QStringLiteral("json"));
     return given.isEmpty() ? listControllers(store, json) : listSnapshots(store, given.constFirst(), json);

@@ -3,6 +3,8 @@
 #include "cli/TVtrkCommand.h"
 #include "keylist/TKeyListStore.h"
 
+#include <QCoreApplication>
+
 class TCliKeyList;
 class TKeyImport;
 
@@ -12,9 +14,11 @@ class TKeyImport;
 // and the exit code is then 1; the accepted rows are written all the same, but a file whose every
 // key row is refused writes nothing. Ctrl-C or SIGTERM before the list is written writes nothing.
 class TImportCommand : public TVtrkCommand {
+    Q_DECLARE_TR_FUNCTIONS(TImportCommand)
+
 public:
     QString Name() const override { return QStringLiteral("import"); }
-    QString Summary() const override { return QStringLiteral("make a key-list file from a CSV file"); }
+    QString Summary() const override { return tr("make a key-list file from a CSV file"); }
     void Define(QCommandLineParser& parser) const override;
     QString HelpDetails() const override;
     int Run(const QCommandLineParser& parser) override;

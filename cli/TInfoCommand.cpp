@@ -16,13 +16,16 @@ struct TInfoLine {
     QString TControllerInfoData::*member;
 };
 const TInfoLine InfoLines[] = {
-    {"versionCode", "Version code:", &TControllerInfoData::versionCode},
-    {"programVersion", "Programm Version:", &TControllerInfoData::programVersion},
-    {"serial", "Controller S/N:", &TControllerInfoData::serial},
-    {"info", "Controller Info:", &TControllerInfoData::info},
-    {"maxMasterKeys", "Max Master Key count:", &TControllerInfoData::maxMasterKeys},
-    {"maxSlaveKeys", "Max Slave Key count:", &TControllerInfoData::maxSlaveKeys},
-    {"keyType", "Electronical keys type:", &TControllerInfoData::keyType},
+    {"versionCode", QT_TRANSLATE_NOOP("TInfoCommand", "Version code:"), &TControllerInfoData::versionCode},
+    {"programVersion", QT_TRANSLATE_NOOP("TInfoCommand", "Programm Version:"),
+     &TControllerInfoData::programVersion},
+    {"serial", QT_TRANSLATE_NOOP("TInfoCommand", "Controller S/N:"), &TControllerInfoData::serial},
+    {"info", QT_TRANSLATE_NOOP("TInfoCommand", "Controller Info:"), &TControllerInfoData::info},
+    {"maxMasterKeys", QT_TRANSLATE_NOOP("TInfoCommand", "Max Master Key count:"),
+     &TControllerInfoData::maxMasterKeys},
+    {"maxSlaveKeys", QT_TRANSLATE_NOOP("TInfoCommand", "Max Slave Key count:"),
+     &TControllerInfoData::maxSlaveKeys},
+    {"keyType", QT_TRANSLATE_NOOP("TInfoCommand", "Electronical keys type:"), &TControllerInfoData::keyType},
 };
 } // namespace
 
@@ -44,10 +47,13 @@ QJsonObject TInfoCommand::ToJson(const TControllerInfoData& data) {
 }
 
 QString TInfoCommand::ToText(const TControllerInfoData& data) {
+    // The values in one column, however long the captions are in the user's language.
+    int width = 24;
+    for (const TInfoLine& line : InfoLines)
+        width = qMax(width, int(tr(line.caption).size()) + 1);
     QString text;
     for (const TInfoLine& line : InfoLines)
-        text += QStringLiteral("%1 %2\n").arg(QString::fromLatin1(line.caption).leftJustified(24),
-                                              data.*line.member);
+        text += QStringLiteral("%1 %2\n").arg(tr(line.caption).leftJustified(width), data.*line.member);
     return text;
 }
 

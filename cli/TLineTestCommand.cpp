@@ -17,7 +17,7 @@ constexpr int MaxCycles = 1000000;
 void TLineTestCommand::Define(QCommandLineParser& parser) const {
     TCliPortArgument::Define(parser);
     parser.addOption({{QStringLiteral("n"), QStringLiteral("count")},
-                      QStringLiteral("The number of test frames (default %1).").arg(DefaultCycles),
+                      tr("The number of test frames (default %1).").arg(DefaultCycles),
                       QStringLiteral("cycles"),
                       QString::number(DefaultCycles)});
 }
@@ -28,13 +28,12 @@ int TLineTestCommand::Run(const QCommandLineParser& parser) {
     bool valid = false;
     const int cycles = parser.value(QStringLiteral("count")).toInt(&valid);
     if (!valid || cycles < 1 || cycles > MaxCycles)
-        throw EVtrkExit(VtrkExit::Usage,
-                        QStringLiteral("-n takes a number of cycles from 1 to %1").arg(MaxCycles));
+        throw EVtrkExit(VtrkExit::Usage, tr("-n takes a number of cycles from 1 to %1").arg(MaxCycles));
     TCliProgress progress;
     TCliLink link(port.number, port.name, progress);
     link.Open();
     TLineTest test(link.Port());
-    progress.Start(QStringLiteral("cycles"), cycles);
+    progress.Start(tr("cycles"), cycles);
     int done = 0;
     try {
         for (; done < cycles; ++done) {
@@ -60,7 +59,7 @@ void TLineTestCommand::Report(const QCommandLineParser& parser, const QString& p
                                       {QStringLiteral("acknowledged"), test.Acknowledged()},
                                       {QStringLiteral("unacknowledged"), test.Unacknowledged()}}));
     } else {
-        TCliOutput::Text(QStringLiteral("%1 cycles on %2: %3 acknowledged, %4 not acknowledged\n")
+        TCliOutput::Text(tr("%1 cycles on %2: %3 acknowledged, %4 not acknowledged\n")
                              .arg(cycles)
                              .arg(portName)
                              .arg(test.Acknowledged())

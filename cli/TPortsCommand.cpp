@@ -30,7 +30,7 @@ int TPortsCommand::Run(const QCommandLineParser& parser) {
         if (!entry.byIdPath.isEmpty())
             columns << entry.byIdPath;
         if (!entry.accessible)
-            columns << QStringLiteral("(no access: sudo usermod -aG dialout $USER, then log in again)");
+            columns << tr("(no access: sudo usermod -aG dialout $USER, then log in again)");
         text += columns.join(QStringLiteral("  ")) + QLatin1Char('\n');
     }
     TCliStop::CheckBeforeShowing();

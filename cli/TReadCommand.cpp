@@ -42,9 +42,9 @@ QJsonObject TReadCommand::FailedJson(const QList<int>& master, const QList<int>&
 QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& slave) {
     QStringList parts;
     if (!master.isEmpty())
-        parts << QStringLiteral("master keys ") + slotNames(master);
+        parts << tr("master keys %1").arg(slotNames(master));
     if (!slave.isEmpty())
-        parts << QStringLiteral("slave keys ") + slotNames(slave);
+        parts << tr("slave keys %1").arg(slotNames(slave));
     return parts.join(QStringLiteral("; "));
 }
 
@@ -53,7 +53,7 @@ TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& prog
                                               TSnapshotStore& history) {
     TCliKeyList list;
     list.Create();
-    progress.Start(QStringLiteral("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
+    progress.Start(tr("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
     TCliLink::TFailedSlots failedSlots;
     // As in the window: the slots the transfer stored are kept, and the tables read whole become
     // a snapshot in the controller history.
@@ -64,8 +64,8 @@ TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& prog
         failedSlots = link.ReadKeys(master, slave);
     } catch (const EVtrkExit& e) {
         throw EVtrkExit(e.code(),
-                        QString::fromStdString(e.what()) +
-                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
+                        tr("%1; %2 was not written")
+                            .arg(QString::fromStdString(e.what()), QDir::toNativeSeparators(target)));
     }
     progress.Finish();
     list.Save(target, {data.serial, data.info});
@@ -87,7 +87,7 @@ void TReadCommand::KeepSnapshot(TKeyTables& recorded, const TControllerInfoData&
 void TReadCommand::Define(QCommandLineParser& parser) const {
     TCliPortArgument::Define(parser);
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
-                      QStringLiteral("The key-list file to write (replaced whole, or not at all)."),
+                      tr("The key-list file to write (replaced whole, or not at all)."),
                       QStringLiteral("file")});
 }
 
@@ -96,13 +96,12 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     RequirePositionals(parser, port.consumed);
     const QString target = parser.value(QStringLiteral("output"));
     if (target.isEmpty())
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("the key-list file to write is missing (-o FILE)"));
+        throw EVtrkExit(VtrkExit::Usage, tr("the key-list file to write is missing (-o FILE)"));
     // Known before the controller is asked for anything, not after a quarter of a minute of transfer.
     const QFileInfo targetInfo(target);
     if (!QFileInfo(targetInfo.absolutePath()).isDir() || !QFileInfo(targetInfo.absolutePath()).isWritable())
-        throw EVtrkExit(VtrkExit::File,
-                        QStringLiteral("cannot write %1: its folder is missing or not writable")
-                            .arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath())));
+        throw EVtrkExit(VtrkExit::File, tr("cannot write %1: its folder is missing or not writable")
+                                            .arg(QDir::toNativeSeparators(targetInfo.absoluteFilePath())));
     TCliKeyList list;
     list.Create();
     TCliProgress progress;
@@ -110,7 +109,7 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
 
-    progress.Start(QStringLiteral("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
+    progress.Start(tr("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
     TCliLink::TFailedSlots failedSlots;
     // As in the window: the slots the transfer stored are kept, and the tables read whole become
     // a snapshot in the controller history.
@@ -120,8 +119,8 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
         failedSlots = link.ReadKeys(door.RecordingMaster(), door.RecordingSlave());
     } catch (const EVtrkExit& e) {
         throw EVtrkExit(e.code(),
-                        QString::fromStdString(e.what()) +
-                            QStringLiteral("; %1 was not written").arg(QDir::toNativeSeparators(target)));
+                        tr("%1; %2 was not written")
+                            .arg(QString::fromStdString(e.what()), QDir::toNativeSeparators(target)));
     }
     progress.Finish();
     list.Save(target, {data.serial, data.info});
@@ -132,9 +131,9 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     const QList<int>& failedSlave = failedSlots.slave;
     const bool failed = !failedMaster.isEmpty() || !failedSlave.isEmpty();
     if (failed)
-        TCliOutput::Error(QStringLiteral("these keys could not be read and are marked %1 in the file: ")
-                              .arg(QLatin1String(TKeyPlaceholder::UnreadCode)) +
-                          FailedText(failedMaster, failedSlave));
+        TCliOutput::Error(
+            tr("these keys could not be read and are marked %1 in the file: %2")
+                .arg(QLatin1String(TKeyPlaceholder::UnreadCode), FailedText(failedMaster, failedSlave)));
     if (parser.isSet(QStringLiteral("json"))) {
         QJsonObject object = TInfoCommand::ToJson(data);
         object.insert(QStringLiteral("port"), port.name);
@@ -142,7 +141,7 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
         object.insert(QStringLiteral("failed"), FailedJson(failedMaster, failedSlave));
         TCliOutput::Json(QJsonDocument(object));
     } else {
-        TCliOutput::Text(QStringLiteral("%1: %2 master and %3 slave slots read from %4\n")
+        TCliOutput::Text(tr("%1: %2 master and %3 slave slots read from %4\n")
                              .arg(QDir::toNativeSeparators(target))
                              .arg(TKeyTable::MasterSlots - failedMaster.size())
                              .arg(TKeyTable::SlaveSlots - failedSlave.size())

@@ -3,6 +3,7 @@
 #include "cli/TCliLink.h"
 #include "cli/TVtrkCommand.h"
 
+#include <QCoreApplication>
 #include <QJsonObject>
 #include <QList>
 
@@ -14,9 +15,11 @@ struct TControllerInfoData;
 // "vtrk read COM3 -o site.dbf": the controller's information and both key tables into a new key
 // list. The file is written only when the transfer ran to its end, and then whole.
 class TReadCommand : public TVtrkCommand {
+    Q_DECLARE_TR_FUNCTIONS(TReadCommand)
+
 public:
     QString Name() const override { return QStringLiteral("read"); }
-    QString Summary() const override { return QStringLiteral("read the controller's keys into a key list"); }
+    QString Summary() const override { return tr("read the controller's keys into a key list"); }
     void Define(QCommandLineParser& parser) const override;
     int Run(const QCommandLineParser& parser) override;
 

@@ -29,17 +29,16 @@ QString row(const QString& type, const QString& number, const QString& code, con
 QString keyLine(const TKeySlot& key, int number) {
     if (TKeyTransfer::IsUnread(key))
         return row(key.keyType, QString::number(number), key.keyCode, QStringLiteral("?"),
-                   QStringLiteral("(not read from the controller; read it again)"));
+                   TShowCommand::tr("(not read from the controller; read it again)"));
     return row(key.keyType, QString::number(number), key.keyCode,
-               key.active ? QStringLiteral("yes") : QStringLiteral("no"), key.memo);
+               key.active ? TShowCommand::tr("yes") : TShowCommand::tr("no"), key.memo);
 }
 } // namespace
 
 void TShowCommand::Define(QCommandLineParser& parser) const {
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to show."));
-    parser.addOption(
-        {QStringLiteral("keys"),
-         QStringLiteral("Only the slots that hold a key (and those not read, whose key is unknown).")});
+    parser.addPositionalArgument(QStringLiteral("file"), tr("The key-list file to show."));
+    parser.addOption({QStringLiteral("keys"),
+                      tr("Only the slots that hold a key (and those not read, whose key is unknown).")});
 }
 
 int TShowCommand::Run(const QCommandLineParser& parser) {
@@ -50,10 +49,8 @@ int TShowCommand::Run(const QCommandLineParser& parser) {
     QJsonObject object{{QStringLiteral("file"), path},
                        {QStringLiteral("serial"), header.serial},
                        {QStringLiteral("info"), header.info}};
-    QString text =
-        QStringLiteral("Controller S/N:  %1\nController Info: %2\n\n").arg(header.serial, header.info) +
-        row(QStringLiteral("Type"), QStringLiteral("#"), QStringLiteral("Code"), QStringLiteral("Active"),
-            QStringLiteral("Note"));
+    QString text = tr("Controller S/N:  %1\nController Info: %2\n\n").arg(header.serial, header.info) +
+                   row(tr("Type"), QStringLiteral("#"), tr("Code"), tr("Active"), tr("Note"));
     const bool keysOnly = parser.isSet(QStringLiteral("keys"));
     for (TKeyView* view : {&list.Master(), &list.Slave()}) {
         QJsonArray keys;

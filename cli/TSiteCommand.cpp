@@ -40,39 +40,33 @@ void addOption(QCommandLineParser& parser, const QString& name, const QString& t
 
 void TSiteCommand::Define(QCommandLineParser& parser) const {
     parser.addPositionalArgument(QStringLiteral("subcommand"),
-                                 QStringLiteral("create, add PORT|LIST, status, find CODE|TEXT, revoke CODE, "
-                                                "give CODE --to DOOR..., round PORT, journal"),
+                                 tr("create, add PORT|LIST, status, find CODE|TEXT, revoke CODE, "
+                                    "give CODE --to DOOR..., round PORT, journal"),
                                  QStringLiteral("SUBCOMMAND [argument]"));
-    addOption(parser, QStringLiteral("site"),
-              QStringLiteral("The site folder (default: the current folder)."), QStringLiteral("dir"));
-    parser.addOption(
-        {{QStringLiteral("y"), QStringLiteral("yes")},
-         QStringLiteral("Carry out revoke, give and round; without it they show the plan only.")});
-    addOption(parser, QStringLiteral("name"),
-              QStringLiteral("create: the site's name; add: the door's name."), QStringLiteral("text"));
-    addOption(parser, QStringLiteral("location"), QStringLiteral("add: where the door is."),
+    addOption(parser, QStringLiteral("site"), tr("The site folder (default: the current folder)."),
+              QStringLiteral("dir"));
+    parser.addOption({{QStringLiteral("y"), QStringLiteral("yes")},
+                      tr("Carry out revoke, give and round; without it they show the plan only.")});
+    addOption(parser, QStringLiteral("name"), tr("create: the site's name; add: the door's name."),
               QStringLiteral("text"));
-    addOption(parser, QStringLiteral("to"), QStringLiteral("give: a door (name, list or serial); repeat it."),
+    addOption(parser, QStringLiteral("location"), tr("add: where the door is."), QStringLiteral("text"));
+    addOption(parser, QStringLiteral("to"), tr("give: a door (name, list or serial); repeat it."),
               QStringLiteral("door"));
-    addOption(parser, QStringLiteral("note"), QStringLiteral("give: the key's note."),
-              QStringLiteral("text"));
+    addOption(parser, QStringLiteral("note"), tr("give: the key's note."), QStringLiteral("text"));
     addOption(parser, QStringLiteral("slot"),
-              QStringLiteral(
-                  "give: the slot in every door, M1..M8 or S1..S128 (default: the first free slave slot)."),
+              tr("give: the slot in every door, M1..M8 or S1..S128 (default: the first free slave slot)."),
               QStringLiteral("slot"));
-    addOption(
-        parser, QStringLiteral("door"),
-        QStringLiteral("journal: only this door's lines; round: link this door's list to the controller."),
-        QStringLiteral("door"));
-    addOption(parser, QStringLiteral("key"), QStringLiteral("journal: only lines of this key."),
-              QStringLiteral("code"));
-    addOption(parser, QStringLiteral("since"), QStringLiteral("journal: lines from this time on (UTC)."),
+    addOption(parser, QStringLiteral("door"),
+              tr("journal: only this door's lines; round: link this door's list to the controller."),
+              QStringLiteral("door"));
+    addOption(parser, QStringLiteral("key"), tr("journal: only lines of this key."), QStringLiteral("code"));
+    addOption(parser, QStringLiteral("since"), tr("journal: lines from this time on (UTC)."),
               QStringLiteral("time"));
-    addOption(parser, QStringLiteral("until"), QStringLiteral("journal: lines before this time (UTC)."),
+    addOption(parser, QStringLiteral("until"), tr("journal: lines before this time (UTC)."),
               QStringLiteral("time"));
-    addOption(parser, QStringLiteral("csv"), QStringLiteral("journal: as CSV."));
-    addOption(parser, QStringLiteral("port"),
-              QStringLiteral("add, round: the controller port as a device path."), QStringLiteral("device"));
+    addOption(parser, QStringLiteral("csv"), tr("journal: as CSV."));
+    addOption(parser, QStringLiteral("port"), tr("add, round: the controller port as a device path."),
+              QStringLiteral("device"));
     TCliOtherController::Define(parser);
 }
 
@@ -88,9 +82,9 @@ bool TSiteCommand::Json(const QCommandLineParser& parser) {
 QString TSiteCommand::Argument(const QCommandLineParser& parser, const QString& what) {
     const QStringList given = parser.positionalArguments();
     if (given.size() < 2 || given[1].isEmpty())
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("%1 is missing").arg(what));
+        throw EVtrkExit(VtrkExit::Usage, tr("%1 is missing").arg(what));
     if (given.size() > 2)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("too many arguments: \"%1\"").arg(given[2]));
+        throw EVtrkExit(VtrkExit::Usage, tr("too many arguments: \"%1\"").arg(given[2]));
     return given[1];
 }
 
@@ -124,17 +118,15 @@ int TSiteCommand::Run(const QCommandLineParser& parser) {
     } catch (const ESiteError& e) {
         throw EVtrkExit(VtrkExit::File, e.Text());
     }
-    throw EVtrkExit(
-        VtrkExit::Usage,
-        subcommand.isEmpty()
-            ? QStringLiteral("a subcommand is missing; \"vtrk site --help\" lists them")
-            : QStringLiteral("unknown subcommand \"%1\"; \"vtrk site --help\" lists them").arg(subcommand));
+    throw EVtrkExit(VtrkExit::Usage,
+                    subcommand.isEmpty()
+                        ? tr("a subcommand is missing; \"vtrk site --help\" lists them")
+                        : tr("unknown subcommand \"%1\"; \"vtrk site --help\" lists them").arg(subcommand));
 }
 
 int TSiteCommand::Create(const QCommandLineParser& parser) {
     if (parser.positionalArguments().size() > 1)
-        throw EVtrkExit(VtrkExit::Usage,
-                        QStringLiteral("create takes no argument; give the folder as --site DIR"));
+        throw EVtrkExit(VtrkExit::Usage, tr("create takes no argument; give the folder as --site DIR"));
     const TSite::TCreated created = TSite::Create(SiteFolder(parser), parser.value(QStringLiteral("name")));
     if (Json(parser)) {
         TCliOutput::Json(
@@ -144,25 +136,23 @@ int TSiteCommand::Create(const QCommandLineParser& parser) {
                                       {QStringLiteral("conflicts"), stringArray(created.conflicts)},
                                       {QStringLiteral("refused"), stringArray(created.refused)}}));
     } else {
-        QString text = QStringLiteral("%1: %2 doors\n")
+        QString text = tr("%1: %2 doors\n")
                            .arg(QDir::toNativeSeparators(created.site.FilePath()))
                            .arg(created.added.size());
         for (const QString& list : created.noController)
-            text += QStringLiteral("  %1: no controller yet (the door round links it)\n").arg(list);
+            text += tr("  %1: no controller yet (the door round links it)\n").arg(list);
         for (const QString& conflict : created.conflicts)
-            text += QStringLiteral("  conflict, one serial number in several lists, none added: %1\n")
-                        .arg(conflict);
+            text += tr("  conflict, one serial number in several lists, none added: %1\n").arg(conflict);
         for (const QString& refused : created.refused)
-            text += QStringLiteral("  not a key list: %1\n").arg(refused);
+            text += tr("  not a key list: %1\n").arg(refused);
         TCliOutput::Text(text);
     }
     return created.conflicts.isEmpty() && created.refused.isEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
 }
 
 int TSiteCommand::Add(const QCommandLineParser& parser) {
-    const QString given = parser.isSet(QStringLiteral("port"))
-                              ? QString()
-                              : Argument(parser, QStringLiteral("the port or list"));
+    const QString given =
+        parser.isSet(QStringLiteral("port")) ? QString() : Argument(parser, tr("the port or list"));
     if (given.isEmpty() || !given.endsWith(QLatin1String(".dbf"), Qt::CaseInsensitive))
         return TCliSiteRound::AddController(parser);
     TSite site = OpenSite(parser);
@@ -170,7 +160,7 @@ int TSiteCommand::Add(const QCommandLineParser& parser) {
     const QString relative = QDir(site.Folder()).relativeFilePath(path);
     if (relative.startsWith(QLatin1String("..")))
         throw EVtrkExit(VtrkExit::File,
-                        QStringLiteral("%1 is not in the site folder %2")
+                        tr("%1 is not in the site folder %2")
                             .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(site.Folder())));
     TKeyListFile::Read(path); // refuses what is not a key list, naming it
     TSiteDoor door;
@@ -193,15 +183,14 @@ void TSiteCommand::PrintAdded(const QCommandLineParser& parser, const TSiteDoor&
                                                    {QStringLiteral("list"), door.list}}));
         return;
     }
-    TCliOutput::Text(QStringLiteral("%1 added: %2%3\n")
-                         .arg(door.Shown(), door.list,
-                              door.HasController() ? QStringLiteral(", controller ") + door.serial
-                                                   : QStringLiteral(", no controller yet")));
+    TCliOutput::Text(door.HasController()
+                         ? tr("%1 added: %2, controller %3\n").arg(door.Shown(), door.list, door.serial)
+                         : tr("%1 added: %2, no controller yet\n").arg(door.Shown(), door.list));
 }
 
 int TSiteCommand::Status(const QCommandLineParser& parser) {
     if (parser.positionalArguments().size() > 1)
-        throw EVtrkExit(VtrkExit::Usage, QStringLiteral("status takes no argument"));
+        throw EVtrkExit(VtrkExit::Usage, tr("status takes no argument"));
     const TSite site = OpenSite(parser);
     const QList<TSiteStatus> doors = TSiteStatus::Of(site);
     QJsonArray array;
@@ -216,7 +205,7 @@ int TSiteCommand::Status(const QCommandLineParser& parser) {
                                  {QStringLiteral("state"), TSiteStatus::StateName(status.state)},
                                  {QStringLiteral("changes"), status.changes},
                                  {QStringLiteral("text"), status.Text()}});
-        text += QStringLiteral("%1  %2  %3  read %4  written %5  %6\n")
+        text += tr("%1  %2  %3  read %4  written %5  %6\n")
                     .arg(status.door.Shown().leftJustified(20), status.door.serial.leftJustified(10),
                          status.door.list.leftJustified(16), timeText(status.lastRead),
                          timeText(status.lastWritten), status.Text());
@@ -224,6 +213,6 @@ int TSiteCommand::Status(const QCommandLineParser& parser) {
     if (Json(parser))
         TCliOutput::Json(QJsonDocument(array));
     else
-        TCliOutput::Text(text.isEmpty() ? QStringLiteral("The site has no doors yet.\n") : text);
+        TCliOutput::Text(text.isEmpty() ? tr("The site has no doors yet.\n") : text);
     return VtrkExit::Done;
 }

@@ -2,16 +2,20 @@
 
 #include "cli/TVtrkCommand.h"
 
+#include <QCoreApplication>
+
 class TSite;
 struct TSiteDoor;
 
 // "vtrk site SUBCOMMAND": the controllers of a building kept as one site folder (--site DIR,
 // default the current folder): create, add, status, find, revoke, give, round, journal.
 class TSiteCommand : public TVtrkCommand {
+    Q_DECLARE_TR_FUNCTIONS(TSiteCommand)
+
 public:
     QString Name() const override { return QStringLiteral("site"); }
     QString Summary() const override {
-        return QStringLiteral("every controller of a building: status, find, revoke, round");
+        return tr("every controller of a building: status, find, revoke, round");
     }
     void Define(QCommandLineParser& parser) const override;
     int Run(const QCommandLineParser& parser) override;

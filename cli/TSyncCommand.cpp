@@ -10,10 +10,9 @@
 
 void TSyncCommand::Define(QCommandLineParser& parser) const {
     TCliPortArgument::Define(parser);
-    parser.addPositionalArgument(QStringLiteral("file"),
-                                 QStringLiteral("The key list the controller should hold."));
+    parser.addPositionalArgument(QStringLiteral("file"), tr("The key list the controller should hold."));
     parser.addOption({{QStringLiteral("y"), QStringLiteral("yes")},
-                      QStringLiteral("Answer the confirmations with yes (needed without a terminal).")});
+                      tr("Answer the confirmations with yes (needed without a terminal).")});
     TCliOtherController::Define(parser);
 }
 
@@ -35,12 +34,12 @@ int TSyncCommand::ExitCode(const TSyncCommands& sync, TSyncCommands::Ending endi
     if (ending == TSyncCommands::Ending::Unwritable)
         return VtrkExit::FailedSlots; // the core said why these slots cannot be written
     if (ending != TSyncCommands::Ending::Written)
-        TCliSyncSession::Fail(ending, QStringLiteral("nothing was written"), portName);
+        TCliSyncSession::Fail(ending, tr("nothing was written"), portName);
     const TControllerSync::TResult& written = sync.LastWrite();
     if (written.end == TControllerSync::End::Interrupted)
-        throw EVtrkExit(VtrkExit::Stopped, QStringLiteral("the synchronisation was stopped"));
+        throw EVtrkExit(VtrkExit::Stopped, tr("the synchronisation was stopped"));
     if (written.Stopped())
-        throw EVtrkExit(VtrkExit::Port, QStringLiteral("the synchronisation on %1 stopped").arg(portName));
+        throw EVtrkExit(VtrkExit::Port, tr("the synchronisation on %1 stopped").arg(portName));
     // Slots whose note a read cannot give back were left unwritten, and the core said why.
     const TKeyComparison& comparison = sync.LastComparison();
     const bool allWritable = comparison.Writable().size() == comparison.DifferenceCount();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <stdexcept>
@@ -39,6 +40,8 @@ private:
 // One vtrk command: its name, its options and its run. Results go to the standard output only;
 // messages, questions and progress go to the standard error stream.
 class TVtrkCommand {
+    Q_DECLARE_TR_FUNCTIONS(TVtrkCommand)
+
 public:
     virtual ~TVtrkCommand() = default;
 

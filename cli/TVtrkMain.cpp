@@ -15,17 +15,17 @@ const QString Program = QStringLiteral("vtrk");
 } // namespace
 
 QString TVtrkMain::GeneralHelp() {
-    QString text = QStringLiteral("Usage: vtrk COMMAND [options] [arguments]\n\n"
-                                  "Reads and writes the key tables of a VELM door controller over a serial "
-                                  "line,\nand shows key-list files.\n\nCommands:\n");
+    QString text = tr("Usage: vtrk COMMAND [options] [arguments]\n\n"
+                      "Reads and writes the key tables of a VELM door controller over a serial "
+                      "line,\nand shows key-list files.\n\nCommands:\n");
     for (const auto& command : VtrkCommands())
         text += QStringLiteral("  %1%2\n").arg(command->Name().leftJustified(10), command->Summary());
-    text += QStringLiteral(
-        "\nOptions:\n  -h, --help     this text; \"vtrk COMMAND --help\" for a command\n"
-        "  --version      the version of vtrk\n\n"
-        "Exit codes: 0 done, 1 done with failed slots, cycles, refused rows or differences,\n2 usage, "
-        "3 port, 4 file, 5 firmware version refused, 6 another controller's list,\n7 not confirmed, "
-        "8 not every slot could be compared (diff), 9 the controller is not in the site,\n130 interrupted.\n");
+    text += tr("\nOptions:\n  -h, --help     this text; \"vtrk COMMAND --help\" for a command\n"
+               "  --version      the version of vtrk\n\n"
+               "Exit codes: 0 done, 1 done with failed slots, cycles, refused rows or differences,\n2 usage, "
+               "3 port, 4 file, 5 firmware version refused, 6 another controller's list,\n7 not confirmed, "
+               "8 not every slot could be compared (diff), 9 the controller is not in the site,\n130 "
+               "interrupted.\n");
     return text;
 }
 
@@ -46,15 +46,14 @@ int TVtrkMain::Run(const QStringList& arguments) {
         return VtrkExit::Done;
     }
     if (first.isEmpty()) {
-        TCliOutput::Error(QStringLiteral("a command is missing\n\n") + GeneralHelp());
+        TCliOutput::Error(tr("a command is missing") + QStringLiteral("\n\n") + GeneralHelp());
         return VtrkExit::Usage;
     }
     for (const auto& command : VtrkCommands()) {
         if (command->Name() == first)
             return RunCommand(*command, arguments);
     }
-    TCliOutput::Error(
-        QStringLiteral("unknown command \"%1\"; \"vtrk --help\" lists the commands").arg(first));
+    TCliOutput::Error(tr("unknown command \"%1\"; \"vtrk --help\" lists the commands").arg(first));
     return VtrkExit::Usage;
 }
 
@@ -62,12 +61,12 @@ int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(command.Summary());
     // Not addHelpOption: its --help-all lists Qt's own options, which mean nothing here.
-    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("This help.")});
-    parser.addOption({QStringLiteral("json"), QStringLiteral("Results as JSON, for scripts.")});
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, tr("This help.")});
+    parser.addOption({QStringLiteral("json"), tr("Results as JSON, for scripts.")});
     command.Define(parser);
     if (!parser.parse(QStringList{Program} + arguments.mid(2))) {
         const QString message =
-            parser.errorText() + QStringLiteral("; \"vtrk %1 --help\" shows the usage").arg(command.Name());
+            tr("%1; \"vtrk %2 --help\" shows the usage").arg(parser.errorText(), command.Name());
         TCliOutput::Error(message);
         if (arguments.contains(QStringLiteral("--json")))
             TCliOutput::Json(ErrorDocument(VtrkExit::Usage, message));
@@ -75,10 +74,12 @@ int TVtrkMain::RunCommand(TVtrkCommand& command, const QStringList& arguments) {
     }
     if (parser.isSet(QStringLiteral("help"))) {
         // The parser names the program by the path it was started with, and knows no commands.
+        // The path is looked for rather than the words around it, which follow the language.
         QString help = parser.helpText();
-        const int end = help.indexOf(QStringLiteral(" [options]"));
-        if (help.startsWith(QStringLiteral("Usage: ")) && end > 0)
-            help.replace(0, end, QStringLiteral("Usage: vtrk ") + command.Name());
+        const QString started = QLatin1Char(' ') + QCoreApplication::arguments().value(0) + QLatin1Char(' ');
+        const int at = help.indexOf(started);
+        if (at >= 0 && at < help.indexOf(QLatin1Char('\n')))
+            help.replace(at, started.size(), QStringLiteral(" %1 %2 ").arg(Program, command.Name()));
         const QString details = command.HelpDetails();
         TCliOutput::Text(details.isEmpty() ? help : help + QLatin1Char('\n') + details);
         return VtrkExit::Done;

@@ -18,17 +18,11 @@
 #include <QDir>
 #include <QJsonObject>
 
-namespace {
-const QString ConfirmKeys = QStringLiteral(
-    "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?");
-const QString ConfirmInfo = QStringLiteral("Are you sure you want to change controller information to:\r");
-} // namespace
-
 void TWriteCommand::Define(QCommandLineParser& parser) const {
     TCliPortArgument::Define(parser);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The key-list file to write."));
+    parser.addPositionalArgument(QStringLiteral("file"), tr("The key-list file to write."));
     parser.addOption({{QStringLiteral("y"), QStringLiteral("yes")},
-                      QStringLiteral("Answer the confirmations with yes (needed without a terminal).")});
+                      tr("Answer the confirmations with yes (needed without a terminal).")});
     TCliOtherController::Define(parser);
 }
 
@@ -41,14 +35,13 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
     const QString refusal = TKeyTransfer::RefusalText(&list.Master(), &list.Slave());
     if (!refusal.isEmpty()) {
         MessageBoxes().error(refusal);
-        throw EVtrkExit(
-            VtrkExit::File,
-            QStringLiteral("%1 was not written to the controller").arg(QDir::toNativeSeparators(source)));
+        throw EVtrkExit(VtrkExit::File,
+                        tr("%1 was not written to the controller").arg(QDir::toNativeSeparators(source)));
     }
 
     // The window's warnings (no active master key left, a code twice) come before any frame.
     if (!TSyncCommands::ConfirmListWrite(list.Master(), list.Slave(), true, true, MessageBoxes()))
-        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; nothing was sent"));
+        throw EVtrkExit(VtrkExit::NotConfirmed, tr("not confirmed; nothing was sent"));
 
     TCliProgress progress;
     TCliLink link(port.number, port.name, progress);
@@ -58,27 +51,26 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
         !TCliOtherController(parser).Confirm(
             TKeyComparison::OtherControllerQuestion(header.serial, controller.serial)))
         TCliOtherController::Refuse(port.name);
-    if (!MessageBoxes().confirmOkCancel(ConfirmKeys))
-        throw EVtrkExit(VtrkExit::NotConfirmed, QStringLiteral("not confirmed; nothing was written"));
-    progress.Start(QStringLiteral("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
+    if (!MessageBoxes().confirmOkCancel(tr(
+            "You are about to overwrite full controller`s keys list.\rAre you sure you want to continue?")))
+        throw EVtrkExit(VtrkExit::NotConfirmed, tr("not confirmed; nothing was written"));
+    progress.Start(tr("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
     const TCliLink::TFailedSlots failed = link.WriteKeys(list.Master(), list.Slave());
     progress.Finish();
     if (!failed.IsEmpty())
-        TCliOutput::Error(
-            QStringLiteral("these slots are unknown: the write may or may not have been applied there; "
-                           "read the controller again: ") +
-            TReadCommand::FailedText(failed.master, failed.slave));
+        TCliOutput::Error(tr("these slots are unknown: the write may or may not have been applied there; "
+                             "read the controller again: %1")
+                              .arg(TReadCommand::FailedText(failed.master, failed.slave)));
 
     // "<unknown>" is what a list holds when nobody knew the text; written, it would replace the
     // controller's real one.
     bool infoWritten = false;
     if (header.info == QLatin1String(TKeyPlaceholder::Unknown))
-        TCliOutput::Error(
-            QStringLiteral("the information text is unknown in the list; the controller keeps its own"));
-    else if (MessageBoxes().confirmOkCancel(ConfirmInfo + header.info) &&
+        TCliOutput::Error(tr("the information text is unknown in the list; the controller keeps its own"));
+    else if (MessageBoxes().confirmOkCancel(
+                 tr("Are you sure you want to change controller information to:\r") + header.info) &&
              !(infoWritten = link.Info().WriteControllerInfo(header.info)))
-        throw EVtrkExit(VtrkExit::Port,
-                        QStringLiteral("the information text was not written to %1").arg(port.name));
+        throw EVtrkExit(VtrkExit::Port, tr("the information text was not written to %1").arg(port.name));
 
     const int slotCount =
         TKeyTable::MasterSlots + TKeyTable::SlaveSlots - failed.master.size() - failed.slave.size();
@@ -90,11 +82,11 @@ int TWriteCommand::Run(const QCommandLineParser& parser) {
                         {QStringLiteral("infoWritten"), infoWritten},
                         {QStringLiteral("failed"), TReadCommand::FailedJson(failed.master, failed.slave)}}));
     } else {
-        TCliOutput::Text(
-            QStringLiteral("%1: %2 slots written to %3%4\n")
-                .arg(QDir::toNativeSeparators(source))
-                .arg(slotCount)
-                .arg(port.name, infoWritten ? QStringLiteral(", information text too") : QString()));
+        TCliOutput::Text((infoWritten ? tr("%1: %2 slots written to %3, information text too\n")
+                                      : tr("%1: %2 slots written to %3\n"))
+                             .arg(QDir::toNativeSeparators(source))
+                             .arg(slotCount)
+                             .arg(port.name));
     }
     return failed.IsEmpty() ? VtrkExit::Done : VtrkExit::FailedSlots;
 }

@@ -34,6 +34,10 @@ QString TSite::HistoryRoot() const {
     return QDir(folder).filePath(HistoryName);
 }
 
+TSnapshotStore TSite::History() const {
+    return TSnapshotStore(HistoryRoot(), TSnapshotStore::Sharing::Team);
+}
+
 QString TSite::JournalFolder() const {
     return QDir(folder).filePath(JournalName);
 }

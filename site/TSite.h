@@ -3,6 +3,7 @@
 #include "seams/TFileIdentity.h"
 #include "site/TSiteDoor.h"
 #include "site/TSiteFile.h"
+#include "sync/TSnapshotStore.h"
 
 #include <QList>
 #include <QString>
@@ -29,6 +30,8 @@ public:
     const QList<TSiteDoor>& Doors() const { return file.doors; }
     QString ListPath(const TSiteDoor& door) const;
     QString HistoryRoot() const;
+    // The site's controller history, shared by the team with the site folder's permissions.
+    TSnapshotStore History() const;
     QString JournalFolder() const;
 
     const TSiteDoor* DoorOfSerial(const QString& serial) const;

@@ -71,7 +71,7 @@ TSiteStatus TSiteStatus::Of(const TSiteDoorData& data) {
 }
 
 QList<TSiteStatus> TSiteStatus::Of(const TSite& site) {
-    const TSnapshotStore history(site.HistoryRoot());
+    const TSnapshotStore history = site.History();
     QList<TSiteStatus> doors;
     for (const TSiteDoor& door : site.Doors())
         doors.append(Of(TSiteDoorData::Read(site, door, history)));

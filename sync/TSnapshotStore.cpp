@@ -81,19 +81,46 @@ std::string systemText() {
     return std::strerror(errno);
 }
 
-// A folder of this user only, made when missing; an existing one is tightened, never followed
-// when it is a link.
-void makePrivateFolder(const QString& path) {
+struct TModes {
+    mode_t folder = PrivateFolderMode;
+    mode_t file = PrivateFileMode;
+};
+
+// A team's store follows the folder that holds it: a group-writable site gives folders and files
+// the team can use, a private one private ones; the umask of whoever wrote first does not decide.
+TModes modesFor(const QString& root, TSnapshotStore::Sharing sharing) {
+    TModes modes;
+    struct stat st {};
+    if (sharing == TSnapshotStore::Sharing::Team &&
+        ::stat(QFile::encodeName(QFileInfo(root).absolutePath()).constData(), &st) == 0) {
+        modes.folder = (st.st_mode & 0777) | 0700;
+        modes.file = (st.st_mode & 0666) | 0600;
+    }
+    return modes;
+}
+
+// A folder made when missing, never followed when it is a link. A private one must be this
+// user's and is tightened; a team's may be a teammate's and is left as they made it.
+void makeFolder(const QString& path, TSnapshotStore::Sharing sharing, mode_t mode) {
     const QByteArray name = QFile::encodeName(path);
-    if (::mkdir(name.constData(), PrivateFolderMode) != 0 && errno != EEXIST)
+    if (::mkdir(name.constData(), mode) != 0 && errno != EEXIST)
         throw failure(QStringLiteral("Can not make the snapshot folder %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
+    const bool team = sharing == TSnapshotStore::Sharing::Team;
     struct stat st {};
-    if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+    if (::lstat(name.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || (!team && st.st_uid != ::geteuid()))
         throw failure(QStringLiteral("Can not use the snapshot folder %1: it is not a folder of this user")
                           .arg(QDir::toNativeSeparators(path)));
-    if ((st.st_mode & 077) != 0 && ::chmod(name.constData(), PrivateFolderMode) != 0)
+    // The set-group-ID bit of a team's folder keeps its files in the team's group.
+    if (st.st_uid == ::geteuid() && (st.st_mode & 0777) != mode &&
+        ::chmod(name.constData(), mode | (st.st_mode & S_ISGID)) != 0)
         throw failure(QStringLiteral("Can not make the snapshot folder %1 private: %2")
+                          .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
+}
+
+void setFileMode(const QString& path, mode_t mode) {
+    if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
+        throw failure(QStringLiteral("Can not write %1: %2")
                           .arg(QDir::toNativeSeparators(path), QString::fromStdString(systemText())));
 }
 
@@ -151,16 +178,15 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
     if (!QDir().mkpath(QFileInfo(root).absolutePath()))
         throw failure(
             QStringLiteral("Can not make the snapshot folder %1").arg(QDir::toNativeSeparators(root)));
-    makePrivateFolder(root);
-    makePrivateFolder(directory);
+    const TModes modes = modesFor(root, sharing);
+    makeFolder(root, sharing, modes.folder);
+    makeFolder(directory, sharing, modes.folder);
     sweepStagedFiles();
     TStaged table(directory, QStringLiteral(".dbf"));
     // The engine creates its file afresh; the unique name stays reserved by this process alone.
     QFile::remove(table.path);
     TKeyListFile::Write(tables, table.path);
-    if (::chmod(QFile::encodeName(table.path).constData(), PrivateFileMode) != 0)
-        throw failure(QStringLiteral("Can not write %1: %2")
-                          .arg(QDir::toNativeSeparators(table.path), QString::fromStdString(systemText())));
+    setFileMode(table.path, modes.file);
     TStaged description(directory, QStringLiteral(".json"));
     {
         QFile out(description.path);
@@ -170,6 +196,7 @@ QString TSnapshotStore::Save(const TKeyTables& tables, Kind kind, const QDateTim
             throw failure(QStringLiteral("Can not write %1: %2")
                               .arg(QDir::toNativeSeparators(description.path), out.errorString()));
     }
+    setFileMode(description.path, modes.file);
     const QString base = when.toUTC().toString(TimeFormat) + QLatin1Char('-') + KindName(kind);
     for (int n = 1; n < 1000; ++n) {
         const QString stem =

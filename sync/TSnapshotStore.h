@@ -9,7 +9,8 @@
 class TKeyTables;
 
 // What the controllers held, kept as key-list files under the user's data directory:
-// <root>/<serial>/<UTC time>-<kind>.dbf, folders 0700 and files 0600, each with a small description beside it
+// <root>/<serial>/<UTC time>-<kind>.dbf, folders 0700 and files 0600 (a team's store: the modes
+// of the folder that holds the root), each with a small description beside it
 // (<same name>.json: identity, firmware, which tables are valid). Files are written beside their
 // final name and renamed into place without replacing anything, so a snapshot is either whole or
 // absent and never overwritten.
@@ -38,7 +39,11 @@ public:
 
     // The standard place: ~/.local/share/velm-tarvikon/controllers on Linux.
     TSnapshotStore();
-    explicit TSnapshotStore(const QString& root) : root(root) {}
+    // Private: every key code in it is the user's alone. Team: a store inside a folder a team
+    // shares (a site) takes that folder's permissions, and a folder a teammate made is used.
+    enum class Sharing { Private, Team };
+    explicit TSnapshotStore(const QString& root, Sharing sharing = Sharing::Private)
+        : root(root), sharing(sharing) {}
 
     static QString DefaultRoot();
     QString Root() const { return root; }
@@ -80,4 +85,5 @@ private:
     static TSnapshot Describe(const QString& dbfPath);
 
     QString root;
+    Sharing sharing = Sharing::Private;
 };

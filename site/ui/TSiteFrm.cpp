@@ -1,5 +1,7 @@
 #include "site/ui/TSiteFrm.h"
 
+#include "settings/TLocaleText.h"
+
 #include "seams/TMessageBoxes.h"
 #include "seams/ui/TErrorReport.h"
 #include "site/ESiteError.h"
@@ -43,8 +45,7 @@ void fill(QTableWidget* grid, const QList<QStringList>& rows) {
 }
 
 QString timeText(const QDateTime& time) {
-    return time.isValid() ? time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                          : QStringLiteral("-");
+    return TLocaleText::DateTime(time);
 }
 
 QPushButton* button(const QString& name, const QString& caption, QWidget* parent) {

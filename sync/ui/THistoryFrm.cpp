@@ -1,5 +1,7 @@
 #include "sync/ui/THistoryFrm.h"
 
+#include "settings/TLocaleText.h"
+
 #include "seams/ui/TErrorReport.h"
 #include "seams/ui/TScreenScale.h"
 
@@ -30,7 +32,7 @@ void setRow(QTableWidget* table, int row, const QStringList& cells) {
 }
 
 QString localTime(const QDateTime& utc) {
-    return utc.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return TLocaleText::DateTime(utc, TLocaleText::Precision::Seconds);
 }
 
 QString tablesText(const TSnapshotStore::TSnapshot& s) {

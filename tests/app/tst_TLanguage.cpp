@@ -1,6 +1,7 @@
 // The program in German: the language chosen from the desktop or the setting, every menu text
 // translated, and room enough for the longer texts.
 #include "app/TMainFrm.h"
+#include "settings/TAppSettings.h"
 #include "settings/TLanguage.h"
 #include "tests/app/TDialogBench.h"
 #include "tests/support/TTestMessageBoxes.h"
@@ -18,6 +19,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 
@@ -32,6 +34,9 @@ QStringList shownTexts(TMainFrm& frm) {
         for (QAction* action : menu->actions()) {
             if (action->menu())
                 walk(action->menu());
+            // A language is offered in its own words, the same in every language.
+            else if (!action->data().toString().isEmpty() && action->objectName().startsWith("MenuLanguage_"))
+                continue;
             else if (!action->isSeparator() && action->isVisible())
                 texts << action->text() << action->statusTip();
         }
@@ -200,6 +205,34 @@ private slots:
                 qputenv(name, value);
         }
         QCOMPARE(TLanguage::Choose(setting, TLanguage::DesktopLanguages()), expected);
+    }
+
+    // Help > Language keeps the user's choice, offers each language in its own words, and says
+    // that it takes effect at the next start only when the choice changed.
+    void shouldKeepTheLanguageChosenInTheMenu() {
+        TTestMessageBoxes boxes;
+        QTemporaryDir dir;
+        TAppSettings settings(dir.filePath(QStringLiteral("velm-tarvikon.conf")));
+        TMainFrm frm;
+        QVERIFY(!Menu(&frm, "MenuLanguage")->isEnabled()); // nowhere to keep a choice yet
+        frm.UseSettings(&settings);
+        QVERIFY(Action(&frm, "MenuLanguage_desktop")->isChecked());
+        QCOMPARE(Action(&frm, "MenuLanguage_de")->text(), QStringLiteral("Deutsch"));
+
+        Action(&frm, "MenuLanguage_de")->trigger();
+        QCOMPARE(settings.language(), QStringLiteral("de"));
+        QVERIFY(Action(&frm, "MenuLanguage_de")->isChecked());
+        QVERIFY(!Action(&frm, "MenuLanguage_desktop")->isChecked());
+        QCOMPARE(boxes.texts(),
+                 QStringList{QStringLiteral("The program speaks the chosen language from its next start.")});
+        QCOMPARE(TLanguage::Choose(settings.language(), {QStringLiteral("en_US.UTF-8")}),
+                 QStringLiteral("de"));
+
+        Action(&frm, "MenuLanguage_de")->trigger(); // the same again: nothing to say
+        QCOMPARE(boxes.texts().size(), 1);
+        Action(&frm, "MenuLanguage_desktop")->trigger();
+        QCOMPARE(settings.language(), QString());
+        QCOMPARE(boxes.texts().size(), 2);
     }
 
     void shouldShowNoEnglishInTheWindowInGerman() {

@@ -253,7 +253,9 @@ void tst_TMainFrm::shouldHaveMenusInOrder() {
              (write + QStringList{"-", "Compare key list with controller", "Write changes to controller"}));
     QCOMPARE(Menu(&frm, "MenuReadData")->menuAction()->statusTip(), QStringLiteral("Read Controller Data"));
     QCOMPARE(Menu(&frm, "MenuWriteData")->menuAction()->statusTip(), QStringLiteral("Write Controller Data"));
-    QCOMPARE(captionsOf(Menu(&frm, "MenuHelp")), QStringList{"About..."});
+    QCOMPARE(captionsOf(Menu(&frm, "MenuHelp")), (QStringList{"&Language", "-", "About..."}));
+    QCOMPARE(captionsOf(Menu(&frm, "MenuLanguage")),
+             (QStringList{"The desktop's language", "-", "English", "Deutsch"}));
 }
 
 void tst_TMainFrm::shouldOfferRecentKeyListsAndDropOneThatIsGone() {

@@ -46,17 +46,20 @@ check vtrk site --site l : lists
 check vtrk sync --yes COM1 d : door.dbf
 check vtrk show door.dbf "" :
 
-# COM names come from "vtrk ports": whatever this machine lists, the completion offers those.
+# COM names come from "vtrk ports": whatever this machine lists, the completion offers those,
+# in whatever language the desktop speaks.
 ports=$(vtrk ports 2>/dev/null | awk '$1 ~ /^COM[0-9]+$/ { print $1 }' | sort | tr '\n' ' ')
-COMP_WORDS=(vtrk info "")
-COMP_CWORD=2
-COMPREPLY=()
-_vtrk
-got=$(printf '%s\n' "${COMPREPLY[@]}" | sed '/^$/d' | sort | tr '\n' ' ')
-if [ "$got" != "$ports" ]; then
-    echo "FAIL: 'vtrk info': got [$got], expected the ports [$ports]"
-    failures=$((failures + 1))
-fi
+for desktop in C.UTF-8 de_DE.UTF-8; do
+    COMP_WORDS=(vtrk info "")
+    COMP_CWORD=2
+    COMPREPLY=()
+    LANGUAGE='' LC_ALL='' LANG=$desktop _vtrk
+    got=$(printf '%s\n' "${COMPREPLY[@]}" | sed '/^$/d' | sort | tr '\n' ' ')
+    if [ "$got" != "$ports" ]; then
+        echo "FAIL: 'vtrk info' under $desktop: got [$got], expected the ports [$ports]"
+        failures=$((failures + 1))
+    fi
+done
 
 [ $failures -eq 0 ] && echo "completion: all cases passed"
 exit $((failures > 0))

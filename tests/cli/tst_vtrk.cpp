@@ -3,6 +3,7 @@
 #include "controller/TControllerExchange.h"
 #include "controller/TKeySlotWire.h"
 #include "tests/cli/TJsonSchemaCheck.h"
+#include "tests/cli/TVtrkEnvironment.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"
 
@@ -31,6 +32,31 @@ constexpr int RunDeadlineMs = 120000;
 QByteArray KeyListBytes(const QString& path) {
     QFile in(path);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// The document as a script reads it: without the fields the schema calls human text.
+QJsonValue withoutHumanText(const QJsonValue& value) {
+    if (value.isArray()) {
+        QJsonArray array;
+        for (const QJsonValue& item : value.toArray())
+            array.append(withoutHumanText(item));
+        return array;
+    }
+    if (!value.isObject())
+        return value;
+    QJsonObject object = value.toObject();
+    for (const char* human : {"message", "reason", "text"})
+        object.remove(QLatin1String(human));
+    for (auto field = object.begin(); field != object.end(); ++field)
+        field.value() = withoutHumanText(field.value());
+    return object;
+}
+
+QByteArray withoutHumanText(const QJsonDocument& document) {
+    const QJsonValue value =
+        document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    const QJsonValue kept = withoutHumanText(value);
+    return kept.isArray() ? QJsonDocument(kept.toArray()).toJson() : QJsonDocument(kept.toObject()).toJson();
 }
 
 struct TRun {
@@ -86,6 +112,8 @@ private slots:
     void shouldWriteOnlyWhatDiffers();
     void shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop();
     void shouldPrintTheDocumentedJsonForEveryCommand();
+    void shouldSpeakTheDesktopsLanguageAndKeepItsJson_data();
+    void shouldSpeakTheDesktopsLanguageAndKeepItsJson();
 
 private:
     // pendingSignal: raised in vtrk's process before it starts, held back until vtrk takes it.
@@ -107,6 +135,8 @@ private:
     // The controller stops answering after this many slave-key requests (-1: never).
     int silentAfter = -1;
     int writes = 0; // key-slot and information writes
+    // The desktop's LANG for the next runs of vtrk; empty: English, whatever this desktop speaks.
+    QByteArray desktopLanguage;
 };
 
 void tst_vtrk::initTestCase() {
@@ -140,6 +170,7 @@ void tst_vtrk::init() {
     commandsSeen.clear();
     silentAfter = -1;
     writes = 0;
+    desktopLanguage.clear();
     QDir(dir.path()).removeRecursively();
     QDir().mkpath(dir.path());
     QDir(dataHome.path()).removeRecursively();
@@ -155,6 +186,7 @@ TRun tst_vtrk::vtrk(const QStringList& arguments, const std::function<void(QProc
     QProcess process;
     process.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/vtrk"));
     process.setArguments(arguments);
+    process.setProcessEnvironment(TVtrkEnvironment::Of(desktopLanguage));
     process.setStandardInputFile(QProcess::nullDevice());
     if (pendingSignal != 0) {
         // Blocked and raised in the child: the signal waits for vtrk to take it, which makes a
@@ -1087,6 +1119,76 @@ void tst_vtrk::shouldWriteAnotherControllerOnlyWhenToldAndNameEverySlotOnAStop()
     QVERIFY(!stopped.err.contains("verified.\n") || stopped.err.contains("0 of "));
     QVERIFY(writes < 3 + 40);
     QCOMPARE(requestsFor(0xC3), 1); // the master table was closed
+}
+
+// German under a German desktop, for what a person reads; the JSON of a script stays the same:
+// the same keys, enumerations, numbers and exit code as in English, the error's message aside.
+void tst_vtrk::shouldSpeakTheDesktopsLanguageAndKeepItsJson_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("json"); // whether the command also prints a document with --json
+    QTest::addColumn<QStringList>("german");
+    QTest::newRow("help") << QStringList{"--help"} << false
+                          << QStringList{"Befehle:", "Exit-Codes:", "alle Steuerungen eines Gebäudes"};
+    QTest::newRow("a command's help")
+        << QStringList{"read", "--help"} << false
+        << QStringList{"vtrk read [", "Die zu schreibende Schlüsselliste", "Ergebnisse als JSON"};
+    QTest::newRow("port missing") << QStringList{"info"} << true
+                                  << QStringList{"vtrk: der Steuerungsport fehlt (COMn oder --port GERÄT)"};
+    QTest::newRow("unknown option") << QStringList{"info", "COM7", "--colour"} << true
+                                    << QStringList{"\"vtrk info --help\" zeigt die Verwendung"};
+    QTest::newRow("controller information") << QStringList{"info", "COM7"} << true
+                                            << QStringList{"Programmversion:", "Seriennummer der Steuerung:"};
+    QTest::newRow("key list table") << QStringList{"show", "@list"} << true
+                                    << QStringList{"Typ", "Aktiv", "Notiz", "nein"};
+    QTest::newRow("comparison") << QStringList{"diff", "COM7", "@list"} << true
+                                << QStringList{"Benutzer", "Steuerung:", "Liste:"};
+    QTest::newRow("site status") << QStringList{"site", "status", "--site", "@site"} << true
+                                 << QStringList{"gelesen -", "geschrieben -"};
+    QTest::newRow("plan without --yes")
+        << QStringList{"site", "revoke", "0100000012A4", "--site", "@site"} << true
+        << QStringList{"geplant", "nur der Plan; nichts wurde geändert (--yes führt ihn aus)"};
+}
+
+void tst_vtrk::shouldSpeakTheDesktopsLanguageAndKeepItsJson() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, json);
+    QFETCH(QStringList, german);
+    // A list with one key, the only list of a site folder.
+    const QString csv = file(QStringLiteral("keys.csv"));
+    QFile keys(csv);
+    QVERIFY(keys.open(QIODevice::WriteOnly) && keys.write("code,note\n0100000012A4,Flat 1\n") > 0);
+    keys.close();
+    const QString site = file(QStringLiteral("site"));
+    QVERIFY(QDir().mkpath(site));
+    const QString list = QDir(site).filePath(QStringLiteral("door.dbf"));
+    QCOMPARE(vtrk({"import", csv, "-o", list}).code, 0);
+    QCOMPARE(vtrk({"site", "create", "--site", site}).code, 0);
+    arguments.replaceInStrings(QStringLiteral("@list"), list);
+    arguments.replaceInStrings(QStringLiteral("@site"), site);
+
+    const TRun english = vtrk(arguments);
+    desktopLanguage = "de_DE.UTF-8";
+    const TRun translated = vtrk(arguments);
+    QCOMPARE(translated.code, english.code);
+    const QString said = QString::fromUtf8(translated.out + translated.err);
+    for (const QString& text : german)
+        QVERIFY2(said.contains(text), qPrintable(text + QStringLiteral(" not in: ") + said));
+    QVERIFY2(said != QString::fromUtf8(english.out + english.err), qPrintable(said));
+    if (!json)
+        return;
+    const TRun germanJson = vtrk(arguments + QStringList{"--json"});
+    desktopLanguage.clear();
+    const TRun englishJson = vtrk(arguments + QStringList{"--json"});
+    QCOMPARE(germanJson.code, englishJson.code);
+    const QJsonDocument germanDocument = QJsonDocument::fromJson(germanJson.out);
+    const QJsonDocument englishDocument = QJsonDocument::fromJson(englishJson.out);
+    QVERIFY2(!englishDocument.isNull(), englishJson.out.constData());
+    // An error's message is for a person and follows the language.
+    const QString englishMessage =
+        englishDocument[QStringLiteral("error")][QStringLiteral("message")].toString();
+    QVERIFY(englishMessage.isEmpty() ||
+            germanDocument[QStringLiteral("error")][QStringLiteral("message")].toString() != englishMessage);
+    QCOMPARE(withoutHumanText(germanDocument), withoutHumanText(englishDocument));
 }
 
 QTEST_GUILESS_MAIN(tst_vtrk)

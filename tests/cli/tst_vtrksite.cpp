@@ -4,6 +4,7 @@
 #include "sync/TKeyListFile.h"
 #include "sync/TKeyTables.h"
 #include "tests/cli/TJsonSchemaCheck.h"
+#include "tests/cli/TVtrkEnvironment.h"
 #include "tools/ctrlsim/TControllerSim.h"
 #include "tools/ctrlsim/TPtyController.h"
 
@@ -108,6 +109,7 @@ TRun tst_vtrksite::vtrk(QStringList arguments) {
     QProcess process;
     process.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/vtrk"));
     process.setArguments(QStringList{QStringLiteral("site")} + arguments);
+    process.setProcessEnvironment(TVtrkEnvironment::Of());
     process.setStandardInputFile(QProcess::nullDevice());
     process.start();
     TRun run;

@@ -74,6 +74,8 @@ private slots:
     void shouldKeepSnapshotsOfSerialNumbersThatDifferOnlyInPunctuationApart();
     void shouldNeverWriteThroughALinkPlantedAtTheNextName();
     void shouldKeepKeyCodesFromOtherUsers();
+    void shouldGiveATeamsSnapshotsTheModesOfItsFolder_data();
+    void shouldGiveATeamsSnapshotsTheModesOfItsFolder();
     void shouldSweepStagingFilesOfAKilledProcess();
     void shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone_data();
     void shouldNeitherWaitOnNorReadWholeADescriptionThatIsNone();
@@ -265,6 +267,54 @@ void tst_TSnapshotStore::shouldKeepKeyCodesFromOtherUsers() {
     QCOMPARE(mode(QFileInfo(path).path()), 0700);
     QCOMPARE(mode(path), 0600);
     QCOMPARE(mode(path.chopped(4) + QStringLiteral(".json")), 0600);
+}
+
+void tst_TSnapshotStore::shouldGiveATeamsSnapshotsTheModesOfItsFolder_data() {
+    QTest::addColumn<int>("siteMode");
+    QTest::addColumn<bool>("teammatesFolder"); // the controller's folder was made by another user
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::newRow("a group's site") << 0770 << false << 0770 << 0660;
+    QTest::newRow("set-group-ID kept") << 02775 << false << 02775 << 0664;
+    QTest::newRow("a private site") << 0700 << false << 0700 << 0600;
+    if (::geteuid() == 0) // only root can make a folder of another user here
+        QTest::newRow("a teammate's folder") << 0770 << true << 0770 << 0660;
+}
+
+void tst_TSnapshotStore::shouldGiveATeamsSnapshotsTheModesOfItsFolder() {
+    QFETCH(int, siteMode);
+    QFETCH(bool, teammatesFolder);
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    TDbfEnv env;
+    const QString site = QDir(root.path()).filePath(QStringLiteral("site"));
+    const QString history = QDir(site).filePath(QStringLiteral("history"));
+    QVERIFY(QDir().mkpath(site));
+    QVERIFY(::chmod(QFile::encodeName(site).constData(), mode_t(siteMode)) == 0);
+    const QString folder = QDir(history).filePath(QStringLiteral("VT000417"));
+    if (teammatesFolder) {
+        QVERIFY(QDir().mkdir(history) &&
+                ::chmod(QFile::encodeName(history).constData(), mode_t(folderMode)) == 0);
+        QVERIFY(QDir().mkdir(folder) &&
+                ::chmod(QFile::encodeName(folder).constData(), mode_t(folderMode)) == 0);
+        QVERIFY(::chown(QFile::encodeName(folder).constData(), 65534, ::getegid()) == 0);
+        // A private store never takes a folder it does not own.
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
+                                 TSnapshotStore(history).Save(controllerTables(QStringLiteral("VT000417"), 1),
+                                                              TSnapshotStore::Kind::Read, When));
+    }
+    TSnapshotStore store(history, TSnapshotStore::Sharing::Team);
+    const QString path =
+        store.Save(controllerTables(QStringLiteral("VT000417"), 1), TSnapshotStore::Kind::Read, When);
+    const auto mode = [](const QString& p) {
+        struct stat st {};
+        return ::stat(QFile::encodeName(p).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+    };
+    QCOMPARE(mode(history), folderMode);
+    QCOMPARE(mode(folder), folderMode);
+    QCOMPARE(mode(path), fileMode);
+    QCOMPARE(mode(path.chopped(4) + QStringLiteral(".json")), fileMode);
+    QCOMPARE(store.Snapshots(QStringLiteral("VT000417")).size(), 1);
 }
 
 void tst_TSnapshotStore::shouldSweepStagingFilesOfAKilledProcess() {
