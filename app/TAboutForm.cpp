@@ -43,7 +43,7 @@ TAboutForm::TAboutForm(QWidget* parent, const TVersionInfo& version)
       ExecutableDir(QCoreApplication::applicationDirPath()), DataDir(TLicenseFile::dataDirectory()),
       Version(version) {
     setObjectName(QStringLiteral("AboutForm"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(false);
     FormCreate();
 }
@@ -58,7 +58,7 @@ void TAboutForm::FormCreate() {
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setDefault(true);
-    LicenseButton = new QPushButton(QStringLiteral("License..."), this);
+    LicenseButton = new QPushButton(tr("License..."), this);
     LicenseButton->setObjectName(QStringLiteral("LicenseButton"));
     LicenseButton->setAutoDefault(false);
     auto* buttons = new QVBoxLayout;
@@ -82,26 +82,26 @@ void TAboutForm::FormCreate() {
     FileVersionNumberLabel = new QLabel(this);
     FileVersionNumberLabel->setObjectName(QStringLiteral("FileVersionNumberLabel"));
     auto* versions = new QGridLayout;
-    versions->addWidget(new QLabel(QStringLiteral("Product version:"), this), 0, 0);
+    versions->addWidget(new QLabel(tr("Product version:"), this), 0, 0);
     versions->addWidget(ProductVersionNumberLabel, 0, 1);
-    versions->addWidget(new QLabel(QStringLiteral("File version:"), this), 1, 0);
+    versions->addWidget(new QLabel(tr("File version:"), this), 1, 0);
     versions->addWidget(FileVersionNumberLabel, 1, 1);
     versions->setColumnStretch(1, 1);
 
-    auto* notice = new QLabel(QStringLiteral("Made and supported by"), this);
+    auto* notice = new QLabel(tr("Made and supported by"), this);
     OwnerLabel = new QLabel(this);
     OwnerLabel->setObjectName(QStringLiteral("OwnerLabel"));
-    auto* postal = new QLabel(QStringLiteral("Tarviku 1, 10111 Tallinn, Estonia"), this);
-    auto* phone = new QLabel(QStringLiteral("Phone / fax: +372 000 0000"), this);
+    auto* postal = new QLabel(tr("Tarviku 1, 10111 Tallinn, Estonia"), this);
+    auto* phone = new QLabel(tr("Phone / fax: +372 000 0000"), this);
 
     Label1 = new TLinkLabel(QStringLiteral("support@velm.example"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new TLinkLabel(QStringLiteral("https://www.velm.example"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     auto* links = new QGridLayout;
-    links->addWidget(new QLabel(QStringLiteral("E-mail:"), this), 0, 0);
+    links->addWidget(new QLabel(tr("E-mail:"), this), 0, 0);
     links->addWidget(Label1, 0, 1);
-    links->addWidget(new QLabel(QStringLiteral("WWW:"), this), 1, 0);
+    links->addWidget(new QLabel(tr("WWW:"), this), 1, 0);
     links->addWidget(Label2, 1, 1);
     links->setColumnStretch(1, 1);
 
@@ -146,7 +146,7 @@ void TAboutForm::LicenseButtonClick() {
         MessageBoxes().error(TLicenseFile::notFoundText(ExecutableDir));
         return;
     }
-    ShowNote(QStringLiteral("License agreements"), TLicenseFile::read(path), DefaultCharSet, this);
+    ShowNote(tr("License agreements"), TLicenseFile::read(path), DefaultCharSet, this);
 }
 
 void TAboutForm::Label1Click() {

@@ -46,14 +46,16 @@ QString TLicenseFile::locate(const QString& executableDir, const QString& dataDi
 }
 
 QString TLicenseFile::notFoundText(const QString& executableDir) {
-    return QStringLiteral("File not found: %1").arg(inDirectory(executableDir, fileName()));
+    return QCoreApplication::translate("TLicenseFile", "File not found: %1")
+        .arg(inDirectory(executableDir, fileName()));
 }
 
 QString TLicenseFile::read(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw std::runtime_error(
-            QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()).toStdString());
+        throw std::runtime_error(QCoreApplication::translate("TLicenseFile", "Cannot read %1: %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
     QStringList lines;
     while (!file.atEnd())
         lines.append(QString::fromUtf8(file.readLine()).remove(QLatin1Char('\n')));

@@ -202,7 +202,7 @@ void TMainFrm::CtrInfoEditChange() {
 void TMainFrm::CtrInfoEditClick() {
     if (CtrInfoEdit->isReadOnly())
         MessageBoxes().information(
-            QStringLiteral("To change controller information you must first create or open key list"));
+            tr("To change controller information you must first create or open key list"));
 }
 
 void TMainFrm::MKeysTableAfterOpen() {
@@ -255,18 +255,18 @@ void TMainFrm::SKeysGridDblClick() {
 }
 
 void TMainFrm::MDelKeyBtnClick() {
-    if (MessageBoxes().confirmOkCancel(QStringLiteral("Clear key information?")))
+    if (MessageBoxes().confirmOkCancel(tr("Clear key information?")))
         TKeyListStore::Deactivate(*MKeysTable);
 }
 
 void TMainFrm::SDelKeyBtnClick() {
-    if (MessageBoxes().confirmOkCancel(QStringLiteral("Clear key information?")))
+    if (MessageBoxes().confirmOkCancel(tr("Clear key information?")))
         TKeyListStore::Deactivate(*SKeysTable);
 }
 
 void TMainFrm::MFindKeyBtnClick() {
     if (FindKeyFrm && FindKeyFrm->ShowModal() == TFindKeyFrm::ResultNo)
-        MessageBoxes().plain(TFindKeyFrm::NotFound, TErrorReport::applicationTitle());
+        MessageBoxes().plain(TFindKeyFrm::NotFoundMessage(), TErrorReport::applicationTitle());
 }
 
 void TMainFrm::MKeysGridTitleBtnClick(int column) {

@@ -20,7 +20,7 @@
 #include <QToolBar>
 
 namespace {
-const QString CsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+const char* const CsvFilter = QT_TRANSLATE_NOOP("TMainFrm", "CSV files (*.csv);;All files (*)");
 }
 
 void TMainFrm::CreateKeysInOut() {
@@ -55,8 +55,8 @@ void TMainFrm::CreateKeysInOut() {
 void TMainFrm::MenuExportCsvClick() {
     if (!KeyListStore->IsOpen() || TransferRunning())
         return;
-    const QString path = FileDialogs().getSaveFileName(QStringLiteral("Export key list"), CsvFilter,
-                                                       QString(), QStringLiteral("csv"));
+    const QString path =
+        FileDialogs().getSaveFileName(tr("Export key list"), tr(CsvFilter), QString(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     TKeyCsvWriter::Save(path, TKeyListRows::Read(*MKeysTable) + TKeyListRows::Read(*SKeysTable),
@@ -66,7 +66,7 @@ void TMainFrm::MenuExportCsvClick() {
 void TMainFrm::MenuImportCsvClick() {
     if (!KeyListStore->IsOpen() || TransferRunning())
         return;
-    const QString path = FileDialogs().getOpenFileName(QStringLiteral("Import keys"), CsvFilter, QString());
+    const QString path = FileDialogs().getOpenFileName(tr("Import keys"), tr(CsvFilter), QString());
     if (path.isEmpty())
         return;
     const TKeyImport plan = TKeyImport::Plan(TKeyImport::ReadFile(path), TKeyListRows::Read(*MKeysTable) +

@@ -20,8 +20,8 @@ QAction* TMainFrm::SiteAction() {
 }
 
 void TMainFrm::MenuSiteClick() {
-    const QString path = FileDialogs().getOpenFileName(QStringLiteral("Open site"),
-                                                       QStringLiteral("Site files (site.ini)"), QString());
+    const QString path =
+        FileDialogs().getOpenFileName(tr("Open site"), tr("Site files (site.ini)"), QString());
     if (path.isEmpty())
         return;
     if (!SiteFrm)

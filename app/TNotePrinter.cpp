@@ -1,5 +1,6 @@
 #include "app/TNotePrinter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -58,7 +59,8 @@ void TNotePrinter::print(QPrinter& printer, const QString& title, const QString&
     printer.setDocName(title);
     QPainter painter;
     if (!painter.begin(&printer))
-        throw std::runtime_error("Cannot start printing");
+        throw std::runtime_error(
+            QCoreApplication::translate("TNotePrinter", "Cannot start printing").toStdString());
     painter.setFont(QFont(QStringLiteral("Arial"), 10));
     const QFontMetricsF metrics(painter.font(), painter.device());
 

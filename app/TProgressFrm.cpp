@@ -22,7 +22,7 @@ TProgressFrm::TProgressFrm(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), WaitLabel(nullptr),
       ProgressBar(nullptr), ProgressLabel(nullptr), Scale(TScreenScale::forWidget(this)) {
     setObjectName(QStringLiteral("ProgressFrm"));
-    setWindowTitle(QStringLiteral("Data exchange"));
+    setWindowTitle(tr("Data exchange"));
     FormCreate();
 }
 
@@ -32,7 +32,7 @@ void TProgressFrm::FormCreate() {
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     panel->setLineWidth(2);
 
-    WaitLabel = new QLabel(QStringLiteral("Data exchange. Please, wait..."), panel);
+    WaitLabel = new QLabel(tr("Data exchange. Please, wait..."), panel);
     WaitLabel->setObjectName(QStringLiteral("WaitLabel"));
     ProgressBar = new QProgressBar(panel);
     ProgressBar->setObjectName(QStringLiteral("ProgressBar"));

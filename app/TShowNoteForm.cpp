@@ -36,7 +36,7 @@ TShowNoteForm::TShowNoteForm(QWidget* parent)
     ButtonsPanel = new QWidget(this);
     ButtonsPanel->setObjectName(QStringLiteral("ButtonsPanel"));
     ButtonsPanel->setFixedHeight(ButtonsPanelHeight);
-    PrintButton = new QPushButton(QStringLiteral("Print..."), ButtonsPanel);
+    PrintButton = new QPushButton(tr("Print..."), ButtonsPanel);
     PrintButton->setObjectName(QStringLiteral("PrintButton"));
     PrintButton->setAutoDefault(false);
     OKButton = new QPushButton(QStringLiteral("OK"), ButtonsPanel);

@@ -134,8 +134,7 @@ bool TSingleInstance::notifyRunningInstance(int timeoutMs) {
     socket.connectToServer(ServerPath);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    MessageBoxes().information(QStringLiteral("Programm VELM Tarvikon already executed."),
-                               QStringLiteral("Information"));
+    MessageBoxes().information(tr("Programm VELM Tarvikon already executed."), tr("Information"));
     socket.write(RaiseRequest);
     socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();

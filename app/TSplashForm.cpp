@@ -41,10 +41,10 @@ TSplashForm::TSplashForm(const TVersionInfo& version, QWidget* parent)
     blue.setColor(QPalette::Window, Qt::blue);
     rule->setPalette(blue);
 
-    LoadingLabel = new QLabel(QStringLiteral("Loading..."), panel);
+    LoadingLabel = new QLabel(tr("Loading..."), panel);
     LoadingLabel->setObjectName(QStringLiteral("LoadingLabel"));
     LoadingLabel->setAlignment(Qt::AlignCenter);
-    NameLabel = new QLabel(QStringLiteral("Unknown"), panel);
+    NameLabel = new QLabel(tr("Unknown"), panel);
     NameLabel->setObjectName(QStringLiteral("NameLabel"));
     NameLabel->setAlignment(Qt::AlignCenter);
     QFont nameFont(QStringLiteral("Times New Roman"));

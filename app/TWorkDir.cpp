@@ -1,6 +1,7 @@
 #include "app/TWorkDir.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -15,8 +16,8 @@
 namespace {
 
 std::string fail(const QString& path, const char* what) {
-    return QStringLiteral("Temporary directory %1 cannot be used: %2")
-        .arg(path, QString::fromUtf8(what))
+    return QCoreApplication::translate("TWorkDir", "Temporary directory %1 cannot be used: %2")
+        .arg(path, QCoreApplication::translate("TWorkDir", what))
         .toStdString();
 }
 
@@ -45,7 +46,8 @@ QString TWorkDir::prepare(const QString& base, const QString& name) {
     const uid_t uid = geteuid();
     QString path = QDir::cleanPath(base) + QStringLiteral("/%1-%2").arg(name).arg(uid);
     if (path.size() > MaxLength)
-        throw std::runtime_error(fail(path, "the path is longer than 500 characters"));
+        throw std::runtime_error(
+            fail(path, QT_TRANSLATE_NOOP("TWorkDir", "the path is longer than 500 characters")));
     const QByteArray native = QFile::encodeName(path);
     if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
         throw std::runtime_error(fail(path, std::strerror(errno)));
@@ -54,9 +56,9 @@ QString TWorkDir::prepare(const QString& base, const QString& name) {
     if (::lstat(native.constData(), &st) != 0)
         throw std::runtime_error(fail(path, std::strerror(errno)));
     if (!S_ISDIR(st.st_mode))
-        throw std::runtime_error(fail(path, "it is not a directory"));
+        throw std::runtime_error(fail(path, QT_TRANSLATE_NOOP("TWorkDir", "it is not a directory")));
     if (st.st_uid != uid)
-        throw std::runtime_error(fail(path, "it belongs to another user"));
+        throw std::runtime_error(fail(path, QT_TRANSLATE_NOOP("TWorkDir", "it belongs to another user")));
     // Ours, so only the mode may be wrong; nobody else may read or replace the working copy.
     if ((st.st_mode & 077) != 0 && ::chmod(native.constData(), 0700) != 0)
         throw std::runtime_error(fail(path, std::strerror(errno)));

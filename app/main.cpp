@@ -54,6 +54,8 @@ int main(int argc, char* argv[]) {
     // The lock stays held until this instance ends.
     TSingleInstance instance;
     if (!instance.tryToRun()) {
+        // The settings belong to the running instance: the desktop's language says it.
+        const TLanguage language(TLanguage::Choose(QString(), TLanguage::DesktopLanguages()));
         instance.notifyRunningInstance();
         return 0;
     }
@@ -88,7 +90,8 @@ int main(int argc, char* argv[]) {
         mainFrm->show();
         if (!settings.notAFileReason().isEmpty())
             MessageBoxes().warning(
-                QStringLiteral("The settings file %1 %2: this time nothing is remembered.")
+                QCoreApplication::translate("main",
+                                            "The settings file %1 %2: this time nothing is remembered.")
                     .arg(QDir::toNativeSeparators(TAppSettings::userFileName()), settings.notAFileReason()));
         result = QApplication::exec();
     }

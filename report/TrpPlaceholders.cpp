@@ -2,6 +2,7 @@
 
 #include "report/ERpTemplateError.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -22,7 +23,8 @@ template <typename OnText, typename OnName> void walk(const QString& text, OnTex
             text, open, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
         if (!m.hasMatch()) {
             const QString start = text.mid(open, 24).section(QLatin1Char('\n'), 0, 0);
-            throw ERpTemplateError(QStringLiteral("malformed placeholder \"%1\"").arg(start));
+            throw ERpTemplateError(
+                QCoreApplication::translate("TrpPlaceholders", "malformed placeholder \"%1\"").arg(start));
         }
         onText(QStringView(text).mid(pos, open - pos));
         TrpPlaceholders::Name name;

@@ -2,6 +2,7 @@
 
 #include "report/ERpTemplateError.h"
 #include "report/TrpDBDataSet.h"
+#include "report/TrpLocale.h"
 #include "report/TrpPages.h"
 #include "report/TrpPlaceholders.h"
 #include "report/TrpRowSource.h"
@@ -88,27 +89,28 @@ int TrpReport::PageCount() const {
 }
 
 QString TrpReport::PreviewCaption() const {
-    return QStringLiteral("Preview - ") + Title;
+    return tr("Preview - %1").arg(Title);
 }
 
 void TrpReport::ReportFault(const QString path, const QString& fault) {
     ClearReport();
-    boxes.error(QStringLiteral("The report template \"%1\" cannot be used:\r%2.")
-                    .arg(QDir::toNativeSeparators(path), fault),
-                Title);
+    boxes.error(
+        tr("The report template \"%1\" cannot be used:\r%2.").arg(QDir::toNativeSeparators(path), fault),
+        Title);
 }
 
 bool TrpReport::LoadTemplate(const QString& path) {
     if (path.isEmpty() || !QFileInfo::exists(path))
         return false;
+    const QString chosen = TrpLocale::TemplateFor(path, TrpLocale::Language());
     try {
-        TrpTemplate parsed = TrpTemplate::Load(path, DataSetNames());
+        TrpTemplate parsed = TrpTemplate::Load(chosen, DataSetNames());
         pages.reset();
         loaded = std::move(parsed);
-        templatePath = path;
+        templatePath = chosen;
         return true;
     } catch (const ERpTemplateError& e) {
-        ReportFault(path, e.Fault());
+        ReportFault(chosen, e.Fault());
         return false;
     }
 }
@@ -118,8 +120,8 @@ bool TrpReport::BuildPages() {
     if (!loaded)
         return false;
     const QDateTime now = QDateTime::currentDateTime();
-    printDate = now.toString(QStringLiteral("yyyy-MM-dd"));
-    printTime = now.toString(QStringLiteral("HH:mm"));
+    printDate = TrpLocale::Date(now.date(), QLocale());
+    printTime = TrpLocale::Time(now.time(), QLocale());
 
     std::exception_ptr failure;
     std::optional<QString> fault;
@@ -208,7 +210,7 @@ QString TrpReport::ExpandFixed(const QString& html) {
 QString TrpReport::ExpandBand(const TrpTemplate::Item& band, bool* hadRows) {
     const TrpDBDataSet* dataSet = FindDataSet(band.source);
     if (!dataSet)
-        throw ERpTemplateError(QStringLiteral("unknown band source \"%1\"").arg(band.source));
+        throw ERpTemplateError(tr("unknown band source \"%1\"").arg(band.source));
     QString out;
     dataSet->ForEachRow([&](const TrpRowSource& row) {
         *hadRows = true;
@@ -216,7 +218,7 @@ QString TrpReport::ExpandBand(const TrpTemplate::Item& band, bool* hadRows) {
             if (n.source.isEmpty())
                 return Resolve(n.name);
             if (!row.HasField(n.name))
-                throw ERpTemplateError(QStringLiteral("%1 has no field \"%2\"").arg(dataSet->Name(), n.name));
+                throw ERpTemplateError(tr("%1 has no field \"%2\"").arg(dataSet->Name(), n.name));
             return asHtml(row.FieldText(n.name));
         });
     });

@@ -38,7 +38,7 @@ public:
                     continue;
                 if (directiveWord(trimmed) != QLatin1String("report"))
                     throw ERpTemplateError(
-                        QStringLiteral("not a report template (it must begin with @report)"));
+                        TrpTemplate::tr("not a report template (it must begin with @report)"));
                 started = true;
                 continue;
             }
@@ -50,17 +50,17 @@ public:
                 Content(line);
         }
         if (!started)
-            throw ERpTemplateError(QStringLiteral("not a report template (it must begin with @report)"));
+            throw ERpTemplateError(TrpTemplate::tr("not a report template (it must begin with @report)"));
         if (band) {
             lineNo = bandLine;
-            fail(QStringLiteral("the band of %1 is not closed by @end").arg(band->source));
+            fail(TrpTemplate::tr("the band of %1 is not closed by @end").arg(band->source));
         }
         return std::move(result);
     }
 
 private:
     [[noreturn]] void fail(const QString& fault) const {
-        throw ERpTemplateError(QStringLiteral("line %1: %2").arg(lineNo).arg(fault));
+        throw ERpTemplateError(TrpTemplate::tr("line %1: %2").arg(lineNo).arg(fault));
     }
 
     static QString directiveWord(const QString& trimmed) {
@@ -77,7 +77,7 @@ private:
         if (word == QLatin1String("header") || word == QLatin1String("footer") ||
             word == QLatin1String("body")) {
             if (band)
-                fail(QStringLiteral("@%1 inside the band of %2").arg(word, band->source));
+                fail(TrpTemplate::tr("@%1 inside the band of %2").arg(word, band->source));
             section = word == QLatin1String("header")   ? Section::Header
                       : word == QLatin1String("footer") ? Section::Footer
                                                         : Section::Body;
@@ -89,22 +89,22 @@ private:
             return OpenBand(args);
         if (word == QLatin1String("empty")) {
             if (!band)
-                fail(QStringLiteral("@empty outside a band"));
+                fail(TrpTemplate::tr("@empty outside a band"));
             if (inEmpty)
-                fail(QStringLiteral("second @empty in the band of %1").arg(band->source));
+                fail(TrpTemplate::tr("second @empty in the band of %1").arg(band->source));
             inEmpty = true;
             return;
         }
         if (word == QLatin1String("end")) {
             if (!band)
-                fail(QStringLiteral("@end closes no band"));
+                fail(TrpTemplate::tr("@end closes no band"));
             result.body.push_back(std::move(*band));
             band.reset();
             return;
         }
         if (word == QLatin1String("report"))
-            fail(QStringLiteral("second @report"));
-        fail(QStringLiteral("unknown directive \"%1\"").arg(trimmed.section(QLatin1Char(' '), 0, 0)));
+            fail(TrpTemplate::tr("second @report"));
+        fail(TrpTemplate::tr("unknown directive \"%1\"").arg(trimmed.section(QLatin1Char(' '), 0, 0)));
     }
 
     void Page(const QStringList& args) {
@@ -113,9 +113,9 @@ private:
             bool ok = false;
             const double value = arg.section(QLatin1Char('='), 1).toDouble(&ok);
             if (key != QLatin1String("margin"))
-                fail(QStringLiteral("unknown page setting \"%1\"").arg(arg));
+                fail(TrpTemplate::tr("unknown page setting \"%1\"").arg(arg));
             if (!ok || value < 0 || value > 50)
-                fail(QStringLiteral("page margin \"%1\" is not a number of millimetres from 0 to 50")
+                fail(TrpTemplate::tr("page margin \"%1\" is not a number of millimetres from 0 to 50")
                          .arg(arg));
             result.marginMm = value;
         }
@@ -123,13 +123,13 @@ private:
 
     void OpenBand(const QStringList& args) {
         if (section != Section::Body)
-            fail(QStringLiteral("a band outside @body"));
+            fail(TrpTemplate::tr("a band outside @body"));
         if (band)
-            fail(QStringLiteral("a band inside the band of %1").arg(band->source));
+            fail(TrpTemplate::tr("a band inside the band of %1").arg(band->source));
         if (args.size() != 1)
-            fail(QStringLiteral("@band needs one data-band source name"));
+            fail(TrpTemplate::tr("@band needs one data-band source name"));
         if (!sources.contains(args[0], Qt::CaseInsensitive))
-            fail(QStringLiteral("unknown band source \"%1\"").arg(args[0]));
+            fail(TrpTemplate::tr("unknown band source \"%1\"").arg(args[0]));
         band = TrpTemplate::Item{true, QString(), args[0], QString()};
         bandLine = lineNo;
         inEmpty = false;
@@ -148,17 +148,17 @@ private:
             name.source.isEmpty() ? name.name : name.source + QLatin1Char('.') + name.name;
         if (!name.source.isEmpty()) {
             if (!band)
-                throw ERpTemplateError(QStringLiteral("field {{%1}} outside a band").arg(written));
+                throw ERpTemplateError(TrpTemplate::tr("field {{%1}} outside a band").arg(written));
             if (inEmpty)
                 throw ERpTemplateError(
-                    QStringLiteral("field {{%1}} in the @empty part of a band").arg(written));
+                    TrpTemplate::tr("field {{%1}} in the @empty part of a band").arg(written));
             if (name.source.compare(band->source, Qt::CaseInsensitive) != 0)
                 throw ERpTemplateError(
-                    QStringLiteral("field {{%1}} inside the band of %2").arg(written, band->source));
+                    TrpTemplate::tr("field {{%1}} inside the band of %2").arg(written, band->source));
             return;
         }
         if (section == Section::Body && isPageField(name.name))
-            throw ERpTemplateError(QStringLiteral("{{%1}} belongs in @header or @footer").arg(written));
+            throw ERpTemplateError(TrpTemplate::tr("{{%1}} belongs in @header or @footer").arg(written));
     }
 
     void Content(const QString& line) {
@@ -195,20 +195,20 @@ TrpTemplate TrpTemplate::Parse(const QString& text, const QStringList& sources) 
 TrpTemplate TrpTemplate::Load(const QString& path, const QStringList& sources) {
     const QFileInfo info(path);
     if (!info.isFile())
-        throw ERpTemplateError(QStringLiteral("the file cannot be read: it is not a regular file"));
+        throw ERpTemplateError(TrpTemplate::tr("the file cannot be read: it is not a regular file"));
     if (info.size() > MaxFileSize)
-        throw ERpTemplateError(QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
+        throw ERpTemplateError(TrpTemplate::tr("the file is larger than %1 bytes").arg(MaxFileSize));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ERpTemplateError(QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+        throw ERpTemplateError(TrpTemplate::tr("the file cannot be read: %1").arg(file.errorString()));
     const QByteArray bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        throw ERpTemplateError(QStringLiteral("the file cannot be read: %1").arg(file.errorString()));
+        throw ERpTemplateError(TrpTemplate::tr("the file cannot be read: %1").arg(file.errorString()));
     if (bytes.size() > MaxFileSize)
-        throw ERpTemplateError(QStringLiteral("the file is larger than %1 bytes").arg(MaxFileSize));
+        throw ERpTemplateError(TrpTemplate::tr("the file is larger than %1 bytes").arg(MaxFileSize));
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder.decode(bytes);
     if (decoder.hasError() || text.contains(QChar(0)))
-        throw ERpTemplateError(QStringLiteral("the file is not UTF-8 text"));
+        throw ERpTemplateError(TrpTemplate::tr("the file is not UTF-8 text"));
     return Parse(text, sources);
 }

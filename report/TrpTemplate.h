@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -9,6 +10,8 @@
 // holding data bands that repeat for every row of their source. The format is described in the
 // README ("Report templates").
 class TrpTemplate {
+    Q_DECLARE_TR_FUNCTIONS(TrpTemplate)
+
 public:
     struct Item {
         bool isBand = false;

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 TLineTestFrm::TLineTestFrm(TSerDataPort& port, TControllerPortOpener& opener, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), port(port), opener(opener),
       test(port) {
@@ -23,10 +25,11 @@ TLineTestFrm::TLineTestFrm(TSerDataPort& port, TControllerPortOpener& opener, QW
 
 void TLineTestFrm::FormCreate() {
     setObjectName(QStringLiteral("LineTestFrm"));
-    setWindowTitle(QStringLiteral("Line Test"));
+    setWindowTitle(tr("Line Test"));
     setModal(true);
     // "MS Sans Serif" 8 point, 11 pixels high. Substitutes for it are often wider; the labels
-    // shrink their own font where the text would not fit before the counters.
+    // shrink their own font where the text would not fit before the counters, down to what is
+    // still read easily. Past that the window grows (WidenToTexts).
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     font.setStyleHint(QFont::SansSerif);
@@ -43,7 +46,7 @@ void TLineTestFrm::FormCreate() {
         l->setObjectName(name);
         l->setGeometry(geometry);
         QFont small = l->font();
-        while (small.pixelSize() > 8 && QFontMetrics(small).horizontalAdvance(text) > geometry.width()) {
+        while (small.pixelSize() > 9 && QFontMetrics(small).horizontalAdvance(text) > geometry.width()) {
             small.setPixelSize(small.pixelSize() - 1);
             l->setFont(small);
         }
@@ -64,10 +67,10 @@ void TLineTestFrm::FormCreate() {
         light->move(at);
         return light;
     };
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("Correct transmitions:"), {16, 14, 112, 17});
+    Label1 = label(QStringLiteral("Label1"), tr("Correct transmitions:"), {16, 14, 112, 17});
     Edit1 = counter(QStringLiteral("Edit1"), {128, 12, 65, 21});
     Light1 = lamp(QStringLiteral("Light1"), TSerLampGlyphs::GreenLamp(), {208, 16});
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("Uncorrect transmitions:"), {16, 46, 112, 17});
+    Label2 = label(QStringLiteral("Label2"), tr("Uncorrect transmitions:"), {16, 46, 112, 17});
     Edit2 = counter(QStringLiteral("Edit2"), {128, 44, 65, 21});
     Light2 = lamp(QStringLiteral("Light2"), TSerLampGlyphs::RedLamp(), {208, 48});
 
@@ -78,17 +81,34 @@ void TLineTestFrm::FormCreate() {
         b->setAutoDefault(false);
         return b;
     };
-    StartBtn = button(QStringLiteral("StartBtn"), QStringLiteral("Start"), {2, 97, 75, 25});
-    StopBtn = button(QStringLiteral("StopBtn"), QStringLiteral("Stop"), {80, 97, 75, 25});
-    ExitBtn = button(QStringLiteral("ExitBtn"), QStringLiteral("Exit"), {158, 97, 75, 25});
+    StartBtn = button(QStringLiteral("StartBtn"), tr("Start"), {2, 97, 75, 25});
+    StopBtn = button(QStringLiteral("StopBtn"), tr("Stop"), {80, 97, 75, 25});
+    ExitBtn = button(QStringLiteral("ExitBtn"), tr("Exit"), {158, 97, 75, 25});
     setTabOrder(StartBtn, StopBtn);
     setTabOrder(StopBtn, ExitBtn);
+    WidenToTexts();
 
     connectHandler(StartBtn, &QPushButton::clicked, this, [this] { StartBtnClick(); });
     connectHandler(StopBtn, &QPushButton::clicked, this, [this] { StopBtnClick(); });
     connect(ExitBtn, &QPushButton::clicked, this, &QDialog::accept);
     FormShow();
     NameForAccessibility();
+}
+
+// A text longer than its label (a translation) moves the counters and lamps to the right, and
+// the window grows by as much.
+void TLineTestFrm::WidenToTexts() {
+    const int extra = std::max(0, std::max(Label1->sizeHint().width() - Label1->width(),
+                                           Label2->sizeHint().width() - Label2->width()));
+    if (extra == 0)
+        return;
+    for (QLabel* label : {Label1, Label2})
+        label->resize(label->width() + extra, label->height());
+    for (QWidget* widget : std::initializer_list<QWidget*>{Edit1, Edit2, Light1, Light2, ExitBtn})
+        widget->move(widget->x() + extra, widget->y());
+    StopBtn->move(StopBtn->x() + extra / 2, StopBtn->y());
+    Panel1->resize(Panel1->width() + extra, Panel1->height());
+    setFixedSize(width() + extra, height());
 }
 
 void TLineTestFrm::showEvent(QShowEvent* event) {

@@ -52,6 +52,7 @@ private:
     // Names and descriptions for screen readers.
     void NameForAccessibility();
     void FormCreate();
+    void WidenToTexts();
     void SetRunningButtons(bool running);
     static void Count(QLineEdit* edit, TSerStatusLight* light);
 

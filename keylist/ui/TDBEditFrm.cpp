@@ -22,17 +22,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-const QString TDBEditFrm::LengthError = QStringLiteral("Lenght of key code must be 12 symbols");
-const QString TDBEditFrm::DuplicateError = QStringLiteral("Key with defined code already excist!");
-const QString TDBEditFrm::KeyCodeHint = QStringLiteral(
+const QString TDBEditFrm::LengthError =
+    QStringLiteral(QT_TRANSLATE_NOOP("TDBEditFrm", "Lenght of key code must be 12 symbols"));
+const QString TDBEditFrm::DuplicateError =
+    QStringLiteral(QT_TRANSLATE_NOOP("TDBEditFrm", "Key with defined code already excist!"));
+const QString TDBEditFrm::KeyCodeHint = QStringLiteral(QT_TRANSLATE_NOOP(
+    "TDBEditFrm",
     "The key code is the key's six serial bytes in the order the wire sends them, as 12 hexadecimal "
     "digits.\nThe can is engraved CRC, the six bytes most significant first, then the family 01: "
     "the key engraved \"66 000000FBC52B 01\" has the code 2BC5FB000000.\nPaste any written form: "
     "the 16-digit number family first or as engraved, the engraving without its CRC, \"01.XXXXXXXXXXXX\", "
     "Linux's \"01-xxxxxxxxxxxx\", byte dumps and C arrays, with or without spaces, dots, dashes or "
-    "colons.");
+    "colons."));
 
-const QString TDBEditFrm::OrderCaption = QStringLiteral("Which Order?");
+const QString TDBEditFrm::OrderCaption = QStringLiteral(QT_TRANSLATE_NOOP("TDBEditFrm", "Which Order?"));
 
 namespace {
 // Room for a pasted C array or a code with its words around it; cut shorter, a paste could lose
@@ -61,6 +64,11 @@ QLabel* problemLabel(QWidget* parent, const char* name) {
     TAccessibility::SetTextColor(label, QColor(0xb4, 0x23, 0x18));
     label->setVisible(false);
     return label;
+}
+
+// The texts kept in English for callers and tests, in the language the program speaks.
+QString translated(const QString& source) {
+    return TDBEditFrm::tr(source.toUtf8().constData());
 }
 
 // The reasons the core gives read as part of a sentence; beside the field they stand alone.
@@ -114,23 +122,23 @@ void TDBEditFrm::buildLayout() {
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
     KeyCodeEdit->setMaxLength(PastedLength);
     KeyCodeEdit->setValidator(new TKeyCodeValidator(KeyCodeEdit));
-    KeyCodeEdit->setToolTip(KeyCodeHint);
+    KeyCodeEdit->setToolTip(translated(KeyCodeHint));
     EngravedEdit = new QLineEdit(this);
     EngravedEdit->setObjectName(QStringLiteral("EngravedEdit"));
     EngravedEdit->setFocusPolicy(Qt::NoFocus);
-    EngravedEdit->setToolTip(KeyCodeHint);
+    EngravedEdit->setToolTip(translated(KeyCodeHint));
     makeGrey(EngravedEdit);
     // Wide enough for the whole engraved form, which is longer than the code.
     EngravedEdit->setMinimumWidth(
         EngravedEdit->fontMetrics().horizontalAdvance(QStringLiteral("66 000000FBC52B 01")) + Scale.px(16));
-    CodeCheckedLbl = new QLabel(QStringLiteral("\u2713 checked"), this);
+    CodeCheckedLbl = new QLabel(QStringLiteral("\u2713 ") + tr("checked"), this);
     CodeCheckedLbl->setObjectName(QStringLiteral("CodeCheckedLbl"));
-    CodeCheckedLbl->setToolTip(QStringLiteral("The pasted key number's CRC checked"));
+    CodeCheckedLbl->setToolTip(tr("The pasted key number's CRC checked"));
     TAccessibility::SetTextColor(CodeCheckedLbl, QColor(0x1a, 0x7f, 0x37));
     CodeCheckedLbl->setVisible(false);
     CodeProblemLbl = problemLabel(this, "CodeProblemLbl");
     NoteProblemLbl = problemLabel(this, "NoteProblemLbl");
-    ActiveCB = new QCheckBox(QStringLiteral("Active Key"), this);
+    ActiveCB = new QCheckBox(tr("Active Key"), this);
     ActiveCB->setObjectName(QStringLiteral("ActiveCB"));
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
@@ -150,18 +158,18 @@ void TDBEditFrm::buildLayout() {
     OkBtn->setFixedWidth(Scale.px(90));
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Record #:"), this), 0, 0);
+    fields->addWidget(new QLabel(tr("Record #:"), this), 0, 0);
     fields->addWidget(RecNoEdit, 0, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Key Type:"), this), 0, 2, Qt::AlignRight);
+    fields->addWidget(new QLabel(tr("Key Type:"), this), 0, 2, Qt::AlignRight);
     fields->addWidget(KeyTypeEdit, 0, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Key Code:"), this), 1, 0);
+    fields->addWidget(new QLabel(tr("Key Code:"), this), 1, 0);
     fields->addWidget(KeyCodeEdit, 1, 1);
     fields->addWidget(ActiveCB, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Engraved:"), this), 2, 0);
+    fields->addWidget(new QLabel(tr("Engraved:"), this), 2, 0);
     fields->addWidget(EngravedEdit, 2, 1);
     fields->addWidget(CodeCheckedLbl, 2, 3);
     fields->addWidget(CodeProblemLbl, 3, 1, 1, 3);
-    fields->addWidget(new QLabel(QStringLiteral("Key Info:"), this), 4, 0);
+    fields->addWidget(new QLabel(tr("Key Info:"), this), 4, 0);
     fields->addWidget(KeyInfoEdit, 4, 1, 1, 3);
     fields->addWidget(NoteProblemLbl, 5, 1, 1, 3);
     fields->setColumnMinimumWidth(1, Scale.px(130));
@@ -193,8 +201,8 @@ void TDBEditFrm::buildLayout() {
 
 void TDBEditFrm::FormShow() {
     const bool master = activePage() == 1;
-    setWindowTitle(master ? QStringLiteral("Master Key Info") : QStringLiteral("Slave Key Info"));
-    KeyTypeEdit->setText(master ? QStringLiteral("MASTER KEY") : QStringLiteral("SLAVE KEY"));
+    setWindowTitle(master ? tr("Master Key Info") : tr("Slave Key Info"));
+    KeyTypeEdit->setText(master ? tr("MASTER KEY") : tr("SLAVE KEY"));
     codeRefused = false;
     bind(master ? &store.MKeysTable() : &store.SKeysTable());
     view->Edit();
@@ -269,11 +277,11 @@ void TDBEditFrm::codeEdited(const QString& text) {
 QString TDBEditFrm::askOrder(const QString& code) {
     const QString other = TKeyCode::Reversed(code);
     const QString question =
-        QStringLiteral("The code %1 reads two ways.\r\rYes: it is the key list's code, in the order the wire "
-                       "sends it: %1 (engraved \"%2\").\rNo: it is the middle of the engraving \"%3\": the "
-                       "code is %4.\r\rCancel: say neither and mend the code.")
+        tr("The code %1 reads two ways.\r\rYes: it is the key list's code, in the order the wire "
+           "sends it: %1 (engraved \"%2\").\rNo: it is the middle of the engraving \"%3\": the "
+           "code is %4.\r\rCancel: say neither and mend the code.")
             .arg(code, TKeyCode::Engraved(code), TKeyCode::Engraved(other), other);
-    switch (MessageBoxes().confirmYesNoCancel(question, OrderCaption)) {
+    switch (MessageBoxes().confirmYesNoCancel(question, translated(OrderCaption))) {
     case TMessageBoxes::Answer::Yes:
         return code;
     case TMessageBoxes::Answer::No:
@@ -313,7 +321,7 @@ void TDBEditFrm::showEngraved(const QString& code) {
 bool TDBEditFrm::keyCodeRuleHolds(bool closing) {
     if (KeyCodeEdit->text().size() == TKeyTable::KeyCodeLength || !ActiveCB->isChecked())
         return true;
-    MessageBoxes().error(closing ? LengthError + QLatin1Char('.') : LengthError);
+    MessageBoxes().error(closing ? translated(LengthError) + QLatin1Char('.') : translated(LengthError));
     return false;
 }
 
@@ -350,7 +358,7 @@ void TDBEditFrm::KeyCodeEditExit() {
     }
     codeRefused = store.DuplicateHolder(code, view->RecNo()) != nullptr;
     if (codeRefused) {
-        MessageBoxes().error(DuplicateError);
+        MessageBoxes().error(translated(DuplicateError));
         KeyCodeEdit->setFocus();
     }
 }

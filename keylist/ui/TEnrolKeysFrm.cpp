@@ -36,8 +36,7 @@ TEnrolKeysFrm::TEnrolKeysFrm(TKeyListStore& store, TDbfTable& page, TBusMaker ma
             return std::make_unique<TOwServerBus>(at, &stop);
         };
     setObjectName(QStringLiteral("EnrolKeysFrm"));
-    setWindowTitle(&page == &store.MKeysTable() ? QStringLiteral("Enrol Master Keys")
-                                                : QStringLiteral("Enrol Slave Keys"));
+    setWindowTitle(&page == &store.MKeysTable() ? tr("Enrol Master Keys") : tr("Enrol Slave Keys"));
     buildLayout();
     statusBackground = StatusLbl->palette().color(QPalette::Window);
     flashTimer = new QTimer(this);
@@ -55,7 +54,7 @@ TEnrolKeysFrm::~TEnrolKeysFrm() = default;
 void TEnrolKeysFrm::buildLayout() {
     ServerLbl = new QLabel(this);
     ServerLbl->setObjectName(QStringLiteral("ServerLbl"));
-    SettingsBtn = new QPushButton(QStringLiteral("Settings..."), this);
+    SettingsBtn = new QPushButton(tr("Settings..."), this);
     SettingsBtn->setObjectName(QStringLiteral("SettingsBtn"));
     StatusLbl = new QLabel(this);
     StatusLbl->setObjectName(QStringLiteral("StatusLbl"));
@@ -67,14 +66,14 @@ void TEnrolKeysFrm::buildLayout() {
     NoteEdit->setObjectName(QStringLiteral("NoteEdit"));
     NoteEdit->setMaxLength(TKeyTable::MemoLength);
     NoteEdit->setValidator(new TTypedTextValidator(NoteEdit));
-    NoteEdit->setPlaceholderText(QStringLiteral("goes with the next key touched"));
+    NoteEdit->setPlaceholderText(tr("goes with the next key touched"));
     EnrolledList = new QListWidget(this);
     EnrolledList->setObjectName(QStringLiteral("EnrolledList"));
     EnrolledList->setMinimumSize(460, 180);
-    UndoBtn = new QPushButton(QStringLiteral("Undo last"), this);
+    UndoBtn = new QPushButton(tr("Undo last"), this);
     UndoBtn->setObjectName(QStringLiteral("UndoBtn"));
     UndoBtn->setEnabled(false);
-    CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBtn = new QPushButton(tr("Close"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     for (QPushButton* b : {UndoBtn, SettingsBtn, CloseBtn})
         b->setAutoDefault(false);
@@ -83,7 +82,7 @@ void TEnrolKeysFrm::buildLayout() {
     server->addWidget(ServerLbl, 1);
     server->addWidget(SettingsBtn);
     auto* note = new QHBoxLayout;
-    note->addWidget(new QLabel(QStringLiteral("Note:"), this));
+    note->addWidget(new QLabel(tr("Note:"), this));
     note->addWidget(NoteEdit, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(UndoBtn);
@@ -93,7 +92,7 @@ void TEnrolKeysFrm::buildLayout() {
     layout->addLayout(server);
     layout->addWidget(StatusLbl);
     layout->addLayout(note);
-    layout->addWidget(new QLabel(QStringLiteral("Enrolled:"), this));
+    layout->addWidget(new QLabel(tr("Enrolled:"), this));
     layout->addWidget(EnrolledList, 1);
     layout->addLayout(buttons);
     NameForAccessibility();
@@ -112,8 +111,8 @@ void TEnrolKeysFrm::done(int result) {
 
 void TEnrolKeysFrm::startPolling() {
     poller.reset();
-    ServerLbl->setText(QStringLiteral("Reader: owserver at %1").arg(address));
-    showStatus(QStringLiteral("Connecting to %1...").arg(address), false);
+    ServerLbl->setText(tr("Reader: owserver at %1").arg(address));
+    showStatus(tr("Connecting to %1...").arg(address), false);
     const TBusMaker maker = makeBus;
     const QString at = address;
     poller = std::make_unique<TOneWirePoller>(
@@ -131,7 +130,7 @@ void TEnrolKeysFrm::startPolling() {
 void TEnrolKeysFrm::BusReady() {
     failureShown = false; // a server lost again later is said again
     readerProblem.clear();
-    showStatus(QStringLiteral("Touch a key to the reader."), false);
+    showStatus(tr("Touch a key to the reader."), false);
 }
 
 // Said in the status line only: the window keeps watching, and enrols what the server lists.
@@ -154,11 +153,11 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
     auto* item = new QListWidgetItem(EnrolledList);
     if (result.ok) {
         item->setText(
-            QStringLiteral("%1   %2   engraved %3   %4")
+            tr("%1   %2   engraved %3   %4")
                 .arg(TKeyListRows::Place(result.record), code, TKeyCode::Engraved(code), result.record.memo));
         NoteEdit->clear();
     } else {
-        item->setText(QStringLiteral("refused: ") + result.message);
+        item->setText(tr("refused: %1").arg(result.message));
         item->setForeground(Qt::darkRed);
     }
     // A server without a real reader stays said beside what happened.
@@ -173,15 +172,15 @@ void TEnrolKeysFrm::KeyTouched(const QString& code) {
 void TEnrolKeysFrm::NoteEditChange(const QString& note) {
     const QString refusal = TKeyNote::Refusal(note);
     if (!refusal.isEmpty())
-        showStatus(QStringLiteral("A key touched now would be refused: %1").arg(refusal), true);
+        showStatus(tr("A key touched now would be refused: %1").arg(refusal), true);
 }
 
 void TEnrolKeysFrm::UndoBtnClick() {
     if (!enrolment.CanUndo())
         return;
     const TKeySlot slot = enrolment.Undo();
-    auto* item = new QListWidgetItem(
-        QStringLiteral("undone: %1 is empty again").arg(TKeyListRows::Place(slot)), EnrolledList);
+    auto* item =
+        new QListWidgetItem(tr("undone: %1 is empty again").arg(TKeyListRows::Place(slot)), EnrolledList);
     EnrolledList->scrollToItem(item);
     UndoBtn->setEnabled(enrolment.CanUndo());
     showStatus(item->text(), false);
@@ -189,10 +188,10 @@ void TEnrolKeysFrm::UndoBtnClick() {
 
 void TEnrolKeysFrm::SettingsBtnClick() {
     bool ok = false;
-    const QString entered = QInputDialog::getText(this, QStringLiteral("1-Wire Reader"),
-                                                  QStringLiteral("owserver address (host:port):"),
-                                                  QLineEdit::Normal, address, &ok)
-                                .trimmed();
+    const QString entered =
+        QInputDialog::getText(this, tr("1-Wire Reader"), tr("owserver address (host:port):"),
+                              QLineEdit::Normal, address, &ok)
+            .trimmed();
     if (!ok || entered.isEmpty() || entered == address)
         return;
     address = entered;
@@ -208,6 +207,10 @@ void TEnrolKeysFrm::showStatus(const QString& text, bool fault) {
                      TAccessibility::Readable(fault ? QColor(Qt::darkRed) : palette.color(QPalette::Text),
                                               palette.color(QPalette::Window)));
     StatusLbl->setPalette(palette);
+    // A long message takes more lines: the window grows rather than cut it off.
+    const int missing = StatusLbl->heightForWidth(StatusLbl->width()) - StatusLbl->height();
+    if (isVisible() && missing > 0)
+        resize(width(), height() + missing);
 }
 
 // A short sound and a coloured flash, so that the user need not look at the screen. A flash

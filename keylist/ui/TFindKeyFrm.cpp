@@ -12,7 +12,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-const QString TFindKeyFrm::NotFound = QStringLiteral("Key with defined parametrs not found.");
+const QString TFindKeyFrm::NotFound =
+    QStringLiteral(QT_TRANSLATE_NOOP("TFindKeyFrm", "Key with defined parametrs not found."));
+
+QString TFindKeyFrm::NotFoundMessage() {
+    return tr(NotFound.toUtf8().constData());
+}
 
 namespace {
 enum TKeyTypeItem { MasterItem, SlaveItem, AnyItem };
@@ -21,30 +26,29 @@ enum TKeyTypeItem { MasterItem, SlaveItem, AnyItem };
 TFindKeyFrm::TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent)
     : TKeyDialog(parent), store(store), activePage(std::move(activePage)) {
     setObjectName(QStringLiteral("FindKeyFrm"));
-    setWindowTitle(QStringLiteral("Find Key Dialog"));
+    setWindowTitle(tr("Find Key Dialog"));
     KeyCodeEdit = new QLineEdit(this);
     KeyCodeEdit->setObjectName(QStringLiteral("KeyCodeEdit"));
     KeyCodeEdit->setMaxLength(TKeyTable::KeyCodeLength);
     KeyTypeCombo = new QComboBox(this);
     KeyTypeCombo->setObjectName(QStringLiteral("KeyTypeCombo"));
-    KeyTypeCombo->addItems(
-        {QStringLiteral("Master Key"), QStringLiteral("Slave Key"), QStringLiteral("Any Type")});
+    KeyTypeCombo->addItems({tr("Master Key"), tr("Slave Key"), tr("Any Type")});
     KeyInfoEdit = new QLineEdit(this);
     KeyInfoEdit->setObjectName(QStringLiteral("KeyInfoEdit"));
     KeyInfoEdit->setMaxLength(TKeyTable::MemoLength);
     KeyInfoEdit->setValidator(new TTypedTextValidator(KeyInfoEdit));
     KeyInfoEdit->setMinimumWidth(200);
-    FindBtn = new QPushButton(QStringLiteral("Find Key"), this);
+    FindBtn = new QPushButton(tr("Find Key"), this);
     FindBtn->setObjectName(QStringLiteral("FindBtn"));
     FindBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setAutoDefault(false);
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Key Code:"), KeyCodeEdit);
-    fields->addRow(QStringLiteral("Key Type:"), KeyTypeCombo);
-    fields->addRow(QStringLiteral("Key Info:"), KeyInfoEdit);
+    fields->addRow(tr("Key Code:"), KeyCodeEdit);
+    fields->addRow(tr("Key Type:"), KeyTypeCombo);
+    fields->addRow(tr("Key Info:"), KeyInfoEdit);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(FindBtn);

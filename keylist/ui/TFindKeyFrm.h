@@ -17,6 +17,7 @@ public:
     // The dialog's result when nothing was found.
     static constexpr int ResultNo = 7;
     static const QString NotFound; // "Key with defined parametrs not found."
+    static QString NotFoundMessage(); // NotFound in the language the program speaks
 
     TFindKeyFrm(TKeyListStore& store, std::function<int()> activePage, QWidget* parent = nullptr);
 

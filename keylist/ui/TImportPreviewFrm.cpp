@@ -16,9 +16,9 @@ namespace {
 
 QString shown(const TKeySlot& r) {
     if (!r.HasKey())
-        return QStringLiteral("empty");
+        return TImportPreviewFrm::tr("empty");
     return QStringLiteral("%1%2%3").arg(
-        r.keyCode, r.active ? QString() : QStringLiteral(" (inactive)"),
+        r.keyCode, r.active ? QString() : TImportPreviewFrm::tr(" (inactive)"),
         r.memo.isEmpty() ? QString() : QStringLiteral("  \"%1\"").arg(QString(r.memo).replace('\n', ' ')));
 }
 
@@ -37,27 +37,27 @@ QTreeWidget* table(QWidget* parent, const char* name, const QStringList& titles)
 TImportPreviewFrm::TImportPreviewFrm(const TKeyImport& plan, const QString& fileName, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ImportPreviewFrm"));
-    setWindowTitle(QStringLiteral("Import Keys"));
+    setWindowTitle(tr("Import Keys"));
     SummaryLbl = new QLabel(this);
     SummaryLbl->setObjectName(QStringLiteral("SummaryLbl"));
     SummaryLbl->setWordWrap(true);
-    SummaryLbl->setText(QStringLiteral("%1: %2 slot(s) will change, %3 row(s) are refused, %4 row(s) change "
-                                       "nothing. Nothing changes until you choose Import.")
+    SummaryLbl->setText(tr("%1: %2 slot(s) will change, %3 row(s) are refused, %4 row(s) change "
+                           "nothing. Nothing changes until you choose Import.")
                             .arg(QFileInfo(fileName).fileName())
                             .arg(plan.Changes.size())
                             .arg(plan.Rejects.size())
                             .arg(plan.Unchanged));
-    ChangesView = table(this, "ChangesView", {"Line", "Slot", "Now", "After the import"});
+    ChangesView = table(this, "ChangesView", {tr("Line"), tr("Slot"), tr("Now"), tr("After the import")});
     RejectsView = new QListWidget(this);
     RejectsView->setObjectName(QStringLiteral("RejectsView"));
     RejectsView->setWordWrap(true);
     RejectsView->setAlternatingRowColors(true);
     fillChanges(plan);
     fillRejects(plan);
-    ImportBtn = new QPushButton(QStringLiteral("Import"), this);
+    ImportBtn = new QPushButton(tr("Import"), this);
     ImportBtn->setObjectName(QStringLiteral("ImportBtn"));
     ImportBtn->setEnabled(!plan.Changes.isEmpty());
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setDefault(true);
     connect(ImportBtn, &QPushButton::clicked, this, &QDialog::accept);
@@ -69,9 +69,9 @@ TImportPreviewFrm::TImportPreviewFrm(const TKeyImport& plan, const QString& file
     buttons->addWidget(CancelBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SummaryLbl);
-    layout->addWidget(new QLabel(QStringLiteral("Changes:"), this));
+    layout->addWidget(new QLabel(tr("Changes:"), this));
     layout->addWidget(ChangesView, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Refused rows (not imported):"), this));
+    layout->addWidget(new QLabel(tr("Refused rows (not imported):"), this));
     layout->addWidget(RejectsView, 2);
     layout->addLayout(buttons);
     resize(720, 480);
@@ -88,7 +88,7 @@ void TImportPreviewFrm::fillChanges(const TKeyImport& plan) {
 
 void TImportPreviewFrm::fillRejects(const TKeyImport& plan) {
     for (const TKeyImport::TReject& reject : plan.Rejects)
-        new QListWidgetItem(QStringLiteral("Line %1: %2").arg(reject.line).arg(reject.reason), RejectsView);
+        new QListWidgetItem(tr("Line %1: %2").arg(reject.line).arg(reject.reason), RejectsView);
 }
 
 void TImportPreviewFrm::NameForAccessibility() {

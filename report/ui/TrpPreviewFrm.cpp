@@ -54,7 +54,9 @@ TrpPreviewFrm::TrpPreviewFrm(const TrpReport& report, std::shared_ptr<TrpPages> 
         preview->fitToWidth();
 
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(screen.width() * 9 / 10, 1200), screen.height() * 9 / 10);
+    // Wide enough for the whole tool bar, whose texts are longer in some languages.
+    resize(std::min(screen.width() * 9 / 10, std::max(1200, toolBar->sizeHint().width())),
+           screen.height() * 9 / 10);
     NameForAccessibility();
 }
 
@@ -84,9 +86,9 @@ void TrpPreviewFrm::BuildToolBar(const TrpReport& report) {
     toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
     const auto buttons = report.PreviewButtons;
 
-    AddAction(QStringLiteral("FirstPageAct"), QStringLiteral("First"), QKeySequence(Qt::CTRL | Qt::Key_Home),
+    AddAction(QStringLiteral("FirstPageAct"), tr("First"), QKeySequence(Qt::CTRL | Qt::Key_Home),
               [this] { GoToPage(1); });
-    AddAction(QStringLiteral("PriorPageAct"), QStringLiteral("Prior"), QKeySequence(Qt::Key_PageUp),
+    AddAction(QStringLiteral("PriorPageAct"), tr("Prior"), QKeySequence(Qt::Key_PageUp),
               [this] { GoToPage(CurrentPage() - 1); });
     pageEdit = new QSpinBox(this);
     pageEdit->setObjectName(QStringLiteral("PageEdit"));
@@ -98,44 +100,43 @@ void TrpPreviewFrm::BuildToolBar(const TrpReport& report) {
     pageCountLbl->setObjectName(QStringLiteral("PageCountLbl"));
     pageCountLbl->setContentsMargins(4, 0, 4, 0);
     toolBar->addWidget(pageCountLbl);
-    AddAction(QStringLiteral("NextPageAct"), QStringLiteral("Next"), QKeySequence(Qt::Key_PageDown),
+    AddAction(QStringLiteral("NextPageAct"), tr("Next"), QKeySequence(Qt::Key_PageDown),
               [this] { GoToPage(CurrentPage() + 1); });
-    AddAction(QStringLiteral("LastPageAct"), QStringLiteral("Last"), QKeySequence(Qt::CTRL | Qt::Key_End),
+    AddAction(QStringLiteral("LastPageAct"), tr("Last"), QKeySequence(Qt::CTRL | Qt::Key_End),
               [this] { GoToPage(PageCount()); });
 
     if (buttons & TrpReport::pbZoom) {
         toolBar->addSeparator();
-        AddAction(QStringLiteral("ZoomInAct"), QStringLiteral("Zoom in"), QKeySequence(QKeySequence::ZoomIn),
+        AddAction(QStringLiteral("ZoomInAct"), tr("Zoom in"), QKeySequence(QKeySequence::ZoomIn),
                   [this] { preview->zoomIn(); });
-        AddAction(QStringLiteral("ZoomOutAct"), QStringLiteral("Zoom out"),
-                  QKeySequence(QKeySequence::ZoomOut), [this] { preview->zoomOut(); });
-        AddAction(QStringLiteral("FitWidthAct"), QStringLiteral("Page width"), QKeySequence(),
+        AddAction(QStringLiteral("ZoomOutAct"), tr("Zoom out"), QKeySequence(QKeySequence::ZoomOut),
+                  [this] { preview->zoomOut(); });
+        AddAction(QStringLiteral("FitWidthAct"), tr("Page width"), QKeySequence(),
                   [this] { preview->fitToWidth(); });
-        AddAction(QStringLiteral("FitPageAct"), QStringLiteral("Whole page"), QKeySequence(),
+        AddAction(QStringLiteral("FitPageAct"), tr("Whole page"), QKeySequence(),
                   [this] { preview->fitInView(); });
     }
     toolBar->addSeparator();
     if (buttons & TrpReport::pbPrint)
-        AddAction(QStringLiteral("PrintAct"), QStringLiteral("&Print..."), QKeySequence(QKeySequence::Print),
+        AddAction(QStringLiteral("PrintAct"), tr("&Print..."), QKeySequence(QKeySequence::Print),
                   [this] { PrintPages(); });
     if (buttons & TrpReport::pbPageSetup)
-        AddAction(QStringLiteral("PageSetupAct"), QStringLiteral("Page setup..."), QKeySequence(),
+        AddAction(QStringLiteral("PageSetupAct"), tr("Page setup..."), QKeySequence(),
                   [this] { PageSetup(); });
-    AddAction(QStringLiteral("ExportPdfAct"), QStringLiteral("Export PDF..."), QKeySequence(),
-              [this] { ExportPdf(); });
+    AddAction(QStringLiteral("ExportPdfAct"), tr("Export PDF..."), QKeySequence(), [this] { ExportPdf(); });
     if (buttons & TrpReport::pbFind) {
         toolBar->addSeparator();
-        AddAction(QStringLiteral("FindAct"), QStringLiteral("&Find..."), QKeySequence(QKeySequence::Find),
+        AddAction(QStringLiteral("FindAct"), tr("&Find..."), QKeySequence(QKeySequence::Find),
                   [this] { Find(); });
-        AddAction(QStringLiteral("FindNextAct"), QStringLiteral("Find next"),
-                  QKeySequence(QKeySequence::FindNext), [this] { FindNext(); });
+        AddAction(QStringLiteral("FindNextAct"), tr("Find next"), QKeySequence(QKeySequence::FindNext),
+                  [this] { FindNext(); });
     }
     toolBar->addSeparator();
     if (buttons & TrpReport::pbHelp)
-        AddAction(QStringLiteral("HelpAct"), QStringLiteral("Help"), QKeySequence(QKeySequence::HelpContents),
+        AddAction(QStringLiteral("HelpAct"), tr("Help"), QKeySequence(QKeySequence::HelpContents),
                   [this] { ShowHelp(); });
     if (buttons & TrpReport::pbExit)
-        AddAction(QStringLiteral("CloseAct"), QStringLiteral("Close"), QKeySequence(), [this] { reject(); });
+        AddAction(QStringLiteral("CloseAct"), tr("Close"), QKeySequence(), [this] { reject(); });
 }
 
 int TrpPreviewFrm::CurrentPage() const {
@@ -159,7 +160,7 @@ void TrpPreviewFrm::UpdatePageControls() {
     const QSignalBlocker blocker(pageEdit);
     pageEdit->setRange(count > 0 ? 1 : 0, count);
     pageEdit->setValue(CurrentPage());
-    pageCountLbl->setText(QStringLiteral("of %1").arg(count));
+    pageCountLbl->setText(tr("of %1").arg(count));
 }
 
 void TrpPreviewFrm::PrintPages() {
@@ -193,8 +194,7 @@ void TrpPreviewFrm::FindFrom(int afterPage) {
     if (found < 0) {
         pages->SetMarkedText(QString());
         preview->updatePreview();
-        MessageBoxes().information(QStringLiteral("\"%1\" was not found.").arg(lastFind),
-                                   QStringLiteral("Find"));
+        MessageBoxes().information(tr("\"%1\" was not found.").arg(lastFind), tr("Find"));
         return;
     }
     pages->SetMarkedText(lastFind);
@@ -220,9 +220,8 @@ void TrpPreviewFrm::ShowOnPage(qreal fraction) {
 }
 
 void TrpPreviewFrm::ExportPdf() {
-    const QString path =
-        FileDialogs().getSaveFileName(QStringLiteral("Export to PDF"), QStringLiteral("PDF files (*.pdf)"),
-                                      QDir::homePath(), QStringLiteral("pdf"));
+    const QString path = FileDialogs().getSaveFileName(tr("Export to PDF"), tr("PDF files (*.pdf)"),
+                                                       QDir::homePath(), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     const QString marked = pages->MarkedText();
@@ -233,18 +232,17 @@ void TrpPreviewFrm::ExportPdf() {
     // The export laid the pages out for its own file; the preview lays them out again for the printer.
     preview->updatePreview();
     if (!written)
-        MessageBoxes().error(QStringLiteral("The PDF file \"%1\" could not be written:\r%2")
-                                 .arg(QDir::toNativeSeparators(path), error));
+        MessageBoxes().error(
+            tr("The PDF file \"%1\" could not be written:\r%2").arg(QDir::toNativeSeparators(path), error));
 }
 
 void TrpPreviewFrm::ShowHelp() {
     MessageBoxes().information(
-        QStringLiteral(
-            "Page Up and Page Down turn the pages, Ctrl+Home and Ctrl+End go to the first and the "
-            "last page.\rCtrl+Plus and Ctrl+Minus zoom; \"Page width\" and \"Whole page\" fit the page "
-            "into the window.\rCtrl+F finds a text and marks it, F3 finds it on the next page.\r"
-            "\"Print...\" prints on a printer you choose, \"Export PDF...\" writes the pages to a PDF "
-            "file."),
+        tr("Page Up and Page Down turn the pages, Ctrl+Home and Ctrl+End go to the first and the "
+           "last page.\rCtrl+Plus and Ctrl+Minus zoom; \"Page width\" and \"Whole page\" fit the page "
+           "into the window.\rCtrl+F finds a text and marks it, F3 finds it on the next page.\r"
+           "\"Print...\" prints on a printer you choose, \"Export PDF...\" writes the pages to a PDF "
+           "file."),
         windowTitle());
 }
 

@@ -1,5 +1,6 @@
 #include "report/ui/TrpPrintDialogs.h"
 
+#include <QCoreApplication>
 #include <QInputDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -19,7 +20,8 @@ public:
     QString findText(const QString& last, QWidget* parent) override {
         bool ok = false;
         const QString text = QInputDialog::getText(
-            parent, QStringLiteral("Find"), QStringLiteral("Text to find:"), QLineEdit::Normal, last, &ok);
+            parent, QCoreApplication::translate("TrpPrintDialogs", "Find"),
+            QCoreApplication::translate("TrpPrintDialogs", "Text to find:"), QLineEdit::Normal, last, &ok);
         return ok ? text : QString();
     }
 };

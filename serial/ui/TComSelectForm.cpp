@@ -28,14 +28,14 @@ QString PathText(const TSerPortEntry& entry, const QFontMetrics& metrics, int wi
     if (!entry.byIdPath.isEmpty())
         lines << metrics.elidedText(entry.byIdPath, Qt::ElideMiddle, width);
     if (!entry.accessible)
-        lines << QStringLiteral("You may not use this port. Run: sudo usermod -aG dialout $USER, "
-                                "then log in again.");
+        lines << TComSelectForm::tr("You may not use this port. Run: sudo usermod -aG dialout $USER, "
+                                    "then log in again.");
     return lines.join('\n');
 }
 } // namespace
 
 TComSelectForm::TComSelectForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Select Port"));
+    setWindowTitle(tr("Select Port"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     QPalette black = palette();
@@ -49,10 +49,10 @@ TComSelectForm::TComSelectForm(QWidget* parent) : QDialog(parent) {
     Bevel1->setFrameShadow(QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 201, 42);
 
-    Label1 = new QLabel(QStringLiteral("The configured serial port is not valid."), this);
+    Label1 = new QLabel(tr("The configured serial port is not valid."), this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(18, 14, 176, 13);
-    Label2 = new QLabel(QStringLiteral("Please choose another port."), this);
+    Label2 = new QLabel(tr("Please choose another port."), this);
     Label2->setObjectName("Label2");
     Label2->setGeometry(18, 30, 133, 13);
 
@@ -68,11 +68,11 @@ TComSelectForm::TComSelectForm(QWidget* parent) : QDialog(parent) {
     PathLabel->setWordWrap(true);
     PathLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    OkBtn = new QPushButton(QStringLiteral("OK"), this);
+    OkBtn = new QPushButton(tr("OK"), this);
     OkBtn->setObjectName("OkBtn");
     OkBtn->setGeometry(8, 95 + PathHeight, 85, 27);
     OkBtn->setDefault(true);
-    AbortBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    AbortBtn = new QPushButton(tr("Cancel"), this);
     AbortBtn->setObjectName("AbortBtn");
     AbortBtn->setGeometry(124, 95 + PathHeight, 85, 27);
 
@@ -141,7 +141,7 @@ int TComSelectForm::ChosenPortNumber() const {
     bool ok = false;
     const int number = text.toInt(&ok);
     if (!ok)
-        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text).toStdString());
+        throw EConvertError(tr("'%1' is not a valid integer value").arg(text).toStdString());
     return number;
 }
 

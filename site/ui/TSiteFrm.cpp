@@ -59,23 +59,28 @@ QPushButton* button(const QString& name, const QString& caption, QWidget* parent
 TSiteFrm::TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> openList, QWidget* parent)
     : QWidget(parent, Qt::Window), boxes(boxes), openList(std::move(openList)) {
     setObjectName(QStringLiteral("SiteFrm"));
-    setWindowTitle(QStringLiteral("Site"));
+    setWindowTitle(tr("Site"));
     SiteLbl = new QLabel(this);
     SiteLbl->setObjectName(QStringLiteral("SiteLbl"));
-    DoorTable =
-        table(QStringLiteral("DoorTable"),
-              {"Door", "Location", "Serial number", "Key list", "Last read", "Last written", "Status"}, this);
+    DoorTable = table(QStringLiteral("DoorTable"),
+                      {tr("Door"), tr("Location"), tr("Serial number"), tr("Key list"), tr("Last read"),
+                       tr("Last written"), tr("Status")},
+                      this);
     SearchEdit = new QLineEdit(this);
     SearchEdit->setObjectName(QStringLiteral("SearchEdit"));
-    SearchEdit->setPlaceholderText(QStringLiteral("Key code in any form, or note text"));
-    FindTable = table(QStringLiteral("FindTable"),
-                      {"Door", "Where", "Table", "#", "Key code", "Active", "Note"}, this);
+    SearchEdit->setPlaceholderText(tr("Key code in any form, or note text"));
+    FindTable = table(
+        QStringLiteral("FindTable"),
+        {tr("Door"), tr("Where"), tr("Table"), QStringLiteral("#"), tr("Key code"), tr("Active"), tr("Note")},
+        this);
     JournalTable = table(QStringLiteral("JournalTable"),
-                         {"Time", "User", "List or controller", "Table", "#", "Old", "New"}, this);
-    auto* findBtn = button(QStringLiteral("FindBtn"), QStringLiteral("Find"), this);
-    auto* revokeBtn = button(QStringLiteral("RevokeBtn"), QStringLiteral("Revoke key everywhere..."), this);
-    auto* giveBtn = button(QStringLiteral("GiveBtn"), QStringLiteral("Give key to doors..."), this);
-    OpenListBtn = button(QStringLiteral("OpenListBtn"), QStringLiteral("Open list"), this);
+                         {tr("Time"), tr("User"), tr("List or controller"), tr("Table"), QStringLiteral("#"),
+                          tr("Old"), tr("New")},
+                         this);
+    auto* findBtn = button(QStringLiteral("FindBtn"), tr("Find"), this);
+    auto* revokeBtn = button(QStringLiteral("RevokeBtn"), tr("Revoke key everywhere..."), this);
+    auto* giveBtn = button(QStringLiteral("GiveBtn"), tr("Give key to doors..."), this);
+    OpenListBtn = button(QStringLiteral("OpenListBtn"), tr("Open list"), this);
     auto* doorButtons = new QHBoxLayout;
     doorButtons->addWidget(OpenListBtn);
     doorButtons->addStretch();
@@ -90,7 +95,7 @@ TSiteFrm::TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> ope
     layout->addLayout(doorButtons);
     layout->addLayout(searchRow);
     layout->addWidget(FindTable, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Journal"), this));
+    layout->addWidget(new QLabel(tr("Journal"), this));
     layout->addWidget(JournalTable, 2);
     connectHandler(findBtn, &QPushButton::clicked, this, [this] { FindBtnClick(); });
     connectHandler(SearchEdit, &QLineEdit::returnPressed, this, [this] { FindBtnClick(); });
@@ -141,16 +146,13 @@ void TSiteFrm::FindBtnClick() {
     for (const TSiteFinder::THit& hit :
          TSiteFinder::Find(*site, TSiteQuery::Parse(SearchEdit->text()), &unreadable))
         rows.append({hit.door.Shown(),
-                     hit.inSnapshot ? QStringLiteral("controller, %1").arg(timeText(hit.snapshotTime))
-                                    : QStringLiteral("key list"),
+                     hit.inSnapshot ? tr("controller, %1").arg(timeText(hit.snapshotTime)) : tr("key list"),
                      TKeyTables::TableName(hit.table), QString::number(hit.number), hit.code,
-                     hit.active
-                         ? (hit.toVisit ? QStringLiteral("yes: visit the door") : QStringLiteral("yes"))
-                         : QStringLiteral("no"),
+                     hit.active ? (hit.toVisit ? tr("yes: visit the door") : tr("yes")) : tr("no"),
                      hit.note});
     fill(FindTable, rows);
     if (!unreadable.isEmpty())
-        boxes.warning(QStringLiteral("Not searched:\r") + unreadable.join(QLatin1Char('\r')));
+        boxes.warning(tr("Not searched:\r%1").arg(unreadable.join(QLatin1Char('\r'))));
 }
 
 QString TSiteFrm::TypedCode() {
@@ -158,11 +160,10 @@ QString TSiteFrm::TypedCode() {
     const TSiteQuery query = TSiteQuery::Code(SearchEdit->text(), &error);
     if (query.codes.size() == 1)
         return query.codes.constFirst();
-    boxes.error(
-        query.codes.isEmpty()
-            ? QStringLiteral("Type the key code into the search box first: %1").arg(error)
-            : QStringLiteral("The code reads two ways (%1 or engraved %2); type it with its family byte.")
-                  .arg(query.codes[0], query.codes[1]));
+    boxes.error(query.codes.isEmpty()
+                    ? tr("Type the key code into the search box first: %1").arg(error)
+                    : tr("The code reads two ways (%1 or engraved %2); type it with its family byte.")
+                          .arg(query.codes[0], query.codes[1]));
     return QString();
 }
 
@@ -174,11 +175,10 @@ void TSiteFrm::CarryOut(const QString& what, QList<TSiteKeyChange> plan) {
                          .arg(change.door.Shown(), TKeyTables::TableName(slot.table))
                          .arg(slot.Number());
     if (lines.isEmpty()) {
-        boxes.information(QStringLiteral("No key list of the site needs a change."));
+        boxes.information(tr("No key list of the site needs a change."));
         return;
     }
-    if (!boxes.confirmOkCancel(QStringLiteral("%1 in these key lists?\r").arg(what) +
-                               lines.join(QLatin1Char('\r'))))
+    if (!boxes.confirmOkCancel(tr("%1 in these key lists?\r%2").arg(what, lines.join(QLatin1Char('\r')))))
         return;
     TSiteJournal journal(site->Folder());
     TSiteListWriter::Apply(*site, plan, journal, openListHook);
@@ -201,7 +201,7 @@ void TSiteFrm::CarryOut(const QString& what, QList<TSiteKeyChange> plan) {
 void TSiteFrm::RevokeBtnClick() {
     const QString code = site ? TypedCode() : QString();
     if (!code.isEmpty())
-        CarryOut(QStringLiteral("Revoke key %1").arg(code), TSiteRevoke::Plan(*site, code));
+        CarryOut(tr("Revoke key %1").arg(code), TSiteRevoke::Plan(*site, code));
 }
 
 void TSiteFrm::GiveBtnClick() {
@@ -212,10 +212,10 @@ void TSiteFrm::GiveBtnClick() {
     for (const QModelIndex& row : DoorTable->selectionModel()->selectedRows())
         targets.append({site->Doors().value(row.row()), TKeyTransfer::Table::Slave, -1});
     if (targets.isEmpty()) {
-        boxes.error(QStringLiteral("Select the doors in the door table first."));
+        boxes.error(tr("Select the doors in the door table first."));
         return;
     }
-    CarryOut(QStringLiteral("Give key %1").arg(code), TSiteGive::Plan(*site, code, QString(), targets));
+    CarryOut(tr("Give key %1").arg(code), TSiteGive::Plan(*site, code, QString(), targets));
 }
 
 void TSiteFrm::OpenListBtnClick() {

@@ -45,13 +45,13 @@ TDifferencesFrm::TDifferencesFrm(QWidget* parent) : QDialog(parent) {
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid->verticalHeader()->hide();
     Grid->horizontalHeader()->setStretchLastSection(true);
-    ShowAllChk = new QCheckBox(QStringLiteral("Show all slots"), this);
+    ShowAllChk = new QCheckBox(tr("Show all slots"), this);
     ShowAllChk->setObjectName(QStringLiteral("ShowAllChk"));
-    PrintBtn = button(this, "PrintBtn", QStringLiteral("Print..."));
-    PdfBtn = button(this, "PdfBtn", QStringLiteral("Save as PDF..."));
-    CsvBtn = button(this, "CsvBtn", QStringLiteral("Export CSV..."));
-    WriteBtn = button(this, "WriteBtn", QStringLiteral("Write changes"));
-    CancelBtn = button(this, "CancelBtn", QStringLiteral("Cancel"));
+    PrintBtn = button(this, "PrintBtn", tr("Print..."));
+    PdfBtn = button(this, "PdfBtn", tr("Save as PDF..."));
+    CsvBtn = button(this, "CsvBtn", tr("Export CSV..."));
+    WriteBtn = button(this, "WriteBtn", tr("Write changes"));
+    CancelBtn = button(this, "CancelBtn", tr("Cancel"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ShowAllChk);
@@ -78,22 +78,23 @@ void TDifferencesFrm::Present(const TKeyComparison& value, Purpose why) {
     comparison = value;
     purpose = why;
     const bool writing = purpose != Purpose::Compare;
-    const QString wanted =
-        purpose == Purpose::Restore ? QStringLiteral("Snapshot") : QStringLiteral("Key list");
-    setWindowTitle(
-        writing ? QStringLiteral("Changes to write to controller %1").arg(comparison.heldSerial)
-                : QStringLiteral("Differences: key list and controller %1").arg(comparison.heldSerial));
+    const QString wanted = purpose == Purpose::Restore ? tr("Snapshot") : tr("Key list");
+    setWindowTitle(writing ? tr("Changes to write to controller %1").arg(comparison.heldSerial)
+                           : tr("Differences: key list and controller %1").arg(comparison.heldSerial));
     Model->SetWantedName(wanted);
     Model->SetComparison(comparison);
-    const QString mismatch = comparison.SerialMismatchText(wanted.toLower());
+    // Inside a sentence; German writes its nouns capitalised there too.
+    const QString inSentence = purpose == Purpose::Restore ? tr("snapshot") : tr("key list");
+    const QString mismatch = comparison.SerialMismatchText(inSentence);
     MismatchLbl->setText(mismatch);
     MismatchLbl->setVisible(!mismatch.isEmpty());
     CountsLbl->setText(comparison.CountsText() + QLatin1Char('.'));
     const int changes = int(comparison.Writable().size());
-    WriteBtn->setText(QStringLiteral("Write %1 %2").arg(changes).arg(changes == 1 ? "change" : "changes"));
+    WriteBtn->setText(changes == 1 ? tr("Write %1 change").arg(changes)
+                                   : tr("Write %1 changes").arg(changes));
     WriteBtn->setVisible(writing);
     WriteBtn->setEnabled(changes > 0);
-    CancelBtn->setText(writing ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    CancelBtn->setText(writing ? tr("Cancel") : tr("Close"));
     Grid->resizeColumnsToContents();
 }
 
@@ -108,8 +109,8 @@ void TDifferencesFrm::ShowAllChkClick() {
 }
 
 QString TDifferencesFrm::ReportTitle() const {
-    return purpose == Purpose::Compare ? QStringLiteral("Differences between key list and controller")
-                                       : QStringLiteral("Changes to write to the controller");
+    return purpose == Purpose::Compare ? tr("Differences between key list and controller")
+                                       : tr("Changes to write to the controller");
 }
 
 void TDifferencesFrm::PrintBtnClick() {
@@ -117,25 +118,23 @@ void TDifferencesFrm::PrintBtnClick() {
 }
 
 void TDifferencesFrm::PdfBtnClick() {
-    const QString path =
-        FileDialogs().getSaveFileName(QStringLiteral("Save differences as PDF"),
-                                      QStringLiteral("PDF files (*.pdf)"), QString(), QStringLiteral("pdf"));
+    const QString path = FileDialogs().getSaveFileName(tr("Save differences as PDF"), tr("PDF files (*.pdf)"),
+                                                       QString(), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QString error;
     if (!TDifferencesReport(*Model, comparison, ReportTitle()).ExportPdf(path, &error))
-        MessageBoxes().error(QStringLiteral("Can not write %1: %2").arg(path, error));
+        MessageBoxes().error(tr("Can not write %1: %2").arg(path, error));
 }
 
 void TDifferencesFrm::CsvBtnClick() {
-    const QString path =
-        FileDialogs().getSaveFileName(QStringLiteral("Export differences as CSV"),
-                                      QStringLiteral("CSV files (*.csv)"), QString(), QStringLiteral("csv"));
+    const QString path = FileDialogs().getSaveFileName(
+        tr("Export differences as CSV"), tr("CSV files (*.csv)"), QString(), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     QString error;
     if (!TDifferenceCsv::Write(*Model, path, &error))
-        MessageBoxes().error(QStringLiteral("Can not write %1: %2").arg(path, error));
+        MessageBoxes().error(tr("Can not write %1: %2").arg(path, error));
 }
 
 void TDifferencesFrm::NameForAccessibility() {

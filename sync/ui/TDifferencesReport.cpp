@@ -7,6 +7,7 @@
 #include "seams/TInstalledMessageBoxes.h"
 #include "sync/TDifferenceTableModel.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 
 const QString TDifferencesReport::TemplatePath = QStringLiteral(":/sync/Differences.rpt");
@@ -73,7 +74,7 @@ void TDifferencesReport::Preview() {
 
 bool TDifferencesReport::ExportPdf(const QString& path, QString* error) {
     bool done = false;
-    *error = QStringLiteral("the report could not be built");
+    *error = QCoreApplication::translate("TDifferencesReport", "the report could not be built");
     WithReport([&](TrpReport& report) {
         if (!report.BuildPages() || !report.Pages())
             return;

@@ -38,29 +38,27 @@ QString localTime(const QDateTime& utc) {
 
 QString tablesText(const TSnapshotStore::TSnapshot& s) {
     if (s.masterValid && s.slaveValid)
-        return QStringLiteral("both");
-    return s.masterValid ? QStringLiteral("master only") : QStringLiteral("slave only");
+        return THistoryFrm::tr("both");
+    return s.masterValid ? THistoryFrm::tr("master only") : THistoryFrm::tr("slave only");
 }
 } // namespace
 
 THistoryFrm::THistoryFrm(TSnapshotStore& store, QWidget* parent) : QDialog(parent), store(store) {
     setObjectName(QStringLiteral("HistoryFrm"));
-    setWindowTitle(QStringLiteral("Controller history"));
+    setWindowTitle(tr("Controller history"));
     const TScreenScale scale = TScreenScale::forWidget(this);
     ControllersGrid = grid(this, "ControllersGrid",
-                           {QStringLiteral("Serial number"), QStringLiteral("Information"),
-                            QStringLiteral("Last contact"), QStringLiteral("Snapshots")});
+                           {tr("Serial number"), tr("Information"), tr("Last contact"), tr("Snapshots")});
     SnapshotsGrid = grid(this, "SnapshotsGrid",
-                         {QStringLiteral("Taken"), QStringLiteral("Made by"), QStringLiteral("Tables"),
-                          QStringLiteral("Changed slots"), QStringLiteral("Firmware")});
+                         {tr("Taken"), tr("Made by"), tr("Tables"), tr("Changed slots"), tr("Firmware")});
     PlaceLbl = new QLabel(this);
     PlaceLbl->setObjectName(QStringLiteral("PlaceLbl"));
     PlaceLbl->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    OpenBtn = new QPushButton(QStringLiteral("Open as new key list"), this);
+    OpenBtn = new QPushButton(tr("Open as new key list"), this);
     OpenBtn->setObjectName(QStringLiteral("OpenBtn"));
-    RestoreBtn = new QPushButton(QStringLiteral("Restore to controller..."), this);
+    RestoreBtn = new QPushButton(tr("Restore to controller..."), this);
     RestoreBtn->setObjectName(QStringLiteral("RestoreBtn"));
-    CloseBtn = new QPushButton(QStringLiteral("Close"), this);
+    CloseBtn = new QPushButton(tr("Close"), this);
     CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
 
     auto* buttons = new QHBoxLayout;
@@ -68,9 +66,9 @@ THistoryFrm::THistoryFrm(TSnapshotStore& store, QWidget* parent) : QDialog(paren
     for (QPushButton* b : {OpenBtn, RestoreBtn, CloseBtn})
         buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Controllers"), this));
+    layout->addWidget(new QLabel(tr("Controllers"), this));
     layout->addWidget(ControllersGrid, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Snapshots of the selected controller, newest first"), this));
+    layout->addWidget(new QLabel(tr("Snapshots of the selected controller, newest first"), this));
     layout->addWidget(SnapshotsGrid, 3);
     layout->addLayout(buttons);
     resize(scale.px(760), scale.px(480));
@@ -110,7 +108,7 @@ void THistoryFrm::ControllersGridSelect() {
         const TSnapshotStore::TSnapshot& s = snapshots[i];
         setRow(SnapshotsGrid, i,
                {localTime(s.time), s.kind, tablesText(s),
-                s.changedSlots < 0 ? QStringLiteral("first") : QString::number(s.changedSlots), s.version});
+                s.changedSlots < 0 ? tr("first") : QString::number(s.changedSlots), s.version});
     }
     SnapshotsGrid->resizeColumnsToContents();
     if (!snapshots.isEmpty())
@@ -139,8 +137,8 @@ void THistoryFrm::UpdateButtons() {
     OpenBtn->setEnabled(selected);
     RestoreBtn->setEnabled(selected && restoreEnabled);
     RestoreBtn->setToolTip(restoreEnabled ? QString()
-                                          : QStringLiteral("Read the controller information first: restoring "
-                                                           "needs a controller whose version was accepted."));
+                                          : tr("Read the controller information first: restoring "
+                                               "needs a controller whose version was accepted."));
 }
 
 void THistoryFrm::OpenBtnClick() {

@@ -5,6 +5,7 @@
 #include "keylist/TKeyListStore.h"
 #include "report/TrpPages.h"
 #include "report/TrpReport.h"
+#include "settings/TLanguage.h"
 #include "tests/report/TPdfText.h"
 #include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
@@ -58,6 +59,7 @@ private slots:
 
     void shouldPrintTheControllerPageWithoutAnOpenList();
     void shouldPrintOnlyKeyedSlotsWithAnOpenList();
+    void shouldPrintInTheProgramsLanguageWithTheLocalesDates();
     void shouldPrintKeysInTheGridsSortOrder();
     void shouldBuildTwiceAndShowTheViewsWholeAgain();
     void shouldAnswerEveryVariableInAnyLetterCase_data();
@@ -227,6 +229,36 @@ void tst_TMainFrmReport::shouldPrintOnlyKeyedSlotsWithAnOpenList() {
                  .hasMatch(),
              qPrintable(text));
     QVERIFY(boxes->shown.isEmpty());
+}
+
+void tst_TMainFrmReport::shouldPrintInTheProgramsLanguageWithTheLocalesDates() {
+    newListWithKeys();
+    fillControllerFields();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QDate day = QDate::currentDate();
+    {
+        const TLanguage german(QStringLiteral("de"));
+        print();
+    }
+    const QDate dayAfter = QDate::currentDate();
+    QLocale::setDefault(before);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(report().TemplatePath().endsWith(QLatin1String("/CtrlInfoKeys.de.rpt")));
+    const QString& text = shown[0].text;
+    for (const char* expected :
+         {"Programmversion:", "Reed contact", "Schlüsselliste: New key list", "Stammschlüssel",
+          "Benutzerschlüssel", "Schlüsselcode", "Caretaker", "Seite 1 von 1"})
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+    QVERIFY2(
+        text.contains(QStringLiteral("Gedruckt am ") + day.toString(QStringLiteral("dd.MM.yyyy"))) ||
+            text.contains(QStringLiteral("Gedruckt am ") + dayAfter.toString(QStringLiteral("dd.MM.yyyy"))),
+        qPrintable(text));
+    QVERIFY(!text.contains(QLatin1String("Printed")) && !text.contains(QLatin1String("Master keys")));
+    // Back in English, the English template again.
+    print();
+    QVERIFY(report().TemplatePath().endsWith(QLatin1String("/CtrlInfoKeys.rpt")));
+    QVERIFY(shown[1].text.contains(QLatin1String("Page 1 of 1")));
 }
 
 void tst_TMainFrmReport::shouldPrintKeysInTheGridsSortOrder() {

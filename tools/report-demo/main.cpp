@@ -1,8 +1,9 @@
 // Opens the main window on a key list with keys and prints it, so that the print preview can be
 // looked at (and photographed for the README). With a file name it also writes the report's pages
-// there as an A4 PDF; with a number of seconds it closes the preview after that time.
+// there as an A4 PDF; with a number of seconds it closes the preview after that time, and with a
+// picture file it leaves a picture of the preview there. It speaks the desktop's language.
 //
-//   vtrk-report-demo [pdf-file [seconds]]
+//   vtrk-report-demo [pdf-file [seconds [png-file]]]
 #include "app/TMainFrm.h"
 #include "dbf/TDbfField.h"
 #include "dbf/TDbfTable.h"
@@ -10,6 +11,7 @@
 #include "report/TrpPages.h"
 #include "report/TrpReport.h"
 #include "report/ui/TrpPreviewFrm.h"
+#include "settings/TLanguage.h"
 #include "tests/support/TTestMessageBoxes.h"
 #include "tests/support/TWindowParts.h"
 
@@ -43,6 +45,8 @@ int main(int argc, char* argv[]) {
     TrpPreviewFrm::installAsStandard();
     const QString pdf = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int seconds = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
+    const QString picture = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+    const TLanguage language(TLanguage::Choose(QString(), TLanguage::DesktopLanguages()));
     QTemporaryDir temp;
     qputenv("TEMP", temp.path().toLocal8Bit());
 
@@ -83,6 +87,8 @@ int main(int argc, char* argv[]) {
             if (!pages->ExportPdf(pdf, pages->PageLayout(QPageSize(QPageSize::A4)), &error))
                 qWarning("%s", qPrintable(error));
         }
+        if (!picture.isEmpty() && !preview->grab().save(picture))
+            qWarning("cannot write %s", qPrintable(picture));
         if (seconds > 0)
             QTimer::singleShot(seconds * 1000, preview, &QDialog::reject);
     });
