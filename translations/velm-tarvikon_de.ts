@@ -3802,7 +3802,7 @@ Steuerungsinformation:      %2
     </message>
     <message>
         <source>Status</source>
-        <translation>Status</translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>Where</source>
