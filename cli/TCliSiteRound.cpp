@@ -37,6 +37,8 @@ TCliPortArgument::TChoice portOf(const QCommandLineParser& parser) {
 // controller's serial number has told which door this is.
 struct TSiteConnection {
     explicit TSiteConnection(const QCommandLineParser& parser) : TSiteConnection(parser, nullptr, nullptr) {}
+    TSiteConnection(const QCommandLineParser& parser, TCliKeyList& list)
+        : TSiteConnection(parser, &list, nullptr) {}
     TSiteConnection(const QCommandLineParser& parser, TCliKeyList& list, TSyncViewer& viewer)
         : TSiteConnection(parser, &list, &viewer) {}
 
@@ -145,7 +147,10 @@ int TCliSiteRound::Round(const QCommandLineParser& parser) {
 }
 
 int TCliSiteRound::AddController(const QCommandLineParser& parser) {
-    TSiteConnection on(parser);
+    // The list a new door is read into, made before the connection whose session reads into it.
+    TCliKeyList list;
+    list.Create();
+    TSiteConnection on(parser, list);
     const QString serial = on.identity.serial;
     if (const TSiteDoor* door = on.site.DoorOfSerial(serial)) {
         if (TSiteCommand::Json(parser)) {
@@ -161,9 +166,8 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
         throw EVtrkExit(VtrkExit::File, tr("%1 exists already; add it with \"vtrk site add %2\"")
                                             .arg(QDir::toNativeSeparators(target), listName));
-    TSnapshotStore history = on.site.History();
     const TCliLink::TFailedSlots failed =
-        TReadCommand::ReadInto(on.link, on.progress, on.identity, target, history);
+        TReadCommand::ReadInto(on.link, list, on.progress, on.identity, target);
     TSiteDoor door;
     door.serial = serial;
     door.name = parser.isSet(QStringLiteral("name")) ? parser.value(QStringLiteral("name"))

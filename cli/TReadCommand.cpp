@@ -10,9 +10,6 @@
 #include "keys/TKeyTable.h"
 #include "site/TSiteDoorWitness.h"
 #include "sync/TDoorSession.h"
-#include "sync/TKeyTables.h"
-#include "sync/TRecordingKeyView.h"
-#include "sync/TSnapshotStore.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -49,20 +46,16 @@ QString TReadCommand::FailedText(const QList<int>& master, const QList<int>& sla
     return parts.join(QStringLiteral("; "));
 }
 
-TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& progress,
-                                              const TControllerInfoData& data, const QString& target,
-                                              TSnapshotStore& history) {
-    TCliKeyList list;
-    list.Create();
+TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliKeyList& list, TCliProgress& progress,
+                                              const TControllerInfoData& data, const QString& target) {
     progress.Start(tr("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
     TCliLink::TFailedSlots failedSlots;
     // As in the window: the slots the transfer stored are kept, and the tables read whole become
     // a snapshot in the controller history.
-    TKeyTables recorded;
-    TRecordingKeyView master(list.Master(), recorded.master);
-    TRecordingKeyView slave(list.Slave(), recorded.slave);
+    TDoorSession& door = link.Door();
+    door.BeginRecording();
     try {
-        failedSlots = link.ReadKeys(master, slave);
+        failedSlots = link.ReadKeys(door.RecordingMaster(), door.RecordingSlave());
     } catch (const EVtrkExit& e) {
         throw EVtrkExit(e.code(),
                         tr("%1; %2 was not written")
@@ -70,19 +63,9 @@ TCliLink::TFailedSlots TReadCommand::ReadInto(TCliLink& link, TCliProgress& prog
     }
     progress.Finish();
     list.Save(target, {data.serial, data.info});
-    KeepSnapshot(recorded, data, history);
-    return failedSlots;
-}
-
-void TReadCommand::KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data,
-                                TSnapshotStore& history) {
-    recorded.serial = data.serial;
-    recorded.info = data.info;
-    recorded.version = data.versionCode;
     // The history is a safety net: a failure is said, the read itself stands.
-    const QString failed = history.TrySave(recorded, TSnapshotStore::Kind::Read);
-    if (!failed.isEmpty())
-        TCliOutput::Error(failed);
+    door.StoreRecordedReads();
+    return failedSlots;
 }
 
 void TReadCommand::Define(QCommandLineParser& parser) const {
@@ -112,23 +95,7 @@ int TReadCommand::Run(const QCommandLineParser& parser) {
     link.Open();
     const TControllerInfoData data = link.ReadIdentity();
 
-    progress.Start(tr("slots"), TKeyTable::MasterSlots + TKeyTable::SlaveSlots);
-    TCliLink::TFailedSlots failedSlots;
-    // As in the window: the slots the transfer stored are kept, and the tables read whole become
-    // a snapshot in the controller history.
-    TDoorSession& door = link.Door();
-    door.BeginRecording();
-    try {
-        failedSlots = link.ReadKeys(door.RecordingMaster(), door.RecordingSlave());
-    } catch (const EVtrkExit& e) {
-        throw EVtrkExit(e.code(),
-                        tr("%1; %2 was not written")
-                            .arg(QString::fromStdString(e.what()), QDir::toNativeSeparators(target)));
-    }
-    progress.Finish();
-    list.Save(target, {data.serial, data.info});
-    // The history is a safety net: a failure is said, the read itself stands.
-    door.StoreRecordedReads();
+    const TCliLink::TFailedSlots failedSlots = ReadInto(link, list, progress, data, target);
 
     const QList<int>& failedMaster = failedSlots.master;
     const QList<int>& failedSlave = failedSlots.slave;

@@ -7,9 +7,8 @@
 #include <QJsonObject>
 #include <QList>
 
+class TCliKeyList;
 class TCliProgress;
-class TKeyTables;
-class TSnapshotStore;
 struct TControllerInfoData;
 
 // "vtrk read COM3 -o site.dbf": the controller's information and both key tables into a new key
@@ -27,12 +26,9 @@ public:
     static QJsonObject FailedJson(const QList<int>& master, const QList<int>& slave);
     static QString FailedText(const QList<int>& master, const QList<int>& slave);
 
-    // The whole controller into a new key list at target (written only when the transfer ran to
-    // its end), the tables read whole kept as a snapshot in history.
-    static TCliLink::TFailedSlots ReadInto(TCliLink& link, TCliProgress& progress,
-                                           const TControllerInfoData& data, const QString& target,
-                                           TSnapshotStore& history);
-
-private:
-    static void KeepSnapshot(TKeyTables& recorded, const TControllerInfoData& data, TSnapshotStore& history);
+    // The whole controller into list (the link's views) and then into the file target, written
+    // only when the transfer ran to its end; the tables read whole become a snapshot of the
+    // link's session.
+    static TCliLink::TFailedSlots ReadInto(TCliLink& link, TCliKeyList& list, TCliProgress& progress,
+                                           const TControllerInfoData& data, const QString& target);
 };
