@@ -5,6 +5,7 @@
 #include "keylist/TKeyListHost.h"
 #include "seams/ui/TScreenScale.h"
 #include "site/TOpenListHook.h"
+#include "site/TSiteRoundHost.h"
 
 #include <QColor>
 #include <QList>
@@ -56,7 +57,11 @@ class TrpReport;
 // The key-list state is a TKeyListDocument that the window observes; the key-list commands reach
 // the window through TKeyListHost. Its widgets, actions and menus are its own: others find them by
 // their object names.
-class TMainFrm : public QMainWindow, public TKeyListHost, public TControllerHost, public TOpenListHook {
+class TMainFrm : public QMainWindow,
+                 public TKeyListHost,
+                 public TControllerHost,
+                 public TOpenListHook,
+                 public TSiteRoundHost {
     Q_OBJECT
 
 public:
@@ -126,6 +131,14 @@ public:
     // TOpenListHook: what the Site window changes in the open list.
     QString OpenListPath() override;
     void ApplyToOpenList(const QList<TSiteKeyChange::TSlot>& edits) override;
+
+    // TSiteRoundHost: the door round the Site window starts, run by the window's own commands.
+    bool ReadControllerIdentity(QString& serial, QString& info) override;
+    bool OpenKeyList(const QString& path) override;
+    void WriteChanges() override;
+    bool ReadIntoNewList() override;
+    bool SaveListAs(const QString& path) override;
+    const TSnapshotStore& History() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -8,6 +8,7 @@
 #include "site/ESiteError.h"
 #include "site/TSiteOpenList.h"
 #include "site/ui/TSiteFrm.h"
+#include "sync/TDoorSession.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -34,6 +35,7 @@ void TMainFrm::MenuSiteClick() {
             },
             this);
     SiteFrm->SetOpenListHook(this);
+    SiteFrm->SetRoundHost(this);
     try {
         SiteFrm->OpenSite(QFileInfo(path).absolutePath());
     } catch (const ESiteError& e) {
@@ -51,4 +53,44 @@ QString TMainFrm::OpenListPath() {
 void TMainFrm::ApplyToOpenList(const QList<TSiteKeyChange::TSlot>& edits) {
     TSiteOpenList::Apply(*KeyListStore, edits);
     KeyListCommands->MarkChanged();
+}
+
+bool TMainFrm::ReadControllerIdentity(QString& serial, QString& info) {
+    TControllerCommands::TResult read{TControllerCommands::Ending::Cancelled, std::nullopt};
+    RunControllerTask([&] { read = Door->Run(&TControllerCommands::DGetInfoActExecute); });
+    if (read.ending != TControllerCommands::Ending::Done)
+        return false;
+    serial = Door->Identity().serial;
+    info = Door->Identity().info;
+    return true;
+}
+
+bool TMainFrm::OpenKeyList(const QString& path) {
+    const auto same = [&path](const QString& open) {
+        return !open.isEmpty() && QFileInfo(open).canonicalFilePath() == QFileInfo(path).canonicalFilePath();
+    };
+    if (same(OpenListPath()))
+        return true;
+    MenuRecentClick(path);
+    return same(OpenListPath());
+}
+
+void TMainFrm::WriteChanges() {
+    DSyncActExecute();
+}
+
+bool TMainFrm::ReadIntoNewList() {
+    if (TransferRunning() || !KeyListCommands->New())
+        return false;
+    TControllerCommands::TResult read{TControllerCommands::Ending::Cancelled, std::nullopt};
+    RunControllerTask([&] { read = Door->Run(&TControllerCommands::DGetAllActExecute); });
+    return read.ending == TControllerCommands::Ending::Done;
+}
+
+bool TMainFrm::SaveListAs(const QString& path) {
+    return KeyListCommands->SaveAsFile(path);
+}
+
+const TSnapshotStore& TMainFrm::History() {
+    return Door->Snapshots();
 }

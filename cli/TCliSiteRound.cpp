@@ -13,10 +13,10 @@
 #include "cli/TSiteCommand.h"
 #include "cli/TSyncCommand.h"
 #include "site/TSite.h"
+#include "site/TSiteDoorRound.h"
 #include "site/TSiteJournal.h"
 #include "sync/TDoorSession.h"
 #include "sync/TMemoryKeyView.h"
-#include "sync/TSnapshotStore.h"
 #include "sync/TSyncCommands.h"
 
 #include <QCommandLineParser>
@@ -161,7 +161,7 @@ int TCliSiteRound::AddController(const QCommandLineParser& parser) {
             tr("Controller %1 is in the site already: %2 (%3)\n").arg(serial, door->Shown(), door->list));
         return VtrkExit::Done;
     }
-    const QString listName = TSnapshotStore::DirectoryName(serial) + QStringLiteral(".dbf");
+    const QString listName = TSiteDoorRound::NewListName(serial);
     const QString target = QDir(on.site.Folder()).filePath(listName);
     if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
         throw EVtrkExit(VtrkExit::File, tr("%1 exists already; add it with \"vtrk site add %2\"")

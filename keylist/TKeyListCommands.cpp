@@ -87,9 +87,9 @@ bool TKeyListCommands::SaveChangesFirst() {
     }
 }
 
-void TKeyListCommands::New() {
+bool TKeyListCommands::New() {
     if (!SaveChangesFirst())
-        return;
+        return false;
     store.CloseViews();
     const TKeyListStore::TCreateResult result = store.CreateKeyList();
     host.EnableSave(false);
@@ -97,14 +97,14 @@ void TKeyListCommands::New() {
         boxes.error(withReason(
             tr("Can not create file here. Check you access rights or contact your system administrator."),
             store.CreateError()));
-        return;
+        return false;
     }
     host.KeyList().SetTitle(tr("New key list"));
     setCaption();
     host.CloseProgress();
     if (result == TKeyListStore::TCreateResult::Failed) {
         boxes.error(withReason(tr("Error creating new key list."), store.CreateError()));
-        return;
+        return false;
     }
     boxes.information(tr("New key list created succesefully."));
     const TKeyListStore::THeader header = store.OpenKeyList(store.WorkCopyPath());
@@ -113,6 +113,7 @@ void TKeyListCommands::New() {
     host.EnableSave(true);
     host.KeyList().SetPath(QString());
     host.SetStatusText(statusText(tr("new key list")));
+    return true;
 }
 
 void TKeyListCommands::SetSettings(TAppSettings* appSettings) {
@@ -199,6 +200,20 @@ bool TKeyListCommands::Save() {
     const bool named = host.KeyList().SaveAsPending() || host.KeyList().Path().isEmpty();
     if (named && !askTarget(&target))
         return false;
+    return saveTo(target, named);
+}
+
+bool TKeyListCommands::SaveAsFile(const QString& target) {
+    host.KeyList().SetSaveAsPending(false);
+    if (!store.IsOpen()) {
+        host.EnableSave(false);
+        boxes.error(shown(NoListOpen));
+        return false;
+    }
+    return saveTo(QFileInfo(target).absoluteFilePath(), true);
+}
+
+bool TKeyListCommands::saveTo(const QString& target, bool named) {
     if (saveHook)
         saveHook->BeforeSave(target);
     try {

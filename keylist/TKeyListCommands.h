@@ -41,7 +41,8 @@ public:
     // Told before and after every save that writes the list.
     void SetSaveHook(TKeyListSaveHook* hook) { saveHook = hook; }
 
-    void New();
+    // True when a new list is open (not when the user kept the open one, or it failed).
+    bool New();
     void Open();
     // Opens a file of the recent key lists; one that no longer exists is taken off them, with a message.
     void OpenRecent(const QString& path);
@@ -49,11 +50,14 @@ public:
     // the user cancelled the name or the write failed (the list stays changed).
     bool Save();
     bool SaveAs();
+    // Saves the open list as that file, without asking for a name (a file the program chose).
+    bool SaveAsFile(const QString& target);
     // The save prompt before New and Open; false when the user cancelled or the save did not happen.
     bool SaveChangesFirst();
 
 private:
     bool askTarget(QString* target);
+    bool saveTo(const QString& target, bool named);
     QString dialogFolder() const;
     void openFile(const QString& full);
     void setCaption();

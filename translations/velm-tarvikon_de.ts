@@ -3642,6 +3642,37 @@ Steuerungsinformation:      %2
     </message>
 </context>
 <context>
+    <name>TSiteDoorRound</name>
+    <message>
+        <source>The controller did not tell its serial number, so its door is not known.</source>
+        <translation>Die Steuerung hat ihre Seriennummer nicht genannt, daher ist ihre Tür nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Controller %1 is not in the site yet.<byte value="xd"/>Is it the controller of door "%2"? Its key list %3 is then the list of this controller.</source>
+        <translation>Die Steuerung %1 gehört noch nicht zum Gebäude.<byte value="xd"/>Ist sie die Steuerung der Tür „%2“? Deren Schlüsselliste %3 ist dann die Liste dieser Steuerung.</translation>
+    </message>
+    <message>
+        <source>Door "%1" has a controller already.</source>
+        <translation>Die Tür „%1“ hat bereits eine Steuerung.</translation>
+    </message>
+    <message>
+        <source>Controller %1 is not in the site, and %2 exists already.<byte value="xd"/>Add that list to the site or move it away, then go round again.</source>
+        <translation>Die Steuerung %1 gehört nicht zum Gebäude, und %2 gibt es bereits.<byte value="xd"/>Nehmen Sie diese Liste in das Gebäude auf oder verschieben Sie sie, und starten Sie den Rundgang erneut.</translation>
+    </message>
+    <message>
+        <source>Controller %1 is not in the site.<byte value="xd"/>Read everything it holds into a new key list %2 and add it to the site as a door?<byte value="xd"/>(To give it the list of a door that has no controller yet, choose that door first.)</source>
+        <translation>Die Steuerung %1 gehört nicht zum Gebäude.<byte value="xd"/>Alles, was sie enthält, in eine neue Schlüsselliste %2 lesen und sie als Tür in das Gebäude aufnehmen?<byte value="xd"/>(Um ihr die Liste einer Tür ohne Steuerung zu geben, wählen Sie zuerst diese Tür.)</translation>
+    </message>
+    <message>
+        <source>The key list %1 was saved, but the site was not changed:<byte value="xd"/>%2</source>
+        <translation>Die Schlüsselliste %1 wurde gespeichert, das Gebäude aber nicht geändert:<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Controller %1 is now door "%2" of the site.</source>
+        <translation>Die Steuerung %1 ist jetzt die Tür „%2“ des Gebäudes.</translation>
+    </message>
+</context>
+<context>
     <name>TSiteDoorWitness</name>
     <message>
         <source>The site's history of controller %1 was not updated: %2</source>
@@ -3895,6 +3926,14 @@ Steuerungsinformation:      %2
     <message>
         <source>Give key %1</source>
         <translation>Schlüssel %1 vergeben</translation>
+    </message>
+    <message>
+        <source>Door round...</source>
+        <translation>Türrundgang...</translation>
+    </message>
+    <message>
+        <source>Recognise the controller on the port, open its door's list and write what differs</source>
+        <translation>Die Steuerung am Anschluss erkennen, die Liste ihrer Tür öffnen und die Unterschiede schreiben</translation>
     </message>
 </context>
 <context>

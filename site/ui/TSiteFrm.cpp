@@ -7,6 +7,7 @@
 #include "seams/ui/TErrorReport.h"
 #include "site/ESiteError.h"
 #include "site/TSite.h"
+#include "site/TSiteDoorRound.h"
 #include "site/TSiteFinder.h"
 #include "site/TSiteGive.h"
 #include "site/TSiteJournal.h"
@@ -81,8 +82,11 @@ TSiteFrm::TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> ope
     auto* revokeBtn = button(QStringLiteral("RevokeBtn"), tr("Revoke key everywhere..."), this);
     auto* giveBtn = button(QStringLiteral("GiveBtn"), tr("Give key to doors..."), this);
     OpenListBtn = button(QStringLiteral("OpenListBtn"), tr("Open list"), this);
+    DoorRoundBtn = button(QStringLiteral("DoorRoundBtn"), tr("Door round..."), this);
+    DoorRoundBtn->setEnabled(false);
     auto* doorButtons = new QHBoxLayout;
     doorButtons->addWidget(OpenListBtn);
+    doorButtons->addWidget(DoorRoundBtn);
     doorButtons->addStretch();
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(SearchEdit, 1);
@@ -102,6 +106,7 @@ TSiteFrm::TSiteFrm(TMessageBoxes& boxes, std::function<void(const QString&)> ope
     connectHandler(revokeBtn, &QPushButton::clicked, this, [this] { RevokeBtnClick(); });
     connectHandler(giveBtn, &QPushButton::clicked, this, [this] { GiveBtnClick(); });
     connectHandler(OpenListBtn, &QPushButton::clicked, this, [this] { OpenListBtnClick(); });
+    connectHandler(DoorRoundBtn, &QPushButton::clicked, this, [this] { DoorRoundBtnClick(); });
     resize(900, 640);
     NameForAccessibility();
 }
@@ -224,11 +229,28 @@ void TSiteFrm::OpenListBtnClick() {
         openList(site->ListPath(site->Doors()[row]));
 }
 
+void TSiteFrm::SetRoundHost(TSiteRoundHost* host) {
+    roundHost = host;
+    DoorRoundBtn->setEnabled(host != nullptr);
+}
+
+void TSiteFrm::DoorRoundBtnClick() {
+    if (!site || !roundHost)
+        return;
+    const int row = DoorTable->currentRow();
+    const bool chosen = DoorTable->selectionModel()->isRowSelected(row, QModelIndex()) && row >= 0 &&
+                        row < site->Doors().size();
+    TSiteDoorRound::Run(*site, *roundHost, boxes, chosen ? &site->Doors()[row] : nullptr);
+    Reload();
+}
+
 void TSiteFrm::NameForAccessibility() {
     TAccessibility::Describe({
         {SiteLbl, tr("Site"), tr("The site's name and folder")},
         {DoorTable, tr("Doors"), tr("Every door of the site with its controller, key list and status")},
         {OpenListBtn, tr("Open list"), tr("Open the selected door's key list in the main window")},
+        {DoorRoundBtn, tr("Door round..."),
+         tr("Recognise the controller on the port, open its door's list and write what differs")},
         {SearchEdit, tr("Find key"), tr("Key code in any form, or note text")},
         {FindTable, tr("Found keys"),
          tr("Where the key was found: door, table, slot, code, active and note")},

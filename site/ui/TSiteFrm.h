@@ -14,6 +14,7 @@ class QTableWidget;
 class TMessageBoxes;
 class TOpenListHook;
 class TSite;
+class TSiteRoundHost;
 
 // The Site window: the door table (status of every controller), a search box with what it finds,
 // the revoke and give commands for the key typed there, and the journal. Its widgets are found
@@ -26,6 +27,8 @@ public:
     ~TSiteFrm() override;
     // The list open in the main window takes its changes there; none: every list is written as a file.
     void SetOpenListHook(TOpenListHook* hook) { openListHook = hook; }
+    // Runs the door round; none: the round is not offered.
+    void SetRoundHost(TSiteRoundHost* host);
 
     // Raises ESiteError when the folder holds no usable site.
     void OpenSite(const QString& folder);
@@ -35,6 +38,7 @@ public:
     void RevokeBtnClick();
     void GiveBtnClick();
     void OpenListBtnClick();
+    void DoorRoundBtnClick();
 
 private:
     // Names and descriptions for screen readers.
@@ -48,6 +52,7 @@ private:
     TMessageBoxes& boxes;
     std::function<void(const QString&)> openList;
     TOpenListHook* openListHook = nullptr;
+    TSiteRoundHost* roundHost = nullptr;
     std::unique_ptr<TSite> site;
     QLabel* SiteLbl;
     QTableWidget* DoorTable;
@@ -55,4 +60,5 @@ private:
     QTableWidget* FindTable;
     QTableWidget* JournalTable;
     QPushButton* OpenListBtn;
+    QPushButton* DoorRoundBtn;
 };

@@ -8,6 +8,13 @@
 #include "seams/TSleep.h"
 #include "serial/TSerComPort.h"
 #include "serial/ui/TSerStatusLight.h"
+#include "site/TSite.h"
+#include "site/TSiteFile.h"
+#include "site/TSiteJournal.h"
+#include "site/ui/TSiteFrm.h"
+#include "sync/TKeyListFile.h"
+#include "sync/TKeyTables.h"
+#include "tests/support/TTestFileDialogs.h"
 #include "tests/support/TTestMessageBoxes.h"
 #include "tests/support/TTestPortChooser.h"
 #include "tests/support/TWindowParts.h"
@@ -21,7 +28,9 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -66,6 +75,8 @@ private slots:
     void shouldCloseThePortWhenTheAdapterIsPulled_data();
     void shouldCloseThePortWhenTheAdapterIsPulled();
     void shouldCloseThePortBeforeTheWindowGoes();
+    void shouldGoTheDoorRoundFromTheSiteWindow_data();
+    void shouldGoTheDoorRoundFromTheSiteWindow();
 };
 
 void tst_TMainFrmController::initTestCase() {
@@ -295,6 +306,111 @@ void tst_TMainFrmController::shouldCloseThePortBeforeTheWindowGoes() {
     QVERIFY(port.Open());
     port.SetOpen(false);
     QCOMPARE(boxes.shown.size(), 0);
+}
+
+// The Site window's door round: the controller on the port (VT000417) is recognised by its serial
+// number. Its door's list is opened and only what differs is written; a door without a controller
+// is linked to it when chosen; an unknown controller is read into a new list and added.
+void tst_TMainFrmController::shouldGoTheDoorRoundFromTheSiteWindow_data() {
+    QTest::addColumn<QString>("doors"); // the site file's doors
+    QTest::addColumn<int>("chosenRow"); // -1: none
+    QTest::addColumn<bool>("written");  // the list's key reached the controller
+    QTest::addColumn<QString>("list");  // the door's list afterwards
+    QTest::newRow("known door") << "[door]\nserial = VT000417\nname = Main\nlist = door.dbf\n"
+                                << -1 << true << "door.dbf";
+    QTest::newRow("door without a controller, chosen")
+        << "[door]\nname = Back\nlist = door.dbf\n[door]\nserial = VT9\nname = Shed\nlist = shed.dbf\n"
+        << 0 << true << "door.dbf";
+    QTest::newRow("unknown controller, added") << "[door]\nserial = VT9\nname = Shed\nlist = shed.dbf\n"
+                                               << -1 << false << "VT000417.dbf";
+}
+
+void tst_TMainFrmController::shouldGoTheDoorRoundFromTheSiteWindow() {
+    QFETCH(QString, doors);
+    QFETCH(int, chosenRow);
+    QFETCH(bool, written);
+    QFETCH(QString, list);
+    const QString code = QStringLiteral("01000000AB12");
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        sim.FillDemo();
+    }
+    QTemporaryDir site;
+    // The door's list wants one key the controller lacks, and of those it holds only the installer's.
+    TKeyTables wanted;
+    wanted.serial =
+        doors.startsWith(QLatin1String("[door]\nserial = VT000417")) ? QStringLiteral("VT000417") : QString();
+    wanted.MarkAllEmpty();
+    TKeySlot key = wanted.slave.Slot(9);
+    key.active = true;
+    key.keyCode = code;
+    key.memo = QStringLiteral("Ann");
+    wanted.slave.SetSlot(9, key);
+    TKeySlot installer = wanted.master.Slot(0);
+    installer.active = true;
+    installer.keyCode = QStringLiteral("01A2B3C4D5E6");
+    installer.memo = QStringLiteral("Installer");
+    wanted.master.SetSlot(0, installer);
+    TKeyListFile::Write(wanted, site.filePath(QStringLiteral("door.dbf")));
+    TKeyTables shed;
+    shed.serial = QStringLiteral("VT9");
+    shed.MarkAllEmpty();
+    TKeyListFile::Write(shed, site.filePath(QStringLiteral("shed.dbf")));
+    QFile ini(site.filePath(TSiteFile::FileName));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[site]\nname = Office\n" + doors.toUtf8());
+    ini.close();
+
+    TTestMessageBoxes boxes;
+    TTestPortChooser chooser;
+    TTestFileDialogs dialogs;
+    TAppForms forms;
+    forms.create();
+    TMainFrm& frm = *forms.MainFrm;
+    frm.show();
+    dialogs.queueAnswer(site.filePath(TSiteFile::FileName));
+    Action(&frm, "MenuSite")->trigger();
+    auto* siteFrm = frm.findChild<TSiteFrm*>();
+    QVERIFY(siteFrm);
+    auto* doorTable = siteFrm->findChild<QTableWidget*>(QStringLiteral("DoorTable"));
+    if (chosenRow >= 0)
+        doorTable->selectRow(chosenRow);
+    // The link or the add is a question whose default is No; the differences are written.
+    boxes.queueAnswer(TMessageBoxes::Answer::Yes);
+    QTimer writer;
+    connect(&writer, &QTimer::timeout, &writer, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            if (auto* write = modal->findChild<QPushButton*>(QStringLiteral("WriteBtn")))
+                write->click();
+    });
+    writer.start(20);
+    chooser.queueAnswer(7);
+    siteFrm->findChild<QPushButton*>(QStringLiteral("DoorRoundBtn"))->click();
+    writer.stop();
+
+    const TSite after = TSite::Load(site.path());
+    const TSiteDoor* door = after.DoorOfSerial(QStringLiteral("VT000417"));
+    QVERIFY2(door, qPrintable(boxes.texts().join(QLatin1Char('|'))));
+    QCOMPARE(door->list, list);
+    QCOMPARE(QFileInfo(frm.KeyList().Path()).fileName(), list);
+    {
+        std::lock_guard<std::mutex> hold(line.Lock());
+        const TControllerSim::SlotRecord sent = TControllerSim::ActiveSlot(9, code.toStdString(), "Ann");
+        QCOMPARE(std::equal(sent.begin() + 1, sent.begin() + 8, sim.slave[9].begin() + 1), written);
+        // Added, the controller kept what it held; written, it holds the list's keys alone.
+        QCOMPARE(sim.slave[2] == TControllerSim::ActiveSlot(2, "01000000BEEF", "Post office"), !written);
+    }
+    // The status the team sees: the door was seen holding its list.
+    int row = 0;
+    while (row < doorTable->rowCount() && doorTable->item(row, 2)->text() != QLatin1String("VT000417"))
+        ++row;
+    QVERIFY(row < doorTable->rowCount());
+    QCOMPARE(doorTable->item(row, 6)->text(), QStringLiteral("in step"));
+    if (written)
+        QVERIFY(!TSiteJournal(site.path()).Read().isEmpty());
+    else
+        QVERIFY(TKeyListFile::Read(site.filePath(list)).slave.Slot(2).active);
+    frm.KeyList().SetModified(false);
 }
 
 QTEST_MAIN(tst_TMainFrmController)

@@ -80,6 +80,8 @@ int main(int argc, char** argv) {
     frm.OpenSite(dir.path());
     frm.findChild<QLineEdit*>(QStringLiteral("SearchEdit"))->setText(QStringLiteral("01.2BC5FB000000"));
     frm.findChild<QPushButton*>(QStringLiteral("FindBtn"))->click();
+    // As the main window shows it, where the round has a controller port to go through.
+    frm.findChild<QPushButton*>(QStringLiteral("DoorRoundBtn"))->setEnabled(true);
     frm.show();
     QApplication::processEvents();
     return frm.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
