@@ -56,8 +56,14 @@ void TMainFrm::ApplyToOpenList(const QList<TSiteKeyChange::TSlot>& edits) {
 }
 
 bool TMainFrm::ReadControllerIdentity(QString& serial, QString& info) {
+    // The round only asks who is there: the open list, maybe another door's, keeps its own serial
+    // number and text, or a save of it would name the wrong controller.
+    const TControllerInfoData shown = CtrInfoData;
+    const bool modified = KeyList().Modified();
     TControllerCommands::TResult read{TControllerCommands::Ending::Cancelled, std::nullopt};
     RunControllerTask([&] { read = Door->Run(&TControllerCommands::DGetInfoActExecute); });
+    SetControllerFields(shown.serial, shown.info);
+    KeyList().SetModified(modified);
     if (read.ending != TControllerCommands::Ending::Done)
         return false;
     serial = Door->Identity().serial;

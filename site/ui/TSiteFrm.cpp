@@ -238,8 +238,8 @@ void TSiteFrm::DoorRoundBtnClick() {
     if (!site || !roundHost)
         return;
     const int row = DoorTable->currentRow();
-    const bool chosen = DoorTable->selectionModel()->isRowSelected(row, QModelIndex()) && row >= 0 &&
-                        row < site->Doors().size();
+    const bool chosen = row >= 0 && row < site->Doors().size() &&
+                        DoorTable->selectionModel()->isRowSelected(row, QModelIndex());
     TSiteDoorRound::Run(*site, *roundHost, boxes, chosen ? &site->Doors()[row] : nullptr);
     Reload();
 }

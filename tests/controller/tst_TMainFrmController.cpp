@@ -368,6 +368,10 @@ void tst_TMainFrmController::shouldGoTheDoorRoundFromTheSiteWindow() {
     forms.create();
     TMainFrm& frm = *forms.MainFrm;
     frm.show();
+    // Another door's list is open: it must not take this controller's serial number.
+    dialogs.queueAnswer(site.filePath(QStringLiteral("shed.dbf")));
+    Action(&frm, "DOpenBDAct")->trigger();
+    QCOMPARE(frm.ControllerSerial(), QStringLiteral("VT9"));
     dialogs.queueAnswer(site.filePath(TSiteFile::FileName));
     Action(&frm, "MenuSite")->trigger();
     auto* siteFrm = frm.findChild<TSiteFrm*>();
@@ -406,6 +410,7 @@ void tst_TMainFrmController::shouldGoTheDoorRoundFromTheSiteWindow() {
         ++row;
     QVERIFY(row < doorTable->rowCount());
     QCOMPARE(doorTable->item(row, 6)->text(), QStringLiteral("in step"));
+    QCOMPARE(TKeyListFile::HeaderSerial(site.filePath(QStringLiteral("shed.dbf"))), QStringLiteral("VT9"));
     if (written)
         QVERIFY(!TSiteJournal(site.path()).Read().isEmpty());
     else
