@@ -188,14 +188,19 @@ bool TKeyListCommands::askTarget(QString* target) {
     return true;
 }
 
-bool TKeyListCommands::Save() {
-    if (!store.IsOpen()) {
-        // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
-        host.KeyList().SetSaveAsPending(false);
-        host.EnableSave(false);
-        boxes.error(shown(NoListOpen));
+bool TKeyListCommands::refusedWithoutList() {
+    if (store.IsOpen())
         return false;
-    }
+    // Nothing is written, so nothing counts as saved (the exit prompt must not close as if it were).
+    host.KeyList().SetSaveAsPending(false);
+    host.EnableSave(false);
+    boxes.error(shown(NoListOpen));
+    return true;
+}
+
+bool TKeyListCommands::Save() {
+    if (refusedWithoutList())
+        return false;
     QString target = host.KeyList().Path();
     const bool named = host.KeyList().SaveAsPending() || host.KeyList().Path().isEmpty();
     if (named && !askTarget(&target))
@@ -204,12 +209,9 @@ bool TKeyListCommands::Save() {
 }
 
 bool TKeyListCommands::SaveAsFile(const QString& target) {
-    host.KeyList().SetSaveAsPending(false);
-    if (!store.IsOpen()) {
-        host.EnableSave(false);
-        boxes.error(shown(NoListOpen));
+    if (refusedWithoutList())
         return false;
-    }
+    host.KeyList().SetSaveAsPending(false);
     return saveTo(QFileInfo(target).absoluteFilePath(), true);
 }
 

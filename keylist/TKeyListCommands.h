@@ -56,6 +56,8 @@ public:
     bool SaveChangesFirst();
 
 private:
+    // Says that no list is open, when none is.
+    bool refusedWithoutList();
     bool askTarget(QString* target);
     bool saveTo(const QString& target, bool named);
     QString dialogFolder() const;

@@ -341,16 +341,15 @@ void tst_TMainFrmController::shouldGoTheDoorRoundFromTheSiteWindow() {
     wanted.serial =
         doors.startsWith(QLatin1String("[door]\nserial = VT000417")) ? QStringLiteral("VT000417") : QString();
     wanted.MarkAllEmpty();
-    TKeySlot key = wanted.slave.Slot(9);
-    key.active = true;
-    key.keyCode = code;
-    key.memo = QStringLiteral("Ann");
-    wanted.slave.SetSlot(9, key);
-    TKeySlot installer = wanted.master.Slot(0);
-    installer.active = true;
-    installer.keyCode = QStringLiteral("01A2B3C4D5E6");
-    installer.memo = QStringLiteral("Installer");
-    wanted.master.SetSlot(0, installer);
+    const auto hold = [](TMemoryKeyView& table, int slot, const QString& keyCode, const QString& note) {
+        TKeySlot key = table.Slot(slot);
+        key.active = true;
+        key.keyCode = keyCode;
+        key.memo = note;
+        table.SetSlot(slot, key);
+    };
+    hold(wanted.slave, 9, code, QStringLiteral("Ann"));
+    hold(wanted.master, 0, QStringLiteral("01A2B3C4D5E6"), QStringLiteral("Installer"));
     TKeyListFile::Write(wanted, site.filePath(QStringLiteral("door.dbf")));
     TKeyTables shed;
     shed.serial = QStringLiteral("VT9");
